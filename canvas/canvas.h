@@ -1,0 +1,123 @@
+// Drawing on a QImage with the program's conventions: 0x00BBGGRR colours,
+// box-convention shapes, line ends left out, no antialiasing.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QVector>
+#include <cstdint>
+#include <memory>
+
+// A colour as the program stores it: red in the low byte, then green, then
+// blue (0x00BBGGRR).
+using TColor = std::uint32_t;
+
+QColor QColorFromCanvas(TColor color);
+TColor CanvasFromQColor(const QColor& color);
+// The same colour as a QRgb (0xFFRRGGBB).
+QRgb QRgbFromCanvas(TColor color);
+
+enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
+enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
+enum class RasterOp { Copy, Or, And };
+
+struct CanvasPen
+{
+    TColor color = 0x000000;
+    int width = 1;
+    PenStyle style = PenStyle::Solid;
+};
+
+struct CanvasBrush
+{
+    TColor color = 0xFFFFFF;
+    BrushStyle style = BrushStyle::Solid;
+};
+
+struct CanvasFont
+{
+    QString name = QStringLiteral("Arial");
+    int pixelHeight = 11; // 8 pt at 96 dpi
+    TColor color = 0x000000;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+
+    // Sizes in points convert at 96 dpi, rounded (8 pt = 11 px).
+    void setPointSize(int points);
+    int pointSize() const;
+};
+
+class Canvas
+{
+public:
+    // Draws on `image`, which must outlive the canvas. Works on any 32-bit
+    // or 24-bit QImage format.
+    explicit Canvas(QImage& image);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    QImage& image() { return m_image; }
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+
+    CanvasPen pen;
+    CanvasBrush brush;
+    CanvasFont font;
+
+    // Lines: the end pixel is left out; a zero-length line draws nothing.
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    QPoint PenPos() const { return m_penPos; }
+    void Polyline(const QVector<QPoint>& points);
+
+    // Shapes cover columns l..r-1 and rows t..b-1, filled with the brush and
+    // outlined with the pen.
+    void Rectangle(int l, int t, int r, int b);
+    void FillRect(int l, int t, int r, int b);  // brush only
+    void FrameRect(int l, int t, int r, int b); // outline in the brush colour
+    void Ellipse(int l, int t, int r, int b);
+    void RoundRect(int l, int t, int r, int b, int cornerW, int cornerH);
+    void Polygon(const QVector<QPoint>& points);
+    // Elliptic arc in the box, counter-clockwise on screen from the ray
+    // through (x3, y3) to the ray through (x4, y4), both from the box centre.
+    void Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4);
+    // Same rays, closed to the centre and filled with the brush.
+    void Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4);
+
+    // Text: the top-left of the text cell at (x, y), on the brush colour
+    // unless the brush is clear.
+    void TextOut(int x, int y, const QString& text);
+    // Text clipped to `clip`, its cell's top-left at (x, y).
+    void TextRect(const QRect& clip, int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+
+    TColor Pixel(int x, int y) const;         // 0 outside the image
+    void SetPixel(int x, int y, TColor color); // ignored outside
+
+    // Pictures: copy, or combine with the destination (OR, AND).
+    void Draw(int x, int y, const QImage& picture, RasterOp op = RasterOp::Copy);
+    void StretchDraw(const QRect& dest, const QImage& picture);
+    void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect,
+                  RasterOp op = RasterOp::Copy);
+
+    // The font as a QFont (pixel size, no hinting surprises) for measuring.
+    QFont qfont() const;
+
+private:
+    QPainter& painter();
+    void applyPen();
+    void applyBrush();
+    void applyFont();
+
+    QImage& m_image;
+    std::unique_ptr<QPainter> m_painter;
+    QPoint m_penPos;
+};

@@ -1,0 +1,49 @@
+// Writes a PNG of every registered window state into the folder given as
+// the first argument (default: "snapshots").
+#include "snapshot.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+#include <map>
+#include <string>
+
+namespace snapshots {
+
+static std::map<std::string, Writer>& registry()
+{
+    static std::map<std::string, Writer> writers;
+    return writers;
+}
+
+Registrar::Registrar(const char* name, Writer writer)
+{
+    registry()[name] = std::move(writer);
+}
+
+void save(QWidget* widget, const QString& outDir, const QString& name)
+{
+    QCoreApplication::processEvents();
+    save(widget->grab().toImage(), outDir, name);
+}
+
+void save(const QImage& image, const QString& outDir, const QString& name)
+{
+    const QString path = outDir + "/" + name + ".png";
+    image.save(path);
+    QTextStream(stdout) << path << "\n";
+}
+
+} // namespace snapshots
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    QDir().mkpath(outDir);
+    for (auto& [name, writer] : snapshots::registry())
+        writer(outDir);
+    return 0;
+}
