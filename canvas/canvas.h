@@ -112,10 +112,15 @@ public:
     QFont qfont() const;
 
 private:
-    QPainter& painter();
+    bool painting() const { return m_painter != nullptr; }
     void applyPen();
     void applyBrush();
     void applyFont();
+    // Strokes `points` as an open line whose last pixel is left out.
+    void strokeOpenLine(const QVector<QPoint>& points);
+    // The box l..r-1, t..b-1 as the rectangle QPainter strokes with the pen.
+    QRect outlineBox(int l, int t, int r, int b) const;
+    void drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op);
 
     QImage& m_image;
     std::unique_ptr<QPainter> m_painter;

@@ -1,0 +1,136 @@
+// Colours, fonts and the painter set-up of the Canvas: how pens, brushes and
+// fonts of the program become QPen, QBrush and QFont.
+#include "canvas/canvas.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kScreenDpi = 96;
+constexpr int kPointsPerInch = 72;
+
+Qt::BrushStyle qtBrushStyle(BrushStyle style)
+{
+    switch (style) {
+    case BrushStyle::Solid: return Qt::SolidPattern;
+    case BrushStyle::Clear: return Qt::NoBrush;
+    case BrushStyle::Horizontal: return Qt::HorPattern;
+    case BrushStyle::Vertical: return Qt::VerPattern;
+    case BrushStyle::FDiagonal: return Qt::FDiagPattern;
+    case BrushStyle::BDiagonal: return Qt::BDiagPattern;
+    case BrushStyle::Cross: return Qt::CrossPattern;
+    case BrushStyle::DiagCross: return Qt::DiagCrossPattern;
+    }
+    return Qt::SolidPattern;
+}
+
+// Dash lengths in pen widths (pixels for a one-pixel pen), the usual
+// desktop ones: dashes of 18 with gaps of 6, dots of 3 with gaps of 3.
+QVector<qreal> dashPattern(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Dash: return {18, 6};
+    case PenStyle::Dot: return {3, 3};
+    case PenStyle::DashDot: return {9, 6, 3, 6};
+    case PenStyle::DashDotDot: return {9, 3, 3, 3, 3, 3};
+    case PenStyle::Solid:
+    case PenStyle::Clear: break;
+    }
+    return {};
+}
+
+} // namespace
+
+QColor QColorFromCanvas(TColor color)
+{
+    return QColor(QRgbFromCanvas(color));
+}
+
+TColor CanvasFromQColor(const QColor& color)
+{
+    const QRgb rgb = color.rgb();
+    return TColor(qRed(rgb)) | TColor(qGreen(rgb)) << 8 | TColor(qBlue(rgb)) << 16;
+}
+
+QRgb QRgbFromCanvas(TColor color)
+{
+    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+void CanvasFont::setPointSize(int points)
+{
+    pixelHeight = int(std::lround(double(points) * kScreenDpi / kPointsPerInch));
+}
+
+int CanvasFont::pointSize() const
+{
+    return int(std::lround(double(pixelHeight) * kPointsPerInch / kScreenDpi));
+}
+
+Canvas::Canvas(QImage& image)
+    : m_image(image)
+{
+    // One painter for the canvas lifetime: the image may be a view over
+    // storage owned elsewhere, so nothing here may copy or detach it.
+    if (m_image.isNull())
+        return;
+    m_painter = std::make_unique<QPainter>(&m_image);
+    m_painter->setRenderHint(QPainter::Antialiasing, false);
+    m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+    m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+Canvas::~Canvas()
+{
+    if (m_painter)
+        m_painter->end();
+}
+
+QFont Canvas::qfont() const
+{
+    QFont f(font.name);
+    f.setPixelSize(std::max(1, font.pixelHeight));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStyleStrategy(QFont::NoAntialias);
+    f.setKerning(false);
+    return f;
+}
+
+void Canvas::applyPen()
+{
+    if (pen.style == PenStyle::Clear) {
+        m_painter->setPen(Qt::NoPen);
+        return;
+    }
+    QPen p(QColorFromCanvas(pen.color));
+    if (pen.width <= 1) {
+        // The cosmetic one-pixel pen: square caps so that both ends are
+        // drawn; line ends are then cut by a clip where they must be left out.
+        p.setWidth(1);
+        p.setCosmetic(true);
+        p.setCapStyle(Qt::SquareCap);
+        p.setJoinStyle(Qt::MiterJoin);
+    } else {
+        p.setWidth(pen.width);
+        p.setCapStyle(Qt::RoundCap);
+        p.setJoinStyle(Qt::RoundJoin);
+    }
+    const QVector<qreal> dashes = dashPattern(pen.style);
+    if (!dashes.isEmpty())
+        p.setDashPattern(dashes);
+    m_painter->setPen(p);
+}
+
+void Canvas::applyBrush()
+{
+    m_painter->setBrush(QBrush(QColorFromCanvas(brush.color), qtBrushStyle(brush.style)));
+    m_painter->setBrushOrigin(0, 0);
+}
+
+void Canvas::applyFont()
+{
+    m_painter->setFont(qfont());
+    m_painter->setPen(QColorFromCanvas(font.color));
+}
