@@ -1,5 +1,7 @@
 #include "shell/tpreferencesf.h"
 
+int PreferencesPage = 0;
+
 TPreferencesF::TPreferencesF(QWidget* parent)
     : QDialog(parent)
 {
