@@ -1,0 +1,186 @@
+#include "appsettings.h"
+#include "iniprofile.h"
+#include "profilevalues.h"
+#include "settingskeys.h"
+#include "settingsstore.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+
+namespace {
+
+std::function<bool(const QString&)> writableCheck;
+std::function<void(const QString&)> errorReporter;
+
+void reportError(const QString& message)
+{
+    if (errorReporter)
+        errorReporter(message);
+    else
+        QMessageBox::warning(nullptr, ProgramTitle(), message);
+}
+
+std::int32_t readInt(const IniProfile& profile, const char* section, const char* key,
+                     std::int32_t fallback)
+{
+    const std::optional<QByteArray> text = profile.value(section, key);
+    if (!text)
+        return fallback;
+    return ParseProfileInt(*text).value_or(fallback);
+}
+
+bool readBool(const IniProfile& profile, const char* section, const char* key, bool fallback)
+{
+    return readInt(profile, section, key, fallback ? 1 : 0) != 0;
+}
+
+void writeInt(IniProfile& profile, const char* section, const char* key, std::int32_t value)
+{
+    profile.setValue(section, key, FormatProfileInt(value));
+}
+
+WindowPlacement readPlacement(const IniProfile& profile, const char* section)
+{
+    const WindowPlacement defaults;
+    WindowPlacement placement;
+    placement.X = readInt(profile, section, "X", defaults.X);
+    placement.Y = readInt(profile, section, "Y", defaults.Y);
+    placement.W = readInt(profile, section, "W", defaults.W);
+    placement.H = readInt(profile, section, "H", defaults.H);
+    placement.Maxis = readBool(profile, section, "Maxis", defaults.Maxis);
+    return placement;
+}
+
+void writePlacement(IniProfile& profile, const char* section, const WindowPlacement& placement)
+{
+    writeInt(profile, section, "X", placement.X);
+    writeInt(profile, section, "Y", placement.Y);
+    writeInt(profile, section, "W", placement.W);
+    writeInt(profile, section, "H", placement.H);
+    writeInt(profile, section, "Maxis", placement.Maxis ? 1 : 0);
+}
+
+// Colours go through the file as their signed 32-bit pattern, so that every
+// value, even one above 0x7FFFFFFF, reads back as it was.
+struct KeyReader
+{
+    const IniProfile& profile;
+    const SettingKey& key;
+    AppSettingsRecord& record;
+    void operator()(bool AppSettingsRecord::*field) const
+    {
+        record.*field = readBool(profile, key.section, key.key, AppSettingsRecord{}.*field);
+    }
+    void operator()(std::int32_t AppSettingsRecord::*field) const
+    {
+        record.*field = readInt(profile, key.section, key.key, AppSettingsRecord{}.*field);
+    }
+    void operator()(TColor AppSettingsRecord::*field) const
+    {
+        const auto fallback = std::int32_t(AppSettingsRecord{}.*field);
+        record.*field = TColor(readInt(profile, key.section, key.key, fallback));
+    }
+};
+
+struct KeyWriter
+{
+    IniProfile& profile;
+    const SettingKey& key;
+    const AppSettingsRecord& record;
+    void operator()(bool AppSettingsRecord::*field) const
+    {
+        writeInt(profile, key.section, key.key, record.*field ? 1 : 0);
+    }
+    void operator()(std::int32_t AppSettingsRecord::*field) const
+    {
+        writeInt(profile, key.section, key.key, record.*field);
+    }
+    void operator()(TColor AppSettingsRecord::*field) const
+    {
+        writeInt(profile, key.section, key.key, std::int32_t(record.*field));
+    }
+};
+
+void writeRecord(IniProfile& profile, const AppSettingsRecord& record)
+{
+    // Written first: it opens a fresh file with the "Access" section.
+    profile.setValue("Access", "Allowed", "1");
+    for (const PlacementSlot slot : PlacementSaveOrder())
+        writePlacement(profile, PlacementSection(slot), record.Placements[slot]);
+    for (const SettingKey& key : SettingKeys()) {
+        if (!key.readOnly)
+            std::visit(KeyWriter{profile, key, record}, key.field);
+    }
+}
+
+bool writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    // A writable file in a read-only folder cannot be replaced, only
+    // rewritten where it is.
+    file.setDirectWriteFallback(true);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+bool SettingsFileWritable(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.exists())
+        return file.isFile() && file.isWritable();
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable();
+}
+
+void SetSettingsWritableCheck(std::function<bool(const QString&)> check)
+{
+    writableCheck = std::move(check);
+}
+
+void SetSettingsErrorReporter(std::function<void(const QString&)> reporter)
+{
+    errorReporter = std::move(reporter);
+}
+
+void LoadSettings()
+{
+    LoadSettings(SettingsFilePath());
+}
+
+void LoadSettings(const QString& path)
+{
+    // A file that cannot be read leaves the profile empty: every default.
+    IniProfile profile;
+    profile.load(path);
+    AppSettingsRecord loaded;
+    for (int slot = 0; slot < PlacementSlotCount; ++slot)
+        loaded.Placements[size_t(slot)] = readPlacement(profile, PlacementSection(slot));
+    for (const SettingKey& key : SettingKeys())
+        std::visit(KeyReader{profile, key, loaded}, key.field);
+    AppSettings = loaded;
+}
+
+bool SaveSettings()
+{
+    return SaveSettings(SettingsFilePath());
+}
+
+bool SaveSettings(const QString& path)
+{
+    const bool writable = writableCheck ? writableCheck(path) : SettingsFileWritable(path);
+    if (!writable)
+        return false;
+    // Unknown sections and keys are kept, so an existing file that cannot be
+    // read is left alone rather than replaced by our keys alone.
+    IniProfile profile;
+    if (!profile.load(path))
+        return false;
+    writeRecord(profile, AppSettings);
+    if (!writeWholeFile(path, profile.toBytes())) {
+        reportError(QString::fromUtf8("Ne peut écrire dans %1").arg(QFileInfo(path).absoluteFilePath()));
+        return false;
+    }
+    return true;
+}
