@@ -175,12 +175,11 @@ bool SaveSettings(const QString& path)
     // Unknown sections and keys are kept, so an existing file that cannot be
     // read is left alone rather than replaced by our keys alone.
     IniProfile profile;
-    if (!profile.load(path))
-        return false;
-    writeRecord(profile, AppSettings);
-    if (!writeWholeFile(path, profile.toBytes())) {
-        reportError(QString::fromUtf8("Ne peut écrire dans %1").arg(QFileInfo(path).absoluteFilePath()));
-        return false;
+    if (profile.load(path)) {
+        writeRecord(profile, AppSettings);
+        if (writeWholeFile(path, profile.toBytes()))
+            return true;
     }
-    return true;
+    reportError(QString::fromUtf8("Ne peut écrire dans %1").arg(QFileInfo(path).absoluteFilePath()));
+    return false;
 }
