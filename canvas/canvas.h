@@ -11,11 +11,14 @@
 #include <QString>
 #include <QVector>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 // A colour as the program stores it: red in the low byte, then green, then
 // blue (0x00BBGGRR).
 using TColor = std::uint32_t;
+
+class ShapeCells;
 
 QColor QColorFromCanvas(TColor color);
 TColor CanvasFromQColor(const QColor& color);
@@ -118,8 +121,11 @@ private:
     void applyFont();
     // Strokes `points` as an open line whose last pixel is left out.
     void strokeOpenLine(const QVector<QPoint>& points);
-    // The box l..r-1, t..b-1 as the rectangle QPainter strokes with the pen.
-    QRect outlineBox(int l, int t, int r, int b) const;
+    // Paints the cells of `shape` whose box starts at `origin` and that
+    // `keep` accepts (box coordinates): the outline with the pen, the inside
+    // with the brush when `fill`.
+    void paintShape(const ShapeCells& shape, QPoint origin, bool fill,
+                    const std::function<bool(QPoint)>& keep);
     void drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op);
 
     QImage& m_image;

@@ -1,6 +1,7 @@
 // Colours, fonts and the painter set-up of the Canvas: how pens, brushes and
 // fonts of the program become QPen, QBrush and QFont.
 #include "canvas/canvas.h"
+#include "canvas/canvasinternal.h"
 
 #include <cmath>
 
@@ -24,8 +25,12 @@ Qt::BrushStyle qtBrushStyle(BrushStyle style)
     return Qt::SolidPattern;
 }
 
-// Dash lengths in pen widths (pixels for a one-pixel pen), the usual
-// desktop ones: dashes of 18 with gaps of 6, dots of 3 with gaps of 3.
+} // namespace
+
+namespace canvas_internal {
+
+// The usual desktop dashes: dashes of 18 with gaps of 6, dots of 3 with
+// gaps of 3.
 QVector<qreal> dashPattern(PenStyle style)
 {
     switch (style) {
@@ -39,7 +44,23 @@ QVector<qreal> dashPattern(PenStyle style)
     return {};
 }
 
-} // namespace
+bool dashDrawn(const QVector<qreal>& pattern, int index)
+{
+    qreal period = 0;
+    for (qreal length : pattern)
+        period += length;
+    if (period <= 0)
+        return true;
+    qreal position = std::fmod(qreal(index), period);
+    for (int i = 0; i < pattern.size(); ++i) {
+        if (position < pattern[i])
+            return i % 2 == 0;
+        position -= pattern[i];
+    }
+    return true;
+}
+
+} // namespace canvas_internal
 
 QColor QColorFromCanvas(TColor color)
 {
@@ -117,7 +138,7 @@ void Canvas::applyPen()
         p.setCapStyle(Qt::RoundCap);
         p.setJoinStyle(Qt::RoundJoin);
     }
-    const QVector<qreal> dashes = dashPattern(pen.style);
+    const QVector<qreal> dashes = canvas_internal::dashPattern(pen.style);
     if (!dashes.isEmpty())
         p.setDashPattern(dashes);
     m_painter->setPen(p);

@@ -27,9 +27,10 @@ void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
         return;
     const QFontMetrics metrics(qfont());
     applyFont();
+    m_painter->save();
     m_painter->setClipRect(clip);
     m_painter->drawText(QPoint(x, y + metrics.ascent()), text);
-    m_painter->setClipping(false);
+    m_painter->restore();
 }
 
 int Canvas::TextWidth(const QString& text) const

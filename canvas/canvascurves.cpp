@@ -1,0 +1,226 @@
+// Ellipses, rounded rectangles, arcs and pies of the Canvas. One-pixel pens
+// draw them cell by cell from ShapeCells, so that every side of a shape is
+// alike and an arc lies exactly on the ellipse of the same box; wider pens
+// are left to QPainter.
+#include "canvas/canvas.h"
+#include "canvas/canvasinternal.h"
+#include "canvas/shapecells.h"
+
+#include <QtMath>
+#include <cmath>
+
+using canvas_internal::Box;
+using canvas_internal::normalised;
+
+namespace {
+
+constexpr double kTurn = 2 * M_PI;
+constexpr double kAngleTolerance = 1e-9;
+
+// Direction of the ray from `centre` through `p`, counter-clockwise on
+// screen from the east, in 0..2pi (screen y grows downwards).
+double rayAngle(QPointF centre, QPointF p)
+{
+    const double a = std::atan2(-(p.y() - centre.y()), p.x() - centre.x());
+    return a < 0 ? a + kTurn : a;
+}
+
+// The rays counter-clockwise from the ray through `first` to the ray through
+// `second`, both from `centre`; equal rays sweep the whole turn.
+class Sweep
+{
+public:
+    Sweep(QPointF centre, QPointF first, QPointF second)
+        : m_centre(centre)
+        , m_start(rayAngle(centre, first))
+    {
+        m_span = std::fmod(rayAngle(centre, second) - m_start + kTurn, kTurn);
+        if (m_span < kAngleTolerance)
+            m_span = kTurn;
+    }
+
+    bool contains(QPointF p) const
+    {
+        if (p == m_centre)
+            return true;
+        const double d = std::fmod(rayAngle(m_centre, p) - m_start + kTurn, kTurn);
+        return d <= m_span + kAngleTolerance || d >= kTurn - kAngleTolerance;
+    }
+
+    // Start and span in Qt's sixteenths of a degree for an ellipse in `box`:
+    // Qt places arc ends by the ellipse's own parameter, so each ray's
+    // direction is scaled by the half-axes.
+    std::pair<int, int> qtAngles(const QRectF& box) const
+    {
+        const double a = std::max<qreal>(box.width() / 2, 0.5);
+        const double b = std::max<qreal>(box.height() / 2, 0.5);
+        auto parameter = [&](double ray) {
+            return qRadiansToDegrees(std::atan2(std::sin(ray) / b, std::cos(ray) / a));
+        };
+        const double start = parameter(m_start);
+        double span = parameter(m_start + m_span) - start;
+        while (span <= 0)
+            span += 360;
+        if (m_span >= kTurn)
+            span = 360;
+        return {qRound(start * 16), qRound(span * 16)};
+    }
+
+    // Where the ray at the sweep's start (or end) meets the ellipse through
+    // the pixel centres of `box`.
+    QPoint endOnEllipse(const QRectF& box, bool atEnd) const
+    {
+        const double ray = atEnd ? m_start + m_span : m_start;
+        const double dx = std::cos(ray);
+        const double dy = -std::sin(ray);
+        const double a = std::max<qreal>(box.width() / 2, 1e-9);
+        const double b = std::max<qreal>(box.height() / 2, 1e-9);
+        const double t = 1 / std::sqrt((dx / a) * (dx / a) + (dy / b) * (dy / b));
+        return QPoint(qRound(box.center().x() + t * dx), qRound(box.center().y() + t * dy));
+    }
+
+private:
+    QPointF m_centre;
+    double m_start;
+    double m_span = kTurn;
+};
+
+QPointF centreOf(const Box& box)
+{
+    return QPointF(box.l + (box.width() - 1) / 2.0, box.t + (box.height() - 1) / 2.0);
+}
+
+QRectF pixelCentres(const Box& box)
+{
+    return QRectF(box.outline());
+}
+
+// Fills the inside cells (and the outline cells when `withOutline`) that
+// `keep` accepts, one run of a row at a time, with the painter's brush.
+void fillCells(QPainter& painter, const ShapeCells& shape, QPoint origin, bool withOutline,
+               const std::function<bool(QPoint)>& keep)
+{
+    const auto wanted = [&](int x, int y) {
+        const ShapeCells::Cell cell = shape.at(x, y);
+        return (cell == ShapeCells::Cell::Inside || (withOutline && cell == ShapeCells::Cell::Outline))
+            && keep(QPoint(x, y));
+    };
+    for (int y = 0; y < shape.height(); ++y) {
+        for (int x = 0; x < shape.width();) {
+            if (!wanted(x, y)) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < shape.width() && wanted(x, y))
+                ++x;
+            painter.fillRect(QRect(origin.x() + start, origin.y() + y, x - start, 1), painter.brush());
+        }
+    }
+}
+
+} // namespace
+
+void Canvas::paintShape(const ShapeCells& shape, QPoint origin, bool fill,
+                        const std::function<bool(QPoint)>& keep)
+{
+    const bool outlined = pen.style != PenStyle::Clear;
+    if (fill && brush.style != BrushStyle::Clear) {
+        applyBrush();
+        fillCells(*m_painter, shape, origin, !outlined, keep);
+    }
+    if (!outlined)
+        return;
+    // Dashes run along the outline in drawing order.
+    const QVector<qreal> dashes = canvas_internal::dashPattern(pen.style);
+    QPolygon pixels;
+    int index = 0;
+    for (QPoint cell : shape.outline()) {
+        if (!keep(cell))
+            continue;
+        if (canvas_internal::dashDrawn(dashes, index++))
+            pixels.append(origin + cell);
+    }
+    QPen dot(QColorFromCanvas(pen.color), 1);
+    dot.setCosmetic(true);
+    dot.setCapStyle(Qt::SquareCap);
+    m_painter->setPen(dot);
+    m_painter->drawPoints(pixels);
+}
+
+void Canvas::Ellipse(int l, int t, int r, int b)
+{
+    const Box box = normalised(l, t, r, b);
+    if (!painting() || box.empty())
+        return;
+    if (pen.width > 1 && pen.style != PenStyle::Clear) {
+        applyPen();
+        applyBrush();
+        const canvas_internal::PixelCentred centred(*m_painter);
+        m_painter->drawEllipse(box.outline());
+        return;
+    }
+    paintShape(ShapeCells::ellipse(box.width(), box.height()), QPoint(box.l, box.t), true,
+               [](QPoint) { return true; });
+}
+
+void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
+{
+    const Box box = normalised(l, t, r, b);
+    if (!painting() || box.empty())
+        return;
+    if (pen.width > 1 && pen.style != PenStyle::Clear) {
+        applyPen();
+        applyBrush();
+        const canvas_internal::PixelCentred centred(*m_painter);
+        m_painter->drawRoundedRect(box.outline(), std::abs(cornerW) / 2.0, std::abs(cornerH) / 2.0);
+        return;
+    }
+    paintShape(ShapeCells::roundRect(box.width(), box.height(), std::abs(cornerW), std::abs(cornerH)),
+               QPoint(box.l, box.t), true, [](QPoint) { return true; });
+}
+
+void Canvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
+{
+    const Box box = normalised(l, t, r, b);
+    if (!painting() || box.empty() || pen.style == PenStyle::Clear)
+        return;
+    const Sweep sweep(centreOf(box), QPointF(x3, y3), QPointF(x4, y4));
+    if (pen.width > 1) {
+        applyPen();
+        m_painter->setBrush(Qt::NoBrush);
+        const auto [start, span] = sweep.qtAngles(pixelCentres(box));
+        const canvas_internal::PixelCentred centred(*m_painter);
+        m_painter->drawArc(box.outline(), start, span);
+        return;
+    }
+    const QPoint origin(box.l, box.t);
+    paintShape(ShapeCells::ellipse(box.width(), box.height()), origin, false,
+               [&](QPoint cell) { return sweep.contains(origin + cell); });
+}
+
+void Canvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
+{
+    const Box box = normalised(l, t, r, b);
+    if (!painting() || box.empty())
+        return;
+    const Sweep sweep(centreOf(box), QPointF(x3, y3), QPointF(x4, y4));
+    if (pen.width > 1 && pen.style != PenStyle::Clear) {
+        applyPen();
+        applyBrush();
+        const auto [start, span] = sweep.qtAngles(pixelCentres(box));
+        const canvas_internal::PixelCentred centred(*m_painter);
+        m_painter->drawPie(box.outline(), start, span);
+        return;
+    }
+    const QPoint origin(box.l, box.t);
+    paintShape(ShapeCells::ellipse(box.width(), box.height()), origin, true,
+               [&](QPoint cell) { return sweep.contains(origin + cell); });
+    if (pen.style == PenStyle::Clear)
+        return;
+    // The two radii, both ends drawn.
+    applyPen();
+    const QPoint centre = centreOf(box).toPoint();
+    m_painter->drawLine(centre, sweep.endOnEllipse(pixelCentres(box), false));
+    m_painter->drawLine(centre, sweep.endOnEllipse(pixelCentres(box), true));
+}
