@@ -29,6 +29,9 @@ enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
 enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
 enum class RasterOp { Copy, Or, And };
 
+// Dashes are 18 on and 6 off, dots 3 and 3 (in pen widths), gaps left
+// untouched. Pens wider than 1 are centred on the pixels they pass through
+// and have round ends.
 struct CanvasPen
 {
     TColor color = 0x000000;
@@ -36,6 +39,7 @@ struct CanvasPen
     PenStyle style = PenStyle::Solid;
 };
 
+// Hatched brushes paint only their lines, aligned on the image's origin.
 struct CanvasBrush
 {
     TColor color = 0xFFFFFF;
@@ -60,7 +64,8 @@ class Canvas
 {
 public:
     // Draws on `image`, which must outlive the canvas. Works on any 32-bit
-    // or 24-bit QImage format.
+    // or 24-bit QImage format (a null image draws nothing). The image's
+    // pixels stay where they are: it may be a view over foreign storage.
     explicit Canvas(QImage& image);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -81,7 +86,8 @@ public:
     void Polyline(const QVector<QPoint>& points);
 
     // Shapes cover columns l..r-1 and rows t..b-1, filled with the brush and
-    // outlined with the pen.
+    // outlined with the pen; corners may come in either order. With a clear
+    // pen the brush covers the whole box or shape.
     void Rectangle(int l, int t, int r, int b);
     void FillRect(int l, int t, int r, int b);  // brush only
     void FrameRect(int l, int t, int r, int b); // outline in the brush colour
@@ -97,7 +103,8 @@ public:
     // Text: the top-left of the text cell at (x, y), on the brush colour
     // unless the brush is clear.
     void TextOut(int x, int y, const QString& text);
-    // Text clipped to `clip`, its cell's top-left at (x, y).
+    // Text clipped to `clip`, its cell's top-left at (x, y); the whole clip
+    // rectangle takes the brush colour unless the brush is clear.
     void TextRect(const QRect& clip, int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
@@ -105,7 +112,9 @@ public:
     TColor Pixel(int x, int y) const;         // 0 outside the image
     void SetPixel(int x, int y, TColor color); // ignored outside
 
-    // Pictures: copy, or combine with the destination (OR, AND).
+    // Pictures: copy (a picture with alpha is blended over the destination),
+    // or combine with the destination (OR, AND). Copying part of the canvas's
+    // own image onto itself is allowed.
     void Draw(int x, int y, const QImage& picture, RasterOp op = RasterOp::Copy);
     void StretchDraw(const QRect& dest, const QImage& picture);
     void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect,
@@ -122,8 +131,8 @@ private:
     // Strokes `points` as an open line whose last pixel is left out.
     void strokeOpenLine(const QVector<QPoint>& points);
     // Paints the cells of `shape` whose box starts at `origin` and that
-    // `keep` accepts (box coordinates): the outline with the pen, the inside
-    // with the brush when `fill`.
+    // `keep` accepts (box coordinates; all when empty): the outline with the
+    // pen, the inside with the brush when `fill`.
     void paintShape(const ShapeCells& shape, QPoint origin, bool fill,
                     const std::function<bool(QPoint)>& keep);
     void drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op);

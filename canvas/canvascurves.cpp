@@ -96,23 +96,22 @@ QRectF pixelCentres(const Box& box)
 }
 
 // Fills the inside cells (and the outline cells when `withOutline`) that
-// `keep` accepts, one run of a row at a time, with the painter's brush.
+// `keep` accepts (all when it is empty), run by run, with the painter's
+// brush.
 void fillCells(QPainter& painter, const ShapeCells& shape, QPoint origin, bool withOutline,
                const std::function<bool(QPoint)>& keep)
 {
-    const auto wanted = [&](int x, int y) {
-        const ShapeCells::Cell cell = shape.at(x, y);
-        return (cell == ShapeCells::Cell::Inside || (withOutline && cell == ShapeCells::Cell::Outline))
-            && keep(QPoint(x, y));
-    };
     for (int y = 0; y < shape.height(); ++y) {
-        for (int x = 0; x < shape.width();) {
-            if (!wanted(x, y)) {
+        const ShapeCells::Row& row = shape.row(y);
+        const int first = withOutline ? row.left : row.innerLeft;
+        const int last = withOutline ? row.right : row.innerRight;
+        for (int x = first; x <= last;) {
+            if (keep && !keep(QPoint(x, y))) {
                 ++x;
                 continue;
             }
             const int start = x;
-            while (x < shape.width() && wanted(x, y))
+            while (x <= last && (!keep || keep(QPoint(x, y))))
                 ++x;
             painter.fillRect(QRect(origin.x() + start, origin.y() + y, x - start, 1), painter.brush());
         }
@@ -135,8 +134,8 @@ void Canvas::paintShape(const ShapeCells& shape, QPoint origin, bool fill,
     const QVector<qreal> dashes = canvas_internal::dashPattern(pen.style);
     QPolygon pixels;
     int index = 0;
-    for (QPoint cell : shape.outline()) {
-        if (!keep(cell))
+    for (QPoint cell : dashes.isEmpty() ? shape.outline() : shape.outlineAround()) {
+        if (keep && !keep(cell))
             continue;
         if (canvas_internal::dashDrawn(dashes, index++))
             pixels.append(origin + cell);
@@ -160,8 +159,7 @@ void Canvas::Ellipse(int l, int t, int r, int b)
         m_painter->drawEllipse(box.outline());
         return;
     }
-    paintShape(ShapeCells::ellipse(box.width(), box.height()), QPoint(box.l, box.t), true,
-               [](QPoint) { return true; });
+    paintShape(ShapeCells::ellipse(box.width(), box.height()), QPoint(box.l, box.t), true, {});
 }
 
 void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
@@ -177,7 +175,7 @@ void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
         return;
     }
     paintShape(ShapeCells::roundRect(box.width(), box.height(), std::abs(cornerW), std::abs(cornerH)),
-               QPoint(box.l, box.t), true, [](QPoint) { return true; });
+               QPoint(box.l, box.t), true, {});
 }
 
 void Canvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)

@@ -95,7 +95,11 @@ Canvas::Canvas(QImage& image)
     // storage owned elsewhere, so nothing here may copy or detach it.
     if (m_image.isNull())
         return;
-    m_painter = std::make_unique<QPainter>(&m_image);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(&m_image)) {
+        m_painter.reset();
+        return;
+    }
     m_painter->setRenderHint(QPainter::Antialiasing, false);
     m_painter->setRenderHint(QPainter::TextAntialiasing, false);
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);

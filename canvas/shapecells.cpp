@@ -5,35 +5,26 @@
 
 ShapeCells::ShapeCells(int width, int height)
     : m_width(std::max(width, 0))
-    , m_height(std::max(height, 0))
-    , m_cells(std::size_t(m_width) * std::size_t(m_height), Cell::Outside)
+    , m_rows(std::size_t(std::max(height, 0)))
 {
-}
-
-ShapeCells::Cell ShapeCells::at(int x, int y) const
-{
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-        return Cell::Outside;
-    return m_cells[std::size_t(y) * std::size_t(m_width) + std::size_t(x)];
 }
 
 ShapeCells ShapeCells::ellipse(int width, int height)
 {
     ShapeCells cells(width, height);
     const double cx = (cells.m_width - 1) / 2.0;
-    const double cy = (cells.m_height - 1) / 2.0;
+    const double cy = (cells.height() - 1) / 2.0;
     const double rx = cells.m_width / 2.0;
-    const double ry = cells.m_height / 2.0;
-    for (int y = 0; y < cells.m_height; ++y) {
+    const double ry = cells.height() / 2.0;
+    for (int y = 0; y < cells.height(); ++y) {
         const double dy = (y - cy) / ry;
         const double half = rx * std::sqrt(std::max(0.0, 1 - dy * dy));
-        // The span is computed for its left end and mirrored, so that the
-        // shape is exactly symmetric.
-        const int left = std::max(0, int(std::ceil(cx - half - 1e-9)));
-        for (int x = left; x <= cells.m_width - 1 - left; ++x)
-            cells.m_cells[std::size_t(y) * std::size_t(cells.m_width) + std::size_t(x)] = Cell::Inside;
+        // The left end is mirrored, so that the shape is exactly symmetric.
+        Row& row = cells.m_rows[std::size_t(y)];
+        row.left = std::max(0, int(std::ceil(cx - half - 1e-9)));
+        row.right = cells.m_width - 1 - row.left;
     }
-    cells.markOutline();
+    cells.findInsides();
     return cells;
 }
 
@@ -41,53 +32,81 @@ ShapeCells ShapeCells::roundRect(int width, int height, int cornerW, int cornerH
 {
     ShapeCells cells(width, height);
     const int ew = std::clamp(cornerW, 1, std::max(cells.m_width, 1));
-    const int eh = std::clamp(cornerH, 1, std::max(cells.m_height, 1));
+    const int eh = std::clamp(cornerH, 1, std::max(cells.height(), 1));
     const ShapeCells corner = ellipse(ew, eh);
-    // Each side of the box takes the matching half of the corner ellipse; the
-    // stretch between repeats the ellipse's middle column or row.
-    auto fold = [](int p, int size, int e) {
-        if (p < e / 2)
-            return p;
-        if (p >= size - (e - e / 2))
-            return p - (size - e);
-        return e / 2;
-    };
-    for (int y = 0; y < cells.m_height; ++y)
-        for (int x = 0; x < cells.m_width; ++x)
-            if (corner.at(fold(x, cells.m_width, ew), fold(y, cells.m_height, eh)) != Cell::Outside)
-                cells.m_cells[std::size_t(y) * std::size_t(cells.m_width) + std::size_t(x)] = Cell::Inside;
-    cells.markOutline();
+    // The top and bottom rows take the corner ellipse's halves; the rows
+    // between repeat its middle row. Each row is the ellipse's row widened
+    // by the straight stretch of the sides.
+    for (int y = 0; y < cells.height(); ++y) {
+        int ey = eh / 2;
+        if (y < eh / 2)
+            ey = y;
+        else if (y >= cells.height() - (eh - eh / 2))
+            ey = y - (cells.height() - eh);
+        Row& row = cells.m_rows[std::size_t(y)];
+        row.left = corner.row(ey).left;
+        row.right = corner.row(ey).right + (cells.m_width - ew);
+    }
+    cells.findInsides();
     return cells;
 }
 
-void ShapeCells::markOutline()
+void ShapeCells::findInsides()
 {
-    const auto outside = [this](int x, int y) { return at(x, y) == Cell::Outside; };
-    std::vector<Cell> marked = m_cells;
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
-            if (at(x, y) == Cell::Inside
-                && (outside(x - 1, y) || outside(x + 1, y) || outside(x, y - 1) || outside(x, y + 1)))
-                marked[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] = Cell::Outline;
+    const int rows = height();
+    for (int y = 0; y < rows; ++y) {
+        Row& row = m_rows[std::size_t(y)];
+        if (y == 0 || y == rows - 1) {
+            row.innerLeft = row.right + 1;
+            row.innerRight = row.right;
+            continue;
         }
+        const Row& above = m_rows[std::size_t(y - 1)];
+        const Row& below = m_rows[std::size_t(y + 1)];
+        row.innerLeft = std::max({row.left + 1, above.left, below.left});
+        row.innerRight = std::min({row.right - 1, above.right, below.right});
     }
-    m_cells = std::move(marked);
+}
+
+ShapeCells::Cell ShapeCells::at(int x, int y) const
+{
+    if (y < 0 || y >= height())
+        return Cell::Outside;
+    const Row& r = row(y);
+    if (x < r.left || x > r.right)
+        return Cell::Outside;
+    return x >= r.innerLeft && x <= r.innerRight ? Cell::Inside : Cell::Outline;
 }
 
 QVector<QPoint> ShapeCells::outline() const
 {
     QVector<QPoint> points;
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            if (at(x, y) == Cell::Outline)
-                points.append(QPoint(x, y));
+    for (int y = 0; y < height(); ++y) {
+        const Row& r = row(y);
+        const bool hollow = r.innerLeft <= r.innerRight;
+        for (int x = r.left; x <= r.right; ++x) {
+            if (hollow && x == r.innerLeft)
+                x = r.innerRight + 1;
+            points.append(QPoint(x, y));
+        }
+    }
+    return points;
+}
+
+QVector<QPoint> ShapeCells::outlineAround() const
+{
     const double cx = (m_width - 1) / 2.0;
-    const double cy = (m_height - 1) / 2.0;
-    const auto angle = [&](QPoint p) {
+    const double cy = (height() - 1) / 2.0;
+    std::vector<std::pair<double, QPoint>> keyed;
+    for (QPoint p : outline()) {
         const double a = std::atan2(-(p.y() - cy), p.x() - cx);
-        return a < 0 ? a + 2 * M_PI : a;
-    };
-    std::stable_sort(points.begin(), points.end(),
-                     [&](QPoint a, QPoint b) { return angle(a) < angle(b); });
+        keyed.emplace_back(a < 0 ? a + 2 * M_PI : a, p);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QVector<QPoint> points;
+    points.reserve(qsizetype(keyed.size()));
+    for (const auto& entry : keyed)
+        points.append(entry.second);
     return points;
 }
