@@ -100,5 +100,10 @@ void Canvas::Polygon(const QVector<QPoint>& points)
         return;
     applyPen();
     applyBrush();
+    if (pen.width > 1 && pen.style != PenStyle::Clear) {
+        const canvas_internal::PixelCentred centred(*m_painter);
+        m_painter->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
+        return;
+    }
     m_painter->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
 }

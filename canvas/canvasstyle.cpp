@@ -93,7 +93,9 @@ Canvas::Canvas(QImage& image)
 {
     // One painter for the canvas lifetime: the image may be a view over
     // storage owned elsewhere, so nothing here may copy or detach it.
-    if (m_image.isNull())
+    const QImage::Format format = m_image.format();
+    if (m_image.isNull() || format == QImage::Format_Indexed8 || format == QImage::Format_Mono
+        || format == QImage::Format_MonoLSB)
         return;
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_image)) {
@@ -119,6 +121,9 @@ QFont Canvas::qfont() const
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
     f.setStyleStrategy(QFont::NoAntialias);
+    // Full hinting snaps glyphs and advances to whole pixels, as desktop
+    // text of this size is drawn; lighter hinting leaves uneven gaps.
+    f.setHintingPreference(QFont::PreferFullHinting);
     f.setKerning(false);
     return f;
 }

@@ -29,14 +29,21 @@ TEST(CanvasPixels, SetPixelAndPixelIgnoreOutOfRange)
     EXPECT_EQ(countColor(image, kBlack), 0);
 }
 
-TEST(CanvasPixels, NullImageDrawsNothing)
+TEST(CanvasPixels, ImagesThatCannotBePaintedDrawNothing)
 {
-    QImage image;
-    Canvas canvas(image);
-    canvas.Rectangle(0, 0, 5, 5);
-    canvas.TextOut(0, 0, "x");
-    canvas.SetPixel(0, 0, kRed);
-    EXPECT_EQ(canvas.Pixel(0, 0), 0u);
+    QImage null;
+    QImage indexed(4, 4, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(255, 255, 255)});
+    indexed.fill(0);
+    for (QImage* image : {&null, &indexed}) {
+        Canvas canvas(*image);
+        canvas.Rectangle(0, 0, 5, 5);
+        canvas.Ellipse(0, 0, 5, 5);
+        canvas.TextOut(0, 0, "x");
+        canvas.SetPixel(0, 0, kRed);
+        canvas.Draw(0, 0, blank(2, 2));
+    }
+    EXPECT_EQ(indexed.pixel(0, 0), qRgb(255, 255, 255));
 }
 
 class CanvasFormats : public testing::TestWithParam<QImage::Format>
