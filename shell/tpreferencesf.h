@@ -1,7 +1,14 @@
-// The dialog " Préférences" of the launcher.
+// The dialog " Préférences": a list of eight pages of settings, opened on
+// the page that PreferencesPage names.
 #pragma once
 
+#include "shell/preferencespages.h"
+
 #include <QDialog>
+#include <QImage>
+
+class PaintBox;
+class QListWidget;
 
 // The page (0..7) on which the dialog opens; callers set it before opening.
 extern int PreferencesPage;
@@ -12,4 +19,35 @@ class TPreferencesF : public QDialog
 
 public:
     explicit TPreferencesF(QWidget* parent = nullptr);
+
+    // The banner as last drawn (null while the dialog is closed).
+    const QImage& Banner() const { return m_banner; }
+    int CurrentPage() const;
+
+    void PagesListChange(int row);
+    void OkBoutClick();
+    void AnnulerBoutClick();
+    void AideBoutClick();
+    void AutoriserBoutClick();
+    void InterdireBoutClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildList();
+    void buildButtons();
+    void loadControls();
+    void drawBanner();
+    void setAllowChecks(bool allowed);
+
+    QListWidget* m_list = nullptr;
+    PaintBox* m_bannerBox = nullptr;
+    PreferencesPages m_pages;
+    QImage m_banner;
+    QImage m_iconBitmap;
+    ColorSet m_colorBackup{};
+    bool m_shown = false;
 };

@@ -1,0 +1,102 @@
+#include "controls/tapibutton.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// Room between the face's edge and the caption.
+constexpr int kMarginX = 4;
+constexpr int kMarginY = 3;
+
+} // namespace
+
+TAPIButton::TAPIButton(const QString& name, QWidget* parent)
+    : QPushButton(parent)
+{
+    setObjectName(name);
+    setText(name);
+    resize(100, 30);
+    applyStyle();
+}
+
+void TAPIButton::SetFlat(bool flat)
+{
+    m_flat = flat;
+    applyStyle();
+}
+
+void TAPIButton::SetMultiline(bool multiline)
+{
+    m_multiline = multiline;
+    applyStyle();
+}
+
+void TAPIButton::SetCaption(const QString& caption)
+{
+    setText(caption);
+    applyStyle();
+}
+
+void TAPIButton::SetCaptionHAlign(TBtnHAlignment hAlign)
+{
+    m_hAlign = hAlign;
+    applyStyle();
+}
+
+void TAPIButton::SetCaptionVAlign(TBtnVAlignment vAlign)
+{
+    m_vAlign = vAlign;
+    applyStyle();
+}
+
+void TAPIButton::applyStyle()
+{
+    m_style = ApplyCaptionStyle(m_style, m_multiline, m_flat, m_hAlign, m_vAlign);
+    update();
+}
+
+bool TAPIButton::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
+}
+
+void TAPIButton::paintFace(QPainter& painter)
+{
+    if (!(m_style & CaptionBits::Flat)) {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+        return;
+    }
+    // Flat: a plain face in a thin dark frame, darker while pressed; the
+    // default button gets a second frame line.
+    const QPalette& pal = palette();
+    painter.fillRect(rect(), isDown() ? pal.color(QPalette::Midlight) : pal.color(QPalette::Button));
+    painter.setPen(pal.color(QPalette::Shadow));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (isDefault())
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void TAPIButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintFace(painter);
+
+    QRect area = rect().adjusted(kMarginX, kMarginY, -kMarginX, -kMarginY);
+    if (isDown())
+        area.translate(1, 1);
+    const int flags = CaptionTextFlags(m_style, Qt::AlignHCenter);
+    DrawCaption(painter, area, text(), flags, palette(), isEnabled());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}

@@ -1,0 +1,153 @@
+#include "shell/preferencescolorpage.h"
+
+#include "controls/paintbox.h"
+#include "controls/tapibutton.h"
+#include "shell/colorchooser.h"
+#include "shell/preferencesdrawing.h"
+#include "shell/preferencessettings.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kRowTop = 10;
+constexpr int kRowStep = 24;
+constexpr int kSwatchLeft = 8;
+constexpr int kRadioLeft = 30;
+constexpr int kPreviewLeft = 205;
+constexpr int kPreviewTop = 8;
+
+TAPIButton* makeButton(QWidget* parent, const char* name, const QString& caption, int top)
+{
+    auto* button = new TAPIButton(QString::fromLatin1(name), parent);
+    button->SetCaption(caption);
+    button->SetCaptionHAlign(btnHCenter);
+    button->SetCaptionVAlign(btnVCenter);
+    button->setGeometry(kPreviewLeft, top, kPreviewSize.width(), 25);
+    return button;
+}
+
+} // namespace
+
+ColorEditorPage::ColorEditorPage(QWidget* parent)
+    : QWidget(parent)
+{
+    buildTargets();
+    buildButtons();
+}
+
+void ColorEditorPage::buildTargets()
+{
+    const auto targets = ColorTargets();
+    for (int i = 0; i < kColorTargetCount; ++i) {
+        const int top = kRowTop + i * kRowStep;
+        auto* radio = new QRadioButton(QString::fromUtf8(targets[i].caption), this);
+        radio->setObjectName(QStringLiteral("ColorRadio%1").arg(i));
+        radio->setGeometry(kRadioLeft, top, 170, 18);
+        connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                selectTarget(i);
+        });
+        m_radios[i] = radio;
+
+        auto* swatch = new PaintBox(this);
+        swatch->setObjectName(QStringLiteral("ColorBox%1").arg(i));
+        swatch->setGeometry(kSwatchLeft, top + 3, 16, 12);
+        swatch->setCursor(Qt::PointingHandCursor);
+        swatch->onPaint = [i](QPainter& painter) {
+            painter.setPen(Qt::black);
+            painter.setBrush(QColorFromCanvas(*ColorSetting(AppSettings, i)));
+            painter.drawRoundedRect(QRect(0, 0, 15, 11), 3, 3);
+        };
+        connect(swatch, &PaintBox::mouseReleased, this,
+                [this, i](QMouseEvent* event) { swatchReleased(i, event); });
+        m_swatches[i] = swatch;
+    }
+}
+
+void ColorEditorPage::buildButtons()
+{
+    m_previewBox = new PaintBox(this);
+    m_previewBox->setObjectName("PreviewBox");
+    m_previewBox->setGeometry(QRect(QPoint(kPreviewLeft, kPreviewTop), kPreviewSize));
+    m_previewBox->onPaint = [this](QPainter& painter) {
+        if (!m_preview.isNull())
+            painter.drawImage(0, 0, m_preview);
+    };
+
+    const int top = kPreviewTop + kPreviewSize.height() + 10;
+    connect(makeButton(this, "ChangerBout", QStringLiteral("&Changer..."), top),
+            &TAPIButton::clicked, this, &ColorEditorPage::ChangerBoutClick);
+    connect(makeButton(this, "DefautBout", QStringLiteral("Couleurs par &défaut"), top + 32),
+            &TAPIButton::clicked, this, &ColorEditorPage::DefautBoutClick);
+    connect(makeButton(this, "ImpressionBout", QStringLiteral("&Adapter à l'impression"), top + 64),
+            &TAPIButton::clicked, this, &ColorEditorPage::ImpressionBoutClick);
+}
+
+void ColorEditorPage::Begin()
+{
+    m_preview = QImage(kPreviewSize, QImage::Format_RGB32);
+    if (m_radios[0]->isChecked())
+        selectTarget(0);
+    else
+        m_radios[0]->setChecked(true);
+    Redraw();
+}
+
+void ColorEditorPage::End()
+{
+    m_preview = QImage();
+}
+
+void ColorEditorPage::Redraw()
+{
+    for (PaintBox* swatch : m_swatches)
+        swatch->update();
+    if (!m_preview.isNull())
+        DrawColorPreview(m_preview, AppSettings, ProgramTitle());
+    m_previewBox->update();
+}
+
+void ColorEditorPage::selectTarget(int target)
+{
+    m_target = target;
+    m_current = *ColorSetting(AppSettings, target);
+}
+
+void ColorEditorPage::swatchReleased(int target, QMouseEvent* event)
+{
+    if (!m_swatches[target]->rect().contains(event->position().toPoint()))
+        return;
+    m_radios[target]->setChecked(true);
+    window()->update();
+    ChangerBoutClick();
+}
+
+void ColorEditorPage::ChangerBoutClick()
+{
+    // A cancelled dialog leaves the setting as it was.
+    if (const std::optional<TColor> chosen = ChooseColor(m_current, window())) {
+        m_current = *chosen;
+        *ColorSetting(AppSettings, m_target) = m_current;
+    }
+    Redraw();
+}
+
+void ColorEditorPage::DefautBoutClick()
+{
+    applyPalette(DefaultColors());
+}
+
+void ColorEditorPage::ImpressionBoutClick()
+{
+    applyPalette(PrintColors());
+}
+
+void ColorEditorPage::applyPalette(const ColorSet& colors)
+{
+    WriteColors(AppSettings, colors);
+    Redraw();
+    m_current = *ColorSetting(AppSettings, m_target);
+}
