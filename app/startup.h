@@ -1,0 +1,19 @@
+// The program's start: window creation in its fixed order and the refusal
+// of a second running copy.
+#pragma once
+
+#include <QString>
+
+class QApplication;
+class SingleInstance;
+
+// True when this copy must not start: another copy holds the lock and the
+// settings allow only one.
+bool SecondCopyRefused(SingleInstance& instance, bool instanceFlag);
+
+// The warning shown to a refused copy (three lines).
+QString SecondCopyMessage();
+
+// Creates every window, shows the launcher and runs the event loop;
+// returns the exit code.
+int RunKinea(QApplication& app);

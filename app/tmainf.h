@@ -1,0 +1,89 @@
+// The launcher: captions and menus that open the modules, documents, help,
+// preferences, tip of the day and about box. Its closing ends the program.
+#pragma once
+
+#include "app/appwindows.h"
+#include "app/displayquality.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QVector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+class TMainF : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Creation: finds the program's folder, loads the settings, judges the
+    // display and prepares the captions.
+    explicit TMainF(QWidget* parent = nullptr);
+    ~TMainF() override;
+
+    // The other windows, created after the launcher.
+    void setWindows(const AppWindows& windows);
+
+    // Applies HintFlag to the module windows' hint bubbles.
+    void ApplyHintSetting();
+
+    QLabel* caption(const char* name) const;
+    const DisplayQuality& displayQuality() const { return m_display; }
+    // Replaces the judged display (for a display that cannot be changed,
+    // as in tests); the labels follow at the next first show.
+    void setDisplayQuality(const DisplayQuality& quality);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct CaptionSpec;
+    void buildCaptions();
+    void buildStatusPanel();
+    void buildMenus();
+    QAction* addAction(QMenu* menu, const char* name, const QString& text, void (TMainF::*slot)());
+    void hoverCaption(QLabel* label);
+    void hoverLauncher();
+    void FormFirstShow();
+    void setDisplayLabels();
+
+    void openModule(QWidget* window);
+    void openPreferences(int page);
+    void EditionMenuShow();
+    void TipTimerTimer();
+
+    void m1Click();
+    void m2Click();
+    void m3Click();
+    void m4Click();
+    void m20Click();
+    void m21Click();
+    void m22Click();
+    void m10Click();
+    void m23Click();
+    void m24Click();
+    void m5Click();
+    void m6Click();
+    void CalcMenuClick();
+    void ClearMenuClick();
+    void AboutMenuClick();
+    void Astucedujour1Click();
+    void Lisezmoi1Click();
+
+    AppWindows m_windows;
+    QVector<QLabel*> m_captions;
+    QHash<QLabel*, QAction*> m_captionActions;
+    QObject* m_hovered = nullptr;
+    bool m_firstShow = true;
+    DisplayQuality m_display;
+    QLabel* m_modeLab = nullptr;
+    QLabel* m_warningLab = nullptr;
+    QAction* m_clearMenu = nullptr;
+    QTimer* m_tipTimer = nullptr;
+};

@@ -1,0 +1,8 @@
+#include "platform/beep.h"
+
+#include <QApplication>
+
+void Beep()
+{
+    QApplication::beep();
+}

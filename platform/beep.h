@@ -1,0 +1,4 @@
+// The short warning sound.
+#pragma once
+
+void Beep();

@@ -1,0 +1,9 @@
+#include "platform/desktopopen.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+bool OpenWithDesktop(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

@@ -1,0 +1,332 @@
+// The launcher: captions, menus, highlighting, module opening, clipboard
+// rule, display labels, minimum size.
+#include "app/settings/appsettings.h"
+#include "app/tmainf.h"
+#include "controls/modulewindow.h"
+#include "shell/tpreferencesf.h"
+#include "testhelpers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using testing_support::TempDir;
+
+namespace {
+
+struct CaptionCase
+{
+    const char* name;
+    int top;
+    const char* text;
+};
+
+const CaptionCase kCaptions[] = {
+    {"l1", 16, " Roue de bicyclette "},
+    {"l2", 40, " Mouvement d'un projectile "},
+    {"l3", 64, " Disque en rotation "},
+    {"l4", 88, " Chute libre d'une bille "},
+    {"l20", 112, " Freinage d'un véhicule et sécurité routière "},
+    {"l21", 136, " Poids et masse d'un objet "},
+    {"l22", 160, " Orgue cinétique"},
+    {"l10", 184, " Champ visuel et conduite "},
+    {"l23", 216, " Mesure de la vitesse d'un véhicule ( document ) "},
+    {"l24", 240, " Le tour du monde des règles de conduite ( document ) "},
+    {"l11", 272, " A propos de Kinea"},
+    {"l12", 296, " Accès aux  préférences"},
+    {"l6", 320, " Aide"},
+    {"l5", 344, " Quitter"},
+};
+
+struct MenuCase
+{
+    const char* name;
+    const char* text;
+};
+
+const MenuCase kMenuEntries[] = {
+    {"m1", "&Roue de bicyclette"},
+    {"m2", "&Mouvement d'un projectile"},
+    {"m3", "&Disque en rotation"},
+    {"m4", "&Chute d'une bille"},
+    {"m20", "&Freinage"},
+    {"m21", "&Poids et masse d'un objet"},
+    {"m22", "&Orgue cinétique"},
+    {"m10", "Champ &visuel et conduite"},
+    {"m23", " Mesure de la vitesse d'un véhicule ( documentaire ) "},
+    {"m24", " Le tour du monde des règles de conduite ( documentaire ) "},
+    {"m5", "&Quitter"},
+    {"CalcMenu", "&Calculatrice de Windows"},
+    {"ClearMenu", "&Vider le presse-papiers"},
+    {"Option0Menu", "&Générales"},
+    {"Option1Menu", "O&utils du logiciel"},
+    {"Option3Menu", "&Couleurs des modules \"mouvements\""},
+    {"Option4Menu", "&Poids et masse d'un objet"},
+    {"Option5Menu", "&Freinage d'un véhicule / Champ visuel"},
+    {"Option6Menu", "&Orgue cinétique"},
+    {"Option7Menu", "&Mouvements"},
+    {"m6", "&Aide de Kinea"},
+    {"AboutMenu", "A &propos de..."},
+    {"Astucedujour1", "A&stuce du jour"},
+    {"Lisezmoi1", "&Lisez moi"},
+};
+
+// A dialog that records its openings and closes at once.
+class RecordingDialog : public QDialog
+{
+public:
+    int opened = 0;
+    int pageSeen = -1;
+    int exec() override
+    {
+        ++opened;
+        pageSeen = PreferencesPage;
+        return QDialog::Rejected;
+    }
+};
+
+class LauncherTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AppSettings = AppSettingsRecord{};
+        launcher = std::make_unique<TMainF>();
+        // Nothing a test does may touch the settings of the build tree.
+        ProgramDir = dir.path();
+        AppSettings = AppSettingsRecord{};
+        AppSettings.TipFlag = false;
+        for (auto& w : modules)
+            w = std::make_unique<ModuleWindow>();
+        windows.roue = modules[0].get();
+        windows.balle = modules[1].get();
+        windows.disque = modules[2].get();
+        windows.chute = modules[3].get();
+        windows.freinage = modules[4].get();
+        windows.percuta = modules[5].get();
+        windows.poids = modules[6].get();
+        windows.champ = modules[7].get();
+        windows.preferences = &preferences;
+        windows.splash = &about;
+        windows.tip = &tip;
+        launcher->setWindows(windows);
+    }
+
+    QAction* action(const char* name) { return launcher->findChild<QAction*>(name); }
+    QColor colourOf(const char* name)
+    {
+        return launcher->caption(name)->palette().color(QPalette::WindowText);
+    }
+
+    TempDir dir;
+    std::unique_ptr<TMainF> launcher;
+    std::unique_ptr<ModuleWindow> modules[8];
+    RecordingDialog preferences, about, tip;
+    AppWindows windows;
+};
+
+} // namespace
+
+TEST_F(LauncherTest, CaptionsStandAtTheirPlacesWithTheirTexts)
+{
+    for (const CaptionCase& c : kCaptions) {
+        SCOPED_TRACE(c.name);
+        QLabel* label = launcher->caption(c.name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8(c.text));
+        EXPECT_EQ(label->pos(), QPoint(56, c.top));
+        EXPECT_TRUE(label->font().bold());
+        EXPECT_TRUE(label->font().italic());
+        EXPECT_EQ(label->font().pixelSize(), 16);
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        auto* bullet = launcher->findChild<QLabel*>(QStringLiteral("Puce_") + c.name);
+        ASSERT_NE(bullet, nullptr);
+        EXPECT_EQ(bullet->geometry(), QRect(32, c.top + 5, 13, 9));
+        ASSERT_FALSE(bullet->pixmap().isNull());
+    }
+}
+
+TEST_F(LauncherTest, BulletBackgroundTakesTheButtonFace)
+{
+    const QImage bullet = launcher->findChild<QLabel*>("Puce_l1")->pixmap().toImage();
+    const QRgb face = launcher->palette().color(QPalette::Button).rgb();
+    EXPECT_EQ(bullet.pixel(12, 1), face);
+    EXPECT_EQ(bullet.pixel(0, 0), face);
+    EXPECT_NE(bullet.pixel(6, 4), face); // the ball itself
+}
+
+TEST_F(LauncherTest, MenuEntriesHaveTheirCaptions)
+{
+    for (const MenuCase& m : kMenuEntries) {
+        SCOPED_TRACE(m.name);
+        QAction* a = action(m.name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), QString::fromUtf8(m.text));
+    }
+    QStringList menus;
+    for (QAction* a : launcher->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, QStringList({"&Utiliser", "&Edition", QString::fromUtf8("&Préférences"), "&Aide"}));
+}
+
+TEST_F(LauncherTest, HoveringColoursOneCaptionBlueAndTheBackgroundResetsAll)
+{
+    launcher->show();
+    const QColor blue(0, 0, 255);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(launcher->caption("l2"), &move);
+    EXPECT_EQ(colourOf("l2"), blue);
+    EXPECT_EQ(colourOf("l1"), QColor(Qt::black));
+
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(launcher->caption("l3"), &enter);
+    EXPECT_EQ(colourOf("l3"), blue);
+    EXPECT_EQ(colourOf("l2"), QColor(Qt::black));
+
+    QApplication::sendEvent(launcher->centralWidget(), &enter);
+    for (const CaptionCase& c : kCaptions)
+        EXPECT_EQ(colourOf(c.name), QColor(Qt::black)) << c.name;
+}
+
+TEST_F(LauncherTest, OpeningAModuleHidesTheLauncherUntilItCloses)
+{
+    launcher->show();
+    const struct { const char* entry; int index; } cases[] = {
+        {"m1", 0}, {"m2", 1}, {"m3", 2}, {"m4", 3}, {"m20", 4}, {"m22", 5}, {"m21", 6}, {"m10", 7}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        action(c.entry)->trigger();
+        EXPECT_TRUE(modules[c.index]->isVisible());
+        EXPECT_FALSE(launcher->isVisible());
+        modules[c.index]->close();
+        EXPECT_TRUE(launcher->isVisible());
+    }
+}
+
+TEST_F(LauncherTest, ClickingACaptionRunsItsMenuEntry)
+{
+    launcher->show();
+    QTest::mouseClick(launcher->caption("l4"), Qt::LeftButton);
+    EXPECT_TRUE(modules[3]->isVisible());
+    modules[3]->close();
+
+    QTest::mouseClick(launcher->caption("l12"), Qt::LeftButton);
+    EXPECT_EQ(preferences.opened, 1);
+    EXPECT_EQ(preferences.pageSeen, 0);
+}
+
+TEST_F(LauncherTest, PreferenceEntriesOpenTheirPage)
+{
+    const struct { const char* entry; int page; } cases[] = {
+        {"Option0Menu", 0}, {"Option1Menu", 1}, {"Option3Menu", 3}, {"Option4Menu", 4},
+        {"Option5Menu", 5}, {"Option6Menu", 6}, {"Option7Menu", 7}};
+    for (const auto& c : cases) {
+        action(c.entry)->trigger();
+        EXPECT_EQ(preferences.pageSeen, c.page) << c.entry;
+    }
+    EXPECT_EQ(preferences.opened, 7);
+}
+
+TEST_F(LauncherTest, AboutAndTipEntriesOpenTheirDialogs)
+{
+    action("AboutMenu")->trigger();
+    EXPECT_EQ(about.opened, 1);
+    action("Astucedujour1")->trigger();
+    EXPECT_EQ(tip.opened, 1);
+}
+
+TEST_F(LauncherTest, ClearEntryEnabledOnlyForAPictureOnTheClipboard)
+{
+    auto* edit = launcher->findChild<QMenu*>("EditionMenu");
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    clipboard->setImage(picture);
+    emit edit->aboutToShow();
+    EXPECT_TRUE(action("ClearMenu")->isEnabled());
+
+    action("ClearMenu")->trigger();
+    emit edit->aboutToShow();
+    EXPECT_FALSE(action("ClearMenu")->isEnabled());
+
+    clipboard->setText("du texte");
+    emit edit->aboutToShow();
+    EXPECT_FALSE(action("ClearMenu")->isEnabled());
+}
+
+TEST_F(LauncherTest, DisplayLabelsFollowTheColourDepth)
+{
+    const struct { int bits; const char* text; const char* warning; QColor colour; } cases[] = {
+        {8, "Affichage 1024 sur 768 pixels, 256 couleurs.",
+         "Affichage minimum conseillé : 800 sur 600 pixels, 65536 couleurs", QColor(255, 0, 0)},
+        {16, "Affichage 1024 sur 768 pixels, 65536 couleurs.", "Affichage convenable", QColor(0, 128, 0)},
+        {24, "Affichage 1024 sur 768 pixels, 16 millions de couleurs.", "Affichage convenable", QColor(0, 128, 0)},
+        {32, "Affichage 1024 sur 768 pixels, 16 millions de couleurs.", "Affichage convenable", QColor(0, 128, 0)},
+        {4, "Affichage 1024 sur 768 pixels, 16 couleurs.",
+         "Affichage minimum conseillé : 800 sur 600 pixels, 65536 couleurs", QColor(255, 0, 0)},
+    };
+    launcher->show();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bits);
+        launcher->setDisplayQuality(JudgeDisplay(c.bits, 1024, 768));
+        auto* mode = launcher->findChild<QLabel*>("ModeLab");
+        auto* warning = launcher->findChild<QLabel*>("WarningLab");
+        EXPECT_EQ(mode->text(), QString::fromUtf8(c.text));
+        EXPECT_EQ(warning->text(), QString::fromUtf8(c.warning));
+        EXPECT_EQ(warning->palette().color(QPalette::WindowText), c.colour);
+        EXPECT_EQ(warning->x(), mode->geometry().right() + 1 + 10);
+        EXPECT_EQ(mode->y(), 2);
+        EXPECT_EQ(warning->y(), 2);
+    }
+}
+
+TEST_F(LauncherTest, ResizedTooSmallSnapsBackToTheMinimum)
+{
+    launcher->show();
+    launcher->resize(400, 300);
+    testing_support::processEvents();
+    EXPECT_EQ(launcher->size(), QSize(500, 390));
+    launcher->resize(450, 600);
+    EXPECT_EQ(launcher->size(), QSize(500, 600));
+}
+
+TEST_F(LauncherTest, ClosingCapturesPlacementsAndWritesTheSettings)
+{
+    launcher->show();
+    modules[1]->move(40, 50);
+    modules[1]->resize(610, 620);
+    launcher->close();
+    EXPECT_EQ(AppSettings.Placements[SlotBalle].W, 610);
+    EXPECT_EQ(AppSettings.Placements[SlotBalle].H, 620);
+    const QByteArray file = testing_support::readFile(dir.file("Kinea.ini"));
+    EXPECT_TRUE(file.contains("[BalleF]"));
+    EXPECT_TRUE(file.contains("W=610"));
+}
+
+TEST_F(LauncherTest, TipShownAfterTheStartUpAboutBoxHasClosed)
+{
+    AppSettings.TipFlag = true;
+    about.show();
+    launcher->show();
+    auto* timer = launcher->findChild<QTimer*>("TipTimer");
+    ASSERT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 500);
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_FALSE(tip.isVisible());
+    about.hide();
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_TRUE(tip.isVisible());
+    EXPECT_FALSE(timer->isActive());
+}
