@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 using testing_support::TempDir;
 using testing_support::writeFile;
@@ -77,6 +78,19 @@ TEST_F(PreferencesTest, OkStoresEveryCheckBoxAndAccepts)
     EXPECT_EQ(accepted.count(), 1);
     for (const PreferenceCheck& row : PreferenceChecks())
         EXPECT_NE(AppSettings.*row.flag, AppSettingsRecord{}.*row.flag) << row.name;
+}
+
+// The callers run the dialog modally.
+TEST_F(PreferencesTest, ModalRunEndsWithOk)
+{
+    PreferencesPage = 4;
+    QTimer::singleShot(0, &dialog, [this] {
+        EXPECT_EQ(dialog.CurrentPage(), 4);
+        check("PoidsRandomCheck")->click();
+        click("OkBout");
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(AppSettings.PoidsRandomFlag);
 }
 
 TEST_F(PreferencesTest, AnnulerRestoresTheEightColoursAndDropsTheCheckBoxes)
