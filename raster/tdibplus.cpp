@@ -1,0 +1,87 @@
+// TDibPlus: storage, pixel access and per-pixel effects.
+#include "raster/tdibplus.h"
+
+#include <algorithm>
+
+int TDibPlus::RowBytesFor(int width)
+{
+    return 3 * width + (4 - (3 * width) % 4) % 4;
+}
+
+TDibPlus::TDibPlus(int width, int height)
+{
+    if (width >= 1 && width <= kMaxSide && height >= 1 && height <= kMaxSide) {
+        m_width = width;
+        m_height = height;
+        m_rowBytes = RowBytesFor(width);
+        // Zero-filled: a new surface is black.
+        m_storage.assign(static_cast<size_t>(m_rowBytes) * height, 0);
+        m_image = QImage(m_storage.data(), width, height, m_rowBytes, QImage::Format_BGR888);
+    }
+    m_canvas = std::make_unique<::Canvas>(m_image);
+}
+
+// The canvas ends its painter before the image and the storage go.
+TDibPlus::~TDibPlus() = default;
+
+void TDibPlus::Draw(::Canvas& target, int x, int y) const
+{
+    if (HasHandle())
+        target.Draw(x, y, m_image);
+}
+
+void TDibPlus::SetPixel(int x, int y, TDibColor color)
+{
+    if (Inside(x, y))
+        SetPixelFast(x, y, color);
+}
+
+TDibColor TDibPlus::GetPixel(int x, int y) const
+{
+    return Inside(x, y) ? GetPixelFast(x, y) : 0;
+}
+
+void TDibPlus::BlurPixel(int x, int y)
+{
+    int sum[3] = {0, 0, 0};
+    for (int dy = -1; dy <= 1; ++dy) {
+        const std::uint8_t* row = m_storage.data() + (y + dy) * m_rowBytes + 3 * (x - 1);
+        for (int i = 0; i < 9; ++i)
+            sum[i % 3] += row[i];
+    }
+    std::uint8_t* p = m_storage.data() + y * m_rowBytes + 3 * x;
+    for (int c = 0; c < 3; ++c)
+        p[c] = static_cast<std::uint8_t>(sum[c] / 9);
+}
+
+void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, int blueFactor)
+{
+    if (!HasHandle() || y < 0 || y >= m_height)
+        return;
+    std::uint8_t* row = m_storage.data() + y * m_rowBytes;
+    if (x1 >= m_width || x2 < 0) {
+        std::fill(row, row + 3 * m_width, std::uint8_t(0));
+        return;
+    }
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, m_width - 1);
+    // Factors above 256 would carry into the next channel's byte.
+    const int factor[3] = {std::clamp(blueFactor, 0, 256), std::clamp(greenFactor, 0, 256),
+                           std::clamp(redFactor, 0, 256)};
+    for (std::uint8_t* p = row + 3 * x1; p <= row + 3 * x2; p += 3)
+        for (int c = 0; c < 3; ++c)
+            p[c] = static_cast<std::uint8_t>(p[c] * factor[c] / 256);
+}
+
+void TDibPlus::Fill(TColor color)
+{
+    const std::uint8_t bgr[3] = {static_cast<std::uint8_t>(color >> 16), static_cast<std::uint8_t>(color >> 8),
+                                 static_cast<std::uint8_t>(color)};
+    if (!HasHandle())
+        return;
+    std::uint8_t* first = m_storage.data();
+    for (int x = 0; x < m_width; ++x)
+        std::copy(bgr, bgr + 3, first + 3 * x);
+    for (int y = 1; y < m_height; ++y)
+        std::copy(first, first + m_rowBytes, first + y * m_rowBytes);
+}

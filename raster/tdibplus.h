@@ -1,0 +1,91 @@
+// TDibPlus: a fixed-size 24-bit off-screen raster surface with direct pixel
+// access, a Canvas bound to the same pixels and a one-to-one copy onto any
+// other canvas.
+#pragma once
+
+#include "canvas/canvas.h"
+
+#include <QImage>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// A surface colour: 0x00RRGGBB (blue in the low byte). Not the canvas
+// convention, which is 0x00BBGGRR.
+using TDibColor = std::uint32_t;
+
+class TDibPlus
+{
+public:
+    // Sizes from 1 to kMaxSide make a black surface; any other size makes
+    // an empty surface with no storage, on which every operation does
+    // nothing.
+    TDibPlus(int width, int height);
+    ~TDibPlus();
+    TDibPlus(const TDibPlus&) = delete;
+    TDibPlus& operator=(const TDibPlus&) = delete;
+
+    static constexpr int kMaxSide = 16384;
+    // Bytes per row: 3 x width padded up to a multiple of 4.
+    static int RowBytesFor(int width);
+
+    bool HasHandle() const { return !m_storage.empty(); }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    int RowBytes() const { return m_rowBytes; }
+    int ImageSize() const { return m_rowBytes * m_height; }
+
+    // Top row first; pixel (x, y) is the blue, green and red bytes at
+    // y * RowBytes + 3 * x.
+    std::uint8_t* Bits() { return m_storage.data(); }
+    const std::uint8_t* Bits() const { return m_storage.data(); }
+
+    // Pens, brushes and fonts of this canvas take canvas colours.
+    ::Canvas& Canvas() { return *m_canvas; }
+    // A view over the storage (blue-green-red bytes, RowBytes per line);
+    // take .copy() to keep the pixels beyond the surface's life.
+    const QImage& Image() const { return m_image; }
+
+    // Copies the whole surface, unscaled, with its top-left at (x, y).
+    void Draw(::Canvas& target, int x, int y) const;
+
+    // The checked pixel operations ignore points outside the surface (and
+    // GetPixel answers black there); the Fast ones trust the caller.
+    void SetPixel(int x, int y, TDibColor color);
+    TDibColor GetPixel(int x, int y) const;
+    void SetPixelFast(int x, int y, TDibColor color)
+    {
+        std::uint8_t* p = m_storage.data() + y * m_rowBytes + 3 * x;
+        p[0] = static_cast<std::uint8_t>(color);
+        p[1] = static_cast<std::uint8_t>(color >> 8);
+        p[2] = static_cast<std::uint8_t>(color >> 16);
+    }
+    TDibColor GetPixelFast(int x, int y) const
+    {
+        const std::uint8_t* p = m_storage.data() + y * m_rowBytes + 3 * x;
+        return TDibColor(p[0]) | TDibColor(p[1]) << 8 | TDibColor(p[2]) << 16;
+    }
+
+    // Each channel becomes the mean of the 3 x 3 block round the pixel,
+    // remainder dropped, read as the buffer stands. The caller keeps
+    // 1 <= x <= Width - 2 and 1 <= y <= Height - 2.
+    void BlurPixel(int x, int y);
+
+    // Scales the channels of pixels x1..x2 of row y by factor / 256 (each
+    // factor 0..256, 256 keeps the channel). A segment wholly outside the
+    // surface blackens the whole row; a row outside changes nothing.
+    void ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, int blueFactor);
+
+    // Every pixel takes the canvas colour `color` (0x00BBGGRR).
+    void Fill(TColor color);
+
+private:
+    bool Inside(int x, int y) const { return HasHandle() && x >= 0 && x < m_width && y >= 0 && y < m_height; }
+
+    int m_width = 0;
+    int m_height = 0;
+    int m_rowBytes = 0;
+    std::vector<std::uint8_t> m_storage;
+    QImage m_image;
+    std::unique_ptr<::Canvas> m_canvas;
+};
