@@ -55,6 +55,15 @@ int RunKinea(QApplication& app)
         return 0;
     }
 
+    CreateWindows(launcher, windows);
+    launcher.show();
+    const int code = app.exec();
+    DeleteModuleWindows(windows);
+    return code;
+}
+
+void CreateWindows(TMainF& launcher, AppWindows& windows)
+{
     auto* splash = new TSplashF(&launcher);
     windows.splash = splash;
     windows.chute = new TChuteF;
@@ -63,6 +72,7 @@ int RunKinea(QApplication& app)
     windows.percuta = new TPercutaF;
     windows.preferences = new TPreferencesF(&launcher);
     if (AppSettings.SplasheFlag) {
+        // Shown at once so that it stays on screen while the rest is built.
         splash->show();
         splash->repaint();
     }
@@ -70,14 +80,12 @@ int RunKinea(QApplication& app)
     windows.tip = new TTipF(&launcher);
     windows.balle = new TBalleF;
     windows.disque = new TDisqueF;
-
     launcher.setWindows(windows);
-    launcher.show();
-    const int code = app.exec();
+}
 
-    for (QWidget* w : {windows.placed(SlotRoue), windows.placed(SlotBalle), windows.placed(SlotDisque),
-                       windows.placed(SlotChute), windows.placed(SlotFreinage), windows.placed(SlotPercuta),
-                       windows.placed(SlotPoids), windows.placed(SlotChamp)})
-        delete w;
-    return code;
+void DeleteModuleWindows(AppWindows& windows)
+{
+    for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
+        delete windows.placed(slot);
+    windows = AppWindows{};
 }
