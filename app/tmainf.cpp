@@ -10,6 +10,7 @@
 #include "platform/display.h"
 #include "platform/helpviewer.h"
 #include "platform/namedresources.h"
+#include "raster/globeview.h"
 #include "shell/tpreferencesf.h"
 
 #include <QAction>
@@ -322,6 +323,7 @@ void TMainF::TipTimerTimer()
 
 void TMainF::closeEvent(QCloseEvent* event)
 {
+    FreeGlobes(1, 0, true); // only the caption surface the globes share
     CapturePlacement(this, AppSettings.Placements[SlotMain]);
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
         if (QWidget* window = m_windows.placed(slot))
