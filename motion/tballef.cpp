@@ -1,11 +1,159 @@
 #include "motion/tballef.h"
 
 #include "app/settings/appsettings.h"
+#include "controls/spinbutton.h"
+#include "motion/motionstate.h"
+#include "motion/parameterentry.h"
+#include "motion/projectilebackground.h"
+#include "motion/projectilemodel.h"
+#include "motion/steprules.h"
+
+#include <QLabel>
+#include <algorithm>
+
+namespace {
+
+constexpr MotionTraits kTraits{"Balle", {false, true, false}, true, false, false};
+constexpr int kPanelHeight = 68;
+constexpr int kCanvasTop = 4;
+
+} // namespace
 
 TBalleF::TBalleF(QWidget* parent)
-    : ModuleWindow(parent)
+    : MotionWindow(kTraits, parent)
 {
-    setObjectName("BalleF");
+    setObjectName(QStringLiteral("BalleF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Mouvement d'un projectile")));
-    resize(427, 341);
+    buildBottomPanel(kPanelHeight, kCanvasTop);
+    createEntries();
+    resize(427, 273);
+    ComputeFrames();
+}
+
+void TBalleF::createEntries()
+{
+    auto* speedLabel = new QLabel(QStringLiteral("Vitesse initiale"), m_bottomPanel);
+    speedLabel->move(164, 28);
+    auto* angleLabel = new QLabel(QStringLiteral("Angle de tir"), m_bottomPanel);
+    angleLabel->move(80, 28);
+
+    V0Spin = new SpinButton(m_bottomPanel);
+    V0Spin->setObjectName(QStringLiteral("V0Spin"));
+    V0Spin->setGeometry(165, 43, 20, 22);
+    V0Ed = new ParameterEntry(m_bottomPanel);
+    V0Ed->setObjectName(QStringLiteral("V0Ed"));
+    V0Ed->setGeometry(188, 43, 45, 22);
+    AlphaSpin = new SpinButton(m_bottomPanel);
+    AlphaSpin->setObjectName(QStringLiteral("AlphaSpin"));
+    AlphaSpin->setGeometry(81, 43, 20, 22);
+    AlphaEd = new ParameterEntry(m_bottomPanel);
+    AlphaEd->setObjectName(QStringLiteral("AlphaEd"));
+    AlphaEd->setGeometry(104, 43, 45, 22);
+
+    const QString speedHint = QStringLiteral(" Définir la vitesse initiale du projectile");
+    const QString angleHint = QStringLiteral(" Définir l'angle de tir du projectile");
+    V0Spin->setToolTip(speedHint);
+    V0Ed->setToolTip(speedHint);
+    AlphaSpin->setToolTip(angleHint);
+    AlphaEd->setToolTip(angleHint);
+
+    connect(V0Spin, &SpinButton::upClick, this, &TBalleF::V0SpinUpClick);
+    connect(V0Spin, &SpinButton::downClick, this, &TBalleF::V0SpinDownClick);
+    connect(V0Ed, &ParameterEntry::entered, this, &TBalleF::V0EdExit);
+    connect(AlphaSpin, &SpinButton::upClick, this, &TBalleF::AlphaSpinUpClick);
+    connect(AlphaSpin, &SpinButton::downClick, this, &TBalleF::AlphaSpinDownClick);
+    connect(AlphaEd, &ParameterEntry::entered, this, &TBalleF::AlphaEdExit);
+}
+
+void TBalleF::prepareShow()
+{
+    V0Ed->setText(LaunchSpeedText(m_launchSpeed));
+    AlphaEd->setText(LaunchAngleText(m_launchAngle));
+}
+
+void TBalleF::ComputeFrames()
+{
+    ProjectileMotion motion = ComputeProjectile(m_launchSpeed, m_launchAngle);
+    m_frames[PointB] = std::move(motion.ball);
+    m_infoLines = motion.infoLines;
+    m_frameCount = m_frames[PointB].count();
+    m_curFrame = std::clamp(m_curFrame, 1, m_frameCount);
+    redrawBackground();
+}
+
+void TBalleF::DrawBackground(Canvas& canvas)
+{
+    DrawProjectileBackground(canvas, m_infoLines);
+}
+
+void TBalleF::setScale()
+{
+    m_originX = ProjectileOriginX;
+    m_originY = canvasHeight() - ProjectileOriginBottom;
+    WorldScale = ProjectileWorldScale(canvasWidth());
+}
+
+QPoint TBalleF::toPixel(const FramePos& position) const
+{
+    return QPoint(m_originX + ToPixels(position.x), m_originY - ToPixels(position.y));
+}
+
+void TBalleF::drawMark(Canvas& canvas, QPoint at) const
+{
+    canvas.Ellipse(at.x() - 6, at.y() - 6, at.x() + 5, at.y() + 5);
+}
+
+int TBalleF::stepForward(int frame) const
+{
+    return ProjectileStepForward(frame, m_frameCount, PlayFlags & PlayBit::Loop);
+}
+
+int TBalleF::stepBack(int frame) const
+{
+    return ProjectileStepBack(frame, m_frameCount, PlayFlags & PlayBit::Loop);
+}
+
+bool TBalleF::isTraced(int, int frame) const
+{
+    return ProjectileTraced(frame);
+}
+
+void TBalleF::applyParameters(int launchSpeed, int launchAngle)
+{
+    m_launchSpeed = launchSpeed;
+    m_launchAngle = launchAngle;
+    V0Ed->setText(LaunchSpeedText(m_launchSpeed));
+    AlphaEd->setText(LaunchAngleText(m_launchAngle));
+    ComputeFrames();
+    ComposeFrame();
+}
+
+void TBalleF::V0SpinUpClick()
+{
+    applyParameters(std::min(m_launchSpeed + 1, LaunchSpeedRule.maximum), m_launchAngle);
+}
+
+void TBalleF::V0SpinDownClick()
+{
+    applyParameters(std::max(m_launchSpeed - 1, LaunchSpeedRule.minimum), m_launchAngle);
+}
+
+void TBalleF::V0EdExit()
+{
+    applyParameters(ParseEntry(V0Ed->text(), LaunchSpeedRule), m_launchAngle);
+}
+
+void TBalleF::AlphaSpinUpClick()
+{
+    applyParameters(m_launchSpeed, std::min(m_launchAngle + 1, LaunchAngleRule.maximum));
+}
+
+void TBalleF::AlphaSpinDownClick()
+{
+    applyParameters(m_launchSpeed, std::max(m_launchAngle - 1, LaunchAngleSpinMinimum));
+}
+
+void TBalleF::AlphaEdExit()
+{
+    applyParameters(m_launchSpeed, ParseEntry(AlphaEd->text(), LaunchAngleRule));
 }

@@ -1,13 +1,55 @@
-// The window "Mouvement d'un projectile": opened from the launcher, it shows the launcher
-// again when it closes. Its module fills it in.
+// The window "Mouvement d'un projectile": a ball launched from the ground
+// at a chosen speed and angle, played frame by frame on metric axes.
 #pragma once
 
-#include "controls/modulewindow.h"
+#include "motion/motionwindow.h"
 
-class TBalleF : public ModuleWindow
+#include <QString>
+#include <array>
+
+class ParameterEntry;
+class SpinButton;
+
+class TBalleF : public MotionWindow
 {
     Q_OBJECT
 
 public:
     explicit TBalleF(QWidget* parent = nullptr);
+
+    int launchSpeed() const { return m_launchSpeed; }
+    int launchAngle() const { return m_launchAngle; }
+    const std::array<QString, 5>& infoLines() const { return m_infoLines; }
+
+protected:
+    void ComputeFrames() override;
+    void DrawBackground(Canvas& canvas) override;
+    int stepForward(int frame) const override;
+    int stepBack(int frame) const override;
+    bool isTraced(int point, int frame) const override;
+    QPoint toPixel(const FramePos& position) const override;
+    void drawMark(Canvas& canvas, QPoint at) const override;
+    void setScale() override;
+    void prepareShow() override;
+
+private:
+    void createEntries();
+    void V0SpinUpClick();
+    void V0SpinDownClick();
+    void V0EdExit();
+    void AlphaSpinUpClick();
+    void AlphaSpinDownClick();
+    void AlphaEdExit();
+    // Shows the new parameters and plays the new motion from here on.
+    void applyParameters(int launchSpeed, int launchAngle);
+
+    int m_launchSpeed = 30;
+    int m_launchAngle = 45;
+    std::array<QString, 5> m_infoLines;
+    int m_originX = 0;
+    int m_originY = 0;
+    SpinButton* V0Spin;
+    ParameterEntry* V0Ed;
+    SpinButton* AlphaSpin;
+    ParameterEntry* AlphaEd;
 };

@@ -1,11 +1,123 @@
 #include "motion/tdisquef.h"
 
 #include "app/settings/appsettings.h"
+#include "motion/discmodel.h"
+#include "motion/motionstate.h"
+#include "motion/steprules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QToolButton>
+#include <algorithm>
+
+namespace {
+
+constexpr MotionTraits kTraits{"Disque", {true, true, true}, true, false, true};
+constexpr int kPanelHeight = 63;
+constexpr int kCanvasTop = 8;
+enum RimTable { E1 = 0, E2 = 1, E3 = 2, E4 = 3 };
+
+} // namespace
 
 TDisqueF::TDisqueF(QWidget* parent)
-    : ModuleWindow(parent)
+    : MotionWindow(kTraits, parent)
 {
-    setObjectName("DisqueF");
+    setObjectName(QStringLiteral("DisqueF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Disque en rotation")));
-    resize(467, 313);
+    buildBottomPanel(kPanelHeight, kCanvasTop);
+    ArriereBout->setToolTip(QStringLiteral(" Un pas en arière"));
+    AvantBout->setToolTip(QStringLiteral(" Un pas en avant ( équivalent à la touche Contrôle du clavier )"));
+    DebutBout->setToolTip(QStringLiteral(" Aller au début de l'animation"));
+    for (QCheckBox* check : TraceChecks)
+        check->setToolTip(QStringLiteral(" afficher les positions successives du point"));
+    IpsCombo->setToolTip(
+        QStringLiteral(" Sélectionner la cadence d'affichage de l'animation ( en images par seconde )"));
+    resize(477, 328);
+}
+
+void TDisqueF::ComputeFrames()
+{
+    DiscMotion disc = ComputeDisc();
+    m_frames = std::move(disc.points);
+    m_rimDirections = std::move(disc.rimDirections);
+    m_frameCount = DiscFrameCount;
+    m_curFrame = 1;
+}
+
+void TDisqueF::setScale()
+{
+    WorldScale = std::max(1, DiscWorldWidth / std::max(1, canvasWidth()));
+    m_discRadiusPx = DiscRadius / WorldScale;
+}
+
+QPoint TDisqueF::centrePx() const
+{
+    return QPoint(ToPixels(DiscCentreX), ToPixels(DiscCentreY));
+}
+
+void TDisqueF::DrawBackground(Canvas& canvas)
+{
+    canvas.pen = CanvasPen{AppSettings.clCadre};
+    canvas.brush = CanvasBrush{AppSettings.clFond};
+    canvas.Rectangle(0, 0, canvas.width(), canvas.height());
+    const QPoint c = centrePx();
+    const int r = m_discRadiusPx;
+    canvas.pen.color = AppSettings.clContour;
+    canvas.brush.color = AppSettings.clObjet;
+    canvas.Ellipse(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+}
+
+QPoint TDisqueF::rayPoint(int table, bool opposite) const
+{
+    if (m_rimDirections[std::size_t(table)].empty())
+        return centrePx();
+    const FramePos& e = m_rimDirections[std::size_t(table)].at(m_curFrame);
+    if (opposite)
+        return QPoint(ToPixels(DiscCentreX - e.x), ToPixels(DiscCentreY + e.y));
+    return QPoint(ToPixels(DiscCentreX + e.x), ToPixels(DiscCentreY - e.y));
+}
+
+void TDisqueF::drawArc(Canvas& canvas, int radius, QPoint from, QPoint to) const
+{
+    const QPoint c = centrePx();
+    canvas.Arc(c.x() - radius, c.y() - radius, c.x() + radius, c.y() + radius, from.x(), from.y(), to.x(),
+               to.y());
+}
+
+// Half of the rim in the frame colour, and three pairs of grooves, turn with
+// the disc so that its rotation shows.
+void TDisqueF::drawBeforePoints(Canvas& canvas)
+{
+    canvas.pen = CanvasPen{AppSettings.clCadre};
+    drawArc(canvas, m_discRadiusPx, rayPoint(E1, false), rayPoint(E2, false));
+    for (int tenths : {9, 8, 7}) {
+        const int r = m_discRadiusPx * tenths / 10;
+        drawArc(canvas, r, rayPoint(E3, false), rayPoint(E4, false));
+        drawArc(canvas, r, rayPoint(E3, true), rayPoint(E4, true));
+    }
+}
+
+QPoint TDisqueF::toPixel(const FramePos& position) const
+{
+    return QPoint(ToPixels(position.x), ToPixels(position.y));
+}
+
+void TDisqueF::drawMark(Canvas& canvas, QPoint at) const
+{
+    canvas.Ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 4);
+}
+
+int TDisqueF::stepForward(int frame) const
+{
+    return DiscStepForward(frame, m_frameCount, PlayFlags & PlayBit::Loop);
+}
+
+int TDisqueF::stepBack(int frame) const
+{
+    return DiscStepBack(frame, m_frameCount, PlayFlags & PlayBit::Loop);
+}
+
+bool TDisqueF::isTraced(int point, int frame) const
+{
+    return point != PointC && DiscTraced(frame);
 }

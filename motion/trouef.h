@@ -1,13 +1,29 @@
-// The window "Roue d'une bicyclette": opened from the launcher, it shows the launcher
-// again when it closes. Its module fills it in.
+// The window "Roue d'une bicyclette": a wheel rolling along the ground, with
+// a rim point, a half-radius point and the hub traced frame by frame.
 #pragma once
 
-#include "controls/modulewindow.h"
+#include "motion/motionwindow.h"
 
-class TRoueF : public ModuleWindow
+class TRoueF : public MotionWindow
 {
     Q_OBJECT
 
 public:
     explicit TRoueF(QWidget* parent = nullptr);
+
+    int wheelRadiusPx() const { return m_wheelRadiusPx; }
+
+protected:
+    void ComputeFrames() override;
+    void DrawBackground(Canvas& canvas) override;
+    int stepForward(int frame) const override;
+    int stepBack(int frame) const override;
+    bool isTraced(int point, int frame) const override;
+    QPoint toPixel(const FramePos& position) const override;
+    void drawMark(Canvas& canvas, QPoint at) const override;
+    void drawBeforePoints(Canvas& canvas) override;
+    void setScale() override;
+
+private:
+    int m_wheelRadiusPx = 0;
 };

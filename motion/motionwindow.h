@@ -1,0 +1,166 @@
+// The stroboscopic motion player shared by the four motion windows: the
+// transport, the frame clock, the traces, the keys, copy, help and the show
+// and close sequence. Each window supplies its frames, background, marks,
+// step rules and layout.
+#pragma once
+
+#include "canvas/canvas.h"
+#include "controls/modulewindow.h"
+#include "motion/frametable.h"
+#include "motion/heldkeyrepeat.h"
+
+#include <QImage>
+#include <array>
+#include <cstdint>
+
+class LegendSquare;
+class PaintBox;
+class QCheckBox;
+class QComboBox;
+class QKeyEvent;
+class QPainter;
+class QTimer;
+class QToolButton;
+
+// What sets one motion window's player apart from the others'.
+struct MotionTraits
+{
+    const char* helpKeyword;
+    std::array<bool, 3> points; // A, B, C tracked
+    bool hasLoopButton;
+    bool consumesCtrl; // the Ctrl key goes no further after its step
+    bool beepsOnEveryKey;
+};
+
+class MotionWindow : public ModuleWindow
+{
+    Q_OBJECT
+
+public:
+    ~MotionWindow() override;
+
+    int curFrame() const { return m_curFrame; }
+    int frameCount() const { return m_frameCount; }
+    // The picture of the current frame as last composed, and what lies
+    // under it; both null while the window is closed.
+    const QImage& frameBitmap() const { return m_frame; }
+    const QImage& backBitmap() const { return m_back; }
+    HeldKeyRepeat& ctrlRepeat() { return m_ctrlRepeat; }
+
+    // Builds the picture of the current frame and puts it on the canvas.
+    void ComposeFrame();
+    // One tick of the frame clock.
+    void PlayTimerTimer();
+
+protected:
+    enum TracePoint { PointA = 0, PointB = 1, PointC = 2 };
+
+    MotionWindow(const MotionTraits& traits, QWidget* parent);
+
+    // Fills the frame tables and sets the frame count and current frame.
+    virtual void ComputeFrames() = 0;
+    virtual void DrawBackground(Canvas& canvas) = 0;
+    virtual int stepForward(int frame) const = 0;
+    virtual int stepBack(int frame) const = 0;
+    virtual bool isTraced(int point, int frame) const = 0;
+    virtual QPoint toPixel(const FramePos& position) const = 0;
+    virtual void drawMark(Canvas& canvas, QPoint at) const = 0;
+    // Origins and WorldScale for the current canvas size.
+    virtual void setScale() = 0;
+
+    // The window's size after its minimum-size rule (default: at least
+    // 400 x 300 and never taller than wide).
+    virtual QSize enforcedSize(QSize size) const;
+    // Places the canvas and the panels for this client size (default: the
+    // canvas above a bottom panel).
+    virtual void placeControls(QSize client);
+    virtual void drawBeforePoints(Canvas&) {}
+    virtual void paintOverFrame(QPainter&) {}
+    // The module's own steps of the show sequence, before the frames are
+    // computed, and after the timer is set.
+    virtual void prepareShow() {}
+    virtual void finishShow() {}
+    virtual void finishClose() {}
+    // Play bits at show: the loop follows BoucleFlag (default).
+    virtual void applyShowPlayFlags();
+
+    // Canvas placement, scale and, while showing, bitmaps and background.
+    void LayoutCanvas();
+    // Draws the background again (while showing).
+    void redrawBackground();
+    void ApplyTraceLock();
+    bool isShowing() const { return m_showing; }
+    int canvasWidth() const { return m_canvasSize.width(); }
+    int canvasHeight() const { return m_canvasSize.height(); }
+
+    // Design of the bottom panel of the projectile, wheel and disc windows.
+    void buildBottomPanel(int panelHeight, int canvasTop);
+    static void place(QWidget* widget, QWidget* parent, int x, int y, int w, int h);
+
+    std::array<FrameTable, 3> m_frames;
+    int m_frameCount = 0;
+    int m_curFrame = 1;
+
+    PaintBox* Canevas;
+    QToolButton* PlayBout;
+    QToolButton* StopBout;
+    QToolButton* BoucleBout = nullptr;
+    QToolButton* DebutBout;
+    QToolButton* FinBout;
+    QToolButton* ArriereBout;
+    QToolButton* AvantBout;
+    QToolButton* CloseBout;
+    QToolButton* AideBout;
+    QToolButton* CopierBout;
+    QToolButton* CalcBout;
+    QComboBox* IpsCombo;
+    std::array<QCheckBox*, 3> TraceChecks{};
+    std::array<LegendSquare*, 3> Carres{};
+    QTimer* PlayTimer;
+    QWidget* m_bottomPanel = nullptr;
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void setDefaultHints();
+    void runShowSequence();
+    void showIpsSetting();
+    void paintCanvas(QPainter& painter);
+    void drawCross(Canvas& canvas, QPoint at) const;
+    void drawPoint(Canvas& canvas, int point) const;
+
+    void PlayBoutClick();
+    void StopBoutClick();
+    void BoucleBoutClick();
+    void DebutBoutClick();
+    void FinBoutClick();
+    void ArriereBoutClick();
+    void AvantBoutClick();
+    void IpsComboChange(int item);
+    void TraceCheckClick();
+    void CopierBoutClick();
+    void AideBoutClick();
+    void CalcBoutClick();
+
+    void stopPlaying();
+    // Key preview: the window's handling of a key-down before the focused
+    // control; true when the key goes no further.
+    bool FormKeyDown(const QKeyEvent& event);
+    bool isFirstKeyReceiver(QObject* watched) const;
+    void ctrlStep();
+
+    MotionTraits m_traits;
+    bool m_tickBusy = false;
+    bool m_firstShowDone = false;
+    bool m_showing = false;
+    QImage m_back;
+    QImage m_frame;
+    QSize m_canvasSize;
+    int m_canvasTop = 0;
+    HeldKeyRepeat m_ctrlRepeat;
+};

@@ -1,0 +1,58 @@
+#include "motiontesting.h"
+
+#include "motion/motionstate.h"
+
+#include <QApplication>
+#include <QImage>
+#include <cmath>
+
+void MotionTest::SetUp()
+{
+    AppSettings = AppSettingsRecord{};
+    PlayFlags = 0;
+}
+
+void MotionTest::TearDown()
+{
+    AppSettings = AppSettingsRecord{};
+    PlayFlags = 0;
+}
+
+void click(QWidget* window, const char* buttonName)
+{
+    auto* button = testing_support::child<QAbstractButton>(window, buttonName);
+    ASSERT_NE(button, nullptr) << buttonName;
+    button->click();
+}
+
+QWidget* keyTarget(QWidget* window)
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus && focus->window() == window ? focus : window;
+}
+
+unsigned rgbOf(TColor color)
+{
+    return QRgbFromCanvas(color) & 0xFFFFFFu;
+}
+
+int countCrosses(const QImage& picture, TColor color, QPoint skip)
+{
+    const unsigned c = rgbOf(color);
+    auto is = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < picture.width() && y < picture.height()
+            && testing_support::rgbAt(picture, x, y) == c;
+    };
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (std::abs(x - skip.x()) <= 7 && std::abs(y - skip.y()) <= 7)
+                continue;
+            bool cross = !is(x - 1, y - 1) && !is(x + 1, y + 1) && !is(x + 1, y - 1) && !is(x - 1, y + 1);
+            for (int d = -4; cross && d <= 3; ++d)
+                cross = is(x + d, y) && is(x, y + d);
+            count += cross ? 1 : 0;
+        }
+    }
+    return count;
+}

@@ -1,0 +1,142 @@
+// The motion windows' keyboard: Ctrl steps forward (and repeats while held),
+// Ctrl+V toggles the trace lock even from an edit box.
+#include "motiontesting.h"
+
+#include "motion/motionstate.h"
+#include "motion/tballef.h"
+#include "motion/tchutef.h"
+#include "motion/tdisquef.h"
+#include "motion/trouef.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QtTest/QTest>
+
+using testing_support::child;
+
+namespace {
+
+// Remembers which key presses reach a widget.
+class KeySeen : public QObject
+{
+public:
+    QList<int> keys;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent*>(event)->key();
+        return false;
+    }
+};
+
+using PlayerKeys = MotionTest;
+
+TEST_F(PlayerKeys, CtrlStepsForwardLikeTheStepButton)
+{
+    Opened<TBalleF> w;
+    QTest::keyPress(keyTarget(w.get()), Qt::Key_Control);
+    EXPECT_EQ(w->curFrame(), 5);
+    QTest::keyRelease(keyTarget(w.get()), Qt::Key_Control);
+    EXPECT_FALSE(w->ctrlRepeat().isActive());
+}
+
+TEST_F(PlayerKeys, HeldCtrlKeepsSteppingUntilReleased)
+{
+    Opened<TRoueF> w;
+    w->ctrlRepeat().setTimings(1, 1);
+    QTest::keyPress(keyTarget(w.get()), Qt::Key_Control);
+    EXPECT_TRUE(w->ctrlRepeat().isActive());
+    while (w->curFrame() < 4)
+        testing_support::processEvents(5);
+    QTest::keyRelease(keyTarget(w.get()), Qt::Key_Control);
+    const int released = w->curFrame();
+    testing_support::processEvents(20);
+    EXPECT_EQ(w->curFrame(), released);
+}
+
+TEST_F(PlayerKeys, RepeatUsesTheDesktopRate)
+{
+    TDisqueF w;
+    EXPECT_GT(w.ctrlRepeat().delayMs(), 0);
+    EXPECT_GT(w.ctrlRepeat().intervalMs(), 0);
+    EXPECT_LT(w.ctrlRepeat().intervalMs(), w.ctrlRepeat().delayMs());
+}
+
+TEST_F(PlayerKeys, CtrlVTogglesTheLockAfterOneStep)
+{
+    Opened<TBalleF> w;
+    child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(AppSettings.LockFlag);
+    EXPECT_EQ(w->curFrame(), 5);
+    EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isChecked());
+    EXPECT_EQ(PlayFlags & PlayBit::AllTraces, 0);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_FALSE(AppSettings.LockFlag);
+    EXPECT_TRUE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isChecked());
+}
+
+TEST_F(PlayerKeys, CtrlVWorksFromAnEditBoxAndPastesNothing)
+{
+    AppSettings.LockFlag = true;
+    Opened<TChuteF> w;
+    auto* edit = child<QLineEdit>(w.get(), "HautEd");
+    edit->setFocus();
+    const QString before = edit->text();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_FALSE(AppSettings.LockFlag);
+    EXPECT_TRUE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
+    EXPECT_EQ(edit->text(), before);
+}
+
+TEST_F(PlayerKeys, OtherKeysGoToTheFocusedControl)
+{
+    Opened<TBalleF> w;
+    auto* edit = child<QLineEdit>(w.get(), "AlphaEd");
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, "12");
+    EXPECT_EQ(edit->text(), QStringLiteral("12"));
+    EXPECT_EQ(w->curFrame(), 1);
+}
+
+TEST_F(PlayerKeys, WheelKeepsTheCtrlKeyOthersPassItOn)
+{
+    struct Case
+    {
+        std::unique_ptr<MotionWindow> window;
+        bool reaches;
+    };
+    Case cases[] = {{std::make_unique<TRoueF>(), false}, {std::make_unique<TBalleF>(), true}};
+    for (Case& c : cases) {
+        c.window->show();
+        c.window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(c.window.get()));
+        if (auto* edit = c.window->findChild<QLineEdit*>())
+            edit->setFocus();
+        QWidget* target = keyTarget(c.window.get());
+        KeySeen seen;
+        target->installEventFilter(&seen);
+        QTest::keyPress(target, Qt::Key_Control);
+        QTest::keyRelease(target, Qt::Key_Control);
+        EXPECT_EQ(seen.keys.contains(Qt::Key_Control), c.reaches) << c.window->objectName().toStdString();
+        EXPECT_EQ(c.window->curFrame(), c.window->objectName() == "RoueF" ? 2 : 5);
+        c.window->close();
+    }
+}
+
+TEST_F(PlayerKeys, KeysOfAClosedWindowAreNotPreviewed)
+{
+    TRoueF w;
+    w.show();
+    w.close();
+    QLineEdit other;
+    other.show();
+    QTest::keyClick(&other, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_FALSE(AppSettings.LockFlag);
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+// The four motion windows at their design size, on frame 1 and on a middle
+// frame with every trace on.
+#include "app/settings/appsettings.h"
+#include "motion/tballef.h"
+#include "motion/tchutef.h"
+#include "motion/tdisquef.h"
+#include "motion/trouef.h"
+#include "snapshot.h"
+
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QtTest/QTest>
+
+namespace {
+
+void traceEverything(QWidget* window)
+{
+    for (QCheckBox* check : window->findChildren<QCheckBox*>())
+        check->setChecked(true);
+}
+
+void goToFrame(MotionWindow& window, int frame)
+{
+    while (window.curFrame() < frame)
+        window.PlayTimerTimer();
+}
+
+// Frame 1, then the middle frame with every trace on.
+void photograph(MotionWindow& window, int middleFrame, const QString& outDir, const QString& name)
+{
+    AppSettings = AppSettingsRecord{};
+    window.show();
+    snapshots::save(&window, outDir, name + "_first");
+    traceEverything(&window);
+    goToFrame(window, middleFrame);
+    snapshots::save(&window, outDir, name + "_middle");
+}
+
+} // namespace
+
+KINEA_SNAPSHOT(motion_projectile)
+{
+    TBalleF window;
+    photograph(window, 45, outDir, "motion_projectile");
+    window.close();
+}
+
+KINEA_SNAPSHOT(motion_freefall)
+{
+    TChuteF window;
+    photograph(window, 7, outDir, "motion_freefall");
+    QWidget* canvas = window.findChild<QWidget*>("Canevas");
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(60, 200));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(60, 200));
+    snapshots::save(&window, outDir, "motion_freefall_cursor");
+    window.close();
+}
+
+KINEA_SNAPSHOT(motion_wheel)
+{
+    TRoueF window;
+    photograph(window, 25, outDir, "motion_wheel");
+    window.close();
+}
+
+KINEA_SNAPSHOT(motion_disc)
+{
+    TDisqueF window;
+    photograph(window, 15, outDir, "motion_disc");
+    window.close();
+}
