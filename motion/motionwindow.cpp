@@ -291,12 +291,13 @@ void MotionWindow::drawPoint(Canvas& canvas, int point) const
     drawMark(canvas, toPixel(table.at(current)));
 }
 
+// The two arms of a cross, X-4..X+3 and Y-4..Y+3, as lines leaving out
+// their end pixel would draw them; pen and brush share the point's colour,
+// and one-pixel fills cost far less than clipped lines.
 void MotionWindow::drawCross(Canvas& canvas, QPoint at) const
 {
-    canvas.MoveTo(at.x() - 4, at.y());
-    canvas.LineTo(at.x() + 4, at.y());
-    canvas.MoveTo(at.x(), at.y() - 4);
-    canvas.LineTo(at.x(), at.y() + 4);
+    canvas.FillRect(at.x() - 4, at.y(), at.x() + 4, at.y() + 1);
+    canvas.FillRect(at.x(), at.y() - 4, at.x() + 1, at.y() + 4);
 }
 
 void MotionWindow::paintCanvas(QPainter& painter)

@@ -15,7 +15,6 @@ namespace {
 constexpr MotionTraits kTraits{"Disque", {true, true, true}, true, false, true};
 constexpr int kPanelHeight = 63;
 constexpr int kCanvasTop = 8;
-enum RimTable { E1 = 0, E2 = 1, E3 = 2, E4 = 3 };
 
 } // namespace
 
@@ -42,12 +41,14 @@ void TDisqueF::ComputeFrames()
     m_rimDirections = std::move(disc.rimDirections);
     m_frameCount = DiscFrameCount;
     m_curFrame = 1;
+    m_turningLines.reset(centrePx(), m_discRadiusPx, &m_rimDirections);
 }
 
 void TDisqueF::setScale()
 {
     WorldScale = std::max(1, DiscWorldWidth / std::max(1, canvasWidth()));
     m_discRadiusPx = DiscRadius / WorldScale;
+    m_turningLines.reset(centrePx(), m_discRadiusPx, &m_rimDirections);
 }
 
 QPoint TDisqueF::centrePx() const
@@ -67,34 +68,11 @@ void TDisqueF::DrawBackground(Canvas& canvas)
     canvas.Ellipse(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
 }
 
-QPoint TDisqueF::rayPoint(int table, bool opposite) const
-{
-    if (m_rimDirections[std::size_t(table)].empty())
-        return centrePx();
-    const FramePos& e = m_rimDirections[std::size_t(table)].at(m_curFrame);
-    if (opposite)
-        return QPoint(ToPixels(DiscCentreX - e.x), ToPixels(DiscCentreY + e.y));
-    return QPoint(ToPixels(DiscCentreX + e.x), ToPixels(DiscCentreY - e.y));
-}
-
-void TDisqueF::drawArc(Canvas& canvas, int radius, QPoint from, QPoint to) const
-{
-    const QPoint c = centrePx();
-    canvas.Arc(c.x() - radius, c.y() - radius, c.x() + radius, c.y() + radius, from.x(), from.y(), to.x(),
-               to.y());
-}
-
-// Half of the rim in the frame colour, and three pairs of grooves, turn with
-// the disc so that its rotation shows.
+// Half of the rim in the frame colour over the background's outline, and
+// three pairs of grooves, turn with the disc so that its rotation shows.
 void TDisqueF::drawBeforePoints(Canvas& canvas)
 {
-    canvas.pen = CanvasPen{AppSettings.clCadre};
-    drawArc(canvas, m_discRadiusPx, rayPoint(E1, false), rayPoint(E2, false));
-    for (int tenths : {9, 8, 7}) {
-        const int r = m_discRadiusPx * tenths / 10;
-        drawArc(canvas, r, rayPoint(E3, false), rayPoint(E4, false));
-        drawArc(canvas, r, rayPoint(E3, true), rayPoint(E4, true));
-    }
+    m_turningLines.draw(canvas, m_curFrame, AppSettings.clCadre);
 }
 
 QPoint TDisqueF::toPixel(const FramePos& position) const

@@ -3,6 +3,7 @@
 // grooves that turn with it.
 #pragma once
 
+#include "motion/discturninglines.h"
 #include "motion/motionwindow.h"
 
 #include <array>
@@ -29,10 +30,7 @@ protected:
     void setScale() override;
 
 private:
-    // A rim direction of the current frame as an arc end, or its opposite.
-    QPoint rayPoint(int table, bool opposite) const;
-    void drawArc(Canvas& canvas, int radius, QPoint from, QPoint to) const;
-
     std::array<FrameTable, 4> m_rimDirections;
+    DiscTurningLines m_turningLines;
     int m_discRadiusPx = 0;
 };
