@@ -18,8 +18,6 @@ public:
     bool isActive() const { return m_timer.isActive(); }
 
     // The pause before the first repeat and between repeats, in ms.
-    int delayMs() const { return m_delayMs; }
-    int intervalMs() const { return m_intervalMs; }
     void setTimings(int delayMs, int intervalMs);
 
 signals:

@@ -110,6 +110,7 @@ void MotionWindow::createControls()
     PlayTimer = new QTimer(this);
     PlayTimer->setObjectName(QStringLiteral("PlayTimer"));
     PlayTimer->setInterval(100);
+    PlayTimer->setTimerType(Qt::PreciseTimer);
 
     connect(PlayTimer, &QTimer::timeout, this, &MotionWindow::PlayTimerTimer);
     connect(PlayBout, &QToolButton::clicked, this, &MotionWindow::PlayBoutClick);
@@ -228,7 +229,9 @@ void MotionWindow::LayoutCanvas()
     const QSize wanted = enforcedSize(size());
     if (wanted != size())
         resize(wanted);
-    placeControls(wanted);
+    // The window system may refuse or delay the new size (a maximised
+    // window): the controls follow the size the window really has.
+    placeControls(size());
     m_canvasSize = Canevas->size();
     setScale();
     if (!m_showing)

@@ -89,7 +89,6 @@ protected:
     // Draws the background again (while showing).
     void redrawBackground();
     void ApplyTraceLock();
-    bool isShowing() const { return m_showing; }
     int canvasWidth() const { return m_canvasSize.width(); }
     int canvasHeight() const { return m_canvasSize.height(); }
 

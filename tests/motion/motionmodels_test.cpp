@@ -55,20 +55,6 @@ TEST(ProjectileMotion, LandsExactlyAtTheRange)
     EXPECT_EQ(motion.ball.at(2).x, 1061);
 }
 
-TEST(ProjectileMotion, VerticalShotStaysOnTheAxis)
-{
-    const ProjectileMotion motion = ComputeProjectile(30, 90);
-    for (int f = 1; f <= motion.ball.count(); ++f)
-        EXPECT_EQ(motion.ball.at(f).x, 0) << "frame " << f;
-}
-
-TEST(ProjectileMotion, LargestMotionFitsTheDesignedTable)
-{
-    for (int speed = 5; speed <= 30; ++speed)
-        for (int angle = 0; angle <= 90; ++angle)
-            ASSERT_LE(ComputeProjectile(speed, angle).ball.count(), 140) << speed << " m/s " << angle;
-}
-
 struct EntryCase
 {
     const char* name;
@@ -220,15 +206,5 @@ INSTANTIATE_TEST_SUITE_P(
                     IpsCase{"FastestAllowed", 10, 10, 3}, IpsCase{"SlowestAllowed", 10000, 10000, 3},
                     IpsCase{"Absurd", 2000000000, 100, 2}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(IpsSetting, ListItemsChooseTheirIntervals)
-{
-    EXPECT_EQ(IntervalForIpsItem(0), 400);
-    EXPECT_EQ(IntervalForIpsItem(1), 200);
-    EXPECT_EQ(IntervalForIpsItem(2), 100);
-    EXPECT_EQ(IntervalForIpsItem(3), 50);
-    EXPECT_STREQ(IpsItemText(0), " 2,5 ips");
-    EXPECT_STREQ(IpsItemText(3), " 20 ips");
-}
 
 } // namespace

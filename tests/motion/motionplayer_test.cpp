@@ -246,18 +246,6 @@ TEST_F(PlayerFrameRate, ChoiceIsSharedByTheWindows)
     EXPECT_EQ(playTimer(wheel.get())->interval(), 50);
 }
 
-TEST_F(PlayerFrameRate, ListItems)
-{
-    Opened<TChuteF> w;
-    auto* combo = child<QComboBox>(w.get(), "IpsCombo");
-    ASSERT_EQ(combo->count(), 4);
-    EXPECT_EQ(combo->itemText(0), QStringLiteral(" 2,5 ips"));
-    EXPECT_EQ(combo->itemText(1), QStringLiteral(" 5 ips"));
-    EXPECT_EQ(combo->itemText(2), QStringLiteral(" 10 ips"));
-    EXPECT_EQ(combo->itemText(3), QStringLiteral(" 20 ips"));
-    EXPECT_EQ(combo->currentIndex(), 2);
-}
-
 TEST_F(PlayerFrameRate, ChangeDuringPlaybackKeepsPlaying)
 {
     Opened<TDisqueF> w;

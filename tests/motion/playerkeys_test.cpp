@@ -55,14 +55,6 @@ TEST_F(PlayerKeys, HeldCtrlKeepsSteppingUntilReleased)
     EXPECT_EQ(w->curFrame(), released);
 }
 
-TEST_F(PlayerKeys, RepeatUsesTheDesktopRate)
-{
-    TDisqueF w;
-    EXPECT_GT(w.ctrlRepeat().delayMs(), 0);
-    EXPECT_GT(w.ctrlRepeat().intervalMs(), 0);
-    EXPECT_LT(w.ctrlRepeat().intervalMs(), w.ctrlRepeat().delayMs());
-}
-
 TEST_F(PlayerKeys, CtrlVTogglesTheLockAfterOneStep)
 {
     Opened<TBalleF> w;

@@ -194,16 +194,4 @@ TEST_F(ProjectileWindow, TicksEveryTenMetresAlongTheDistance)
     EXPECT_NE(rgbAt(back, one, y0 + 2), text);
 }
 
-TEST_F(ProjectileWindow, DesignPositionsOfThePanel)
-{
-    Opened<TBalleF> w;
-    EXPECT_EQ(child<QWidget>(w.get(), "AlphaEd")->geometry(), QRect(104, 43, 45, 22));
-    EXPECT_EQ(child<QWidget>(w.get(), "V0Spin")->geometry(), QRect(165, 43, 20, 22));
-    EXPECT_EQ(child<QWidget>(w.get(), "BoucleBout")->geometry(), QRect(325, 32, 33, 28));
-    EXPECT_EQ(child<QWidget>(w.get(), "AideBout")->geometry(), QRect(3, 3, 33, 30));
-    EXPECT_EQ(child<QWidget>(w.get(), "CarreB")->geometry(), QRect(236, 5, 12, 12));
-    EXPECT_EQ(child<QWidget>(w.get(), "Canevas")->geometry().topLeft(), QPoint(5, 4));
-    EXPECT_EQ(child<QWidget>(w.get(), "AvantBout")->toolTip(), QStringLiteral(" Un pas en avant ( touche Ctrl )"));
-}
-
 } // namespace

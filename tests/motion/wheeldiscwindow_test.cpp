@@ -66,14 +66,6 @@ TEST_F(WheelWindow, LastFrameWithEveryTrace)
     EXPECT_EQ(rgbAt(w->frameBitmap(), hub.x(), hub.y()), rgbOf(AppSettings.clTraceC));
 }
 
-TEST_F(WheelWindow, Hints)
-{
-    Opened<TRoueF> w;
-    EXPECT_EQ(child<QWidget>(w.get(), "ArriereBout")->toolTip(), QStringLiteral(" Un pas en arrière"));
-    EXPECT_EQ(child<QWidget>(w.get(), "TraceCCheck")->geometry(), QRect(148, 43, 87, 17));
-    EXPECT_EQ(child<QWidget>(w.get(), "CarreC")->geometry(), QRect(236, 45, 12, 12));
-}
-
 using DiscWindow = MotionTest;
 
 TEST_F(DiscWindow, DiscAndGroovesInADesignCanvas)
