@@ -71,8 +71,10 @@ void CreateWindows(TMainF& launcher, AppWindows& windows)
     windows.poids = new TPoidsF;
     windows.percuta = new TPercutaF;
     windows.preferences = new TPreferencesF(&launcher);
+    splash->SetStartupMode(false);
     if (AppSettings.SplasheFlag) {
         // Shown at once so that it stays on screen while the rest is built.
+        splash->SetStartupMode(true);
         splash->show();
         splash->repaint();
     }

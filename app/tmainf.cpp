@@ -12,6 +12,7 @@
 #include "platform/namedresources.h"
 #include "raster/globeview.h"
 #include "shell/tpreferencesf.h"
+#include "shell/tsplashf.h"
 
 #include <QAction>
 #include <QApplication>
@@ -254,6 +255,12 @@ void TMainF::setWindows(const AppWindows& windows)
     }
     if (m_windows.preferences)
         connect(m_windows.preferences, &QDialog::accepted, this, &TMainF::ApplyHintSetting);
+    // "A propos de..." stays disabled while the about box shows, at start-up too.
+    if (auto* about = qobject_cast<TSplashF*>(m_windows.splash)) {
+        QAction* entry = findChild<QAction*>("AboutMenu");
+        entry->setEnabled(!about->isVisible());
+        connect(about, &TSplashF::shownChanged, entry, [entry](bool shown) { entry->setEnabled(!shown); });
+    }
 }
 
 QLabel* TMainF::caption(const char* name) const
@@ -460,6 +467,8 @@ void TMainF::ClearMenuClick()
 void TMainF::AboutMenuClick()
 {
     setTextColour(caption("l11"), kBlack);
+    if (auto* about = qobject_cast<TSplashF*>(m_windows.splash))
+        about->SetOpenedFromMenu(true);
     if (m_windows.splash)
         m_windows.splash->exec();
 }

@@ -1,7 +1,15 @@
-// The dialog " Astuce du jour" of the launcher.
+// The dialog " Astuce du jour": one numbered hint about the program, with
+// buttons to step through the hints and a check box that keeps it (or not)
+// at start-up.
 #pragma once
 
 #include <QDialog>
+#include <QImage>
+#include <QStringList>
+
+class PaintBox;
+class QCheckBox;
+class QLabel;
 
 class TTipF : public QDialog
 {
@@ -9,4 +17,35 @@ class TTipF : public QDialog
 
 public:
     explicit TTipF(QWidget* parent = nullptr);
+
+    void SuivantBoutClick();
+    void PrecedentBoutClick();
+    void QuitterBoutClick();
+    void TipCroixClick();
+
+    // The hints, loaded while the dialog shows (empty otherwise).
+    const QStringList& TipList() const { return m_tipList; }
+    // The hint box as last composed (its status picture follows TipCroix).
+    const QImage& TipBoxPicture() const { return m_boxPicture; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildButtons();
+    void FormShow();
+    void FormClose();
+    void ShowCurrentTip();
+    void ComposeTipBox();
+    void StepTip(int step);
+
+    PaintBox* m_tipBox = nullptr;
+    QLabel* m_tipLab = nullptr;
+    QLabel* m_numeroLab = nullptr;
+    QCheckBox* m_tipCroix = nullptr;
+    QImage m_tipCache;
+    QImage m_boxPicture;
+    QStringList m_tipList;
+    bool m_shown = false;
 };

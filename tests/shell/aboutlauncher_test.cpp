@@ -1,0 +1,120 @@
+// The launcher with the real about box and tip: the start-up about box,
+// "A propos de..." disabled while the box shows, the menu mode, and the
+// tip that waits for the start-up box.
+#include "app/appwindows.h"
+#include "app/settings/appsettings.h"
+#include "app/startup.h"
+#include "app/tmainf.h"
+#include "shell/tsplashf.h"
+#include "shell/ttipf.h"
+#include "splashtesting.h"
+#include "testhelpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+using testing_support::child;
+using testing_support::TempDir;
+
+namespace {
+
+class AboutLauncherTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AppSettings = AppSettingsRecord{};
+        launcher = std::make_unique<TMainF>();
+        // Nothing a test does may touch the settings of the build tree.
+        ProgramDir = dir.path();
+        AppSettings = AppSettingsRecord{};
+        about = new TSplashF(launcher.get());
+        tip = new TTipF(launcher.get());
+        windows.splash = about;
+        windows.tip = tip;
+        launcher->setWindows(windows);
+    }
+
+    QAction* action(const char* name) { return launcher->findChild<QAction*>(name); }
+
+    TempDir dir;
+    std::unique_ptr<TMainF> launcher;
+    TSplashF* about = nullptr;
+    TTipF* tip = nullptr;
+    AppWindows windows;
+};
+
+} // namespace
+
+TEST_F(AboutLauncherTest, AboutEntryDisabledWhileTheBoxShows)
+{
+    about->SetStartupMode(true);
+    about->show();
+    EXPECT_FALSE(action("AboutMenu")->isEnabled());
+    about->close();
+    EXPECT_TRUE(action("AboutMenu")->isEnabled());
+}
+
+TEST_F(AboutLauncherTest, MenuOpensTheBoxInMenuMode)
+{
+    bool seenMenuMode = false;
+    bool checkHidden = false;
+    QTimer::singleShot(0, about, [&] {
+        seenMenuMode = about->OpenedFromMenu() && !about->StartupMode();
+        checkHidden = !child<QCheckBox>(about, "SplasheCheck")->isVisible();
+        about->close();
+    });
+    action("AboutMenu")->trigger();
+    EXPECT_TRUE(seenMenuMode);
+    EXPECT_TRUE(checkHidden);
+    EXPECT_FALSE(about->OpenedFromMenu());
+    EXPECT_TRUE(action("AboutMenu")->isEnabled());
+}
+
+TEST_F(AboutLauncherTest, TipFollowsTheStartUpBoxThenNothingMore)
+{
+    AppSettings.TipFlag = true;
+    AppSettings.SplasheFlag = true;
+    about->SetStartupMode(true);
+    about->show();
+    launcher->show();
+    auto* timer = launcher->findChild<QTimer*>("TipTimer");
+    ASSERT_TRUE(timer->isActive());
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_FALSE(tip->isVisible());
+
+    splash_testing::PresentEvent(*about);
+    splash_testing::Tick(*about, 211);
+    ASSERT_FALSE(about->isVisible());
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_FALSE(tip->isModal());
+    EXPECT_TRUE(tip->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(timer->isActive());
+    tip->close();
+    EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(AboutLauncherTest, StartUpShowsTheBoxInStartUpModeWhenAsked)
+{
+    for (const bool flag : {true, false}) {
+        SCOPED_TRACE(flag);
+        AppSettings.SplasheFlag = flag;
+        AppWindows created;
+        CreateWindows(*launcher, created);
+        auto* box = qobject_cast<TSplashF*>(created.splash);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->isVisible(), flag);
+        EXPECT_EQ(box->StartupMode(), flag);
+        EXPECT_FALSE(box->OpenedFromMenu());
+        box->close();
+        launcher->setWindows(windows);
+        delete created.splash;
+        delete created.tip;
+        delete created.preferences;
+        DeleteModuleWindows(created);
+    }
+}
