@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
@@ -56,6 +58,24 @@ TEST_F(AboutLauncherTest, AboutEntryDisabledWhileTheBoxShows)
     EXPECT_FALSE(action("AboutMenu")->isEnabled());
     about->close();
     EXPECT_TRUE(action("AboutMenu")->isEnabled());
+}
+
+TEST_F(AboutLauncherTest, CaptionDoesNotReopenTheStartUpBox)
+{
+    about->SetStartupMode(true);
+    about->show();
+    launcher->show();
+    bool reopened = false;
+    // Should the box run modally after all, this ends it rather than the test.
+    QTimer::singleShot(100, about, [&] {
+        reopened = about->OpenedFromMenu();
+        about->close();
+    });
+    QTest::mouseClick(launcher->caption("l11"), Qt::LeftButton);
+    EXPECT_FALSE(reopened);
+    EXPECT_FALSE(about->OpenedFromMenu());
+    EXPECT_TRUE(about->StartupMode());
+    about->close();
 }
 
 TEST_F(AboutLauncherTest, MenuOpensTheBoxInMenuMode)
