@@ -1,6 +1,7 @@
 // The style word of the caption button and check box (the push-button and
 // check-box style bits: multi-line, flat, left text, horizontal and vertical
-// place) and the drawing of a caption in the place those bits ask for.
+// place), the caption properties both controls share, and the drawing of a
+// caption in the place those bits ask for.
 #pragma once
 
 #include <QRect>
@@ -11,6 +12,7 @@
 class QFontMetrics;
 class QPainter;
 class QPalette;
+class QWidget;
 
 // Horizontal and vertical place of a caption, stored as one byte each.
 enum TBtnHAlignment : std::uint8_t { btnHLeft = 0, btnHRight = 1, btnHCenter = 2 };
@@ -39,6 +41,54 @@ std::uint32_t ApplyCaptionStyle(std::uint32_t style, bool multiline, bool flat,
                                 TBtnHAlignment hAlign, TBtnVAlignment vAlign);
 // `style` with its left-text bit set for 1 and cleared for any other value.
 std::uint32_t ApplyLeftTextStyle(std::uint32_t style, TLeftRight alignment);
+
+// The caption properties of a button or check box `Button`, with the style
+// word they are kept in. Every setter stores its value, rebuilds the style
+// word and repaints the control.
+template <typename Button>
+class CaptionControl : public Button
+{
+public:
+    bool Flat() const { return m_flat; }
+    void SetFlat(bool flat) { m_flat = flat; applyStyle(); }
+    bool Multiline() const { return m_multiline; }
+    void SetMultiline(bool multiline) { m_multiline = multiline; applyStyle(); }
+    QString Caption() const { return this->text(); }
+    void SetCaption(const QString& caption) { this->setText(caption); applyStyle(); }
+    TBtnHAlignment CaptionHAlign() const { return m_hAlign; }
+    void SetCaptionHAlign(TBtnHAlignment hAlign) { m_hAlign = hAlign; applyStyle(); }
+    TBtnVAlignment CaptionVAlign() const { return m_vAlign; }
+    void SetCaptionVAlign(TBtnVAlignment vAlign) { m_vAlign = vAlign; applyStyle(); }
+
+    // The style word rebuilt from the properties at every change.
+    std::uint32_t StyleWord() const { return m_style; }
+
+protected:
+    // The caption starts as `name`, which is also the object name; `kind`
+    // is the style word's control kind. The control applies its style once
+    // it is built.
+    CaptionControl(const QString& name, QWidget* parent, std::uint32_t kind,
+                   TBtnHAlignment hAlign, TBtnVAlignment vAlign)
+        : Button(parent), m_style(kind), m_hAlign(hAlign), m_vAlign(vAlign)
+    {
+        this->setObjectName(name);
+        this->setText(name);
+    }
+
+    virtual void applyStyle()
+    {
+        m_style = ApplyCaptionStyle(m_style, m_multiline, m_flat, m_hAlign, m_vAlign);
+        this->update();
+    }
+
+    std::uint32_t m_style;
+
+private:
+    bool m_flat = true;
+    bool m_multiline = true;
+    TBtnHAlignment m_hAlign;
+    TBtnVAlignment m_vAlign;
+};
 
 // Text flags for a caption drawn with `style`; `defaultH` is the control's
 // place when no horizontal bit is set.

@@ -13,48 +13,10 @@ constexpr int kMarginY = 3;
 } // namespace
 
 TAPIButton::TAPIButton(const QString& name, QWidget* parent)
-    : QPushButton(parent)
+    : CaptionControl(name, parent, CaptionBits::PushButton, btnHRight, btnVBottom)
 {
-    setObjectName(name);
-    setText(name);
     resize(100, 30);
     applyStyle();
-}
-
-void TAPIButton::SetFlat(bool flat)
-{
-    m_flat = flat;
-    applyStyle();
-}
-
-void TAPIButton::SetMultiline(bool multiline)
-{
-    m_multiline = multiline;
-    applyStyle();
-}
-
-void TAPIButton::SetCaption(const QString& caption)
-{
-    setText(caption);
-    applyStyle();
-}
-
-void TAPIButton::SetCaptionHAlign(TBtnHAlignment hAlign)
-{
-    m_hAlign = hAlign;
-    applyStyle();
-}
-
-void TAPIButton::SetCaptionVAlign(TBtnVAlignment vAlign)
-{
-    m_vAlign = vAlign;
-    applyStyle();
-}
-
-void TAPIButton::applyStyle()
-{
-    m_style = ApplyCaptionStyle(m_style, m_multiline, m_flat, m_hAlign, m_vAlign);
-    update();
 }
 
 bool TAPIButton::hitButton(const QPoint& pos) const

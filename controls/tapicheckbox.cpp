@@ -12,10 +12,8 @@ constexpr int kBoxGap = 4; // between the box and its caption
 } // namespace
 
 TAPICheckBox::TAPICheckBox(const QString& name, QWidget* parent)
-    : QCheckBox(parent)
+    : CaptionControl(name, parent, CaptionBits::AutoCheckBox, btnHLeft, btnVCenter)
 {
-    setObjectName(name);
-    setText(name);
     applyStyle();
 }
 
@@ -25,42 +23,11 @@ void TAPICheckBox::SetAlignment(TLeftRight alignment)
     applyStyle();
 }
 
-void TAPICheckBox::SetFlat(bool flat)
-{
-    m_flat = flat;
-    applyStyle();
-}
-
-void TAPICheckBox::SetMultiline(bool multiline)
-{
-    m_multiline = multiline;
-    applyStyle();
-}
-
-void TAPICheckBox::SetCaption(const QString& caption)
-{
-    setText(caption);
-    applyStyle();
-}
-
-void TAPICheckBox::SetCaptionHAlign(TBtnHAlignment hAlign)
-{
-    m_hAlign = hAlign;
-    applyStyle();
-}
-
-void TAPICheckBox::SetCaptionVAlign(TBtnVAlignment vAlign)
-{
-    m_vAlign = vAlign;
-    applyStyle();
-}
-
 void TAPICheckBox::applyStyle()
 {
-    m_style = ApplyCaptionStyle(m_style, m_multiline, m_flat, m_hAlign, m_vAlign);
     m_style = ApplyLeftTextStyle(m_style, m_alignment);
+    CaptionControl::applyStyle();
     updateGeometry();
-    update();
 }
 
 int TAPICheckBox::captionFlags() const

@@ -6,7 +6,7 @@
 
 #include <QCheckBox>
 
-class TAPICheckBox : public QCheckBox
+class TAPICheckBox : public CaptionControl<QCheckBox>
 {
     Q_OBJECT
 
@@ -16,18 +16,6 @@ public:
 
     TLeftRight Alignment() const { return m_alignment; }
     void SetAlignment(TLeftRight alignment);
-    bool Flat() const { return m_flat; }
-    void SetFlat(bool flat);
-    bool Multiline() const { return m_multiline; }
-    void SetMultiline(bool multiline);
-    QString Caption() const { return text(); }
-    void SetCaption(const QString& caption);
-    TBtnHAlignment CaptionHAlign() const { return m_hAlign; }
-    void SetCaptionHAlign(TBtnHAlignment hAlign);
-    TBtnVAlignment CaptionVAlign() const { return m_vAlign; }
-    void SetCaptionVAlign(TBtnVAlignment vAlign);
-
-    std::uint32_t StyleWord() const { return m_style; }
 
     // Where the box and the caption's text area lie in the control.
     QRect BoxRect() const;
@@ -37,18 +25,13 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void applyStyle() override;
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
-    void applyStyle();
     int captionFlags() const;
     void paintBox(QPainter& painter, const QRect& box);
 
     TLeftRight m_alignment = 0;
-    bool m_flat = true;
-    bool m_multiline = true;
-    TBtnHAlignment m_hAlign = btnHLeft;
-    TBtnVAlignment m_vAlign = btnVCenter;
-    std::uint32_t m_style = CaptionBits::AutoCheckBox;
 };
