@@ -27,5 +27,10 @@ void ParameterEntry::keyPressEvent(QKeyEvent* event)
 void ParameterEntry::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    emit entered();
+    // Only a move to another control leaves the entry: its context menu (to
+    // paste a value) or a switch to another window must not read a half
+    // typed number.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        emit entered();
 }

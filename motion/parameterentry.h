@@ -1,6 +1,6 @@
 // The edit box of a parameter: it says when its text should be read, that
-// is when Enter is pressed in it (the key goes no further) or when it loses
-// the focus.
+// is when Enter is pressed in it (the key goes no further) or when the focus
+// moves to another control.
 #pragma once
 
 #include <QLineEdit>

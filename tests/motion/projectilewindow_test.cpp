@@ -5,7 +5,9 @@
 #include "motion/motionstate.h"
 #include "motion/tballef.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QtTest/QTest>
 
@@ -66,6 +68,28 @@ TEST_F(ProjectileWindow, LeavingTheEntryReadsItToo)
     child<QLineEdit>(w.get(), "AlphaEd")->setFocus();
     EXPECT_EQ(w->launchSpeed(), 12);
     EXPECT_EQ(edit->text(), QStringLiteral(" 12 m/s"));
+}
+
+TEST_F(ProjectileWindow, OnlyAMoveToAnotherControlReadsTheEntry)
+{
+    const struct
+    {
+        Qt::FocusReason reason;
+        bool read;
+    } cases[] = {
+        {Qt::TabFocusReason, true},
+        {Qt::MouseFocusReason, true},
+        {Qt::PopupFocusReason, false},        // its context menu, to paste
+        {Qt::ActiveWindowFocusReason, false}, // another window in front
+    };
+    Opened<TBalleF> w;
+    auto* edit = child<QLineEdit>(w.get(), "V0Ed");
+    for (const auto& c : cases) {
+        edit->setText(QString());
+        QFocusEvent leave(QEvent::FocusOut, c.reason);
+        QApplication::sendEvent(edit, &leave);
+        EXPECT_EQ(edit->text(), c.read ? QStringLiteral(" 30 m/s") : QString()) << c.reason;
+    }
 }
 
 TEST_F(ProjectileWindow, FlatShotLiesAtTheOriginWithZeroes)
