@@ -60,6 +60,12 @@ void TPreferencesF::buildList()
                             PreferencesPageCaption(page), m_list);
     }
     connect(m_list, &QListWidget::currentRowChanged, this, &TPreferencesF::PagesListChange);
+    // A click below the items would clear the highlight while the page
+    // stays: the page shown keeps its item selected.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        if (m_list->selectedItems().isEmpty() && m_list->currentItem())
+            m_list->currentItem()->setSelected(true);
+    });
 }
 
 void TPreferencesF::buildButtons()

@@ -47,6 +47,16 @@ TEST_F(PreferencesTest, PageChosenInTheListIsRememberedButCallersSetTheirOwn)
     EXPECT_EQ(dialog.CurrentPage(), 0);
 }
 
+TEST_F(PreferencesTest, ClickBelowTheItemsKeepsTheShownPageSelected)
+{
+    open(2);
+    auto* list = control<QListWidget>("PagesList");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(50, list->viewport()->height() - 5));
+    EXPECT_EQ(dialog.CurrentPage(), 2);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->row(list->selectedItems().first()), 2);
+}
+
 TEST_F(PreferencesTest, BannerFollowsThePageAndIsReleasedOnClosing)
 {
     open(1);
