@@ -124,6 +124,9 @@ void MotionWindow::createControls()
     connect(CopierBout, &QToolButton::clicked, this, &MotionWindow::CopierBoutClick);
     connect(CalcBout, &QToolButton::clicked, this, &MotionWindow::CalcBoutClick);
     connect(IpsCombo, &QComboBox::currentIndexChanged, this, &MotionWindow::IpsComboChange);
+    // A stored odd interval shows as " 20 ips": choosing that item again must
+    // still give 20 pictures a second.
+    connect(IpsCombo, &QComboBox::activated, this, &MotionWindow::IpsComboChange);
 }
 
 void MotionWindow::setDefaultHints()

@@ -263,6 +263,17 @@ TEST_F(PlayerFrameRate, StoredOddValuePlaysAsStoredAndShowsTwentyIps)
     EXPECT_EQ(child<QComboBox>(w.get(), "IpsCombo")->currentText(), QStringLiteral(" 20 ips"));
 }
 
+TEST_F(PlayerFrameRate, ChoosingTheShownItemOverAnOddStoredValueAppliesIt)
+{
+    AppSettings.Ips = 75;
+    Opened<TChuteF> w;
+    auto* combo = child<QComboBox>(w.get(), "IpsCombo");
+    ASSERT_EQ(combo->currentIndex(), 3);
+    emit combo->activated(3);
+    EXPECT_EQ(AppSettings.Ips, 50);
+    EXPECT_EQ(playTimer(w.get())->interval(), 50);
+}
+
 TEST_F(PlayerFrameRate, StoredValueThatWouldStallTheTimerCountsAsDefault)
 {
     for (int stored : {0, -40, 5, 86400000}) {
