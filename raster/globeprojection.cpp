@@ -79,8 +79,8 @@ void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg
     int ys[kGlobeMapColumns];
     for (int i = 0; i < kGlobeMapRows; ++i) {
         const double phi = (i - 160) * std::numbers::pi / 321.0;
-        const float p = kGlobeRadius * static_cast<float>(std::cos(phi));
-        const float q = kGlobeRadius * static_cast<float>(std::sin(phi));
+        const float p = static_cast<float>(kGlobeRadius * std::cos(phi));
+        const float q = static_cast<float>(kGlobeRadius * std::sin(phi));
         const float qsB = q * sB, qcB = q * cB;
         // First the geometry of the whole row, without branches...
         for (int j = 0; j < kGlobeMapColumns; ++j) {

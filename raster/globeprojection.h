@@ -8,12 +8,13 @@
 #include <array>
 
 // Map and sphere geometry: 642 map columns make the equator, so the sphere's
-// radius is 321 / pi map pixels.
+// radius is 321 / pi map pixels. Each row's radius terms are worked out from
+// this exact value and only then rounded to single precision.
 constexpr int kGlobeMapColumns = 642;
 constexpr int kGlobeMapRows = 321;
 constexpr int kGlobeImageSide = 206;
 constexpr int kGlobeCentre = 103;
-constexpr float kGlobeRadius = 102.1774735f;
+constexpr double kGlobeRadius = 102.1774735;
 
 // cos and sin of 2 pi k / 642 (k = 0..720) and of 2 pi k / 360 (k = 0..360),
 // rounded to single precision.

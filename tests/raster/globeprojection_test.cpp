@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -171,6 +172,53 @@ TEST_F(ProjectionTest, ParisFacesTheViewerAtTheAnglesOfItsPlace)
             found = found || image.GetPixel(x, y) == 0xFF0000u;
     EXPECT_TRUE(found);
 }
+
+// The projection step by step as written: the radius terms, U, V, W and
+// the depth held in single precision, each map pixel forward-mapped in map
+// order.
+void ReferenceProjection(const TDibPlus& map, TDibPlus& image, int turn, int tilt)
+{
+    const GlobeTables& t = GlobeTrigTables();
+    const float cA = t.Cos360[NormalizeDegrees(turn)], sA = t.Sin360[NormalizeDegrees(turn)];
+    const float cB = t.Cos360[NormalizeDegrees(tilt)], sB = t.Sin360[NormalizeDegrees(tilt)];
+    const double r = 102.1774735;
+    for (int i = 0; i <= 320; ++i) {
+        const double phi = (i - 160) * M_PI / 321;
+        const float p = static_cast<float>(r * std::cos(phi));
+        const float q = static_cast<float>(r * std::sin(phi));
+        for (int j = 0; j <= 641; ++j) {
+            const float u = p * t.Cos642[j];
+            const float v = p * t.Sin642[j];
+            const float w = u * cA - v * sA;
+            const float depth = w * cB + q * sB;
+            if (depth > 0)
+                image.SetPixel(Nearest(v * cA + u * sA + 103.0f), Nearest(q * cB - w * sB + 103.0f),
+                               map.GetPixel(j, i));
+        }
+    }
+}
+
+class PixelForPixelTest : public ProjectionTest, public testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(PixelForPixelTest, EveryImagePixelComesFromTheSameMapPixelAsStepByStep)
+{
+    for (int row = 0; row < 321; ++row)
+        for (int column = 0; column < 642; ++column)
+            map.SetPixel(column, row, TDibColor(row * 642 + column + 1));
+    TDibPlus expected(206, 206);
+    expected.Fill(0x808080);
+    const auto [turn, tilt] = GetParam();
+    ReferenceProjection(map, expected, turn, tilt);
+    ProjectGlobe(map, image, turn, tilt);
+    for (int y = 0; y < 206; ++y)
+        for (int x = 0; x < 206; ++x)
+            ASSERT_EQ(image.GetPixel(x, y), expected.GetPixel(x, y)) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, PixelForPixelTest,
+                         testing::Values(std::pair{0, 0}, std::pair{176, -48}, std::pair{66, -29},
+                                         std::pair{128, 0}, std::pair{90, -90}, std::pair{45, 30},
+                                         std::pair{359, 89}));
 
 TEST_F(ProjectionTest, SurfacesOfTheWrongSizeAreLeftAlone)
 {
