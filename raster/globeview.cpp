@@ -27,6 +27,10 @@ struct GlobeSlot
     // Written by plain pixel copies, never through a lasting painter, so
     // that copies the owners keep of it cannot get out of step.
     QImage picture{kGlobePictureSide, kGlobePictureSide, QImage::Format_RGB32};
+
+    // A new picture is white until its first render, like any new bitmap,
+    // rather than whatever the memory held.
+    GlobeSlot() { picture.fill(Qt::white); }
 };
 
 std::array<std::unique_ptr<GlobeSlot>, kLastGlobeSlot + 1> globeSlots;

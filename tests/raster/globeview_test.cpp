@@ -28,6 +28,16 @@ TEST_F(GlobeViewTest, AllocatedSlotsHaveTheirSurfacesAndPicture)
     EXPECT_EQ(LabelSurface()->Height(), 55);
 }
 
+TEST_F(GlobeViewTest, ANewPictureIsWhiteBeforeItsFirstRender)
+{
+    FreeGlobes(2, 2, false);
+    AllocateGlobes(2, 2);
+    const QImage& picture = GlobePicture(2);
+    for (int y = 0; y < 217; y += 6)
+        for (int x = 0; x < 217; x += 6)
+            ASSERT_EQ(rgbAt(picture, x, y), 0xFFFFFFu) << x << "," << y;
+}
+
 TEST_F(GlobeViewTest, FreeingWithAnEmptyRangeReleasesOnlyTheCaptionSurface)
 {
     FreeGlobes(4, 0, true);
