@@ -207,6 +207,38 @@ TEST_F(PreferencesTest, CaptionsFitAndWrapWhereDesigned)
     }
 }
 
+// Buttons centre their captions; check boxes are single-line but for the
+// two top-placed captions that wrap and the calculator's, which keeps the
+// default.
+TEST_F(PreferencesTest, CaptionPlacesOfTheButtonsAndCheckBoxes)
+{
+    const QList<TAPIButton*> buttons = dialog.findChildren<TAPIButton*>();
+    ASSERT_EQ(buttons.size(), 8);
+    for (const TAPIButton* button : buttons) {
+        EXPECT_EQ(button->CaptionHAlign(), btnHCenter) << button->objectName().toStdString();
+        EXPECT_EQ(button->CaptionVAlign(), btnVCenter) << button->objectName().toStdString();
+    }
+    const struct {
+        const char* name;
+        bool multiline;
+        TBtnVAlignment vAlign;
+    } special[] = {{"AnimPasCheck", true, btnVTop}, {"FlouCheck", true, btnVTop}, {"CalcCheck", true, btnVCenter}};
+    for (const PreferenceCheck& row : PreferenceChecks()) {
+        bool multiline = false;
+        TBtnVAlignment vAlign = btnVCenter;
+        for (const auto& s : special) {
+            if (qstrcmp(s.name, row.name) == 0) {
+                multiline = s.multiline;
+                vAlign = s.vAlign;
+            }
+        }
+        TAPICheckBox* box = check(row.name);
+        EXPECT_EQ(box->Multiline(), multiline) << row.name;
+        EXPECT_EQ(box->CaptionVAlign(), vAlign) << row.name;
+        EXPECT_EQ(box->CaptionHAlign(), btnHLeft) << row.name;
+    }
+}
+
 TEST_F(PreferencesTest, TimeScaleCaptionBreaksBeforeItsParenthesis)
 {
     TAPICheckBox* box = check("AnimPasCheck");
