@@ -263,6 +263,10 @@ void TSplashF::ZoneMouseMove(QPoint point)
 
 bool TSplashF::eventFilter(QObject* watched, QEvent* event)
 {
+    // The mouse can leave the box straight from the buttons, with no move
+    // over Zone to say so: the hover would otherwise hold the event forever.
+    if (watched == m_zone && event->type() == QEvent::Leave && m_shown)
+        ZoneMouseMove(QPoint(-1, -1));
     if (event->type() != QEvent::KeyPress || !m_shown)
         return QDialog::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {

@@ -210,6 +210,20 @@ TEST_F(SplashTest, LeavingTheButtonsAtStartUpClosesTheBox)
     EXPECT_EQ(AppSettings.Event_Index, 3);
 }
 
+TEST_F(SplashTest, LeavingTheBoxFromTheButtonsEndsTheHover)
+{
+    showAtEvent(2, true);
+    PresentEvent(box);
+    box.ZoneMouseMove(kOnNext);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(child<QWidget>(&box, "Zone"), &leave);
+    EXPECT_FALSE(box.Hover());
+    EXPECT_EQ(child<QWidget>(&box, "Zone")->cursor().shape(), Qt::ArrowCursor);
+    Tick(box, 2);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(AppSettings.Event_Index, 3);
+}
+
 TEST_F(SplashTest, HoveringTheCrossOnlyPausesTheCountdown)
 {
     showAtEvent(2, false);
