@@ -475,8 +475,16 @@ void TMainF::AboutMenuClick()
 
 void TMainF::Astucedujour1Click()
 {
-    if (m_windows.tip)
-        m_windows.tip->exec();
+    if (!m_windows.tip)
+        return;
+    // The start-up tip may still be open: bring it forward, as a second
+    // modal run of the same dialog would nest its loop.
+    if (m_windows.tip->isVisible()) {
+        m_windows.tip->raise();
+        m_windows.tip->activateWindow();
+        return;
+    }
+    m_windows.tip->exec();
 }
 
 void TMainF::Lisezmoi1Click()

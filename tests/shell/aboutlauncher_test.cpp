@@ -118,6 +118,17 @@ TEST_F(AboutLauncherTest, TipFollowsTheStartUpBoxThenNothingMore)
     EXPECT_FALSE(about->isVisible());
 }
 
+TEST_F(AboutLauncherTest, TipMenuBringsForwardTheStartUpTip)
+{
+    tip->show();
+    // Should the menu run the open tip modally, this ends it rather than the test.
+    QTimer::singleShot(200, tip, [this] { tip->close(); });
+    action("Astucedujour1")->trigger();
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_FALSE(tip->isModal());
+    tip->close();
+}
+
 TEST_F(AboutLauncherTest, StartUpShowsTheBoxInStartUpModeWhenAsked)
 {
     for (const bool flag : {true, false}) {
