@@ -1,5 +1,6 @@
 #include "platform/helpviewer.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
@@ -44,6 +45,11 @@ void ShowHelpTopic(const QString& topicId)
         return;
     }
     QTextBrowser* window = ensureWindow();
+    // A modal dialog (the preferences) blocks every other window but its
+    // own children: the help it opens must stay usable beside it.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (window->parentWidget() != modal)
+        window->setParent(modal, Qt::Window);
     QUrl url = QUrl::fromLocalFile(g_helpFile);
     url.setFragment(topicId);
     window->setSource(url);

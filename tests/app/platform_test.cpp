@@ -5,7 +5,9 @@
 #include "platform/windows1252.h"
 #include "testhelpers.h"
 
+#include <QDialog>
 #include <QFileInfo>
+#include <QTimer>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -61,4 +63,25 @@ TEST(Calculator, CandidatesAreDesktopCalculators)
     if (!found.isEmpty()) {
         EXPECT_TRUE(candidates.contains(QFileInfo(found).fileName()));
     }
+}
+
+TEST(HelpViewer, HelpOpenedFromAModalDialogBelongsToIt)
+{
+    testing_support::TempDir dir;
+    testing_support::writeFile(dir.file("aide.html"), "<html><body><a name=\"OPTIONS\"></a></body></html>");
+    SetHelpFile(dir.file("aide.html"));
+    QDialog dialog;
+    QWidget* parentSeen = &dialog; // anything but the expected value
+    QTimer::singleShot(0, &dialog, [&] {
+        ShowHelpTopic("OPTIONS");
+        parentSeen = HelpWindow()->parentWidget();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(parentSeen, &dialog);
+    EXPECT_TRUE(HelpWindow()->isWindow());
+
+    ShowHelpTopic("OPTIONS"); // no modal dialog any more: a window of its own
+    EXPECT_EQ(HelpWindow()->parentWidget(), nullptr);
+    CloseHelp();
 }
