@@ -18,9 +18,19 @@ int PreferencesPage = 0;
 
 namespace {
 
+// The dialog is created once at start-up; module windows reach it here.
+TPreferencesF* g_dialog = nullptr;
+
 const char* const kAllowChecks[] = {"OrgueAllowCheck", "FreinageAllowCheck", "ChampAllowCheck"};
 
 } // namespace
+
+void RunPreferencesDialog(int page)
+{
+    PreferencesPage = page;
+    if (g_dialog)
+        g_dialog->exec();
+}
 
 TPreferencesF::TPreferencesF(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -45,6 +55,13 @@ TPreferencesF::TPreferencesF(QWidget* parent)
     connect(m_pages.autoriser, &TAPIButton::clicked, this, &TPreferencesF::AutoriserBoutClick);
     connect(m_pages.interdire, &TAPIButton::clicked, this, &TPreferencesF::InterdireBoutClick);
     buildButtons();
+    g_dialog = this;
+}
+
+TPreferencesF::~TPreferencesF()
+{
+    if (g_dialog == this)
+        g_dialog = nullptr;
 }
 
 void TPreferencesF::buildList()

@@ -13,12 +13,17 @@ class QListWidget;
 // The page (0..7) on which the dialog opens; callers set it before opening.
 extern int PreferencesPage;
 
+// Runs the program's one preferences dialog modally on `page` (module
+// windows' options buttons); returns at once when no dialog exists.
+void RunPreferencesDialog(int page);
+
 class TPreferencesF : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit TPreferencesF(QWidget* parent = nullptr);
+    ~TPreferencesF() override;
 
     // The banner as last drawn (null while the dialog is closed).
     const QImage& Banner() const { return m_banner; }
