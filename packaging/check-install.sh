@@ -1,13 +1,13 @@
 #!/bin/sh
-# Installs Kinea into a fresh prefix and checks what a desktop and the
-# program itself expect of it:
-#   - bin/kinea is a relative link to the program in lib/kinea/, beside
-#     every file of docs/ (help, readme, documents);
+# Installs Kinea into a staging root, as a package build does, and checks
+# what a desktop and the program itself expect of it:
+#   - usr/bin/kinea is a relative link to the program in usr/lib/kinea/,
+#     beside every file of docs/ (help, readme, documents);
 #   - the menu entry, its icon and the software centre's page are where
 #     desktops look, and their validators accept them (when installed);
 #   - the menu entry's command starts the installed program, which takes
-#     lib/kinea/ as its folder: finding it read-only, it keeps its settings
-#     in the user's configuration folder and writes nothing beside itself.
+#     usr/lib/kinea/ as its folder: finding it read-only, it keeps its
+#     settings in the user's configuration folder, not beside the link.
 # Usage: check-install.sh BUILD_DIR SOURCE_DIR APP_ID
 set -eu
 build=$1
@@ -18,8 +18,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; fail "install"; }
+root=$work/root
+prefix=$root/usr
+DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" || { cat "$work/install.log"; fail "install"; }
 
 # The program and the files it opens, side by side.
 link=$prefix/bin/kinea
@@ -27,7 +28,7 @@ link=$prefix/bin/kinea
 [ "$(readlink "$link")" = ../lib/kinea/kinea ] || fail "bin/kinea leads to $(readlink "$link")"
 program_dir=$prefix/lib/kinea
 [ -x "$program_dir/kinea" ] || fail "no program in lib/kinea"
-(cd "$source/docs" && find . -type f | sed "s,^\./,,") | while read -r doc; do
+(cd "$source/docs" && find . -type f | sed 's,^\./,,') | while read -r doc; do
     cmp -s "$source/docs/$doc" "$program_dir/$doc" || fail "lib/kinea/$doc differs from docs/$doc"
 done
 for opened in Kinea.html lisezmoi.txt html/cinemometres.html html/planis.html; do
@@ -35,14 +36,13 @@ for opened in Kinea.html lisezmoi.txt html/cinemometres.html html/planis.html; d
 done
 
 # What desktops and software centres read.
-desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
-[ -f "$desktop" ] || fail "no menu entry $desktop"
 [ -f "$metainfo" ] || fail "no software centre page $metainfo"
+entry=$(sed -n 's,.*<launchable type="desktop-id">\(.*\)</launchable>.*,\1,p' "$metainfo")
+desktop=$prefix/share/applications/$entry
+[ -n "$entry" ] && [ -f "$desktop" ] || fail "the software centre page names no installed menu entry ($entry)"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ -s "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon $icon in the hicolor theme"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
-    || fail "the software centre page does not name the menu entry"
 if grep -q '@[A-Z_]*@' "$metainfo"; then fail "unfilled field in $metainfo"; fi
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" | grep -v ': hint: ' && fail "desktop-file-validate"
@@ -50,7 +50,7 @@ else
     echo "desktop-file-validate not installed: menu entry not validated"
 fi
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" || { cat "$work/appstream.log"; fail "appstreamcli validate"; }
+    appstreamcli validate-tree --no-net "$root" >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; fail "appstreamcli validate-tree"; }
 else
     echo "appstreamcli not installed: software centre page not validated"
 fi
@@ -60,7 +60,7 @@ fi
 # its settings there instead of in the user's configuration folder.
 home=$work/home
 mkdir -p "$home" "$work/run"
-chmod 755 "$work" "$prefix" "$program_dir"
+chmod 755 "$work" "$root" "$prefix" "$prefix/lib" "$program_dir"
 chmod 777 "$prefix/bin"
 run_as=""
 if [ "$(id -u)" = 0 ]; then
@@ -80,9 +80,11 @@ if ! kill -0 $pid 2>/dev/null; then
     cat "$work/run.log"
     fail "the installed program stopped at start (status $status)"
 fi
+running=$(readlink "/proc/$pid/exe" || true)
+[ -z "$running" ] || [ "$running" = "$(readlink -f "$program_dir/kinea")" ] || fail "the menu entry started $running"
 kill $pid
 { wait $pid; } 2>/dev/null || true
 chmod u+w "$program_dir"
 [ -d "$home/.config/Kinea" ] || fail "the settings were not moved to the user's configuration folder"
 [ ! -e "$prefix/bin/Kinea.ini" ] || fail "settings written beside the link"
-echo "installed tree checked in $prefix"
+echo "installed tree checked in $root"
