@@ -74,7 +74,13 @@ command=$(sed -n 's/^Exec=//p' "$desktop")
 env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$work/run" \
     PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen $run_as $command >"$work/run.log" 2>&1 &
 pid=$!
-sleep 4
+# Wait for the settings folder (made when the launcher loads its settings),
+# then let the program run a little longer: it must not stop by itself.
+waited=0
+while [ ! -d "$home/.config/Kinea" ] && [ $waited -lt 60 ] && kill -0 $pid 2>/dev/null; do
+    sleep 1; waited=$((waited + 1))
+done
+sleep 2
 if ! kill -0 $pid 2>/dev/null; then
     status=0; wait $pid || status=$?
     cat "$work/run.log"
