@@ -57,6 +57,29 @@ TEST(PlaceTable, EveryGravityWithinThreePercentOfNewton)
     EXPECT_EQ(PlaceGravity(kPlaceCount), 0.0);
 }
 
+TEST(PlaceTable, EarthMarkersSitAtTheirTrueCoordinates)
+{
+    // The map: 642 columns from 180 degrees west, 321 rows from the North
+    // Pole; a marker is centred on its pixel.
+    const struct
+    {
+        const char* name;
+        int place;
+        double latitude;
+        double longitude;
+    } cities[] = {
+        {"paris", 1, 48.857, 2.352},
+        {"mont_blanc", 3, 45.833, 6.865},
+        {"quito", 4, -0.220, -78.468},
+    };
+    for (const auto& city : cities) {
+        const PlaceRecord& record = PlaceTable[std::size_t(city.place)];
+        EXPECT_TRUE(record.Marked) << city.name;
+        EXPECT_NEAR(record.MarkX, (city.longitude + 180.0) * 642.0 / 360.0 - 0.5, 1.5) << city.name;
+        EXPECT_NEAR(record.MarkY, (90.0 - city.latitude) * 321.0 / 180.0 - 0.5, 1.5) << city.name;
+    }
+}
+
 TEST(PlaceTexts, ThreeLinesPerPlaceOnlyWhileAllThreeExist)
 {
     const PlaceTexts texts = ParsePlaceTexts(Lines(8), kPlaceCount);
