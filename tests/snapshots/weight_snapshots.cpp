@@ -6,6 +6,7 @@
 #include "weight/tpoidsf.h"
 
 #include <QComboBox>
+#include <QPainter>
 
 namespace {
 
@@ -40,4 +41,29 @@ KINEA_SNAPSHOT(weight_elephant)
     window.resize(1000, 760);
     snapshots::save(&window, outDir, "weight_elephant_large");
     window.close();
+}
+
+KINEA_SNAPSHOT(weight_objects)
+{
+    // Every object on the scale at full column height, on the Sun from the
+    // car on (DEPASSE), at Paris before.
+    AppSettings = AppSettingsRecord{};
+    TPoidsF window;
+    window.resize(1000, 760);
+    window.show();
+    window.findChild<QComboBox*>("Lieu2Combo")->setCurrentIndex(13);
+    constexpr int kColumns = 6;
+    QImage sheet(kColumns * 200, 3 * 262, QImage::Format_RGB32);
+    sheet.fill(Qt::darkGray);
+    QPainter painter(&sheet);
+    for (int object = 1; object < 18; ++object) {
+        window.findChild<QComboBox*>("ObjetCombo")->setCurrentIndex(object);
+        ScaleTicks(window, 21);
+        const int column = object < 13 ? 1 : 2;
+        const int cell = object - 1;
+        painter.drawImage(QPoint((cell % kColumns) * 200 + 5, (cell / kColumns) * 262 + 5), window.ZoneImage(column));
+    }
+    painter.end();
+    window.close();
+    snapshots::save(sheet, outDir, "weight_objects");
 }
