@@ -1,12 +1,10 @@
-// The scale as drawn: the glyph sheets, the digits, the point, DEPASSE and
-// the unit, in the scale colour on the black display window.
+// The scale as drawn: the digits, the point, DEPASSE and the unit in the
+// scale colour on the black display window.
 #include "support/testhelpers.h"
 #include "weight/weightscaleface.h"
-#include "weight/weightzone.h"
 
-#include <QPainter>
-#include <QSet>
 #include <gtest/gtest.h>
+#include <vector>
 
 using testing_support::rgbAt;
 
@@ -26,36 +24,24 @@ protected:
         ASSERT_EQ(face.UnitSheet().size(), QSize(20, 29));
     }
 
-    QImage Scale(double newtons)
+    QImage Scale(double newtons) const
     {
         QImage image(kScaleWidth, kScaleHeight, QImage::Format_RGB32);
         Canvas canvas(image);
         face.Draw(canvas, 0, 0, newtons);
         return image;
     }
-    QImage Glyph(int glyph) const { return face.DigitSheet().copy(25 * glyph, 0, 25, 35); }
-    // Digit position k (0..6) shows the glyph: its lit pixels and no others,
-    // the decimal point after digit `pointAfter` aside.
-    bool Shows(const QImage& scale, int k, int glyph, int pointAfter = 0) const
+    // Position k (0..6) shows exactly the lit pixels of the glyph, the
+    // point's rectangle aside.
+    bool Shows(const QImage& scale, int k, int glyph, const QRect& point) const
     {
-        const QImage sheet = Glyph(glyph);
-        const QRect point(25 * pointAfter + 7, 46, 3, 4);
         for (int y = 0; y < 35; ++y)
             for (int x = 0; x < 25; ++x) {
                 const QPoint at(8 + 25 * k + x, 16 + y);
-                if (pointAfter > 0 && point.contains(at))
-                    continue;
-                if ((rgbAt(sheet, x, y) == kRgb) != (rgbAt(scale, at.x(), at.y()) == kRgb))
+                const bool lit = rgbAt(face.DigitSheet(), 25 * glyph + x, y) == kRgb;
+                if (!point.contains(at) && lit != (rgbAt(scale, at.x(), at.y()) == kRgb))
                     return false;
             }
-        return true;
-    }
-    static bool PointAfter(const QImage& scale, int c)
-    {
-        for (int y = 46; y < 50; ++y)
-            for (int x = 25 * c + 7; x < 25 * c + 10; ++x)
-                if (rgbAt(scale, x, y) != kRgb)
-                    return false;
         return true;
     }
 
@@ -64,69 +50,29 @@ protected:
 
 } // namespace
 
-TEST_F(ScaleDrawing, SheetsAreLitInTheScaleColourOnBlack)
+TEST_F(ScaleDrawing, DigitsPointDepasseAndUnit)
 {
-    for (const QImage* sheet : {&face.DigitSheet(), &face.UnitSheet()}) {
-        QSet<unsigned> colours;
-        for (int y = 0; y < sheet->height(); ++y)
-            for (int x = 0; x < sheet->width(); ++x)
-                colours.insert(rgbAt(*sheet, x, y));
-        EXPECT_EQ(colours, (QSet<unsigned>{0x000000, kRgb}));
+    const struct
+    {
+        const char* name;
+        double newtons;
+        std::vector<int> glyphs;
+        int pointAfter;
+    } cases[] = {
+        {"apatosaurus_at_paris", 313920.0, {3, 1, 3, 9, 2, 0}, 0},
+        {"snail_on_the_old_pluto", 0.016, {0, 0, 1, 6, 0, 0}, 1},
+        {"apatosaurus_on_the_sun", 32000 * 274.0, {10, 11, 12, 13, 14, 15, 16}, 0},
+    };
+    for (const auto& c : cases) {
+        const QImage scale = Scale(c.newtons);
+        const QRect point(25 * c.pointAfter + 7, 46, 3, 4);
+        for (int k = 0; k < int(c.glyphs.size()); ++k)
+            EXPECT_TRUE(Shows(scale, k, c.glyphs[std::size_t(k)], point)) << c.name << " " << k;
+        for (int after = 1; after <= 5; ++after)
+            EXPECT_EQ(rgbAt(scale, 25 * after + 8, 47) == kRgb, after == c.pointAfter) << c.name << " " << after;
+        const bool unit = scale.copy(159, 23, 20, 29) == face.UnitSheet();
+        EXPECT_EQ(unit, c.glyphs.size() == 6) << c.name;
     }
-    // D is drawn like a 0, and the two S like a 5.
-    EXPECT_EQ(Glyph(10), Glyph(0));
-    EXPECT_EQ(Glyph(14), Glyph(5));
-    EXPECT_EQ(Glyph(15), Glyph(5));
-    EXPECT_NE(Glyph(8), Glyph(0));
-}
-
-TEST_F(ScaleDrawing, SixDigitsWithoutPointFromAHundredThousand)
-{
-    const QImage scale = Scale(313920.0);
-    const int digits[] = {3, 1, 3, 9, 2, 0};
-    for (int k = 0; k < 6; ++k)
-        EXPECT_TRUE(Shows(scale, k, digits[k])) << k;
-    for (int c = 1; c <= 5; ++c)
-        EXPECT_FALSE(PointAfter(scale, c)) << c;
-    EXPECT_EQ(scale.copy(159, 23, 20, 29), face.UnitSheet());
-}
-
-TEST_F(ScaleDrawing, SmallWeightKeepsItsLeadingZeroAndPointAfterIt)
-{
-    const QImage scale = Scale(0.016);
-    const int digits[] = {0, 0, 1, 6, 0, 0};
-    for (int k = 0; k < 6; ++k)
-        EXPECT_TRUE(Shows(scale, k, digits[k], 1)) << k;
-    EXPECT_TRUE(PointAfter(scale, 1));
-    EXPECT_FALSE(PointAfter(scale, 2));
-}
-
-TEST_F(ScaleDrawing, OverAMillionNewtonsSpellsDepasseWithoutUnit)
-{
-    const QImage scale = Scale(32000 * 274.0);
-    for (int k = 0; k < 7; ++k)
-        EXPECT_TRUE(Shows(scale, k, 10 + k)) << k;
-    // The seventh glyph leaves the display window's frame as it is.
-    EXPECT_EQ(rgbAt(scale, 182, 30), 0xC0C0C0u);
-    for (int c = 1; c <= 5; ++c)
-        EXPECT_FALSE(PointAfter(scale, c)) << c;
-}
-
-TEST_F(ScaleDrawing, ObjectStandsCentredOnTheScale)
-{
-    ObjectPicture picture;
-    picture.Load(14);
-    picture.Fit(252);
-    QImage zone(kScaleWidth, 252, QImage::Format_RGB32);
-    ComposeZone(zone, true, 100.0, face, picture);
-    EXPECT_EQ(zone.copy(0, 252 - kScaleHeight, kScaleWidth, kScaleHeight), Scale(100.0));
-    if (!picture.Present())
-        GTEST_SKIP() << "the elephant's picture is not among the resources";
-    const QSize size = picture.Size();
-    EXPECT_TRUE(size.height() == 252 - 70 || size.width() == kScaleWidth);
-    QImage expected(size, QImage::Format_RGB32);
-    expected.fill(Qt::black);
-    QPainter(&expected).drawImage(0, 0, picture.Image());
-    EXPECT_EQ(zone.copy(95 - size.width() / 2, 252 - kScaleHeight - size.height(), size.width(), size.height()),
-              expected);
+    // DEPASSE's last letter leaves the display window's frame as it is.
+    EXPECT_EQ(rgbAt(Scale(1e7), 182, 30), 0xC0C0C0u);
 }

@@ -79,13 +79,11 @@ TEST(Readout, RangesPointAndOverflow)
         const char* shown;
     } cases[] = {
         {"snail_on_the_old_pluto", 0.016, "0.01600"},
-        {"half_newton_keeps_its_zero", 0.5, "0.50000"},
         {"nothing", 0.0, "0.00000"},
         {"negative_reads_nothing", -3.0, "0.00000"},
         {"undefined_reads_nothing", std::nan(""), "0.00000"},
         {"one_kilogram_on_venus", 1.0 * 8.87, "8.87000"},
         {"rounds_up_into_the_next_range", 9.999996, "10.0000"},
-        {"hundreds", 137.34, "137.340"},
         {"apatosaurus_at_paris", 32000 * 9.81, "313920"},
         {"largest_shown", 999999.4, "999999"},
         {"rounds_to_a_million", 999999.6, "DEPASSE"},
@@ -98,10 +96,8 @@ TEST(Readout, RangesPointAndOverflow)
 
 TEST(ReadoutColours, CycleFromTheStoredColourAndBackToTheFirst)
 {
-    EXPECT_EQ(ReadoutColourPosition(0x6666FF), 2);
     EXPECT_EQ(NextReadoutColour(0x6666FF), 0xE0E0E0u);
     EXPECT_EQ(NextReadoutColour(0xD7A987), 0xC0C0C0u);
     // The default green is not in the list: the first click starts it.
-    EXPECT_EQ(ReadoutColourPosition(0x00FF00), 0);
     EXPECT_EQ(NextReadoutColour(0x00FF00), 0xC0C0C0u);
 }
