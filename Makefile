@@ -4,9 +4,11 @@
 #   make bench      build and run the benchmarks
 #   make snapshots  write a PNG of every window to build/snapshots/
 #   make package    build the Debian package build/kinea_<version>_<arch>.deb
+#   make fuzz       build the fuzz targets with clang's libFuzzer, run each a minute
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
 # Debian 12 packages the build and the tests need.
@@ -18,7 +20,7 @@ PACKAGES = cmake make g++ ccache pkg-config \
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench snapshots package setup configure build build-asan clean
+.PHONY: run test bench snapshots package fuzz setup configure build build-asan clean
 
 run: build
 	cd $(BUILD)/bin && ./kinea
@@ -36,6 +38,27 @@ snapshots: build
 package: configure
 	cmake --build $(BUILD) --target kinea -j$(JOBS)
 	cd $(BUILD) && cpack
+
+# Fuzzing needs Debian's clang and its sanitizer and libFuzzer run-times,
+# nothing else does. FUZZ_SECONDS per target; inputs that break a target are
+# written to its folder fuzz/corpus/<target>/, where the tests replay them.
+FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
+FUZZ_TARGETS  = settingsfile iniprofile tips events credits places jpeg
+FUZZ_SECONDS ?= 60
+
+fuzz:
+	$(MAKE) setup PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	cmake -S . -B $(BUILD_FUZZ) -C fuzz/libfuzzer.cmake
+	cmake --build $(BUILD_FUZZ) -j$(JOBS) --target $(addprefix kinea_fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(BUILD_FUZZ)/corpus/$$t || exit 1; \
+	  echo "== $$t"; \
+	  QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0 \
+	  $(BUILD_FUZZ)/bin/kinea_fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+	    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=fuzz/corpus/$$t/ \
+	    $(BUILD_FUZZ)/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
 
 setup:
 	@missing=""; for p in $(PACKAGES); do \
@@ -57,4 +80,4 @@ build-asan: setup
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -1,0 +1,100 @@
+// The settings file as the program meets it: any bytes in Kinea.ini are
+// loaded, saved and read back. The save must keep every key and every
+// other line of the file, the settings must read back as they were loaded,
+// and a second save must change nothing.
+#include "app/settings/appsettings.h"
+#include "app/settings/iniprofile.h"
+#include "app/settings/settingsstore.h"
+#include "fuzz/fuzzcheck.h"
+#include "fuzz/settingsoracle.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+QString IniPath()
+{
+    static QTemporaryDir folder;
+    FuzzCheck(folder.isValid(), "a temporary folder can be made");
+    return folder.filePath(QStringLiteral("Kinea.ini"));
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    FuzzCheck(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
+              "the input can be written");
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    FuzzCheck(file.open(QIODevice::ReadOnly), "the saved file can be read");
+    return file.readAll();
+}
+
+// Every line that a save has no reason to touch is found in the saved
+// file, in the same order.
+void CheckOtherLinesKept(const QByteArray& original, const QByteArray& saved)
+{
+    std::vector<bool> rewritable(ProfileLines(original).size(), false);
+    for (const ProfileKey& key : ProfileKeys(original))
+        if (IsSavedKey(key.section, key.key))
+            rewritable[key.line] = true;
+    const std::vector<QByteArray> before = ProfileLines(original);
+    const std::vector<QByteArray> after = ProfileLines(saved);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (rewritable[i])
+            continue;
+        while (at < after.size() && after[at] != before[i])
+            ++at;
+        FuzzCheck(at < after.size(), "a line the save does not own is kept, in order");
+        ++at;
+    }
+}
+
+void CheckKeysKept(const QByteArray& original, const QByteArray& saved)
+{
+    const IniProfile before = IniProfile::fromBytes(original);
+    const IniProfile after = IniProfile::fromBytes(saved);
+    for (const ProfileKey& key : ProfileKeys(original)) {
+        const std::optional<QByteArray> was = before.value(key.section, key.key);
+        const std::optional<QByteArray> is = after.value(key.section, key.key);
+        FuzzCheck(was.has_value(), "every key line of the file is found by its section and key");
+        FuzzCheck(is.has_value(), "every key survives a save");
+        if (!IsSavedKey(key.section, key.key))
+            FuzzCheck(*is == *was, "a key the program does not write keeps its value");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const bool quiet = [] {
+        SetSettingsErrorReporter([](const QString&) { FuzzCheck(false, "a save in a writable folder succeeds"); });
+        return true;
+    }();
+    (void)quiet;
+    const QString path = IniPath();
+    const QByteArray original(reinterpret_cast<const char*>(data), qsizetype(size));
+    WriteFile(path, original);
+
+    AppSettings = AppSettingsRecord{};
+    LoadSettings(path);
+    const AppSettingsRecord loaded = AppSettings;
+    FuzzCheck(SaveSettings(path), "a save in a writable folder succeeds");
+    const QByteArray saved = ReadFile(path);
+
+    CheckKeysKept(original, saved);
+    CheckOtherLinesKept(original, saved);
+
+    AppSettings = AppSettingsRecord{};
+    LoadSettings(path);
+    FuzzCheck(SameSettings(AppSettings, loaded), "the saved file reads back as the settings were");
+    FuzzCheck(SaveSettings(path), "a save in a writable folder succeeds");
+    FuzzCheck(ReadFile(path) == saved, "saving unchanged settings again changes nothing");
+    return 0;
+}
