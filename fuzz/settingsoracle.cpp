@@ -24,6 +24,13 @@ bool ReadWhole(const char* first, const char* last, T& value, int base)
     return error == std::errc() && end == last;
 }
 
+QByteArray WithoutEndingCrs(QByteArray line)
+{
+    while (line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
 } // namespace
 
 std::vector<QByteArray> ProfileLines(const QByteArray& bytes)
@@ -35,23 +42,18 @@ std::vector<QByteArray> ProfileLines(const QByteArray& bytes)
             line += c;
             continue;
         }
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.push_back(line);
+        lines.push_back(WithoutEndingCrs(line));
         line.clear();
     }
-    if (!line.isEmpty()) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.push_back(line);
-    }
+    if (!line.isEmpty())
+        lines.push_back(WithoutEndingCrs(line));
     return lines;
 }
 
 std::vector<ProfileKey> ProfileKeys(const QByteArray& bytes)
 {
     std::vector<ProfileKey> keys;
-    QByteArray section;
+    std::optional<QByteArray> section;
     const std::vector<QByteArray> lines = ProfileLines(bytes);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QByteArray text = lines[i].trimmed();
@@ -61,8 +63,8 @@ std::vector<ProfileKey> ProfileKeys(const QByteArray& bytes)
             continue;
         }
         const qsizetype equals = text.indexOf('=');
-        if (equals > 0 && !text.left(equals).trimmed().isEmpty())
-            keys.push_back({section, text.left(equals).trimmed(), i});
+        if (section && equals > 0 && !text.left(equals).trimmed().isEmpty())
+            keys.push_back({*section, text.left(equals).trimmed(), i});
     }
     return keys;
 }

@@ -11,11 +11,12 @@
 #include <optional>
 #include <vector>
 
-// The lines of a profile text: split at LF, one CR before it dropped; the
+// The lines of a profile text: split at LF, the CRs before it dropped; the
 // LF that ends the text opens no line.
 std::vector<QByteArray> ProfileLines(const QByteArray& bytes);
 
 // A "Key=Value" line and the section it stands in, spelled as in the file.
+// Lines before the first section belong to none: nobody can ask for them.
 struct ProfileKey
 {
     QByteArray section;

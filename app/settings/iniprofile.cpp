@@ -63,7 +63,10 @@ IniProfile IniProfile::fromBytes(const QByteArray& bytes)
         const qsizetype next = end < 0 ? bytes.size() : end + 1;
         if (end < 0)
             end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r')
+        // Every CR before the line end goes with it: one kept in the text
+        // would be written back as "\r\n" in a file with LF endings and
+        // read as a different line next time.
+        while (end > start && bytes[end - 1] == '\r')
             --end;
         profile.appendLine(bytes.mid(start, end - start));
         start = next;

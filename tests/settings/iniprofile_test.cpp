@@ -102,6 +102,13 @@ TEST(IniProfileWrite, KeepsTheFileLineEnding)
     EXPECT_EQ(crlf.toBytes(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
 }
 
+TEST(IniProfileWrite, CarriageReturnsEndingALineGoWithItsLineEnd)
+{
+    const QByteArray written = IniProfile::fromBytes("[A]\nx=1\r\r\ny=2\n").toBytes();
+    EXPECT_EQ(written, "[A]\nx=1\ny=2\n");
+    EXPECT_EQ(IniProfile::fromBytes(written).toBytes(), written);
+}
+
 TEST(IniProfileWrite, FreshProfileUsesCrLf)
 {
     IniProfile profile;
