@@ -53,9 +53,9 @@ std::vector<Change> TakeChanges(const std::uint8_t* data, std::size_t& size)
     return changes;
 }
 
-void CheckValues(const IniProfile& profile, const QByteArray& text)
+void CheckValues(const IniProfile& profile, const std::vector<ProfileKey>& keys)
 {
-    for (const ProfileKey& key : ProfileKeys(text)) {
+    for (const ProfileKey& key : keys) {
         const std::optional<QByteArray> value = profile.value(key.section, key.key);
         FuzzCheck(value.has_value(), "every key line is found by its section and key");
         FuzzCheck(value->size() <= IniProfile::MaxValueLength, "values are cut to the reader's buffer");
@@ -65,11 +65,11 @@ void CheckValues(const IniProfile& profile, const QByteArray& text)
 }
 
 // Written out and read again, the profile gives every key the same value.
-void CheckRewrite(const IniProfile& profile, const QByteArray& text)
+void CheckRewrite(const IniProfile& profile, const std::vector<ProfileKey>& keys)
 {
     const QByteArray written = profile.toBytes();
     const IniProfile reread = IniProfile::fromBytes(written);
-    for (const ProfileKey& key : ProfileKeys(text))
+    for (const ProfileKey& key : keys)
         FuzzCheck(reread.value(key.section, key.key) == profile.value(key.section, key.key),
                   "a written profile reads back with the same values");
     FuzzCheck(reread.toBytes() == written, "writing a profile read from its own text changes nothing");
@@ -81,24 +81,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::vector<Change> changes = TakeChanges(data, size);
     const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
-    IniProfile profile = IniProfile::fromBytes(text);
-    CheckValues(profile, text);
-    CheckRewrite(profile, text);
+    const IniProfile original = IniProfile::fromBytes(text);
+    const std::vector<ProfileKey> keys = ProfileKeys(text);
+    CheckValues(original, keys);
+    CheckRewrite(original, keys);
 
+    IniProfile profile = original;
     for (const Change& change : changes) {
         const QByteArray number = FormatProfileInt(change.value);
         FuzzCheck(ParseProfileInt(number) == change.value, "a written number reads back");
         profile.setValue(change.section, change.key, number);
         FuzzCheck(profile.value(change.section, change.key) == number, "a changed key reads its new value");
     }
-    QByteArray changed = profile.toBytes();
-    const IniProfile reread = IniProfile::fromBytes(changed);
+    const IniProfile reread = IniProfile::fromBytes(profile.toBytes());
     for (const Change& change : changes)
         FuzzCheck(reread.value(change.section, change.key) == profile.value(change.section, change.key),
                   "a changed profile reads back with its new values");
-    for (const ProfileKey& key : ProfileKeys(text))
+    for (const ProfileKey& key : keys)
         if (!IsSavedKey(key.section, key.key))
-            FuzzCheck(reread.value(key.section, key.key) == IniProfile::fromBytes(text).value(key.section, key.key),
+            FuzzCheck(reread.value(key.section, key.key) == original.value(key.section, key.key),
                       "changing the program's keys leaves the others alone");
     return 0;
 }

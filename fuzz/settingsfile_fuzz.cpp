@@ -8,14 +8,25 @@
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/settingsoracle.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
 
+// In memory where the system offers it: a save syncs the file to disk,
+// which would make every input wait for the disk.
+QString TemporaryTemplate()
+{
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    const QString base = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+    return base + QStringLiteral("/kinea_fuzz-XXXXXX");
+}
+
 QString IniPath()
 {
-    static QTemporaryDir folder;
+    static QTemporaryDir folder(TemporaryTemplate());
     FuzzCheck(folder.isValid(), "a temporary folder can be made");
     return folder.filePath(QStringLiteral("Kinea.ini"));
 }

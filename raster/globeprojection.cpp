@@ -61,7 +61,16 @@ inline int RoundHalfEven(float x)
 
 } // namespace
 
-__attribute__((target_clones("avx2", "default")))
+// The AVX2 clone is picked when the program loads. Clang 14 gives the
+// dispatcher a name that calls from other files do not find, so a build
+// with it (the fuzzing build) keeps one plain version.
+#if defined(__clang__) && __clang_major__ < 15
+#define KINEA_AVX2_CLONES
+#else
+#define KINEA_AVX2_CLONES __attribute__((target_clones("avx2", "default")))
+#endif
+
+KINEA_AVX2_CLONES
 void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg)
 {
     if (map.Width() < kGlobeMapColumns || map.Height() < kGlobeMapRows ||
