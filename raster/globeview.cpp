@@ -8,6 +8,7 @@
 #include "raster/surfacecopy.h"
 
 #include <QCoreApplication>
+#include <cstdlib>
 #include <memory>
 
 std::array<std::int32_t, kLastGlobeSlot + 1> GlobePlace{};
@@ -76,13 +77,26 @@ void FreeAtExit()
     }
 }
 
+// The painter's raster works within +-32767; an event's numbers can be any
+// integers, whose marker box would overflow or lose all precision.
+bool MarkerFits(const PlaceRecord& place)
+{
+    constexpr std::int64_t limit = 32767;
+    const std::int64_t reach = place.MarkRadius == 0 ? 3 : std::abs(std::int64_t(place.MarkRadius));
+    return std::abs(std::int64_t(place.MarkX)) + reach <= limit &&
+           std::abs(std::int64_t(place.MarkY)) + reach <= limit;
+}
+
 void DrawMarker(Canvas& canvas, const PlaceRecord& place)
 {
     constexpr TColor red = 0x0000FF;
+    const bool poleBand = place.MarkRadius == 0 && place.MarkX == 1000;
+    if (!poleBand && !MarkerFits(place))
+        return;
     canvas.pen = {red, 1, PenStyle::Solid};
     if (place.MarkRadius == 0) {
         canvas.brush = {red, BrushStyle::Solid};
-        if (place.MarkX == 1000)
+        if (poleBand)
             canvas.FillRect(0, 0, 640, 3);
         else
             canvas.Ellipse(place.MarkX - 3, place.MarkY - 3, place.MarkX + 3, place.MarkY + 3);

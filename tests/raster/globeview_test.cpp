@@ -133,6 +133,29 @@ TEST_F(GlobeViewTest, AMarkRadiusDrawsADottedCircle)
     EXPECT_GT(notRed, 10);
 }
 
+TEST_F(GlobeViewTest, MarkersBeyondThePaintersReachAreLeftOut)
+{
+    // An event text can hold any integers: the box of these markers
+    // overflows int or leaves the coordinates a painter can draw.
+    const PlaceRecord records[] = {
+        {0, true, 2147483647, -2147483647 - 1, 2147483647, 0, 0, 0.0},
+        {0, true, 0, 2147483647, -2147483647 - 1, 0, 0, 0.0},
+        {0, true, -2147483647 - 1, 300, 100, 0, 0, 0.0},
+        {0, true, 40000, 40300, 100, 0, 0, 0.0},
+    };
+    for (const PlaceRecord& record : records) {
+        GlobeMap(4)->Fill(0x000000);
+        GlobeEventRecord = record;
+        LoadGlobeMap(4, true);
+        const TDibPlus& map = *GlobeMap(4);
+        int red = 0;
+        for (int y = 0; y < map.Height(); ++y)
+            for (int x = 0; x < map.Width(); ++x)
+                red += map.GetPixel(x, y) == kRed;
+        EXPECT_EQ(red, 0) << record.MarkRadius << " at " << record.MarkX << "," << record.MarkY;
+    }
+}
+
 TEST_F(GlobeViewTest, PictureZeroKeepsTheMapAsItWas)
 {
     GlobeMap(3)->SetPixel(10, 10, 0x123456);
