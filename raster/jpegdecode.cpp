@@ -47,6 +47,12 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, const QByteA
                  static_cast<unsigned long>(data.size()));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
         return false;
+    // Refused from the header: starting the decompression of a progressive
+    // picture sets up coefficient buffers for the whole picture and reads
+    // every scan into them, gigabytes for a damaged size field.
+    if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
+        info.image_height > kMaxSide)
+        return false;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaxSide ||

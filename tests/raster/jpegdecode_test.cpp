@@ -66,6 +66,17 @@ QByteArray HugeFrame(QByteArray data)
     return data;
 }
 
+// The same size in a progressive frame, whose decoder would set up the
+// whole picture's coefficients before the first row.
+QByteArray HugeProgressiveFrame(QByteArray data)
+{
+    data = HugeFrame(data);
+    const qsizetype sof = data.indexOf(QByteArray("\xFF\xC0", 2));
+    if (sof >= 0)
+        data[sof + 1] = char(0xC2);
+    return data;
+}
+
 QByteArray NotAJpeg(QByteArray)
 {
     return QByteArray("This is not a picture at all.");
@@ -99,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Damage, JpegDamageTest,
                                          DamageCase{"CutInTheHeader", CutInTheHeader},
                                          DamageCase{"ScrambledMiddle", ScrambledMiddle},
                                          DamageCase{"HugeFrame", HugeFrame},
+                                         DamageCase{"HugeProgressiveFrame", HugeProgressiveFrame},
                                          DamageCase{"NotAJpeg", NotAJpeg},
                                          DamageCase{"OnlyTheStartMarker", OnlyTheStartMarker},
                                          DamageCase{"Empty", Empty}),
