@@ -9,7 +9,6 @@
 #include "shell/splashframe.h"
 #include "shell/splashpictures.h"
 
-#include <cstring>
 
 namespace {
 
@@ -55,8 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Where the scroll stands at the first rows, the last ones, and a row
     // the input picks.
-    std::uint32_t picked = 0;
-    std::memcpy(&picked, data, std::min<std::size_t>(size, sizeof picked));
+    const std::uint32_t picked = LeadingWord(data, size);
     static QImage composition(650, 455, QImage::Format_RGB32);
     static TDibPlus surface(kCreditsWidth, kCreditsPanelHeight);
     int row = kStillCreditsRow;

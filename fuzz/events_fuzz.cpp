@@ -12,7 +12,6 @@
 #include "shell/splashtyping.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -130,8 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckParsed(event);
 
     // The event index comes from the settings file and may be anything.
-    std::int32_t stored = 0;
-    std::memcpy(&stored, data, std::min<std::size_t>(size, sizeof stored));
+    const auto stored = std::int32_t(LeadingWord(data, size));
     const int count = int(events.size());
     for (std::size_t shown = 0; shown < std::min<std::size_t>(kEventsShown, events.size()); ++shown) {
         const int index = CycleIndex(std::int64_t(stored) + std::int64_t(shown), count);

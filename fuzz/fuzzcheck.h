@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 // The entry point every target defines, called once per input.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -19,6 +20,16 @@ inline void FuzzCheck(bool holds, const char* rule)
         std::fprintf(stderr, "Broken rule: %s\n", rule);
         std::abort();
     }
+}
+
+// The input's first four bytes as a number (zeros where it is shorter): a
+// value the settings file would hand the code along with the text.
+inline std::uint32_t LeadingWord(const std::uint8_t* data, std::size_t size)
+{
+    std::uint32_t word = 0;
+    if (size > 0)
+        std::memcpy(&word, data, size < sizeof word ? size : sizeof word);
+    return word;
 }
 
 // A QGuiApplication on the offscreen platform, created on first use: fonts

@@ -51,7 +51,9 @@ int main(int argc, char** argv)
         for (const fs::path& input : inputs) {
             std::cerr << "Replaying " << input.string() << "\n";
             const std::vector<std::uint8_t> bytes = ReadAll(input);
-            LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+            // Never a null pointer, even for an empty input, as with libFuzzer.
+            static const std::uint8_t none = 0;
+            LLVMFuzzerTestOneInput(bytes.empty() ? &none : bytes.data(), bytes.size());
             ++replayed;
         }
     }

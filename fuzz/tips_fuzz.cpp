@@ -6,7 +6,6 @@
 #include "shell/cycleindex.h"
 #include "shell/tiplist.h"
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -47,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The tip index comes from the settings file and may be anything.
-    std::int32_t stored = 0;
-    std::memcpy(&stored, data, std::min<std::size_t>(size, sizeof stored));
+    const auto stored = std::int32_t(LeadingWord(data, size));
     const int count = int(tips.size());
     for (const std::int64_t step : {0, 1, -1}) {
         const int index = CycleIndex(std::int64_t(stored) + step, count);
