@@ -1,0 +1,131 @@
+// The zone picture's life, its scale-dependent sizes and tables, and the
+// order in which a zone is composed.
+#include "road/scene.h"
+
+#include "raster/globeprojection.h"
+#include "road/model/brakingsession.h"
+
+#include <algorithm>
+#include <cmath>
+
+BrakingScene::BrakingScene() = default;
+BrakingScene::~BrakingScene() = default;
+
+void BrakingScene::Open()
+{
+    m_open = true;
+}
+
+void BrakingScene::Close()
+{
+    m_open = false;
+    freePictures();
+    FreeIcons();
+}
+
+void BrakingScene::freePictures()
+{
+    m_strip = QImage();
+    m_dialFace = QImage();
+    m_dialMask = QImage();
+    m_carRed = QImage();
+    m_carGreen = QImage();
+    m_carMask = QImage();
+    m_dialSurface.reset();
+    m_glowSurface.reset();
+    m_panelSurface.reset();
+    m_bandSurface.reset();
+}
+
+void BrakingScene::Layout(QSize zone, double scale)
+{
+    m_zone = QSize(std::max(zone.width(), 1), std::max(zone.height(), 1));
+    m_scale = std::isfinite(scale) && scale > 0 ? scale : 1;
+    computeTables();
+    if (!m_open)
+        return;
+    createSurfaces();
+    BuildScenery();
+    BuildDial(maxSpeed);
+    BuildCars();
+}
+
+void BrakingScene::computeTables()
+{
+    const double s = m_scale;
+    m_dialRadius = std::max(Nearest(m_zone.height() * 0.33), 20);
+    const int r = m_dialRadius;
+    m_discLeft.assign(std::size_t(2 * r + 1), 0);
+    m_discRight.assign(std::size_t(2 * r + 1), 0);
+    for (int i = 0; i <= 2 * r; ++i) {
+        const int w = Nearest(std::sqrt(double(r * r - (r - i) * (r - i))));
+        m_discLeft[std::size_t(i)] = r - w;
+        m_discRight[std::size_t(i)] = r + w;
+    }
+    m_glowRadius = std::max(Nearest(s * 0.5), 0);
+    const int g = m_glowRadius;
+    m_glowLeft.assign(std::size_t(2 * g), 0);
+    m_glowRight.assign(std::size_t(2 * g), 0);
+    for (int i = 0; i < 2 * g; ++i) {
+        const int w = Nearest(std::sqrt(double(g * g - (g - i) * (g - i))));
+        m_glowLeft[std::size_t(i)] = g - w;
+        m_glowRight[std::size_t(i)] = g + w - 1;
+    }
+    m_roadHeight = Nearest(s) + 2;
+    m_carHeight = Nearest(s * 1.8);
+    // As long as the car the model moves, so that its rear sits where the
+    // model puts it.
+    m_carWidth = Nearest(CarLength * s);
+    m_stripWidth = std::max(Nearest(150 * s), 1);
+}
+
+void BrakingScene::createSurfaces()
+{
+    const int dialSize = 2 * m_dialRadius + 1;
+    m_dialSurface = std::make_unique<TDibPlus>(dialSize, dialSize);
+    m_glowSurface = std::make_unique<TDibPlus>(2 * m_glowRadius, 2 * m_glowRadius);
+    m_panelSurface = std::make_unique<TDibPlus>(kPanelWidth, kPanelHeight);
+    CanvasFont& panelFont = m_panelSurface->Canvas().font;
+    panelFont.name = QStringLiteral("Arial");
+    panelFont.setPointSize(10);
+    panelFont.bold = true;
+    panelFont.color = 0xE0E0FF;
+    m_panelSurface->Canvas().brush.style = BrushStyle::Clear;
+    m_bandSurface = std::make_unique<TDibPlus>(m_zone.width(), kBandHeight);
+    CanvasFont& bandFont = m_bandSurface->Canvas().font;
+    bandFont.name = QStringLiteral("Arial");
+    bandFont.setPointSize(12);
+    bandFont.bold = true;
+    bandFont.color = 0xFFFFFF;
+    m_bandSurface->Canvas().brush.style = BrushStyle::Clear;
+}
+
+qint64 BrakingScene::MemoryBytes() const
+{
+    qint64 bytes = 0;
+    for (const QImage* image : {&m_strip, &m_dialFace, &m_dialMask, &m_carRed, &m_carGreen, &m_carMask,
+                                &m_iconRed, &m_iconGreen})
+        bytes += image->sizeInBytes();
+    for (const auto* surface : {&m_dialSurface, &m_glowSurface, &m_panelSurface, &m_bandSurface})
+        if (*surface)
+            bytes += (*surface)->ImageSize();
+    return bytes;
+}
+
+void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& picture)
+{
+    if (!m_open || picture.size() != m_zone || picture.format() != QImage::Format_RGB32 || m_strip.isNull())
+        return;
+    drawBackground(picture, session.View().Origin(k));
+    Canvas canvas(picture);
+    if (session.RunMade()) {
+        drawMarkers(canvas, session, k);
+        drawBands(canvas, session, k);
+    }
+    drawDial(canvas);
+    drawVehicle(canvas, session, k);
+    // The panel is translucent: drawn over the car, it never hides the
+    // stop's text.
+    drawPanel(picture, session, k);
+    drawNeedle(canvas, session.Quantities(k).speedKmh);
+}
