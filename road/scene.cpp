@@ -112,6 +112,23 @@ qint64 BrakingScene::MemoryBytes() const
     return bytes;
 }
 
+void BrakingScene::drawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face)
+{
+    if (mask.size() != face.size() || mask.format() != QImage::Format_RGB32 || face.format() != QImage::Format_RGB32)
+        return;
+    // Plain loops: through a painter these small pictures would be split
+    // into spans shared out to worker threads, which costs more than it
+    // saves at this size.
+    const QRect area = QRect(at, mask.size()) & picture.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRgb* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y - at.y())) + (area.left() - at.x());
+        const QRgb* f = reinterpret_cast<const QRgb*>(face.constScanLine(y - at.y())) + (area.left() - at.x());
+        QRgb* p = reinterpret_cast<QRgb*>(picture.scanLine(y)) + area.left();
+        for (int x = 0; x < area.width(); ++x)
+            p[x] = ((p[x] | m[x]) & f[x]) | 0xFF000000u;
+    }
+}
+
 void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& picture)
 {
     if (!m_open || picture.size() != m_zone || picture.format() != QImage::Format_RGB32 || m_strip.isNull())

@@ -91,6 +91,10 @@ private:
     void drawPanel(QImage& picture, const BrakingSession& session, int k);
     void drawNeedle(Canvas& canvas, double speedKmh) const;
 
+    // The mask ORed onto `picture` at `at`, then `face` ANDed: `face` shows
+    // where the mask is white, the picture stays where it is black.
+    static void drawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face);
+
     bool m_open = false;
     QSize m_zone{1, 1};
     double m_scale = 1;

@@ -101,8 +101,7 @@ void BrakingScene::drawVehicle(Canvas& canvas, const BrakingSession& session, in
     if (!car.isNull()) {
         const int x = Nearest(rear * s);
         const int y = m_zone.height() - Nearest(0.7 * s) - m_carHeight;
-        canvas.Draw(x, y, m_carMask, RasterOp::Or);
-        canvas.Draw(x, y, car, RasterOp::And);
+        drawMasked(canvas.image(), QPoint(x, y), m_carMask, car);
     }
     if (session.ShownRow(k).Phase != phBraking || !m_glowSurface || !m_glowSurface->HasHandle())
         return;

@@ -120,8 +120,7 @@ void BrakingScene::drawDial(Canvas& canvas)
         m_dialSurface->ShadeRow(m_discLeft[std::size_t(i)], m_discRight[std::size_t(i)], i, dark.red, dark.green,
                                 dark.blue);
     CopySurfaceToPicture(*m_dialSurface, picture, kDialLeft, kDialTop);
-    canvas.Draw(kDialLeft, kDialTop, m_dialMask, RasterOp::Or);
-    canvas.Draw(kDialLeft, kDialTop, m_dialFace, RasterOp::And);
+    drawMasked(picture, QPoint(kDialLeft, kDialTop), m_dialMask, m_dialFace);
 }
 
 void BrakingScene::drawNeedle(Canvas& canvas, double speedKmh) const

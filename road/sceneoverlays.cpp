@@ -15,6 +15,9 @@
 namespace {
 
 constexpr TColor kMarkerColor = 0x4D32D8;
+// The dashes of a dashed pen one pixel wide.
+constexpr int kDashOn = 18;
+constexpr int kDashOff = 6;
 // Row k of a rounded corner of radius 8 reaches Round(sqrt(64 - (8 - k)^2))
 // pixels into the corner.
 constexpr std::array<int, 9> kPanelCorner{0, 4, 5, 6, 7, 7, 8, 8, 8};
@@ -42,21 +45,19 @@ void BrakingScene::drawMarkers(Canvas& canvas, const BrakingSession& session, in
     const double origin = session.View().Origin(k);
     const double width = session.View().ViewWidth();
     const int bottom = m_zone.height();
-    canvas.pen = CanvasPen{kMarkerColor, 1, PenStyle::Dash};
-    canvas.brush.style = BrushStyle::Clear;
+    canvas.brush = CanvasBrush{kMarkerColor};
     const std::array<std::pair<int, double>, 3> points{
         {{keys.ReactionStep, keys.ReactionPos}, {keys.BrakeStep, keys.BrakePos}, {keys.StopStep, keys.StopPos}}};
     for (const auto& [step, position] : points) {
         if (session.CurrentStep() < step || position < origin || position > origin + width)
             continue;
+        // Three dashed lines side by side, from the top, as a dashed pen
+        // draws them: each dash one small fill rather than a long line
+        // clipped row by row.
         const int x = Nearest((position - origin) * m_scale);
-        for (int dx = 0; dx < 3; ++dx) {
-            canvas.MoveTo(x + dx, 0);
-            canvas.LineTo(x + dx, bottom);
-        }
+        for (int y = 0; y < bottom; y += kDashOn + kDashOff)
+            canvas.FillRect(x, y, x + 3, std::min(y + kDashOn, bottom));
     }
-    canvas.pen.style = PenStyle::Solid;
-    canvas.brush.style = BrushStyle::Solid;
 }
 
 void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int k)

@@ -133,6 +133,8 @@ void TFreinageF::resizeEvent(QResizeEvent* event)
 
 void TFreinageF::FormLayout()
 {
+    if (!Panneau)
+        return;
     // The window system may give another size than asked (a maximised
     // window): everything follows the size the window really has.
     const QSize client = size();

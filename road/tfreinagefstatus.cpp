@@ -90,8 +90,13 @@ bool TFreinageF::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::MouseMove) {
         const auto found = m_messageOf.constFind(watched);
-        if (found != m_messageOf.constEnd())
+        if (found != m_messageOf.constEnd()) {
             ShowMessage(*found);
+            // A control that ignores the move would hand it on to the
+            // panel, whose own text would replace the control's.
+            if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton && *found != kPanelMessage)
+                return true;
+        }
     }
     return ModuleWindow::eventFilter(watched, event);
 }

@@ -15,6 +15,8 @@ constexpr double kAdaptedLead = 0.09523809523809523 * 0.25;
 // share of the zone's width.
 constexpr double kFollowEdge = 0.975;
 constexpr double kDragFactor = 0.1;
+constexpr double kStripMetres = 150;
+constexpr double kBytesPerPixel = 4;
 
 } // namespace
 
@@ -31,8 +33,17 @@ void BrakingView::SetViewHeight(double metres)
     updateScale();
 }
 
+double BrakingView::MinViewHeight() const
+{
+    // The strip is 150 m at ZoneHeight / ViewHeight pixels a metre, and
+    // ZoneHeight pixels high.
+    const double height = m_zoneHeight;
+    return std::max(kMinViewHeight, kStripMetres * height * height * kBytesPerPixel / kStripBudgetBytes);
+}
+
 void BrakingView::updateScale()
 {
+    m_viewHeight = std::max(m_viewHeight, MinViewHeight());
     m_scale = m_zoneHeight / m_viewHeight;
     m_viewWidth = m_zoneWidth / m_scale;
 }
@@ -40,7 +51,7 @@ void BrakingView::updateScale()
 void BrakingView::ZoomIn()
 {
     const double wanted = m_viewHeight * kZoomInFactor;
-    SetViewHeight(wanted < kMinViewHeight ? std::min(m_viewHeight, kMinViewHeight) : wanted);
+    SetViewHeight(wanted < MinViewHeight() ? std::min(m_viewHeight, MinViewHeight()) : wanted);
 }
 
 void BrakingView::ZoomOut()
@@ -56,11 +67,16 @@ void BrakingView::AdaptedZoom(const KeyPoints& first, const KeyPoints& second)
     // Closer than the zoom buttons go, a short stop would blow the scenery
     // up to gigabytes and leave no car in sight.
     const double wanted = m_zoneHeight * spanned / m_zoneWidth;
-    const bool bounded = !(wanted >= kMinViewHeight);
-    SetViewHeight(bounded ? kMinViewHeight : wanted);
+    const bool bounded = !(wanted >= MinViewHeight());
+    SetViewHeight(bounded ? MinViewHeight() : wanted);
     const double lead = spanned * kAdaptedLead + (bounded ? (m_viewWidth - spanned) / 2 : 0);
     m_origin[0] = std::max(first.ReactionPos - lead, 0.0);
     m_origin[1] = std::max(second.ReactionPos - lead, 0.0);
+}
+
+void BrakingView::SetOrigin(int k, double metres)
+{
+    m_origin[index(k)] = std::isfinite(metres) ? std::max(metres, 0.0) : 0;
 }
 
 void BrakingView::ResetCameras()

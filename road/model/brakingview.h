@@ -12,6 +12,9 @@ public:
     static constexpr double kDefaultViewHeight = 10;
     static constexpr double kMinViewHeight = 4;
     static constexpr double kMaxViewHeight = 256;
+    // The zones are drawn over a prebuilt 150 m strip of scenery, four bytes
+    // a pixel: the zoom never makes it larger than this.
+    static constexpr double kStripBudgetBytes = 128.0 * 1024 * 1024;
     // PressX when no drag is under way.
     static constexpr int kNoDrag = 10000;
 
@@ -21,9 +24,13 @@ public:
     int ZoneWidth() const { return m_zoneWidth; }
     int ZoneHeight() const { return m_zoneHeight; }
 
-    // The zoom: metres of road height a zone shows.
+    // The zoom: metres of road height a zone shows, never below
+    // MinViewHeight().
     double ViewHeight() const { return m_viewHeight; }
     void SetViewHeight(double metres);
+    // The closest zoom: 4 m, or more in zones so tall that the scenery strip
+    // would outgrow its budget.
+    double MinViewHeight() const;
     // Pixels per metre, and metres of road across a zone.
     double Scale() const { return m_scale; }
     double ViewWidth() const { return m_viewWidth; }
@@ -42,6 +49,8 @@ public:
     double Origin(int k) const { return m_origin[index(k)]; }
     double CurrentPos(int k) const { return m_currentPos[index(k)]; }
     bool Reached(int k) const { return m_reached[index(k)]; }
+    // Places zone k's left edge at `metres` (never left of the start).
+    void SetOrigin(int k, double metres);
     // Both cameras back at the start, the cars waiting.
     void ResetCameras();
     void ClearReached();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QSize>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -87,10 +88,27 @@ TEST(BrakingView, AdaptedZoomOfAShortStopKeepsTheClosestButtonZoom)
         ASSERT_NEAR(keys.StopPos - keys.ReactionPos, 0.77, 0.005);
         BrakingView& view = session.View();
         view.AdaptedZoom(keys, keys);
-        EXPECT_EQ(view.ViewHeight(), BrakingView::kMinViewHeight);
+        EXPECT_EQ(view.ViewHeight(), view.MinViewHeight());
         EXPECT_GE(view.Origin(1), 0);
         EXPECT_LT(view.Origin(1), keys.ReactionPos);
         EXPECT_LT(keys.StopPos, view.Origin(1) + view.ViewWidth());
+    }
+}
+
+// However tall the window, zooming in never makes the 150 m scenery strip
+// outgrow its memory; ordinary windows keep the 4 m limit.
+TEST(BrakingView, TallZonesKeepTheSceneryStripWithinItsBudget)
+{
+    for (int height : {152, 700, 2000, 8000}) {
+        BrakingView view;
+        view.SetZoneSize(1000, height);
+        for (int i = 0; i < 40; ++i)
+            view.ZoomIn();
+        const double stripBytes = std::round(150 * view.Scale()) * height * 4;
+        EXPECT_LE(stripBytes, BrakingView::kStripBudgetBytes * 1.001) << height;
+        if (height <= 700) {
+            EXPECT_EQ(view.ViewHeight(), 4) << height;
+        }
     }
 }
 
