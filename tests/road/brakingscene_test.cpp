@@ -213,26 +213,6 @@ TEST(BrakingScene, StoppedCarUnderThePanelLeavesItsTextReadable)
     EXPECT_GT(countNear(rig.picture, phaseLine, qRgb(0xFF, 0xE0, 0xE0), 40), 40);
 }
 
-TEST(BrakingScene, BrakingCarGlowsRedBehind)
-{
-    SceneRig rig;
-    rig.showStep(kFast, 0, 0);
-    const KeyPoints& keys = rig.session.Vehicle(1).Keys();
-    rig.showStep(kFast, keys.BrakeStep + 20, 0);
-    rig.session.View().SetOrigin(1, rig.session.View().CurrentPos(1) - 20);
-    rig.draw();
-    const QImage plain = rig.background(rig.session.View().Origin(1));
-    // The glow's centre, 0.15 m behind the car's rear, 0.45 m + half a
-    // metre above the ground line.
-    const int g = rig.scene.GlowRadius();
-    const int x = int(std::lround((20 - CarLength - 0.35) * 18.7)) + g;
-    const int y = 187 - (int(std::lround(0.45 * 18.7)) + 34) + g;
-    const QRgb glow = rig.picture.pixel(x - g / 2, y);
-    const QRgb road = plain.pixel(x - g / 2, y);
-    EXPECT_EQ(qRed(glow), qRed(road) * 255 / 256);
-    EXPECT_EQ(qGreen(glow), qGreen(road) * 50 / 256);
-}
-
 // Zones of any size and scale compose without touching memory outside
 // their pictures (the sanitizers watch).
 TEST(BrakingScene, HostileSizesAndScalesComposeSafely)

@@ -58,7 +58,6 @@ QImage SceneRig::background(double origin)
     BrakingSession empty;
     empty.View().SetZoneSize(picture.width(), picture.height());
     empty.View().SetViewHeight(session.View().ViewHeight());
-    empty.View().SetOrigin(1, origin);
     // The car far behind the view: only the road and the scenery are left.
     empty.View().Follow(1, MotionRow{-1000, 0, phReacting});
     empty.View().SetOrigin(1, origin);

@@ -80,26 +80,6 @@ TEST(BrakingRun, DistancesFollowTheCruisingSpeedAndTheDeceleration)
                 }
 }
 
-TEST(BrakingRun, PhasesFollowTheStagesOfTheRun)
-{
-    VehicleRun run;
-    run.BuildRun(vehicle(60), 100, 60 / 3.6);
-    const KeyPoints& keys = run.Keys();
-    EXPECT_EQ(run.Row(0).Phase, phWaiting);
-    EXPECT_EQ(run.Row(1).Phase, phAccelerating);
-    int gearChanges = 0;
-    for (int n = 1; n < run.AccelSteps(); ++n)
-        gearChanges += run.Row(n).Phase == phGearChange;
-    EXPECT_EQ(gearChanges, 2 * 30); // 60 km/h needs the first three stages
-    EXPECT_EQ(run.Row(run.AccelSteps()).Phase, phCruising);
-    EXPECT_EQ(run.Row(keys.ReactionStep).Phase, phReacting);
-    EXPECT_EQ(run.Row(keys.BrakeStep).Phase, phBraking);
-    EXPECT_LT(run.Row(keys.StopStep - 1).Speed, 0);
-    EXPECT_EQ(run.Row(keys.StopStep).Phase, phStopped);
-    EXPECT_EQ(run.Row(kLastStep).Position, keys.StopPos);
-    EXPECT_EQ(run.Row(kLastStep).Speed, 0);
-}
-
 TEST(BrakingRun, TheLongestOfferedRunStopsInsideTheTable)
 {
     BrakingSession session;

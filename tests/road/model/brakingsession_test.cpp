@@ -28,29 +28,19 @@ std::vector<Drawn> playToEnd(BrakingSession& session)
     return drawn;
 }
 
-// While vehicle 1 moves it advances the step after its own zone is drawn,
-// so vehicle 2 is drawn one increment ahead.
-TEST(BrakingSession, VehicleTwoIsDrawnAtTheStepAlreadyAdvanced)
-{
-    BrakingSession session;
-    session.StartRun(kRed, kGreen, 3);
-    std::vector<Drawn> drawn;
-    session.Tick([&](int k) { drawn.push_back({k, session.CurrentStep()}); });
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].vehicle, 1);
-    EXPECT_EQ(drawn[0].step, 0);
-    EXPECT_EQ(drawn[1].vehicle, 2);
-    EXPECT_EQ(drawn[1].step, 3);
-    EXPECT_EQ(session.View().CurrentPos(2), session.Vehicle(2).Row(3).Position);
-}
-
-// Vehicle 1 stops first (step 778) and stays on its stop while vehicle 2
-// goes on to 806; the playback then ends with both seen stopped.
-TEST(BrakingSession, AStoppedVehicleWaitsAtItsStopUntilTheOtherStops)
+// While vehicle 1 moves it advances the step after its zone is drawn, so
+// vehicle 2 is drawn one increment ahead; vehicle 1 stops first (step 778)
+// and waits at its stop while vehicle 2 goes on to 806.
+TEST(BrakingSession, TicksAdvanceAfterVehicleOneAndEndWhenBothHaveStopped)
 {
     BrakingSession session;
     session.StartRun(kRed, kGreen, 3);
     const std::vector<Drawn> drawn = playToEnd(session);
+    ASSERT_GE(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].vehicle, 1);
+    EXPECT_EQ(drawn[0].step, 0);
+    EXPECT_EQ(drawn[1].vehicle, 2);
+    EXPECT_EQ(drawn[1].step, 3);
     EXPECT_FALSE(session.AnyRunning());
     EXPECT_TRUE(session.RunMade());
     const double redStop = session.Vehicle(1).Keys().StopPos;
@@ -93,26 +83,6 @@ TEST(BrakingSession, ResetMeansStepZeroWithTheWaitingCar)
         EXPECT_EQ(session.View().CurrentPos(k), CarLength);
         EXPECT_EQ(session.View().Origin(k), 0);
     }
-}
-
-// The reaction distance shows from the braking step, the braking distance
-// from the stop step; a negative last braking speed reads as 0 km/h.
-TEST(BrakingSession, DistancesAppearWhenTheirStretchIsOver)
-{
-    BrakingSession session;
-    session.StartRun(kRed, kGreen, 3);
-    session.SetCurrentStep(609);
-    EXPECT_FALSE(session.Quantities(1).reactionM);
-    session.SetCurrentStep(610);
-    ASSERT_TRUE(session.Quantities(1).reactionM);
-    EXPECT_NEAR(*session.Quantities(1).reactionM, 16.64, 1e-9);
-    session.SetCurrentStep(777);
-    EXPECT_FALSE(session.Quantities(1).brakingM);
-    EXPECT_LT(session.Vehicle(1).Row(777).Speed, 0);
-    EXPECT_EQ(session.Quantities(1).speedKmh, 0);
-    session.SetCurrentStep(778);
-    EXPECT_TRUE(session.Quantities(1).brakingM);
-    EXPECT_NEAR(session.Quantities(1).elapsedS, 7.78, 1e-9);
 }
 
 TEST(BrakingSession, CurrentStepStaysInsideTheTable)
