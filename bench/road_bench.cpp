@@ -46,14 +46,16 @@ void BM_DrawZone_Large(benchmark::State& state)
     drawZone(state, QSize(1900, 450));
 }
 
-// The layout after a zoom step, at the design size and at the closest zoom
-// of a large window.
+// The layout after a zoom step (in, then out again), at the design size
+// and at the closest zoom of a large window.
 void layout(benchmark::State& state, QSize zone, double viewHeight)
 {
     MidRun run(zone);
-    run.session.View().SetViewHeight(viewHeight);
-    for (auto _ : state)
-        run.scene.Layout(zone, run.session.View().Scale());
+    bool closer = false;
+    for (auto _ : state) {
+        closer = !closer;
+        run.scene.Layout(zone, zone.height() / (closer ? viewHeight : viewHeight * 1.2));
+    }
 }
 
 void BM_Layout_Design(benchmark::State& state)

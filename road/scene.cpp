@@ -45,9 +45,14 @@ void BrakingScene::Layout(QSize zone, double scale)
     if (!m_open)
         return;
     createSurfaces();
-    BuildScenery();
-    BuildDial(maxSpeed);
-    BuildCars();
+    // A change of width alone leaves the scale, and so every picture, as it
+    // was: resizing the window stays smooth.
+    if (m_strip.height() != m_zone.height() || m_stripScale != m_scale)
+        BuildScenery();
+    if (m_dialFace.width() != 2 * m_dialRadius + 1 || m_dialMaxSpeed != maxSpeed)
+        BuildDial(maxSpeed);
+    if (m_carMask.isNull() || m_carMask.size() != QSize(m_carWidth, m_carHeight))
+        BuildCars();
 }
 
 void BrakingScene::computeTables()
@@ -79,25 +84,38 @@ void BrakingScene::computeTables()
     m_stripWidth = std::max(Nearest(150 * s), 1);
 }
 
+namespace {
+
+// A surface of this size: the one there is, or a new one.
+bool resized(std::unique_ptr<TDibPlus>& surface, int width, int height)
+{
+    if (surface && surface->Width() == width && surface->Height() == height)
+        return false;
+    surface = std::make_unique<TDibPlus>(width, height);
+    return true;
+}
+
+void setSurfaceFont(TDibPlus& surface, int points, TColor color)
+{
+    CanvasFont& font = surface.Canvas().font;
+    font.name = QStringLiteral("Arial");
+    font.setPointSize(points);
+    font.bold = true;
+    font.color = color;
+    surface.Canvas().brush.style = BrushStyle::Clear;
+}
+
+} // namespace
+
 void BrakingScene::createSurfaces()
 {
     const int dialSize = 2 * m_dialRadius + 1;
-    m_dialSurface = std::make_unique<TDibPlus>(dialSize, dialSize);
-    m_glowSurface = std::make_unique<TDibPlus>(2 * m_glowRadius, 2 * m_glowRadius);
-    m_panelSurface = std::make_unique<TDibPlus>(kPanelWidth, kPanelHeight);
-    CanvasFont& panelFont = m_panelSurface->Canvas().font;
-    panelFont.name = QStringLiteral("Arial");
-    panelFont.setPointSize(10);
-    panelFont.bold = true;
-    panelFont.color = 0xE0E0FF;
-    m_panelSurface->Canvas().brush.style = BrushStyle::Clear;
-    m_bandSurface = std::make_unique<TDibPlus>(m_zone.width(), kBandHeight);
-    CanvasFont& bandFont = m_bandSurface->Canvas().font;
-    bandFont.name = QStringLiteral("Arial");
-    bandFont.setPointSize(12);
-    bandFont.bold = true;
-    bandFont.color = 0xFFFFFF;
-    m_bandSurface->Canvas().brush.style = BrushStyle::Clear;
+    resized(m_dialSurface, dialSize, dialSize);
+    resized(m_glowSurface, 2 * m_glowRadius, 2 * m_glowRadius);
+    if (resized(m_panelSurface, kPanelWidth, kPanelHeight))
+        setSurfaceFont(*m_panelSurface, 10, 0xE0E0FF);
+    if (resized(m_bandSurface, m_zone.width(), kBandHeight))
+        setSurfaceFont(*m_bandSurface, 12, 0xFFFFFF);
 }
 
 qint64 BrakingScene::MemoryBytes() const

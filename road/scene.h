@@ -36,7 +36,7 @@ public:
 
     // Sizes and tables for zones of `zone` pixels at `scale` pixels per
     // metre; while open, rebuilds the surfaces and the scenery strip, the
-    // dial and the cars.
+    // dial and the cars whose size this changes.
     void Layout(QSize zone, double scale);
 
     // The car icons of the control panel, on the button-face colour.
@@ -109,6 +109,8 @@ private:
     std::vector<int> m_glowLeft, m_glowRight;
 
     QImage m_strip;
+    double m_stripScale = 0;
+    int m_dialMaxSpeed = 0;
     QImage m_dialFace, m_dialMask;
     QImage m_carRed, m_carGreen, m_carMask;
     QImage m_iconRed, m_iconGreen;

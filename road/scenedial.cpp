@@ -101,6 +101,7 @@ void BrakingScene::BuildDial(int maxSpeed)
         drawUnits(canvas, r);
     }
     m_dialFace = dial;
+    m_dialMaxSpeed = maxSpeed;
     // White where the dial has its marks, black elsewhere.
     m_dialMask = dial.copy();
     ReplaceColor(m_dialMask, kWhite, kMagenta);

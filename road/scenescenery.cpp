@@ -7,10 +7,12 @@
 #include "raster/globeprojection.h"
 
 #include <QHash>
+#include <QSvgRenderer>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -42,17 +44,17 @@ constexpr SceneryObject kObjects[] = {
     {"Hetre", 7, 130},      {"Hetre", 8, 138},        {"Hetre", 6.5, 140},
 };
 
-// The drawing's own proportions, read once per picture (empty when the
-// picture is missing).
-QSize naturalSize(const QString& name)
+// Each drawing parsed once for the program's life; null when the picture
+// is missing or unreadable.
+QSvgRenderer* drawing(const QString& name)
 {
-    static QHash<QString, QSize> sizes;
-    const auto found = sizes.constFind(name);
-    if (found != sizes.constEnd())
-        return *found;
-    const QSize size = LoadNamedPicture(name).size();
-    sizes.insert(name, size);
-    return size;
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> drawings;
+    auto found = drawings.constFind(name);
+    if (found == drawings.constEnd()) {
+        auto renderer = std::make_shared<QSvgRenderer>(LoadNamedResource(name));
+        found = drawings.insert(name, renderer->isValid() && !renderer->viewBox().isEmpty() ? renderer : nullptr);
+    }
+    return found->get();
 }
 
 QImage gradientBand(int width, int rows, TColor from, TColor to)
@@ -99,29 +101,34 @@ void BrakingScene::BuildScenery()
         painter.drawImage(0, skyRows, gradientBand(kTileWidth, m_roadHeight, kRoadTop, kRoadBottom));
     }
 
-    m_strip = QImage(m_stripWidth, height, QImage::Format_RGB32);
+    if (m_strip.size() != QSize(m_stripWidth, height))
+        m_strip = QImage(m_stripWidth, height, QImage::Format_RGB32);
     if (m_strip.isNull())
         return;
-    Canvas canvas(m_strip);
-    for (int x = 0; x < m_stripWidth; x += kTileWidth)
-        canvas.Draw(x, 0, tile);
+    // The tile is the same across each of its rows: laid end to end it
+    // fills every row of the strip with that row's colour.
+    for (int y = 0; y < height; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(m_strip.scanLine(y));
+        std::fill(row, row + m_stripWidth, tile.pixel(0, y));
+    }
 
+    QPainter painter(&m_strip);
     const double s = m_scale;
     const int bottom = height - Nearest(s);
     for (const SceneryObject& object : kObjects) {
-        const QString name = QString::fromLatin1(object.picture);
-        const QSize natural = naturalSize(name);
-        if (natural.isEmpty())
+        QSvgRenderer* picture = drawing(QString::fromLatin1(object.picture));
+        if (!picture)
             continue;
+        const QSizeF natural = picture->viewBoxF().size();
         const int objectHeight = Nearest(object.heightM * s);
         const int halfWidth = Nearest(object.heightM * s * natural.width() / natural.height() * 0.5);
         if (objectHeight < 1 || halfWidth < 1)
             continue;
         const int x = Nearest(object.positionM * s);
-        // Drawn at its final size, so that the drawing stays sharp.
-        const QImage picture = LoadNamedPicture(name, QSize(2 * halfWidth, objectHeight));
-        canvas.StretchDraw(QRect(x - halfWidth, bottom - objectHeight, 2 * halfWidth, objectHeight), picture);
+        // Drawn straight at its final size, so that it stays sharp.
+        picture->render(&painter, QRectF(x - halfWidth, bottom - objectHeight, 2 * halfWidth, objectHeight));
     }
+    m_stripScale = m_scale;
 }
 
 void BrakingScene::drawBackground(QImage& picture, double origin) const

@@ -235,6 +235,8 @@ void TFreinageF::ZoomAdapteBoutClick()
 void TFreinageF::MouseWheel(int delta)
 {
     // A touchpad sends small deltas: one zoom step per notch of 120.
+    if (delta == 0)
+        return;
     if ((delta > 0) != (m_wheelRemainder > 0))
         m_wheelRemainder = 0;
     m_wheelRemainder += delta;
