@@ -157,8 +157,8 @@ void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& pictur
         drawMarkers(canvas, session, k);
         drawBands(canvas, session, k);
     }
-    drawDial(canvas);
-    drawVehicle(canvas, session, k);
+    drawDial(picture);
+    drawVehicle(picture, session, k);
     // The panel is translucent: drawn over the car, it never hides the
     // stop's text.
     drawPanel(picture, session, k);

@@ -86,8 +86,8 @@ private:
     void drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const;
     void drawBands(Canvas& canvas, const BrakingSession& session, int k);
     void drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text);
-    void drawDial(Canvas& canvas);
-    void drawVehicle(Canvas& canvas, const BrakingSession& session, int k);
+    void drawDial(QImage& picture);
+    void drawVehicle(QImage& picture, const BrakingSession& session, int k);
     void drawPanel(QImage& picture, const BrakingSession& session, int k);
     void drawNeedle(Canvas& canvas, double speedKmh) const;
 

@@ -88,7 +88,7 @@ void BrakingScene::FreeIcons()
     m_iconGreen = QImage();
 }
 
-void BrakingScene::drawVehicle(Canvas& canvas, const BrakingSession& session, int k)
+void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, int k)
 {
     const BrakingView& view = session.View();
     const double origin = view.Origin(k);
@@ -101,14 +101,13 @@ void BrakingScene::drawVehicle(Canvas& canvas, const BrakingSession& session, in
     if (!car.isNull()) {
         const int x = Nearest(rear * s);
         const int y = m_zone.height() - Nearest(0.7 * s) - m_carHeight;
-        drawMasked(canvas.image(), QPoint(x, y), m_carMask, car);
+        drawMasked(picture, QPoint(x, y), m_carMask, car);
     }
     if (session.ShownRow(k).Phase != phBraking || !m_glowSurface || !m_glowSurface->HasHandle())
         return;
     const int side = 2 * m_glowRadius;
     const int x = Nearest((rear - 0.35) * s);
     const int y = m_zone.height() - (Nearest(0.45 * s) + m_carHeight);
-    QImage& picture = canvas.image();
     CopyPictureToSurface(picture, QRect(x, y, side, side), *m_glowSurface);
     for (int i = 0; i < side; ++i)
         m_glowSurface->ShadeRow(m_glowLeft[std::size_t(i)], m_glowRight[std::size_t(i)], i, kGlow.red, kGlow.green,

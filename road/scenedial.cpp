@@ -110,11 +110,10 @@ void BrakingScene::BuildDial(int maxSpeed)
     ReplaceColor(m_dialMask, kMagenta, kBlack);
 }
 
-void BrakingScene::drawDial(Canvas& canvas)
+void BrakingScene::drawDial(QImage& picture)
 {
     if (!m_dialSurface || !m_dialSurface->HasHandle())
         return;
-    QImage& picture = canvas.image();
     const int size = m_dialSurface->Width();
     CopyPictureToSurface(picture, QRect(kDialLeft, kDialTop, size, size), *m_dialSurface);
     for (int i = 0; i < size; ++i)
