@@ -59,6 +59,7 @@ QLineEdit* valueBox(QWidget* panel, const char* name, QRect geometry)
 
 } // namespace
 
+// Every control stands within the narrowest client width (742 pixels).
 void TPercutaF::createPanel()
 {
     Panneau = new QWidget(this);
@@ -69,30 +70,30 @@ void TPercutaF::createPanel()
     AideBout = button(Panneau, "AideBout", "MotionHelp", {4, 38, kButtonW, kButtonH});
     separator(Panneau, 41);
     createSpeedAndMass(Panneau);
-    separator(Panneau, 254);
+    separator(Panneau, 244);
 
-    DepartBout = button(Panneau, "DepartBout", "OrganLaunch", {260, 8, 44, 56});
-    separator(Panneau, 310);
+    DepartBout = button(Panneau, "DepartBout", "OrganLaunch", {250, 8, 44, 56});
+    separator(Panneau, 300);
 
-    PredBout = button(Panneau, "PredBout", "OrganPrevious", {316, 22, 26, 26});
-    PageLab = label(Panneau, "PageLab", {}, {344, 16, 98, 38}, Qt::AlignCenter);
-    NextBout = button(Panneau, "NextBout", "OrganNext", {444, 22, 26, 26});
-    separator(Panneau, 476);
+    PredBout = button(Panneau, "PredBout", "OrganPrevious", {306, 22, 26, 26});
+    PageLab = label(Panneau, "PageLab", {}, {334, 16, 92, 38}, Qt::AlignCenter);
+    NextBout = button(Panneau, "NextBout", "OrganNext", {428, 22, 26, 26});
+    separator(Panneau, 460);
 
-    TriLab = label(Panneau, "TriLab", QStringLiteral("Trier les tubes :"), {484, 10, 150, 16});
+    TriLab = label(Panneau, "TriLab", QStringLiteral("Trier les tubes :"), {467, 10, 150, 16});
     ComboTri = new QComboBox(Panneau);
     ComboTri->setObjectName(QStringLiteral("ComboTri"));
-    ComboTri->setGeometry(484, 32, 152, 22);
+    ComboTri->setGeometry(467, 32, 152, 22);
     for (const char* item : {" Pas de tri", " Par vitesse croissante", " Par vitesse décroissante",
                              " Par masse croissante", " Par masse décroissante"})
         ComboTri->addItem(QString::fromUtf8(item));
-    separator(Panneau, 642);
+    separator(Panneau, 625);
 
-    DelBout = button(Panneau, "DelBout", "OrganDelete", {648, 6, kButtonW, kButtonH});
-    CopyDataBout = button(Panneau, "CopyDataBout", "OrganCopyData", {682, 6, kButtonW, kButtonH});
-    CopyBout = button(Panneau, "CopyBout", "MotionCopy", {716, 6, kButtonW, kButtonH});
-    OptionsBout = button(Panneau, "OptionsBout", "OrganOptions", {648, 38, kButtonW, kButtonH});
-    CalcBout = button(Panneau, "CalcBout", "MotionCalc", {682, 38, kButtonW, kButtonH});
+    DelBout = button(Panneau, "DelBout", "OrganDelete", {631, 6, kButtonW, kButtonH});
+    CopyDataBout = button(Panneau, "CopyDataBout", "OrganCopyData", {665, 6, kButtonW, kButtonH});
+    CopyBout = button(Panneau, "CopyBout", "MotionCopy", {699, 6, kButtonW, kButtonH});
+    OptionsBout = button(Panneau, "OptionsBout", "OrganOptions", {631, 38, kButtonW, kButtonH});
+    CalcBout = button(Panneau, "CalcBout", "MotionCalc", {665, 38, kButtonW, kButtonH});
 
     Bevel = new QFrame(Panneau);
     Bevel->setObjectName(QStringLiteral("Bevel"));
@@ -117,19 +118,19 @@ void TPercutaF::createPanel()
 void TPercutaF::createSpeedAndMass(QWidget* panel)
 {
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    SpeedLab0 = label(panel, "SpeedLab0", QStringLiteral("Vitesse :"), {46, 10, 108, 18}, right);
+    SpeedLab0 = label(panel, "SpeedLab0", QStringLiteral("Vitesse :"), {44, 10, 106, 18}, right);
     SpeedSpin = new SpinButton(panel);
     SpeedSpin->setObjectName(QStringLiteral("SpeedSpin"));
-    SpeedSpin->setGeometry(157, 8, 17, 22);
-    SpeedEd = valueBox(panel, "SpeedEd", {176, 8, 40, 22});
-    SpeedLab = label(panel, "SpeedLab", QStringLiteral("km/h"), {220, 10, 32, 18});
+    SpeedSpin->setGeometry(152, 8, 17, 22);
+    SpeedEd = valueBox(panel, "SpeedEd", {171, 8, 38, 22});
+    SpeedLab = label(panel, "SpeedLab", QStringLiteral("km/h"), {213, 10, 30, 18});
 
-    Masselab0 = label(panel, "Masselab0", QStringLiteral("Masse du percuteur :"), {46, 42, 108, 18}, right);
+    Masselab0 = label(panel, "Masselab0", QStringLiteral("Masse du percuteur :"), {44, 42, 106, 18}, right);
     MasseSpin = new SpinButton(panel);
     MasseSpin->setObjectName(QStringLiteral("MasseSpin"));
-    MasseSpin->setGeometry(157, 40, 17, 22);
-    MasseEd = valueBox(panel, "MasseEd", {176, 40, 40, 22});
-    MasseLab = label(panel, "MasseLab", QStringLiteral("kg"), {220, 42, 32, 18});
+    MasseSpin->setGeometry(152, 40, 17, 22);
+    MasseEd = valueBox(panel, "MasseEd", {171, 40, 38, 22});
+    MasseLab = label(panel, "MasseLab", QStringLiteral("kg"), {213, 42, 30, 18});
 
     connect(SpeedSpin, &SpinButton::upClick, this, &TPercutaF::SpeedSpinUpClick);
     connect(SpeedSpin, &SpinButton::downClick, this, &TPercutaF::SpeedSpinDownClick);
