@@ -110,19 +110,12 @@ TEST_F(PercutaDrawing, TubesStandOnTheBaselineAsLongAsTheyAreLeft)
 TEST_F(PercutaDrawing, LabelsOnTheTubesFollowTheirSetting)
 {
     shoot(50);
-    const OrganLayout& layout = model().Layout();
-    const int centre = layout.tubePx(4);
-    const QRect foot(centre - 20, layout.TubeBaseline() - 40, 40, 40);
-    const QImage labelled = tubes();
+    const int centre = model().Layout().tubePx(4);
+    const QRect foot(centre - 20, model().Layout().TubeBaseline() - 40, 40, 40);
+    EXPECT_GT(count(tubes(), foot, rgbOf(0x300000)), 10);
     AppSettings.TubeLabFlag = false;
     click("OptionsBout");
-    int changed = 0;
-    for (int y = foot.top(); y <= foot.bottom(); ++y)
-        for (int x = foot.left(); x <= foot.right(); ++x)
-            changed += labelled.pixel(x, y) != tubes().pixel(x, y) ? 1 : 0;
-    EXPECT_GT(changed, 50);
     EXPECT_EQ(count(tubes(), foot, rgbOf(0x300000)), 0);
-    EXPECT_GT(count(labelled, foot, rgbOf(0x300000)), 10);
 }
 
 TEST_F(PercutaDrawing, SelectionAndHoverOverlays)

@@ -32,15 +32,6 @@ TEST(ValuesTable, ChosenColumnsNoColumnsAndNoTubes)
     EXPECT_EQ(ValuesTable({}, some), QStringLiteral("v (m/s)\tv² (m²/s²)\tl enfoncée (cm)\tl déformée (cm)\t\r\n"));
 }
 
-TEST(OrganMessages, PagingMessagesNameThePageTheyLeadTo)
-{
-    EXPECT_EQ(MessageText(MessagePred, 2, 3),
-              QStringLiteral("Afficher les tubes de la page précédente ( page 1 sur 3 )"));
-    EXPECT_EQ(MessageText(MessageNext, 2, 3),
-              QStringLiteral("Afficher les tubes de la page suivante ( page 3 sur 3 )"));
-    EXPECT_EQ(MessageText(777, 1, 1), MessageText(MessageElsewhere, 1, 1));
-}
-
 TEST(OrganMessages, ATooLongTextIsCutWithDots)
 {
     const auto tenPerCharacter = [](const QString& s) { return 10 * int(s.size()); };
