@@ -5,7 +5,7 @@
 #include "controls/setcheckedsilently.h"
 #include "motion/legendsquare.h"
 #include "motion/motionstate.h"
-#include "motion/speedbutton.h"
+#include "controls/speedbutton.h"
 
 #include <QApplication>
 #include <QCheckBox>

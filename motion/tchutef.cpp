@@ -7,7 +7,7 @@
 #include "motion/freefallbackground.h"
 #include "motion/motionstate.h"
 #include "motion/parameterentry.h"
-#include "motion/speedbutton.h"
+#include "controls/speedbutton.h"
 #include "motion/steprules.h"
 #include "platform/namedresources.h"
 

@@ -6,7 +6,7 @@
 #include "controls/spinbutton.h"
 #include "motion/legendsquare.h"
 #include "motion/parameterentry.h"
-#include "motion/speedbutton.h"
+#include "controls/speedbutton.h"
 
 #include <QCheckBox>
 #include <QComboBox>

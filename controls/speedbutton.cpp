@@ -1,4 +1,4 @@
-#include "motion/speedbutton.h"
+#include "controls/speedbutton.h"
 
 #include "platform/namedresources.h"
 

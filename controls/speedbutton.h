@@ -1,4 +1,4 @@
-// The motion windows' picture buttons: a tool button that takes no focus,
+// The module windows' picture buttons: a tool button that takes no focus,
 // showing one of the program's button pictures.
 #pragma once
 

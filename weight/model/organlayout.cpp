@@ -1,0 +1,42 @@
+#include "weight/model/organlayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// To the nearest integer, halves to the even neighbour.
+int nearest(double x)
+{
+    return int(std::lrint(x));
+}
+
+} // namespace
+
+OrganLayout OrganLayout::ForClient(int clientWidth, int clientHeight, int panelHeight)
+{
+    OrganLayout layout;
+    layout.m_displayWidth = std::max(1, clientWidth - 10);
+    layout.m_benchHeight = std::max(1, (clientHeight - panelHeight - 15) / 5);
+    layout.m_tubesHeight = 4 * layout.m_benchHeight;
+    layout.m_benchScale = layout.m_benchHeight * 0.05;
+    layout.m_tubeScale = layout.m_tubesHeight / 34.0;
+    const int pitch = std::max(1, layout.tubePx(4));
+    layout.m_pageCapacity = std::max(1, layout.m_displayWidth / pitch - 1);
+    return layout;
+}
+
+int OrganLayout::px(double cm) const
+{
+    return nearest(cm * m_benchScale);
+}
+
+int OrganLayout::tubePx(double cm) const
+{
+    return nearest(cm * m_tubeScale);
+}
+
+int OrganLayout::StrikerWidth(int massKg) const
+{
+    return nearest(px(23) * massKg * 0.05);
+}
