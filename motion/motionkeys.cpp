@@ -4,7 +4,7 @@
 #include "motion/motionwindow.h"
 
 #include "app/settings/appsettings.h"
-#include "platform/beep.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 #include <QKeyEvent>

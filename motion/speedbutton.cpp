@@ -1,6 +1,6 @@
 #include "motion/speedbutton.h"
 
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -9,7 +9,7 @@
 #include "motion/parameterentry.h"
 #include "motion/speedbutton.h"
 #include "motion/steprules.h"
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 
 #include <QCheckBox>
 #include <QComboBox>

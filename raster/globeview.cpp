@@ -1,7 +1,7 @@
 // The globe view's globeSlots: their life, their maps and their rendering.
 #include "raster/globeview.h"
 
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 #include "raster/globelabel.h"
 #include "raster/globeprojection.h"
 #include "raster/jpegdecode.h"

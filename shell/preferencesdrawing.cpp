@@ -2,7 +2,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/picturehelpers.h"
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "shell/splashevents.h"
 
 #include "app/settings/appsettings.h"
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 
 #include <optional>
 

@@ -1,7 +1,6 @@
 #include "shell/tiplist.h"
 
-#include "platform/namedresources.h"
-#include "platform/windows1252.h"
+#include "platform/resources/namedresources.h"
 
 QStringList ParseTipLines(const QByteArray& bytes)
 {

@@ -3,7 +3,7 @@
 #include "app/settings/appsettings.h"
 #include "controls/paintbox.h"
 #include "controls/setcheckedsilently.h"
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
 #include "shell/cycleindex.h"
 #include "shell/splashcredits.h"

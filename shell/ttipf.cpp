@@ -4,7 +4,7 @@
 #include "canvas/picturehelpers.h"
 #include "controls/paintbox.h"
 #include "controls/setcheckedsilently.h"
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 #include "shell/cycleindex.h"
 #include "shell/tiplist.h"
 

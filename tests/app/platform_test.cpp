@@ -1,8 +1,7 @@
 // Desktop services: named resources, Windows-1252 texts, help window.
 #include "platform/calculator.h"
 #include "platform/helpviewer.h"
-#include "platform/namedresources.h"
-#include "platform/windows1252.h"
+#include "platform/resources/namedresources.h"
 #include "testhelpers.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 // null picture and leave the program running.
 #include "raster/jpegdecode.h"
 
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 #include "support/testhelpers.h"
 
 #include <gtest/gtest.h>

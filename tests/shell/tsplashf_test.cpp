@@ -1,7 +1,7 @@
 // The about box: start-up and menu modes, browsing the events with the
 // buttons and keys, the countdown and hover, the frame it composes.
 #include "app/settings/appsettings.h"
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
 #include "shell/splashpictures.h"
 #include "shell/tsplashf.h"

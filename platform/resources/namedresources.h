@@ -1,5 +1,6 @@
 // Pictures and texts carried by the executable, looked up by name without
-// regard to case ("Auto_R" and "Auto_r" name one picture).
+// regard to case ("Auto_R" and "Auto_r" name one picture), and the
+// Windows-1252 code page in which the texts are stored.
 #pragma once
 
 #include <QByteArray>
@@ -19,3 +20,7 @@ QImage LoadNamedPicture(const QString& name, QSize size = QSize());
 
 // A Windows-1252 text resource decoded to Unicode.
 QString LoadNamedText1252(const QString& name);
+
+// Windows-1252 bytes decoded to Unicode; the five bytes the code page leaves
+// unassigned become the replacement character.
+QString DecodeWindows1252(const QByteArray& bytes);

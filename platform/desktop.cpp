@@ -1,8 +1,33 @@
-#include "platform/singleinstance.h"
+#include "platform/desktop.h"
 
+#include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLockFile>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QUrl>
+
+void Beep()
+{
+    QApplication::beep();
+}
+
+bool OpenWithDesktop(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+DisplayInfo CurrentDisplay()
+{
+    DisplayInfo info;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        info.bitsPerPixel = screen->depth();
+        info.width = screen->size().width();
+        info.height = screen->size().height();
+    }
+    return info;
+}
 
 SingleInstance::SingleInstance(const QString& lockPath)
     : m_lock(std::make_unique<QLockFile>(lockPath.isEmpty() ? defaultLockPath() : lockPath))
