@@ -21,6 +21,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 
@@ -334,7 +335,10 @@ void TMainF::closeEvent(QCloseEvent* event)
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
         if (QWidget* window = m_windows.placed(slot))
             CapturePlacement(window, AppSettings.Placements[slot]);
-    SaveSettings();
+    // A write that failed is told; a file the user protected is left alone.
+    const SettingsSaveResult saved = SaveSettings();
+    if (!saved.error.isEmpty())
+        QMessageBox::warning(nullptr, ProgramTitle(), saved.error);
     CloseHelp();
     event->accept();
     QApplication::quit();

@@ -2,6 +2,8 @@
 // box-convention shapes, line ends left out, no antialiasing.
 #pragma once
 
+#include "canvas/tcolor.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -13,10 +15,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-
-// A colour as the program stores it: red in the low byte, then green, then
-// blue (0x00BBGGRR).
-using TColor = std::uint32_t;
 
 class ShapeCells;
 

@@ -4,7 +4,6 @@
 // are left to QPainter.
 #include "canvas/canvas.h"
 #include "canvas/canvasinternal.h"
-#include "canvas/shapecells.h"
 
 #include <QtMath>
 #include <cmath>

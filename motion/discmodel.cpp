@@ -1,5 +1,7 @@
 #include "motion/discmodel.h"
 
+#include "canvas/textformat.h"
+
 #include <cmath>
 #include <numbers>
 

@@ -27,6 +27,3 @@ public:
 private:
     std::vector<FramePos> m_positions;
 };
-
-// v rounded to the nearest integer, halves to even.
-std::int32_t RoundHalfEven(double v);

@@ -1,7 +1,7 @@
 #include "motion/freefallbackground.h"
 
 #include "app/settings/appsettings.h"
-#include "motion/frametable.h"
+#include "canvas/textformat.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "motion/projectilebackground.h"
 
 #include "app/settings/appsettings.h"
-#include "motion/frametable.h"
+#include "canvas/textformat.h"
 
 #include <algorithm>
 

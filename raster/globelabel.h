@@ -14,7 +14,7 @@ constexpr int kLabelLeft = 55; // 217 - 145 - 17
 constexpr int kLabelTop = 19;
 constexpr int LabelRadius = 7;
 
-// Corner profile: LabelInset[k] = Nearest(sqrt(7^2 - (7 - k)^2)).
+// Corner profile: LabelInset[k] = RoundHalfEven(sqrt(7^2 - (7 - k)^2)).
 extern const std::array<int, LabelRadius + 1> LabelInset;
 
 // Creates the caption surface if it is absent; frees it.

@@ -27,10 +27,6 @@ struct GlobeTables
 };
 const GlobeTables& GlobeTrigTables();
 
-// x to the nearest integer, exact halves to the even neighbour; values
-// beyond the int range are clamped to it and NaN gives 0.
-int Nearest(double x);
-
 // Whole degrees brought into 0..360 (360 stays 360: the 361-entry tables
 // have that index).
 int NormalizeDegrees(int n);

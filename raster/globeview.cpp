@@ -1,6 +1,7 @@
 // The globe view's globeSlots: their life, their maps and their rendering.
 #include "raster/globeview.h"
 
+#include "canvas/textformat.h"
 #include "platform/resources/namedresources.h"
 #include "raster/globelabel.h"
 #include "raster/globeprojection.h"
@@ -162,7 +163,7 @@ void RenderGlobe(int slot, const QString& title, const QString& detail, bool wit
     globe->picture.fill(QRgbFromCanvas(background));
     if (GlobePlace[slot] > 0) {
         globe->image.Fill(background);
-        ProjectGlobe(globe->map, globe->image, Nearest(GlobeTurn[slot]), Nearest(GlobeTilt[slot]));
+        ProjectGlobe(globe->map, globe->image, RoundHalfEven(GlobeTurn[slot]), RoundHalfEven(GlobeTilt[slot]));
         CopySurfaceToPicture(globe->image, globe->picture, kImageOffset, kImageOffset);
     }
     if (withLabel)

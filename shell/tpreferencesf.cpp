@@ -1,5 +1,6 @@
 #include "shell/tpreferencesf.h"
 
+#include "canvas/canvas.h"
 #include "controls/paintbox.h"
 #include "controls/tapibutton.h"
 #include "controls/tapicheckbox.h"

@@ -5,7 +5,6 @@
 #include "controls/setcheckedsilently.h"
 #include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
-#include "shell/cycleindex.h"
 #include "shell/splashcredits.h"
 
 #include <QApplication>

@@ -5,7 +5,6 @@
 #include "controls/paintbox.h"
 #include "controls/setcheckedsilently.h"
 #include "platform/resources/namedresources.h"
-#include "shell/cycleindex.h"
 #include "shell/tiplist.h"
 
 #include <QCheckBox>

@@ -1,25 +1,90 @@
+// The settings store: the file's keys, each tied to its field of the
+// record, read at start-up and written back at the end.
 #include "appsettings.h"
 #include "iniprofile.h"
-#include "profilevalues.h"
-#include "settingskeys.h"
-#include "settingsstore.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QSaveFile>
+#include <array>
+#include <variant>
 
 namespace {
 
-std::function<bool(const QString&)> writableCheck;
-std::function<void(const QString&)> errorReporter;
-
-void reportError(const QString& message)
+// A key of the file other than the window placements, in the order keys are
+// read and written.
+struct SettingKey
 {
-    if (errorReporter)
-        errorReporter(message);
-    else
-        QMessageBox::warning(nullptr, ProgramTitle(), message);
-}
+    using Field = std::variant<bool AppSettingsRecord::*, std::int32_t AppSettingsRecord::*,
+                               TColor AppSettingsRecord::*>;
+    const char* section;
+    const char* key;
+    Field field;
+    // Honoured when read, never written back (a hand-edited value stays).
+    bool readOnly = false;
+};
+
+using R = AppSettingsRecord;
+
+const auto kSettingKeys = std::to_array<SettingKey>({
+    {"General", "TipFlag", &R::TipFlag},
+    {"General", "MotifFlag", &R::MotifFlag},
+    {"General", "HintFlag", &R::HintFlag},
+    {"General", "TipIndex", &R::TipIndex},
+    {"General", "Ips", &R::Ips},
+    {"General", "SplasheFlag", &R::SplasheFlag},
+    {"General", "LockFlag", &R::LockFlag},
+    {"General", "Event_Index", &R::Event_Index},
+    {"General", "CalcFlag", &R::CalcFlag},
+    {"General", "InstanceFlag", &R::InstanceFlag},
+    {"Couleurs", "clFond", &R::clFond},
+    {"Couleurs", "clTraceA", &R::clTraceA},
+    {"Couleurs", "clTraceB", &R::clTraceB},
+    {"Couleurs", "clTraceC", &R::clTraceC},
+    {"Couleurs", "clObjet", &R::clObjet},
+    {"Couleurs", "clContour", &R::clContour},
+    {"Couleurs", "clTexte", &R::clTexte},
+    {"Couleurs", "clCadre", &R::clCadre},
+    {"Couleurs", "clCurseur", &R::clCurseur, true},
+    {"General", "clDigits", &R::clDigits},
+    {"Modules", "HauteurUm", &R::HauteurUm},
+    {"Modules", "BoucleFlag", &R::BoucleFlag},
+    {"Freinage", "VitesseCible1", &R::VitesseCible1},
+    {"Freinage", "VitesseCible2", &R::VitesseCible2},
+    {"Freinage", "TempsReac1", &R::TempsReac1},
+    {"Freinage", "TempsReac2", &R::TempsReac2},
+    {"Freinage", "CoeffRoute1", &R::CoeffRoute1},
+    {"Freinage", "CoeffRoute2", &R::CoeffRoute2},
+    {"Freinage", "PasAnim0", &R::PasAnim0},
+    {"Freinage", "BasBrake1", &R::BasBrake1},
+    {"Freinage", "BasBrake2", &R::BasBrake2},
+    {"Freinage", "AnimPasFlag", &R::AnimPasFlag},
+    {"Freinage", "FreinageAllowFlag", &R::FreinageAllowFlag},
+    {"Percuta", "IndexTri", &R::IndexTri},
+    {"Percuta", "VmsFlag", &R::VmsFlag},
+    {"Percuta", "VkmhFlag", &R::VkmhFlag},
+    {"Percuta", "VcarreFlag", &R::VcarreFlag},
+    {"Percuta", "MasseFlag", &R::MasseFlag},
+    {"Percuta", "L0Flag", &R::L0Flag},
+    {"Percuta", "LfFlag", &R::LfFlag},
+    {"Percuta", "LEnfFlag", &R::LEnfFlag},
+    {"Percuta", "LPliFlag", &R::LPliFlag},
+    {"Percuta", "OrgueAllowFlag", &R::OrgueAllowFlag},
+    {"Percuta", "TubeLabFlag", &R::TubeLabFlag},
+    {"Percuta", "OrgueRandomFlag", &R::OrgueRandomFlag},
+    {"Poids", "LCDCoulFlag", &R::LCDCoulFlag},
+    {"Poids", "PoidsRandomFlag", &R::PoidsRandomFlag},
+    {"Champ", "ChampAllowFlag", &R::ChampAllowFlag},
+    {"Champ", "FlouFlag", &R::FlouFlag},
+});
+
+// The placement sections are written in this order, which is not the
+// slot order.
+const std::array<PlacementSlot, PlacementSlotCount> kPlacementSaveOrder{
+    SlotMain, SlotRoue, SlotBalle, SlotDisque, SlotChute,
+    SlotFreinage, SlotPoids, SlotPercuta, SlotChamp,
+};
+
+std::function<bool(const QString&)> writableCheck;
 
 std::int32_t readInt(const IniProfile& profile, const char* section, const char* key,
                      std::int32_t fallback)
@@ -106,9 +171,9 @@ void writeRecord(IniProfile& profile, const AppSettingsRecord& record)
 {
     // Written first: it opens a fresh file with the "Access" section.
     profile.setValue("Access", "Allowed", "1");
-    for (const PlacementSlot slot : PlacementSaveOrder())
+    for (const PlacementSlot slot : kPlacementSaveOrder)
         writePlacement(profile, PlacementSection(slot), record.Placements[slot]);
-    for (const SettingKey& key : SettingKeys()) {
+    for (const SettingKey& key : kSettingKeys) {
         if (!key.readOnly)
             std::visit(KeyWriter{profile, key, record}, key.field);
     }
@@ -139,11 +204,6 @@ void SetSettingsWritableCheck(std::function<bool(const QString&)> check)
     writableCheck = std::move(check);
 }
 
-void SetSettingsErrorReporter(std::function<void(const QString&)> reporter)
-{
-    errorReporter = std::move(reporter);
-}
-
 void LoadSettings()
 {
     LoadSettings(SettingsFilePath());
@@ -157,29 +217,28 @@ void LoadSettings(const QString& path)
     AppSettingsRecord loaded;
     for (int slot = 0; slot < PlacementSlotCount; ++slot)
         loaded.Placements[size_t(slot)] = readPlacement(profile, PlacementSection(slot));
-    for (const SettingKey& key : SettingKeys())
+    for (const SettingKey& key : kSettingKeys)
         std::visit(KeyReader{profile, key, loaded}, key.field);
     AppSettings = loaded;
 }
 
-bool SaveSettings()
+SettingsSaveResult SaveSettings()
 {
     return SaveSettings(SettingsFilePath());
 }
 
-bool SaveSettings(const QString& path)
+SettingsSaveResult SaveSettings(const QString& path)
 {
     const bool writable = writableCheck ? writableCheck(path) : SettingsFileWritable(path);
     if (!writable)
-        return false;
+        return {};
     // Unknown sections and keys are kept, so an existing file that cannot be
     // read is left alone rather than replaced by our keys alone.
     IniProfile profile;
     if (profile.load(path)) {
         writeRecord(profile, AppSettings);
         if (writeWholeFile(path, profile.toBytes()))
-            return true;
+            return {true, {}};
     }
-    reportError(QString::fromUtf8("Ne peut écrire dans %1").arg(QFileInfo(path).absoluteFilePath()));
-    return false;
+    return {false, QString::fromUtf8("Ne peut écrire dans %1").arg(QFileInfo(path).absoluteFilePath())};
 }

@@ -1,5 +1,6 @@
 #include "motiontesting.h"
 
+#include "canvas/canvas.h"
 #include "motion/motionstate.h"
 
 #include <QApplication>

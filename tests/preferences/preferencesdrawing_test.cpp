@@ -1,5 +1,6 @@
 // The banner and the colour preview, probed at the pixels their drawing
 // rules fix.
+#include "canvas/canvas.h"
 #include "shell/preferencesdrawing.h"
 #include "shell/preferencessettings.h"
 #include "support/testhelpers.h"

@@ -1,6 +1,5 @@
 // The hints of the tip of the day: reading the text, the program's own
 // hints, the numbering and the wrap of stored indexes.
-#include "shell/cycleindex.h"
 #include "shell/tiplist.h"
 
 #include <QFont>
@@ -53,28 +52,3 @@ TEST(TipText, NumberingCountsFromOne)
     EXPECT_EQ(TipNumberText(2, 17), QStringLiteral("Astuce n° 3 sur 17"));
     EXPECT_EQ(TipNumberText(16, 17), QStringLiteral("Astuce n° 17 sur 17"));
 }
-
-struct CycleCase
-{
-    const char* name;
-    std::int64_t index;
-    int count;
-    int expected;
-};
-
-class CycleIndexTest : public ::testing::TestWithParam<CycleCase>
-{
-};
-
-TEST_P(CycleIndexTest, BringsAnyIndexIntoTheList)
-{
-    EXPECT_EQ(CycleIndex(GetParam().index, GetParam().count), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Wraps, CycleIndexTest,
-    ::testing::Values(CycleCase{"inside", 5, 17, 5}, CycleCase{"pastTheEnd", 17, 17, 0},
-                      CycleCase{"beforeTheStart", -1, 17, 16}, CycleCase{"farPast", 40, 17, 6},
-                      CycleCase{"farBefore", -35, 17, 16}, CycleCase{"largestStored", 2147483647, 27, 10},
-                      CycleCase{"smallestStored", -2147483648LL, 27, 16}, CycleCase{"emptyList", 3, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });

@@ -28,7 +28,7 @@ class SettingsSave : public SettingsTest
 
 TEST_F(SettingsSave, FreshFileHasItsSectionsInTheDocumentedOrder)
 {
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     const QStringList expected{"[Access]",   "[MainF]",   "[RoueF]",    "[BalleF]",   "[DisqueF]",
                                "[ChuteF]",   "[FreinageF]", "[PoidsF]", "[PercutaF]", "[ChampF]",
                                "[General]",  "[Couleurs]", "[Modules]", "[Freinage]", "[Percuta]",
@@ -39,7 +39,7 @@ TEST_F(SettingsSave, FreshFileHasItsSectionsInTheDocumentedOrder)
 
 TEST_F(SettingsSave, FreshFileStartsWithAccessAndUsesCrLf)
 {
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     const QByteArray file = readIni();
     EXPECT_TRUE(file.startsWith("[Access]\r\nAllowed=1\r\n\r\n[MainF]\r\nX=1\r\nY=1\r\nW=700\r\nH=500\r\nMaxis=0\r\n"));
     EXPECT_EQ(file.count('\n'), file.count("\r\n"));
@@ -47,7 +47,7 @@ TEST_F(SettingsSave, FreshFileStartsWithAccessAndUsesCrLf)
 
 TEST_F(SettingsSave, DigitsColourJoinsGeneralAfterTheColours)
 {
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     const QByteArray file = readIni();
     EXPECT_TRUE(file.contains("InstanceFlag=1\r\nclDigits=65280\r\n\r\n[Couleurs]\r\nclFond=8421504\r\n"));
     EXPECT_TRUE(file.contains("clCadre=16777215\r\n\r\n[Modules]\r\n"));
@@ -59,7 +59,7 @@ TEST_F(SettingsSave, UnknownSectionsKeysAndCommentsStayInPlace)
     writeIni("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=50\r\nInconnu=7\r\n\r\n[Fin]\r\nz=1\r\n");
     LoadSettings(iniPath());
     AppSettings.Ips = 200;
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     const QByteArray file = readIni();
     EXPECT_TRUE(file.startsWith("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=200\r\nInconnu=7\r\nTipFlag=1\r\n"));
     EXPECT_TRUE(file.contains("\r\n[Fin]\r\nz=1\r\n\r\n[Access]\r\nAllowed=1\r\n"));
@@ -72,7 +72,7 @@ TEST_F(SettingsSave, KeysInAnotherCaseAreUpdatedNotRepeated)
     EXPECT_EQ(AppSettings.Ips, 50);
     EXPECT_FALSE(AppSettings.TipFlag);
     AppSettings.Ips = 400;
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     const QByteArray file = readIni();
     EXPECT_TRUE(file.startsWith("[general]\r\nips=400\r\nTIPFLAG=0\r\n"));
     EXPECT_EQ(file.toLower().count("ips="), 1);
@@ -82,7 +82,7 @@ TEST_F(SettingsSave, KeysInAnotherCaseAreUpdatedNotRepeated)
 TEST_F(SettingsSave, KeepsTheLineEndingsOfAnLfFile)
 {
     writeIni("[General]\nIps=50\n");
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     EXPECT_FALSE(readIni().contains('\r'));
     EXPECT_TRUE(readIni().startsWith("[General]\nIps=100\nTipFlag=1\n"));
 }
@@ -99,7 +99,7 @@ TEST_F(SettingsSave, ReadOnlyFileStaysByteForByteAndNothingIsShown)
     else
         EXPECT_FALSE(SettingsFileWritable(iniPath()));
     AppSettings.Ips = 400;
-    EXPECT_FALSE(SaveSettings(iniPath()));
+    EXPECT_FALSE(save(iniPath()));
     EXPECT_EQ(readIni(), before);
     EXPECT_TRUE(messages.isEmpty());
 }
@@ -108,7 +108,7 @@ TEST_F(SettingsSave, WriteFailingAfterTheCheckTellsThePath)
 {
     SetSettingsWritableCheck([](const QString&) { return true; });
     const QString path = dir.file("absent/Kinea.ini");
-    EXPECT_FALSE(SaveSettings(path));
+    EXPECT_FALSE(save(path));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages.front(), QString::fromUtf8("Ne peut écrire dans ") + path);
 }
@@ -121,7 +121,7 @@ TEST_F(SettingsSave, OversizedFileIsNeitherReadNorReplaced)
     ASSERT_TRUE(file.resize(IniProfile::MaxFileBytes + 1));
     LoadSettings(iniPath());
     EXPECT_EQ(AppSettings.Ips, 100);
-    EXPECT_FALSE(SaveSettings(iniPath()));
+    EXPECT_FALSE(save(iniPath()));
     EXPECT_EQ(QFileInfo(iniPath()).size(), IniProfile::MaxFileBytes + 1);
     EXPECT_TRUE(readIni().startsWith("[General]\r\nIps=50\r\n"));
     EXPECT_EQ(messages.size(), 1);
@@ -132,7 +132,7 @@ TEST_F(SettingsSave, ReplacedFileKeepsItsPermissions)
     writeIni("[General]\r\n");
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QFile::setPermissions(iniPath(), permissions);
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                           | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
                           | QFile::ExeOther;
@@ -146,7 +146,7 @@ TEST_F(SettingsSave, ReadOnlyFileIsReplacedByNothingEvenInAWritableFolder)
     if (QFileInfo(iniPath()).isWritable())
         GTEST_SKIP() << "file permissions do not bind the superuser";
     EXPECT_FALSE(SettingsFileWritable(iniPath()));
-    EXPECT_FALSE(SaveSettings(iniPath()));
+    EXPECT_FALSE(save(iniPath()));
     EXPECT_EQ(readIni(), "[General]\r\nIps=50\r\n");
 }
 
@@ -210,7 +210,7 @@ TEST_F(SettingsSave, EveryFieldRoundTripsThroughTheFile)
 {
     for (const FieldRow& row : fieldRows())
         row.set(AppSettings);
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     AppSettings = AppSettingsRecord{};
     LoadSettings(iniPath());
     for (const FieldRow& row : fieldRows())

@@ -1,10 +1,9 @@
-// Shared set-up of the settings tests: a clean record, captured error
-// messages and the file helpers.
+// Shared set-up of the settings tests: a clean record, the messages failed
+// saves carry, and the file helpers.
 #pragma once
 
 #include "app/settings/appsettings.h"
-#include "app/settings/settingsstore.h"
-#include "support/testhelpers.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QStringList>
@@ -16,11 +15,9 @@ protected:
     void SetUp() override
     {
         AppSettings = AppSettingsRecord{};
-        SetSettingsErrorReporter([this](const QString& message) { messages << message; });
     }
     void TearDown() override
     {
-        SetSettingsErrorReporter({});
         SetSettingsWritableCheck({});
         AppSettings = AppSettingsRecord{};
     }
@@ -28,6 +25,16 @@ protected:
     QString iniPath() const { return dir.file("Kinea.ini"); }
     void writeIni(const QByteArray& bytes) const { testing_support::writeFile(iniPath(), bytes); }
     QByteArray readIni() const { return testing_support::readFile(iniPath()); }
+
+    // Saves as the launcher does, keeping the message a failed write carries.
+    bool save(const QString& path)
+    {
+        const SettingsSaveResult result = SaveSettings(path);
+        if (!result.error.isEmpty())
+            messages << result.error;
+        EXPECT_FALSE(result.saved && !result.error.isEmpty());
+        return result.saved;
+    }
 
     // Loads a file holding exactly these bytes.
     void loadFrom(const QByteArray& bytes)
@@ -43,7 +50,7 @@ protected:
         QFile::remove(path);
         const AppSettingsRecord kept = AppSettings;
         AppSettings = record;
-        EXPECT_TRUE(SaveSettings(path));
+        EXPECT_TRUE(save(path));
         AppSettings = kept;
         return testing_support::readFile(path);
     }

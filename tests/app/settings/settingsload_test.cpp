@@ -82,7 +82,7 @@ TEST_F(SettingsLoad, AnyNonZeroBooleanIsTrueAndIsWrittenBackAsOne)
     EXPECT_TRUE(AppSettings.HintFlag);
     EXPECT_FALSE(AppSettings.MotifFlag);
     EXPECT_TRUE(AppSettings.SplasheFlag); // not a number: default
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     const QByteArray saved = readIni();
     EXPECT_TRUE(saved.contains("TipFlag=1\r\n"));
     EXPECT_TRUE(saved.contains("HintFlag=1\r\n"));
@@ -94,7 +94,7 @@ TEST_F(SettingsLoad, ColourAbove7FFFFFFFKeepsItsBitPattern)
     loadFrom("[Couleurs]\r\nclFond=0xFFFFFFFF\r\nclTexte=0x00FF8040\r\n");
     EXPECT_EQ(AppSettings.clFond, 0xFFFFFFFFu);
     EXPECT_EQ(AppSettings.clTexte, 0xFF8040u);
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     EXPECT_TRUE(readIni().contains("clFond=-1\r\n"));
     EXPECT_TRUE(readIni().contains("clTexte=16744512\r\n"));
     LoadSettings(iniPath());
@@ -109,7 +109,7 @@ TEST_F(SettingsLoad, HandWrittenCursorColourIsHonouredAndLeftAsItWas)
     loadFrom("[Couleurs]\r\nclCurseur = 0xFF00FF\r\n");
     EXPECT_EQ(AppSettings.clCurseur, 0xFF00FFu);
     AppSettings.clCurseur = 0x123456;
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     EXPECT_TRUE(readIni().startsWith("[Couleurs]\r\nclCurseur = 0xFF00FF\r\nclFond="));
     EXPECT_EQ(readIni().count("clCurseur"), 1);
 }
@@ -141,7 +141,7 @@ TEST_F(SettingsLoad, GarbageFilesLoadWithDefaultsWhereNoNumberStands)
         loadFrom(row.bytes);
         EXPECT_EQ(AppSettings.Ips, row.ips);
         EXPECT_EQ(AppSettings.TipIndex, 0);
-        EXPECT_TRUE(SaveSettings(iniPath()));
+        EXPECT_TRUE(save(iniPath()));
     }
 }
 
@@ -157,7 +157,7 @@ TEST_F(SettingsLoad, TenMegabyteFileLoadsAndSaves)
     loadFrom(bytes);
     EXPECT_EQ(AppSettings.Ips, 50);
     EXPECT_EQ(AppSettings.clFond, 0x808080u);
-    ASSERT_TRUE(SaveSettings(iniPath()));
+    ASSERT_TRUE(save(iniPath()));
     EXPECT_GT(readIni().size(), bytes.size());
     EXPECT_TRUE(readIni().startsWith("[Couleurs]\r\n" + filler));
 }

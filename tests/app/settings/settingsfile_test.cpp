@@ -1,6 +1,7 @@
-// Where the settings file lives, and the fixed names of the store.
+// Where the settings file lives, the fixed names of the store, and indexes
+// read from the file brought into their lists.
 #include "app/settings/appsettings.h"
-#include "support/testhelpers.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -75,5 +76,31 @@ TEST(Captions, TitleBeginsEveryModuleCaption)
     EXPECT_EQ(LauncherCaption(), " Kinea - La physique en mouvement");
     EXPECT_EQ(ModuleCaption(" Roue de bicyclette"), "Kinea -  Roue de bicyclette");
 }
+
+
+struct CycleCase
+{
+    const char* name;
+    std::int64_t index;
+    int count;
+    int expected;
+};
+
+class CycleIndexTest : public ::testing::TestWithParam<CycleCase>
+{
+};
+
+TEST_P(CycleIndexTest, BringsAnyIndexIntoTheList)
+{
+    EXPECT_EQ(CycleIndex(GetParam().index, GetParam().count), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wraps, CycleIndexTest,
+    ::testing::Values(CycleCase{"inside", 5, 17, 5}, CycleCase{"pastTheEnd", 17, 17, 0},
+                      CycleCase{"beforeTheStart", -1, 17, 16}, CycleCase{"farPast", 40, 17, 6},
+                      CycleCase{"farBefore", -35, 17, 16}, CycleCase{"largestStored", 2147483647, 27, 10},
+                      CycleCase{"smallestStored", -2147483648LL, 27, 16}, CycleCase{"emptyList", 3, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
