@@ -1,7 +1,7 @@
 #include "app/appwindows.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/modulewindow.h"
+#include "window/modulewindow.h"
 
 #include <QDialog>
 

@@ -3,8 +3,6 @@
 #include "app/settings/appsettings.h"
 #include "app/windowplacements.h"
 #include "canvas/picturehelpers.h"
-#include "controls/hints.h"
-#include "controls/modulewindow.h"
 #include "platform/calculator.h"
 #include "platform/desktop.h"
 #include "platform/helpviewer.h"
@@ -12,6 +10,8 @@
 #include "raster/globeview.h"
 #include "shell/tpreferencesf.h"
 #include "shell/tsplashf.h"
+#include "window/hints.h"
+#include "window/modulewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,9 +107,7 @@ TMainF::TMainF(QWidget* parent)
     SetHelpFile(ProgramDir + QStringLiteral("/Kinea.html"));
     InstallHintSupport();
 
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
 
     auto* client = new QWidget(this);
     client->setObjectName("Client");

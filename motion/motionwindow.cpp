@@ -1,8 +1,7 @@
 #include "motion/motionwindow.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/paintbox.h"
-#include "controls/setcheckedsilently.h"
+#include "controls/plaincontrols.h"
 #include "motion/legendsquare.h"
 #include "motion/motionstate.h"
 #include "motion/speedbutton.h"
@@ -50,9 +49,7 @@ MotionWindow::MotionWindow(const MotionTraits& traits, QWidget* parent)
     : ModuleWindow(parent)
     , m_traits(traits)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
     createControls();
     setDefaultHints();
     connect(&m_ctrlRepeat, &HeldKeyRepeat::repeated, this, &MotionWindow::ctrlStep);

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "canvas/canvas.h"
-#include "controls/modulewindow.h"
 #include "motion/frametable.h"
 #include "motion/heldkeyrepeat.h"
+#include "window/modulewindow.h"
 
 #include <QImage>
 #include <array>

@@ -1,7 +1,7 @@
 #include "motion/tballef.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "motion/motionstate.h"
 #include "motion/parameterentry.h"
 #include "motion/projectilebackground.h"

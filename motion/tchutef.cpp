@@ -2,8 +2,7 @@
 
 #include "app/settings/appsettings.h"
 #include "canvas/picturehelpers.h"
-#include "controls/paintbox.h"
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "motion/freefallbackground.h"
 #include "motion/motionstate.h"
 #include "motion/parameterentry.h"

@@ -2,8 +2,7 @@
 // transport, frame rate, height entry, trace and the window's buttons.
 #include "motion/tchutef.h"
 
-#include "controls/paintbox.h"
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "motion/legendsquare.h"
 #include "motion/parameterentry.h"
 #include "motion/speedbutton.h"

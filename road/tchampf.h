@@ -2,7 +2,7 @@
 // again when it closes. Its module fills it in.
 #pragma once
 
-#include "controls/modulewindow.h"
+#include "window/modulewindow.h"
 
 class TChampF : public ModuleWindow
 {

@@ -1,6 +1,6 @@
 #include "shell/preferencescolorpage.h"
 
-#include "controls/paintbox.h"
+#include "controls/plaincontrols.h"
 #include "controls/tapibutton.h"
 #include "shell/colorchooser.h"
 #include "shell/preferencesdrawing.h"

@@ -1,12 +1,13 @@
 #include "shell/tpreferencesf.h"
 
 #include "canvas/canvas.h"
-#include "controls/paintbox.h"
+#include "controls/plaincontrols.h"
 #include "controls/tapibutton.h"
 #include "controls/tapicheckbox.h"
 #include "platform/helpviewer.h"
 #include "shell/preferencescolorpage.h"
 #include "shell/preferencesdrawing.h"
+#include "window/modulewindow.h"
 
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -38,9 +39,7 @@ TPreferencesF::TPreferencesF(QWidget* parent)
 {
     setObjectName("PreferencesF");
     setWindowTitle(QStringLiteral(" Préférences"));
-    QFont dialogFont(QStringLiteral("Arial"));
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
+    setFont(DesignFont());
     setFixedSize(540, 294);
 
     buildList();

@@ -1,11 +1,11 @@
 #include "shell/tsplashf.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/paintbox.h"
-#include "controls/setcheckedsilently.h"
+#include "controls/plaincontrols.h"
 #include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
 #include "shell/splashcredits.h"
+#include "window/modulewindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,9 +37,7 @@ TSplashF::TSplashF(QWidget* parent)
 {
     setObjectName("SplashF");
     setWindowTitle(QStringLiteral("A propos de Kinea"));
-    QFont boxFont(QStringLiteral("Arial"));
-    boxFont.setPixelSize(11);
-    setFont(boxFont);
+    setFont(DesignFont());
     setFixedSize(kSplashWidth, kSplashHeight);
 
     m_zone = new PaintBox(this);

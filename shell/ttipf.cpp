@@ -2,10 +2,10 @@
 
 #include "app/settings/appsettings.h"
 #include "canvas/picturehelpers.h"
-#include "controls/paintbox.h"
-#include "controls/setcheckedsilently.h"
+#include "controls/plaincontrols.h"
 #include "platform/resources/namedresources.h"
 #include "shell/tiplist.h"
+#include "window/modulewindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -38,9 +38,7 @@ TTipF::TTipF(QWidget* parent)
 {
     setObjectName("TipF");
     setWindowTitle(QStringLiteral(" Astuce du jour"));
-    QFont dialogFont(QStringLiteral("Arial"));
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
+    setFont(DesignFont());
     setFixedSize(kClientWidth, kClientHeight);
 
     // The two status pictures stand on a key colour, taken from their corner.
@@ -66,7 +64,7 @@ TTipF::TTipF(QWidget* parent)
     m_numeroLab = new QLabel(this);
     m_numeroLab->setObjectName("NumeroLab");
     m_numeroLab->move(220, 19);
-    QFont small = dialogFont;
+    QFont small = DesignFont();
     small.setPixelSize(9);
     m_numeroLab->setFont(small);
     SetBackground(m_numeroLab, kPaleGreen);

@@ -2,9 +2,9 @@
 // rule, display labels, minimum size.
 #include "app/settings/appsettings.h"
 #include "app/tmainf.h"
-#include "controls/modulewindow.h"
 #include "shell/tpreferencesf.h"
 #include "testhelpers.h"
+#include "window/modulewindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The free-fall window: height entry, rule, ball, measuring cursor, logo.
 #include "motiontesting.h"
 
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "motion/motionstate.h"
 #include "motion/tballef.h"
 #include "motion/tchutef.h"

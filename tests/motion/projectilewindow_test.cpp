@@ -1,7 +1,7 @@
 // The projectile window: its entries, its picture and its parameters.
 #include "motiontesting.h"
 
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "motion/motionstate.h"
 #include "motion/tballef.h"
 

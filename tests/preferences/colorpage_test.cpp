@@ -2,7 +2,7 @@
 // with the current colour, and the two palette buttons.
 #include "preferencesfixture.h"
 
-#include "controls/paintbox.h"
+#include "controls/plaincontrols.h"
 #include "shell/preferencescolorpage.h"
 
 #include <QRadioButton>

@@ -2,7 +2,7 @@
 // check boxes it loads and stores, and its three ways of closing.
 #include "preferencesfixture.h"
 
-#include "controls/paintbox.h"
+#include "controls/plaincontrols.h"
 #include "platform/helpviewer.h"
 
 #include <QGroupBox>

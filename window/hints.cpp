@@ -1,4 +1,4 @@
-#include "controls/hints.h"
+#include "window/hints.h"
 
 #include <QApplication>
 #include <QEvent>
