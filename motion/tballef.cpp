@@ -2,18 +2,23 @@
 
 #include "app/settings/appsettings.h"
 #include "controls/plaincontrols.h"
-#include "motion/motionstate.h"
-#include "motion/parameterentry.h"
-#include "motion/projectilebackground.h"
-#include "motion/projectilemodel.h"
-#include "motion/steprules.h"
+#include "motion/model/motions.h"
+#include "motion/motionbackgrounds.h"
 
 #include <QLabel>
 #include <algorithm>
 
 namespace {
 
-constexpr MotionTraits kTraits{"Balle", {false, true, false}, true, false, false};
+constexpr MotionTraits kTraits{
+    .helpKeyword = "Balle",
+    .kind = MotionKind::Projectile,
+    .points = {false, true, false},
+    .hasLoopButton = true,
+    .consumesCtrl = false,
+    .beepsOnEveryKey = false,
+    .hints = {},
+};
 constexpr int kPanelHeight = 68;
 constexpr int kCanvasTop = 4;
 
@@ -101,21 +106,6 @@ QPoint TBalleF::toPixel(const FramePos& position) const
 void TBalleF::drawMark(Canvas& canvas, QPoint at) const
 {
     canvas.Ellipse(at.x() - 6, at.y() - 6, at.x() + 5, at.y() + 5);
-}
-
-int TBalleF::stepForward(int frame) const
-{
-    return ProjectileStepForward(frame, m_frameCount, PlayFlags & PlayBit::Loop);
-}
-
-int TBalleF::stepBack(int frame) const
-{
-    return ProjectileStepBack(frame, m_frameCount, PlayFlags & PlayBit::Loop);
-}
-
-bool TBalleF::isTraced(int, int frame) const
-{
-    return ProjectileTraced(frame);
 }
 
 void TBalleF::applyParameters(int launchSpeed, int launchAngle)

@@ -3,9 +3,6 @@
 #include "motion/tchutef.h"
 
 #include "controls/plaincontrols.h"
-#include "motion/legendsquare.h"
-#include "motion/parameterentry.h"
-#include "motion/speedbutton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,12 +56,6 @@ void TChuteF::createPanel()
 
     placePanelControls();
 
-    ArriereBout->setToolTip(QStringLiteral(" Un pas en arrière"));
-    AvantBout->setToolTip(QStringLiteral(" Un pas en avant ( équivalent à la touche Contrôle du clavier )"));
-    PlayBout->setToolTip(QStringLiteral(" Lancer l'anaimation"));
-    DebutBout->setToolTip(QStringLiteral(" Aller au début de l'animation"));
-    TraceChecks[PointB]->setToolTip(QStringLiteral(" Afficher les positions successives du point"));
-    IpsCombo->setToolTip(QStringLiteral(" Définir la cadence d'affichage ( images par seconde )"));
     const QString heightHint = QStringLiteral(" Définir la hauteur de chute en centimètres");
     HauteurSpin->setToolTip(heightHint);
     HautEd->setToolTip(heightHint);

@@ -1,7 +1,7 @@
 #include "motiontesting.h"
 
 #include "canvas/canvas.h"
-#include "motion/motionstate.h"
+#include "motion/model/motionrules.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 #include "motiontesting.h"
 
 #include "controls/plaincontrols.h"
-#include "motion/motionstate.h"
+#include "motion/model/motionrules.h"
 #include "motion/tballef.h"
 
 #include <QApplication>

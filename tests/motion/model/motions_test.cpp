@@ -1,10 +1,5 @@
 // The motions computed before playback: frame counts, positions and texts.
-#include "motion/discmodel.h"
-#include "motion/entryparse.h"
-#include "motion/freefallmodel.h"
-#include "motion/motionstate.h"
-#include "motion/projectilemodel.h"
-#include "motion/wheelmodel.h"
+#include "motion/model/motions.h"
 
 #include <gtest/gtest.h>
 
@@ -177,34 +172,5 @@ TEST(DiscMotion, OneTurnEndsWhereItStarted)
     EXPECT_EQ(disc.points[0].at(11), (FramePos{15000, 2300}));
     EXPECT_EQ(disc.rimDirections[2].at(1), (FramePos{0, 6000}));
 }
-
-struct IpsCase
-{
-    const char* name;
-    int stored;
-    int interval;
-    int item;
-};
-
-class IpsSetting : public testing::TestWithParam<IpsCase>
-{
-};
-
-TEST_P(IpsSetting, IntervalAndListItem)
-{
-    const int interval = SafeIpsInterval(GetParam().stored);
-    EXPECT_EQ(interval, GetParam().interval);
-    EXPECT_EQ(IpsItemForInterval(interval), GetParam().item);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    StoredValues, IpsSetting,
-    testing::Values(IpsCase{"Slowest", 400, 400, 0}, IpsCase{"Five", 200, 200, 1},
-                    IpsCase{"Default", 100, 100, 2}, IpsCase{"Fastest", 50, 50, 3},
-                    IpsCase{"OddValueKept", 75, 75, 3}, IpsCase{"Zero", 0, 100, 2},
-                    IpsCase{"Negative", -20, 100, 2}, IpsCase{"TooFast", 9, 100, 2},
-                    IpsCase{"FastestAllowed", 10, 10, 3}, IpsCase{"SlowestAllowed", 10000, 10000, 3},
-                    IpsCase{"Absurd", 2000000000, 100, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "motion/projectilebackground.h"
+#include "motion/motionbackgrounds.h"
 
 #include "app/settings/appsettings.h"
 #include "canvas/textformat.h"
@@ -17,7 +17,8 @@ void line(Canvas& c, int x1, int y1, int x2, int y2)
     c.LineTo(x2, y2);
 }
 
-void useAxisStyle(Canvas& c)
+// The axes' and the rule's lines and labels: the text colour, 7 points bold.
+void useScaleStyle(Canvas& c)
 {
     c.pen.color = AppSettings.clTexte;
     c.brush.color = AppSettings.clFond;
@@ -89,7 +90,38 @@ void drawInfoBlock(Canvas& c, const std::array<QString, 5>& infoLines)
         c.TextOut(left, 15 * i - 10, infoLines[std::size_t(i - 1)]);
 }
 
+// A labelled tick every 20 cm, a longer one every 10 cm, short ones every 2.
+void drawRule(Canvas& c, const RuleGeometry& rule, std::int32_t heightUm)
+{
+    const double perCm = rule.length / (heightUm * 0.0001);
+    const int bottom = rule.top + rule.length;
+    line(c, FreeFallRuleX, rule.top, FreeFallRuleX, bottom + 1);
+    double y = rule.top;
+    for (int label = 0; bottom + 1 > y; label += 20, y += 20 * perCm) {
+        const int row = RoundHalfEven(y);
+        line(c, FreeFallRuleX - kMajorTick, row, FreeFallRuleX, row);
+        const QString text = QString::number(label);
+        c.TextOut(FreeFallRuleX - 7 - c.TextWidth(text), row - c.TextHeight(text) / 2, text);
+        for (int k = 1; k <= 9; ++k) {
+            const double at = y + 2 * k * perCm;
+            if (bottom > at) {
+                const int size = k == 5 ? kMiddleTick : kMinorTick;
+                line(c, FreeFallRuleX - size, RoundHalfEven(at), FreeFallRuleX, RoundHalfEven(at));
+            }
+        }
+    }
+    const QString title = QStringLiteral("Hauteur ( cm )");
+    c.TextOut(FreeFallRuleX - 5 - c.TextWidth(title), 2, title);
+}
+
 } // namespace
+
+void DrawMotionGround(Canvas& c)
+{
+    c.pen = CanvasPen{AppSettings.clCadre};
+    c.brush = CanvasBrush{AppSettings.clFond};
+    c.Rectangle(0, 0, c.width(), c.height());
+}
 
 int ProjectileWorldScale(int width)
 {
@@ -100,14 +132,18 @@ void DrawProjectileBackground(Canvas& c, const std::array<QString, 5>& infoLines
 {
     const int w = c.width();
     const int h = c.height();
-    c.pen = CanvasPen{AppSettings.clCadre};
-    c.brush = CanvasBrush{AppSettings.clFond};
-    c.Rectangle(0, 0, w, h);
-
+    DrawMotionGround(c);
     const int x0 = ProjectileOriginX;
     const int y0 = h - ProjectileOriginBottom;
-    useAxisStyle(c);
+    useScaleStyle(c);
     drawHorizontalAxis(c, x0, y0, w - x0);
     drawVerticalAxis(c, x0, y0, w - x0);
     drawInfoBlock(c, infoLines);
+}
+
+void DrawFreeFallBackground(Canvas& c, const RuleGeometry& rule, std::int32_t heightUm)
+{
+    DrawMotionGround(c);
+    useScaleStyle(c);
+    drawRule(c, rule, heightUm);
 }

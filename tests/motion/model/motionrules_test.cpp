@@ -1,18 +1,18 @@
-// Where each window's step buttons lead and which frames carry trace marks.
-#include "motion/steprules.h"
+// Where each window's step buttons lead, which frames carry trace marks,
+// and the frame rates a stored interval gives.
+#include "motion/model/motionrules.h"
 
 #include <gtest/gtest.h>
 #include <functional>
 
 namespace {
 
-enum class Window { Projectile, FreeFall, Wheel, Disc };
 enum class Direction { Forward, Back };
 
 struct StepCase
 {
     const char* name;
-    Window window;
+    MotionKind kind;
     Direction direction;
     int frame;
     int count;
@@ -22,18 +22,9 @@ struct StepCase
 
 int step(const StepCase& c)
 {
-    const bool fwd = c.direction == Direction::Forward;
-    switch (c.window) {
-    case Window::Projectile:
-        return fwd ? ProjectileStepForward(c.frame, c.count, c.loop) : ProjectileStepBack(c.frame, c.count, c.loop);
-    case Window::FreeFall:
-        return fwd ? FreeFallStepForward(c.frame, c.count) : FreeFallStepBack(c.frame);
-    case Window::Wheel:
-        return fwd ? WheelStepForward(c.frame, c.count, c.loop) : WheelStepBack(c.frame, c.count, c.loop);
-    case Window::Disc:
-        return fwd ? DiscStepForward(c.frame, c.count, c.loop) : DiscStepBack(c.frame, c.count, c.loop);
-    }
-    return 0;
+    if (c.direction == Direction::Forward)
+        return StepForward(c.kind, c.frame, c.count, c.loop);
+    return StepBack(c.kind, c.frame, c.count, c.loop);
 }
 
 class StepRules : public testing::TestWithParam<StepCase>
@@ -45,10 +36,10 @@ TEST_P(StepRules, LeadsToTheExpectedFrame)
     EXPECT_EQ(step(GetParam()), GetParam().expected);
 }
 
-constexpr auto P = Window::Projectile;
-constexpr auto F = Window::FreeFall;
-constexpr auto W = Window::Wheel;
-constexpr auto D = Window::Disc;
+constexpr auto P = MotionKind::Projectile;
+constexpr auto F = MotionKind::FreeFall;
+constexpr auto W = MotionKind::Wheel;
+constexpr auto D = MotionKind::Disc;
 constexpr auto Fwd = Direction::Forward;
 constexpr auto Back = Direction::Back;
 
@@ -102,26 +93,68 @@ std::vector<int> tracedFrames(const std::function<bool(int)>& traced, int upTo)
     return frames;
 }
 
+// The frames of `point` that carry a mark while `current` is shown.
+std::function<bool(int)> traced(MotionKind kind, int point, int current = 1)
+{
+    return [=](int frame) { return FrameTraced(kind, point, frame, current); };
+}
+
 TEST(TraceRules, ProjectileMarksTheFramesTheStepsReach)
 {
-    EXPECT_EQ(tracedFrames(ProjectileTraced, 21), (std::vector<int>{1, 5, 10, 15, 20}));
+    EXPECT_EQ(tracedFrames(traced(P, PointB), 21), (std::vector<int>{1, 5, 10, 15, 20}));
     int frame = 1;
-    for (int f : tracedFrames(ProjectileTraced, 87)) {
+    for (int f : tracedFrames(traced(P, PointB), 87)) {
         EXPECT_EQ(frame, f);
-        frame = ProjectileStepForward(frame, 87, false);
+        frame = StepForward(P, frame, 87, false);
     }
 }
 
 TEST(TraceRules, FreeFallMarksTheFramesBeforeTheCurrentOne)
 {
-    EXPECT_EQ(tracedFrames([](int f) { return FreeFallTraced(f, 4); }, 4), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(tracedFrames([](int f) { return FreeFallTraced(f, 1); }, 1).empty());
+    EXPECT_EQ(tracedFrames(traced(F, PointB, 4), 4), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(tracedFrames(traced(F, PointB, 1), 1).empty());
 }
 
-TEST(TraceRules, DiscMarksTheOddFrames)
+TEST(TraceRules, WheelMarksEveryFrameOfEveryPoint)
 {
-    EXPECT_EQ(tracedFrames(DiscTraced, 7), (std::vector<int>{1, 3, 5, 7}));
-    EXPECT_EQ(tracedFrames(DiscTraced, 41).size(), 21u);
+    for (int point : {PointA, PointB, PointC})
+        EXPECT_EQ(tracedFrames(traced(W, point), 50).size(), 50u) << point;
 }
+
+TEST(TraceRules, DiscMarksTheOddFramesOfTheTurningPointsOnly)
+{
+    EXPECT_EQ(tracedFrames(traced(D, PointA), 7), (std::vector<int>{1, 3, 5, 7}));
+    EXPECT_EQ(tracedFrames(traced(D, PointB), 41).size(), 21u);
+    EXPECT_TRUE(tracedFrames(traced(D, PointC), 41).empty());
+}
+
+struct IpsCase
+{
+    const char* name;
+    int stored;
+    int interval;
+    int item;
+};
+
+class IpsSetting : public testing::TestWithParam<IpsCase>
+{
+};
+
+TEST_P(IpsSetting, IntervalAndListItem)
+{
+    const int interval = SafeIpsInterval(GetParam().stored);
+    EXPECT_EQ(interval, GetParam().interval);
+    EXPECT_EQ(IpsItemForInterval(interval), GetParam().item);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StoredValues, IpsSetting,
+    testing::Values(IpsCase{"Slowest", 400, 400, 0}, IpsCase{"Five", 200, 200, 1},
+                    IpsCase{"Default", 100, 100, 2}, IpsCase{"Fastest", 50, 50, 3},
+                    IpsCase{"OddValueKept", 75, 75, 3}, IpsCase{"Zero", 0, 100, 2},
+                    IpsCase{"Negative", -20, 100, 2}, IpsCase{"TooFast", 9, 100, 2},
+                    IpsCase{"FastestAllowed", 10, 10, 3}, IpsCase{"SlowestAllowed", 10000, 10000, 3},
+                    IpsCase{"Absurd", 2000000000, 100, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
