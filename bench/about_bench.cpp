@@ -2,7 +2,7 @@
 // sphere and a whole frame) and once the event is presented (a frame with
 // the scrolling credits only).
 #include "app/settings/appsettings.h"
-#include "shell/tsplashf.h"
+#include "shell/about/tsplashf.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,7 @@
 // Start-up: from an empty process to the launcher on screen, with neither
 // the start-up about box nor the tip, and the memory held at that moment.
-#include "app/appwindows.h"
-#include "app/settings/appsettings.h"
 #include "app/startup.h"
+#include "app/settings/appsettings.h"
 #include "app/tmainf.h"
 #include "road/tchampf.h"
 
