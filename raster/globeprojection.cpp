@@ -1,5 +1,5 @@
 // The sphere projection of the globe view.
-#include "raster/globeprojection.h"
+#include "raster/globeview.h"
 
 #include <cmath>
 #include <numbers>

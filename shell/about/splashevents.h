@@ -2,7 +2,7 @@
 // credits ("Generique"), read from the program's resources.
 #pragma once
 
-#include "raster/placerecord.h"
+#include "raster/globeview.h"
 
 #include <QString>
 #include <QStringList>

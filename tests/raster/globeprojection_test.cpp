@@ -1,7 +1,7 @@
 // The globe projection: degree normalising, rounding, the tables, and where
 // map pixels land on the sphere for given turn and tilt.
 #include "canvas/textformat.h"
-#include "raster/globeprojection.h"
+#include "raster/globeview.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

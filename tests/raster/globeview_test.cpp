@@ -3,7 +3,7 @@
 #include "globetesting.h"
 
 #include "canvas/textformat.h"
-#include "raster/globeprojection.h"
+#include "raster/globeview.h"
 #include "support/testhelpers.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 // JPEG decoding from memory: sound pictures decode, damaged ones give a
 // null picture and leave the program running.
-#include "raster/jpegdecode.h"
+#include "raster/globeview.h"
 
 #include "platform/resources/namedresources.h"
 #include "support/testhelpers.h"
