@@ -133,6 +133,9 @@ private:
     // pen, the inside with the brush when `fill`.
     void paintShape(const ShapeCells& shape, QPoint origin, bool fill,
                     const std::function<bool(QPoint)>& keep);
+    // The arc (or, with `pie`, the pie) in the box between the rays through
+    // `first` and `second`.
+    void drawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie);
     void drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op);
 
     QImage& m_image;

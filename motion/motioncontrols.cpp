@@ -1,5 +1,6 @@
 #include "motion/motioncontrols.h"
 
+#include "controls/plaincontrols.h"
 #include "platform/resources/namedresources.h"
 
 #include <QGuiApplication>
@@ -106,6 +107,21 @@ void ParameterEntry::focusOutEvent(QFocusEvent* event)
     const Qt::FocusReason reason = event->reason();
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
         emit entered();
+}
+
+std::pair<SpinButton*, ParameterEntry*> MakeParameterControls(QWidget* parent, const char* spinName,
+                                                              const char* entryName, QPoint at,
+                                                              const QString& hint)
+{
+    auto* spin = new SpinButton(parent);
+    spin->setObjectName(QString::fromLatin1(spinName));
+    spin->setGeometry(at.x(), at.y(), 20, 22);
+    spin->setToolTip(hint);
+    auto* entry = new ParameterEntry(parent);
+    entry->setObjectName(QString::fromLatin1(entryName));
+    entry->setGeometry(at.x() + 23, at.y(), 45, 22);
+    entry->setToolTip(hint);
+    return {spin, entry};
 }
 
 LegendSquare::LegendSquare(QWidget* parent)

@@ -4,12 +4,15 @@
 
 #include <QColor>
 #include <QLineEdit>
+#include <QPoint>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
 class QToolButton;
+class SpinButton;
 
 // Repeats a held key at the desktop's keyboard rate for keys that the
 // window system does not repeat itself (a held Ctrl key on X11).
@@ -61,6 +64,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };
+
+// A parameter's spin button, its top-left at `at`, and its entry 3 pixels to
+// its right, both 22 pixels high and with the same hint.
+std::pair<SpinButton*, ParameterEntry*> MakeParameterControls(QWidget* parent, const char* spinName,
+                                                              const char* entryName, QPoint at,
+                                                              const QString& hint);
 
 // The small square beside a trace check box that shows the point's colour.
 class LegendSquare : public QWidget

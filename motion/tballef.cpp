@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -42,25 +43,10 @@ void TBalleF::createEntries()
     auto* angleLabel = new QLabel(QStringLiteral("Angle de tir"), m_bottomPanel);
     angleLabel->move(80, 28);
 
-    V0Spin = new SpinButton(m_bottomPanel);
-    V0Spin->setObjectName(QStringLiteral("V0Spin"));
-    V0Spin->setGeometry(165, 43, 20, 22);
-    V0Ed = new ParameterEntry(m_bottomPanel);
-    V0Ed->setObjectName(QStringLiteral("V0Ed"));
-    V0Ed->setGeometry(188, 43, 45, 22);
-    AlphaSpin = new SpinButton(m_bottomPanel);
-    AlphaSpin->setObjectName(QStringLiteral("AlphaSpin"));
-    AlphaSpin->setGeometry(81, 43, 20, 22);
-    AlphaEd = new ParameterEntry(m_bottomPanel);
-    AlphaEd->setObjectName(QStringLiteral("AlphaEd"));
-    AlphaEd->setGeometry(104, 43, 45, 22);
-
-    const QString speedHint = QStringLiteral(" Définir la vitesse initiale du projectile");
-    const QString angleHint = QStringLiteral(" Définir l'angle de tir du projectile");
-    V0Spin->setToolTip(speedHint);
-    V0Ed->setToolTip(speedHint);
-    AlphaSpin->setToolTip(angleHint);
-    AlphaEd->setToolTip(angleHint);
+    std::tie(V0Spin, V0Ed) = MakeParameterControls(m_bottomPanel, "V0Spin", "V0Ed", {165, 43},
+                                                   QStringLiteral(" Définir la vitesse initiale du projectile"));
+    std::tie(AlphaSpin, AlphaEd) = MakeParameterControls(m_bottomPanel, "AlphaSpin", "AlphaEd", {81, 43},
+                                                         QStringLiteral(" Définir l'angle de tir du projectile"));
 
     connect(V0Spin, &SpinButton::upClick, this, &TBalleF::V0SpinUpClick);
     connect(V0Spin, &SpinButton::downClick, this, &TBalleF::V0SpinDownClick);

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QToolButton>
+#include <tuple>
 
 namespace {
 
@@ -56,9 +57,6 @@ void TChuteF::createPanel()
 
     placePanelControls();
 
-    const QString heightHint = QStringLiteral(" Définir la hauteur de chute en centimètres");
-    HauteurSpin->setToolTip(heightHint);
-    HautEd->setToolTip(heightHint);
 }
 
 void TChuteF::placePanelControls()
@@ -75,12 +73,8 @@ void TChuteF::placePanelControls()
     horizontalBevel(Panneau, 142);
 
     wrappedLabel(Panneau, QStringLiteral("Hauteur de chute :"), 4, 148, 60);
-    HauteurSpin = new SpinButton(Panneau);
-    HauteurSpin->setObjectName(QStringLiteral("HauteurSpin"));
-    HauteurSpin->setGeometry(65, 149, 20, 22);
-    HautEd = new ParameterEntry(Panneau);
-    HautEd->setObjectName(QStringLiteral("HautEd"));
-    HautEd->setGeometry(88, 149, 45, 22);
+    std::tie(HauteurSpin, HautEd) = MakeParameterControls(
+        Panneau, "HauteurSpin", "HautEd", {65, 149}, QStringLiteral(" Définir la hauteur de chute en centimètres"));
     connect(HauteurSpin, &SpinButton::upClick, this, &TChuteF::HauteurSpinUpClick);
     connect(HauteurSpin, &SpinButton::downClick, this, &TChuteF::HauteurSpinDownClick);
     connect(HautEd, &ParameterEntry::entered, this, &TChuteF::HautEdExit);

@@ -1,6 +1,8 @@
 #include "window/modulewindow.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
+#include <QShowEvent>
 
 ModuleWindow::ModuleWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -12,6 +14,24 @@ void ModuleWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
     if (event->isAccepted())
         emit closed();
+}
+
+void OpeningDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous() || m_open)
+        return;
+    m_open = true;
+    FormShow();
+}
+
+void OpeningDialog::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (event->spontaneous() || !m_open)
+        return;
+    m_open = false;
+    FormClose();
 }
 
 QFont DesignFont()

@@ -1,7 +1,10 @@
-// Base of every top-level window opened from the launcher, and what every
-// window of the program shares: the design font and the minimum size.
+// Bases of the program's windows: the module windows opened from the
+// launcher, and the dialogs whose opening and closing sequences run once per
+// opening; and what every window shares: the design font and the minimum
+// size.
 #pragma once
 
+#include <QDialog>
 #include <QFont>
 #include <QSize>
 #include <QWidget>
@@ -20,6 +23,30 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+};
+
+// A dialog whose opening sequence (FormShow) runs when it is opened and whose
+// closing sequence (FormClose) runs when it is closed, by any way; a window
+// system that hides it and shows it again (minimising, restoring) runs
+// neither.
+class OpeningDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using QDialog::QDialog;
+
+protected:
+    virtual void FormShow() = 0;
+    virtual void FormClose() = 0;
+    // True from the opening sequence to the closing one.
+    bool isOpen() const { return m_open; }
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool m_open = false;
 };
 
 // The font the windows are designed with: Arial, 8 points at 96 dpi (11

@@ -33,7 +33,7 @@ bool Within(QPoint point, const QRect& rect)
 } // namespace
 
 TSplashF::TSplashF(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : OpeningDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName("SplashF");
     setWindowTitle(QStringLiteral("A propos de Kinea"));
@@ -70,29 +70,14 @@ TSplashF::TSplashF(QWidget* parent)
 
 TSplashF::~TSplashF()
 {
-    if (m_shown)
+    if (isOpen())
         FormClose();
 }
 
 // ------------------------------------------------------------ show and close
 
-void TSplashF::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous() && !m_shown)
-        FormShow();
-}
-
-void TSplashF::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (!event->spontaneous() && m_shown)
-        FormClose();
-}
-
 void TSplashF::FormShow()
 {
-    m_shown = true;
     emit shownChanged(true);
     m_events = LoadSplashEvents();
     if (QScreen* screen = this->screen())
@@ -110,7 +95,6 @@ void TSplashF::FormShow()
 
 void TSplashF::FormClose()
 {
-    m_shown = false;
     m_animTimer->stop();
     m_startupMode = false;
     m_openedFromMenu = false;
@@ -192,7 +176,7 @@ void TSplashF::RenderTurnedGlobe()
 
 void TSplashF::AnimTimerTimer()
 {
-    if (!m_shown)
+    if (!isOpen())
         return;
     m_tickCounter = (m_tickCounter + 1) & 0xFFFFFF;
     m_typing.Tick();
@@ -236,7 +220,7 @@ bool TSplashF::OnButtons(QPoint point) const
 
 void TSplashF::ZoneMouseDown(QPoint point)
 {
-    if (!m_shown)
+    if (!isOpen())
         return;
     if (OnButtons(point)) {
         m_startupMode = false;
@@ -262,9 +246,9 @@ bool TSplashF::eventFilter(QObject* watched, QEvent* event)
 {
     // The mouse can leave the box straight from the buttons, with no move
     // over Zone to say so: the hover would otherwise hold the event forever.
-    if (watched == m_zone && event->type() == QEvent::Leave && m_shown)
+    if (watched == m_zone && event->type() == QEvent::Leave && isOpen())
         ZoneMouseMove(QPoint(-1, -1));
-    if (event->type() != QEvent::KeyPress || !m_shown)
+    if (event->type() != QEvent::KeyPress || !isOpen())
         return QDialog::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Right:

@@ -8,15 +8,15 @@
 #include "shell/about/splashanimation.h"
 #include "shell/about/splashevents.h"
 #include "shell/about/splashpictures.h"
+#include "window/modulewindow.h"
 
-#include <QDialog>
 #include <memory>
 
 class PaintBox;
 class QCheckBox;
 class QTimer;
 
-class TSplashF : public QDialog
+class TSplashF : public OpeningDialog
 {
     Q_OBJECT
 
@@ -57,13 +57,11 @@ signals:
     void shownChanged(bool shown);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void FormShow() override;
+    void FormClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormShow();
-    void FormClose();
     void PreparePictures();
     void StartEvent();
     // Event_Index moves by `step` with the wrap; the event starts.
@@ -80,7 +78,6 @@ private:
     bool m_startupMode = false;
     bool m_openedFromMenu = false;
     bool m_hover = false;
-    bool m_shown = false;
     int m_tickCounter = 0;
     int m_scrollRow = 0;
 

@@ -40,7 +40,7 @@ void RunPreferencesDialog(int page)
 }
 
 TPreferencesF::TPreferencesF(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : OpeningDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("PreferencesF");
     setWindowTitle(QStringLiteral(" Préférences"));
@@ -119,17 +119,13 @@ int TPreferencesF::CurrentPage() const
     return m_pages.stack->currentIndex();
 }
 
-void TPreferencesF::showEvent(QShowEvent* event)
+void TPreferencesF::FormShow()
 {
-    QDialog::showEvent(event);
-    if (m_shown)
-        return;
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
     m_banner = QImage(kBannerSize, QImage::Format_RGB32);
     m_iconBitmap = QImage(kPageIconSize, QImage::Format_RGB32);
-    m_shown = true;
 
     PreferencesPage = ClampPreferencesPage(PreferencesPage);
     m_list->setFocus();
@@ -155,7 +151,7 @@ void TPreferencesF::PagesListChange(int row)
     if (row < 0 || row >= kPreferencesPageCount)
         return;
     m_pages.stack->setCurrentIndex(row);
-    if (!m_shown)
+    if (!isOpen())
         return;
     PreferencesPage = row;
     drawBanner();
@@ -216,12 +212,8 @@ void TPreferencesF::keyPressEvent(QKeyEvent* event)
 }
 
 // Ok, Annuler, Escape and the close box all end here.
-void TPreferencesF::hideEvent(QHideEvent* event)
+void TPreferencesF::FormClose()
 {
-    QDialog::hideEvent(event);
-    if (event->spontaneous())
-        return;
-    m_shown = false;
     m_banner = QImage();
     m_iconBitmap = QImage();
     m_pages.colors->End();

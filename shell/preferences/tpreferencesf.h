@@ -4,8 +4,8 @@
 
 #include "shell/preferences/preferencescolorpage.h"
 #include "shell/preferences/preferencespages.h"
+#include "window/modulewindow.h"
 
-#include <QDialog>
 #include <QImage>
 
 class PaintBox;
@@ -18,7 +18,7 @@ extern int PreferencesPage;
 // windows' options buttons); returns at once when no dialog exists.
 void RunPreferencesDialog(int page);
 
-class TPreferencesF : public QDialog
+class TPreferencesF : public OpeningDialog
 {
     Q_OBJECT
 
@@ -38,8 +38,8 @@ public:
     void InterdireBoutClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void FormShow() override;
+    void FormClose() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -55,5 +55,4 @@ private:
     QImage m_banner;
     QImage m_iconBitmap;
     ColorSet m_colorBackup{};
-    bool m_shown = false;
 };

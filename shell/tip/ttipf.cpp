@@ -33,7 +33,7 @@ void SetBackground(QLabel* label, TColor color)
 } // namespace
 
 TTipF::TTipF(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : OpeningDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName("TipF");
     setWindowTitle(QStringLiteral(" Astuce du jour"));
@@ -98,23 +98,8 @@ void TTipF::buildButtons()
     }
 }
 
-void TTipF::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous() && !m_shown)
-        FormShow();
-}
-
-void TTipF::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (!event->spontaneous() && m_shown)
-        FormClose();
-}
-
 void TTipF::FormShow()
 {
-    m_shown = true;
     if (QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     m_tipList = LoadTipList();
@@ -125,7 +110,6 @@ void TTipF::FormShow()
 
 void TTipF::FormClose()
 {
-    m_shown = false;
     StepTip(+1);
     AppSettings.TipFlag = m_tipCroix->isChecked();
     m_tipList.clear();

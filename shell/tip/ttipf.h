@@ -3,8 +3,9 @@
 // at start-up; and the hints, read from the "TIPS" text.
 #pragma once
 
+#include "window/modulewindow.h"
+
 #include <QByteArray>
-#include <QDialog>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,7 @@ class PaintBox;
 class QCheckBox;
 class QLabel;
 
-class TTipF : public QDialog
+class TTipF : public OpeningDialog
 {
     Q_OBJECT
 
@@ -31,13 +32,11 @@ public:
     const QImage& TipBoxPicture() const { return m_boxPicture; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void FormShow() override;
+    void FormClose() override;
 
 private:
     void buildButtons();
-    void FormShow();
-    void FormClose();
     void ShowCurrentTip();
     void ComposeTipBox();
     void StepTip(int step);
@@ -49,7 +48,6 @@ private:
     QImage m_tipCache;
     QImage m_boxPicture;
     QStringList m_tipList;
-    bool m_shown = false;
 };
 
 // One hint per line of a Windows-1252 text whose lines end with CR LF,

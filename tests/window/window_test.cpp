@@ -1,6 +1,6 @@
-// What every window shares: the closed signal of module windows, the hint
-// bubbles' pause and per-window switch, and minimum sizes given for the
-// whole framed window.
+// What every window shares: the closed signal of module windows, the
+// opening and closing sequences of dialogs, the hint bubbles' pause and
+// per-window switch, and minimum sizes given for the whole framed window.
 #include "window/hints.h"
 #include "window/modulewindow.h"
 
@@ -30,6 +30,18 @@ protected:
         }
         ModuleWindow::closeEvent(event);
     }
+};
+
+// Counts its opening and closing sequences.
+class CountingDialog : public OpeningDialog
+{
+public:
+    int opened = 0;
+    int closed = 0;
+
+protected:
+    void FormShow() override { ++opened; }
+    void FormClose() override { ++closed; }
 };
 
 // Counts the tool-tip requests that reach a control: the application's
@@ -73,6 +85,26 @@ TEST(ModuleWindow, SaysItClosedOnlyWhenTheCloseIsAccepted)
     window.close();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST(OpeningDialog, RunsItsSequencesOncePerOpeningNotWhenMinimisedAndRestored)
+{
+    CountingDialog dialog;
+    dialog.show();
+    dialog.show();
+    EXPECT_EQ(dialog.opened, 1);
+    dialog.showMinimized();
+    QApplication::processEvents();
+    dialog.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.opened, 1);
+    EXPECT_EQ(dialog.closed, 0);
+    dialog.reject();
+    EXPECT_EQ(dialog.closed, 1);
+    dialog.show();
+    EXPECT_EQ(dialog.opened, 2);
+    dialog.close();
+    EXPECT_EQ(dialog.closed, 2);
 }
 
 TEST(HintBubbles, ShownAfterThreeHundredMillisecondsUnlessTheirWindowTurnsThemOff)
