@@ -3,6 +3,7 @@
 #   make test       install what is missing, build, run every test
 #   make bench      build and run the benchmarks
 #   make snapshots  write a PNG of every window to build/snapshots/
+#   make package    build the Debian package build/kinea_<version>_<arch>.deb
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
@@ -12,11 +13,12 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake make g++ ccache pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
            libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
-           fonts-liberation2 fontconfig xplanet-images
+           fonts-liberation2 fontconfig xplanet-images \
+           dpkg-dev file desktop-file-utils appstream
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench snapshots setup configure build build-asan clean
+.PHONY: run test bench snapshots package setup configure build build-asan clean
 
 run: build
 	cd $(BUILD)/bin && ./kinea
@@ -30,6 +32,10 @@ bench: build
 snapshots: build
 	mkdir -p $(BUILD)/snapshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/kinea_snapshots $(BUILD)/snapshots
+
+package: configure
+	cmake --build $(BUILD) --target kinea -j$(JOBS)
+	cd $(BUILD) && cpack
 
 setup:
 	@missing=""; for p in $(PACKAGES); do \

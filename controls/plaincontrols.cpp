@@ -1,7 +1,11 @@
 #include "controls/plaincontrols.h"
 
+#include "platform/resources/namedresources.h"
+
 #include <QAbstractButton>
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -58,6 +62,21 @@ void SpinButton::resizeEvent(QResizeEvent*)
     const int half = height() / 2;
     m_up->setGeometry(0, 0, width(), half);
     m_down->setGeometry(0, half, width(), height() - half);
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
+                             const QString& hint)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolTip(hint);
+    const QImage picture = LoadNamedPicture(QString::fromLatin1(pictureName));
+    if (!picture.isNull()) {
+        button->setIcon(QIcon(QPixmap::fromImage(picture)));
+        button->setIconSize(picture.size());
+    }
+    return button;
 }
 
 void SetCheckedSilently(QAbstractButton* button, bool checked)

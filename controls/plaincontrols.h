@@ -1,7 +1,9 @@
 // Plain controls the windows share: a drawing area painted by its owner, two
-// stacked arrow buttons, and a check box set without running its handler.
+// stacked arrow buttons, picture buttons, and a check box set without
+// running its handler.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <functional>
 
@@ -54,6 +56,11 @@ private:
     QToolButton* m_up;
     QToolButton* m_down;
 };
+
+// The module windows' picture buttons: a tool button that takes no focus,
+// showing one of the program's button pictures.
+QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
+                             const QString& hint);
 
 // Sets a check box or toggle button without running its click handler.
 void SetCheckedSilently(QAbstractButton* button, bool checked);

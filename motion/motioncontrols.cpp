@@ -1,15 +1,11 @@
 #include "motion/motioncontrols.h"
 
 #include "controls/plaincontrols.h"
-#include "platform/resources/namedresources.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QStyleHints>
-#include <QToolButton>
 #include <algorithm>
 
 namespace {
@@ -59,21 +55,6 @@ void HeldKeyRepeat::onTimeout()
     if (m_timer.interval() != m_intervalMs)
         m_timer.setInterval(m_intervalMs);
     emit repeated();
-}
-
-QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
-                             const QString& hint)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(hint);
-    const QImage picture = LoadNamedPicture(QString::fromLatin1(pictureName));
-    if (!picture.isNull()) {
-        button->setIcon(QIcon(QPixmap::fromImage(picture)));
-        button->setIconSize(picture.size());
-    }
-    return button;
 }
 
 namespace {

@@ -1,5 +1,5 @@
-// The motion windows' own controls: picture buttons, parameter entries,
-// legend squares, and the repeat of a held Ctrl key.
+// The motion windows' own controls: parameter entries, legend squares, and
+// the repeat of a held Ctrl key.
 #pragma once
 
 #include <QColor>
@@ -11,7 +11,6 @@
 #include <QWidget>
 #include <utility>
 
-class QToolButton;
 class SpinButton;
 
 // Repeats a held key at the desktop's keyboard rate for keys that the
@@ -41,11 +40,6 @@ private:
     int m_delayMs;
     int m_intervalMs;
 };
-
-// The motion windows' picture buttons: a tool button that takes no focus,
-// showing one of the program's button pictures.
-QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
-                             const QString& hint);
 
 // The edit box of a parameter: it says when its text should be read, that
 // is when Enter is pressed in it (the key goes no further) or when the focus

@@ -2,7 +2,7 @@
 // credits ("Generique"), read from the program's resources.
 #pragma once
 
-#include "raster/globeview.h"
+#include "raster/placerecord.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,71 @@
+// The kinetic organ's two pictures at the design size: the bench is drawn
+// on every 40 ms step of the striker, the tubes with their overlays on
+// every move of the mouse over them.
+#include "app/settings/appsettings.h"
+#include "weight/tpercutaf.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The window at its design size with a full page of tubes, the third one
+// selected and the sixth hovered (the info panel shows), and a crushed
+// tube on the bench.
+void prepare(TPercutaF& window)
+{
+    AppSettings = AppSettingsRecord{};
+    window.show();
+    QWidget* launch = window.findChild<QWidget*>("DepartBout");
+    QWidget* speed = window.findChild<QWidget*>("SpeedSpin");
+    for (int shot = 0; shot < 18; ++shot) {
+        static_cast<QAbstractButton*>(launch)->click();
+        while (window.model().Shot().Flying())
+            window.AnimTimerTimer();
+        QMetaObject::invokeMethod(speed, "upClick");
+    }
+    QWidget* tubes = window.findChild<QWidget*>("Display2");
+    const double scale = window.model().Layout().TubeScale();
+    QMouseEvent select(QEvent::MouseButtonPress, QPointF(12 * scale, 100), tubes->mapToGlobal(QPointF(12 * scale, 100)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tubes, &select);
+    QMouseEvent hover(QEvent::MouseMove, QPointF(24 * scale, 100), tubes->mapToGlobal(QPointF(24 * scale, 100)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tubes, &hover);
+    static_cast<QAbstractButton*>(launch)->click();
+    while (window.model().Shot().Flying())
+        window.AnimTimerTimer();
+}
+
+void BM_Organ_DrawBench(benchmark::State& state)
+{
+    TPercutaF window;
+    prepare(window);
+    for (auto _ : state) {
+        window.DrawBench();
+        benchmark::DoNotOptimize(window.benchPicture().constBits());
+    }
+    state.counters["width"] = window.benchPicture().width();
+    state.counters["height"] = window.benchPicture().height();
+    window.close();
+}
+
+void BM_Organ_DrawTubes(benchmark::State& state)
+{
+    TPercutaF window;
+    prepare(window);
+    for (auto _ : state) {
+        window.DrawTubes();
+        benchmark::DoNotOptimize(window.tubesPicture().constBits());
+    }
+    state.counters["width"] = window.tubesPicture().width();
+    state.counters["height"] = window.tubesPicture().height();
+    window.close();
+}
+
+} // namespace
+
+BENCHMARK(BM_Organ_DrawBench)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Organ_DrawTubes)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,15 @@
+// Legible text colours: the contrast ratio of two colours as readers of
+// screens measure it (relative luminance), and an ink darkened or
+// lightened, keeping its hue, until it reads well on a background.
+#pragma once
+
+#include "canvas/canvas.h"
+
+// (L1 + 0.05) / (L2 + 0.05), the lighter colour's luminance over the
+// darker's: 1 for equal colours, 21 for black on white. Canvas colours.
+double ContrastRatio(TColor a, TColor b);
+
+// `ink` itself when it reaches `ratio` against `background`; otherwise the
+// same hue, darkened (on a light background) or lightened (on a dark one)
+// just enough. Canvas colours.
+TColor ReadableInk(TColor ink, TColor background, double ratio = 4.5);

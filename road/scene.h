@@ -1,0 +1,118 @@
+// The picture of one zone of the braking window: road and scenery, the car,
+// the reaction and braking bands, the speedometer and the result panel,
+// composed off screen at the zones' scale.
+#pragma once
+
+#include "raster/tdibplus.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+class BrakingSession;
+
+// Darkening of a translucent area, out of 256 per channel.
+struct ShadeFactors
+{
+    int red;
+    int green;
+    int blue;
+};
+
+class BrakingScene
+{
+public:
+    BrakingScene();
+    ~BrakingScene();
+
+    // The window is shown: from now on each layout builds the pictures.
+    void Open();
+    // The window closes: every picture and surface is freed.
+    void Close();
+    bool IsOpen() const { return m_open; }
+
+    // Sizes and tables for zones of `zone` pixels at `scale` pixels per
+    // metre; while open, rebuilds the surfaces and the scenery strip, the
+    // dial and the cars whose size this changes.
+    void Layout(QSize zone, double scale);
+
+    // The car icons of the control panel, on the button-face colour.
+    void BuildIcons(QRgb face);
+    const QImage& IconRed() const { return m_iconRed; }
+    const QImage& IconGreen() const { return m_iconGreen; }
+    void FreeIcons();
+
+    // Composes zone k (1: red car, 2: green car) of `session` at its current
+    // step into `picture`, which must have the zones' size (RGB32).
+    void DrawZone(int k, const BrakingSession& session, QImage& picture);
+
+    ShadeFactors dark{110, 90, 70};
+    int maxSpeed = 180;
+
+    // Sizes of the last layout, for the window and its tests.
+    int DialRadius() const { return m_dialRadius; }
+    int GlowRadius() const { return m_glowRadius; }
+    int RoadHeight() const { return m_roadHeight; }
+    int CarWidth() const { return m_carWidth; }
+    int CarHeight() const { return m_carHeight; }
+    int StripWidth() const { return m_stripWidth; }
+    const QImage& SceneryStrip() const { return m_strip; }
+    const QImage& DialFace() const { return m_dialFace; }
+    const QImage& CarRed() const { return m_carRed; }
+    const QImage& CarMask() const { return m_carMask; }
+    // Bytes held by the pictures and surfaces.
+    qint64 MemoryBytes() const;
+
+    static constexpr int kDialLeft = 4;
+    static constexpr int kDialTop = 32;
+    static constexpr int kPanelWidth = 147;
+    static constexpr int kPanelHeight = 104;
+    static constexpr int kBandTop = 3;
+    static constexpr int kBandHeight = 26;
+
+private:
+    void computeTables();
+    void createSurfaces();
+    void freePictures();
+    void BuildScenery();
+    void BuildDial(int maxSpeed);
+    void BuildCars();
+
+    // The steps of DrawZone.
+    void drawBackground(QImage& picture, double origin) const;
+    void drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const;
+    void drawBands(Canvas& canvas, const BrakingSession& session, int k);
+    void drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text);
+    void drawDial(QImage& picture);
+    void drawVehicle(QImage& picture, const BrakingSession& session, int k);
+    void drawPanel(QImage& picture, const BrakingSession& session, int k);
+    void drawNeedle(Canvas& canvas, double speedKmh) const;
+
+    // The mask ORed onto `picture` at `at`, then `face` ANDed: `face` shows
+    // where the mask is white, the picture stays where it is black.
+    static void drawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face);
+
+    bool m_open = false;
+    QSize m_zone{1, 1};
+    double m_scale = 1;
+
+    int m_dialRadius = 20;
+    int m_glowRadius = 0;
+    int m_roadHeight = 3;
+    int m_carWidth = 0;
+    int m_carHeight = 0;
+    int m_stripWidth = 0;
+    std::vector<int> m_discLeft, m_discRight;
+    std::vector<int> m_glowLeft, m_glowRight;
+
+    QImage m_strip;
+    double m_stripScale = 0;
+    int m_dialMaxSpeed = 0;
+    QImage m_dialFace, m_dialMask;
+    QImage m_carRed, m_carGreen, m_carMask;
+    QImage m_iconRed, m_iconGreen;
+    std::unique_ptr<TDibPlus> m_dialSurface, m_glowSurface, m_panelSurface, m_bandSurface;
+};

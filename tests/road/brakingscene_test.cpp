@@ -1,0 +1,234 @@
+// How one zone is composed: the scenery strip, the dial, the bands, the
+// car and the panel.
+#include "brakingtesting.h"
+
+#include <QRect>
+#include <cmath>
+
+namespace {
+
+const VehicleInputs kFast{180, 300, 100, false}; // 150 m of reaction
+const QRect kBandRows(0, BrakingScene::kBandTop, 786, BrakingScene::kBandHeight);
+
+bool stripHasScenery(const QImage& strip)
+{
+    const int row = strip.height() - 30;
+    for (int x = 1; x < strip.width(); ++x)
+        if (strip.pixel(x, row) != strip.pixel(0, row))
+            return true;
+    return false;
+}
+
+// The columns of the car rows where the zone differs from the plain road.
+QRect changedArea(const QImage& a, const QImage& b, const QRect& within)
+{
+    QRect changed;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    return changed;
+}
+
+// With the view's left edge at 140 m, 42 m wide, the zone shows the strip's
+// last 10 m, then its first 32 m.
+TEST(BrakingScene, BackgroundRunsFromTheStripsEndIntoItsStart)
+{
+    SceneRig rig;
+    const QImage& strip = rig.scene.SceneryStrip();
+    ASSERT_EQ(strip.width(), 2805);
+    if (!stripHasScenery(strip))
+        GTEST_SKIP() << "the scenery pictures are missing";
+    rig.session.View().SetOrigin(1, 140);
+    rig.draw();
+    const int offset = 2618; // Round(140 x 18.7)
+    for (int y = 160; y < 187; ++y)
+        for (int x = 0; x < 786; ++x) {
+            const int column = (offset + x) % strip.width();
+            ASSERT_EQ(rig.picture.pixel(x, y), strip.pixel(column, y)) << x << ", " << y;
+        }
+}
+
+TEST(BrakingScene, NeedlePointsStraightUpAt90)
+{
+    SceneRig rig;
+    const VehicleInputs at90{90, 100, 100, false};
+    rig.showStep(at90, 0, 0);
+    rig.showStep(at90, rig.session.Vehicle(1).Keys().ReactionStep, 0);
+    ASSERT_NEAR(rig.session.Quantities(1).speedKmh, 90, 0.2);
+    rig.draw();
+    const int r = rig.scene.DialRadius();
+    const int cx = BrakingScene::kDialLeft + r;
+    const int cy = BrakingScene::kDialTop + r;
+    for (int y = cy - r + 8; y < cy - 6; ++y)
+        EXPECT_EQ(testing_support::rgbAt(rig.picture, cx, y), 0xFF0000u) << y;
+    EXPECT_NE(testing_support::rgbAt(rig.picture, cx - 12, cy - r / 2), 0xFF0000u);
+
+    rig.showStep(at90, 0, 0);
+    rig.draw();
+    EXPECT_NE(testing_support::rgbAt(rig.picture, cx, cy - r / 2), 0xFF0000u) << "0 km/h points down left";
+}
+
+// At the design size Trunc(R x 0.05) is 3 points: "KINEA" would be a smudge
+// four pixels high.
+TEST(BrakingScene, DialBrandIsReadable)
+{
+    SceneRig rig;
+    const QImage& face = rig.scene.DialFace();
+    const int r = rig.scene.DialRadius();
+    int inkRows = 0;
+    for (int y = r + 6; y < r + 6 + 12; ++y) {
+        bool ink = false;
+        for (int x = r - 20; x <= r + 20; ++x)
+            ink = ink || (face.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu;
+        if (!ink && inkRows > 0)
+            break;
+        inkRows += ink;
+    }
+    EXPECT_GE(inkRows, 5);
+}
+
+// A stretch longer than the view fills the band across the whole width
+// with square ends and its label centred.
+TEST(BrakingScene, BandCoveringTheViewHasSquareEndsAndACentredLabel)
+{
+    SceneRig rig;
+    rig.showStep(kFast, 0, 0);
+    const KeyPoints& keys = rig.session.Vehicle(1).Keys();
+    const double origin = keys.ReactionPos + 10;
+    rig.showStep(kFast, keys.BrakeStep + 10, origin);
+    rig.draw();
+    const QImage plain = rig.background(origin);
+    for (int x : {0, 1, 300, 784, 785})
+        for (int y : {BrakingScene::kBandTop, BrakingScene::kBandTop + 25}) {
+            const QRgb bg = plain.pixel(x, y);
+            const QRgb expected = qRgb(qRed(bg) * 110 / 256, qGreen(bg) * 90 / 256, qBlue(bg) * 70 / 256);
+            EXPECT_EQ(rig.picture.pixel(x, y), expected) << x << ", " << y;
+        }
+    QRect label;
+    for (int y = kBandRows.top(); y <= kBandRows.bottom(); ++y)
+        for (int x = 0; x < 786; ++x)
+            if ((rig.picture.pixel(x, y) & 0xFFFFFFu) == 0xFFFFFFu)
+                label |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(label.isNull());
+    EXPECT_NEAR(label.center().x(), 393, 4);
+}
+
+TEST(BrakingScene, BandNarrowerThanItsLabelShowsNoLabel)
+{
+    SceneRig rig;
+    const VehicleInputs slow{5, 50, 100, false};
+    rig.showStep(slow, 0, 0);
+    const KeyPoints& keys = rig.session.Vehicle(1).Keys();
+    rig.showStep(slow, keys.StopStep, 0);
+    rig.draw();
+    EXPECT_EQ(countNear(rig.picture, kBandRows, 0xFFFFFF, 0), 0);
+    const QImage plain = rig.background(0);
+    const int reactionColumn = int(std::lround(keys.ReactionPos * 18.7));
+    EXPECT_NE(rig.picture.pixel(reactionColumn + 6, 16), plain.pixel(reactionColumn + 6, 16)) << "band drawn";
+}
+
+// A pointed end a few pixels from the right edge leaves nothing to shade:
+// the rows stay as they were instead of turning black.
+TEST(BrakingScene, PointedEndAtTheRightEdgeLeavesTheRowsAlone)
+{
+    SceneRig rig;
+    const VehicleInputs defaults{60, 100, 100, false};
+    rig.showStep(defaults, 0, 0);
+    const double reaction = rig.session.Vehicle(1).Keys().ReactionPos;
+    const double origin = reaction - 781 / 18.7;
+    rig.showStep(defaults, 560, origin);
+    rig.draw();
+    const QImage plain = rig.background(origin);
+    for (int y = kBandRows.top(); y <= kBandRows.bottom(); ++y)
+        EXPECT_EQ(rig.picture.pixel(100, y), plain.pixel(100, y)) << y;
+}
+
+// The car is as long as the 6.1 m the model moves, and its mask comes from
+// the drawing's transparency: around it the road stays exactly as it was.
+TEST(BrakingScene, CarIsSixPointOneMetresLongWithNoHalo)
+{
+    SceneRig rig;
+    EXPECT_EQ(rig.scene.CarWidth(), 114);
+    EXPECT_EQ(rig.scene.CarHeight(), 34);
+    if (rig.scene.CarRed().isNull())
+        GTEST_SKIP() << "the car picture is missing";
+    rig.session.View().Follow(1, {20, 0, phReacting});
+    rig.draw();
+    const QImage plain = rig.background(0);
+    const QImage& mask = rig.scene.CarMask();
+    const int left = int(std::lround((20 - CarLength) * 18.7));
+    const int top = 187 - int(std::lround(0.7 * 18.7)) - 34;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x) {
+            const QRgb m = mask.pixel(x, y) & 0xFFFFFFu;
+            ASSERT_TRUE(m == 0 || m == 0xFFFFFFu);
+            if (m == 0) {
+                ASSERT_EQ(rig.picture.pixel(left + x, top + y), plain.pixel(left + x, top + y)) << x << ", " << y;
+            }
+        }
+}
+
+TEST(BrakingScene, CarLeavesTheViewPastItsOwnLengthOrBehindTheLeftEdge)
+{
+    SceneRig rig;
+    if (rig.scene.CarRed().isNull())
+        GTEST_SKIP() << "the car picture is missing";
+    const QImage plain = rig.background(0);
+    const QRect carRows(0, 187 - 13 - 34, 786, 34);
+    const double width = rig.session.View().ViewWidth();
+    struct Case
+    {
+        const char* name;
+        double front;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"rear just inside", width + CarLength - 0.5, true},
+        {"a length past the edge", width + CarLength + 0.05, false},
+        {"front left of the view", -0.05, false},
+    };
+    for (const Case& c : cases) {
+        rig.session.View().Follow(1, {c.front, 0, phReacting});
+        rig.session.View().SetOrigin(1, 0);
+        rig.draw();
+        EXPECT_EQ(!changedArea(rig.picture, plain, carRows).isNull(), c.shown) << c.name;
+    }
+}
+
+// The translucent panel is drawn over the car: a car stopped under it
+// never hides "Véhicule à l'arrêt".
+TEST(BrakingScene, StoppedCarUnderThePanelLeavesItsTextReadable)
+{
+    SceneRig rig(QSize(786, 187), 4);
+    if (rig.scene.CarRed().isNull())
+        GTEST_SKIP() << "the car picture is missing";
+    const VehicleInputs defaults{60, 100, 100, false};
+    rig.showStep(defaults, 0, 0);
+    const KeyPoints& keys = rig.session.Vehicle(1).Keys();
+    // At 46.75 px/m the car's 6.1 m reach from x = 500 to the right edge.
+    rig.showStep(defaults, keys.StopStep, keys.StopPos - 786 / 46.75);
+    rig.draw();
+    const QRect phaseLine(786 - 151 + 7, 32 + 81, 120, 14);
+    EXPECT_GT(countNear(rig.picture, phaseLine, qRgb(0xFF, 0xE0, 0xE0), 40), 40);
+}
+
+// Zones of any size and scale compose without touching memory outside
+// their pictures (the sanitizers watch).
+TEST(BrakingScene, HostileSizesAndScalesComposeSafely)
+{
+    const QSize zones[] = {{1, 1}, {3, 2}, {100, 5}, {20000, 30}, {700, 1200}};
+    const double heights[] = {4, 10, 256, 1e6};
+    for (QSize zone : zones)
+        for (double height : heights) {
+            SCOPED_TRACE(testing::Message() << zone.width() << "x" << zone.height() << " at " << height);
+            SceneRig rig(zone, height);
+            rig.showStep(kFast, 0, 0);
+            rig.showStep(kFast, rig.session.Vehicle(1).Keys().BrakeStep + 5, 0);
+            rig.draw(1);
+            rig.draw(2);
+            EXPECT_FALSE(rig.picture.isNull());
+        }
+}
+
+} // namespace
