@@ -29,9 +29,7 @@ TChampF::TChampF(QWidget* parent)
 {
     setObjectName("ChampF");
     setWindowTitle(ModuleCaption(QStringLiteral("Champ visuel et conduite")));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
 
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));

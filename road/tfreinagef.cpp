@@ -44,9 +44,7 @@ TFreinageF::TFreinageF(QWidget* parent)
 {
     setObjectName("FreinageF");
     setWindowTitle(ModuleCaption(QStringLiteral("Freinage d'un véhicule")));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
     setMinimumSize(kMinClientSize);
     resize(kDesignClientSize);
 

@@ -35,9 +35,7 @@ TPercutaF::TPercutaF(QWidget* parent)
 {
     setObjectName("PercutaF");
     setWindowTitle(ModuleCaption(QStringLiteral("Orgue cinétique")));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
 
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));
