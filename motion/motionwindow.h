@@ -1,7 +1,7 @@
 // The stroboscopic motion player shared by the four motion windows: the
 // transport, the frame clock, the traces, the keys, copy, help and the show
-// and close sequence. Each window supplies its frames, background, marks,
-// step rules and layout.
+// and close sequence. Each window supplies its traits (help topic, kind of
+// steps, points, hints), frames, background, marks and layout.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -13,7 +13,6 @@
 #include <array>
 #include <cstdint>
 
-class LegendSquare;
 class PaintBox;
 class QCheckBox;
 class QComboBox;
