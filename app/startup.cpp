@@ -1,24 +1,29 @@
 #include "app/startup.h"
 
-#include "app/appwindows.h"
 #include "app/settings/appsettings.h"
 #include "app/tmainf.h"
 #include "motion/tballef.h"
 #include "motion/tchutef.h"
 #include "motion/tdisquef.h"
 #include "motion/trouef.h"
-#include "platform/beep.h"
-#include "platform/singleinstance.h"
+#include "platform/desktop.h"
 #include "road/tchampf.h"
 #include "road/tfreinagef.h"
-#include "shell/tpreferencesf.h"
-#include "shell/tsplashf.h"
-#include "shell/ttipf.h"
+#include "shell/about/tsplashf.h"
+#include "shell/preferences/tpreferencesf.h"
+#include "shell/tip/ttipf.h"
 #include "weight/tpercutaf.h"
 #include "weight/tpoidsf.h"
+#include "window/modulewindow.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+
+// ---- start
 
 bool SecondCopyRefused(SingleInstance& instance, bool instanceFlag)
 {
@@ -90,4 +95,80 @@ void DeleteModuleWindows(AppWindows& windows)
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
         delete windows.placed(slot);
     windows = AppWindows{};
+}
+
+// ---- windows
+
+QWidget* AppWindows::placed(int slot) const
+{
+    switch (slot) {
+    case SlotRoue: return roue;
+    case SlotBalle: return balle;
+    case SlotDisque: return disque;
+    case SlotChute: return chute;
+    case SlotFreinage: return freinage;
+    case SlotPercuta: return percuta;
+    case SlotPoids: return poids;
+    case SlotChamp: return champ;
+    default: return nullptr;
+    }
+}
+
+std::array<QWidget*, 7> AppWindows::hinted() const
+{
+    return {poids, champ, preferences, balle, chute, disque, roue};
+}
+
+// ---- window placements
+
+namespace {
+
+QList<QRect> screenAreas()
+{
+    QList<QRect> areas;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        areas.append(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->availableGeometry());
+    return areas;
+}
+
+} // namespace
+
+QRect KeepOnScreens(const QRect& rect, const QList<QRect>& screens)
+{
+    if (screens.isEmpty())
+        return rect;
+    for (const QRect& screen : screens)
+        if (screen.intersects(rect))
+            return rect;
+    // A window stored on a screen that has gone would open out of reach.
+    const QRect& primary = screens.first();
+    QRect moved = rect;
+    moved.moveTopLeft(primary.topLeft());
+    return moved;
+}
+
+void ApplyPlacement(QWidget* window, const WindowPlacement& placement)
+{
+    const int width = placement.W > 0 ? placement.W : window->width();
+    const int height = placement.H > 0 ? placement.H : window->height();
+    const QRect place = KeepOnScreens(QRect(placement.X, placement.Y, width, height), screenAreas());
+    window->move(place.topLeft());
+    window->resize(place.size());
+    if (placement.Maxis)
+        window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+void CapturePlacement(const QWidget* window, WindowPlacement& placement)
+{
+    placement.Maxis = window->isMaximized();
+    placement.X = window->x();
+    placement.Y = window->y();
+    // A maximised window's size is the screen's: keep its last normal size.
+    if (placement.Maxis)
+        return;
+    placement.W = window->width();
+    placement.H = window->height();
 }

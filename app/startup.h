@@ -1,13 +1,45 @@
-// The program's start: window creation in its fixed order and the refusal
-// of a second running copy.
+// The program's start and end: its windows, created once in a fixed order,
+// their stored placements applied and captured back, and the refusal of a
+// second running copy.
 #pragma once
 
-#include <QString>
+#include "app/settings/appsettings.h"
 
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <array>
+
+class ModuleWindow;
 class QApplication;
-class TMainF;
-struct AppWindows;
+class QDialog;
+class QWidget;
 class SingleInstance;
+class TMainF;
+
+// The program's windows, created once at start-up in a fixed order and
+// handed to the launcher, which opens them.
+struct AppWindows
+{
+    ModuleWindow* roue = nullptr;
+    ModuleWindow* balle = nullptr;
+    ModuleWindow* disque = nullptr;
+    ModuleWindow* chute = nullptr;
+    ModuleWindow* freinage = nullptr;
+    ModuleWindow* percuta = nullptr;
+    ModuleWindow* poids = nullptr;
+    ModuleWindow* champ = nullptr;
+    QDialog* splash = nullptr;
+    QDialog* tip = nullptr;
+    QDialog* preferences = nullptr;
+
+    // The window of each placement slot but the launcher's (slots 1..8).
+    QWidget* placed(int slot) const;
+    // The module windows whose hint bubbles follow HintFlag.
+    std::array<QWidget*, 7> hinted() const;
+};
+
+// ---- start
 
 // True when this copy must not start: another copy holds the lock and the
 // settings allow only one.
@@ -27,3 +59,17 @@ void DeleteModuleWindows(AppWindows& windows);
 // Creates every window, shows the launcher and runs the event loop;
 // returns the exit code.
 int RunKinea(QApplication& app);
+
+// ---- window placements
+
+// Moves and sizes the window (size only where W, H > 0), maximises it when
+// Maxis is set, and brings it back onto the primary screen when the stored
+// place lies wholly outside every screen.
+void ApplyPlacement(QWidget* window, const WindowPlacement& placement);
+
+// Reads the window's place; a maximised window keeps the stored W and H of
+// its last normal size.
+void CapturePlacement(const QWidget* window, WindowPlacement& placement);
+
+// `rect` moved onto the first of `screens` when it meets none of them.
+QRect KeepOnScreens(const QRect& rect, const QList<QRect>& screens);

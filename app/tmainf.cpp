@@ -1,18 +1,14 @@
 #include "app/tmainf.h"
 
 #include "app/settings/appsettings.h"
-#include "app/windowplacements.h"
-#include "canvas/picturehelpers.h"
-#include "controls/hints.h"
-#include "controls/modulewindow.h"
 #include "platform/calculator.h"
-#include "platform/desktopopen.h"
-#include "platform/display.h"
+#include "platform/desktop.h"
 #include "platform/helpviewer.h"
-#include "platform/namedresources.h"
 #include "raster/globeview.h"
-#include "shell/tpreferencesf.h"
-#include "shell/tsplashf.h"
+#include "shell/about/tsplashf.h"
+#include "shell/preferences/tpreferencesf.h"
+#include "window/hints.h"
+#include "window/modulewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 
@@ -32,64 +29,6 @@ constexpr int kClientHeight = 400;
 constexpr int kMinWidth = 500;
 constexpr int kMinHeight = 390;
 constexpr int kStatusHeight = 20;
-
-enum class Bullet { Blue, Red };
-
-struct CaptionRow
-{
-    const char* name;
-    int top;
-    const char* text;
-    Bullet bullet;
-    const char* action;
-};
-
-// The fourteen captions, top to bottom, and the menu entry each one runs.
-const CaptionRow kCaptionRows[] = {
-    {"l1", 16, " Roue de bicyclette ", Bullet::Blue, "m1"},
-    {"l2", 40, " Mouvement d'un projectile ", Bullet::Blue, "m2"},
-    {"l3", 64, " Disque en rotation ", Bullet::Blue, "m3"},
-    {"l4", 88, " Chute libre d'une bille ", Bullet::Blue, "m4"},
-    {"l20", 112, " Freinage d'un véhicule et sécurité routière ", Bullet::Blue, "m20"},
-    {"l21", 136, " Poids et masse d'un objet ", Bullet::Blue, "m21"},
-    {"l22", 160, " Orgue cinétique", Bullet::Blue, "m22"},
-    {"l10", 184, " Champ visuel et conduite ", Bullet::Blue, "m10"},
-    {"l23", 216, " Mesure de la vitesse d'un véhicule ( document ) ", Bullet::Blue, "m23"},
-    {"l24", 240, " Le tour du monde des règles de conduite ( document ) ", Bullet::Blue, "m24"},
-    {"l11", 272, " A propos de Kinea", Bullet::Red, "AboutMenu"},
-    {"l12", 296, " Accès aux  préférences", Bullet::Red, "Option0Menu"},
-    {"l6", 320, " Aide", Bullet::Red, "m6"},
-    {"l5", 344, " Quitter", Bullet::Red, "m5"},
-};
-
-constexpr TColor kBlack = 0x000000;
-constexpr TColor kBlue = 0xFF0000; // 0x00BBGGRR
-
-void setTextColour(QLabel* label, TColor colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColorFromCanvas(colour));
-    label->setPalette(palette);
-}
-
-// The bullet's background (its pixel at (12, 1)) takes the button face,
-// so that the bullet sits on the window like a transparent picture.
-QPixmap bulletPixmap(const QString& name, const QColor& buttonFace)
-{
-    QImage image = LoadNamedPicture(name).convertToFormat(QImage::Format_RGB32);
-    if (image.isNull())
-        return {};
-    ReplaceColor(image, CanvasFromQColor(QColor(image.pixel(12, 1))), CanvasFromQColor(buttonFace));
-    return QPixmap::fromImage(image);
-}
-
-QFrame* raisedLine(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Raised);
-    return line;
-}
 
 } // namespace
 
@@ -107,9 +46,7 @@ TMainF::TMainF(QWidget* parent)
     SetHelpFile(ProgramDir + QStringLiteral("/Kinea.html"));
     InstallHintSupport();
 
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
 
     auto* client = new QWidget(this);
     client->setObjectName("Client");
@@ -133,117 +70,6 @@ TMainF::TMainF(QWidget* parent)
 TMainF::~TMainF()
 {
     CloseHelp();
-}
-
-void TMainF::buildCaptions()
-{
-    QWidget* client = centralWidget();
-    raisedLine(client)->setGeometry(0, 0, 4000, 2);
-
-    QFont captionFont(QStringLiteral("Arial"));
-    captionFont.setPixelSize(16);
-    captionFont.setBold(true);
-    captionFont.setItalic(true);
-
-    const QColor face = palette().color(QPalette::Button);
-    const QPixmap blue = bulletPixmap(QStringLiteral("PuceBleue"), face);
-    const QPixmap red = bulletPixmap(QStringLiteral("PuceRouge"), face);
-
-    for (const CaptionRow& row : kCaptionRows) {
-        auto* bullet = new QLabel(client);
-        bullet->setObjectName(QStringLiteral("Puce_") + row.name);
-        bullet->setPixmap(row.bullet == Bullet::Blue ? blue : red);
-        bullet->setGeometry(32, row.top + 5, 13, 9);
-
-        auto* label = new QLabel(QString::fromUtf8(row.text), client);
-        label->setObjectName(row.name);
-        label->setFont(captionFont);
-        label->adjustSize();
-        label->move(56, row.top);
-        label->setCursor(Qt::PointingHandCursor);
-        label->setMouseTracking(true);
-        label->installEventFilter(this);
-        setTextColour(label, kBlack);
-        m_captions.append(label);
-        m_captionActions.insert(label, findChild<QAction*>(row.action));
-    }
-}
-
-void TMainF::buildStatusPanel()
-{
-    QWidget* client = centralWidget();
-    auto* panel = new QWidget(client);
-    panel->setObjectName("StatusPanel");
-    auto* line = raisedLine(client);
-    line->setObjectName("StatusLine");
-
-    m_modeLab = new QLabel(panel);
-    m_modeLab->setObjectName("ModeLab");
-    m_modeLab->move(4, 2);
-    m_warningLab = new QLabel(panel);
-    m_warningLab->setObjectName("WarningLab");
-    m_warningLab->move(200, 2);
-}
-
-QAction* TMainF::addAction(QMenu* menu, const char* name, const QString& text, void (TMainF::*slot)())
-{
-    QAction* action = menu->addAction(text);
-    action->setObjectName(name);
-    if (slot)
-        connect(action, &QAction::triggered, this, slot);
-    return action;
-}
-
-void TMainF::buildMenus()
-{
-    QMenu* use = menuBar()->addMenu(QStringLiteral("&Utiliser"));
-    use->setObjectName("UtiliserMenu");
-    addAction(use, "m1", QStringLiteral("&Roue de bicyclette"), &TMainF::m1Click);
-    addAction(use, "m2", QStringLiteral("&Mouvement d'un projectile"), &TMainF::m2Click);
-    addAction(use, "m3", QStringLiteral("&Disque en rotation"), &TMainF::m3Click);
-    addAction(use, "m4", QStringLiteral("&Chute d'une bille"), &TMainF::m4Click);
-    addAction(use, "m20", QStringLiteral("&Freinage"), &TMainF::m20Click);
-    addAction(use, "m21", QStringLiteral("&Poids et masse d'un objet"), &TMainF::m21Click);
-    addAction(use, "m22", QStringLiteral("&Orgue cinétique"), &TMainF::m22Click);
-    addAction(use, "m10", QStringLiteral("Champ &visuel et conduite"), &TMainF::m10Click);
-    use->addSeparator();
-    addAction(use, "m23", QStringLiteral(" Mesure de la vitesse d'un véhicule ( documentaire ) "), &TMainF::m23Click);
-    addAction(use, "m24", QStringLiteral(" Le tour du monde des règles de conduite ( documentaire ) "), &TMainF::m24Click);
-    use->addSeparator();
-    addAction(use, "m5", QStringLiteral("&Quitter"), &TMainF::m5Click);
-
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edition"));
-    edit->setObjectName("EditionMenu");
-    addAction(edit, "CalcMenu", QStringLiteral("&Calculatrice de Windows"), &TMainF::CalcMenuClick);
-    edit->addSeparator();
-    m_clearMenu = addAction(edit, "ClearMenu", QStringLiteral("&Vider le presse-papiers"), &TMainF::ClearMenuClick);
-    connect(edit, &QMenu::aboutToShow, this, &TMainF::EditionMenuShow);
-
-    QMenu* prefs = menuBar()->addMenu(QStringLiteral("&Préférences"));
-    prefs->setObjectName("PreferencesMenu");
-    const struct { const char* name; const char* text; int page; } optionEntries[] = {
-        {"Option0Menu", "&Générales", 0},
-        {"Option1Menu", "O&utils du logiciel", 1},
-        {"Option3Menu", "&Couleurs des modules \"mouvements\"", 3},
-        {"Option4Menu", "&Poids et masse d'un objet", 4},
-        {"Option5Menu", "&Freinage d'un véhicule / Champ visuel", 5},
-        {"Option6Menu", "&Orgue cinétique", 6},
-        {"Option7Menu", "&Mouvements", 7},
-    };
-    for (const auto& entry : optionEntries) {
-        QAction* action = addAction(prefs, entry.name, QString::fromUtf8(entry.text), nullptr);
-        const int page = entry.page;
-        connect(action, &QAction::triggered, this, [this, page] { openPreferences(page); });
-    }
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Aide"));
-    help->setObjectName("AideMenu");
-    addAction(help, "m6", QStringLiteral("&Aide de Kinea"), &TMainF::m6Click);
-    addAction(help, "AboutMenu", QStringLiteral("A &propos de..."), &TMainF::AboutMenuClick);
-    help->addSeparator();
-    addAction(help, "Astucedujour1", QStringLiteral("A&stuce du jour"), &TMainF::Astucedujour1Click);
-    help->addSeparator();
-    addAction(help, "Lisezmoi1", QStringLiteral("&Lisez moi"), &TMainF::Lisezmoi1Click);
 }
 
 void TMainF::setWindows(const AppWindows& windows)
@@ -305,16 +131,6 @@ void TMainF::FormFirstShow()
     m_firstShow = false;
 }
 
-void TMainF::setDisplayLabels()
-{
-    m_modeLab->setText(m_display.text);
-    m_modeLab->adjustSize();
-    m_warningLab->setText(DisplayWarningText(m_display));
-    setTextColour(m_warningLab, DisplayWarningColour(m_display));
-    m_warningLab->adjustSize();
-    m_warningLab->move(m_modeLab->geometry().right() + 1 + 10, 2);
-}
-
 void TMainF::TipTimerTimer()
 {
     if (m_windows.splash && m_windows.splash->isVisible())
@@ -335,7 +151,10 @@ void TMainF::closeEvent(QCloseEvent* event)
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
         if (QWidget* window = m_windows.placed(slot))
             CapturePlacement(window, AppSettings.Placements[slot]);
-    SaveSettings();
+    // A write that failed is told; a file the user protected is left alone.
+    const SettingsSaveResult saved = SaveSettings();
+    if (!saved.error.isEmpty())
+        QMessageBox::warning(nullptr, ProgramTitle(), saved.error);
     CloseHelp();
     event->accept();
     QApplication::quit();
@@ -386,8 +205,8 @@ void TMainF::hoverCaption(QLabel* label)
     if (m_hovered == label)
         return;
     for (QLabel* caption : m_captions)
-        setTextColour(caption, kBlack);
-    setTextColour(label, kBlue);
+        setTextColour(caption, kCaptionColour);
+    setTextColour(label, kHoverColour);
     m_hovered = label;
 }
 
@@ -396,7 +215,7 @@ void TMainF::hoverLauncher()
     if (m_hovered == this)
         return;
     for (QLabel* caption : m_captions)
-        setTextColour(caption, kBlack);
+        setTextColour(caption, kCaptionColour);
     m_hovered = this;
 }
 
@@ -466,7 +285,7 @@ void TMainF::ClearMenuClick()
 
 void TMainF::AboutMenuClick()
 {
-    setTextColour(caption("l11"), kBlack);
+    setTextColour(caption("l11"), kCaptionColour);
     if (auto* about = qobject_cast<TSplashF*>(m_windows.splash))
         about->SetOpenedFromMenu(true);
     if (m_windows.splash)

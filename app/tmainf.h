@@ -2,17 +2,33 @@
 // preferences, tip of the day and about box. Its closing ends the program.
 #pragma once
 
-#include "app/appwindows.h"
-#include "app/displayquality.h"
+#include "app/startup.h"
+#include "canvas/tcolor.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <QVector>
 
 class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
+
+// The launcher's judgement of the display: its text and whether it has too
+// few colours for the program.
+struct DisplayQuality
+{
+    QString text; // "Affichage 1024 sur 768 pixels, 256 couleurs."
+    bool lowColour = false;
+};
+
+DisplayQuality JudgeDisplay(int bitsPerPixel, int width, int height);
+
+// The status line's second label for that judgement, and its colour
+// (0x00BBGGRR).
+QString DisplayWarningText(const DisplayQuality& quality);
+unsigned DisplayWarningColour(const DisplayQuality& quality);
 
 class TMainF : public QMainWindow
 {
@@ -43,7 +59,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct CaptionSpec;
+    static constexpr TColor kCaptionColour = 0x000000;
+    static constexpr TColor kHoverColour = 0xFF0000; // blue
+
+    static void setTextColour(QLabel* label, TColor colour);
     void buildCaptions();
     void buildStatusPanel();
     void buildMenus();

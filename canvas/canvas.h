@@ -2,6 +2,8 @@
 // box-convention shapes, line ends left out, no antialiasing.
 #pragma once
 
+#include "canvas/tcolor.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -13,10 +15,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-
-// A colour as the program stores it: red in the low byte, then green, then
-// blue (0x00BBGGRR).
-using TColor = std::uint32_t;
 
 class ShapeCells;
 
@@ -135,6 +133,9 @@ private:
     // pen, the inside with the brush when `fill`.
     void paintShape(const ShapeCells& shape, QPoint origin, bool fill,
                     const std::function<bool(QPoint)>& keep);
+    // The arc (or, with `pie`, the pie) in the box between the rays through
+    // `first` and `second`.
+    void drawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie);
     void drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op);
 
     QImage& m_image;

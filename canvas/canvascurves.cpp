@@ -4,7 +4,6 @@
 // are left to QPainter.
 #include "canvas/canvas.h"
 #include "canvas/canvasinternal.h"
-#include "canvas/shapecells.h"
 
 #include <QtMath>
 #include <cmath>
@@ -180,41 +179,39 @@ void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
 
 void Canvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty() || pen.style == PenStyle::Clear)
-        return;
-    const Sweep sweep(centreOf(box), QPointF(x3, y3), QPointF(x4, y4));
-    if (pen.width > 1) {
-        applyPen();
-        m_painter->setBrush(Qt::NoBrush);
-        const auto [start, span] = sweep.qtAngles(pixelCentres(box));
-        const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawArc(box.outline(), start, span);
-        return;
-    }
-    const QPoint origin(box.l, box.t);
-    paintShape(ShapeCells::ellipse(box.width(), box.height()), origin, false,
-               [&](QPoint cell) { return sweep.contains(origin + cell); });
+    drawSweep(l, t, r, b, QPointF(x3, y3), QPointF(x4, y4), false);
 }
 
 void Canvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
 {
+    drawSweep(l, t, r, b, QPointF(x3, y3), QPointF(x4, y4), true);
+}
+
+void Canvas::drawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie)
+{
     const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty())
+    const bool outlined = pen.style != PenStyle::Clear;
+    if (!painting() || box.empty() || (!pie && !outlined))
         return;
-    const Sweep sweep(centreOf(box), QPointF(x3, y3), QPointF(x4, y4));
-    if (pen.width > 1 && pen.style != PenStyle::Clear) {
+    const Sweep sweep(centreOf(box), first, second);
+    if (pen.width > 1 && outlined) {
         applyPen();
-        applyBrush();
+        if (pie)
+            applyBrush();
+        else
+            m_painter->setBrush(Qt::NoBrush);
         const auto [start, span] = sweep.qtAngles(pixelCentres(box));
         const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawPie(box.outline(), start, span);
+        if (pie)
+            m_painter->drawPie(box.outline(), start, span);
+        else
+            m_painter->drawArc(box.outline(), start, span);
         return;
     }
     const QPoint origin(box.l, box.t);
-    paintShape(ShapeCells::ellipse(box.width(), box.height()), origin, true,
+    paintShape(ShapeCells::ellipse(box.width(), box.height()), origin, pie,
                [&](QPoint cell) { return sweep.contains(origin + cell); });
-    if (pen.style == PenStyle::Clear)
+    if (!pie || !outlined)
         return;
     // The two radii, both ends drawn.
     applyPen();

@@ -1,8 +1,10 @@
-// Colours, fonts and the painter set-up of the Canvas: how pens, brushes and
-// fonts of the program become QPen, QBrush and QFont.
+// Colours, fonts and text of the Canvas: how pens, brushes and fonts of the
+// program become QPen, QBrush and QFont, and text placed by its cell's
+// top-left corner on the brush colour unless the brush is clear.
 #include "canvas/canvas.h"
 #include "canvas/canvasinternal.h"
 
+#include <QFontMetrics>
 #include <cmath>
 
 namespace {
@@ -163,4 +165,43 @@ void Canvas::applyFont()
 {
     m_painter->setFont(qfont());
     m_painter->setPen(QColorFromCanvas(font.color));
+}
+
+void Canvas::TextOut(int x, int y, const QString& text)
+{
+    if (!painting() || text.isEmpty())
+        return;
+    const QFontMetrics metrics(qfont());
+    if (brush.style != BrushStyle::Clear)
+        m_painter->fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                            QColorFromCanvas(brush.color));
+    applyFont();
+    m_painter->drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
+{
+    if (!painting())
+        return;
+    // As on the desktop: the whole clip rectangle takes the brush colour.
+    if (brush.style != BrushStyle::Clear)
+        m_painter->fillRect(clip, QColorFromCanvas(brush.color));
+    if (text.isEmpty())
+        return;
+    const QFontMetrics metrics(qfont());
+    applyFont();
+    m_painter->save();
+    m_painter->setClipRect(clip);
+    m_painter->drawText(QPoint(x, y + metrics.ascent()), text);
+    m_painter->restore();
+}
+
+int Canvas::TextWidth(const QString& text) const
+{
+    return QFontMetrics(qfont()).horizontalAdvance(text);
+}
+
+int Canvas::TextHeight(const QString&) const
+{
+    return QFontMetrics(qfont()).height();
 }

@@ -1,4 +1,4 @@
-#include "canvas/shapecells.h"
+#include "canvas/canvasinternal.h"
 
 #include <algorithm>
 #include <cmath>

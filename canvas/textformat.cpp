@@ -1,9 +1,10 @@
-// Fixed-point numbers and plurals for the texts the windows draw.
+// Rounding to whole units, fixed-point numbers and plurals.
 #include "canvas/textformat.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -72,6 +73,16 @@ QString nonFinite(double value)
 }
 
 } // namespace
+
+int RoundHalfEven(double x)
+{
+    if (std::isnan(x))
+        return 0;
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    // nearbyint rounds exact halves to even in the default rounding mode.
+    return static_cast<int>(std::nearbyint(std::fmin(std::fmax(x, lowest), highest)));
+}
 
 QString FormatFixed(double value, int width, int decimals)
 {

@@ -1,17 +1,12 @@
 #include "motion/motionwindow.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/paintbox.h"
-#include "controls/setcheckedsilently.h"
-#include "motion/legendsquare.h"
-#include "motion/motionstate.h"
-#include "controls/speedbutton.h"
+#include "controls/plaincontrols.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -25,19 +20,6 @@ constexpr int kMinWidth = 400;
 constexpr int kMinHeight = 300;
 constexpr std::array<std::uint8_t, 3> kTraceBits{PlayBit::TraceA, PlayBit::TraceB, PlayBit::TraceC};
 
-// The trace captions begin with a space that parts them from the box; the
-// design leaves no room for the style's own spacing as well.
-class TightCheckStyle : public QProxyStyle
-{
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
-        if (metric == PM_CheckBoxLabelSpacing)
-            return 0;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
 TColor traceColor(int point)
 {
     const std::array<TColor, 3> colors{AppSettings.clTraceA, AppSettings.clTraceB, AppSettings.clTraceC};
@@ -50,108 +32,15 @@ MotionWindow::MotionWindow(const MotionTraits& traits, QWidget* parent)
     : ModuleWindow(parent)
     , m_traits(traits)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
     createControls();
-    setDefaultHints();
+    setHints();
     connect(&m_ctrlRepeat, &HeldKeyRepeat::repeated, this, &MotionWindow::ctrlStep);
 }
 
 MotionWindow::~MotionWindow()
 {
     qApp->removeEventFilter(this);
-}
-
-void MotionWindow::createControls()
-{
-    Canevas = new PaintBox(this);
-    Canevas->setObjectName(QStringLiteral("Canevas"));
-    Canevas->onPaint = [this](QPainter& painter) { paintCanvas(painter); };
-
-    PlayBout = MakeSpeedButton(this, "PlayBout", "MotionPlay", {});
-    StopBout = MakeSpeedButton(this, "StopBout", "MotionStop", {});
-    DebutBout = MakeSpeedButton(this, "DebutBout", "MotionFirst", {});
-    FinBout = MakeSpeedButton(this, "FinBout", "MotionLast", {});
-    ArriereBout = MakeSpeedButton(this, "ArriereBout", "MotionStepBack", {});
-    AvantBout = MakeSpeedButton(this, "AvantBout", "MotionStepForward", {});
-    CloseBout = MakeSpeedButton(this, "CloseBout", "MotionClose", {});
-    AideBout = MakeSpeedButton(this, "AideBout", "MotionHelp", {});
-    CopierBout = MakeSpeedButton(this, "CopierBout", "MotionCopy", {});
-    CalcBout = MakeSpeedButton(this, "CalcBout", "MotionCalc", {});
-    if (m_traits.hasLoopButton) {
-        BoucleBout = MakeSpeedButton(this, "BoucleBout", "MotionLoop", {});
-        BoucleBout->setCheckable(true);
-        connect(BoucleBout, &QToolButton::toggled, this, &MotionWindow::BoucleBoutClick);
-    }
-
-    IpsCombo = new QComboBox(this);
-    IpsCombo->setObjectName(QStringLiteral("IpsCombo"));
-    for (int item = 0; item < IpsItemCount; ++item)
-        IpsCombo->addItem(QString::fromUtf8(IpsItemText(item)));
-
-    auto* tightCheckStyle = new TightCheckStyle;
-    tightCheckStyle->setParent(this);
-    static const std::array<const char*, 3> checkNames{"TraceACheck", "TraceBCheck", "TraceCCheck"};
-    static const std::array<const char*, 3> squareNames{"CarreA", "CarreB", "CarreC"};
-    for (int p = 0; p < 3; ++p) {
-        if (!m_traits.points[std::size_t(p)])
-            continue;
-        auto* check = new QCheckBox(QStringLiteral(" Suivi du point"), this);
-        check->setStyle(tightCheckStyle);
-        check->setObjectName(QString::fromLatin1(checkNames[std::size_t(p)]));
-        connect(check, &QCheckBox::toggled, this, &MotionWindow::TraceCheckClick);
-        TraceChecks[std::size_t(p)] = check;
-        auto* square = new LegendSquare(this);
-        square->setObjectName(QString::fromLatin1(squareNames[std::size_t(p)]));
-        Carres[std::size_t(p)] = square;
-    }
-
-    PlayTimer = new QTimer(this);
-    PlayTimer->setObjectName(QStringLiteral("PlayTimer"));
-    PlayTimer->setInterval(100);
-    PlayTimer->setTimerType(Qt::PreciseTimer);
-
-    connect(PlayTimer, &QTimer::timeout, this, &MotionWindow::PlayTimerTimer);
-    connect(PlayBout, &QToolButton::clicked, this, &MotionWindow::PlayBoutClick);
-    connect(StopBout, &QToolButton::clicked, this, &MotionWindow::StopBoutClick);
-    connect(DebutBout, &QToolButton::clicked, this, &MotionWindow::DebutBoutClick);
-    connect(FinBout, &QToolButton::clicked, this, &MotionWindow::FinBoutClick);
-    connect(ArriereBout, &QToolButton::clicked, this, &MotionWindow::ArriereBoutClick);
-    connect(AvantBout, &QToolButton::clicked, this, &MotionWindow::AvantBoutClick);
-    connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
-    connect(AideBout, &QToolButton::clicked, this, &MotionWindow::AideBoutClick);
-    connect(CopierBout, &QToolButton::clicked, this, &MotionWindow::CopierBoutClick);
-    connect(CalcBout, &QToolButton::clicked, this, &MotionWindow::CalcBoutClick);
-    connect(IpsCombo, &QComboBox::currentIndexChanged, this, &MotionWindow::IpsComboChange);
-    // A stored odd interval shows as " 20 ips": choosing that item again must
-    // still give 20 pictures a second.
-    connect(IpsCombo, &QComboBox::activated, this, &MotionWindow::IpsComboChange);
-}
-
-void MotionWindow::setDefaultHints()
-{
-    ArriereBout->setToolTip(QStringLiteral(" Revenir d'un pas en arrière"));
-    AvantBout->setToolTip(QStringLiteral(" Un pas en avant ( touche Ctrl )"));
-    PlayBout->setToolTip(QStringLiteral(" Lancer l'animation"));
-    StopBout->setToolTip(QStringLiteral(" Arrêter l'animation"));
-    DebutBout->setToolTip(QStringLiteral(" Revenir au début de l'animation"));
-    FinBout->setToolTip(QStringLiteral(" Aller à la fin de l'animation"));
-    if (BoucleBout)
-        BoucleBout->setToolTip(QStringLiteral(" Animation en boucle"));
-    CloseBout->setToolTip(QStringLiteral(" Fermer la fenêtre"));
-    AideBout->setToolTip(QStringLiteral(" Accéder à l'aide"));
-    CopierBout->setToolTip(QStringLiteral(" Copier l'image dans le presse-papiers"));
-    CalcBout->setToolTip(QStringLiteral(" Accéder à la calculatrice de Windows"));
-    IpsCombo->setToolTip(QStringLiteral(" Cadence d'affichage de l'image ( images par seconde )"));
-    if (TraceChecks[PointB])
-        TraceChecks[PointB]->setToolTip(QStringLiteral("Afficher les positions successives de la balle"));
-}
-
-void MotionWindow::place(QWidget* widget, QWidget* parent, int x, int y, int w, int h)
-{
-    widget->setParent(parent);
-    widget->setGeometry(x, y, w, h);
 }
 
 // ---- show and close -------------------------------------------------------
@@ -292,9 +181,19 @@ void MotionWindow::drawPoint(Canvas& canvas, int point) const
     canvas.brush = CanvasBrush{color};
     if (PlayFlags & kTraceBits[std::size_t(point)])
         for (int f = 1; f <= current; ++f)
-            if (isTraced(point, f))
+            if (FrameTraced(m_traits.kind, point, f, m_curFrame))
                 drawCross(canvas, toPixel(table.at(f)));
     drawMark(canvas, toPixel(table.at(current)));
+}
+
+QPoint MotionWindow::toPixel(const FramePos& position) const
+{
+    return QPoint(ToPixels(position.x), ToPixels(position.y));
+}
+
+void MotionWindow::drawMark(Canvas& canvas, QPoint at) const
+{
+    canvas.Ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 4);
 }
 
 // The two arms of a cross, X-4..X+3 and Y-4..Y+3, as lines leaving out

@@ -1,19 +1,18 @@
 // The stroboscopic motion player shared by the four motion windows: the
 // transport, the frame clock, the traces, the keys, copy, help and the show
-// and close sequence. Each window supplies its frames, background, marks,
-// step rules and layout.
+// and close sequence. Each window supplies its traits (help topic, kind of
+// steps, points, hints), frames, background, marks and layout.
 #pragma once
 
 #include "canvas/canvas.h"
-#include "controls/modulewindow.h"
-#include "motion/frametable.h"
-#include "motion/heldkeyrepeat.h"
+#include "motion/model/motionrules.h"
+#include "motion/motioncontrols.h"
+#include "window/modulewindow.h"
 
 #include <QImage>
 #include <array>
 #include <cstdint>
 
-class LegendSquare;
 class PaintBox;
 class QCheckBox;
 class QComboBox;
@@ -22,14 +21,28 @@ class QPainter;
 class QTimer;
 class QToolButton;
 
+// Hint texts (UTF-8) a window puts in place of the player's own; null
+// keeps the player's.
+struct MotionHints
+{
+    const char* back = nullptr;    // ArriereBout
+    const char* forward = nullptr; // AvantBout
+    const char* play = nullptr;    // PlayBout
+    const char* start = nullptr;   // DebutBout
+    const char* traces = nullptr;  // every trace check box
+    const char* rate = nullptr;    // IpsCombo
+};
+
 // What sets one motion window's player apart from the others'.
 struct MotionTraits
 {
     const char* helpKeyword;
+    MotionKind kind;            // its steps and trace marks
     std::array<bool, 3> points; // A, B, C tracked
     bool hasLoopButton;
     bool consumesCtrl; // the Ctrl key goes no further after its step
     bool beepsOnEveryKey;
+    MotionHints hints;
 };
 
 class MotionWindow : public ModuleWindow
@@ -53,20 +66,19 @@ public:
     void PlayTimerTimer();
 
 protected:
-    enum TracePoint { PointA = 0, PointB = 1, PointC = 2 };
-
     MotionWindow(const MotionTraits& traits, QWidget* parent);
 
     // Fills the frame tables and sets the frame count and current frame.
     virtual void ComputeFrames() = 0;
     virtual void DrawBackground(Canvas& canvas) = 0;
-    virtual int stepForward(int frame) const = 0;
-    virtual int stepBack(int frame) const = 0;
-    virtual bool isTraced(int point, int frame) const = 0;
-    virtual QPoint toPixel(const FramePos& position) const = 0;
-    virtual void drawMark(Canvas& canvas, QPoint at) const = 0;
     // Origins and WorldScale for the current canvas size.
     virtual void setScale() = 0;
+    // Where a position of the world lies on the canvas (default: world
+    // origin at the canvas's top-left, y downward).
+    virtual QPoint toPixel(const FramePos& position) const;
+    // The mark of a point at its current frame (default: a disc of 8 pixels
+    // across centred on it).
+    virtual void drawMark(Canvas& canvas, QPoint at) const;
 
     // The window's size after its minimum-size rule (default: at least
     // 400 x 300 and never taller than wide).
@@ -126,12 +138,14 @@ protected:
 
 private:
     void createControls();
-    void setDefaultHints();
+    void setHints();
     void runShowSequence();
     void showIpsSetting();
     void paintCanvas(QPainter& painter);
     void drawCross(Canvas& canvas, QPoint at) const;
     void drawPoint(Canvas& canvas, int point) const;
+    int stepForward(int frame) const;
+    int stepBack(int frame) const;
 
     void PlayBoutClick();
     void StopBoutClick();

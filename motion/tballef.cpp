@@ -1,19 +1,25 @@
 #include "motion/tballef.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/spinbutton.h"
-#include "motion/motionstate.h"
-#include "motion/parameterentry.h"
-#include "motion/projectilebackground.h"
-#include "motion/projectilemodel.h"
-#include "motion/steprules.h"
+#include "controls/plaincontrols.h"
+#include "motion/model/motions.h"
+#include "motion/motionbackgrounds.h"
 
 #include <QLabel>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
-constexpr MotionTraits kTraits{"Balle", {false, true, false}, true, false, false};
+constexpr MotionTraits kTraits{
+    .helpKeyword = "Balle",
+    .kind = MotionKind::Projectile,
+    .points = {false, true, false},
+    .hasLoopButton = true,
+    .consumesCtrl = false,
+    .beepsOnEveryKey = false,
+    .hints = {},
+};
 constexpr int kPanelHeight = 68;
 constexpr int kCanvasTop = 4;
 
@@ -37,25 +43,10 @@ void TBalleF::createEntries()
     auto* angleLabel = new QLabel(QStringLiteral("Angle de tir"), m_bottomPanel);
     angleLabel->move(80, 28);
 
-    V0Spin = new SpinButton(m_bottomPanel);
-    V0Spin->setObjectName(QStringLiteral("V0Spin"));
-    V0Spin->setGeometry(165, 43, 20, 22);
-    V0Ed = new ParameterEntry(m_bottomPanel);
-    V0Ed->setObjectName(QStringLiteral("V0Ed"));
-    V0Ed->setGeometry(188, 43, 45, 22);
-    AlphaSpin = new SpinButton(m_bottomPanel);
-    AlphaSpin->setObjectName(QStringLiteral("AlphaSpin"));
-    AlphaSpin->setGeometry(81, 43, 20, 22);
-    AlphaEd = new ParameterEntry(m_bottomPanel);
-    AlphaEd->setObjectName(QStringLiteral("AlphaEd"));
-    AlphaEd->setGeometry(104, 43, 45, 22);
-
-    const QString speedHint = QStringLiteral(" Définir la vitesse initiale du projectile");
-    const QString angleHint = QStringLiteral(" Définir l'angle de tir du projectile");
-    V0Spin->setToolTip(speedHint);
-    V0Ed->setToolTip(speedHint);
-    AlphaSpin->setToolTip(angleHint);
-    AlphaEd->setToolTip(angleHint);
+    std::tie(V0Spin, V0Ed) = MakeParameterControls(m_bottomPanel, "V0Spin", "V0Ed", {165, 43},
+                                                   QStringLiteral(" Définir la vitesse initiale du projectile"));
+    std::tie(AlphaSpin, AlphaEd) = MakeParameterControls(m_bottomPanel, "AlphaSpin", "AlphaEd", {81, 43},
+                                                         QStringLiteral(" Définir l'angle de tir du projectile"));
 
     connect(V0Spin, &SpinButton::upClick, this, &TBalleF::V0SpinUpClick);
     connect(V0Spin, &SpinButton::downClick, this, &TBalleF::V0SpinDownClick);
@@ -101,21 +92,6 @@ QPoint TBalleF::toPixel(const FramePos& position) const
 void TBalleF::drawMark(Canvas& canvas, QPoint at) const
 {
     canvas.Ellipse(at.x() - 6, at.y() - 6, at.x() + 5, at.y() + 5);
-}
-
-int TBalleF::stepForward(int frame) const
-{
-    return ProjectileStepForward(frame, m_frameCount, PlayFlags & PlayBit::Loop);
-}
-
-int TBalleF::stepBack(int frame) const
-{
-    return ProjectileStepBack(frame, m_frameCount, PlayFlags & PlayBit::Loop);
-}
-
-bool TBalleF::isTraced(int, int frame) const
-{
-    return ProjectileTraced(frame);
 }
 
 void TBalleF::applyParameters(int launchSpeed, int launchAngle)

@@ -2,14 +2,9 @@
 
 #include "app/settings/appsettings.h"
 #include "canvas/picturehelpers.h"
-#include "controls/paintbox.h"
-#include "controls/spinbutton.h"
-#include "motion/freefallbackground.h"
-#include "motion/motionstate.h"
-#include "motion/parameterentry.h"
-#include "controls/speedbutton.h"
-#include "motion/steprules.h"
-#include "platform/namedresources.h"
+#include "controls/plaincontrols.h"
+#include "motion/motionbackgrounds.h"
+#include "platform/resources/namedresources.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +15,20 @@
 
 namespace {
 
-constexpr MotionTraits kTraits{"Balle", {false, true, false}, false, false, false};
+constexpr MotionTraits kTraits{
+    .helpKeyword = "Balle",
+    .kind = MotionKind::FreeFall,
+    .points = {false, true, false},
+    .hasLoopButton = false,
+    .consumesCtrl = false,
+    .beepsOnEveryKey = false,
+    .hints = {.back = " Un pas en arrière",
+              .forward = " Un pas en avant ( équivalent à la touche Contrôle du clavier )",
+              .play = " Lancer l'anaimation",
+              .start = " Aller au début de l'animation",
+              .traces = " Afficher les positions successives du point",
+              .rate = " Définir la cadence d'affichage ( images par seconde )"},
+};
 constexpr int kMinWidth = 400;
 constexpr int kMinHeight = 360;
 constexpr int kPanelWidth = 149;
@@ -132,21 +140,6 @@ void TChuteF::drawMark(Canvas& canvas, QPoint at) const
     canvas.Ellipse(at.x() - 6, at.y() - 12, at.x() + 5, at.y());
 }
 
-int TChuteF::stepForward(int frame) const
-{
-    return FreeFallStepForward(frame, m_frameCount);
-}
-
-int TChuteF::stepBack(int frame) const
-{
-    return FreeFallStepBack(frame);
-}
-
-bool TChuteF::isTraced(int, int frame) const
-{
-    return FreeFallTraced(frame, m_curFrame);
-}
-
 // ---- height -----------------------------------------------------------------
 
 void TChuteF::HauteurSpinUpClick()
@@ -211,9 +204,7 @@ void TChuteF::InfosZonePaint(QPainter& painter)
     QImage picture(InfosZone->size(), QImage::Format_RGB32);
     {
         Canvas canvas(picture);
-        canvas.pen = CanvasPen{AppSettings.clCadre};
-        canvas.brush = CanvasBrush{AppSettings.clFond};
-        canvas.Rectangle(0, 0, picture.width(), picture.height());
+        DrawMotionGround(canvas);
         canvas.font = CanvasFont{};
         canvas.font.color = AppSettings.clCurseur;
         canvas.TextOut(6, 1, infosText());

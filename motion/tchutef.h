@@ -2,7 +2,7 @@
 // centimetres, with a measuring cursor drawn across the picture by mouse.
 #pragma once
 
-#include "motion/freefallmodel.h"
+#include "motion/model/motions.h"
 #include "motion/motionwindow.h"
 
 class ParameterEntry;
@@ -24,9 +24,6 @@ public:
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
-    int stepForward(int frame) const override;
-    int stepBack(int frame) const override;
-    bool isTraced(int point, int frame) const override;
     QPoint toPixel(const FramePos& position) const override;
     void drawMark(Canvas& canvas, QPoint at) const override;
     void setScale() override;

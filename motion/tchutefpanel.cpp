@@ -2,17 +2,14 @@
 // transport, frame rate, height entry, trace and the window's buttons.
 #include "motion/tchutef.h"
 
-#include "controls/paintbox.h"
-#include "controls/spinbutton.h"
-#include "motion/legendsquare.h"
-#include "motion/parameterentry.h"
-#include "controls/speedbutton.h"
+#include "controls/plaincontrols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QToolButton>
+#include <tuple>
 
 namespace {
 
@@ -60,15 +57,6 @@ void TChuteF::createPanel()
 
     placePanelControls();
 
-    ArriereBout->setToolTip(QStringLiteral(" Un pas en arrière"));
-    AvantBout->setToolTip(QStringLiteral(" Un pas en avant ( équivalent à la touche Contrôle du clavier )"));
-    PlayBout->setToolTip(QStringLiteral(" Lancer l'anaimation"));
-    DebutBout->setToolTip(QStringLiteral(" Aller au début de l'animation"));
-    TraceChecks[PointB]->setToolTip(QStringLiteral(" Afficher les positions successives du point"));
-    IpsCombo->setToolTip(QStringLiteral(" Définir la cadence d'affichage ( images par seconde )"));
-    const QString heightHint = QStringLiteral(" Définir la hauteur de chute en centimètres");
-    HauteurSpin->setToolTip(heightHint);
-    HautEd->setToolTip(heightHint);
 }
 
 void TChuteF::placePanelControls()
@@ -85,12 +73,8 @@ void TChuteF::placePanelControls()
     horizontalBevel(Panneau, 142);
 
     wrappedLabel(Panneau, QStringLiteral("Hauteur de chute :"), 4, 148, 60);
-    HauteurSpin = new SpinButton(Panneau);
-    HauteurSpin->setObjectName(QStringLiteral("HauteurSpin"));
-    HauteurSpin->setGeometry(65, 149, 20, 22);
-    HautEd = new ParameterEntry(Panneau);
-    HautEd->setObjectName(QStringLiteral("HautEd"));
-    HautEd->setGeometry(88, 149, 45, 22);
+    std::tie(HauteurSpin, HautEd) = MakeParameterControls(
+        Panneau, "HauteurSpin", "HautEd", {65, 149}, QStringLiteral(" Définir la hauteur de chute en centimètres"));
     connect(HauteurSpin, &SpinButton::upClick, this, &TChuteF::HauteurSpinUpClick);
     connect(HauteurSpin, &SpinButton::downClick, this, &TChuteF::HauteurSpinDownClick);
     connect(HautEd, &ParameterEntry::entered, this, &TChuteF::HautEdExit);

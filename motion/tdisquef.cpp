@@ -1,20 +1,34 @@
 #include "motion/tdisquef.h"
 
 #include "app/settings/appsettings.h"
-#include "motion/discmodel.h"
-#include "motion/motionstate.h"
-#include "motion/steprules.h"
+#include "motion/model/motions.h"
+#include "motion/motionbackgrounds.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QToolButton>
 #include <algorithm>
 
 namespace {
 
-constexpr MotionTraits kTraits{"Disque", {true, true, true}, true, false, true};
+constexpr MotionTraits kTraits{
+    .helpKeyword = "Disque",
+    .kind = MotionKind::Disc,
+    .points = {true, true, true},
+    .hasLoopButton = true,
+    .consumesCtrl = false,
+    .beepsOnEveryKey = true,
+    .hints = {.back = " Un pas en arière",
+              .forward = " Un pas en avant ( équivalent à la touche Contrôle du clavier )",
+              .start = " Aller au début de l'animation",
+              .traces = " afficher les positions successives du point",
+              .rate = " Sélectionner la cadence d'affichage de l'animation ( en images par seconde )"},
+};
 constexpr int kPanelHeight = 63;
 constexpr int kCanvasTop = 8;
+
+enum RimTable { E1 = 0, E2 = 1, E3 = 2, E4 = 3 };
+// Larger discs are drawn straight away rather than kept (a kept picture of
+// the disc's box would cost more memory than it saves time).
+constexpr int kLargestKeptBox = 2048;
+constexpr QRgb kMarked = 0xFFFFFFFF;
 
 } // namespace
 
@@ -24,13 +38,6 @@ TDisqueF::TDisqueF(QWidget* parent)
     setObjectName(QStringLiteral("DisqueF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Disque en rotation")));
     buildBottomPanel(kPanelHeight, kCanvasTop);
-    ArriereBout->setToolTip(QStringLiteral(" Un pas en arière"));
-    AvantBout->setToolTip(QStringLiteral(" Un pas en avant ( équivalent à la touche Contrôle du clavier )"));
-    DebutBout->setToolTip(QStringLiteral(" Aller au début de l'animation"));
-    for (QCheckBox* check : TraceChecks)
-        check->setToolTip(QStringLiteral(" afficher les positions successives du point"));
-    IpsCombo->setToolTip(
-        QStringLiteral(" Sélectionner la cadence d'affichage de l'animation ( en images par seconde )"));
     resize(477, 328);
 }
 
@@ -58,9 +65,7 @@ QPoint TDisqueF::centrePx() const
 
 void TDisqueF::DrawBackground(Canvas& canvas)
 {
-    canvas.pen = CanvasPen{AppSettings.clCadre};
-    canvas.brush = CanvasBrush{AppSettings.clFond};
-    canvas.Rectangle(0, 0, canvas.width(), canvas.height());
+    DrawMotionGround(canvas);
     const QPoint c = centrePx();
     const int r = m_discRadiusPx;
     canvas.pen.color = AppSettings.clContour;
@@ -75,27 +80,78 @@ void TDisqueF::drawBeforePoints(Canvas& canvas)
     m_turningLines.draw(canvas, m_curFrame, AppSettings.clCadre);
 }
 
-QPoint TDisqueF::toPixel(const FramePos& position) const
+// ---- the turning rim and grooves
+
+void DiscTurningLines::reset(QPoint centre, int radius, const std::array<FrameTable, 4>* rimDirections)
 {
-    return QPoint(ToPixels(position.x), ToPixels(position.y));
+    m_centre = centre;
+    m_radius = radius;
+    m_directions = rimDirections;
+    m_pixels.assign(std::size_t(DiscFrameCount) + 1, {});
 }
 
-void TDisqueF::drawMark(Canvas& canvas, QPoint at) const
+void DiscTurningLines::draw(Canvas& canvas, int frame, TColor color)
 {
-    canvas.Ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 4);
+    if (!m_directions || (*m_directions)[E1].count() < frame || frame < 1)
+        return;
+    if (2 * m_radius > kLargestKeptBox || std::size_t(frame) >= m_pixels.size()) {
+        canvas.pen = CanvasPen{color};
+        drawArcs(canvas, frame, QPoint());
+        return;
+    }
+    QImage& image = canvas.image();
+    const QRgb rgb = QRgbFromCanvas(color);
+    // Written straight into the picture the canvas paints on: a fill per
+    // pixel would cost as much as the arcs.
+    for (const QPoint& p : pixelsOf(frame))
+        if (image.valid(p))
+            reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] = rgb;
 }
 
-int TDisqueF::stepForward(int frame) const
+const std::vector<QPoint>& DiscTurningLines::pixelsOf(int frame)
 {
-    return DiscStepForward(frame, m_frameCount, PlayFlags & PlayBit::Loop);
+    std::vector<QPoint>& pixels = m_pixels[std::size_t(frame)];
+    if (!pixels.empty())
+        return pixels;
+    const QPoint origin(m_centre.x() - m_radius, m_centre.y() - m_radius);
+    QImage scratch(2 * m_radius + 1, 2 * m_radius + 1, QImage::Format_RGB32);
+    scratch.fill(0);
+    {
+        Canvas canvas(scratch);
+        canvas.pen = CanvasPen{0xFFFFFF};
+        drawArcs(canvas, frame, -origin);
+    }
+    for (int y = 0; y < scratch.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        for (int x = 0; x < scratch.width(); ++x)
+            if (line[x] == kMarked)
+                pixels.push_back(QPoint(x, y) + origin);
+    }
+    return pixels;
 }
 
-int TDisqueF::stepBack(int frame) const
+QPoint DiscTurningLines::rayPoint(int table, int frame, bool opposite) const
 {
-    return DiscStepBack(frame, m_frameCount, PlayFlags & PlayBit::Loop);
+    const FramePos& e = (*m_directions)[std::size_t(table)].at(frame);
+    if (opposite)
+        return QPoint(ToPixels(DiscCentreX - e.x), ToPixels(DiscCentreY + e.y));
+    return QPoint(ToPixels(DiscCentreX + e.x), ToPixels(DiscCentreY - e.y));
 }
 
-bool TDisqueF::isTraced(int point, int frame) const
+// The rim from E1 to E2 (half a turn), then for 9/10, 8/10 and 7/10 of the
+// radius a groove from E3 to E4 and its twin half a turn on.
+void DiscTurningLines::drawArcs(Canvas& canvas, int frame, QPoint offset) const
 {
-    return point != PointC && DiscTraced(frame);
+    auto arc = [&](int r, QPoint from, QPoint to) {
+        const QPoint c = m_centre + offset;
+        from += offset;
+        to += offset;
+        canvas.Arc(c.x() - r, c.y() - r, c.x() + r, c.y() + r, from.x(), from.y(), to.x(), to.y());
+    };
+    arc(m_radius, rayPoint(E1, frame, false), rayPoint(E2, frame, false));
+    for (int tenths : {9, 8, 7}) {
+        const int r = m_radius * tenths / 10;
+        arc(r, rayPoint(E3, frame, false), rayPoint(E4, frame, false));
+        arc(r, rayPoint(E3, frame, true), rayPoint(E4, frame, true));
+    }
 }

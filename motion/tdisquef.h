@@ -3,10 +3,34 @@
 // grooves that turn with it.
 #pragma once
 
-#include "motion/discturninglines.h"
 #include "motion/motionwindow.h"
 
+#include <QPoint>
 #include <array>
+#include <vector>
+
+// The half rim and the grooves that turn with the disc. Arcs are costly to
+// draw and the same 41 pictures come back at every turn, so the pixels of
+// each frame's arcs are kept once drawn.
+class DiscTurningLines
+{
+public:
+    // Forgets the kept pixels: the disc's place, size or motion changed.
+    void reset(QPoint centre, int radius, const std::array<FrameTable, 4>* rimDirections);
+    // Draws the lines of `frame` in `color` on `canvas`.
+    void draw(Canvas& canvas, int frame, TColor color);
+
+private:
+    // The arcs of `frame`, shifted by `offset`, with the canvas's own arcs.
+    void drawArcs(Canvas& canvas, int frame, QPoint offset) const;
+    QPoint rayPoint(int table, int frame, bool opposite) const;
+    const std::vector<QPoint>& pixelsOf(int frame);
+
+    QPoint m_centre;
+    int m_radius = 0;
+    const std::array<FrameTable, 4>* m_directions = nullptr;
+    std::vector<std::vector<QPoint>> m_pixels; // by frame; empty until drawn
+};
 
 class TDisqueF : public MotionWindow
 {
@@ -21,11 +45,6 @@ public:
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
-    int stepForward(int frame) const override;
-    int stepBack(int frame) const override;
-    bool isTraced(int point, int frame) const override;
-    QPoint toPixel(const FramePos& position) const override;
-    void drawMark(Canvas& canvas, QPoint at) const override;
     void drawBeforePoints(Canvas& canvas) override;
     void setScale() override;
 

@@ -1,18 +1,25 @@
 #include "motion/trouef.h"
 
 #include "app/settings/appsettings.h"
-#include "motion/motionstate.h"
-#include "motion/steprules.h"
-#include "motion/wheelmodel.h"
+#include "motion/model/motions.h"
+#include "motion/motionbackgrounds.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QToolButton>
 #include <algorithm>
 
 namespace {
 
-constexpr MotionTraits kTraits{"Roue", {true, true, true}, true, true, false};
+constexpr MotionTraits kTraits{
+    .helpKeyword = "Roue",
+    .kind = MotionKind::Wheel,
+    .points = {true, true, true},
+    .hasLoopButton = true,
+    .consumesCtrl = true,
+    .beepsOnEveryKey = false,
+    .hints = {.back = " Un pas en arrière",
+              .start = " Aller au début de l'animation",
+              .traces = " Afficher les positions successives du point",
+              .rate = " Définir la cadence d'affichage ( en images par seconde )"},
+};
 constexpr int kPanelHeight = 63;
 constexpr int kCanvasTop = 8;
 
@@ -24,11 +31,6 @@ TRoueF::TRoueF(QWidget* parent)
     setObjectName(QStringLiteral("RoueF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Roue d'une bicyclette")));
     buildBottomPanel(kPanelHeight, kCanvasTop);
-    ArriereBout->setToolTip(QStringLiteral(" Un pas en arrière"));
-    DebutBout->setToolTip(QStringLiteral(" Aller au début de l'animation"));
-    for (QCheckBox* check : TraceChecks)
-        check->setToolTip(QStringLiteral(" Afficher les positions successives du point"));
-    IpsCombo->setToolTip(QStringLiteral(" Définir la cadence d'affichage ( en images par seconde )"));
     resize(477, 328);
 }
 
@@ -48,9 +50,7 @@ void TRoueF::setScale()
 void TRoueF::DrawBackground(Canvas& canvas)
 {
     const int w = canvas.width();
-    canvas.pen = CanvasPen{AppSettings.clCadre};
-    canvas.brush = CanvasBrush{AppSettings.clFond};
-    canvas.Rectangle(0, 0, w, canvas.height());
+    DrawMotionGround(canvas);
     canvas.pen.color = AppSettings.clTexte;
     canvas.brush = CanvasBrush{AppSettings.clContour, BrushStyle::FDiagonal};
     canvas.Rectangle(5, ToPixels(WheelGroundY), w - 5, ToPixels(WheelGroundBottomY));
@@ -66,27 +66,3 @@ void TRoueF::drawBeforePoints(Canvas& canvas)
     canvas.Ellipse(hub.x() - r, hub.y() - r, hub.x() + r, hub.y() + r);
 }
 
-QPoint TRoueF::toPixel(const FramePos& position) const
-{
-    return QPoint(ToPixels(position.x), ToPixels(position.y));
-}
-
-void TRoueF::drawMark(Canvas& canvas, QPoint at) const
-{
-    canvas.Ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 4);
-}
-
-int TRoueF::stepForward(int frame) const
-{
-    return WheelStepForward(frame, m_frameCount, PlayFlags & PlayBit::Loop);
-}
-
-int TRoueF::stepBack(int frame) const
-{
-    return WheelStepBack(frame, m_frameCount, PlayFlags & PlayBit::Loop);
-}
-
-bool TRoueF::isTraced(int, int) const
-{
-    return true;
-}

@@ -16,11 +16,6 @@ public:
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
-    int stepForward(int frame) const override;
-    int stepBack(int frame) const override;
-    bool isTraced(int point, int frame) const override;
-    QPoint toPixel(const FramePos& position) const override;
-    void drawMark(Canvas& canvas, QPoint at) const override;
     void drawBeforePoints(Canvas& canvas) override;
     void setScale() override;
 

@@ -1,8 +1,7 @@
 // The sphere projection of the globe view.
-#include "raster/globeprojection.h"
+#include "raster/globeview.h"
 
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 const GlobeTables& GlobeTrigTables()
@@ -24,16 +23,6 @@ const GlobeTables& GlobeTrigTables()
     return tables;
 }
 
-int Nearest(double x)
-{
-    if (std::isnan(x))
-        return 0;
-    constexpr double lowest = std::numeric_limits<int>::min();
-    constexpr double highest = std::numeric_limits<int>::max();
-    // nearbyint rounds exact halves to even in the default rounding mode.
-    return static_cast<int>(std::nearbyint(std::fmin(std::fmax(x, lowest), highest)));
-}
-
 int NormalizeDegrees(int n)
 {
     // The same results as adding or subtracting 360 step by step, in one go.
@@ -51,9 +40,10 @@ int NormalizeDegrees(int n)
 namespace {
 
 // Adding and taking away 1.5 x 2^23 rounds a float of magnitude below 2^22
-// to the nearest integer, halves to even, as Nearest does, in two plain
-// additions (lrintf is a library call unless errno handling is disabled).
-inline int RoundHalfEven(float x)
+// to the nearest integer, halves to even, as RoundHalfEven does, in two
+// plain additions (lrintf is a library call unless errno handling is
+// disabled).
+inline int fastRoundHalfEven(float x)
 {
     constexpr float magic = 12582912.0f;
     return static_cast<int>((x + magic) - magic);
@@ -97,8 +87,8 @@ void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg
             const float v = p * t.Sin642[j];
             const float w = u * cA - v * sA;
             depth[j] = w * cB + qsB;
-            xs[j] = RoundHalfEven(v * cA + u * sA + centre);
-            ys[j] = RoundHalfEven(qcB - w * sB + centre);
+            xs[j] = fastRoundHalfEven(v * cA + u * sA + centre);
+            ys[j] = fastRoundHalfEven(qcB - w * sB + centre);
         }
         // ...then the front hemisphere's pixels, in map order. |x - 103|
         // and |y - 103| stay below the radius: 1..205.

@@ -1,18 +1,22 @@
 // The globe view: up to four slots, each turning a planet map into the
 // picture of a rotated sphere with an optional caption box. Slots 1 to 3
 // belong to the weight window, slot 4 to the about box. Everything runs on
-// the user-interface thread.
+// the user-interface thread. Below the slots: the sphere projection, the
+// caption box and the decoding of the JPEG maps.
 #pragma once
 
 #include "canvas/canvas.h"
 #include "raster/placerecord.h"
 #include "raster/tdibplus.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <span>
+
+// ---- slots
 
 constexpr int kFirstGlobeSlot = 1;
 constexpr int kLastGlobeSlot = 4;
@@ -57,3 +61,70 @@ TDibPlus* GlobeMap(int slot);
 TDibPlus* GlobeImage(int slot);
 // The shared 145 x 55 caption scratch surface; null when absent.
 TDibPlus* LabelSurface();
+
+// ---- sphere projection
+
+// A 642 x 321 equirectangular map forward-mapped onto a 206 x 206 picture
+// of a sphere turned and tilted by whole degrees, in single precision
+// (globeprojection.cpp).
+
+// Map and sphere geometry: 642 map columns make the equator, so the sphere's
+// radius is 321 / pi map pixels. Each row's radius terms are worked out from
+// this exact value and only then rounded to single precision.
+constexpr int kGlobeMapColumns = 642;
+constexpr int kGlobeMapRows = 321;
+constexpr int kGlobeImageSide = 206;
+constexpr int kGlobeCentre = 103;
+constexpr double kGlobeRadius = 102.1774735;
+
+// cos and sin of 2 pi k / 642 (k = 0..720) and of 2 pi k / 360 (k = 0..360),
+// rounded to single precision.
+struct GlobeTables
+{
+    std::array<float, 721> Cos642;
+    std::array<float, 721> Sin642;
+    std::array<float, 361> Cos360;
+    std::array<float, 361> Sin360;
+};
+const GlobeTables& GlobeTrigTables();
+
+// Whole degrees brought into 0..360 (360 stays 360: the 361-entry tables
+// have that index).
+int NormalizeDegrees(int n);
+
+// Draws rows 0..320 of `map` as a sphere onto `image` (206 x 206), turned
+// by `turnDeg` about the polar axis and tilted by `tiltDeg` about the
+// horizontal screen axis; only the front hemisphere, later map pixels over
+// earlier ones, the rest of `image` untouched.
+void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg);
+
+// ---- caption box
+
+// A translucent, round-cornered box in the upper part of a globe picture,
+// built on one shared scratch surface.
+
+constexpr int kLabelWidth = 145;
+constexpr int kLabelHeight = 55;
+constexpr int kLabelLeft = 55; // 217 - 145 - 17
+constexpr int kLabelTop = 19;
+constexpr int LabelRadius = 7;
+
+// Corner profile: LabelInset[k] = RoundHalfEven(sqrt(7^2 - (7 - k)^2)).
+extern const std::array<int, LabelRadius + 1> LabelInset;
+
+// Creates the caption surface if it is absent; frees it.
+void AllocateLabel();
+void FreeLabel();
+
+// Darkens the box's rectangle of `picture` (RGB32) with round corners and writes
+// "Lieu sélectionné :" (when a place is shown), the title and the detail
+// on it. Does nothing while the caption surface is absent.
+void DrawGlobeLabel(QImage& picture, bool placeShown, const QString& title, const QString& detail);
+
+// ---- JPEG maps
+
+// Decoding of JPEG pictures held in memory (the planet maps among the
+// resources), through libjpeg, safe against damaged data.
+// The picture as an RGB32 image; a null image when the data is not a whole,
+// sound JPEG picture (damaged, truncated, not a JPEG, absurdly large).
+QImage DecodeJpeg(const QByteArray& data);

@@ -2,7 +2,7 @@
 // the process, so a handler of ours jumps back here instead, and warnings
 // (a truncated or corrupt stream that libjpeg would patch up with grey)
 // also count as failures.
-#include "raster/jpegdecode.h"
+#include "raster/globeview.h"
 
 #include <csetjmp>
 #include <cstdio>

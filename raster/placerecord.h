@@ -1,5 +1,6 @@
 // PlaceRecord: what a globe shows (a planet picture, a red marker and the
-// angles the globe turns to) and the gravity at that place.
+// angles the globe turns to) and the gravity at that place. A plain record,
+// so that the models holding place tables need no drawing library.
 #pragma once
 
 #include <cstdint>

@@ -1,11 +1,12 @@
 // TDibPlus: a fixed-size 24-bit off-screen raster surface with direct pixel
 // access, a Canvas bound to the same pixels and a one-to-one copy onto any
-// other canvas.
+// other canvas; and plain pixel copies between a surface and a picture.
 #pragma once
 
 #include "canvas/canvas.h"
 
 #include <QImage>
+#include <QRect>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -89,3 +90,14 @@ private:
     QImage m_image;
     std::unique_ptr<::Canvas> m_canvas;
 };
+
+// Plain pixel copies between a TDibPlus and an RGB32 picture, done directly
+// rather than through a painter: the globe view runs them on every render.
+
+// Copies the whole surface into `picture` (Format_RGB32) with its top-left
+// at (x, y), clipped to the picture.
+void CopySurfaceToPicture(const TDibPlus& surface, QImage& picture, int x, int y);
+
+// Copies the picture's rectangle `from` into the surface at (0, 0), clipped
+// to both.
+void CopyPictureToSurface(const QImage& picture, const QRect& from, TDibPlus& surface);

@@ -1,7 +1,7 @@
 #include "road/fieldscene.h"
 
 #include "canvas/picturehelpers.h"
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 #include "raster/tdibplus.h"
 
 #include <algorithm>

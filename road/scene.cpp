@@ -2,7 +2,7 @@
 // order in which a zone is composed.
 #include "road/scene.h"
 
-#include "raster/globeprojection.h"
+#include "canvas/textformat.h"
 #include "road/model/brakingsession.h"
 
 #include <algorithm>
@@ -58,30 +58,30 @@ void BrakingScene::Layout(QSize zone, double scale)
 void BrakingScene::computeTables()
 {
     const double s = m_scale;
-    m_dialRadius = std::max(Nearest(m_zone.height() * 0.33), 20);
+    m_dialRadius = std::max(RoundHalfEven(m_zone.height() * 0.33), 20);
     const int r = m_dialRadius;
     m_discLeft.assign(std::size_t(2 * r + 1), 0);
     m_discRight.assign(std::size_t(2 * r + 1), 0);
     for (int i = 0; i <= 2 * r; ++i) {
-        const int w = Nearest(std::sqrt(double(r * r - (r - i) * (r - i))));
+        const int w = RoundHalfEven(std::sqrt(double(r * r - (r - i) * (r - i))));
         m_discLeft[std::size_t(i)] = r - w;
         m_discRight[std::size_t(i)] = r + w;
     }
-    m_glowRadius = std::max(Nearest(s * 0.5), 0);
+    m_glowRadius = std::max(RoundHalfEven(s * 0.5), 0);
     const int g = m_glowRadius;
     m_glowLeft.assign(std::size_t(2 * g), 0);
     m_glowRight.assign(std::size_t(2 * g), 0);
     for (int i = 0; i < 2 * g; ++i) {
-        const int w = Nearest(std::sqrt(double(g * g - (g - i) * (g - i))));
+        const int w = RoundHalfEven(std::sqrt(double(g * g - (g - i) * (g - i))));
         m_glowLeft[std::size_t(i)] = g - w;
         m_glowRight[std::size_t(i)] = g + w - 1;
     }
-    m_roadHeight = Nearest(s) + 2;
-    m_carHeight = Nearest(s * 1.8);
+    m_roadHeight = RoundHalfEven(s) + 2;
+    m_carHeight = RoundHalfEven(s * 1.8);
     // As long as the car the model moves, so that its rear sits where the
     // model puts it.
-    m_carWidth = Nearest(CarLength * s);
-    m_stripWidth = std::max(Nearest(150 * s), 1);
+    m_carWidth = RoundHalfEven(CarLength * s);
+    m_stripWidth = std::max(RoundHalfEven(150 * s), 1);
 }
 
 namespace {

@@ -3,9 +3,9 @@
 // control panel's car icons.
 #include "road/scene.h"
 
-#include "platform/namedresources.h"
-#include "raster/globeprojection.h"
-#include "raster/surfacecopy.h"
+#include "canvas/textformat.h"
+#include "platform/resources/namedresources.h"
+#include "raster/tdibplus.h"
 #include "road/model/brakingsession.h"
 
 #include <QPainter>
@@ -99,15 +99,15 @@ void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, i
     const double rear = front - CarLength - origin;
     const QImage& car = k == 2 ? m_carGreen : m_carRed;
     if (!car.isNull()) {
-        const int x = Nearest(rear * s);
-        const int y = m_zone.height() - Nearest(0.7 * s) - m_carHeight;
+        const int x = RoundHalfEven(rear * s);
+        const int y = m_zone.height() - RoundHalfEven(0.7 * s) - m_carHeight;
         drawMasked(picture, QPoint(x, y), m_carMask, car);
     }
     if (session.ShownRow(k).Phase != phBraking || !m_glowSurface || !m_glowSurface->HasHandle())
         return;
     const int side = 2 * m_glowRadius;
-    const int x = Nearest((rear - 0.35) * s);
-    const int y = m_zone.height() - (Nearest(0.45 * s) + m_carHeight);
+    const int x = RoundHalfEven((rear - 0.35) * s);
+    const int y = m_zone.height() - (RoundHalfEven(0.45 * s) + m_carHeight);
     CopyPictureToSurface(picture, QRect(x, y, side, side), *m_glowSurface);
     for (int i = 0; i < side; ++i)
         m_glowSurface->ShadeRow(m_glowLeft[std::size_t(i)], m_glowRight[std::size_t(i)], i, kGlow.red, kGlow.green,

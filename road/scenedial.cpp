@@ -3,8 +3,8 @@
 #include "road/scene.h"
 
 #include "canvas/picturehelpers.h"
-#include "raster/globeprojection.h"
-#include "raster/surfacecopy.h"
+#include "canvas/textformat.h"
+#include "raster/tdibplus.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,7 +28,7 @@ constexpr int kMinBrandPoints = 6;
 // centre (r, r).
 QPoint atAngle(int r, double a, double d)
 {
-    return QPoint(r + Nearest(std::cos(a) * d), r - Nearest(std::sin(a) * d));
+    return QPoint(r + RoundHalfEven(std::cos(a) * d), r - RoundHalfEven(std::sin(a) * d));
 }
 
 // How far along the ray at angle `a` a label's centre lies when the corner
@@ -88,7 +88,7 @@ void BrakingScene::BuildDial(int maxSpeed)
     {
         Canvas canvas(dial);
         canvas.font.name = QStringLiteral("Arial");
-        canvas.font.setPointSize(Nearest(r / 7.0));
+        canvas.font.setPointSize(RoundHalfEven(r / 7.0));
         canvas.font.color = kMarkColor;
         canvas.pen = CanvasPen{kMarkColor, 2};
         const QPoint from = atAngle(r, 3 * std::numbers::pi / 2 + kGapAngle, r);

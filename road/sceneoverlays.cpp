@@ -4,8 +4,8 @@
 #include "road/scene.h"
 
 #include "canvas/textformat.h"
-#include "raster/globeprojection.h"
-#include "raster/surfacecopy.h"
+#include "raster/globeview.h"
+#include "raster/tdibplus.h"
 #include "road/model/brakingsession.h"
 
 #include <algorithm>
@@ -54,7 +54,7 @@ void BrakingScene::drawMarkers(Canvas& canvas, const BrakingSession& session, in
         // Three dashed lines side by side, from the top, as a dashed pen
         // draws them: each dash one small fill rather than a long line
         // clipped row by row.
-        const int x = Nearest((position - origin) * m_scale);
+        const int x = RoundHalfEven((position - origin) * m_scale);
         for (int y = 0; y < bottom; y += kDashOn + kDashOff)
             canvas.FillRect(x, y, x + 3, std::min(y + kDashOn, bottom));
     }
@@ -67,9 +67,9 @@ void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int 
     const double width = session.View().ViewWidth();
     const double front = session.View().CurrentPos(k);
     const int step = session.CurrentStep();
-    const int rightEdge = Nearest(width * m_scale);
+    const int rightEdge = RoundHalfEven(width * m_scale);
     const auto inView = [&](double p) { return origin <= p && p <= origin + width; };
-    const auto column = [&](double p) { return Nearest((p - origin) * m_scale); };
+    const auto column = [&](double p) { return RoundHalfEven((p - origin) * m_scale); };
 
     // One stretch from `from` to `to`; until `to` is reached the band ends
     // at the car.

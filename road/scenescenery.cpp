@@ -3,8 +3,8 @@
 #include "road/scene.h"
 
 #include "canvas/picturehelpers.h"
-#include "platform/namedresources.h"
-#include "raster/globeprojection.h"
+#include "canvas/textformat.h"
+#include "platform/resources/namedresources.h"
 
 #include <QHash>
 #include <QSvgRenderer>
@@ -114,17 +114,17 @@ void BrakingScene::BuildScenery()
 
     QPainter painter(&m_strip);
     const double s = m_scale;
-    const int bottom = height - Nearest(s);
+    const int bottom = height - RoundHalfEven(s);
     for (const SceneryObject& object : kObjects) {
         QSvgRenderer* picture = drawing(QString::fromLatin1(object.picture));
         if (!picture)
             continue;
         const QSizeF natural = picture->viewBoxF().size();
-        const int objectHeight = Nearest(object.heightM * s);
-        const int halfWidth = Nearest(object.heightM * s * natural.width() / natural.height() * 0.5);
+        const int objectHeight = RoundHalfEven(object.heightM * s);
+        const int halfWidth = RoundHalfEven(object.heightM * s * natural.width() / natural.height() * 0.5);
         if (objectHeight < 1 || halfWidth < 1)
             continue;
-        const int x = Nearest(object.positionM * s);
+        const int x = RoundHalfEven(object.positionM * s);
         // Drawn straight at its final size, so that it stays sharp.
         picture->render(&painter, QRectF(x - halfWidth, bottom - objectHeight, 2 * halfWidth, objectHeight));
     }
@@ -138,5 +138,5 @@ void BrakingScene::drawBackground(QImage& picture, double origin) const
         within += kPeriodMetres;
     // The strip is one period: the zone shows it end to end from the
     // offset of the view's left edge into the period.
-    copyWrapped(m_strip, std::clamp(Nearest(within * m_scale), 0, m_stripWidth - 1), picture);
+    copyWrapped(m_strip, std::clamp(RoundHalfEven(within * m_scale), 0, m_stripWidth - 1), picture);
 }

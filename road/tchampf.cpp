@@ -1,14 +1,12 @@
 #include "road/tchampf.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/hints.h"
-#include "controls/paintbox.h"
-#include "controls/setcheckedsilently.h"
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "platform/helpviewer.h"
 #include "raster/tdibplus.h"
 #include "road/fieldview.h"
-#include "shell/tpreferencesf.h"
+#include "shell/preferences/tpreferencesf.h"
+#include "window/hints.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -31,9 +29,7 @@ TChampF::TChampF(QWidget* parent)
 {
     setObjectName("ChampF");
     setWindowTitle(ModuleCaption(QStringLiteral("Champ visuel et conduite")));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
 
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));

@@ -4,9 +4,9 @@
 // driver cannot see is darkened.
 #pragma once
 
-#include "controls/modulewindow.h"
 #include "road/fieldscene.h"
 #include "road/model/fieldshape.h"
+#include "window/modulewindow.h"
 
 #include <memory>
 #include <vector>

@@ -2,9 +2,8 @@
 // copy on the left, the choice between speed and alcohol, the speed.
 #include "road/tchampf.h"
 
-#include "controls/paintbox.h"
-#include "controls/spinbutton.h"
-#include "platform/namedresources.h"
+#include "controls/plaincontrols.h"
+#include "platform/resources/namedresources.h"
 
 #include <QFrame>
 #include <QIcon>

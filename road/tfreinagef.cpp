@@ -3,12 +3,11 @@
 #include "road/tfreinagef.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/paintbox.h"
-#include "controls/setcheckedsilently.h"
+#include "controls/plaincontrols.h"
 #include "platform/calculator.h"
 #include "platform/helpviewer.h"
 #include "road/model/brakingsettings.h"
-#include "shell/tpreferencesf.h"
+#include "shell/preferences/tpreferencesf.h"
 
 #include <QClipboard>
 #include <QFrame>
@@ -45,9 +44,7 @@ TFreinageF::TFreinageF(QWidget* parent)
 {
     setObjectName("FreinageF");
     setWindowTitle(ModuleCaption(QStringLiteral("Freinage d'un véhicule")));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
     setMinimumSize(kMinClientSize);
     resize(kDesignClientSize);
 

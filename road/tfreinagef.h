@@ -3,9 +3,9 @@
 // their speed, brakes, road and reaction time and plays the run.
 #pragma once
 
-#include "controls/modulewindow.h"
 #include "road/model/brakingsession.h"
 #include "road/scene.h"
+#include "window/modulewindow.h"
 
 #include <QHash>
 #include <QImage>

@@ -4,11 +4,8 @@
 #include "road/tfreinagef.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/paintbox.h"
-#include "controls/setcheckedsilently.h"
-#include "controls/speedbutton.h"
-#include "controls/spinbutton.h"
-#include "platform/namedresources.h"
+#include "controls/plaincontrols.h"
+#include "platform/resources/namedresources.h"
 #include "road/model/brakingsettings.h"
 
 #include <QComboBox>

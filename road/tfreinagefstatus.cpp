@@ -3,7 +3,7 @@
 // the window.
 #include "road/tfreinagef.h"
 
-#include "controls/paintbox.h"
+#include "controls/plaincontrols.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -6,8 +6,7 @@
 
 #include "app/settings/appsettings.h"
 #include "canvas/textformat.h"
-#include "controls/paintbox.h"
-#include "raster/surfacecopy.h"
+#include "controls/plaincontrols.h"
 #include "raster/tdibplus.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // out and for the Delete and Escape keys.
 #include "weight/tpercutaf.h"
 
-#include "controls/paintbox.h"
+#include "controls/plaincontrols.h"
 #include "weight/model/organmessages.h"
 
 #include <QEvent>

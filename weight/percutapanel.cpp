@@ -4,8 +4,7 @@
 // bottom.
 #include "weight/tpercutaf.h"
 
-#include "controls/speedbutton.h"
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "platform/calculator.h"
 #include "platform/helpviewer.h"
 

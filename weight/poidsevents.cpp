@@ -3,12 +3,12 @@
 #include "weight/tpoidsf.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/paintbox.h"
+#include "canvas/textformat.h"
+#include "controls/plaincontrols.h"
 #include "platform/calculator.h"
 #include "platform/helpviewer.h"
-#include "raster/globeprojection.h"
 #include "raster/globeview.h"
-#include "shell/tpreferencesf.h"
+#include "shell/preferences/tpreferencesf.h"
 #include "weight/model/placetable.h"
 #include "weight/model/readoutdigits.h"
 #include "weight/model/weightobjects.h"
@@ -162,7 +162,7 @@ void TPoidsF::Display1MouseMove(int column, QPoint point, Qt::MouseButtons butto
         return;
     at(column).move.Stop();
     GlobeTilt[column] = DraggedTilt(m_pressTilt, m_dragStart.y() - point.y());
-    GlobeTurn[column] = float(NormalizeDegrees(Nearest(DraggedTurn(m_pressTurn, point.x() - m_dragStart.x()))));
+    GlobeTurn[column] = float(NormalizeDegrees(RoundHalfEven(DraggedTurn(m_pressTurn, point.x() - m_dragStart.x()))));
     renderGlobe(column);
 }
 

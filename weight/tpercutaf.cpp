@@ -1,10 +1,9 @@
 #include "weight/tpercutaf.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/paintbox.h"
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "raster/tdibplus.h"
-#include "shell/tpreferencesf.h"
+#include "shell/preferences/tpreferencesf.h"
 #include "weight/model/organmessages.h"
 #include "weight/model/organtable.h"
 
@@ -36,9 +35,7 @@ TPercutaF::TPercutaF(QWidget* parent)
 {
     setObjectName("PercutaF");
     setWindowTitle(ModuleCaption(QStringLiteral("Orgue cinétique")));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
 
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));

@@ -5,9 +5,9 @@
 // the launcher, it shows the launcher again when it closes.
 #pragma once
 
-#include "controls/modulewindow.h"
 #include "weight/model/organmodel.h"
 #include "weight/percutapictures.h"
+#include "window/modulewindow.h"
 
 #include <QImage>
 #include <array>

@@ -3,8 +3,8 @@
 #include "weight/tpoidsf.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/paintbox.h"
-#include "platform/namedresources.h"
+#include "controls/plaincontrols.h"
+#include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
 #include "weight/model/placetable.h"
 #include "weight/model/weightobjects.h"
@@ -68,9 +68,7 @@ TPoidsF::TPoidsF(QWidget* parent)
 {
     setObjectName("PoidsF");
     setWindowTitle(ModuleCaption(QStringLiteral("Poids d'un objet")));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont());
     // The design's 750 x 550 outer size, less the frame.
     setMinimumSize(kDesignWidth, kDesignHeight);
     QPalette black = palette();

@@ -5,12 +5,12 @@
 #pragma once
 
 #include "canvas/canvas.h"
-#include "controls/modulewindow.h"
 #include "weight/model/placetexts.h"
 #include "weight/model/weightglobemove.h"
 #include "weight/model/weightscale.h"
 #include "weight/weightscaleface.h"
 #include "weight/weightzone.h"
+#include "window/modulewindow.h"
 
 #include <QImage>
 #include <QPoint>

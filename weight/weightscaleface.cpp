@@ -1,7 +1,7 @@
 #include "weight/weightscaleface.h"
 
 #include "canvas/picturehelpers.h"
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 #include "weight/model/readoutdigits.h"
 
 namespace {

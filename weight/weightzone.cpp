@@ -1,7 +1,7 @@
 #include "weight/weightzone.h"
 
-#include "platform/namedresources.h"
-#include "raster/globeprojection.h"
+#include "canvas/textformat.h"
+#include "platform/resources/namedresources.h"
 #include "weight/model/weightobjects.h"
 
 namespace {
@@ -36,10 +36,10 @@ void ObjectPicture::Fit(int zoneHeight)
     const double w = m_natural.width();
     const double h = m_natural.height();
     int height = zoneHeight - kPictureMargin;
-    int width = Nearest(w / h * height);
+    int width = RoundHalfEven(w / h * height);
     if (width > kScaleWidth) {
         width = kScaleWidth;
-        height = Nearest(h / w * kScaleWidth);
+        height = RoundHalfEven(h / w * kScaleWidth);
     }
     if (width > 0 && height > 0)
         m_image = LoadNamedPicture(m_name, QSize(width, height));

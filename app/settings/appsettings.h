@@ -2,11 +2,12 @@
 // when the launcher is created and saved once when it closes.
 #pragma once
 
-#include "canvas/canvas.h"
+#include "canvas/tcolor.h"
 
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 // Position and size of one main window.
 struct WindowPlacement
@@ -123,11 +124,40 @@ QString SettingsFilePath();
 void LoadSettings();
 void LoadSettings(const QString& path);
 
-// Writes every setting back. Returns false, silently, when the file cannot
-// be written; a write that fails after that check shows
-// "Ne peut écrire dans <path>".
-bool SaveSettings();
-bool SaveSettings(const QString& path);
+// What a save did. A file judged not writable is left alone without a word
+// (a file the user protected stays as it is); a write that fails after that
+// check carries the message the launcher shows: "Ne peut écrire dans <path>".
+struct SettingsSaveResult
+{
+    bool saved = false;
+    QString error;
+    explicit operator bool() const { return saved; }
+};
+
+// Writes every setting back, keeping the file's other sections and keys.
+SettingsSaveResult SaveSettings();
+SettingsSaveResult SaveSettings(const QString& path);
+
+// True when a save could replace the file: an existing file must be a
+// writable regular file (checked with the system's access rights, so a
+// read-only file system or an immutable file count as read-only); a new
+// file needs a writable directory.
+bool SettingsFileWritable(const QString& path);
+
+// Replaces the check above in SaveSettings (for tests); an empty function
+// restores it.
+void SetSettingsWritableCheck(std::function<bool(const QString& path)> check);
+
+// An index read from the settings file, which can hold any integer, brought
+// into a list of `count` items that wraps round at both ends (0 for an
+// empty list).
+inline int CycleIndex(std::int64_t index, int count)
+{
+    if (count <= 0)
+        return 0;
+    const std::int64_t r = index % count;
+    return static_cast<int>(r < 0 ? r + count : r);
+}
 
 // The program's title, which begins every module window's caption, and the
 // launcher's run-time caption.

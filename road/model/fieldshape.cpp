@@ -1,19 +1,10 @@
 #include "road/model/fieldshape.h"
 
+#include "canvas/textformat.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-namespace {
-
-// Nearest integer, exact halves to the even neighbour (the default
-// floating-point rounding mode).
-int roundHalfEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
-
-} // namespace
 
 int FieldAngleFor(int speedKmh)
 {
@@ -22,7 +13,7 @@ int FieldAngleFor(int speedKmh)
         return kRestFieldAngle;
     // Evaluated in this order so that every offered speed gives the
     // published whole degrees.
-    return roundHalfEven(v * (v * 0.005256) - v * 1.768 + 168.2);
+    return RoundHalfEven(v * (v * 0.005256) - v * 1.768 + 168.2);
 }
 
 FieldGeometry::FieldGeometry(int displayWidth, int displayHeight)
@@ -33,12 +24,12 @@ FieldGeometry::FieldGeometry(int displayWidth, int displayHeight)
 
 int FieldGeometry::columnAt(double metres) const
 {
-    return roundHalfEven(metres * pixelsPerMetre());
+    return RoundHalfEven(metres * pixelsPerMetre());
 }
 
 int FieldGeometry::rowAt(double metresFromBottom) const
 {
-    return m_height - roundHalfEven(metresFromBottom * pixelsPerMetre());
+    return m_height - RoundHalfEven(metresFromBottom * pixelsPerMetre());
 }
 
 std::vector<FieldSpan> ComputeField(const FieldGeometry& geometry, int angleDegrees)
@@ -54,7 +45,7 @@ std::vector<FieldSpan> ComputeField(const FieldGeometry& geometry, int angleDegr
     std::vector<FieldSpan> rows;
     rows.reserve(static_cast<std::size_t>(rowCount));
     for (int j = 0; j < rowCount; ++j) {
-        const int d = roundHalfEven(spread * j);
+        const int d = RoundHalfEven(spread * j);
         rows.push_back({std::max(0, eyeX - d), std::min(width, eyeX + d)});
     }
     return rows;

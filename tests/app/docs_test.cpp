@@ -55,7 +55,7 @@ QSet<QString> topicIdsInSources()
 {
     static const QRegularExpression call(
         QStringLiteral(R"re(ShowHelpTopic\(\s*(?:QStringLiteral\(|QString::fromLatin1\()?\s*"([^"]+)")re"));
-    static const QRegularExpression motionTraits(QStringLiteral(R"re(MotionTraits\s+\w+\s*\{\s*"([^"]+)")re"));
+    static const QRegularExpression motionTraits(QStringLiteral(R"re(MotionTraits\s+\w+\s*\{\s*\.helpKeyword\s*=\s*"([^"]+)")re"));
     QSet<QString> ids;
     const QDir root(QStringLiteral(KINEA_SOURCE_DIR));
     for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {

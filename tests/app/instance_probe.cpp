@@ -4,7 +4,7 @@
 //   instance_probe hold <lock>          takes the lock, says "held", waits
 #include "app/settings/appsettings.h"
 #include "app/startup.h"
-#include "platform/singleinstance.h"
+#include "platform/desktop.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,10 +1,9 @@
 // The launcher: captions, menus, highlighting, module opening, clipboard
 // rule, display labels, minimum size.
-#include "app/settings/appsettings.h"
-#include "app/tmainf.h"
-#include "controls/modulewindow.h"
-#include "shell/tpreferencesf.h"
-#include "testhelpers.h"
+#include "launcherfixture.h"
+
+#include "shell/preferences/tpreferencesf.h"
+#include "window/modulewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,8 +18,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-
-using testing_support::TempDir;
 
 namespace {
 
@@ -95,16 +92,14 @@ public:
     }
 };
 
-class LauncherTest : public ::testing::Test
+// The launcher with plain module windows and dialogs that record their
+// openings.
+class LauncherTest : public LauncherFixture
 {
 protected:
     void SetUp() override
     {
-        AppSettings = AppSettingsRecord{};
-        launcher = std::make_unique<TMainF>();
-        // Nothing a test does may touch the settings of the build tree.
-        ProgramDir = dir.path();
-        AppSettings = AppSettingsRecord{};
+        LauncherFixture::SetUp();
         AppSettings.TipFlag = false;
         for (auto& w : modules)
             w = std::make_unique<ModuleWindow>();
@@ -122,17 +117,13 @@ protected:
         launcher->setWindows(windows);
     }
 
-    QAction* action(const char* name) { return launcher->findChild<QAction*>(name); }
     QColor colourOf(const char* name)
     {
         return launcher->caption(name)->palette().color(QPalette::WindowText);
     }
 
-    TempDir dir;
-    std::unique_ptr<TMainF> launcher;
     std::unique_ptr<ModuleWindow> modules[8];
     RecordingDialog preferences, about, tip;
-    AppWindows windows;
 };
 
 } // namespace

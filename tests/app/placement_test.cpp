@@ -1,6 +1,6 @@
 // Window placements: applied at the launcher's first show, captured at its
 // close, never left outside every screen.
-#include "app/windowplacements.h"
+#include "app/startup.h"
 #include "testhelpers.h"
 
 #include <QGuiApplication>

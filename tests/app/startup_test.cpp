@@ -1,6 +1,6 @@
 // The single-copy rule, checked with real processes.
 #include "app/startup.h"
-#include "platform/singleinstance.h"
+#include "platform/desktop.h"
 #include "testhelpers.h"
 
 #include <QProcess>

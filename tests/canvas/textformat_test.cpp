@@ -1,8 +1,10 @@
-// Fixed-point texts with a point whatever the locale, and plurals.
+// Rounding halves to even, fixed-point texts with a point whatever the
+// locale, and plurals.
 #include "canvas/textformat.h"
 
 #include <QLocale>
 #include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,4 +58,20 @@ TEST(PluralS, TwoOrMoreTakeAnS)
     const std::pair<long long, const char*> cases[] = {{-3, ""}, {0, ""}, {1, ""}, {2, "s"}, {1000000000000LL, "s"}};
     for (const auto& [count, suffix] : cases)
         EXPECT_EQ(PluralS(count).toStdString(), suffix) << count;
+}
+
+TEST(RoundHalfEven, RoundsExactHalvesToEven)
+{
+    const struct { double in; int out; } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2},
+                                                    {2.4999, 2}, {2.5001, 3}, {-47.6, -48}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+}
+
+TEST(RoundHalfEven, OutOfRangeValuesAreClampedAndNaNGivesZero)
+{
+    EXPECT_EQ(RoundHalfEven(1e30), std::numeric_limits<int>::max());
+    EXPECT_EQ(RoundHalfEven(-1e30), std::numeric_limits<int>::min());
+    EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
+    EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
 }

@@ -1,11 +1,14 @@
 // The caption button: creation, caption placement as drawn, wrapping and
 // the look changing at once when a property changes.
 #include "controls/tapibutton.h"
-#include "inkbounds.h"
+#include "testhelpers.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using testing_support::InkBounds;
+using testing_support::Paint;
 
 namespace {
 

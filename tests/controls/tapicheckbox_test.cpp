@@ -1,10 +1,13 @@
 // The caption check box: box side, caption place and wrapping as drawn, and
 // clicks on the caption.
 #include "controls/tapicheckbox.h"
-#include "inkbounds.h"
+#include "testhelpers.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
+
+using testing_support::InkBounds;
+using testing_support::Paint;
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The free-fall window: height entry, rule, ball, measuring cursor, logo.
 #include "motiontesting.h"
 
-#include "controls/spinbutton.h"
-#include "motion/motionstate.h"
+#include "controls/plaincontrols.h"
+#include "motion/model/motionrules.h"
 #include "motion/tballef.h"
 #include "motion/tchutef.h"
 

@@ -2,8 +2,8 @@
 // clock, traces, frame rate, copy, help, layout and close.
 #include "motiontesting.h"
 
-#include "motion/legendsquare.h"
-#include "motion/motionstate.h"
+#include "motion/model/motionrules.h"
+#include "motion/motioncontrols.h"
 #include "motion/tballef.h"
 #include "motion/tchutef.h"
 #include "motion/tdisquef.h"

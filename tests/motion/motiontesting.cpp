@@ -1,6 +1,7 @@
 #include "motiontesting.h"
 
-#include "motion/motionstate.h"
+#include "canvas/canvas.h"
+#include "motion/model/motionrules.h"
 
 #include <QApplication>
 #include <QImage>

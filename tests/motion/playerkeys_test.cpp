@@ -2,7 +2,7 @@
 // Ctrl+V toggles the trace lock even from an edit box.
 #include "motiontesting.h"
 
-#include "motion/motionstate.h"
+#include "motion/model/motionrules.h"
 #include "motion/tballef.h"
 #include "motion/tchutef.h"
 #include "motion/tdisquef.h"

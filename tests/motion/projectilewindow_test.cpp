@@ -1,8 +1,8 @@
 // The projectile window: its entries, its picture and its parameters.
 #include "motiontesting.h"
 
-#include "controls/spinbutton.h"
-#include "motion/motionstate.h"
+#include "controls/plaincontrols.h"
+#include "motion/model/motionrules.h"
 #include "motion/tballef.h"
 
 #include <QApplication>

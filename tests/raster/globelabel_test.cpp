@@ -2,7 +2,7 @@
 // darkening and its three lines of text.
 #include "globetesting.h"
 
-#include "raster/globelabel.h"
+#include "raster/globeview.h"
 #include "support/testhelpers.h"
 
 namespace {

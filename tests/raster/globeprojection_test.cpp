@@ -1,6 +1,7 @@
 // The globe projection: degree normalising, rounding, the tables, and where
 // map pixels land on the sphere for given turn and tilt.
-#include "raster/globeprojection.h"
+#include "canvas/textformat.h"
+#include "raster/globeview.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
@@ -29,22 +30,6 @@ INSTANTIATE_TEST_SUITE_P(Values, NormalizeDegreesTest,
                                          DegreesCase{176, 176},
                                          DegreesCase{std::numeric_limits<int>::min(), 232},
                                          DegreesCase{std::numeric_limits<int>::max(), 127}));
-
-TEST(NearestTest, RoundsExactHalvesToEven)
-{
-    const struct { double in; int out; } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2},
-                                                    {2.4999, 2}, {2.5001, 3}, {-47.6, -48}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Nearest(c.in), c.out) << c.in;
-}
-
-TEST(NearestTest, OutOfRangeValuesAreClampedAndNaNGivesZero)
-{
-    EXPECT_EQ(Nearest(1e30), std::numeric_limits<int>::max());
-    EXPECT_EQ(Nearest(-1e30), std::numeric_limits<int>::min());
-    EXPECT_EQ(Nearest(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
-    EXPECT_EQ(Nearest(std::nan("")), 0);
-}
 
 TEST(GlobeTablesTest, HoldSingleSinesAndCosinesOfWholeSteps)
 {
@@ -148,7 +133,7 @@ class TiltTest : public ProjectionTest, public testing::WithParamInterface<int> 
 TEST_P(TiltTest, BringsRow160Plus321TiltOver180ToTheCentreLine)
 {
     const int tilt = GetParam();
-    const int row = Nearest(160 + 321.0 * tilt / 180.0);
+    const int row = RoundHalfEven(160 + 321.0 * tilt / 180.0);
     markRow(row, 0x00FF00);
     ProjectGlobe(map, image, 0, tilt);
     // The nearest whole map row lies within half a row of the centre line.
@@ -192,7 +177,7 @@ void ReferenceProjection(const TDibPlus& map, TDibPlus& image, int turn, int til
             const float w = u * cA - v * sA;
             const float depth = w * cB + q * sB;
             if (depth > 0)
-                image.SetPixel(Nearest(v * cA + u * sA + 103.0f), Nearest(q * cB - w * sB + 103.0f),
+                image.SetPixel(RoundHalfEven(v * cA + u * sA + 103.0f), RoundHalfEven(q * cB - w * sB + 103.0f),
                                map.GetPixel(j, i));
         }
     }

@@ -2,7 +2,8 @@
 // the sphere into the slot's picture.
 #include "globetesting.h"
 
-#include "raster/globeprojection.h"
+#include "canvas/textformat.h"
+#include "raster/globeview.h"
 #include "support/testhelpers.h"
 
 #include <cmath>
@@ -125,8 +126,8 @@ TEST_F(GlobeViewTest, AMarkRadiusDrawsADottedCircle)
     EXPECT_NE(map.GetPixel(300, 100), kRed);
     int red = 0, notRed = 0;
     for (int k = 0; k < 360; k += 3) {
-        const int x = Nearest(300 + 19.5 * std::cos(k * M_PI / 180));
-        const int y = Nearest(100 + 19.5 * std::sin(k * M_PI / 180));
+        const int x = RoundHalfEven(300 + 19.5 * std::cos(k * M_PI / 180));
+        const int y = RoundHalfEven(100 + 19.5 * std::sin(k * M_PI / 180));
         (map.GetPixel(x, y) == kRed ? red : notRed) += 1;
     }
     EXPECT_GT(red, 10);

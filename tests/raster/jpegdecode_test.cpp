@@ -1,8 +1,8 @@
 // JPEG decoding from memory: sound pictures decode, damaged ones give a
 // null picture and leave the program running.
-#include "raster/jpegdecode.h"
+#include "raster/globeview.h"
 
-#include "platform/namedresources.h"
+#include "platform/resources/namedresources.h"
 #include "support/testhelpers.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "brakingtesting.h"
 
 #include "platform/helpviewer.h"
-#include "shell/tpreferencesf.h"
+#include "shell/preferences/tpreferencesf.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,12 +1,12 @@
 // The visual-field window driven through its controls: speed and alcohol,
 // the darkening at the driver's eye, the blur setting, copy and show.
 #include "app/settings/appsettings.h"
-#include "controls/hints.h"
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 #include "raster/tdibplus.h"
 #include "road/fieldview.h"
 #include "road/tchampf.h"
 #include "support/testhelpers.h"
+#include "window/hints.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 #include "snapshot.h"
 
 #include "app/settings/appsettings.h"
-#include "shell/splashframe.h"
-#include "shell/tsplashf.h"
-#include "shell/ttipf.h"
+#include "shell/about/splashpictures.h"
+#include "shell/about/tsplashf.h"
+#include "shell/tip/ttipf.h"
 
 #include <QPainter>
 

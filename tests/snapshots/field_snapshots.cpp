@@ -3,8 +3,8 @@
 #include "snapshot.h"
 
 #include "app/settings/appsettings.h"
-#include "controls/spinbutton.h"
-#include "platform/namedresources.h"
+#include "controls/plaincontrols.h"
+#include "platform/resources/namedresources.h"
 #include "road/tchampf.h"
 
 #include <QRadioButton>

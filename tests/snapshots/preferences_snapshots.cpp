@@ -4,8 +4,8 @@
 
 #include "controls/tapibutton.h"
 #include "controls/tapicheckbox.h"
-#include "shell/preferencesdrawing.h"
-#include "shell/tpreferencesf.h"
+#include "shell/preferences/preferencesdrawing.h"
+#include "shell/preferences/tpreferencesf.h"
 
 #include <QPainter>
 

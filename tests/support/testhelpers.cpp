@@ -1,48 +1,31 @@
 #include "testhelpers.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QUuid>
 
 namespace testing_support {
-
-TempDir::TempDir()
-{
-    m_path = QDir::tempPath() + "/kinea-test-" + QUuid::createUuid().toString(QUuid::Id128);
-    QDir().mkpath(m_path);
-}
-
-TempDir::~TempDir()
-{
-    // Read-only files left by a test must not stop the clean-up.
-    QDir dir(m_path);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
-        QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
-    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    dir.removeRecursively();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
-}
 
 unsigned rgbAt(const QImage& image, int x, int y)
 {
     return image.pixel(x, y) & 0xFFFFFFu;
+}
+
+QRect InkBounds(const QImage& image, const QRect& within)
+{
+    QRect bounds;
+    const QRect area = within.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+QImage Paint(QWidget* widget)
+{
+    return widget->grab().toImage();
 }
 
 void processEvents(int ms)

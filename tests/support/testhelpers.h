@@ -1,30 +1,15 @@
-// Small helpers shared by the tests: temporary folders, widget look-up,
-// pixel probes on composed pictures.
+// Helpers shared by the window tests: widget look-up, pixel probes and ink
+// bounds on composed pictures, pending events; and the file helpers.
 #pragma once
 
+#include "testfiles.h"
+
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QWidget>
-#include <string>
 
 namespace testing_support {
-
-// A fresh empty folder removed at the end of the test.
-class TempDir
-{
-public:
-    TempDir();
-    ~TempDir();
-    QString path() const { return m_path; }
-    QString file(const QString& name) const { return m_path + "/" + name; }
-
-private:
-    QString m_path;
-};
-
-// Reads a whole file as bytes ("" when missing).
-QByteArray readFile(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
 
 // The child widget with this object name, or nullptr.
 template <typename T>
@@ -35,6 +20,14 @@ T* child(QWidget* parent, const char* objectName)
 
 // Pixel of an image as 0x00RRGGBB, for readable expectations.
 unsigned rgbAt(const QImage& image, int x, int y);
+
+// The bounding box of the dark pixels of `image` inside `within` (null
+// when there are none): where a control has drawn its caption's letters,
+// without depending on the font's exact pixels.
+QRect InkBounds(const QImage& image, const QRect& within);
+
+// The widget painted into an image at its current size and state.
+QImage Paint(QWidget* widget);
 
 // Lets pending events (timers at zero, posted events, paints) run.
 void processEvents(int ms = 0);

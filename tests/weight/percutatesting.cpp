@@ -1,6 +1,6 @@
 #include "percutatesting.h"
 
-#include "controls/spinbutton.h"
+#include "controls/plaincontrols.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

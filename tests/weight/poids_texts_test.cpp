@@ -1,8 +1,8 @@
 // The "Lieux" texts as stored, and every caption fitting its box on the
 // globe.
 #include "canvas/canvas.h"
-#include "platform/namedresources.h"
-#include "raster/globelabel.h"
+#include "platform/resources/namedresources.h"
+#include "raster/globeview.h"
 #include "weight/model/placetable.h"
 #include "weight/model/placetexts.h"
 

@@ -1,17 +1,9 @@
 #include "weight/model/organlayout.h"
 
+#include "canvas/textformat.h"
+
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// To the nearest integer, halves to the even neighbour.
-int nearest(double x)
-{
-    return int(std::lrint(x));
-}
-
-} // namespace
 
 OrganLayout OrganLayout::ForClient(int clientWidth, int clientHeight, int panelHeight)
 {
@@ -28,15 +20,15 @@ OrganLayout OrganLayout::ForClient(int clientWidth, int clientHeight, int panelH
 
 int OrganLayout::px(double cm) const
 {
-    return nearest(cm * m_benchScale);
+    return RoundHalfEven(cm * m_benchScale);
 }
 
 int OrganLayout::tubePx(double cm) const
 {
-    return nearest(cm * m_tubeScale);
+    return RoundHalfEven(cm * m_tubeScale);
 }
 
 int OrganLayout::StrikerWidth(int massKg) const
 {
-    return nearest(px(23) * massKg * 0.05);
+    return RoundHalfEven(px(23) * massKg * 0.05);
 }

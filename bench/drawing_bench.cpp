@@ -1,0 +1,158 @@
+// Drawing hot paths of an animation tick: gradients of a background, the arcs
+// of the turning disc, text, single pixels and masked pictures; and the globe
+// view, whose globes the weight window renders every 50 ms.
+#include "canvas/canvas.h"
+#include "canvas/picturehelpers.h"
+#include "raster/globeview.h"
+
+#include <benchmark/benchmark.h>
+#include <vector>
+
+// ---- canvas
+
+namespace {
+
+void BM_VerticalGradient(benchmark::State& state)
+{
+    QImage image(800, 455, QImage::Format_BGR888);
+    for (auto _ : state)
+        VerticalGradient(image, 0xFFFFFF, 0xF8BA88, image.height());
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(BM_VerticalGradient);
+
+void BM_DiscArcs(benchmark::State& state)
+{
+    const int radius = int(state.range(0));
+    QImage image(2 * radius + 2, 2 * radius + 2, QImage::Format_RGB32);
+    Canvas canvas(image);
+    for (auto _ : state) {
+        for (int k = 7; k <= 10; ++k) {
+            const int r = radius * k / 10;
+            canvas.Arc(radius - r, radius - r, radius + r, radius + r, 0, 0, 2 * radius, radius);
+        }
+    }
+}
+BENCHMARK(BM_DiscArcs)->Arg(60)->Arg(200);
+
+void BM_Ellipse(benchmark::State& state)
+{
+    QImage image(400, 400, QImage::Format_RGB32);
+    Canvas canvas(image);
+    canvas.brush.color = 0x00FF00;
+    for (auto _ : state)
+        canvas.Ellipse(0, 0, 400, 400);
+}
+BENCHMARK(BM_Ellipse);
+
+void BM_TextOut(benchmark::State& state)
+{
+    QImage image(400, 40, QImage::Format_RGB32);
+    Canvas canvas(image);
+    for (auto _ : state)
+        canvas.TextOut(2, 2, QStringLiteral("Vitesse : 50 km/h"));
+}
+BENCHMARK(BM_TextOut);
+
+void BM_SetPixel(benchmark::State& state)
+{
+    QImage image(256, 256, QImage::Format_BGR888);
+    Canvas canvas(image);
+    TColor c = 0;
+    for (auto _ : state) {
+        canvas.SetPixel(int(c & 0xFF), int((c >> 8) & 0xFF), c);
+        ++c;
+    }
+}
+BENCHMARK(BM_SetPixel);
+
+void BM_MaskedDraw(benchmark::State& state)
+{
+    QImage image(800, 400, QImage::Format_RGB32);
+    QImage mask(120, 60, QImage::Format_RGB32);
+    QImage picture(120, 60, QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    picture.fill(Qt::white);
+    Canvas canvas(image);
+    for (auto _ : state) {
+        canvas.Draw(300, 200, mask, RasterOp::Or);
+        canvas.Draw(300, 200, picture, RasterOp::And);
+    }
+}
+BENCHMARK(BM_MaskedDraw);
+
+} // namespace
+
+// ---- globe view
+
+// The globe view's hot path: the weight window renders up to three globes
+// every 50 ms, each with its caption.
+namespace {
+
+const std::vector<PlaceRecord> kParis = {{}, {3, true, 0, 322, 74, -48, 176, 9.81}};
+
+// One slot showing the Earth at Paris, freed at the end of the case.
+class EarthSlot
+{
+public:
+    EarthSlot()
+    {
+        SetGlobePlaceTable(kParis);
+        AllocateGlobes(1, 1);
+        GlobePlace[1] = 1;
+        LoadGlobeMap(1, false);
+    }
+    ~EarthSlot()
+    {
+        FreeGlobes(1, 1, true);
+        SetGlobePlaceTable({});
+    }
+};
+
+void BM_RenderGlobeWithCaption(benchmark::State& state)
+{
+    EarthSlot slot;
+    float turn = 0;
+    for (auto _ : state) {
+        GlobeTurn[1] = turn;
+        GlobeTilt[1] = -48;
+        turn += 7;
+        RenderGlobe(1, QStringLiteral("Terre ( Paris )"), QStringLiteral("Altitude : 89 mètres"), true, 0);
+        benchmark::DoNotOptimize(GlobePicture(1).constBits());
+    }
+}
+BENCHMARK(BM_RenderGlobeWithCaption)->Unit(benchmark::kMicrosecond);
+
+void BM_RenderGlobeWithoutCaption(benchmark::State& state)
+{
+    EarthSlot slot;
+    for (auto _ : state) {
+        RenderGlobe(1, QString(), QString(), false, 0xFFFFFF);
+        benchmark::DoNotOptimize(GlobePicture(1).constBits());
+    }
+}
+BENCHMARK(BM_RenderGlobeWithoutCaption)->Unit(benchmark::kMicrosecond);
+
+void BM_ProjectGlobe(benchmark::State& state)
+{
+    EarthSlot slot;
+    TDibPlus& map = *GlobeMap(1);
+    TDibPlus& image = *GlobeImage(1);
+    const int turn = static_cast<int>(state.range(0));
+    const int tilt = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        ProjectGlobe(map, image, turn, tilt);
+        benchmark::DoNotOptimize(image.Bits());
+    }
+}
+BENCHMARK(BM_ProjectGlobe)->Args({176, -48})->Args({0, 0})->Args({90, -90})->Unit(benchmark::kMicrosecond);
+
+void BM_LoadGlobeMap(benchmark::State& state)
+{
+    EarthSlot slot;
+    for (auto _ : state)
+        LoadGlobeMap(1, false);
+}
+BENCHMARK(BM_LoadGlobeMap)->Unit(benchmark::kMicrosecond);
+
+} // namespace

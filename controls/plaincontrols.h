@@ -1,0 +1,66 @@
+// Plain controls the windows share: a drawing area painted by its owner, two
+// stacked arrow buttons, picture buttons, and a check box set without
+// running its handler.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QAbstractButton;
+class QPainter;
+class QToolButton;
+
+// A plain drawing area whose owner paints it and hears its mouse.
+class PaintBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PaintBox(QWidget* parent = nullptr);
+
+    // Called on every paint with a painter on the box.
+    std::function<void(QPainter&)> onPaint;
+
+signals:
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Two stacked arrow buttons: up and down clicks, repeated while held.
+class SpinButton : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SpinButton(QWidget* parent = nullptr);
+
+    QToolButton* upButton() const { return m_up; }
+    QToolButton* downButton() const { return m_down; }
+
+signals:
+    void upClick();
+    void downClick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QToolButton* m_up;
+    QToolButton* m_down;
+};
+
+// The module windows' picture buttons: a tool button that takes no focus,
+// showing one of the program's button pictures.
+QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
+                             const QString& hint);
+
+// Sets a check box or toggle button without running its click handler.
+void SetCheckedSilently(QAbstractButton* button, bool checked);

@@ -1,0 +1,126 @@
+#include "motion/model/motionrules.h"
+
+#include <algorithm>
+#include <array>
+
+std::uint8_t PlayFlags = 0;
+std::int32_t WorldScale = 1;
+
+namespace {
+
+constexpr int kDefaultIps = 100;
+constexpr int kFastestIps = 10;
+constexpr int kSlowestIps = 10000;
+constexpr std::array<int, IpsItemCount> kItemIntervals{400, 200, 100, 50};
+constexpr std::array<const char*, IpsItemCount> kItemTexts{" 2,5 ips", " 5 ips", " 10 ips", " 20 ips"};
+
+// The projectile's steps land on frame 1 and on every fifth frame.
+int projectileForward(int frame, int count)
+{
+    return std::min(frame / 5 * 5 + 5, count);
+}
+
+int projectileBack(int frame)
+{
+    if (frame <= 5)
+        return 1;
+    if (frame % 5 == 0)
+        return frame - 5;
+    return frame / 5 * 5;
+}
+
+// The disc's steps land on the odd frames.
+int discForward(int frame, int count)
+{
+    return std::min(frame % 2 == 0 ? frame + 1 : frame + 2, count);
+}
+
+int discBack(int frame)
+{
+    if (frame == 2)
+        return 1;
+    return frame % 2 == 0 ? frame - 1 : frame - 2;
+}
+
+} // namespace
+
+int StepForward(MotionKind kind, int frame, int count, bool loop)
+{
+    if (frame >= count) {
+        // The free fall stops at the floor whatever the loop.
+        if (kind == MotionKind::FreeFall)
+            return frame;
+        return loop ? 1 : count;
+    }
+    switch (kind) {
+    case MotionKind::Projectile: return projectileForward(frame, count);
+    case MotionKind::Disc: return discForward(frame, count);
+    case MotionKind::FreeFall:
+    case MotionKind::Wheel: break;
+    }
+    return frame + 1;
+}
+
+int StepBack(MotionKind kind, int frame, int count, bool loop)
+{
+    if (frame <= 1) {
+        if (kind == MotionKind::FreeFall)
+            return frame;
+        return loop ? count : 1;
+    }
+    switch (kind) {
+    case MotionKind::Projectile: return projectileBack(frame);
+    case MotionKind::Disc: return discBack(frame);
+    case MotionKind::FreeFall:
+    case MotionKind::Wheel: break;
+    }
+    return frame - 1;
+}
+
+bool FrameTraced(MotionKind kind, int point, int frame, int currentFrame)
+{
+    switch (kind) {
+    case MotionKind::Projectile: return frame == 1 || frame % 5 == 0;
+    case MotionKind::FreeFall: return frame < currentFrame;
+    case MotionKind::Wheel: return true;
+    case MotionKind::Disc: return point != PointC && frame % 2 == 1;
+    }
+    return false;
+}
+
+int SafeIpsInterval(int storedIps)
+{
+    if (storedIps < kFastestIps || storedIps > kSlowestIps)
+        return kDefaultIps;
+    return storedIps;
+}
+
+const char* IpsItemText(int item)
+{
+    return kItemTexts.at(std::size_t(item));
+}
+
+int IpsItemForInterval(int intervalMs)
+{
+    for (int item = 0; item < IpsItemCount - 1; ++item)
+        if (kItemIntervals[std::size_t(item)] == intervalMs)
+            return item;
+    return IpsItemCount - 1;
+}
+
+int IntervalForIpsItem(int item)
+{
+    if (item < 0 || item >= IpsItemCount)
+        return kDefaultIps;
+    return kItemIntervals[std::size_t(item)];
+}
+
+int ParseEntry(const QString& text, const EntryRule& rule)
+{
+    QString digits;
+    for (QChar c : text)
+        if (c >= u'0' && c <= u'9')
+            digits += c;
+    const int value = digits.isEmpty() || digits.size() > rule.maxDigits ? rule.fallback : digits.toInt();
+    return std::clamp(value, rule.minimum, rule.maximum);
+}

@@ -1,8 +1,0 @@
-#include "platform/beep.h"
-
-#include <QApplication>
-
-void Beep()
-{
-    QApplication::beep();
-}

@@ -1,4 +1,0 @@
-// The short warning sound.
-#pragma once
-
-void Beep();

@@ -1,0 +1,54 @@
+#include "platform/desktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLockFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+
+void Beep()
+{
+    QApplication::beep();
+}
+
+bool OpenWithDesktop(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+DisplayInfo CurrentDisplay()
+{
+    DisplayInfo info;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        info.bitsPerPixel = screen->depth();
+        info.width = screen->size().width();
+        info.height = screen->size().height();
+    }
+    return info;
+}
+
+SingleInstance::SingleInstance(const QString& lockPath)
+    : m_lock(std::make_unique<QLockFile>(lockPath.isEmpty() ? defaultLockPath() : lockPath))
+{
+    // Judge a lock by its owner's process alone: by age, a copy running for
+    // more than the default 30 s would lose its lock to a second one.
+    m_lock->setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::tryAcquire()
+{
+    return m_lock->isLocked() || m_lock->tryLock(0);
+}
+
+QString SingleInstance::defaultLockPath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    QDir().mkpath(dir);
+    return dir + QStringLiteral("/kinea.lock");
+}

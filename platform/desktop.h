@@ -1,0 +1,46 @@
+// Small desktop services: the warning beep, documents handed to the
+// desktop, the primary screen's depth and size, and the detection of another
+// running copy of the program.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+// The short warning sound.
+void Beep();
+
+// Hands the file to the desktop's default application; returns false when
+// it could not be handed over (nothing else is reported, as for any shell
+// open).
+bool OpenWithDesktop(const QString& path);
+
+// Colour depth and size of the primary screen.
+struct DisplayInfo
+{
+    int bitsPerPixel = 0;
+    int width = 0;
+    int height = 0;
+};
+
+DisplayInfo CurrentDisplay();
+
+// Detects another running copy of the program through a lock file in the
+// user's runtime folder; a lock left by a crashed copy is taken over.
+class SingleInstance
+{
+public:
+    // `lockPath` empty: the program's usual lock file.
+    explicit SingleInstance(const QString& lockPath = QString());
+    ~SingleInstance();
+
+    // True when this process now holds the lock; false when another live
+    // copy holds it.
+    bool tryAcquire();
+
+    static QString defaultLockPath();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};

@@ -1,9 +1,0 @@
-#include "platform/desktopopen.h"
-
-#include <QDesktopServices>
-#include <QUrl>
-
-bool OpenWithDesktop(const QString& path)
-{
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}

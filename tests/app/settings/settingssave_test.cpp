@@ -1,0 +1,228 @@
+// Saving the settings record: layout of a fresh file, what an existing file
+// keeps, the failure rules, and the round trip of every field.
+#include "settingstestsupport.h"
+
+#include "app/settings/iniprofile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
+
+namespace {
+
+using R = AppSettingsRecord;
+
+QStringList sectionsOf(const QByteArray& file)
+{
+    QStringList sections;
+    for (const QByteArray& line : file.split('\n')) {
+        if (line.startsWith('['))
+            sections << QString::fromLatin1(line.trimmed());
+    }
+    return sections;
+}
+
+class SettingsSave : public SettingsTest
+{
+};
+
+TEST_F(SettingsSave, FreshFileHasItsSectionsInTheDocumentedOrder)
+{
+    ASSERT_TRUE(save(iniPath()));
+    const QStringList expected{"[Access]",   "[MainF]",   "[RoueF]",    "[BalleF]",   "[DisqueF]",
+                               "[ChuteF]",   "[FreinageF]", "[PoidsF]", "[PercutaF]", "[ChampF]",
+                               "[General]",  "[Couleurs]", "[Modules]", "[Freinage]", "[Percuta]",
+                               "[Poids]",    "[Champ]"};
+    EXPECT_EQ(sectionsOf(readIni()), expected);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(SettingsSave, FreshFileStartsWithAccessAndUsesCrLf)
+{
+    ASSERT_TRUE(save(iniPath()));
+    const QByteArray file = readIni();
+    EXPECT_TRUE(file.startsWith("[Access]\r\nAllowed=1\r\n\r\n[MainF]\r\nX=1\r\nY=1\r\nW=700\r\nH=500\r\nMaxis=0\r\n"));
+    EXPECT_EQ(file.count('\n'), file.count("\r\n"));
+}
+
+TEST_F(SettingsSave, DigitsColourJoinsGeneralAfterTheColours)
+{
+    ASSERT_TRUE(save(iniPath()));
+    const QByteArray file = readIni();
+    EXPECT_TRUE(file.contains("InstanceFlag=1\r\nclDigits=65280\r\n\r\n[Couleurs]\r\nclFond=8421504\r\n"));
+    EXPECT_TRUE(file.contains("clCadre=16777215\r\n\r\n[Modules]\r\n"));
+    EXPECT_FALSE(file.contains("clCurseur"));
+}
+
+TEST_F(SettingsSave, UnknownSectionsKeysAndCommentsStayInPlace)
+{
+    writeIni("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=50\r\nInconnu=7\r\n\r\n[Fin]\r\nz=1\r\n");
+    LoadSettings(iniPath());
+    AppSettings.Ips = 200;
+    ASSERT_TRUE(save(iniPath()));
+    const QByteArray file = readIni();
+    EXPECT_TRUE(file.startsWith("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=200\r\nInconnu=7\r\nTipFlag=1\r\n"));
+    EXPECT_TRUE(file.contains("\r\n[Fin]\r\nz=1\r\n\r\n[Access]\r\nAllowed=1\r\n"));
+}
+
+TEST_F(SettingsSave, KeysInAnotherCaseAreUpdatedNotRepeated)
+{
+    writeIni("[general]\r\nips=50\r\nTIPFLAG=0\r\n");
+    LoadSettings(iniPath());
+    EXPECT_EQ(AppSettings.Ips, 50);
+    EXPECT_FALSE(AppSettings.TipFlag);
+    AppSettings.Ips = 400;
+    ASSERT_TRUE(save(iniPath()));
+    const QByteArray file = readIni();
+    EXPECT_TRUE(file.startsWith("[general]\r\nips=400\r\nTIPFLAG=0\r\n"));
+    EXPECT_EQ(file.toLower().count("ips="), 1);
+    EXPECT_EQ(file.toLower().count("[general]"), 1);
+}
+
+TEST_F(SettingsSave, KeepsTheLineEndingsOfAnLfFile)
+{
+    writeIni("[General]\nIps=50\n");
+    ASSERT_TRUE(save(iniPath()));
+    EXPECT_FALSE(readIni().contains('\r'));
+    EXPECT_TRUE(readIni().startsWith("[General]\nIps=100\nTipFlag=1\n"));
+}
+
+TEST_F(SettingsSave, ReadOnlyFileStaysByteForByteAndNothingIsShown)
+{
+    const QByteArray before = "[General]\r\nIps=50\r\n; à garder\r\n";
+    writeIni(before);
+    QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    // The superuser may write anything: the check is then told the truth
+    // that it cannot see for itself.
+    if (QFileInfo(iniPath()).isWritable())
+        SetSettingsWritableCheck([](const QString&) { return false; });
+    else
+        EXPECT_FALSE(SettingsFileWritable(iniPath()));
+    AppSettings.Ips = 400;
+    EXPECT_FALSE(save(iniPath()));
+    EXPECT_EQ(readIni(), before);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(SettingsSave, WriteFailingAfterTheCheckTellsThePath)
+{
+    SetSettingsWritableCheck([](const QString&) { return true; });
+    const QString path = dir.file("absent/Kinea.ini");
+    EXPECT_FALSE(save(path));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.front(), QString::fromUtf8("Ne peut écrire dans ") + path);
+}
+
+TEST_F(SettingsSave, OversizedFileIsNeitherReadNorReplaced)
+{
+    writeIni("[General]\r\nIps=50\r\n");
+    QFile file(iniPath());
+    // A sparse file: large on paper, cheap on disk.
+    ASSERT_TRUE(file.resize(IniProfile::MaxFileBytes + 1));
+    LoadSettings(iniPath());
+    EXPECT_EQ(AppSettings.Ips, 100);
+    EXPECT_FALSE(save(iniPath()));
+    EXPECT_EQ(QFileInfo(iniPath()).size(), IniProfile::MaxFileBytes + 1);
+    EXPECT_TRUE(readIni().startsWith("[General]\r\nIps=50\r\n"));
+    EXPECT_EQ(messages.size(), 1);
+}
+
+TEST_F(SettingsSave, ReplacedFileKeepsItsPermissions)
+{
+    writeIni("[General]\r\n");
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(iniPath(), permissions);
+    ASSERT_TRUE(save(iniPath()));
+    const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                          | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+                          | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(iniPath()) & modeBits, permissions);
+}
+
+TEST_F(SettingsSave, ReadOnlyFileIsReplacedByNothingEvenInAWritableFolder)
+{
+    writeIni("[General]\r\nIps=50\r\n");
+    QFile::setPermissions(iniPath(), QFile::ReadOwner);
+    if (QFileInfo(iniPath()).isWritable())
+        GTEST_SKIP() << "file permissions do not bind the superuser";
+    EXPECT_FALSE(SettingsFileWritable(iniPath()));
+    EXPECT_FALSE(save(iniPath()));
+    EXPECT_EQ(readIni(), "[General]\r\nIps=50\r\n");
+}
+
+TEST(SettingsFileWritable, JudgesFilesAndFolders)
+{
+    testing_support::TempDir dir;
+    testing_support::writeFile(dir.file("present.ini"), "x");
+    EXPECT_TRUE(SettingsFileWritable(dir.file("present.ini")));
+    EXPECT_TRUE(SettingsFileWritable(dir.file("new.ini")));
+    EXPECT_FALSE(SettingsFileWritable(dir.file("absent/new.ini")));
+    EXPECT_FALSE(SettingsFileWritable(dir.path()));
+}
+
+// One row per field: a value other than the default, distinct from the
+// others so that two fields sharing a key would show.
+struct FieldRow
+{
+    const char* name;
+    std::function<void(R&)> set;
+    std::function<bool(const R&)> holds;
+};
+
+#define FIELD_ROW(field, value) \
+    FieldRow{#field, [](R& r) { r.field = value; }, [](const R& r) { return r.field == value; }}
+#define PLACEMENT_ROWS(slot, base)                              \
+    FIELD_ROW(Placements[slot].X, -(base)),                     \
+        FIELD_ROW(Placements[slot].Y, (base) + 1),              \
+        FIELD_ROW(Placements[slot].W, (base) + 2),              \
+        FIELD_ROW(Placements[slot].H, (base) + 3),              \
+        FIELD_ROW(Placements[slot].Maxis, true)
+
+const std::vector<FieldRow>& fieldRows()
+{
+    static const std::vector<FieldRow> rows{
+        PLACEMENT_ROWS(SlotMain, 10), PLACEMENT_ROWS(SlotRoue, 20), PLACEMENT_ROWS(SlotBalle, 30),
+        PLACEMENT_ROWS(SlotDisque, 40), PLACEMENT_ROWS(SlotChute, 50), PLACEMENT_ROWS(SlotFreinage, 60),
+        PLACEMENT_ROWS(SlotPercuta, 70), PLACEMENT_ROWS(SlotPoids, 80), PLACEMENT_ROWS(SlotChamp, 90),
+        FIELD_ROW(TipFlag, false), FIELD_ROW(MotifFlag, false), FIELD_ROW(HintFlag, false),
+        FIELD_ROW(TipIndex, 101), FIELD_ROW(Ips, 50), FIELD_ROW(SplasheFlag, false),
+        FIELD_ROW(LockFlag, true), FIELD_ROW(Event_Index, 102), FIELD_ROW(CalcFlag, false),
+        FIELD_ROW(InstanceFlag, false), FIELD_ROW(clDigits, 0x0000FFu),
+        FIELD_ROW(clFond, 0x010203u), FIELD_ROW(clTraceA, 0x040506u), FIELD_ROW(clTraceB, 0x070809u),
+        FIELD_ROW(clTraceC, 0x0A0B0Cu), FIELD_ROW(clObjet, 0x0D0E0Fu), FIELD_ROW(clContour, 0x101112u),
+        FIELD_ROW(clTexte, 0x131415u), FIELD_ROW(clCadre, 0xFFFFFFFFu),
+        FIELD_ROW(HauteurUm, 800000), FIELD_ROW(BoucleFlag, false),
+        FIELD_ROW(VitesseCible1, 103), FIELD_ROW(VitesseCible2, 104), FIELD_ROW(TempsReac1, 300),
+        FIELD_ROW(TempsReac2, 50), FIELD_ROW(CoeffRoute1, 55), FIELD_ROW(CoeffRoute2, 30),
+        FIELD_ROW(PasAnim0, 6), FIELD_ROW(BasBrake1, true), FIELD_ROW(BasBrake2, true),
+        FIELD_ROW(AnimPasFlag, false), FIELD_ROW(FreinageAllowFlag, false),
+        FIELD_ROW(IndexTri, 105), FIELD_ROW(VmsFlag, false), FIELD_ROW(VkmhFlag, true),
+        FIELD_ROW(VcarreFlag, false), FIELD_ROW(MasseFlag, true), FIELD_ROW(L0Flag, true),
+        FIELD_ROW(LfFlag, true), FIELD_ROW(LEnfFlag, false), FIELD_ROW(LPliFlag, true),
+        FIELD_ROW(OrgueAllowFlag, false), FIELD_ROW(TubeLabFlag, false), FIELD_ROW(OrgueRandomFlag, true),
+        FIELD_ROW(LCDCoulFlag, false), FIELD_ROW(PoidsRandomFlag, true),
+        FIELD_ROW(ChampAllowFlag, false), FIELD_ROW(FlouFlag, false),
+    };
+    return rows;
+}
+
+TEST_F(SettingsSave, EveryFieldRoundTripsThroughTheFile)
+{
+    for (const FieldRow& row : fieldRows())
+        row.set(AppSettings);
+    ASSERT_TRUE(save(iniPath()));
+    AppSettings = AppSettingsRecord{};
+    LoadSettings(iniPath());
+    for (const FieldRow& row : fieldRows())
+        EXPECT_TRUE(row.holds(AppSettings)) << row.name;
+}
+
+TEST_F(SettingsSave, EveryFieldDiffersFromItsDefaultInTheTable)
+{
+    // Guards the table above: a row equal to the default proves nothing.
+    const AppSettingsRecord defaults;
+    for (const FieldRow& row : fieldRows())
+        EXPECT_FALSE(row.holds(defaults)) << row.name;
+}
+
+} // namespace

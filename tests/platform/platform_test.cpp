@@ -1,0 +1,86 @@
+// Desktop services: named resources, Windows-1252 texts, help window.
+#include "platform/calculator.h"
+#include "platform/helpviewer.h"
+#include "platform/resources/namedresources.h"
+#include "testhelpers.h"
+
+#include <QDialog>
+#include <QFileInfo>
+#include <QTimer>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+TEST(Windows1252, DecodesAccentsAndTheTypographicRange)
+{
+    EXPECT_EQ(DecodeWindows1252("Acc\xe8s aux  pr\xe9""f\xe9rences"), QString::fromUtf8("Accès aux  préférences"));
+    EXPECT_EQ(DecodeWindows1252("\x80\x85\x92\x9c"), QString::fromUtf8("€…’œ"));
+    EXPECT_EQ(DecodeWindows1252("\x81"), QString(QChar(0xFFFD)));
+    EXPECT_EQ(DecodeWindows1252("a\r\nb").size(), 4);
+}
+
+TEST(NamedResources, FoundWithoutRegardToCase)
+{
+    const QString path = NamedResourcePath("PuceBleue");
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_EQ(NamedResourcePath("pucebleue"), path);
+    EXPECT_EQ(NamedResourcePath("PUCEBLEUE"), path);
+    EXPECT_TRUE(NamedResourcePath("PasDeCeNom").isEmpty());
+    EXPECT_TRUE(LoadNamedResource("PasDeCeNom").isEmpty());
+    EXPECT_TRUE(LoadNamedPicture("PasDeCeNom").isNull());
+}
+
+TEST(NamedResources, BulletsAreThirteenByNine)
+{
+    for (const char* name : {"PuceBleue", "PuceRouge", "PuceGrise"}) {
+        const QImage bullet = LoadNamedPicture(name);
+        EXPECT_EQ(bullet.size(), QSize(13, 9)) << name;
+    }
+}
+
+TEST(HelpViewer, OpensAtTheTopicAnchorAndCloses)
+{
+    testing_support::TempDir dir;
+    testing_support::writeFile(dir.file("aide.html"),
+                               "<html><body><a name=\"Sommaire\"></a><p>Sommaire</p>"
+                               "<a name=\"Balle\"></a><p>Balle</p></body></html>");
+    SetHelpFile(dir.file("aide.html"));
+    ShowHelpTopic("Balle");
+    QTextBrowser* window = HelpWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->source().fragment(), "Balle");
+    CloseHelp();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST(Calculator, CandidatesAreDesktopCalculators)
+{
+    const QStringList candidates = CalculatorCandidates();
+    ASSERT_FALSE(candidates.isEmpty());
+    EXPECT_EQ(candidates.first(), "gnome-calculator");
+    const QString found = FindCalculator();
+    if (!found.isEmpty()) {
+        EXPECT_TRUE(candidates.contains(QFileInfo(found).fileName()));
+    }
+}
+
+TEST(HelpViewer, HelpOpenedFromAModalDialogBelongsToIt)
+{
+    testing_support::TempDir dir;
+    testing_support::writeFile(dir.file("aide.html"), "<html><body><a name=\"OPTIONS\"></a></body></html>");
+    SetHelpFile(dir.file("aide.html"));
+    QDialog dialog;
+    QWidget* parentSeen = &dialog; // anything but the expected value
+    QTimer::singleShot(0, &dialog, [&] {
+        ShowHelpTopic("OPTIONS");
+        parentSeen = HelpWindow()->parentWidget();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(parentSeen, &dialog);
+    EXPECT_TRUE(HelpWindow()->isWindow());
+
+    ShowHelpTopic("OPTIONS"); // no modal dialog any more: a window of its own
+    EXPECT_EQ(HelpWindow()->parentWidget(), nullptr);
+    CloseHelp();
+}

@@ -1,0 +1,168 @@
+// The colour editor: choosing a colour target, the colour dialog preset
+// with the current colour, the two palette buttons, and the colours the
+// page edits with their palettes.
+#include "preferencesfixture.h"
+
+#include "controls/plaincontrols.h"
+#include "shell/preferences/preferencescolorpage.h"
+
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+class ColorEditorTest : public PreferencesTest
+{
+protected:
+    ColorEditorPage* page() { return control<ColorEditorPage>("Page3"); }
+    QRadioButton* radio(int target)
+    {
+        return control<QRadioButton>(QStringLiteral("ColorRadio%1").arg(target).toLatin1().constData());
+    }
+    PaintBox* swatch(int target)
+    {
+        return control<PaintBox>(QStringLiteral("ColorBox%1").arg(target).toLatin1().constData());
+    }
+};
+
+TEST_F(ColorEditorTest, ShowingChoosesTheFirstMarker)
+{
+    open(3);
+    radio(5)->click();
+    dialog.close();
+    open(3);
+    EXPECT_TRUE(radio(0)->isChecked());
+    EXPECT_EQ(page()->Target(), 0);
+    EXPECT_EQ(page()->CurrentColor(), AppSettings.clTraceA);
+}
+
+TEST_F(ColorEditorTest, EachRadioTargetsItsSetting)
+{
+    AppSettings.clFond = 0x000203;
+    AppSettings.clCadre = 0x000809;
+    open(3);
+    radio(3)->click();
+    EXPECT_EQ(page()->Target(), 3);
+    EXPECT_EQ(page()->CurrentColor(), 0x000203u);
+    radio(7)->click();
+    EXPECT_EQ(page()->CurrentColor(), 0x000809u);
+}
+
+TEST_F(ColorEditorTest, ReleasingOnTheBackgroundSwatchEditsTheBackground)
+{
+    AppSettings.clFond = 0x00445566;
+    open(3);
+    answer = 0x00112233;
+    QTest::mouseClick(swatch(3), Qt::LeftButton, {}, QPoint(8, 6));
+    EXPECT_TRUE(radio(3)->isChecked());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], 0x00445566u);
+    EXPECT_EQ(AppSettings.clFond, 0x00112233u);
+    EXPECT_EQ(page()->CurrentColor(), 0x00112233u);
+}
+
+TEST_F(ColorEditorTest, ReleasingOutsideTheSwatchDoesNothing)
+{
+    open(3);
+    QTest::mousePress(swatch(3), Qt::LeftButton, {}, QPoint(8, 6));
+    QTest::mouseRelease(swatch(3), Qt::LeftButton, {}, QPoint(40, 30));
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(radio(0)->isChecked());
+}
+
+TEST_F(ColorEditorTest, CancelledColourDialogLeavesTheSetting)
+{
+    open(3);
+    radio(6)->click();
+    AppSettings.clTexte = 0x00010101;
+    radio(7)->click();
+    radio(6)->click();
+    answer.reset();
+    click("ChangerBout");
+    EXPECT_EQ(asked.back(), 0x00010101u);
+    EXPECT_EQ(AppSettings.clTexte, 0x00010101u);
+}
+
+TEST_F(ColorEditorTest, ChosenColourIsStoredAtOnceAndDrawn)
+{
+    open(3);
+    answer = 0x0000FF00; // green in the canvas layout
+    radio(3)->click();
+    click("ChangerBout");
+    EXPECT_EQ(AppSettings.clFond, 0x0000FF00u);
+    EXPECT_EQ(QColor(page()->Preview().pixel(3, 40)), QColor(0, 255, 0));
+}
+
+TEST_F(ColorEditorTest, PrintPaletteThenDefaultsGivesBackExactlyTheDefaults)
+{
+    AppSettings.clFond = 0x00ABCDEF;
+    open(3);
+    radio(4)->click();
+    click("ImpressionBout");
+    EXPECT_EQ(ReadColors(AppSettings), PrintColors());
+    EXPECT_EQ(page()->CurrentColor(), 0xFFFFFFu); // clObjet on paper
+    click("DefautBout");
+    EXPECT_EQ(ReadColors(AppSettings), ReadColors(AppSettingsRecord{}));
+    EXPECT_EQ(page()->CurrentColor(), 0u);
+    EXPECT_EQ(QColor(page()->Preview().pixel(3, 40)), QColor(0x80, 0x80, 0x80));
+}
+
+TEST_F(ColorEditorTest, PreviewIsReleasedOnClosing)
+{
+    open(3);
+    EXPECT_EQ(page()->Preview().size(), QSize(180, 100));
+    dialog.close();
+    EXPECT_TRUE(page()->Preview().isNull());
+}
+
+TEST(ColorPalettes, DefaultsAreTheSettingsStoreDefaults)
+{
+    AppSettingsRecord s;
+    WriteColors(s, ColorSet{1, 2, 3, 4, 5, 6, 7, 8});
+    WriteColors(s, DefaultColors());
+    EXPECT_EQ(s.clFond, 0x808080u);
+    EXPECT_EQ(s.clTraceA, 0x0000FFu);
+    EXPECT_EQ(s.clTraceB, 0x00FF00u);
+    EXPECT_EQ(s.clTraceC, 0xFFFF00u);
+    EXPECT_EQ(s.clObjet, 0u);
+    EXPECT_EQ(s.clContour, 0xC0C0C0u);
+    EXPECT_EQ(s.clTexte, 0u);
+    EXPECT_EQ(s.clCadre, 0xFFFFFFu);
+}
+
+TEST(ColorPalettes, PrintPaletteIsForWhitePaper)
+{
+    AppSettingsRecord s;
+    WriteColors(s, PrintColors());
+    EXPECT_EQ(s.clFond, 0xFFFFFFu);
+    EXPECT_EQ(s.clTraceA, 0u);
+    EXPECT_EQ(s.clTraceB, 0x808080u);
+    EXPECT_EQ(s.clTraceC, 0xC0C0C0u);
+    EXPECT_EQ(s.clObjet, 0xFFFFFFu);
+    EXPECT_EQ(s.clContour, 0u);
+    EXPECT_EQ(s.clTexte, 0u);
+    EXPECT_EQ(s.clCadre, 0x808080u);
+}
+
+TEST(ColorTargets, TargetsFollowTheRadioOrderAndLeaveOtherSettingsAlone)
+{
+    AppSettingsRecord s;
+    const ColorSet colors{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88};
+    WriteColors(s, colors);
+    EXPECT_EQ(s.clTraceA, 0x11u);
+    EXPECT_EQ(s.clTraceB, 0x22u);
+    EXPECT_EQ(s.clTraceC, 0x33u);
+    EXPECT_EQ(s.clFond, 0x44u);
+    EXPECT_EQ(s.clObjet, 0x55u);
+    EXPECT_EQ(s.clContour, 0x66u);
+    EXPECT_EQ(s.clTexte, 0x77u);
+    EXPECT_EQ(s.clCadre, 0x88u);
+    EXPECT_EQ(s.clCurseur, AppSettingsRecord{}.clCurseur);
+    EXPECT_EQ(s.clDigits, AppSettingsRecord{}.clDigits);
+    EXPECT_EQ(ReadColors(s), colors);
+    EXPECT_EQ(ColorSetting(s, 3), &s.clFond);
+    EXPECT_EQ(ColorSetting(s, -1), nullptr);
+    EXPECT_EQ(ColorSetting(s, 8), nullptr);
+}
+
+} // namespace

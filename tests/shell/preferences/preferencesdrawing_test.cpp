@@ -1,0 +1,161 @@
+// The banner and the colour preview, probed at the pixels their drawing
+// rules fix.
+#include "canvas/canvas.h"
+#include "shell/preferences/preferencesdrawing.h"
+#include "shell/preferences/preferencespages.h"
+#include "support/testhelpers.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::rgbAt;
+
+namespace {
+
+constexpr unsigned kNavyRgb = 0x000080;
+constexpr TColor kFace = 0xE0D8F0; // canvas layout: red F0, green D8, blue E0
+
+QImage banner(int page, TColor face = kFace)
+{
+    QImage image(kBannerSize, QImage::Format_RGB32);
+    QImage iconBitmap(kPageIconSize, QImage::Format_RGB32);
+    DrawPreferencesBanner(image, iconBitmap, PreferencesPageDrawing(page), PreferencesPageCaption(page), face);
+    return image;
+}
+
+TEST(PreferencesBanner, NavyOnTheLeftThenAGradientToTheButtonFace)
+{
+    const QImage image = banner(2);
+    for (int y : {0, 11, 22}) {
+        EXPECT_EQ(rgbAt(image, 0, y), kNavyRgb);
+        EXPECT_EQ(rgbAt(image, 4, y), kNavyRgb);
+    }
+    // Bottom row, below the caption: the gradient alone.
+    const int y = 22;
+    EXPECT_EQ(rgbAt(image, 25, y), kNavyRgb);
+    const unsigned last = rgbAt(image, 394, y);
+    EXPECT_NEAR(int(last >> 16), 0xF0, 1);
+    EXPECT_NEAR(int((last >> 8) & 0xFF), 0xD8, 1);
+    EXPECT_NEAR(int(last & 0xFF), 0xE0, 1);
+    // Half-way, each channel half-way, rounded.
+    const unsigned middle = rgbAt(image, 25 + 185, y);
+    EXPECT_EQ(middle >> 16, 0x78u);
+    EXPECT_EQ((middle >> 8) & 0xFF, 0x6Cu);
+    EXPECT_EQ(middle & 0xFF, 0xB0u);
+}
+
+TEST(PreferencesBanner, IconWhiteTurnsNavy)
+{
+    for (int page = 0; page < 8; ++page) {
+        const QImage icon = PreferencesPageIcon(page);
+        const QImage image = banner(page);
+        ASSERT_EQ(icon.size(), QSize(20, 21));
+        int navy = 0;
+        for (int y = 0; y < 21; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                if (rgbAt(icon, x, y) == 0xFFFFFF) {
+                    EXPECT_EQ(rgbAt(image, 5 + x, y), kNavyRgb) << page << " " << x << "," << y;
+                    ++navy;
+                }
+            }
+        }
+        // Each icon draws something, on a white ground.
+        EXPECT_GT(navy, 40) << page;
+        EXPECT_LT(navy, 20 * 21) << page;
+    }
+}
+
+TEST(PreferencesBanner, CaptionIsWhiteAndCentredVertically)
+{
+    const QImage image = banner(0);
+    int top = 99;
+    int bottom = -1;
+    int left = 999;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 25; x < image.width(); ++x) {
+            if (rgbAt(image, x, y) == 0xFFFFFF) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+            }
+        }
+    }
+    ASSERT_GE(bottom, 0);
+    EXPECT_GE(left, 25 + 2); // after the caption's leading space
+    EXPECT_NEAR((top + bottom) / 2.0, 11.5, 2.5);
+}
+
+struct PreviewFixture : testing::Test
+{
+    void SetUp() override
+    {
+        s.clFond = 0x102030;
+        s.clCadre = 0x405060;
+        s.clObjet = 0x708090;
+        s.clContour = 0xA0B0C0;
+        s.clTexte = 0x0000D0;
+        s.clTraceA = 0x00E000;
+        s.clTraceB = 0xF00000;
+        s.clTraceC = 0x0A0B0C;
+        preview.fill(Qt::black);
+        DrawColorPreview(preview, s, QStringLiteral("Kinea"));
+    }
+
+    // The pixel in the canvas colour layout.
+    TColor at(int x, int y) const { return CanvasFromQColor(QColor(preview.pixel(x, y))); }
+
+    AppSettingsRecord s;
+    QImage preview{kPreviewSize, QImage::Format_RGB32};
+};
+
+TEST_F(PreviewFixture, ScreenFrameAndWheel)
+{
+    EXPECT_EQ(at(0, 0), s.clCadre);
+    EXPECT_EQ(at(179, 99), s.clCadre);
+    EXPECT_EQ(at(3, 40), s.clFond);
+    EXPECT_EQ(at(90, 30), s.clObjet);
+    EXPECT_EQ(at(65, 50), s.clContour);
+    EXPECT_EQ(at(114, 50) == s.clContour || at(114, 50) == s.clTraceA, true);
+}
+
+TEST_F(PreviewFixture, ThreeMarkers)
+{
+    EXPECT_EQ(at(115, 50), s.clTraceA);
+    EXPECT_EQ(at(78, 50), s.clTraceB);
+    EXPECT_EQ(at(90, 50), s.clTraceC);
+}
+
+TEST_F(PreviewFixture, HatchedBarOutlinedInTextColour)
+{
+    EXPECT_EQ(at(10, 80), s.clTexte);
+    EXPECT_EQ(at(169, 80), s.clTexte);
+    int hatch = 0;
+    int ground = 0;
+    for (int x = 12; x < 168; ++x) {
+        for (int y = 77; y < 83; ++y) {
+            hatch += at(x, y) == s.clContour;
+            ground += at(x, y) == s.clFond;
+        }
+    }
+    EXPECT_GT(hatch, 50);
+    EXPECT_GT(ground, 200);
+}
+
+TEST_F(PreviewFixture, TitleEndsAtX175AtTheTop)
+{
+    int right = -1;
+    int top = 99;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 180; ++x) {
+            if (at(x, y) == s.clTexte) {
+                right = std::max(right, x);
+                top = std::min(top, y);
+            }
+        }
+    }
+    EXPECT_LE(right, 175);
+    EXPECT_GE(right, 172);
+    EXPECT_GE(top, 5);
+    EXPECT_LE(top, 9);
+}
+
+} // namespace

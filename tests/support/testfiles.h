@@ -1,0 +1,27 @@
+// File helpers shared by every test, the models' included: temporary
+// folders and whole-file reads and writes. Qt Core only.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace testing_support {
+
+// A fresh empty folder removed at the end of the test.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    QString path() const { return m_path; }
+    QString file(const QString& name) const { return m_path + "/" + name; }
+
+private:
+    QString m_path;
+};
+
+// Reads a whole file as bytes ("" when missing).
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+
+} // namespace testing_support

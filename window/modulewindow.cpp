@@ -1,0 +1,47 @@
+#include "window/modulewindow.h"
+
+#include <QCloseEvent>
+#include <QHideEvent>
+#include <QShowEvent>
+
+ModuleWindow::ModuleWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+}
+
+void ModuleWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+void OpeningDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous() || m_open)
+        return;
+    m_open = true;
+    FormShow();
+}
+
+void OpeningDialog::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (event->spontaneous() || !m_open)
+        return;
+    m_open = false;
+    FormClose();
+}
+
+QFont DesignFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    return font;
+}
+
+void SetMinimumOuterSize(QWidget* window, QSize outer)
+{
+    window->setMinimumSize((outer - DesignFrame).expandedTo(QSize(0, 0)));
+}

@@ -1,0 +1,63 @@
+// Bases of the program's windows: the module windows opened from the
+// launcher, and the dialogs whose opening and closing sequences run once per
+// opening; and what every window shares: the design font and the minimum
+// size.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QSize>
+#include <QWidget>
+
+class ModuleWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ModuleWindow(QWidget* parent = nullptr);
+
+signals:
+    // Emitted after the window has been hidden by a close: the launcher
+    // then shows itself again.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// A dialog whose opening sequence (FormShow) runs when it is opened and whose
+// closing sequence (FormClose) runs when it is closed, by any way; a window
+// system that hides it and shows it again (minimising, restoring) runs
+// neither.
+class OpeningDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using QDialog::QDialog;
+
+protected:
+    virtual void FormShow() = 0;
+    virtual void FormClose() = 0;
+    // True from the opening sequence to the closing one.
+    bool isOpen() const { return m_open; }
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool m_open = false;
+};
+
+// The font the windows are designed with: Arial, 8 points at 96 dpi (11
+// pixels).
+QFont DesignFont();
+
+// What a framed window's border and caption took in the design: 8 pixels
+// across and 27 down.
+constexpr QSize DesignFrame{8, 27};
+
+// Applies a minimum size given, as the design gives it, for the whole
+// framed window: the client area may shrink to that size less the frame, so
+// that the design's client size stays reachable (700 x 500 gives 692 x 473).
+void SetMinimumOuterSize(QWidget* window, QSize outer);
