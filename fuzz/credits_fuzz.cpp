@@ -2,12 +2,10 @@
 // back into the text, drawn into the credits picture, and scrolled through
 // the panel without a row out of the picture.
 #include "fuzz/fuzzcheck.h"
-#include "platform/windows1252.h"
+#include "platform/resources/namedresources.h"
 #include "raster/tdibplus.h"
-#include "shell/splashcredits.h"
-#include "shell/splashevents.h"
-#include "shell/splashframe.h"
-#include "shell/splashpictures.h"
+#include "shell/about/splashevents.h"
+#include "shell/about/splashpictures.h"
 
 
 namespace {

@@ -2,14 +2,13 @@
 // them: the account wrapped to the panel and typed, the globe loaded with
 // the event's marker, turned to its angles and rendered, the panel drawn.
 // Any integer in the seven number fields must be safe to show.
+#include "app/settings/appsettings.h"
 #include "fuzz/fuzzcheck.h"
-#include "platform/windows1252.h"
+#include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
-#include "shell/cycleindex.h"
-#include "shell/splashevents.h"
-#include "shell/splashframe.h"
-#include "shell/splashturn.h"
-#include "shell/splashtyping.h"
+#include "shell/about/splashanimation.h"
+#include "shell/about/splashevents.h"
+#include "shell/about/splashpictures.h"
 
 #include <cmath>
 

@@ -5,9 +5,8 @@
 //
 // Input: the profile text, then up to seven changes of five bytes each
 // (which key, then the number, little-endian), then the count of changes.
+#include "app/settings/appsettings.h"
 #include "app/settings/iniprofile.h"
-#include "app/settings/profilevalues.h"
-#include "app/settings/settingskeys.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/settingsoracle.h"
 

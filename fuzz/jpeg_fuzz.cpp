@@ -2,8 +2,7 @@
 // of a sane size, and a decoded picture stretches onto a globe's map as
 // the globe view draws it.
 #include "fuzz/fuzzcheck.h"
-#include "raster/globeprojection.h"
-#include "raster/jpegdecode.h"
+#include "raster/globeview.h"
 #include "raster/tdibplus.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

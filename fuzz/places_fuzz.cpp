@@ -2,8 +2,8 @@
 // three lines, never more places than the table holds, and every name and
 // detail safe to write on a globe's caption.
 #include "fuzz/fuzzcheck.h"
-#include "platform/windows1252.h"
-#include "raster/globelabel.h"
+#include "platform/resources/namedresources.h"
+#include "raster/globeview.h"
 #include "weight/model/placetable.h"
 #include "weight/model/placetexts.h"
 

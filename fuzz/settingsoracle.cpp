@@ -1,6 +1,6 @@
 #include "fuzz/settingsoracle.h"
 
-#include "app/settings/settingskeys.h"
+#include "app/settings/appsettings.h"
 
 #include <charconv>
 #include <variant>

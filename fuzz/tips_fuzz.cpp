@@ -1,10 +1,10 @@
 // The tip list read from any text: it holds the lines of the text up to
 // "FIN", decoded one byte to one character, and the tip window's
 // numbering and stepping stay within the list.
+#include "app/settings/appsettings.h"
 #include "fuzz/fuzzcheck.h"
-#include "platform/windows1252.h"
-#include "shell/cycleindex.h"
-#include "shell/tiplist.h"
+#include "platform/resources/namedresources.h"
+#include "shell/tip/ttipf.h"
 
 #include <string>
 #include <vector>

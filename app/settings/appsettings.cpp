@@ -61,19 +61,6 @@ QString ModuleCaption(const QString& suffix)
 
 namespace {
 
-// A key of the file other than the window placements, in the order keys are
-// read and written.
-struct SettingKey
-{
-    using Field = std::variant<bool AppSettingsRecord::*, std::int32_t AppSettingsRecord::*,
-                               TColor AppSettingsRecord::*>;
-    const char* section;
-    const char* key;
-    Field field;
-    // Honoured when read, never written back (a hand-edited value stays).
-    bool readOnly = false;
-};
-
 using R = AppSettingsRecord;
 
 const auto kSettingKeys = std::to_array<SettingKey>({
@@ -240,6 +227,11 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes)
 }
 
 } // namespace
+
+std::span<const SettingKey> SettingKeys()
+{
+    return kSettingKeys;
+}
 
 bool SettingsFileWritable(const QString& path)
 {

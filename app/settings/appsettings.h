@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <variant>
 
 // Position and size of one main window.
 struct WindowPlacement
@@ -105,6 +107,21 @@ struct AppSettingsRecord
     bool ChampAllowFlag = true;
     bool FlouFlag = true;
 };
+
+// A key of the file other than the window placements, tied to its field.
+struct SettingKey
+{
+    using Field = std::variant<bool AppSettingsRecord::*, std::int32_t AppSettingsRecord::*,
+                               TColor AppSettingsRecord::*>;
+    const char* section;
+    const char* key;
+    Field field;
+    // Honoured when read, never written back (a hand-edited value stays).
+    bool readOnly = false;
+};
+
+// Every such key, in the order keys are read and written.
+std::span<const SettingKey> SettingKeys();
 
 // The process-wide settings, read and changed in memory by every window.
 extern AppSettingsRecord AppSettings;
