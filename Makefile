@@ -5,6 +5,7 @@
 #   make snapshots  write a PNG of every window to build/snapshots/
 #   make package    build the Debian package build/kinea_<version>_<arch>.deb
 #   make fuzz       build the fuzz targets with clang's libFuzzer, run each a minute
+#   make soak       long random use of every window, then ten minutes of animations
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
@@ -20,7 +21,7 @@ PACKAGES = cmake make g++ ccache pkg-config \
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench snapshots package fuzz setup configure build build-asan clean
+.PHONY: run test bench snapshots package fuzz soak setup configure build build-asan clean
 
 run: build
 	cd $(BUILD)/bin && ./kinea
@@ -38,6 +39,17 @@ snapshots: build
 package: configure
 	cmake --build $(BUILD) --target kinea -j$(JOBS)
 	cd $(BUILD) && cpack
+
+# SOAK_SECONDS of animations after SOAK_EVENTS random events per window,
+# from SOAK_SEED; the resident memory may not grow by more than 2 MB.
+SOAK_SECONDS ?= 600
+SOAK_EVENTS  ?= 3000
+SOAK_SEED    ?= 1
+
+soak: configure
+	cmake --build $(BUILD) -j$(JOBS) --target kinea_soak
+	QT_QPA_PLATFORM=offscreen KINEA_SOAK_SECONDS=$(SOAK_SECONDS) KINEA_MONKEY_EVENTS=$(SOAK_EVENTS) \
+	  KINEA_MONKEY_SEED=$(SOAK_SEED) $(BUILD)/bin/kinea_soak
 
 # Fuzzing needs Debian's clang and its sanitizer and libFuzzer run-times,
 # nothing else does. FUZZ_SECONDS per target; inputs that break a target are

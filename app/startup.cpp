@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 // ---- start
 
@@ -152,9 +153,13 @@ QRect KeepOnScreens(const QRect& rect, const QList<QRect>& screens)
 
 void ApplyPlacement(QWidget* window, const WindowPlacement& placement)
 {
-    const int width = placement.W > 0 ? placement.W : window->width();
-    const int height = placement.H > 0 ? placement.H : window->height();
-    const QRect place = KeepOnScreens(QRect(placement.X, placement.Y, width, height), screenAreas());
+    // The file may hold any integer: kept within what a widget can take,
+    // the place's right and bottom edges cannot overflow.
+    const auto within = [](std::int32_t value) { return std::clamp(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); };
+    const int width = placement.W > 0 ? within(placement.W) : window->width();
+    const int height = placement.H > 0 ? within(placement.H) : window->height();
+    const QRect place =
+        KeepOnScreens(QRect(within(placement.X), within(placement.Y), width, height), screenAreas());
     window->move(place.topLeft());
     window->resize(place.size());
     if (placement.Maxis)

@@ -61,3 +61,19 @@ TEST(Placement, FarAwayStoredPlaceIsBroughtBack)
     const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(primary.intersects(QRect(window.pos(), window.size())));
 }
+
+// The file can hold any integer; the sanitizer build catches an overflow.
+TEST(Placement, ExtremeStoredNumbersGiveAWindowOnTheScreen)
+{
+    const std::int32_t most = 2147483647;
+    const std::int32_t least = -2147483647 - 1;
+    const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const WindowPlacement& stored : {WindowPlacement{most, most, most, most, false},
+                                          WindowPlacement{least, least, most, most, false},
+                                          WindowPlacement{most, 1, 700, 500, false}}) {
+        QWidget window;
+        ApplyPlacement(&window, stored);
+        EXPECT_TRUE(primary.intersects(QRect(window.pos(), window.size()))) << stored.X << " " << stored.W;
+        EXPECT_LE(window.width(), QWIDGETSIZE_MAX);
+    }
+}

@@ -1,0 +1,181 @@
+// Settings files holding hostile values, for every key alone and for all
+// keys at once: with each file every window that reads the value is opened,
+// animated, resized and closed, no timer runs faster than 10 ms, and the
+// settings saved afterwards read back as they were.
+#include "app/settings/appsettings.h"
+#include "app/tmainf.h"
+#include "programdriver.h"
+#include "testhelpers.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <variant>
+
+using namespace robustness;
+using testing_support::TempDir;
+using testing_support::writeFile;
+
+namespace {
+
+const char* const kHostileValues[] = {"-2147483648", "-1", "0", "2147483647", "0xFFFFFFFF", "abc", ""};
+const char* const kPlacementKeys[] = {"X", "Y", "W", "H", "Maxis"};
+const QStringList kMotionWindows{"RoueF", "BalleF", "DisqueF", "ChuteF"};
+constexpr int kTicks = 3;
+
+struct FileKey
+{
+    QByteArray section;
+    QByteArray key;
+};
+
+std::vector<FileKey> AllKeys()
+{
+    std::vector<FileKey> keys{{"Access", "Allowed"}};
+    for (int slot = 0; slot < PlacementSlotCount; ++slot)
+        for (const char* key : kPlacementKeys)
+            keys.push_back({PlacementSection(slot), key});
+    for (const SettingKey& key : SettingKeys())
+        keys.push_back({key.section, key.key});
+    return keys;
+}
+
+// The windows that read a key when they are shown or while they run.
+QStringList Readers(const FileKey& k)
+{
+    for (int slot = 0; slot < PlacementSlotCount; ++slot)
+        if (k.section == PlacementSection(slot))
+            return {QString::fromLatin1(k.section)};
+    const QByteArray& key = k.key;
+    if (k.section == "General") {
+        if (key == "TipFlag" || key == "TipIndex")
+            return {"TipF", "PreferencesF"};
+        if (key == "Ips")
+            return kMotionWindows;
+        if (key == "LockFlag")
+            return kMotionWindows + QStringList{"PreferencesF"};
+        if (key == "SplasheFlag" || key == "Event_Index")
+            return {"SplashF", "PreferencesF"};
+        if (key == "CalcFlag")
+            return {"FreinageF", "PercutaF", "PreferencesF"};
+        if (key == "HintFlag")
+            return {"BalleF", "PreferencesF"};
+        if (key == "clDigits")
+            return {"PoidsF"};
+        return {"PreferencesF"};
+    }
+    if (k.section == "Couleurs")
+        return key == "clCurseur" ? QStringList{"ChuteF"} : kMotionWindows + QStringList{"PreferencesF"};
+    if (k.section == "Modules")
+        return key == "HauteurUm" ? QStringList{"ChuteF"} : kMotionWindows + QStringList{"PreferencesF"};
+    if (k.section == "Freinage")
+        return {"FreinageF", "PreferencesF"};
+    if (k.section == "Percuta")
+        return {"PercutaF", "PreferencesF"};
+    if (k.section == "Poids")
+        return {"PoidsF", "PreferencesF"};
+    if (k.section == "Champ")
+        return {"ChampF", "PreferencesF"};
+    return {};
+}
+
+// Every field of the settings, as text: equal texts, equal settings.
+QByteArray RecordText(const AppSettingsRecord& r)
+{
+    QByteArray text;
+    for (const WindowPlacement& p : r.Placements)
+        text += QByteArray::number(p.X) + ',' + QByteArray::number(p.Y) + ',' + QByteArray::number(p.W) + ',' +
+                QByteArray::number(p.H) + ',' + QByteArray::number(p.Maxis) + ';';
+    for (const SettingKey& key : SettingKeys())
+        text += QByteArray(key.key) + '=' +
+                std::visit([&](auto field) { return QByteArray::number(qint64(r.*field)); }, key.field) + ';';
+    return text;
+}
+
+QByteArray FileWith(const std::vector<FileKey>& keys, const char* value)
+{
+    QByteArray file;
+    QByteArray section;
+    for (const FileKey& k : keys) {
+        if (k.section != section)
+            file += '[' + k.section + "]\r\n";
+        section = k.section;
+        file += k.key + '=' + value + "\r\n";
+    }
+    return file;
+}
+
+// Saves the settings, reads them back, and expects them unchanged.
+void ExpectSavedFileReadsBack(const QString& path)
+{
+    const QByteArray before = RecordText(AppSettings);
+    ASSERT_TRUE(SaveSettings(path).saved);
+    LoadSettings(path);
+    EXPECT_EQ(RecordText(AppSettings), before);
+}
+
+class HostileSettings : public ::testing::Test
+{
+protected:
+    void SetUp() override { AppSettings = AppSettingsRecord{}; }
+    QString iniPath() const { return dir.file("Kinea.ini"); }
+
+    TempDir dir;
+    ModalAnswerer answerer;
+};
+
+} // namespace
+
+TEST_F(HostileSettings, EveryKeyAloneWithEachValue)
+{
+    Program program(dir.path());
+    std::set<QByteArray> driven;
+    int files = 0;
+    for (const FileKey& key : AllKeys()) {
+        const QStringList readers = Readers(key);
+        for (const char* value : kHostileValues) {
+            SCOPED_TRACE((key.section + "/" + key.key + "=" + value).toStdString());
+            writeFile(iniPath(), FileWith({key}, value));
+            ++files;
+            LoadSettings(iniPath());
+            // A value that reads as one already tried on the same windows
+            // ("0xFFFFFFFF" as -1, any true as 1) tells nothing new.
+            if (driven.insert(readers.join(',').toLatin1() + RecordText(AppSettings)).second) {
+                for (const ProgramWindow& window : program.windows()) {
+                    if (!readers.contains(window.name))
+                        continue;
+                    if (window.slot >= 0)
+                        ApplyPlacement(window.widget, AppSettings.Placements[size_t(window.slot)]);
+                    EXPECT_EQ(Exercise(window.widget, kTicks, false), QStringList()) << window.name.toStdString();
+                    if (window.slot >= 0)
+                        CapturePlacement(window.widget, AppSettings.Placements[size_t(window.slot)]);
+                }
+            }
+            ExpectSavedFileReadsBack(iniPath());
+        }
+    }
+    std::printf("%d hostile files, %zu of them driven through their windows\n", files, driven.size());
+}
+
+TEST_F(HostileSettings, EveryKeyAtOnceWithEachValueThroughTheWholeProgram)
+{
+    for (const char* value : kHostileValues) {
+        SCOPED_TRACE(std::string("every key = ") + value);
+        writeFile(iniPath(), FileWith(AllKeys(), value));
+        Program program(dir.path());
+        program.launcher().show();
+        QApplication::processEvents();
+        for (const ProgramWindow& window : program.windows()) {
+            if (window.widget == &program.launcher())
+                continue;
+            EXPECT_EQ(Exercise(window.widget, kTicks, true), QStringList()) << window.name.toStdString();
+        }
+        EXPECT_EQ(FastTimers(&program.launcher()), QStringList());
+        // Closing the launcher captures the placements and saves.
+        program.launcher().close();
+        const QByteArray saved = RecordText(AppSettings);
+        LoadSettings(iniPath());
+        EXPECT_EQ(RecordText(AppSettings), saved);
+    }
+}

@@ -1,0 +1,70 @@
+// Random use of every module window and dialog, from seeds: nothing may
+// crash, hang or trip a sanitizer, and no timer may run faster than 10 ms.
+// KINEA_MONKEY_EVENTS and KINEA_MONKEY_SEED make a longer or another run.
+#include "monkey.h"
+#include "programdriver.h"
+#include "testhelpers.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace robustness;
+
+namespace {
+
+int EnvInt(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariable(name).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+const char* const kWindows[] = {"RoueF",   "BalleF", "DisqueF",      "ChuteF", "FreinageF", "PercutaF",
+                                "PoidsF",  "ChampF", "PreferencesF", "TipF",   "SplashF"};
+
+class RandomUse : public ::testing::TestWithParam<const char*>
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        // No desktop calculator may start: the button then says so in a
+        // message box, which the answerer closes.
+        qputenv("PATH", "/nonexistent");
+        folder = std::make_unique<testing_support::TempDir>();
+        program = std::make_unique<Program>(folder->path());
+    }
+    static void TearDownTestSuite()
+    {
+        program.reset();
+        folder.reset();
+    }
+
+    void RunMonkey(std::uint32_t seed, int events)
+    {
+        QWidget* window = program->window(QString::fromLatin1(GetParam()));
+        ASSERT_NE(window, nullptr);
+        ModalAnswerer answerer;
+        Monkey monkey(seed);
+        monkey.Play(window, events);
+        EXPECT_EQ(monkey.fastTimers(), QStringList()) << monkey.recentEvents().toStdString();
+        std::printf("%s: seed %u, %d events, %d dialogs answered\n", GetParam(), seed, monkey.eventsSent(),
+                    answerer.answered());
+    }
+
+    static inline std::unique_ptr<testing_support::TempDir> folder;
+    static inline std::unique_ptr<Program> program;
+};
+
+} // namespace
+
+TEST_P(RandomUse, SeededEventsBreakNothing)
+{
+    std::uint32_t index = 0;
+    while (QByteArray(kWindows[index]) != GetParam())
+        ++index;
+    RunMonkey(std::uint32_t(EnvInt("KINEA_MONKEY_SEED", 1)) * 100 + index, EnvInt("KINEA_MONKEY_EVENTS", 120));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, RandomUse, ::testing::ValuesIn(kWindows),
+                         [](const auto& info) { return std::string(info.param); });

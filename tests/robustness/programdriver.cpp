@@ -1,0 +1,195 @@
+#include "programdriver.h"
+
+#include "app/settings/appsettings.h"
+#include "app/tmainf.h"
+#include "road/tchampf.h"
+#include "shell/about/tsplashf.h"
+#include "window/modulewindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QListWidget>
+#include <QMetaObject>
+#include <QWidget>
+#include <unistd.h>
+
+namespace robustness {
+
+namespace {
+
+template <typename T>
+T* named(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+void click(QWidget* window, const char* name)
+{
+    if (auto* button = named<QAbstractButton>(window, name); button && button->isEnabled())
+        button->click();
+}
+
+void choose(QWidget* window, const char* name, int index)
+{
+    if (auto* combo = named<QComboBox>(window, name); combo && combo->count() > 0)
+        combo->setCurrentIndex(index % combo->count());
+}
+
+bool isMotionWindow(const QString& name)
+{
+    return name == "RoueF" || name == "BalleF" || name == "DisqueF" || name == "ChuteF";
+}
+
+} // namespace
+
+Program::Program(const QString& folder)
+{
+    // The launcher's creation reads the settings beside the test: read
+    // again from the test's folder before any window is made.
+    m_launcher = std::make_unique<TMainF>();
+    ProgramDir = folder;
+    LoadSettings();
+    m_windows.champ = new TChampF;
+    CreateWindows(*m_launcher, m_windows);
+    m_list = {
+        {"MainF", m_launcher.get(), SlotMain},
+        {"RoueF", m_windows.roue, SlotRoue},
+        {"BalleF", m_windows.balle, SlotBalle},
+        {"DisqueF", m_windows.disque, SlotDisque},
+        {"ChuteF", m_windows.chute, SlotChute},
+        {"FreinageF", m_windows.freinage, SlotFreinage},
+        {"PercutaF", m_windows.percuta, SlotPercuta},
+        {"PoidsF", m_windows.poids, SlotPoids},
+        {"ChampF", m_windows.champ, SlotChamp},
+        {"PreferencesF", m_windows.preferences, -1},
+        {"TipF", m_windows.tip, -1},
+        {"SplashF", m_windows.splash, -1},
+    };
+}
+
+Program::~Program()
+{
+    for (const ProgramWindow& window : m_list)
+        if (window.widget != m_launcher.get())
+            window.widget->hide();
+    DeleteModuleWindows(m_windows);
+    m_launcher.reset();
+}
+
+QWidget* Program::window(const QString& name) const
+{
+    for (const ProgramWindow& window : m_list)
+        if (window.name == name)
+            return window.widget;
+    return nullptr;
+}
+
+ModalAnswerer::ModalAnswerer(int everyMs)
+{
+    m_timer.setInterval(everyMs);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        // A popup menu runs its own loop too.
+        QWidget* modal = QApplication::activePopupWidget();
+        if (!modal)
+            modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        ++m_answered;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    m_timer.start();
+}
+
+void OpenWindow(QWidget* window)
+{
+    if (auto* about = qobject_cast<TSplashF*>(window)) {
+        // As the launcher's menu opens it: it runs until closed.
+        about->SetStartupMode(false);
+        about->SetOpenedFromMenu(true);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void StartAnimation(QWidget* window)
+{
+    const QString name = window->objectName();
+    if (isMotionWindow(name)) {
+        click(window, "PlayBout");
+    } else if (name == "FreinageF" || name == "PercutaF") {
+        click(window, "DepartBout");
+    } else if (name == "PoidsF") {
+        choose(window, "ObjetCombo", 3);
+        choose(window, "Lieu1Combo", 1);
+        choose(window, "Lieu2Combo", 5);
+        choose(window, "Lieu3Combo", 9);
+    } else if (name == "ChampF") {
+        click(window, "AlcoolRadio");
+        click(window, "SpeedRadio");
+    } else if (name == "TipF") {
+        click(window, "SuivantBout");
+        click(window, "PrecedentBout");
+    } else if (name == "PreferencesF") {
+        if (auto* pages = named<QListWidget>(window, "PagesList"))
+            for (int row = 0; row < pages->count(); ++row)
+                pages->setCurrentRow(row);
+    }
+}
+
+void RunTimers(QWidget* window, int ticks)
+{
+    for (int tick = 0; tick < ticks; ++tick) {
+        for (QTimer* timer : window->findChildren<QTimer*>())
+            if (timer->isActive())
+                QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+        QApplication::processEvents();
+    }
+}
+
+QStringList FastTimers(QWidget* window)
+{
+    QStringList fast;
+    for (const QTimer* timer : window->findChildren<QTimer*>())
+        if (timer->isActive() && timer->interval() < 10)
+            fast << QStringLiteral("%1 %2 ms").arg(timer->objectName()).arg(timer->interval());
+    return fast;
+}
+
+QStringList Exercise(QWidget* window, int ticks, bool huge)
+{
+    OpenWindow(window);
+    QApplication::processEvents();
+    StartAnimation(window);
+    QStringList fast = FastTimers(window);
+    RunTimers(window, ticks);
+    const QSize design = window->size();
+    for (const QSize size : {QSize(1, 1), huge ? QSize(4000, 3000) : QSize(1, 1), design}) {
+        window->resize(size);
+        QApplication::processEvents();
+        RunTimers(window, 1);
+    }
+    fast << FastTimers(window);
+    window->close();
+    QApplication::processEvents();
+    return fast;
+}
+
+long ResidentKilobytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    if (fields.size() < 2)
+        return 0;
+    return fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+} // namespace robustness
