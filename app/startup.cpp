@@ -156,10 +156,19 @@ void ApplyPlacement(QWidget* window, const WindowPlacement& placement)
     // The file may hold any integer: kept within what a widget can take,
     // the place's right and bottom edges cannot overflow.
     const auto within = [](std::int32_t value) { return std::clamp(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); };
-    const int width = placement.W > 0 ? within(placement.W) : window->width();
-    const int height = placement.H > 0 ? within(placement.H) : window->height();
-    const QRect place =
-        KeepOnScreens(QRect(within(placement.X), within(placement.Y), width, height), screenAreas());
+    int width = placement.W > 0 ? within(placement.W) : window->width();
+    int height = placement.H > 0 ? within(placement.H) : window->height();
+    // Nor larger than the largest screen: the windows draw pictures of
+    // their own size, which a stored 2147483647 would make gigantic.
+    const QList<QRect> screens = screenAreas();
+    QSize largest;
+    for (const QRect& screen : screens)
+        largest = largest.expandedTo(screen.size());
+    if (!largest.isEmpty()) {
+        width = std::min(width, std::max(largest.width(), window->minimumWidth()));
+        height = std::min(height, std::max(largest.height(), window->minimumHeight()));
+    }
+    const QRect place = KeepOnScreens(QRect(within(placement.X), within(placement.Y), width, height), screens);
     window->move(place.topLeft());
     window->resize(place.size());
     if (placement.Maxis)
