@@ -169,7 +169,9 @@ TEST_F(HostileSettings, EveryKeyAtOnceWithEachValueThroughTheWholeProgram)
         for (const ProgramWindow& window : program.windows()) {
             if (window.widget == &program.launcher())
                 continue;
-            EXPECT_EQ(Exercise(window.widget, kTicks, true), QStringList()) << window.name.toStdString();
+            // Drawing at 4000 x 3000 is slow: once per window is enough.
+            const bool huge = QByteArray(value) == "2147483647";
+            EXPECT_EQ(Exercise(window.widget, kTicks, huge), QStringList()) << window.name.toStdString();
         }
         EXPECT_EQ(FastTimers(&program.launcher()), QStringList());
         // Closing the launcher captures the placements and saves.
