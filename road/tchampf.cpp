@@ -7,10 +7,9 @@
 #include "road/fieldview.h"
 #include "shell/preferences/tpreferencesf.h"
 #include "window/hints.h"
+#include "window/picturemenu.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -215,8 +214,13 @@ void TChampF::AideBoutClick()
 
 void TChampF::CopyBoutClick()
 {
+    CopyPicture(copiedPicture());
+}
+
+QImage TChampF::copiedPicture() const
+{
     if (!LeftView || !RightView)
-        return;
+        return {};
     const int w = m_geometry.displayWidth();
     QImage both(2 * w, m_geometry.displayHeight(), QImage::Format_RGB32);
     {
@@ -224,5 +228,5 @@ void TChampF::CopyBoutClick()
         LeftView->Draw(canvas, 0, 0);
         RightView->Draw(canvas, w, 0);
     }
-    QGuiApplication::clipboard()->setImage(both);
+    return both;
 }

@@ -4,6 +4,7 @@
 
 #include "controls/plaincontrols.h"
 #include "platform/resources/namedresources.h"
+#include "window/picturemenu.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -88,6 +89,7 @@ void TChampF::createPanel()
     connect(OptionsBout, &QToolButton::clicked, this, &TChampF::OptionsBoutClick);
     connect(AideBout, &QToolButton::clicked, this, &TChampF::AideBoutClick);
     connect(CopyBout, &QToolButton::clicked, this, &TChampF::CopyBoutClick);
+    AddPictureMenu(CopyBout, {[this] { return copiedPicture(); }, [] { return QStringLiteral("champ_visuel"); }});
     connect(SpeedSpin, &SpinButton::upClick, this, &TChampF::SpeedSpinUpClick);
     connect(SpeedSpin, &SpinButton::downClick, this, &TChampF::SpeedSpinDownClick);
     // Each change of mode unchecks one button and checks the other: the

@@ -8,12 +8,11 @@
 #include "platform/helpviewer.h"
 #include "road/model/brakingsettings.h"
 #include "shell/preferences/tpreferencesf.h"
+#include "window/picturemenu.h"
 
-#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
@@ -263,18 +262,23 @@ void TFreinageF::AideBoutClick()
 
 void TFreinageF::CopierBoutClick()
 {
+    CopyPicture(copiedPicture());
+}
+
+QImage TFreinageF::copiedPicture()
+{
     DrawZone(1);
     DrawZone(2);
     const QImage& first = m_zonePictures[0];
     if (first.isNull())
-        return;
+        return {};
     QImage both(first.width(), 2 * first.height(), QImage::Format_RGB32);
     {
         QPainter painter(&both);
         painter.drawImage(0, 0, first);
         painter.drawImage(0, first.height(), m_zonePictures[1]);
     }
-    QGuiApplication::clipboard()->setImage(both);
+    return both;
 }
 
 void TFreinageF::CalcBoutClick()

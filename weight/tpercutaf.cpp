@@ -6,6 +6,8 @@
 #include "shell/preferences/tpreferencesf.h"
 #include "weight/model/organmessages.h"
 #include "weight/model/organtable.h"
+#include "platform/savefile.h"
+#include "window/picturemenu.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -362,8 +364,12 @@ bool TPercutaF::FormKeyDown(int key)
 void TPercutaF::CopyBoutClick()
 {
     // A copy of its own: the window draws on its picture again.
-    if (!m_tubes.isNull())
-        QGuiApplication::clipboard()->setImage(m_tubes.copy());
+    CopyPicture(m_tubes.copy());
+}
+
+void TPercutaF::SaveImMenuClick()
+{
+    SavePictureAs(this, m_tubes.copy(), QStringLiteral("orgue"));
 }
 
 void TPercutaF::CopyDataBoutClick()

@@ -8,6 +8,7 @@
 #include "raster/globeview.h"
 #include "weight/model/placetable.h"
 #include "weight/model/weightobjects.h"
+#include "window/picturemenu.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -191,6 +192,7 @@ void TPoidsF::createPanels()
     connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
     connect(AideBout, &QToolButton::clicked, this, &TPoidsF::AideBoutClick);
     connect(CopierBout, &QToolButton::clicked, this, &TPoidsF::CopierBoutClick);
+    AddPictureMenu(CopierBout, {[this] { return copiedPicture(); }, [] { return QStringLiteral("poids"); }});
     connect(CalcBout, &QToolButton::clicked, this, &TPoidsF::CalcBoutClick);
     connect(ColorBout, &QToolButton::clicked, this, &TPoidsF::ColorBoutClick);
     connect(OptionsBout, &QToolButton::clicked, this, &TPoidsF::OptionsBoutClick);
