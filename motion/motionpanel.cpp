@@ -110,6 +110,7 @@ void MotionWindow::createControls()
     // A stored odd interval shows as " 20 ips": choosing that item again must
     // still give 20 pictures a second.
     connect(IpsCombo, &QComboBox::activated, this, &MotionWindow::IpsComboChange);
+    createCopyMenu();
 }
 
 void MotionWindow::setHints()

@@ -1,10 +1,11 @@
 // The stroboscopic motion player shared by the four motion windows: the
-// transport, the frame clock, the traces, the keys, copy, help and the show
-// and close sequence. Each window supplies its traits (help topic, kind of
+// transport, the frame clock, the traces, the keys, copy and save of the
+// picture and of the measurements, help and the show and close sequence. Each window supplies its traits (help topic, kind of
 // steps, points, hints), frames, background, marks and layout.
 #pragma once
 
 #include "canvas/canvas.h"
+#include "motion/model/measurements.h"
 #include "motion/model/motionrules.h"
 #include "motion/motioncontrols.h"
 #include "window/modulewindow.h"
@@ -17,6 +18,7 @@ class PaintBox;
 class QCheckBox;
 class QComboBox;
 class QKeyEvent;
+class QMenu;
 class QPainter;
 class QTimer;
 class QToolButton;
@@ -64,6 +66,14 @@ public:
     void ComposeFrame();
     // One tick of the frame clock.
     void PlayTimerTimer();
+
+    // The positions at the marked frames, and the name proposed for the
+    // files of this motion (without extension).
+    virtual MeasurementTable measurements() const = 0;
+    virtual QString fileStem() const = 0;
+    // "Copier les mesures" (Ctrl+Maj+C) and "Enregistrer les mesures...".
+    void CopierMesuresClick();
+    void EnregistrerMesuresClick();
 
 protected:
     MotionWindow(const MotionTraits& traits, QWidget* parent);
@@ -128,6 +138,8 @@ protected:
     std::array<QCheckBox*, 3> TraceChecks{};
     std::array<LegendSquare*, 3> Carres{};
     QTimer* PlayTimer;
+    // The copy button's menu, also opened by a right click on the picture.
+    QMenu* CopierMenu;
     QWidget* m_bottomPanel = nullptr;
 
     void showEvent(QShowEvent* event) override;
@@ -138,6 +150,7 @@ protected:
 
 private:
     void createControls();
+    void createCopyMenu();
     void setHints();
     void runShowSequence();
     void showIpsSetting();
@@ -164,6 +177,9 @@ private:
     // Key preview: the window's handling of a key-down before the focused
     // control; true when the key goes no further.
     bool FormKeyDown(const QKeyEvent& event);
+    // Space, the arrows, Home and End drive the transport unless an edit
+    // box has the focus; true when the key was used.
+    bool transportKey(const QKeyEvent& event);
     bool isFirstKeyReceiver(QObject* watched) const;
     void ctrlStep();
 

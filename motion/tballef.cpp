@@ -72,6 +72,16 @@ void TBalleF::ComputeFrames()
     redrawBackground();
 }
 
+MeasurementTable TBalleF::measurements() const
+{
+    return ProjectileMeasurements(m_launchSpeed, m_launchAngle);
+}
+
+QString TBalleF::fileStem() const
+{
+    return ProjectileFileStem(m_launchSpeed, m_launchAngle);
+}
+
 void TBalleF::DrawBackground(Canvas& canvas)
 {
     DrawProjectileBackground(canvas, m_infoLines);

@@ -122,6 +122,16 @@ void TChuteF::ComputeFrames()
     m_curFrame = 1;
 }
 
+MeasurementTable TChuteF::measurements() const
+{
+    return FreeFallMeasurements(AppSettings.HauteurUm);
+}
+
+QString TChuteF::fileStem() const
+{
+    return FreeFallFileStem(AppSettings.HauteurUm);
+}
+
 void TChuteF::DrawBackground(Canvas& canvas)
 {
     m_rule = FreeFallRule(canvas.height(), AppSettings.HauteurUm);

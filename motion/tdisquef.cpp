@@ -51,6 +51,16 @@ void TDisqueF::ComputeFrames()
     m_turningLines.reset(centrePx(), m_discRadiusPx, &m_rimDirections);
 }
 
+MeasurementTable TDisqueF::measurements() const
+{
+    return DiscMeasurements();
+}
+
+QString TDisqueF::fileStem() const
+{
+    return DiscFileStem();
+}
+
 void TDisqueF::setScale()
 {
     WorldScale = std::max(1, DiscWorldWidth / std::max(1, canvasWidth()));

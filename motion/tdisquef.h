@@ -42,6 +42,9 @@ public:
     int discRadiusPx() const { return m_discRadiusPx; }
     QPoint centrePx() const;
 
+    MeasurementTable measurements() const override;
+    QString fileStem() const override;
+
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;

@@ -41,6 +41,16 @@ void TRoueF::ComputeFrames()
     m_curFrame = 1;
 }
 
+MeasurementTable TRoueF::measurements() const
+{
+    return WheelMeasurements();
+}
+
+QString TRoueF::fileStem() const
+{
+    return WheelFileStem();
+}
+
 void TRoueF::setScale()
 {
     WorldScale = std::max(1, WheelWorldWidth / std::max(1, canvasWidth()));

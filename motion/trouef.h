@@ -13,6 +13,9 @@ public:
 
     int wheelRadiusPx() const { return m_wheelRadiusPx; }
 
+    MeasurementTable measurements() const override;
+    QString fileStem() const override;
+
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
