@@ -51,6 +51,9 @@ void MotionWindow::createControls()
     Canevas = new PaintBox(this);
     Canevas->setObjectName(QStringLiteral("Canevas"));
     Canevas->onPaint = [this](QPainter& painter) { paintCanvas(painter); };
+    // A click on the picture takes the keyboard out of an edit box, so that
+    // the transport keys drive the film again.
+    Canevas->setFocusPolicy(Qt::ClickFocus);
 
     PlayBout = MakeSpeedButton(this, "PlayBout", "MotionPlay", {});
     StopBout = MakeSpeedButton(this, "StopBout", "MotionStop", {});

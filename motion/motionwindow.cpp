@@ -68,6 +68,9 @@ void MotionWindow::runShowSequence()
     ComputeFrames();
     showIpsSetting();
     finishShow();
+    // The window opens with the keyboard on the picture, not in a parameter
+    // entry where the transport keys would edit the text.
+    Canevas->setFocus();
     qApp->removeEventFilter(this);
     qApp->installEventFilter(this);
     ComposeFrame();

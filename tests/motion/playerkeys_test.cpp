@@ -125,6 +125,10 @@ TEST_F(PlayerKeys, WheelKeepsTheCtrlKeyOthersPassItOn)
 TEST_F(PlayerKeys, TransportKeysDriveTheFilmOutsideAnEditBox)
 {
     Opened<TBalleF> w;
+    // The window opens with the keyboard on the picture.
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_End);
+    EXPECT_EQ(w->curFrame(), w->frameCount());
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_Home);
     // A list box would take Home and End for its own items.
     auto* rate = child<QComboBox>(w.get(), "IpsCombo");
     rate->setFocus();
@@ -163,6 +167,10 @@ TEST_F(PlayerKeys, TransportKeysInAnEditBoxEditItsText)
     EXPECT_EQ(edit->cursorPosition(), 2);
     EXPECT_EQ(w->curFrame(), 1);
     EXPECT_FALSE(PlayFlags & PlayBit::Playing);
+    // A click on the picture gives the keys back to the film.
+    QTest::mouseClick(child<QWidget>(w.get(), "Canevas"), Qt::LeftButton);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_End);
+    EXPECT_EQ(w->curFrame(), w->frameCount());
 }
 
 TEST_F(PlayerKeys, KeysOfAClosedWindowAreNotPreviewed)
