@@ -207,7 +207,7 @@ TEST_F(ProjectileWindow, TicksEveryTenMetresAlongTheDistance)
     Opened<TBalleF> w;
     const QImage& back = w->backBitmap();
     const int y0 = back.height() - 20;
-    const double perMetre = (back.width() - 25) / 100.0;
+    const double perMetre = 1000.0 / WorldScale;
     const unsigned text = rgbOf(AppSettings.clTexte);
     for (int m = 0; m <= 90; m += 10) {
         const int x = int(std::nearbyint(25 + m * perMetre));
@@ -222,6 +222,17 @@ TEST_F(ProjectileWindow, TicksEveryTenMetresAlongTheDistance)
     EXPECT_NE(rgbAt(back, one, y0 + 2), text);
 }
 
+// The columns of the distance axis's metre ticks, read off the picture:
+// every tick crosses the row under the axis, and nothing else does.
+std::vector<int> metreTicks(const QImage& back, int y0)
+{
+    std::vector<int> ticks;
+    for (int x = 25; x < back.width() - 1; ++x)
+        if (rgbAt(back, x, y0 + 1) == rgbOf(AppSettings.clTexte))
+            ticks.push_back(x);
+    return ticks;
+}
+
 // The centre of the ball's mark, whose box runs from X-6 to X+4.
 QPoint ballCentre(const QImage& picture)
 {
@@ -231,6 +242,24 @@ QPoint ballCentre(const QImage& picture)
             if (rgbAt(picture, x, y) == rgbOf(AppSettings.clTraceB))
                 box |= QRect(x, y, 1, 1);
     return box.topLeft() + QPoint(6, 6);
+}
+
+// 30 m/s at 45 degrees lands at 91.7 m: the ball's last position must read
+// so on the axis drawn beside it, whatever the canvas width.
+TEST_F(ProjectileWindow, BallLandsOnTheAxisAtItsComputedRange)
+{
+    for (int canvasWidth : {417, 1000, 1600}) {
+        Opened<TBalleF> w(QSize(canvasWidth + 10, 380));
+        ASSERT_EQ(w->backBitmap().width(), canvasWidth);
+        click(w.get(), "FinBout");
+        const int y0 = w->backBitmap().height() - 20;
+        const std::vector<int> ticks = metreTicks(w->backBitmap(), y0);
+        ASSERT_GT(ticks.size(), 92u) << canvasWidth;
+        const double at917 = ticks[91] + 0.7 * (ticks[92] - ticks[91]);
+        const QPoint ball = ballCentre(w->frameBitmap());
+        EXPECT_NEAR(ball.x(), at917, 1.0) << canvasWidth;
+        EXPECT_EQ(ball.y(), y0) << canvasWidth;
+    }
 }
 
 // Marks every 0.25 s of a uniform horizontal motion at 21.2 m/s lie
