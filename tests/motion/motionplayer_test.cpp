@@ -200,12 +200,12 @@ TEST_F(PlayerTraces, CheckingWhilePlayingWaitsForTheNextTick)
     EXPECT_GT(countCrosses(w->frameBitmap(), AppSettings.clTraceB, QPoint(-100, -100)), 0);
 }
 
-TEST_F(PlayerTraces, ProjectileCrossesAtFramesOneFiveTenAndSoOn)
+TEST_F(PlayerTraces, ProjectileCrossesOnEveryFifthFrameFromTheFirst)
 {
-    Opened<TBalleF> w;
+    Opened<TBalleF> w(QSize(1010, 380));
     child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
     click(w.get(), "FinBout");
-    // Frames 1, 5, 10, ..., 85; the ball itself lies at the landing point.
+    // Frames 1, 6, 11, ..., 86; the ball itself lies at the landing point.
     const QPoint ball(25 + 91743 / WorldScale, w->frameBitmap().height() - 20);
     EXPECT_EQ(countCrosses(w->frameBitmap(), AppSettings.clTraceB, ball), 18);
 }

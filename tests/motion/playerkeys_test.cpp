@@ -38,7 +38,7 @@ TEST_F(PlayerKeys, CtrlStepsForwardLikeTheStepButton)
 {
     Opened<TBalleF> w;
     QTest::keyPress(keyTarget(w.get()), Qt::Key_Control);
-    EXPECT_EQ(w->curFrame(), 5);
+    EXPECT_EQ(w->curFrame(), 6);
     QTest::keyRelease(keyTarget(w.get()), Qt::Key_Control);
     EXPECT_FALSE(w->ctrlRepeat().isActive());
 }
@@ -49,8 +49,7 @@ TEST_F(PlayerKeys, HeldCtrlKeepsSteppingUntilReleased)
     w->ctrlRepeat().setTimings(1, 1);
     QTest::keyPress(keyTarget(w.get()), Qt::Key_Control);
     EXPECT_TRUE(w->ctrlRepeat().isActive());
-    while (w->curFrame() < 4)
-        testing_support::processEvents(5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->curFrame() >= 4; }, 5000));
     QTest::keyRelease(keyTarget(w.get()), Qt::Key_Control);
     const int released = w->curFrame();
     testing_support::processEvents(20);
@@ -63,7 +62,7 @@ TEST_F(PlayerKeys, CtrlVTogglesTheLockAfterOneStep)
     child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
     QTest::keyClick(keyTarget(w.get()), Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(AppSettings.LockFlag);
-    EXPECT_EQ(w->curFrame(), 5);
+    EXPECT_EQ(w->curFrame(), 6);
     EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
     EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isChecked());
     EXPECT_EQ(PlayFlags & PlayBit::AllTraces, 0);
@@ -117,7 +116,7 @@ TEST_F(PlayerKeys, WheelKeepsTheCtrlKeyOthersPassItOn)
         QTest::keyPress(target, Qt::Key_Control);
         QTest::keyRelease(target, Qt::Key_Control);
         EXPECT_EQ(seen.keys.contains(Qt::Key_Control), c.reaches) << c.window->objectName().toStdString();
-        EXPECT_EQ(c.window->curFrame(), c.window->objectName() == "RoueF" ? 2 : 5);
+        EXPECT_EQ(c.window->curFrame(), c.window->objectName() == "RoueF" ? 2 : 6);
         c.window->close();
     }
 }
