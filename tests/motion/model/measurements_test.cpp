@@ -31,6 +31,25 @@ std::vector<std::vector<double>> readBack(const QString& text)
     return rows;
 }
 
+TEST(ProjectileMeasurements, OneRowEveryQuarterSecondFromLaunchToNearLanding)
+{
+    const auto rows = readBack(MeasurementsText(ProjectileMeasurements(30, 45)));
+    ASSERT_EQ(rows.size(), 18u);
+    EXPECT_EQ(rows.front(), (std::vector<double>{0, 0, 0}));
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        EXPECT_NEAR(rows[i][0] - rows[i - 1][0], 0.25, 1e-9) << "row " << i;
+    // The top of the flight is at 2.16 s and 22.94 m: the highest row is
+    // the mark nearest to it.
+    std::size_t top = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i][2] > rows[top][2])
+            top = i;
+    EXPECT_DOUBLE_EQ(rows[top][0], 2.25);
+    EXPECT_NEAR(rows[top][2], 22.94, 0.05);
+    EXPECT_NEAR(rows.back()[1], 91.7, 2.0);
+    EXPECT_LT(rows.back()[1], 91.743);
+}
+
 TEST(FreeFallMeasurements, LeastSquaresFitGivesBackG)
 {
     // y = c0 + c1 t + c2 t², fitted through the normal equations.
