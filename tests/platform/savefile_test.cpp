@@ -60,11 +60,4 @@ TEST_F(SaveSeams, AFailedWriteSaysSoInFrenchAndLeavesNoFile)
     EXPECT_FALSE(QFileInfo::exists(answer));
 }
 
-TEST_F(SaveSeams, GivingUpWritesNothing)
-{
-    answer.clear();
-    EXPECT_EQ(SaveCsvAs(nullptr, QByteArray("t"), QStringLiteral("roue")), SaveResult::Cancelled);
-    EXPECT_TRUE(reported.isEmpty());
-}
-
 } // namespace
