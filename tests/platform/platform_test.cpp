@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QTimer>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 TEST(Windows1252, DecodesAccentsAndTheTypographicRange)
@@ -45,7 +44,7 @@ TEST(HelpViewer, OpensAtTheTopicAnchorAndCloses)
                                "<a name=\"Balle\"></a><p>Balle</p></body></html>");
     SetHelpFile(dir.file("aide.html"));
     ShowHelpTopic("Balle");
-    QTextBrowser* window = HelpWindow();
+    THelpF* window = HelpWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->source().fragment(), "Balle");
