@@ -1,7 +1,6 @@
 // The help window: its contents link, back and forward, printing, and the
 // documents and readme it shows when the desktop cannot.
 #include "modalcloser.h"
-#include "platform/helppages.h"
 #include "platform/helpviewer.h"
 #include "testhelpers.h"
 
@@ -132,11 +131,4 @@ TEST_F(HelpWindowTest, ReadmeIsShownAsPlainUtf8TextLineByLine)
     EXPECT_EQ(lines[0].trimmed(), "Kinea, logiciel de physique");
     EXPECT_EQ(lines[1].trimmed(), "");
     EXPECT_EQ(lines[2], QString::fromUtf8("  Réglages : <b>Kinea.ini</b> & co"));
-}
-
-TEST_F(HelpWindowTest, AFileThatCannotBeReadIsNotShown)
-{
-    EXPECT_FALSE(ShowInHelpWindow(dir.file("absent.txt")));
-    EXPECT_FALSE(ShowInHelpWindow(dir.path()));
-    EXPECT_FALSE(ReadHelpPage(dir.file("absent.html")).has_value());
 }

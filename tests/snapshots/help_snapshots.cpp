@@ -16,6 +16,10 @@ KINEA_SNAPSHOT(help)
     snapshots::save(HelpWindow(), outDir, "help_braking");
     ShowHelpTopic(QStringLiteral("Balle"));
     snapshots::save(HelpWindow(), outDir, "help_projectile");
+    ShowHelpTopic(QStringLiteral("Films"));
+    QScrollBar* films = HelpWindow()->browser()->verticalScrollBar();
+    films->setValue(films->value() + 380);
+    snapshots::save(HelpWindow(), outDir, "help_film_keys");
     ShowHelpTopic(QStringLiteral("Mesures"));
     snapshots::save(HelpWindow(), outDir, "help_measurements");
     ShowInHelpWindow(QStringLiteral(KINEA_DOCS_DIR "/html/cinemometres.html"));
