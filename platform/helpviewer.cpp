@@ -29,8 +29,8 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override
     {
-        const bool page = type == QTextDocument::HtmlResource || type == QTextDocument::UnknownResource;
-        if (page && name.isLocalFile()) {
+        const bool isPage = type == QTextDocument::HtmlResource || type == QTextDocument::UnknownResource;
+        if (isPage && name.isLocalFile()) {
             if (std::optional<QString> page = ReadHelpPage(name.toLocalFile()))
                 return *page;
             return QVariant();
@@ -54,8 +54,6 @@ THelpF* ensureWindow()
 void showOnTop(THelpF* window)
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == window)
-        modal = nullptr;
     if (window->parentWidget() != modal)
         window->setParent(modal, Qt::Window);
     window->show();
