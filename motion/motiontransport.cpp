@@ -9,7 +9,6 @@
 #include "platform/calculator.h"
 #include "platform/desktop.h"
 #include "platform/helpviewer.h"
-
 #include "window/picturemenu.h"
 
 #include <QAbstractSpinBox>
