@@ -1,0 +1,162 @@
+// The calculator with stand-in programs on PATH: started detached, brought
+// forward when running and the desktop allows it, started again when it
+// does not, and said missing in French.
+#include "platform/calculator.h"
+#include "testhelpers.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using testing_support::TempDir;
+
+namespace {
+
+// A folder that stands for PATH while the test runs.
+class CalculatorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit());
+    }
+    void TearDown() override
+    {
+        // The stand-in calculators end once this file exists.
+        testing_support::writeFile(bin.file("stop"), "");
+        QDeadlineTimer deadline(5000);
+        while (RunningCalculator() != 0 && !deadline.hasExpired())
+            QThread::msleep(20);
+        qputenv("PATH", m_path);
+    }
+
+    void install(const QString& name, const QByteArray& script)
+    {
+        const QString path = bin.file(name);
+        testing_support::writeFile(path, "#!/bin/sh\n" + script);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // A calculator that notes its process and parent, then waits for "stop".
+    void installCalculator()
+    {
+        install("xcalc", "PATH=/usr/bin:/bin\necho \"$$ $PPID\" >> '" + bin.file("started").toLocal8Bit()
+                             + "'\nwhile [ ! -e '" + bin.file("stop").toLocal8Bit()
+                             + "' ]; do sleep 0.05; done\n");
+    }
+
+    // xdotool that notes its arguments and answers `code`.
+    void installXdotool(int code)
+    {
+        install("xdotool", "echo \"$@\" >> '" + bin.file("xdotool.log").toLocal8Bit() + "'\nexit "
+                               + QByteArray::number(code) + "\n");
+    }
+
+    QList<qint64> startedPids() const
+    {
+        QList<qint64> pids;
+        for (const QByteArray& line : testing_support::readFile(bin.file("started")).split('\n'))
+            if (!line.isEmpty())
+                pids << line.split(' ').first().toLongLong();
+        return pids;
+    }
+
+    // Waits, at most five seconds, for the n-th calculator to note itself.
+    bool waitForStarts(int n) const
+    {
+        QDeadlineTimer deadline(5000);
+        while (startedPids().size() < n && !deadline.hasExpired())
+            QThread::msleep(20);
+        return startedPids().size() >= n;
+    }
+
+    TempDir bin;
+
+private:
+    QByteArray m_path;
+};
+
+// Runs OpenCalculator and returns the text of the message box it shows, if
+// any (the box is closed at once).
+QString MessageOfOpenCalculator()
+{
+    QString said;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->close();
+        }
+    });
+    closer.start();
+    OpenCalculator();
+    return said;
+}
+
+} // namespace
+
+TEST_F(CalculatorTest, TheFirstCandidateOnThePathIsTaken)
+{
+    EXPECT_EQ(CalculatorCandidates().first(), QStringLiteral("gnome-calculator"));
+    install("xcalc", "exit 0\n");
+    install("galculator", "exit 0\n");
+    EXPECT_EQ(FindCalculator(), bin.file("galculator"));
+}
+
+TEST_F(CalculatorTest, StartsDetachedSoThatItOutlivesTheProgram)
+{
+    installCalculator();
+    EXPECT_EQ(MessageOfOpenCalculator(), QString());
+    ASSERT_TRUE(waitForStarts(1));
+    const QList<QByteArray> noted = testing_support::readFile(bin.file("started")).trimmed().split(' ');
+    ASSERT_EQ(noted.size(), 2);
+    // Its parent is not this program, which may end without taking it along.
+    EXPECT_NE(noted[1].toLongLong(), QCoreApplication::applicationPid());
+    EXPECT_EQ(RunningCalculator(), noted[0].toLongLong());
+}
+
+TEST_F(CalculatorTest, RunningOneIsBroughtForwardRatherThanStartedAgain)
+{
+    installCalculator();
+    installXdotool(0);
+    OpenCalculator();
+    ASSERT_TRUE(waitForStarts(1));
+    OpenCalculator();
+    EXPECT_EQ(testing_support::readFile(bin.file("xdotool.log")),
+              "search --onlyvisible --pid " + QByteArray::number(startedPids().first()) + " windowactivate\n");
+    QThread::msleep(200);
+    EXPECT_EQ(startedPids().size(), 1);
+}
+
+TEST_F(CalculatorTest, AnotherStartsWhenTheDesktopCannotBringItForward)
+{
+    const struct
+    {
+        const char* name;
+        bool withXdotool;
+    } rows[] = {{"without xdotool", false}, {"xdotool finds no window", true}};
+    int started = 0;
+    for (const auto& row : rows) {
+        installCalculator();
+        if (row.withXdotool)
+            installXdotool(1);
+        OpenCalculator();
+        ASSERT_TRUE(waitForStarts(++started)) << row.name;
+        OpenCalculator();
+        EXPECT_TRUE(waitForStarts(++started)) << row.name;
+    }
+}
+
+TEST_F(CalculatorTest, NoneInstalledIsSaidInFrench)
+{
+    EXPECT_EQ(MessageOfOpenCalculator(),
+              QString::fromUtf8("Aucune calculatrice n'est installée sur cet ordinateur.\n"
+                                "Installez par exemple « gnome-calculator » ou « galculator »."));
+}
