@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <unistd.h>
 
@@ -15,7 +16,7 @@ constexpr int kHelperWaitMs = 2000;
 // The kernel keeps the first 15 characters of a process name.
 constexpr int kProcessNameLength = 15;
 
-qint64 g_startedCalculator = 0;
+RunningProgram g_startedCalculator;
 
 struct ProcessState
 {
@@ -42,14 +43,15 @@ ProcessState ReadProcess(qint64 pid)
     return {QString::fromLocal8Bit(line.mid(open + 1, close - open - 1)), state != 'Z' && state != 'X'};
 }
 
-bool IsCalculator(const ProcessState& process)
+// The candidate the process runs, or "".
+QString CalculatorName(const ProcessState& process)
 {
     if (!process.alive)
-        return false;
+        return {};
     for (const QString& name : CalculatorCandidates())
         if (process.name == name.left(kProcessNameLength))
-            return true;
-    return false;
+            return name;
+    return {};
 }
 
 // Runs xdotool with these arguments and waits a bounded time for it.
@@ -87,35 +89,45 @@ QString FindCalculator()
     return {};
 }
 
-qint64 RunningCalculator()
+RunningProgram RunningCalculator()
 {
-    if (g_startedCalculator && IsCalculator(ReadProcess(g_startedCalculator)))
+    if (g_startedCalculator.pid && !CalculatorName(ReadProcess(g_startedCalculator.pid)).isEmpty())
         return g_startedCalculator;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         bool isPid = false;
         const qint64 pid = entry.toLongLong(&isPid);
-        if (isPid && IsCalculator(ReadProcess(pid)))
-            return pid;
+        if (!isPid)
+            continue;
+        const QString name = CalculatorName(ReadProcess(pid));
+        if (!name.isEmpty())
+            return {pid, name};
     }
-    return 0;
+    return {};
 }
 
-bool BringProcessForward(qint64 pid)
+bool BringProgramForward(const RunningProgram& program)
 {
     const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-    if (xdotool.isEmpty() || pid <= 0)
+    if (xdotool.isEmpty() || program.pid <= 0)
         return false;
-    const QStringList search{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                             QString::number(pid)};
-    // Activating needs a window manager that allows it; raising does not.
-    return RunXdotool(xdotool, search + QStringList{QStringLiteral("windowactivate")})
-           || RunXdotool(xdotool, search + QStringList{QStringLiteral("windowraise")});
+    const QStringList searches[] = {
+        {QStringLiteral("--pid"), QString::number(program.pid)},
+        {QStringLiteral("--classname"), QLatin1Char('^') + QRegularExpression::escape(program.name) + QLatin1Char('$')},
+    };
+    for (const QStringList& search : searches) {
+        const QStringList found = QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + search;
+        // Activating needs a window manager that allows it; raising does not.
+        if (RunXdotool(xdotool, found + QStringList{QStringLiteral("windowactivate")})
+            || RunXdotool(xdotool, found + QStringList{QStringLiteral("windowraise")}))
+            return true;
+    }
+    return false;
 }
 
 void OpenCalculator()
 {
-    if (BringProcessForward(RunningCalculator()))
+    if (BringProgramForward(RunningCalculator()))
         return;
     const QString program = FindCalculator();
     if (program.isEmpty()) {
@@ -130,5 +142,5 @@ void OpenCalculator()
                             .arg(QFileInfo(program).fileName()));
         return;
     }
-    g_startedCalculator = pid;
+    g_startedCalculator = {pid, QFileInfo(program).fileName()};
 }

@@ -12,14 +12,22 @@ QStringList CalculatorCandidates();
 // The first candidate found on PATH, or "" when there is none.
 QString FindCalculator();
 
-// Process id of a running calculator (a candidate) of this user, the one
-// started last by the program first; 0 when none runs.
-qint64 RunningCalculator();
+// A running program: its process id (0 for none) and its candidate name.
+struct RunningProgram
+{
+    qint64 pid = 0;
+    QString name;
+};
 
-// Raises the visible windows of the process through xdotool; false when
-// xdotool is missing, finds no window or fails (a desktop that does not
-// allow it).
-bool BringProcessForward(qint64 pid);
+// A running calculator (a candidate) of this user, the one started last by
+// the program first.
+RunningProgram RunningCalculator();
+
+// Brings the program's visible window forward through xdotool, found by its
+// process id or else by its window class (older programs do not give their
+// id); false when xdotool is missing, finds no window or fails (a desktop
+// that does not allow it).
+bool BringProgramForward(const RunningProgram& program);
 
 // Brings a running calculator forward, or starts one; when none is
 // installed or it cannot start, says so in a French message box.

@@ -31,7 +31,7 @@ protected:
         // The stand-in calculators end once this file exists.
         testing_support::writeFile(bin.file("stop"), "");
         QDeadlineTimer deadline(5000);
-        while (RunningCalculator() != 0 && !deadline.hasExpired())
+        while (RunningCalculator().pid != 0 && !deadline.hasExpired())
             QThread::msleep(20);
         qputenv("PATH", m_path);
     }
@@ -51,11 +51,10 @@ protected:
                              + "' ]; do sleep 0.05; done\n");
     }
 
-    // xdotool that notes its arguments and answers `code`.
-    void installXdotool(int code)
+    // xdotool that notes its arguments and ends with this shell command.
+    void installXdotool(const QByteArray& answer)
     {
-        install("xdotool", "echo \"$@\" >> '" + bin.file("xdotool.log").toLocal8Bit() + "'\nexit "
-                               + QByteArray::number(code) + "\n");
+        install("xdotool", "echo \"$@\" >> '" + bin.file("xdotool.log").toLocal8Bit() + "'\n" + answer + "\n");
     }
 
     QList<qint64> startedPids() const
@@ -119,18 +118,36 @@ TEST_F(CalculatorTest, StartsDetachedSoThatItOutlivesTheProgram)
     ASSERT_EQ(noted.size(), 2);
     // Its parent is not this program, which may end without taking it along.
     EXPECT_NE(noted[1].toLongLong(), QCoreApplication::applicationPid());
-    EXPECT_EQ(RunningCalculator(), noted[0].toLongLong());
+    EXPECT_EQ(RunningCalculator().pid, noted[0].toLongLong());
+    EXPECT_EQ(RunningCalculator().name, QStringLiteral("xcalc"));
 }
 
 TEST_F(CalculatorTest, RunningOneIsBroughtForwardRatherThanStartedAgain)
 {
+    const struct
+    {
+        const char* name;
+        QByteArray answer;
+        QByteArray calls; // "%1" stands for the calculator's process id
+    } rows[] = {
+        {"by its process id", "exit 0", "search --onlyvisible --pid %1 windowactivate\n"},
+        {"raised where it cannot be activated", "[ \"$5\" = windowraise ]",
+         "search --onlyvisible --pid %1 windowactivate\nsearch --onlyvisible --pid %1 windowraise\n"},
+        {"by its window class, when it gives no process id", "[ \"$3\" = --classname ]",
+         "search --onlyvisible --pid %1 windowactivate\nsearch --onlyvisible --pid %1 windowraise\n"
+         "search --onlyvisible --classname ^xcalc$ windowactivate\n"},
+    };
     installCalculator();
-    installXdotool(0);
     OpenCalculator();
     ASSERT_TRUE(waitForStarts(1));
-    OpenCalculator();
-    EXPECT_EQ(testing_support::readFile(bin.file("xdotool.log")),
-              "search --onlyvisible --pid " + QByteArray::number(startedPids().first()) + " windowactivate\n");
+    const QByteArray pid = QByteArray::number(startedPids().first());
+    for (const auto& row : rows) {
+        QFile::remove(bin.file("xdotool.log"));
+        installXdotool(row.answer);
+        OpenCalculator();
+        EXPECT_EQ(testing_support::readFile(bin.file("xdotool.log")), QByteArray(row.calls).replace("%1", pid))
+            << row.name;
+    }
     QThread::msleep(200);
     EXPECT_EQ(startedPids().size(), 1);
 }
@@ -146,7 +163,7 @@ TEST_F(CalculatorTest, AnotherStartsWhenTheDesktopCannotBringItForward)
     for (const auto& row : rows) {
         installCalculator();
         if (row.withXdotool)
-            installXdotool(1);
+            installXdotool("exit 1");
         OpenCalculator();
         ASSERT_TRUE(waitForStarts(++started)) << row.name;
         OpenCalculator();
