@@ -4,6 +4,7 @@
 #include "app/windowplacement.h"
 #include "platform/calculator.h"
 #include "platform/desktop.h"
+#include "platform/documents.h"
 #include "platform/helpviewer.h"
 #include "raster/globeview.h"
 #include "shell/about/tsplashf.h"
@@ -315,12 +316,12 @@ void TMainF::m10Click() { openModule(m_windows.champ); }
 
 void TMainF::m23Click()
 {
-    OpenWithDesktop(ProgramDir + QStringLiteral("/html/cinemometres.html"));
+    OpenDocument(ProgramDir + QStringLiteral("/html/cinemometres.html"));
 }
 
 void TMainF::m24Click()
 {
-    OpenWithDesktop(ProgramDir + QStringLiteral("/html/planis.html"));
+    OpenDocument(ProgramDir + QStringLiteral("/html/planis.html"));
 }
 
 void TMainF::m5Click()
@@ -368,5 +369,5 @@ void TMainF::Astucedujour1Click()
 
 void TMainF::Lisezmoi1Click()
 {
-    OpenWithDesktop(ProgramDir + QStringLiteral("/lisezmoi.txt"));
+    OpenDocument(ProgramDir + QStringLiteral("/lisezmoi.txt"));
 }

@@ -3,14 +3,34 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLockFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <QUrl>
 
 void Beep()
 {
     QApplication::beep();
+}
+
+bool InstallToolkitFrench()
+{
+    // Created once, owned by the application: a second call adds nothing.
+    static QTranslator* translator = nullptr;
+    if (translator)
+        return true;
+    auto* loaded = new QTranslator(QCoreApplication::instance());
+    if (!loaded->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete loaded;
+        return false;
+    }
+    QCoreApplication::installTranslator(loaded);
+    translator = loaded;
+    return true;
 }
 
 bool OpenWithDesktop(const QString& path)

@@ -1,4 +1,5 @@
-// Small desktop services: the warning beep, documents handed to the
+// Small desktop services: the warning beep, Qt's dialogs in French,
+// documents handed to the
 // desktop, the primary screen's depth and size, and the detection of another
 // running copy of the program.
 #pragma once
@@ -11,6 +12,11 @@ class QLockFile;
 
 // The short warning sound.
 void Beep();
+
+// Puts Qt's own dialogs (printing, colour choice, message box buttons) in
+// French, from the translations the system's Qt carries; false, and
+// nothing changed, where they are not installed.
+bool InstallToolkitFrench();
 
 // Hands the file to the desktop's default application; returns false when
 // it could not be handed over (nothing else is reported, as for any shell

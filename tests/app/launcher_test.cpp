@@ -2,6 +2,7 @@
 // rule, display labels, minimum size.
 #include "launcherfixture.h"
 
+#include "platform/documents.h"
 #include "shell/preferences/tpreferencesf.h"
 #include "window/modulewindow.h"
 
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -312,6 +315,24 @@ TEST_F(LauncherTest, AboutAndTipEntriesOpenTheirDialogs)
     EXPECT_EQ(about.opened, 1);
     action("Astucedujour1")->trigger();
     EXPECT_EQ(tip.opened, 1);
+}
+
+TEST_F(LauncherTest, DocumentEntriesHandTheirFilesBesideTheProgramToTheDesktop)
+{
+    QStringList handed;
+    const DesktopOpener previous = SetDesktopOpener([&handed](const QString& path) {
+        handed << path;
+        return true;
+    });
+    for (const char* file : {"html/cinemometres.html", "html/planis.html", "lisezmoi.txt"}) {
+        QDir().mkpath(QFileInfo(dir.file(file)).path());
+        testing_support::writeFile(dir.file(file), "Kinea");
+    }
+    for (const char* entry : {"m23", "m24", "Lisezmoi1"})
+        action(entry)->trigger();
+    SetDesktopOpener(previous);
+    EXPECT_EQ(handed, QStringList({dir.file("html/cinemometres.html"), dir.file("html/planis.html"),
+                                   dir.file("lisezmoi.txt")}));
 }
 
 TEST_F(LauncherTest, ClearEntryEnabledOnlyForAPictureOnTheClipboard)

@@ -1,16 +1,14 @@
 // The calculator with stand-in programs on PATH: started detached, brought
 // forward when running and the desktop allows it, started again when it
 // does not, and said missing in French.
+#include "modalcloser.h"
 #include "platform/calculator.h"
 #include "testhelpers.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QMessageBox>
 #include <QThread>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using testing_support::TempDir;
@@ -81,22 +79,12 @@ private:
     QByteArray m_path;
 };
 
-// Runs OpenCalculator and returns the text of the message box it shows, if
-// any (the box is closed at once).
-QString MessageOfOpenCalculator()
+// The texts of the message boxes OpenCalculator shows (each closed at once).
+QStringList MessagesOfOpenCalculator()
 {
-    QString said;
-    QTimer closer;
-    closer.setInterval(10);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            said = box->text();
-            box->close();
-        }
-    });
-    closer.start();
+    ModalCloser closer;
     OpenCalculator();
-    return said;
+    return closer.seen;
 }
 
 } // namespace
@@ -112,7 +100,7 @@ TEST_F(CalculatorTest, TheFirstCandidateOnThePathIsTaken)
 TEST_F(CalculatorTest, StartsDetachedSoThatItOutlivesTheProgram)
 {
     installCalculator();
-    EXPECT_EQ(MessageOfOpenCalculator(), QString());
+    EXPECT_EQ(MessagesOfOpenCalculator(), QStringList());
     ASSERT_TRUE(waitForStarts(1));
     const QList<QByteArray> noted = testing_support::readFile(bin.file("started")).trimmed().split(' ');
     ASSERT_EQ(noted.size(), 2);
@@ -173,7 +161,7 @@ TEST_F(CalculatorTest, AnotherStartsWhenTheDesktopCannotBringItForward)
 
 TEST_F(CalculatorTest, NoneInstalledIsSaidInFrench)
 {
-    EXPECT_EQ(MessageOfOpenCalculator(),
-              QString::fromUtf8("Aucune calculatrice n'est installée sur cet ordinateur.\n"
-                                "Installez par exemple « gnome-calculator » ou « galculator »."));
+    EXPECT_EQ(MessagesOfOpenCalculator(),
+              QStringList{QString::fromUtf8("Aucune calculatrice n'est installée sur cet ordinateur.\n"
+                                            "Installez par exemple « gnome-calculator » ou « galculator ».")});
 }

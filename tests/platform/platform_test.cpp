@@ -5,9 +5,10 @@
 #include "testhelpers.h"
 
 #include <QDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTimer>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 TEST(Windows1252, DecodesAccentsAndTheTypographicRange)
@@ -45,7 +46,7 @@ TEST(HelpViewer, OpensAtTheTopicAnchorAndCloses)
                                "<a name=\"Balle\"></a><p>Balle</p></body></html>");
     SetHelpFile(dir.file("aide.html"));
     ShowHelpTopic("Balle");
-    QTextBrowser* window = HelpWindow();
+    THelpF* window = HelpWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->source().fragment(), "Balle");
@@ -93,4 +94,14 @@ TEST(HelpViewer, HelpOpenedFromAModalDialogBelongsToIt)
     ShowHelpTopic("OPTIONS"); // no modal dialog any more: a window of its own
     EXPECT_EQ(HelpWindow()->parentWidget(), nullptr);
     CloseHelp();
+}
+
+TEST(ToolkitFrench, QtsOwnPrintDialogSpeaksFrenchWhereItsTranslationsAreInstalled)
+{
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(translations + "/qtbase_fr.qm"))
+        GTEST_SKIP() << "Qt's translations (qt6-translations-l10n) are not installed";
+    ASSERT_TRUE(InstallToolkitFrench());
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Imprimer");
+    EXPECT_TRUE(InstallToolkitFrench()); // a second call changes nothing
 }
