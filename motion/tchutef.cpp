@@ -29,8 +29,8 @@ constexpr MotionTraits kTraits{
               .traces = " Afficher les positions successives du point",
               .rate = " Définir la cadence d'affichage ( images par seconde )"},
 };
-constexpr int kMinWidth = 400;
-constexpr int kMinHeight = 360;
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(400, 360);
 constexpr int kPanelWidth = 149;
 constexpr int kCanvasTop = 3;
 constexpr int kCanvasMinWidth = 200;
@@ -55,6 +55,7 @@ TChuteF::TChuteF(QWidget* parent)
     setObjectName(QStringLiteral("ChuteF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Chute d'une bille")));
     createPanel();
+    SetMinimumOuterSize(this, kMinOuterSize);
     resize(433, 374);
     connect(Canevas, &PaintBox::mousePressed, this, &TChuteF::CanevasMouseMove);
     connect(Canevas, &PaintBox::mouseMoved, this, &TChuteF::CanevasMouseMove);
@@ -62,9 +63,10 @@ TChuteF::TChuteF(QWidget* parent)
 
 QSize TChuteF::enforcedSize(QSize size) const
 {
-    const int h = std::max(size.height(), kMinHeight);
+    const QSize least = kMinOuterSize - DesignFrame;
+    const int h = std::max(size.height(), least.height());
     // A tall window must stay wide enough to show the canvas beside the panel.
-    const int w = std::max({size.width(), kMinWidth, canvasWidthFor(h) + kPanelWidth + kCanvasMargins});
+    const int w = std::max({size.width(), least.width(), canvasWidthFor(h) + kPanelWidth + kCanvasMargins});
     return QSize(w, h);
 }
 

@@ -40,13 +40,15 @@ bool OpenWithDesktop(const QString& path)
 
 DisplayInfo CurrentDisplay()
 {
-    DisplayInfo info;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        info.bitsPerPixel = screen->depth();
-        info.width = screen->size().width();
-        info.height = screen->size().height();
-    }
-    return info;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return DeviceDisplay(screen->depth(), screen->size(), screen->devicePixelRatio());
+    return {};
+}
+
+DisplayInfo DeviceDisplay(int bitsPerPixel, QSize logicalSize, qreal devicePixelRatio)
+{
+    return {bitsPerPixel, qRound(logicalSize.width() * devicePixelRatio),
+            qRound(logicalSize.height() * devicePixelRatio)};
 }
 
 SingleInstance::SingleInstance(const QString& lockPath)

@@ -4,6 +4,7 @@
 // running copy of the program.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <memory>
 
@@ -22,7 +23,7 @@ bool InstallToolkitFrench();
 // open).
 bool OpenWithDesktop(const QString& path);
 
-// Colour depth and size of the primary screen.
+// Colour depth and size in device pixels of the primary screen.
 struct DisplayInfo
 {
     int bitsPerPixel = 0;
@@ -31,6 +32,10 @@ struct DisplayInfo
 };
 
 DisplayInfo CurrentDisplay();
+
+// A screen's display from its depth, its size in logical pixels and its
+// device pixel ratio: a scaled screen has more pixels than it reports.
+DisplayInfo DeviceDisplay(int bitsPerPixel, QSize logicalSize, qreal devicePixelRatio);
 
 // Detects another running copy of the program through a lock file in the
 // user's runtime folder; a lock left by a crashed copy is taken over.

@@ -1,5 +1,4 @@
 // Desktop services: named resources, Windows-1252 texts, help window.
-#include "platform/calculator.h"
 #include "platform/desktop.h"
 #include "platform/helpviewer.h"
 #include "platform/resources/namedresources.h"
@@ -55,14 +54,24 @@ TEST(HelpViewer, OpensAtTheTopicAnchorAndCloses)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST(Calculator, CandidatesAreDesktopCalculators)
+TEST(Display, SizeIsCountedInDevicePixels)
 {
-    const QStringList candidates = CalculatorCandidates();
-    ASSERT_FALSE(candidates.isEmpty());
-    EXPECT_EQ(candidates.first(), "gnome-calculator");
-    const QString found = FindCalculator();
-    if (!found.isEmpty()) {
-        EXPECT_TRUE(candidates.contains(QFileInfo(found).fileName()));
+    const struct
+    {
+        const char* name;
+        QSize logical;
+        qreal ratio;
+        QSize device;
+    } rows[] = {
+        {"unscaled", {1024, 768}, 1.0, {1024, 768}},
+        {"scaled by 1.5", {1280, 720}, 1.5, {1920, 1080}},
+        {"scaled by 2", {1440, 900}, 2.0, {2880, 1800}},
+        {"scaled by 1.25", {1229, 691}, 1.25, {1536, 864}},
+    };
+    for (const auto& row : rows) {
+        const DisplayInfo display = DeviceDisplay(30, row.logical, row.ratio);
+        EXPECT_EQ(QSize(display.width, display.height), row.device) << row.name;
+        EXPECT_EQ(display.bitsPerPixel, 30) << row.name;
     }
 }
 
