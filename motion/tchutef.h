@@ -34,6 +34,7 @@ protected:
     void applyShowPlayFlags() override;
     void finishShow() override;
     void finishClose() override;
+    QString frameDescription() const override;
 
 private:
     void createPanel();
