@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int kMinWidth = 400;
-constexpr int kMinHeight = 300;
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(400, 300);
 constexpr std::array<std::uint8_t, 3> kTraceBits{PlayBit::TraceA, PlayBit::TraceB, PlayBit::TraceC};
 
 TColor traceColor(int point)
@@ -33,6 +33,7 @@ MotionWindow::MotionWindow(const MotionTraits& traits, QWidget* parent)
     , m_traits(traits)
 {
     setFont(DesignFont());
+    SetMinimumOuterSize(this, kMinOuterSize);
     createControls();
     setHints();
     connect(&m_ctrlRepeat, &HeldKeyRepeat::repeated, this, &MotionWindow::ctrlStep);
@@ -111,9 +112,9 @@ void MotionWindow::resizeEvent(QResizeEvent* event)
 
 QSize MotionWindow::enforcedSize(QSize size) const
 {
-    const int w = std::max(size.width(), kMinWidth);
-    const int h = std::min(std::max(size.height(), kMinHeight), w);
-    return QSize(w, h);
+    // The rule holds for the whole window, frame included.
+    const QSize outer = (size + DesignFrame).expandedTo(kMinOuterSize);
+    return QSize(outer.width(), std::min(outer.height(), outer.width())) - DesignFrame;
 }
 
 void MotionWindow::LayoutCanvas()

@@ -80,8 +80,8 @@ protected:
     // across centred on it).
     virtual void drawMark(Canvas& canvas, QPoint at) const;
 
-    // The window's size after its minimum-size rule (default: at least
-    // 400 x 300 and never taller than wide).
+    // The window's size after its minimum-size rule (default: a framed
+    // window at least 400 x 300 and never taller than wide).
     virtual QSize enforcedSize(QSize size) const;
     // Places the canvas and the panels for this client size (default: the
     // canvas above a bottom panel).

@@ -30,8 +30,8 @@ constexpr MotionTraits kTraits{
               .traces = " Afficher les positions successives du point",
               .rate = " Définir la cadence d'affichage ( images par seconde )"},
 };
-constexpr int kMinWidth = 400;
-constexpr int kMinHeight = 360;
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(400, 360);
 constexpr int kPanelWidth = 149;
 constexpr int kCanvasTop = 3;
 constexpr int kCanvasMinWidth = 200;
@@ -56,6 +56,7 @@ TChuteF::TChuteF(QWidget* parent)
     setObjectName(QStringLiteral("ChuteF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Chute d'une bille")));
     createPanel();
+    SetMinimumOuterSize(this, kMinOuterSize);
     // The right-hand panel, top to bottom and left to right.
     orderTabs({Canevas, NoCursBout, DebutBout, FinBout, PlayBout, ArriereBout, AvantBout, StopBout, IpsCombo,
                HauteurSpin->upButton(), HauteurSpin->downButton(), HautEd, TraceChecks[PointB], CloseBout,
@@ -67,9 +68,10 @@ TChuteF::TChuteF(QWidget* parent)
 
 QSize TChuteF::enforcedSize(QSize size) const
 {
-    const int h = std::max(size.height(), kMinHeight);
+    const QSize least = kMinOuterSize - DesignFrame;
+    const int h = std::max(size.height(), least.height());
     // A tall window must stay wide enough to show the canvas beside the panel.
-    const int w = std::max({size.width(), kMinWidth, canvasWidthFor(h) + kPanelWidth + kCanvasMargins});
+    const int w = std::max({size.width(), least.width(), canvasWidthFor(h) + kPanelWidth + kCanvasMargins});
     return QSize(w, h);
 }
 

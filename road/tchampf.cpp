@@ -42,8 +42,8 @@ TChampF::TChampF(QWidget* parent)
     createPanel();
     setHints();
 
-    // 750 x 550 outside a 8 x 27 frame; it outweighs the design's 659 x 504.
-    setMinimumSize(742, 523);
+    // The smallest window, frame included, outweighs the design's 659 x 504.
+    SetMinimumOuterSize(this, QSize(750, 550));
     resize(QSize(659, 504).expandedTo(minimumSize()));
 }
 

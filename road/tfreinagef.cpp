@@ -24,9 +24,8 @@ constexpr int kPanelHeight = 154;
 // Zones leave 4 pixels round them and 8 between them, above the panel.
 constexpr int kZoneMargin = 4;
 constexpr int kZoneGap = 8;
-// A frame of 8 x 27 pixels round a client area of 692 x 473 makes the
-// smallest window, 700 x 500.
-constexpr QSize kMinClientSize(692, 473);
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(700, 500);
 constexpr QSize kDesignClientSize(792, 543);
 constexpr int kTickMs = 30;
 
@@ -45,7 +44,7 @@ TFreinageF::TFreinageF(QWidget* parent)
     setObjectName("FreinageF");
     setWindowTitle(ModuleCaption(QStringLiteral("Freinage d'un véhicule")));
     setFont(DesignFont());
-    setMinimumSize(kMinClientSize);
+    SetMinimumOuterSize(this, kMinOuterSize);
     resize(kDesignClientSize);
 
     AnimTimer = new QTimer(this);

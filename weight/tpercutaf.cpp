@@ -23,9 +23,8 @@
 
 namespace {
 
-// The window's outer minimum of 750 x 550 less a frame of 8 x 27.
-constexpr int kMinClientWidth = 742;
-constexpr int kMinClientHeight = 523;
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(750, 550);
 constexpr int kOptionsPage = 6;
 
 } // namespace
@@ -68,7 +67,7 @@ TPercutaF::TPercutaF(QWidget* parent)
     createPanel();
     createMenu();
     watchChildren();
-    setMinimumSize(kMinClientWidth, kMinClientHeight);
+    SetMinimumOuterSize(this, kMinOuterSize);
     resize(803, 576);
 }
 

@@ -69,8 +69,8 @@ TPoidsF::TPoidsF(QWidget* parent)
     setObjectName("PoidsF");
     setWindowTitle(ModuleCaption(QStringLiteral("Poids d'un objet")));
     setFont(DesignFont());
-    // The design's 750 x 550 outer size, less the frame.
-    setMinimumSize(kDesignWidth, kDesignHeight);
+    // The smallest window, frame included: the design's client size.
+    SetMinimumOuterSize(this, QSize(750, 550));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
