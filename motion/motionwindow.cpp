@@ -172,6 +172,16 @@ void MotionWindow::ComposeFrame()
                 drawPoint(canvas, p);
     }
     Canevas->update();
+    describePicture();
+}
+
+// Only text, and only when it changes: a screen reader hears of each new
+// frame without a word for a still picture.
+void MotionWindow::describePicture()
+{
+    const QString text = frameDescription();
+    if (text != Canevas->accessibleDescription())
+        Canevas->setAccessibleDescription(text);
 }
 
 void MotionWindow::drawPoint(Canvas& canvas, int point) const

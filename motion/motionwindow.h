@@ -105,6 +105,9 @@ protected:
     virtual void finishClose() {}
     // Play bits at show: the loop follows BoucleFlag (default).
     virtual void applyShowPlayFlags();
+    // What the picture shows at the current frame, for a screen reader
+    // (motion/model/framedescription.h).
+    virtual QString frameDescription() const { return {}; }
 
     // Canvas placement, scale and, while showing, bitmaps and background.
     void LayoutCanvas();
@@ -116,6 +119,12 @@ protected:
 
     // Design of the bottom panel of the projectile, wheel and disc windows.
     void buildBottomPanel(int panelHeight, int canvasTop);
+    // The Tab order of a window with the bottom panel, as the eye reads it:
+    // the picture, the window's buttons, the frame rate, the traces and
+    // then `entries`, the transport.
+    void orderBottomPanelTabs(const QList<QWidget*>& entries);
+    // Tab goes through `chain` in this order.
+    static void orderTabs(const QList<QWidget*>& chain);
     static void place(QWidget* widget, QWidget* parent, int x, int y, int w, int h);
 
     std::array<FrameTable, 3> m_frames;
@@ -155,6 +164,7 @@ private:
     void runShowSequence();
     void showIpsSetting();
     void paintCanvas(QPainter& painter);
+    void describePicture();
     void drawCross(Canvas& canvas, QPoint at) const;
     void drawPoint(Canvas& canvas, int point) const;
     int stepForward(int frame) const;

@@ -31,6 +31,7 @@ protected:
     void drawMark(Canvas& canvas, QPoint at) const override;
     void setScale() override;
     void prepareShow() override;
+    QString frameDescription() const override;
 
 private:
     void createEntries();

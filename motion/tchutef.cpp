@@ -3,6 +3,7 @@
 #include "app/settings/appsettings.h"
 #include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
+#include "motion/model/framedescription.h"
 #include "motion/motionbackgrounds.h"
 #include "platform/resources/namedresources.h"
 
@@ -56,6 +57,10 @@ TChuteF::TChuteF(QWidget* parent)
     setWindowTitle(ModuleCaption(QStringLiteral("Chute d'une bille")));
     createPanel();
     SetMinimumOuterSize(this, kMinOuterSize);
+    // The right-hand panel, top to bottom and left to right.
+    orderTabs({Canevas, NoCursBout, DebutBout, FinBout, PlayBout, ArriereBout, AvantBout, StopBout, IpsCombo,
+               HauteurSpin->upButton(), HauteurSpin->downButton(), HautEd, TraceChecks[PointB], CloseBout,
+               AideBout, CalcBout, CopierBout});
     resize(433, 374);
     connect(Canevas, &PaintBox::mousePressed, this, &TChuteF::CanevasMouseMove);
     connect(Canevas, &PaintBox::mouseMoved, this, &TChuteF::CanevasMouseMove);
@@ -204,6 +209,11 @@ void TChuteF::paintOverFrame(QPainter& painter)
     painter.setPen(QColorFromCanvas(AppSettings.clCurseur));
     // From column 1 up to, not including, the last column.
     painter.drawLine(1, m_cursorY, canvasWidth() - 2, m_cursorY);
+}
+
+QString TChuteF::frameDescription() const
+{
+    return FreeFallFrameText(m_frames[PointB], m_curFrame, AppSettings.HauteurUm);
 }
 
 QString TChuteF::infosText() const

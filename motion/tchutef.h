@@ -37,6 +37,7 @@ protected:
     void applyShowPlayFlags() override;
     void finishShow() override;
     void finishClose() override;
+    QString frameDescription() const override;
 
 private:
     void createPanel();

@@ -50,6 +50,7 @@ protected:
     void DrawBackground(Canvas& canvas) override;
     void drawBeforePoints(Canvas& canvas) override;
     void setScale() override;
+    QString frameDescription() const override;
 
 private:
     std::array<FrameTable, 4> m_rimDirections;

@@ -21,6 +21,7 @@ protected:
     void DrawBackground(Canvas& canvas) override;
     void drawBeforePoints(Canvas& canvas) override;
     void setScale() override;
+    QString frameDescription() const override;
 
 private:
     int m_wheelRadiusPx = 0;

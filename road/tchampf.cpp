@@ -32,9 +32,11 @@ TChampF::TChampF(QWidget* parent)
 
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));
+    Display1->setFocusPolicy(Qt::TabFocus);
     Display1->onPaint = [this](QPainter& painter) { Display1Paint(painter, LeftView.get()); };
     Display2 = new PaintBox(this);
     Display2->setObjectName(QStringLiteral("Display2"));
+    Display2->setFocusPolicy(Qt::TabFocus);
     Display2->onPaint = [this](QPainter& painter) { Display1Paint(painter, RightView.get()); };
     createPanel();
     setHints();

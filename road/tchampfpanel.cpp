@@ -21,15 +21,8 @@ constexpr int kPanelHeight = 84;
 
 QToolButton* pictureButton(QWidget* panel, const char* name, const char* picture, int x, int y)
 {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::NoFocus);
+    QToolButton* button = MakeSpeedButton(panel, name, picture, {});
     button->setGeometry(x, y, 32, 38);
-    const QImage image = LoadNamedPicture(QString::fromLatin1(picture));
-    if (!image.isNull()) {
-        button->setIcon(QIcon(QPixmap::fromImage(image)));
-        button->setIconSize(image.size());
-    }
     return button;
 }
 

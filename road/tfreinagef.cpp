@@ -65,6 +65,7 @@ void TFreinageF::createZones()
     for (int k = 1; k <= 2; ++k) {
         auto* zone = new PaintBox(this);
         zone->setObjectName(k == 1 ? "Zone1" : "Zone2");
+        zone->setFocusPolicy(Qt::TabFocus);
         zone->onPaint = [this, k](QPainter& painter) {
             const QImage& picture = ZonePicture(k);
             if (picture.isNull())

@@ -40,6 +40,7 @@ TPercutaF::TPercutaF(QWidget* parent)
 
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));
+    Display1->setFocusPolicy(Qt::TabFocus);
     Display1->setMouseTracking(true);
     Display1->onPaint = [this](QPainter& painter) {
         if (!m_bench.isNull())
@@ -47,6 +48,7 @@ TPercutaF::TPercutaF(QWidget* parent)
     };
     Display2 = new PaintBox(this);
     Display2->setObjectName(QStringLiteral("Display2"));
+    Display2->setFocusPolicy(Qt::TabFocus);
     Display2->setMouseTracking(true);
     Display2->onPaint = [this](QPainter& painter) {
         if (!m_tubes.isNull())

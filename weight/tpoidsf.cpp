@@ -94,6 +94,7 @@ void TPoidsF::createControls()
         MeasureColumn& c = at(column);
         c.display = new PaintBox(this);
         c.display->setObjectName(QString::fromLatin1(kDisplayNames[column - 1]));
+        c.display->setFocusPolicy(Qt::TabFocus);
         c.display->resize(kGlobePictureSide, kGlobePictureSide);
         c.display->onPaint = [column](QPainter& painter) {
             const QImage& picture = GlobePicture(column);
@@ -114,6 +115,7 @@ void TPoidsF::createControls()
 
         c.zone = new PaintBox(this);
         c.zone->setObjectName(QString::fromLatin1(kZoneNames[column - 1]));
+        c.zone->setFocusPolicy(Qt::TabFocus);
         c.zone->onPaint = [this, column](QPainter& painter) {
             const QImage& image = at(column).zoneImage;
             if (image.isNull())
@@ -138,16 +140,7 @@ void TPoidsF::createControls()
 
 QToolButton* TPoidsF::makeButton(const char* name, const char* picture, const QString& hint)
 {
-    auto* button = new QToolButton(Panel1);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(hint);
-    const QImage image = LoadNamedPicture(QString::fromLatin1(picture));
-    if (!image.isNull()) {
-        button->setIcon(QIcon(QPixmap::fromImage(image)));
-        button->setIconSize(image.size());
-    }
-    return button;
+    return MakeSpeedButton(Panel1, name, picture, hint);
 }
 
 void TPoidsF::createPanels()
