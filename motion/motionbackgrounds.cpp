@@ -31,9 +31,8 @@ void useScaleStyle(Canvas& c)
 
 // Distance, along the bottom: a labelled tick every 10 m, a longer one at
 // 5 m and short ones for each metre.
-void drawHorizontalAxis(Canvas& c, int x0, int y0, int length)
+void drawHorizontalAxis(Canvas& c, int x0, int y0, int length, double perMetre)
 {
-    const double perMetre = length / 100.0;
     line(c, x0, y0, x0 + length, y0);
     double x = x0;
     for (int label = 0; RoundHalfEven(x) <= x0 + length; label += 10, x += 10 * perMetre) {
@@ -54,9 +53,8 @@ void drawHorizontalAxis(Canvas& c, int x0, int y0, int length)
 }
 
 // Height, up the left side, at the same scale as the distance.
-void drawVerticalAxis(Canvas& c, int x0, int y0, int length)
+void drawVerticalAxis(Canvas& c, int x0, int y0, double perMetre)
 {
-    const double perMetre = length / 100.0;
     line(c, x0, y0, x0, 0);
     double y = y0;
     for (int label = 0; y >= 0; label += 10, y -= 10 * perMetre) {
@@ -128,6 +126,11 @@ int ProjectileWorldScale(int width)
     return std::max(1, ProjectileAxisMetres * 1000 / std::max(1, width - ProjectileOriginX));
 }
 
+double ProjectilePixelsPerMetre(int width)
+{
+    return 1000.0 / ProjectileWorldScale(width);
+}
+
 void DrawProjectileBackground(Canvas& c, const std::array<QString, 5>& infoLines)
 {
     const int w = c.width();
@@ -136,8 +139,12 @@ void DrawProjectileBackground(Canvas& c, const std::array<QString, 5>& infoLines
     const int x0 = ProjectileOriginX;
     const int y0 = h - ProjectileOriginBottom;
     useScaleStyle(c);
-    drawHorizontalAxis(c, x0, y0, w - x0);
-    drawVerticalAxis(c, x0, y0, w - x0);
+    // The ball is placed with the whole millimetres per pixel of
+    // ProjectileWorldScale: graduated at the exact width / 100 instead, the
+    // axes would drift from it by up to a metre or two.
+    const double perMetre = ProjectilePixelsPerMetre(w);
+    drawHorizontalAxis(c, x0, y0, w - x0, perMetre);
+    drawVerticalAxis(c, x0, y0, perMetre);
     drawInfoBlock(c, infoLines);
 }
 

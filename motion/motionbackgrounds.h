@@ -22,6 +22,9 @@ constexpr int ProjectileAxisMetres = 100;
 
 // Millimetres per pixel for a canvas `width` pixels wide (at least 1).
 int ProjectileWorldScale(int width);
+// Pixels per metre of the axes: the ball's scale, so the right edge may
+// fall a little short of 100 m.
+double ProjectilePixelsPerMetre(int width);
 
 // Ground, axes in metres and the information block.
 void DrawProjectileBackground(Canvas& canvas, const std::array<QString, 5>& infoLines);

@@ -14,19 +14,26 @@ constexpr int kSlowestIps = 10000;
 constexpr std::array<int, IpsItemCount> kItemIntervals{400, 200, 100, 50};
 constexpr std::array<const char*, IpsItemCount> kItemTexts{" 2,5 ips", " 5 ips", " 10 ips", " 20 ips"};
 
-// The projectile's steps land on frame 1 and on every fifth frame.
+// The projectile's steps land on frame 1 and every fifth frame after it
+// (1, 6, 11, ...): frames are 0.05 s apart, so the marks fall every 0.25 s
+// from the launch and their gaps show the uniform horizontal motion.
+constexpr int kProjectileStride = 5;
+
+bool projectileMarked(int frame)
+{
+    return frame >= 1 && (frame - 1) % kProjectileStride == 0;
+}
+
 int projectileForward(int frame, int count)
 {
-    return std::min(frame / 5 * 5 + 5, count);
+    return std::min((frame - 1) / kProjectileStride * kProjectileStride + kProjectileStride + 1, count);
 }
 
 int projectileBack(int frame)
 {
-    if (frame <= 5)
-        return 1;
-    if (frame % 5 == 0)
-        return frame - 5;
-    return frame / 5 * 5;
+    if (projectileMarked(frame))
+        return frame - kProjectileStride;
+    return (frame - 1) / kProjectileStride * kProjectileStride + 1;
 }
 
 // The disc's steps land on the odd frames.
@@ -80,7 +87,7 @@ int StepBack(MotionKind kind, int frame, int count, bool loop)
 bool FrameTraced(MotionKind kind, int point, int frame, int currentFrame)
 {
     switch (kind) {
-    case MotionKind::Projectile: return frame == 1 || frame % 5 == 0;
+    case MotionKind::Projectile: return projectileMarked(frame);
     case MotionKind::FreeFall: return frame < currentFrame;
     case MotionKind::Wheel: return true;
     case MotionKind::Disc: return point != PointC && frame % 2 == 1;

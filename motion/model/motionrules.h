@@ -42,14 +42,15 @@ enum TracePoint { PointA = 0, PointB = 1, PointC = 2 };
 enum class MotionKind { Projectile, FreeFall, Wheel, Disc };
 
 // The frame a step forward or back leads to, frames numbered 1 to `count`:
-// the projectile lands on frames 1, 5, 10, 15, ...; the free fall goes one
-// frame at a time and never wraps; the wheel goes one frame at a time; the
-// disc lands on the odd frames. With `loop`, a step past either end wraps.
+// the projectile lands on frames 1, 6, 11, 16, ... (every 0.25 s) and on
+// the last; the free fall goes one frame at a time and never wraps; the
+// wheel goes one frame at a time; the disc lands on the odd frames. With
+// `loop`, a step past either end wraps.
 int StepForward(MotionKind kind, int frame, int count, bool loop);
 int StepBack(MotionKind kind, int frame, int count, bool loop);
 
 // Whether frame `frame` of `point` carries a trace mark while `currentFrame`
-// is shown: the projectile's frames its steps reach, the free fall's frames
+// is shown: the projectile's frames 1, 6, 11, ..., the free fall's frames
 // before the current one, every frame of the wheel, the disc's odd frames
 // for A and B.
 bool FrameTraced(MotionKind kind, int point, int frame, int currentFrame);

@@ -200,12 +200,12 @@ TEST_F(PlayerTraces, CheckingWhilePlayingWaitsForTheNextTick)
     EXPECT_GT(countCrosses(w->frameBitmap(), AppSettings.clTraceB, QPoint(-100, -100)), 0);
 }
 
-TEST_F(PlayerTraces, ProjectileCrossesAtFramesOneFiveTenAndSoOn)
+TEST_F(PlayerTraces, ProjectileCrossesOnEveryFifthFrameFromTheFirst)
 {
-    Opened<TBalleF> w;
+    Opened<TBalleF> w(QSize(1010, 380));
     child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
     click(w.get(), "FinBout");
-    // Frames 1, 5, 10, ..., 85; the ball itself lies at the landing point.
+    // Frames 1, 6, 11, ..., 86; the ball itself lies at the landing point.
     const QPoint ball(25 + 91743 / WorldScale, w->frameBitmap().height() - 20);
     EXPECT_EQ(countCrosses(w->frameBitmap(), AppSettings.clTraceB, ball), 18);
 }
@@ -292,7 +292,8 @@ TEST_F(PlayerLayout, NeverTallerThanWide)
     Opened<TBalleF> w;
     w->resize(600, 700);
     testing_support::processEvents();
-    EXPECT_EQ(w->size(), QSize(600, 600));
+    // With its 8 x 27 frame, the window is 608 wide and as high.
+    EXPECT_EQ(w->size(), QSize(600, 581));
 }
 
 TEST_F(PlayerLayout, MinimumSize)
@@ -300,8 +301,9 @@ TEST_F(PlayerLayout, MinimumSize)
     Opened<TRoueF> w;
     w->resize(200, 100);
     testing_support::processEvents();
-    EXPECT_EQ(w->size(), QSize(400, 300));
-    EXPECT_EQ(child<QWidget>(w.get(), "Canevas")->size(), QSize(390, 220));
+    // 400 x 300 with the frame.
+    EXPECT_EQ(w->size(), QSize(392, 273));
+    EXPECT_EQ(child<QWidget>(w.get(), "Canevas")->size(), QSize(382, 193));
 }
 
 TEST_F(PlayerLayout, CopyAfterAResizeGivesTheNewCanvasSize)

@@ -37,14 +37,14 @@ unsigned rgbOf(TColor color)
     return QRgbFromCanvas(color) & 0xFFFFFFu;
 }
 
-int countCrosses(const QImage& picture, TColor color, QPoint skip)
+std::vector<QPoint> crossCentres(const QImage& picture, TColor color, QPoint skip)
 {
     const unsigned c = rgbOf(color);
     auto is = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < picture.width() && y < picture.height()
             && testing_support::rgbAt(picture, x, y) == c;
     };
-    int count = 0;
+    std::vector<QPoint> centres;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             if (std::abs(x - skip.x()) <= 7 && std::abs(y - skip.y()) <= 7)
@@ -52,8 +52,14 @@ int countCrosses(const QImage& picture, TColor color, QPoint skip)
             bool cross = !is(x - 1, y - 1) && !is(x + 1, y + 1) && !is(x + 1, y - 1) && !is(x - 1, y + 1);
             for (int d = -4; cross && d <= 3; ++d)
                 cross = is(x + d, y) && is(x, y + d);
-            count += cross ? 1 : 0;
+            if (cross)
+                centres.emplace_back(x, y);
         }
     }
-    return count;
+    return centres;
+}
+
+int countCrosses(const QImage& picture, TColor color, QPoint skip)
+{
+    return int(crossCentres(picture, color, skip).size());
 }

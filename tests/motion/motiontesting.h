@@ -10,6 +10,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 class QImage;
 
@@ -54,7 +55,9 @@ void click(QWidget* window, const char* buttonName);
 QWidget* keyTarget(QWidget* window);
 // 0x00RRGGBB of a setting colour (0x00BBGGRR), as rgbAt() reads pixels.
 unsigned rgbOf(TColor color);
-// Centres of the traced crosses of `color` in `picture`: a horizontal arm
-// from x-4 to x+3 and a vertical one from y-4 to y+3, with background at the
-// diagonal neighbours; centres within 7 pixels of `skip` are left out.
+// Centres of the traced crosses of `color` in `picture`, row by row: a
+// horizontal arm from x-4 to x+3 and a vertical one from y-4 to y+3, with
+// background at the diagonal neighbours; centres within 7 pixels of `skip`
+// are left out.
+std::vector<QPoint> crossCentres(const QImage& picture, TColor color, QPoint skip);
 int countCrosses(const QImage& picture, TColor color, QPoint skip);

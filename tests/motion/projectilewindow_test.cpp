@@ -10,6 +10,10 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QtTest/QTest>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
 
 using testing_support::child;
 using testing_support::rgbAt;
@@ -203,7 +207,7 @@ TEST_F(ProjectileWindow, TicksEveryTenMetresAlongTheDistance)
     Opened<TBalleF> w;
     const QImage& back = w->backBitmap();
     const int y0 = back.height() - 20;
-    const double perMetre = (back.width() - 25) / 100.0;
+    const double perMetre = 1000.0 / WorldScale;
     const unsigned text = rgbOf(AppSettings.clTexte);
     for (int m = 0; m <= 90; m += 10) {
         const int x = int(std::nearbyint(25 + m * perMetre));
@@ -216,6 +220,69 @@ TEST_F(ProjectileWindow, TicksEveryTenMetresAlongTheDistance)
     const int one = int(std::nearbyint(25 + perMetre));
     EXPECT_EQ(rgbAt(back, one, y0 + 1), text);
     EXPECT_NE(rgbAt(back, one, y0 + 2), text);
+}
+
+// The columns of the distance axis's metre ticks, read off the picture:
+// every tick crosses the row under the axis, and nothing else does.
+std::vector<int> metreTicks(const QImage& back, int y0)
+{
+    std::vector<int> ticks;
+    for (int x = 25; x < back.width() - 1; ++x)
+        if (rgbAt(back, x, y0 + 1) == rgbOf(AppSettings.clTexte))
+            ticks.push_back(x);
+    return ticks;
+}
+
+// The centre of the ball's mark, whose box runs from X-6 to X+4.
+QPoint ballCentre(const QImage& picture)
+{
+    QRect box;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (rgbAt(picture, x, y) == rgbOf(AppSettings.clTraceB))
+                box |= QRect(x, y, 1, 1);
+    return box.topLeft() + QPoint(6, 6);
+}
+
+// 30 m/s at 45 degrees lands at 91.7 m: the ball's last position must read
+// so on the axis drawn beside it, whatever the canvas width.
+TEST_F(ProjectileWindow, BallLandsOnTheAxisAtItsComputedRange)
+{
+    for (int canvasWidth : {417, 1000, 1600}) {
+        Opened<TBalleF> w(QSize(canvasWidth + 10, 380));
+        ASSERT_EQ(w->backBitmap().width(), canvasWidth);
+        click(w.get(), "FinBout");
+        const int y0 = w->backBitmap().height() - 20;
+        const std::vector<int> ticks = metreTicks(w->backBitmap(), y0);
+        ASSERT_GT(ticks.size(), 92u) << canvasWidth;
+        const double at917 = ticks[91] + 0.7 * (ticks[92] - ticks[91]);
+        const QPoint ball = ballCentre(w->frameBitmap());
+        EXPECT_NEAR(ball.x(), at917, 1.0) << canvasWidth;
+        EXPECT_EQ(ball.y(), y0) << canvasWidth;
+    }
+}
+
+// Marks every 0.25 s of a uniform horizontal motion at 21.2 m/s lie
+// 5.30 m apart: each gap is that distance to the pixel.
+TEST_F(ProjectileWindow, CrossesAreEvenlySpacedAlongTheDistance)
+{
+    for (int canvasWidth : {417, 1000}) {
+        Opened<TBalleF> w(QSize(canvasWidth + 10, 380));
+        child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
+        // The steps stop on the marked frames; on frame 86 the ball covers
+        // its own cross.
+        for (int i = 0; i < 17; ++i)
+            click(w.get(), "AvantBout");
+        ASSERT_EQ(w->curFrame(), 86);
+        const QPoint ball = ballCentre(w->frameBitmap());
+        std::vector<QPoint> crosses = crossCentres(w->frameBitmap(), AppSettings.clTraceB, ball);
+        ASSERT_EQ(crosses.size(), 17u) << canvasWidth;
+        std::sort(crosses.begin(), crosses.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+        EXPECT_EQ(crosses.front(), QPoint(25, w->backBitmap().height() - 20)) << canvasWidth;
+        const double gap = 30 * std::cos(std::numbers::pi / 4) * 0.25 * 1000 / WorldScale;
+        for (std::size_t i = 1; i < crosses.size(); ++i)
+            EXPECT_NEAR(crosses[i].x() - crosses[i - 1].x(), gap, 1.0) << canvasWidth << " px, gap " << i;
+    }
 }
 
 } // namespace

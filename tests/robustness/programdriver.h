@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/startup.h"
+#include "app/windowplacement.h"
 
 #include <QPointer>
 #include <QString>

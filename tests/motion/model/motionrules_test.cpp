@@ -45,21 +45,24 @@ constexpr auto Back = Direction::Back;
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, StepRules,
-    testing::Values(StepCase{"ProjectileFirstToFive", P, Fwd, 1, 87, false, 5},
-                    StepCase{"ProjectileFiveToTen", P, Fwd, 5, 87, false, 10},
-                    StepCase{"ProjectileSevenToTen", P, Fwd, 7, 87, false, 10},
-                    StepCase{"ProjectileNearEndToLast", P, Fwd, 86, 87, false, 87},
+    testing::Values(StepCase{"ProjectileFirstToSix", P, Fwd, 1, 87, false, 6},
+                    StepCase{"ProjectileSixToEleven", P, Fwd, 6, 87, false, 11},
+                    StepCase{"ProjectileSevenToEleven", P, Fwd, 7, 87, false, 11},
+                    StepCase{"ProjectileFiveToSix", P, Fwd, 5, 87, false, 6},
+                    StepCase{"ProjectileLastMarkToLast", P, Fwd, 86, 87, false, 87},
                     StepCase{"ProjectileLastStays", P, Fwd, 87, 87, false, 87},
                     StepCase{"ProjectileLastLoops", P, Fwd, 87, 87, true, 1},
                     StepCase{"ProjectileSingleFrame", P, Fwd, 1, 1, false, 1},
                     StepCase{"ProjectileSingleFrameLoop", P, Fwd, 1, 1, true, 1},
+                    StepCase{"ProjectileTwoFrames", P, Fwd, 1, 2, false, 2},
                     StepCase{"ProjectileBackFirstStays", P, Back, 1, 87, false, 1},
                     StepCase{"ProjectileBackFirstLoops", P, Back, 1, 87, true, 87},
                     StepCase{"ProjectileBackTwoToFirst", P, Back, 2, 87, false, 1},
-                    StepCase{"ProjectileBackFiveToFirst", P, Back, 5, 87, false, 1},
-                    StepCase{"ProjectileBackTenToFive", P, Back, 10, 87, false, 5},
-                    StepCase{"ProjectileBackSevenToFive", P, Back, 7, 87, false, 5},
-                    StepCase{"ProjectileBackLastToEightyFive", P, Back, 87, 87, false, 85},
+                    StepCase{"ProjectileBackSixToFirst", P, Back, 6, 87, false, 1},
+                    StepCase{"ProjectileBackElevenToSix", P, Back, 11, 87, false, 6},
+                    StepCase{"ProjectileBackTenToSix", P, Back, 10, 87, false, 6},
+                    StepCase{"ProjectileBackLastToEightySix", P, Back, 87, 87, false, 86},
+                    StepCase{"ProjectileBackLastOffTheMarks", P, Back, 123, 123, false, 121},
                     StepCase{"FreeFallForward", F, Fwd, 3, 11, false, 4},
                     StepCase{"FreeFallLastStaysEvenWithLoop", F, Fwd, 11, 11, true, 11},
                     StepCase{"FreeFallBack", F, Back, 3, 11, false, 2},
@@ -99,14 +102,17 @@ std::function<bool(int)> traced(MotionKind kind, int point, int current = 1)
     return [=](int frame) { return FrameTraced(kind, point, frame, current); };
 }
 
-TEST(TraceRules, ProjectileMarksTheFramesTheStepsReach)
+// Frames are 0.05 s apart: marks every fifth frame from the first fall
+// every 0.25 s from the launch, and the steps stop on each of them.
+TEST(TraceRules, ProjectileMarksEveryQuarterSecondFromTheLaunch)
 {
-    EXPECT_EQ(tracedFrames(traced(P, PointB), 21), (std::vector<int>{1, 5, 10, 15, 20}));
+    EXPECT_EQ(tracedFrames(traced(P, PointB), 21), (std::vector<int>{1, 6, 11, 16, 21}));
     int frame = 1;
     for (int f : tracedFrames(traced(P, PointB), 87)) {
         EXPECT_EQ(frame, f);
         frame = StepForward(P, frame, 87, false);
     }
+    EXPECT_EQ(frame, 87);
 }
 
 TEST(TraceRules, FreeFallMarksTheFramesBeforeTheCurrentOne)
