@@ -179,8 +179,7 @@ TEST_F(PlayerKeys, EnterPressesAFocusedPictureButtonWhileSpaceStillPlays)
     end->setFocus(Qt::TabFocusReason);
     QTest::keyClick(end, Qt::Key_Return);
     // The press is animated: let its release run.
-    QTest::qWaitFor([&] { return w->curFrame() == w->frameCount(); }, 1000);
-    EXPECT_EQ(w->curFrame(), w->frameCount());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->curFrame() == w->frameCount(); }, 1000));
     QTest::keyClick(end, Qt::Key_Space);
     EXPECT_TRUE(PlayFlags & PlayBit::Playing);
 }
