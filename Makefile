@@ -11,7 +11,7 @@ JOBS       ?= $(shell nproc)
 
 # Debian 12 packages the build and the tests need.
 PACKAGES = cmake make g++ ccache pkg-config \
-           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+           qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 fontconfig xplanet-images \
            dpkg-dev file desktop-file-utils appstream

@@ -198,22 +198,17 @@ DisplayQuality JudgeDisplay(int bitsPerPixel, int width, int height)
 {
     DisplayQuality quality;
     QString colours;
-    switch (bitsPerPixel) {
-    case 8:
+    if (bitsPerPixel == 8) {
         colours = QStringLiteral("256 couleurs.");
         quality.lowColour = true;
-        break;
-    case 16:
+    } else if (bitsPerPixel == 16) {
         colours = QStringLiteral("65536 couleurs.");
-        break;
-    case 24:
-    case 32:
+    } else if (bitsPerPixel >= 24) {
+        // Deep displays (30 bits and more) show at least as many colours.
         colours = QStringLiteral("16 millions de couleurs.");
-        break;
-    default:
+    } else {
         colours = QStringLiteral("16 couleurs.");
         quality.lowColour = true;
-        break;
     }
     quality.text = QStringLiteral("Affichage ") + QString::number(width) + QStringLiteral(" sur ")
                    + QString::number(height) + QStringLiteral(" pixels, ") + colours;

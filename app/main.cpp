@@ -1,10 +1,12 @@
 // Kinea: physics films and experiments for the classroom.
 #include "app/startup.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    InstallToolkitFrench();
     return RunKinea(app);
 }

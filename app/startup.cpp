@@ -20,7 +20,6 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <QWidget>
 
 // ---- start
@@ -38,11 +37,24 @@ QString SecondCopyMessage()
                           "pour autoriser plus d'une instance du logiciel.");
 }
 
+std::unique_ptr<QMessageBox> SecondCopyBox()
+{
+    return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Avertissement"),
+                                         SecondCopyMessage(), QMessageBox::Ok);
+}
+
+void NameTheProgram()
+{
+    // The name the task bar, the window class and the settings folder go by.
+    // No display name: Qt would end every title bar with it.
+    QCoreApplication::setApplicationName(QStringLiteral("Kinea"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kinea"));
+}
+
 int RunKinea(QApplication& app)
 {
     PreferencesPage = 0;
-    app.setApplicationName(QStringLiteral("Kinea"));
-    app.setApplicationDisplayName(QStringLiteral("Kinea"));
+    NameTheProgram();
 
     // The launcher's creation loads the settings that every later window reads.
     TMainF launcher;
@@ -53,9 +65,7 @@ int RunKinea(QApplication& app)
     SingleInstance instance;
     if (SecondCopyRefused(instance, AppSettings.InstanceFlag)) {
         Beep();
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Avertissement"), SecondCopyMessage(),
-                        QMessageBox::Ok);
-        box.exec();
+        SecondCopyBox()->exec();
         delete champ;
         return 0;
     }
@@ -117,58 +127,4 @@ QWidget* AppWindows::placed(int slot) const
 std::array<QWidget*, 7> AppWindows::hinted() const
 {
     return {poids, champ, preferences, balle, chute, disque, roue};
-}
-
-// ---- window placements
-
-namespace {
-
-QList<QRect> screenAreas()
-{
-    QList<QRect> areas;
-    if (QScreen* primary = QGuiApplication::primaryScreen())
-        areas.append(primary->availableGeometry());
-    for (QScreen* screen : QGuiApplication::screens())
-        if (screen != QGuiApplication::primaryScreen())
-            areas.append(screen->availableGeometry());
-    return areas;
-}
-
-} // namespace
-
-QRect KeepOnScreens(const QRect& rect, const QList<QRect>& screens)
-{
-    if (screens.isEmpty())
-        return rect;
-    for (const QRect& screen : screens)
-        if (screen.intersects(rect))
-            return rect;
-    // A window stored on a screen that has gone would open out of reach.
-    const QRect& primary = screens.first();
-    QRect moved = rect;
-    moved.moveTopLeft(primary.topLeft());
-    return moved;
-}
-
-void ApplyPlacement(QWidget* window, const WindowPlacement& placement)
-{
-    const int width = placement.W > 0 ? placement.W : window->width();
-    const int height = placement.H > 0 ? placement.H : window->height();
-    const QRect place = KeepOnScreens(QRect(placement.X, placement.Y, width, height), screenAreas());
-    window->move(place.topLeft());
-    window->resize(place.size());
-    if (placement.Maxis)
-        window->setWindowState(window->windowState() | Qt::WindowMaximized);
-}
-
-void CapturePlacement(const QWidget* window, WindowPlacement& placement)
-{
-    placement.Maxis = window->isMaximized();
-    placement.X = window->x();
-    placement.Y = window->y();
-    // A maximised window's size is the screen's: keep its last normal size.
-    if (placement.Maxis)
-        return;
-    placement.W = window->width();
-    placement.H = window->height();
 }

@@ -1,18 +1,17 @@
-// The program's start and end: its windows, created once in a fixed order,
-// their stored placements applied and captured back, and the refusal of a
-// second running copy.
+// The program's start and end: its name, its windows, created once in a
+// fixed order, and the refusal of a second running copy.
 #pragma once
 
 #include "app/settings/appsettings.h"
 
-#include <QList>
-#include <QRect>
 #include <QString>
 #include <array>
+#include <memory>
 
 class ModuleWindow;
 class QApplication;
 class QDialog;
+class QMessageBox;
 class QWidget;
 class SingleInstance;
 class TMainF;
@@ -47,6 +46,8 @@ bool SecondCopyRefused(SingleInstance& instance, bool instanceFlag);
 
 // The warning shown to a refused copy (three lines).
 QString SecondCopyMessage();
+// The warning box that shows it, titled "Avertissement".
+std::unique_ptr<QMessageBox> SecondCopyBox();
 
 // Creates the windows that follow the single-copy check, in their fixed
 // order, shows the start-up about box when asked, and hands them all to the
@@ -56,20 +57,11 @@ void CreateWindows(TMainF& launcher, AppWindows& windows);
 // Deletes the module windows, which have no parent.
 void DeleteModuleWindows(AppWindows& windows);
 
+// Gives the program its name (task bar, window class, desktop entry)
+// without a display name, so that title bars show the windows' captions
+// alone.
+void NameTheProgram();
+
 // Creates every window, shows the launcher and runs the event loop;
 // returns the exit code.
 int RunKinea(QApplication& app);
-
-// ---- window placements
-
-// Moves and sizes the window (size only where W, H > 0), maximises it when
-// Maxis is set, and brings it back onto the primary screen when the stored
-// place lies wholly outside every screen.
-void ApplyPlacement(QWidget* window, const WindowPlacement& placement);
-
-// Reads the window's place; a maximised window keeps the stored W and H of
-// its last normal size.
-void CapturePlacement(const QWidget* window, WindowPlacement& placement);
-
-// `rect` moved onto the first of `screens` when it meets none of them.
-QRect KeepOnScreens(const QRect& rect, const QList<QRect>& screens);

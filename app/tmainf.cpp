@@ -1,8 +1,10 @@
 #include "app/tmainf.h"
 
 #include "app/settings/appsettings.h"
+#include "app/windowplacement.h"
 #include "platform/calculator.h"
 #include "platform/desktop.h"
+#include "platform/documents.h"
 #include "platform/helpviewer.h"
 #include "raster/globeview.h"
 #include "shell/about/tsplashf.h"
@@ -16,18 +18,20 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace {
 
 constexpr int kClientWidth = 572;
 constexpr int kClientHeight = 400;
-constexpr int kMinWidth = 500;
-constexpr int kMinHeight = 390;
+// The smallest launcher, frame included.
+constexpr QSize kMinOuterSize(500, 390);
 constexpr int kStatusHeight = 20;
 
 } // namespace
@@ -63,7 +67,7 @@ TMainF::TMainF(QWidget* parent)
     m_tipTimer->setInterval(500);
     connect(m_tipTimer, &QTimer::timeout, this, &TMainF::TipTimerTimer);
 
-    setMinimumSize(kMinWidth, kMinHeight);
+    SetMinimumOuterSize(this, kMinOuterSize);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
@@ -113,7 +117,11 @@ void TMainF::ApplyHintSetting()
 void TMainF::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    // Nothing is highlighted any more, for the mouse or the keys.
     m_hovered = nullptr;
+    m_pressedCaption = nullptr;
+    for (QLabel* caption : m_captions)
+        setTextColour(caption, kCaptionColour);
     if (m_firstShow)
         FormFirstShow();
 }
@@ -163,8 +171,8 @@ void TMainF::closeEvent(QCloseEvent* event)
 void TMainF::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (width() < kMinWidth || height() < kMinHeight) {
-        resize(std::max(width(), kMinWidth), std::max(height(), kMinHeight));
+    if (width() < minimumWidth() || height() < minimumHeight()) {
+        resize(size().expandedTo(minimumSize()));
         return;
     }
     QWidget* client = centralWidget();
@@ -190,14 +198,67 @@ bool TMainF::eventFilter(QObject* watched, QEvent* event)
         }
         if (watched == centralWidget())
             hoverLauncher();
-    } else if (type == QEvent::MouseButtonRelease) {
+    } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
         auto* label = qobject_cast<QLabel*>(watched);
-        if (label && m_captionActions.value(label)) {
-            m_captionActions.value(label)->trigger();
-            return true;
-        }
+        if (label && m_captionActions.value(label))
+            return captionMouseEvent(label, static_cast<const QMouseEvent&>(*event));
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainF::captionMouseEvent(QLabel* label, const QMouseEvent& event)
+{
+    if (event.button() != Qt::LeftButton)
+        return true;
+    if (event.type() == QEvent::MouseButtonPress) {
+        m_pressedCaption = label;
+        return true;
+    }
+    // The release comes to the pressed caption wherever the mouse is: it
+    // counts only over that caption, so that a click can still be given up.
+    const bool sameCaption = m_pressedCaption == label && label->rect().contains(event.position().toPoint());
+    m_pressedCaption = nullptr;
+    if (sameCaption)
+        runCaption(label);
+    return true;
+}
+
+void TMainF::runCaption(QLabel* label)
+{
+    if (QAction* action = m_captionActions.value(label))
+        action->trigger();
+}
+
+void TMainF::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Down:
+        moveKeyboardHighlight(1);
+        break;
+    case Qt::Key_Up:
+        moveKeyboardHighlight(-1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* label = qobject_cast<QLabel*>(m_hovered); label && m_captions.contains(label))
+            runCaption(label);
+        break;
+    default:
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TMainF::moveKeyboardHighlight(int step)
+{
+    const int count = int(m_captions.size());
+    if (count == 0)
+        return;
+    const int current = int(m_captions.indexOf(qobject_cast<QLabel*>(m_hovered)));
+    // From no highlight, Down starts at the first caption and Up at the last.
+    const int next = current < 0 ? (step > 0 ? 0 : count - 1) : (current + step + count) % count;
+    hoverCaption(m_captions[next]);
 }
 
 void TMainF::hoverCaption(QLabel* label)
@@ -255,12 +316,12 @@ void TMainF::m10Click() { openModule(m_windows.champ); }
 
 void TMainF::m23Click()
 {
-    OpenWithDesktop(ProgramDir + QStringLiteral("/html/cinemometres.html"));
+    OpenDocument(ProgramDir + QStringLiteral("/html/cinemometres.html"));
 }
 
 void TMainF::m24Click()
 {
-    OpenWithDesktop(ProgramDir + QStringLiteral("/html/planis.html"));
+    OpenDocument(ProgramDir + QStringLiteral("/html/planis.html"));
 }
 
 void TMainF::m5Click()
@@ -308,5 +369,5 @@ void TMainF::Astucedujour1Click()
 
 void TMainF::Lisezmoi1Click()
 {
-    OpenWithDesktop(ProgramDir + QStringLiteral("/lisezmoi.txt"));
+    OpenDocument(ProgramDir + QStringLiteral("/lisezmoi.txt"));
 }

@@ -12,7 +12,9 @@
 
 class QAction;
 class QLabel;
+class QKeyEvent;
 class QMenu;
+class QMouseEvent;
 class QTimer;
 
 // The launcher's judgement of the display: its text and whether it has too
@@ -57,6 +59,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static constexpr TColor kCaptionColour = 0x000000;
@@ -69,6 +72,11 @@ private:
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (TMainF::*slot)());
     void hoverCaption(QLabel* label);
     void hoverLauncher();
+    // A left click pressed and released on the same caption runs it.
+    bool captionMouseEvent(QLabel* label, const QMouseEvent& event);
+    // Up and Down move the highlight among the captions, by `step`.
+    void moveKeyboardHighlight(int step);
+    void runCaption(QLabel* label);
     void FormFirstShow();
     void setDisplayLabels();
 
@@ -99,6 +107,7 @@ private:
     QVector<QLabel*> m_captions;
     QHash<QLabel*, QAction*> m_captionActions;
     QObject* m_hovered = nullptr;
+    QLabel* m_pressedCaption = nullptr;
     bool m_firstShow = true;
     DisplayQuality m_display;
     QLabel* m_modeLab = nullptr;

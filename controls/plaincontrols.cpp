@@ -1,12 +1,16 @@
 #include "controls/plaincontrols.h"
 
+#include "controls/focuscue.h"
 #include "platform/resources/namedresources.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 
 PaintBox::PaintBox(QWidget* parent)
@@ -22,6 +26,8 @@ void PaintBox::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     onPaint(painter);
+    if (ShowsFocusCue(this))
+        DrawFocusCue(painter, rect().adjusted(2, 2, -3, -3));
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event)
@@ -39,22 +45,52 @@ void PaintBox::mouseReleaseEvent(QMouseEvent* event)
     emit mouseReleased(event);
 }
 
+PictureButton::PictureButton(QWidget* parent)
+    : QToolButton(parent)
+{
+    // Reached with Tab, never taken by a click: a click on a picture
+    // button leaves the focus (and a half typed entry) where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    if (ShowsFocusCue(this))
+        DrawFocusCue(painter, rect().adjusted(3, 3, -4, -4));
+}
+
 SpinButton::SpinButton(QWidget* parent)
     : QWidget(parent)
-    , m_up(new QToolButton(this))
-    , m_down(new QToolButton(this))
+    , m_up(new PictureButton(this))
+    , m_down(new PictureButton(this))
 {
     m_up->setObjectName("UpButton");
     m_down->setObjectName("DownButton");
+    m_up->setAccessibleName(QStringLiteral("Augmenter"));
+    m_down->setAccessibleName(QStringLiteral("Diminuer"));
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
-    for (QToolButton* b : {m_up, m_down}) {
+    for (QToolButton* b : {m_up, m_down})
         b->setAutoRepeat(true);
-        b->setFocusPolicy(Qt::NoFocus);
-    }
     connect(m_up, &QToolButton::clicked, this, &SpinButton::upClick);
     connect(m_down, &QToolButton::clicked, this, &SpinButton::downClick);
     resize(17, 22);
+}
+
+// The arrows speak with their spin button's hint, as their bubble does.
+bool SpinButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTipChange) {
+        const QString hint = toolTip().trimmed();
+        m_up->setAccessibleDescription(hint);
+        m_down->setAccessibleDescription(hint);
+    }
+    return QWidget::event(event);
 }
 
 void SpinButton::resizeEvent(QResizeEvent*)
@@ -67,9 +103,8 @@ void SpinButton::resizeEvent(QResizeEvent*)
 QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
                              const QString& hint)
 {
-    auto* button = new QToolButton(parent);
+    auto* button = new PictureButton(parent);
     button->setObjectName(QString::fromLatin1(objectName));
-    button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(hint);
     const QImage picture = LoadNamedPicture(QString::fromLatin1(pictureName));
     if (!picture.isNull()) {

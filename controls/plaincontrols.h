@@ -4,14 +4,15 @@
 #pragma once
 
 #include <QString>
+#include <QToolButton>
 #include <QWidget>
 #include <functional>
 
 class QAbstractButton;
 class QPainter;
-class QToolButton;
 
-// A plain drawing area whose owner paints it and hears its mouse.
+// A plain drawing area whose owner paints it and hears its mouse; an owner
+// that lets it take the focus gets the focus cue drawn over its picture.
 class PaintBox : public QWidget
 {
     Q_OBJECT
@@ -34,6 +35,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A button showing a picture (or an arrow), reached with Tab and showing
+// the focus cue; a click does not take the focus.
+class PictureButton : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    explicit PictureButton(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // Two stacked arrow buttons: up and down clicks, repeated while held.
 class SpinButton : public QWidget
 {
@@ -50,6 +64,7 @@ signals:
     void downClick();
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -57,8 +72,8 @@ private:
     QToolButton* m_down;
 };
 
-// The module windows' picture buttons: a tool button that takes no focus,
-// showing one of the program's button pictures.
+// The module windows' picture buttons: a picture button showing one of the
+// program's button pictures.
 QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
                              const QString& hint);
 

@@ -1,5 +1,7 @@
 #include "controls/tapibutton.h"
 
+#include "controls/focuscue.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -55,10 +57,6 @@ void TAPIButton::paintEvent(QPaintEvent*)
     const int flags = CaptionTextFlags(m_style, Qt::AlignHCenter);
     DrawCaption(painter, area, text(), flags, palette(), isEnabled());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (ShowsFocusCue(this))
+        DrawFocusCue(painter, rect().adjusted(3, 3, -4, -4));
 }

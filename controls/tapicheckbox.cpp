@@ -1,5 +1,7 @@
 #include "controls/tapicheckbox.h"
 
+#include "controls/focuscue.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <algorithm>
@@ -115,12 +117,8 @@ void TAPICheckBox::paintEvent(QPaintEvent*)
     paintBox(painter, BoxRect());
     const QRect area = TextArea();
     DrawCaption(painter, area, text(), captionFlags(), palette(), isEnabled());
-    if (hasFocus() && !text().isEmpty()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = CaptionBounds(fontMetrics(), area, text(), captionFlags())
-                         .adjusted(-1, 0, 1, 1)
-                         .intersected(rect());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (ShowsFocusCue(this) && !text().isEmpty())
+        DrawFocusCue(painter, CaptionBounds(fontMetrics(), area, text(), captionFlags())
+                                  .adjusted(-1, 0, 1, 1)
+                                  .intersected(rect()));
 }

@@ -50,7 +50,12 @@ void MotionWindow::createControls()
 {
     Canevas = new PaintBox(this);
     Canevas->setObjectName(QStringLiteral("Canevas"));
+    // Reached with Tab, where a screen reader speaks the current frame.
+    Canevas->setFocusPolicy(Qt::TabFocus);
     Canevas->onPaint = [this](QPainter& painter) { paintCanvas(painter); };
+    // A click on the picture takes the keyboard out of an edit box, so that
+    // the transport keys drive the film again.
+    Canevas->setFocusPolicy(Qt::ClickFocus);
 
     PlayBout = MakeSpeedButton(this, "PlayBout", "MotionPlay", {});
     StopBout = MakeSpeedButton(this, "StopBout", "MotionStop", {});
@@ -110,6 +115,7 @@ void MotionWindow::createControls()
     // A stored odd interval shows as " 20 ips": choosing that item again must
     // still give 20 pictures a second.
     connect(IpsCombo, &QComboBox::activated, this, &MotionWindow::IpsComboChange);
+    createCopyMenu();
 }
 
 void MotionWindow::setHints()
@@ -134,6 +140,24 @@ void MotionWindow::setHints()
     for (QCheckBox* check : TraceChecks)
         if (check)
             check->setToolTip(hint(own.traces, "Afficher les positions successives de la balle"));
+}
+
+void MotionWindow::orderTabs(const QList<QWidget*>& chain)
+{
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MotionWindow::orderBottomPanelTabs(const QList<QWidget*>& entries)
+{
+    QList<QWidget*> chain{Canevas, AideBout, CopierBout, CloseBout, CalcBout, IpsCombo};
+    for (QCheckBox* check : TraceChecks)
+        if (check)
+            chain << check;
+    chain << entries << QList<QWidget*>{DebutBout, ArriereBout, AvantBout, FinBout, StopBout, PlayBout};
+    if (BoucleBout)
+        chain << BoucleBout;
+    orderTabs(chain);
 }
 
 void MotionWindow::place(QWidget* widget, QWidget* parent, int x, int y, int w, int h)

@@ -1,18 +1,23 @@
 // The player's transport: the frame clock, the buttons, the frame rate, copy,
 // help and calculator; and its keyboard: the window sees every key before the
 // focused control, Ctrl steps forward (repeated while held), Ctrl+V toggles
-// the trace lock.
+// the trace lock, Ctrl+Maj+C copies the measurements, and outside an edit box
+// Space plays or stops, the arrows step, Home and End go to either end.
 #include "motion/motionwindow.h"
 
 #include "app/settings/appsettings.h"
 #include "platform/calculator.h"
 #include "platform/desktop.h"
 #include "platform/helpviewer.h"
+#include "window/picturemenu.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
-#include <QClipboard>
-#include <QGuiApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -106,8 +111,7 @@ void MotionWindow::IpsComboChange(int item)
 
 void MotionWindow::CopierBoutClick()
 {
-    if (!m_frame.isNull())
-        QGuiApplication::clipboard()->setImage(m_frame);
+    CopyPicture(m_frame);
 }
 
 void MotionWindow::AideBoutClick()
@@ -168,7 +172,46 @@ bool MotionWindow::FormKeyDown(const QKeyEvent& event)
         return m_traits.consumesCtrl;
     }
     m_ctrlRepeat.stop();
-    return false;
+    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    if (event.key() == Qt::Key_C && (event.modifiers() & ctrlShift) == ctrlShift) {
+        CopierMesuresClick();
+        return true;
+    }
+    return transportKey(event);
+}
+
+namespace {
+
+// Where typed keys belong to the text: arrows, Home and End move the text
+// cursor and Space is a character.
+bool isEditBox(const QWidget* widget)
+{
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->isEditable();
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget)
+        || qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
+}
+
+} // namespace
+
+bool MotionWindow::transportKey(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (isEditBox(QApplication::focusWidget()))
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Space:
+        // A held space bar would start and stop the film at the repeat rate.
+        if (!event.isAutoRepeat())
+            (PlayFlags & PlayBit::Playing ? StopBout : PlayBout)->click();
+        return true;
+    case Qt::Key_Right: AvantBout->click(); return true;
+    case Qt::Key_Left: ArriereBout->click(); return true;
+    case Qt::Key_Home: DebutBout->click(); return true;
+    case Qt::Key_End: FinBout->click(); return true;
+    default: return false;
+    }
 }
 
 void MotionWindow::ctrlStep()

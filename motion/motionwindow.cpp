@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int kMinWidth = 400;
-constexpr int kMinHeight = 300;
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(400, 300);
 constexpr std::array<std::uint8_t, 3> kTraceBits{PlayBit::TraceA, PlayBit::TraceB, PlayBit::TraceC};
 
 TColor traceColor(int point)
@@ -33,6 +33,7 @@ MotionWindow::MotionWindow(const MotionTraits& traits, QWidget* parent)
     , m_traits(traits)
 {
     setFont(DesignFont());
+    SetMinimumOuterSize(this, kMinOuterSize);
     createControls();
     setHints();
     connect(&m_ctrlRepeat, &HeldKeyRepeat::repeated, this, &MotionWindow::ctrlStep);
@@ -68,6 +69,9 @@ void MotionWindow::runShowSequence()
     ComputeFrames();
     showIpsSetting();
     finishShow();
+    // The window opens with the keyboard on the picture, not in a parameter
+    // entry where the transport keys would edit the text.
+    Canevas->setFocus();
     qApp->removeEventFilter(this);
     qApp->installEventFilter(this);
     ComposeFrame();
@@ -111,9 +115,9 @@ void MotionWindow::resizeEvent(QResizeEvent* event)
 
 QSize MotionWindow::enforcedSize(QSize size) const
 {
-    const int w = std::max(size.width(), kMinWidth);
-    const int h = std::min(std::max(size.height(), kMinHeight), w);
-    return QSize(w, h);
+    // The rule holds for the whole window, frame included.
+    const QSize outer = (size + DesignFrame).expandedTo(kMinOuterSize);
+    return QSize(outer.width(), std::min(outer.height(), outer.width())) - DesignFrame;
 }
 
 void MotionWindow::LayoutCanvas()
@@ -168,6 +172,16 @@ void MotionWindow::ComposeFrame()
                 drawPoint(canvas, p);
     }
     Canevas->update();
+    describePicture();
+}
+
+// Only text, and only when it changes: a screen reader hears of each new
+// frame without a word for a still picture.
+void MotionWindow::describePicture()
+{
+    const QString text = frameDescription();
+    if (text != Canevas->accessibleDescription())
+        Canevas->setAccessibleDescription(text);
 }
 
 void MotionWindow::drawPoint(Canvas& canvas, int point) const

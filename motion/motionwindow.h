@@ -1,10 +1,11 @@
 // The stroboscopic motion player shared by the four motion windows: the
-// transport, the frame clock, the traces, the keys, copy, help and the show
-// and close sequence. Each window supplies its traits (help topic, kind of
+// transport, the frame clock, the traces, the keys, copy and save of the
+// picture and of the measurements, help and the show and close sequence. Each window supplies its traits (help topic, kind of
 // steps, points, hints), frames, background, marks and layout.
 #pragma once
 
 #include "canvas/canvas.h"
+#include "motion/model/measurements.h"
 #include "motion/model/motionrules.h"
 #include "motion/motioncontrols.h"
 #include "window/modulewindow.h"
@@ -17,6 +18,7 @@ class PaintBox;
 class QCheckBox;
 class QComboBox;
 class QKeyEvent;
+class QMenu;
 class QPainter;
 class QTimer;
 class QToolButton;
@@ -65,6 +67,14 @@ public:
     // One tick of the frame clock.
     void PlayTimerTimer();
 
+    // The positions at the marked frames, and the name proposed for the
+    // files of this motion (without extension).
+    virtual MeasurementTable measurements() const = 0;
+    virtual QString fileStem() const = 0;
+    // "Copier les mesures" (Ctrl+Maj+C) and "Enregistrer les mesures...".
+    void CopierMesuresClick();
+    void EnregistrerMesuresClick();
+
 protected:
     MotionWindow(const MotionTraits& traits, QWidget* parent);
 
@@ -80,8 +90,8 @@ protected:
     // across centred on it).
     virtual void drawMark(Canvas& canvas, QPoint at) const;
 
-    // The window's size after its minimum-size rule (default: at least
-    // 400 x 300 and never taller than wide).
+    // The window's size after its minimum-size rule (default: a framed
+    // window at least 400 x 300 and never taller than wide).
     virtual QSize enforcedSize(QSize size) const;
     // Places the canvas and the panels for this client size (default: the
     // canvas above a bottom panel).
@@ -95,6 +105,9 @@ protected:
     virtual void finishClose() {}
     // Play bits at show: the loop follows BoucleFlag (default).
     virtual void applyShowPlayFlags();
+    // What the picture shows at the current frame, for a screen reader
+    // (motion/model/framedescription.h).
+    virtual QString frameDescription() const { return {}; }
 
     // Canvas placement, scale and, while showing, bitmaps and background.
     void LayoutCanvas();
@@ -106,6 +119,12 @@ protected:
 
     // Design of the bottom panel of the projectile, wheel and disc windows.
     void buildBottomPanel(int panelHeight, int canvasTop);
+    // The Tab order of a window with the bottom panel, as the eye reads it:
+    // the picture, the window's buttons, the frame rate, the traces and
+    // then `entries`, the transport.
+    void orderBottomPanelTabs(const QList<QWidget*>& entries);
+    // Tab goes through `chain` in this order.
+    static void orderTabs(const QList<QWidget*>& chain);
     static void place(QWidget* widget, QWidget* parent, int x, int y, int w, int h);
 
     std::array<FrameTable, 3> m_frames;
@@ -128,6 +147,8 @@ protected:
     std::array<QCheckBox*, 3> TraceChecks{};
     std::array<LegendSquare*, 3> Carres{};
     QTimer* PlayTimer;
+    // The copy button's menu, also opened by a right click on the picture.
+    QMenu* CopierMenu;
     QWidget* m_bottomPanel = nullptr;
 
     void showEvent(QShowEvent* event) override;
@@ -138,10 +159,12 @@ protected:
 
 private:
     void createControls();
+    void createCopyMenu();
     void setHints();
     void runShowSequence();
     void showIpsSetting();
     void paintCanvas(QPainter& painter);
+    void describePicture();
     void drawCross(Canvas& canvas, QPoint at) const;
     void drawPoint(Canvas& canvas, int point) const;
     int stepForward(int frame) const;
@@ -164,6 +187,9 @@ private:
     // Key preview: the window's handling of a key-down before the focused
     // control; true when the key goes no further.
     bool FormKeyDown(const QKeyEvent& event);
+    // Space, the arrows, Home and End drive the transport unless an edit
+    // box has the focus; true when the key was used.
+    bool transportKey(const QKeyEvent& event);
     bool isFirstKeyReceiver(QObject* watched) const;
     void ctrlStep();
 

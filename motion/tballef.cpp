@@ -2,6 +2,7 @@
 
 #include "app/settings/appsettings.h"
 #include "controls/plaincontrols.h"
+#include "motion/model/framedescription.h"
 #include "motion/model/motions.h"
 #include "motion/motionbackgrounds.h"
 
@@ -32,6 +33,8 @@ TBalleF::TBalleF(QWidget* parent)
     setWindowTitle(ModuleCaption(QStringLiteral("Mouvement d'un projectile")));
     buildBottomPanel(kPanelHeight, kCanvasTop);
     createEntries();
+    orderBottomPanelTabs({AlphaSpin->upButton(), AlphaSpin->downButton(), AlphaEd, V0Spin->upButton(),
+                          V0Spin->downButton(), V0Ed});
     resize(427, 273);
     ComputeFrames();
 }
@@ -72,9 +75,24 @@ void TBalleF::ComputeFrames()
     redrawBackground();
 }
 
+MeasurementTable TBalleF::measurements() const
+{
+    return ProjectileMeasurements(m_launchSpeed, m_launchAngle);
+}
+
+QString TBalleF::fileStem() const
+{
+    return ProjectileFileStem(m_launchSpeed, m_launchAngle);
+}
+
 void TBalleF::DrawBackground(Canvas& canvas)
 {
     DrawProjectileBackground(canvas, m_infoLines);
+}
+
+QString TBalleF::frameDescription() const
+{
+    return ProjectileFrameText(m_frames[PointB], m_curFrame, ProjectileFlightSeconds(m_launchSpeed, m_launchAngle));
 }
 
 void TBalleF::setScale()

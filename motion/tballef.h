@@ -21,6 +21,9 @@ public:
     int launchAngle() const { return m_launchAngle; }
     const std::array<QString, 5>& infoLines() const { return m_infoLines; }
 
+    MeasurementTable measurements() const override;
+    QString fileStem() const override;
+
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
@@ -28,6 +31,7 @@ protected:
     void drawMark(Canvas& canvas, QPoint at) const override;
     void setScale() override;
     void prepareShow() override;
+    QString frameDescription() const override;
 
 private:
     void createEntries();

@@ -3,6 +3,7 @@
 #include "app/settings/appsettings.h"
 #include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
+#include "motion/model/framedescription.h"
 #include "motion/motionbackgrounds.h"
 #include "platform/resources/namedresources.h"
 
@@ -29,8 +30,8 @@ constexpr MotionTraits kTraits{
               .traces = " Afficher les positions successives du point",
               .rate = " Définir la cadence d'affichage ( images par seconde )"},
 };
-constexpr int kMinWidth = 400;
-constexpr int kMinHeight = 360;
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(400, 360);
 constexpr int kPanelWidth = 149;
 constexpr int kCanvasTop = 3;
 constexpr int kCanvasMinWidth = 200;
@@ -55,6 +56,11 @@ TChuteF::TChuteF(QWidget* parent)
     setObjectName(QStringLiteral("ChuteF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Chute d'une bille")));
     createPanel();
+    SetMinimumOuterSize(this, kMinOuterSize);
+    // The right-hand panel, top to bottom and left to right.
+    orderTabs({Canevas, NoCursBout, DebutBout, FinBout, PlayBout, ArriereBout, AvantBout, StopBout, IpsCombo,
+               HauteurSpin->upButton(), HauteurSpin->downButton(), HautEd, TraceChecks[PointB], CloseBout,
+               AideBout, CalcBout, CopierBout});
     resize(433, 374);
     connect(Canevas, &PaintBox::mousePressed, this, &TChuteF::CanevasMouseMove);
     connect(Canevas, &PaintBox::mouseMoved, this, &TChuteF::CanevasMouseMove);
@@ -62,9 +68,10 @@ TChuteF::TChuteF(QWidget* parent)
 
 QSize TChuteF::enforcedSize(QSize size) const
 {
-    const int h = std::max(size.height(), kMinHeight);
+    const QSize least = kMinOuterSize - DesignFrame;
+    const int h = std::max(size.height(), least.height());
     // A tall window must stay wide enough to show the canvas beside the panel.
-    const int w = std::max({size.width(), kMinWidth, canvasWidthFor(h) + kPanelWidth + kCanvasMargins});
+    const int w = std::max({size.width(), least.width(), canvasWidthFor(h) + kPanelWidth + kCanvasMargins});
     return QSize(w, h);
 }
 
@@ -120,6 +127,16 @@ void TChuteF::ComputeFrames()
     m_frames[PointB] = ComputeFreeFall(AppSettings.HauteurUm);
     m_frameCount = m_frames[PointB].count();
     m_curFrame = 1;
+}
+
+MeasurementTable TChuteF::measurements() const
+{
+    return FreeFallMeasurements(AppSettings.HauteurUm);
+}
+
+QString TChuteF::fileStem() const
+{
+    return FreeFallFileStem(AppSettings.HauteurUm);
 }
 
 void TChuteF::DrawBackground(Canvas& canvas)
@@ -192,6 +209,11 @@ void TChuteF::paintOverFrame(QPainter& painter)
     painter.setPen(QColorFromCanvas(AppSettings.clCurseur));
     // From column 1 up to, not including, the last column.
     painter.drawLine(1, m_cursorY, canvasWidth() - 2, m_cursorY);
+}
+
+QString TChuteF::frameDescription() const
+{
+    return FreeFallFrameText(m_frames[PointB], m_curFrame, AppSettings.HauteurUm);
 }
 
 QString TChuteF::infosText() const

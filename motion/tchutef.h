@@ -21,6 +21,9 @@ public:
     QString infosText() const;
     const QImage& logoBitmap() const { return m_logo; }
 
+    MeasurementTable measurements() const override;
+    QString fileStem() const override;
+
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
@@ -34,6 +37,7 @@ protected:
     void applyShowPlayFlags() override;
     void finishShow() override;
     void finishClose() override;
+    QString frameDescription() const override;
 
 private:
     void createPanel();

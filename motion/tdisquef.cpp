@@ -1,6 +1,7 @@
 #include "motion/tdisquef.h"
 
 #include "app/settings/appsettings.h"
+#include "motion/model/framedescription.h"
 #include "motion/model/motions.h"
 #include "motion/motionbackgrounds.h"
 
@@ -38,6 +39,7 @@ TDisqueF::TDisqueF(QWidget* parent)
     setObjectName(QStringLiteral("DisqueF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Disque en rotation")));
     buildBottomPanel(kPanelHeight, kCanvasTop);
+    orderBottomPanelTabs({});
     resize(477, 328);
 }
 
@@ -49,6 +51,21 @@ void TDisqueF::ComputeFrames()
     m_frameCount = DiscFrameCount;
     m_curFrame = 1;
     m_turningLines.reset(centrePx(), m_discRadiusPx, &m_rimDirections);
+}
+
+MeasurementTable TDisqueF::measurements() const
+{
+    return DiscMeasurements();
+}
+
+QString TDisqueF::fileStem() const
+{
+    return DiscFileStem();
+}
+
+QString TDisqueF::frameDescription() const
+{
+    return DiscFrameText(m_frames, m_curFrame);
 }
 
 void TDisqueF::setScale()

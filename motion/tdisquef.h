@@ -42,11 +42,15 @@ public:
     int discRadiusPx() const { return m_discRadiusPx; }
     QPoint centrePx() const;
 
+    MeasurementTable measurements() const override;
+    QString fileStem() const override;
+
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
     void drawBeforePoints(Canvas& canvas) override;
     void setScale() override;
+    QString frameDescription() const override;
 
 private:
     std::array<FrameTable, 4> m_rimDirections;

@@ -1,6 +1,7 @@
 #include "motion/trouef.h"
 
 #include "app/settings/appsettings.h"
+#include "motion/model/framedescription.h"
 #include "motion/model/motions.h"
 #include "motion/motionbackgrounds.h"
 
@@ -31,6 +32,7 @@ TRoueF::TRoueF(QWidget* parent)
     setObjectName(QStringLiteral("RoueF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Roue d'une bicyclette")));
     buildBottomPanel(kPanelHeight, kCanvasTop);
+    orderBottomPanelTabs({});
     resize(477, 328);
 }
 
@@ -39,6 +41,21 @@ void TRoueF::ComputeFrames()
     m_frames = ComputeWheel();
     m_frameCount = WheelFrameCount;
     m_curFrame = 1;
+}
+
+MeasurementTable TRoueF::measurements() const
+{
+    return WheelMeasurements();
+}
+
+QString TRoueF::fileStem() const
+{
+    return WheelFileStem();
+}
+
+QString TRoueF::frameDescription() const
+{
+    return WheelFrameText(m_frames, m_curFrame);
 }
 
 void TRoueF::setScale()

@@ -13,11 +13,15 @@ public:
 
     int wheelRadiusPx() const { return m_wheelRadiusPx; }
 
+    MeasurementTable measurements() const override;
+    QString fileStem() const override;
+
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
     void drawBeforePoints(Canvas& canvas) override;
     void setScale() override;
+    QString frameDescription() const override;
 
 private:
     int m_wheelRadiusPx = 0;

@@ -26,7 +26,8 @@ field Description | head -n 1 | grep -q "physique pour la classe" || fail "descr
 
 # Every run-time package the program needs, found by its libraries or named.
 depends=$(field Depends | tr -d ' ' | tr ',|' '\n\n' | sed 's/(.*//')
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libjpeg62-turbo fonts-liberation2; do
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libjpeg62-turbo \
+              fonts-liberation2; do
     echo "$depends" | grep -qx "$needed" || fail "Depends lacks $needed: $(field Depends)"
 done
 

@@ -3,14 +3,34 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLockFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <QUrl>
 
 void Beep()
 {
     QApplication::beep();
+}
+
+bool InstallToolkitFrench()
+{
+    // Created once, owned by the application: a second call adds nothing.
+    static QTranslator* translator = nullptr;
+    if (translator)
+        return true;
+    auto* loaded = new QTranslator(QCoreApplication::instance());
+    if (!loaded->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete loaded;
+        return false;
+    }
+    QCoreApplication::installTranslator(loaded);
+    translator = loaded;
+    return true;
 }
 
 bool OpenWithDesktop(const QString& path)
@@ -20,13 +40,15 @@ bool OpenWithDesktop(const QString& path)
 
 DisplayInfo CurrentDisplay()
 {
-    DisplayInfo info;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        info.bitsPerPixel = screen->depth();
-        info.width = screen->size().width();
-        info.height = screen->size().height();
-    }
-    return info;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return DeviceDisplay(screen->depth(), screen->size(), screen->devicePixelRatio());
+    return {};
+}
+
+DisplayInfo DeviceDisplay(int bitsPerPixel, QSize logicalSize, qreal devicePixelRatio)
+{
+    return {bitsPerPixel, qRound(logicalSize.width() * devicePixelRatio),
+            qRound(logicalSize.height() * devicePixelRatio)};
 }
 
 SingleInstance::SingleInstance(const QString& lockPath)

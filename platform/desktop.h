@@ -1,8 +1,10 @@
-// Small desktop services: the warning beep, documents handed to the
+// Small desktop services: the warning beep, Qt's dialogs in French,
+// documents handed to the
 // desktop, the primary screen's depth and size, and the detection of another
 // running copy of the program.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <memory>
 
@@ -11,12 +13,17 @@ class QLockFile;
 // The short warning sound.
 void Beep();
 
+// Puts Qt's own dialogs (printing, colour choice, message box buttons) in
+// French, from the translations the system's Qt carries; false, and
+// nothing changed, where they are not installed.
+bool InstallToolkitFrench();
+
 // Hands the file to the desktop's default application; returns false when
 // it could not be handed over (nothing else is reported, as for any shell
 // open).
 bool OpenWithDesktop(const QString& path);
 
-// Colour depth and size of the primary screen.
+// Colour depth and size in device pixels of the primary screen.
 struct DisplayInfo
 {
     int bitsPerPixel = 0;
@@ -25,6 +32,10 @@ struct DisplayInfo
 };
 
 DisplayInfo CurrentDisplay();
+
+// A screen's display from its depth, its size in logical pixels and its
+// device pixel ratio: a scaled screen has more pixels than it reports.
+DisplayInfo DeviceDisplay(int bitsPerPixel, QSize logicalSize, qreal devicePixelRatio);
 
 // Detects another running copy of the program through a lock file in the
 // user's runtime folder; a lock left by a crashed copy is taken over.

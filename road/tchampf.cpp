@@ -7,10 +7,9 @@
 #include "road/fieldview.h"
 #include "shell/preferences/tpreferencesf.h"
 #include "window/hints.h"
+#include "window/picturemenu.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -33,15 +32,17 @@ TChampF::TChampF(QWidget* parent)
 
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));
+    Display1->setFocusPolicy(Qt::TabFocus);
     Display1->onPaint = [this](QPainter& painter) { Display1Paint(painter, LeftView.get()); };
     Display2 = new PaintBox(this);
     Display2->setObjectName(QStringLiteral("Display2"));
+    Display2->setFocusPolicy(Qt::TabFocus);
     Display2->onPaint = [this](QPainter& painter) { Display1Paint(painter, RightView.get()); };
     createPanel();
     setHints();
 
-    // 750 x 550 outside a 8 x 27 frame; it outweighs the design's 659 x 504.
-    setMinimumSize(742, 523);
+    // The smallest window, frame included, outweighs the design's 659 x 504.
+    SetMinimumOuterSize(this, QSize(750, 550));
     resize(QSize(659, 504).expandedTo(minimumSize()));
 }
 
@@ -215,8 +216,13 @@ void TChampF::AideBoutClick()
 
 void TChampF::CopyBoutClick()
 {
+    CopyPicture(copiedPicture());
+}
+
+QImage TChampF::copiedPicture() const
+{
     if (!LeftView || !RightView)
-        return;
+        return {};
     const int w = m_geometry.displayWidth();
     QImage both(2 * w, m_geometry.displayHeight(), QImage::Format_RGB32);
     {
@@ -224,5 +230,5 @@ void TChampF::CopyBoutClick()
         LeftView->Draw(canvas, 0, 0);
         RightView->Draw(canvas, w, 0);
     }
-    QGuiApplication::clipboard()->setImage(both);
+    return both;
 }

@@ -65,6 +65,8 @@ private:
     void OptionsBoutClick();
     void AideBoutClick();
     void CopyBoutClick();
+    // Both views side by side: what the copy and the saved image hold.
+    QImage copiedPicture() const;
 
     PaintBox* Display1;
     PaintBox* Display2;

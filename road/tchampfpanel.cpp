@@ -4,6 +4,7 @@
 
 #include "controls/plaincontrols.h"
 #include "platform/resources/namedresources.h"
+#include "window/picturemenu.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -20,15 +21,8 @@ constexpr int kPanelHeight = 84;
 
 QToolButton* pictureButton(QWidget* panel, const char* name, const char* picture, int x, int y)
 {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::NoFocus);
+    QToolButton* button = MakeSpeedButton(panel, name, picture, {});
     button->setGeometry(x, y, 32, 38);
-    const QImage image = LoadNamedPicture(QString::fromLatin1(picture));
-    if (!image.isNull()) {
-        button->setIcon(QIcon(QPixmap::fromImage(image)));
-        button->setIconSize(image.size());
-    }
     return button;
 }
 
@@ -88,6 +82,7 @@ void TChampF::createPanel()
     connect(OptionsBout, &QToolButton::clicked, this, &TChampF::OptionsBoutClick);
     connect(AideBout, &QToolButton::clicked, this, &TChampF::AideBoutClick);
     connect(CopyBout, &QToolButton::clicked, this, &TChampF::CopyBoutClick);
+    AddPictureMenu(CopyBout, {[this] { return copiedPicture(); }, [] { return QStringLiteral("champ_visuel"); }});
     connect(SpeedSpin, &SpinButton::upClick, this, &TChampF::SpeedSpinUpClick);
     connect(SpeedSpin, &SpinButton::downClick, this, &TChampF::SpeedSpinDownClick);
     // Each change of mode unchecks one button and checks the other: the

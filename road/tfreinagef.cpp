@@ -8,12 +8,11 @@
 #include "platform/helpviewer.h"
 #include "road/model/brakingsettings.h"
 #include "shell/preferences/tpreferencesf.h"
+#include "window/picturemenu.h"
 
-#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
@@ -24,9 +23,8 @@ constexpr int kPanelHeight = 154;
 // Zones leave 4 pixels round them and 8 between them, above the panel.
 constexpr int kZoneMargin = 4;
 constexpr int kZoneGap = 8;
-// A frame of 8 x 27 pixels round a client area of 692 x 473 makes the
-// smallest window, 700 x 500.
-constexpr QSize kMinClientSize(692, 473);
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(700, 500);
 constexpr QSize kDesignClientSize(792, 543);
 constexpr int kTickMs = 30;
 
@@ -45,7 +43,7 @@ TFreinageF::TFreinageF(QWidget* parent)
     setObjectName("FreinageF");
     setWindowTitle(ModuleCaption(QStringLiteral("Freinage d'un véhicule")));
     setFont(DesignFont());
-    setMinimumSize(kMinClientSize);
+    SetMinimumOuterSize(this, kMinOuterSize);
     resize(kDesignClientSize);
 
     AnimTimer = new QTimer(this);
@@ -67,6 +65,7 @@ void TFreinageF::createZones()
     for (int k = 1; k <= 2; ++k) {
         auto* zone = new PaintBox(this);
         zone->setObjectName(k == 1 ? "Zone1" : "Zone2");
+        zone->setFocusPolicy(Qt::TabFocus);
         zone->onPaint = [this, k](QPainter& painter) {
             const QImage& picture = ZonePicture(k);
             if (picture.isNull())
@@ -263,18 +262,23 @@ void TFreinageF::AideBoutClick()
 
 void TFreinageF::CopierBoutClick()
 {
+    CopyPicture(copiedPicture());
+}
+
+QImage TFreinageF::copiedPicture()
+{
     DrawZone(1);
     DrawZone(2);
     const QImage& first = m_zonePictures[0];
     if (first.isNull())
-        return;
+        return {};
     QImage both(first.width(), 2 * first.height(), QImage::Format_RGB32);
     {
         QPainter painter(&both);
         painter.drawImage(0, 0, first);
         painter.drawImage(0, first.height(), m_zonePictures[1]);
     }
-    QGuiApplication::clipboard()->setImage(both);
+    return both;
 }
 
 void TFreinageF::CalcBoutClick()

@@ -74,6 +74,8 @@ private:
     void ZoomAdapteBoutClick();
     void AideBoutClick();
     void CopierBoutClick();
+    // Both zones one above the other: what the copy and the saved image hold.
+    QImage copiedPicture();
     void CalcBoutClick();
     void OptionsBoutClick();
     // Shared by both vehicles' controls.

@@ -7,6 +7,7 @@
 #include "controls/plaincontrols.h"
 #include "platform/resources/namedresources.h"
 #include "road/model/brakingsettings.h"
+#include "window/picturemenu.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -161,6 +162,7 @@ void TFreinageF::connectControls()
     connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
     connect(AideBout, &QToolButton::clicked, this, &TFreinageF::AideBoutClick);
     connect(CopierBout, &QToolButton::clicked, this, &TFreinageF::CopierBoutClick);
+    AddPictureMenu(CopierBout, {[this] { return copiedPicture(); }, [] { return QStringLiteral("freinage"); }});
     connect(CalcBout, &QToolButton::clicked, this, &TFreinageF::CalcBoutClick);
     connect(OptionsBout, &QToolButton::clicked, this, &TFreinageF::OptionsBoutClick);
     connect(PasBar, &QSlider::valueChanged, this, &TFreinageF::PasBarChange);

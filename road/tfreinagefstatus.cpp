@@ -72,6 +72,9 @@ void TFreinageF::watchControls()
     for (const auto& [control, message] : described) {
         control->setMouseTracking(true);
         m_messageOf.insert(control, message);
+        // The status line is this window's hint: a screen reader says it.
+        if (message != kPanelMessage)
+            control->setAccessibleDescription(StatusText(message));
     }
     // The zones say their text themselves, unless a drag is under way.
     for (PaintBox* zone : m_zones)

@@ -38,8 +38,14 @@ int codeOfName(const QString& name)
 void TPercutaF::watchChildren()
 {
     installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
+    for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
+        // The message bar is this window's hint: a screen reader says it.
+        // (The paging messages name a page: their buttons' names say it.)
+        const int code = codeOfName(child->objectName());
+        if (code >= 0 && code != MessagePred && code != MessageNext)
+            child->setAccessibleDescription(MessageText(code, 1, 1));
+    }
 }
 
 bool TPercutaF::eventFilter(QObject* watched, QEvent* event)

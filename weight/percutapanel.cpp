@@ -7,6 +7,7 @@
 #include "controls/plaincontrols.h"
 #include "platform/calculator.h"
 #include "platform/helpviewer.h"
+#include "window/picturemenu.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -109,6 +110,7 @@ void TPercutaF::createPanel()
     connect(DelBout, &QToolButton::clicked, this, &TPercutaF::DelBoutClick);
     connect(CopyDataBout, &QToolButton::clicked, this, &TPercutaF::CopyDataBoutClick);
     connect(CopyBout, &QToolButton::clicked, this, &TPercutaF::CopyBoutClick);
+    AddPictureMenu(CopyBout, {[this] { return m_tubes.copy(); }, [] { return QStringLiteral("orgue"); }});
     connect(OptionsBout, &QToolButton::clicked, this, &TPercutaF::OptionsBoutClick);
     // Choosing the mode already shown sorts again and drops the selection too.
     connect(ComboTri, &QComboBox::activated, this, &TPercutaF::ComboTriChange);
@@ -168,5 +170,7 @@ void TPercutaF::createMenu()
     CopyImMenu = Pop->addAction(QStringLiteral("Copier l'&image dans le presse-papiers"), this,
                                 &TPercutaF::CopyBoutClick);
     CopyImMenu->setObjectName(QStringLiteral("CopyImMenu"));
+    SaveImMenu = Pop->addAction(QStringLiteral("&Enregistrer l'image..."), this, &TPercutaF::SaveImMenuClick);
+    SaveImMenu->setObjectName(QStringLiteral("SaveImMenu"));
     connect(Pop, &QMenu::aboutToShow, this, &TPercutaF::PopPopup);
 }

@@ -12,10 +12,9 @@
 #include "weight/model/placetable.h"
 #include "weight/model/readoutdigits.h"
 #include "weight/model/weightobjects.h"
+#include "window/picturemenu.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QTimer>
 #include <QToolButton>
 
@@ -185,17 +184,24 @@ void TPoidsF::ColorBoutClick()
 
 void TPoidsF::CopierBoutClick()
 {
+    CopyPicture(copiedPicture());
+}
+
+QImage TPoidsF::copiedPicture() const
+{
     if (!m_shown)
-        return;
+        return {};
     QImage copy(kCopyWidth, m_zoneHeight + kCopyColumnPitch, QImage::Format_RGB32);
     copy.fill(Qt::black);
-    Canvas canvas(copy);
-    for (int column = 1; column <= kWeightColumns; ++column) {
-        const int left = (column - 1) * kCopyColumnPitch;
-        canvas.Draw(left, 0, GlobePicture(column));
-        canvas.Draw(left, kCopyColumnPitch, at(column).zoneImage);
+    {
+        Canvas canvas(copy);
+        for (int column = 1; column <= kWeightColumns; ++column) {
+            const int left = (column - 1) * kCopyColumnPitch;
+            canvas.Draw(left, 0, GlobePicture(column));
+            canvas.Draw(left, kCopyColumnPitch, at(column).zoneImage);
+        }
     }
-    QGuiApplication::clipboard()->setImage(copy);
+    return copy;
 }
 
 void TPoidsF::OptionsBoutClick()

@@ -6,6 +6,8 @@
 #include "shell/preferences/tpreferencesf.h"
 #include "weight/model/organmessages.h"
 #include "weight/model/organtable.h"
+#include "platform/savefile.h"
+#include "window/picturemenu.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,9 +25,8 @@
 
 namespace {
 
-// The window's outer minimum of 750 x 550 less a frame of 8 x 27.
-constexpr int kMinClientWidth = 742;
-constexpr int kMinClientHeight = 523;
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(750, 550);
 constexpr int kOptionsPage = 6;
 
 } // namespace
@@ -39,6 +40,7 @@ TPercutaF::TPercutaF(QWidget* parent)
 
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));
+    Display1->setFocusPolicy(Qt::TabFocus);
     Display1->setMouseTracking(true);
     Display1->onPaint = [this](QPainter& painter) {
         if (!m_bench.isNull())
@@ -46,6 +48,7 @@ TPercutaF::TPercutaF(QWidget* parent)
     };
     Display2 = new PaintBox(this);
     Display2->setObjectName(QStringLiteral("Display2"));
+    Display2->setFocusPolicy(Qt::TabFocus);
     Display2->setMouseTracking(true);
     Display2->onPaint = [this](QPainter& painter) {
         if (!m_tubes.isNull())
@@ -66,7 +69,7 @@ TPercutaF::TPercutaF(QWidget* parent)
     createPanel();
     createMenu();
     watchChildren();
-    setMinimumSize(kMinClientWidth, kMinClientHeight);
+    SetMinimumOuterSize(this, kMinOuterSize);
     resize(803, 576);
 }
 
@@ -362,8 +365,12 @@ bool TPercutaF::FormKeyDown(int key)
 void TPercutaF::CopyBoutClick()
 {
     // A copy of its own: the window draws on its picture again.
-    if (!m_tubes.isNull())
-        QGuiApplication::clipboard()->setImage(m_tubes.copy());
+    CopyPicture(m_tubes.copy());
+}
+
+void TPercutaF::SaveImMenuClick()
+{
+    SavePictureAs(this, m_tubes.copy(), QStringLiteral("orgue"));
 }
 
 void TPercutaF::CopyDataBoutClick()

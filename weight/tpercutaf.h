@@ -87,6 +87,7 @@ private:
     void NextBoutClick();
     void PredBoutClick();
     void CopyBoutClick();
+    void SaveImMenuClick();
     void CopyDataBoutClick();
     void OptionsBoutClick();
     void Display1MouseDown(QMouseEvent* event);
@@ -158,4 +159,5 @@ private:
     std::array<QAction*, SortModeCount> TriMenus{};
     QAction* CopyValMenu;
     QAction* CopyImMenu;
+    QAction* SaveImMenu;
 };

@@ -8,6 +8,7 @@
 #include "raster/globeview.h"
 #include "weight/model/placetable.h"
 #include "weight/model/weightobjects.h"
+#include "window/picturemenu.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -69,8 +70,8 @@ TPoidsF::TPoidsF(QWidget* parent)
     setObjectName("PoidsF");
     setWindowTitle(ModuleCaption(QStringLiteral("Poids d'un objet")));
     setFont(DesignFont());
-    // The design's 750 x 550 outer size, less the frame.
-    setMinimumSize(kDesignWidth, kDesignHeight);
+    // The smallest window, frame included: the design's client size.
+    SetMinimumOuterSize(this, QSize(750, 550));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
@@ -93,6 +94,7 @@ void TPoidsF::createControls()
         MeasureColumn& c = at(column);
         c.display = new PaintBox(this);
         c.display->setObjectName(QString::fromLatin1(kDisplayNames[column - 1]));
+        c.display->setFocusPolicy(Qt::TabFocus);
         c.display->resize(kGlobePictureSide, kGlobePictureSide);
         c.display->onPaint = [column](QPainter& painter) {
             const QImage& picture = GlobePicture(column);
@@ -113,6 +115,7 @@ void TPoidsF::createControls()
 
         c.zone = new PaintBox(this);
         c.zone->setObjectName(QString::fromLatin1(kZoneNames[column - 1]));
+        c.zone->setFocusPolicy(Qt::TabFocus);
         c.zone->onPaint = [this, column](QPainter& painter) {
             const QImage& image = at(column).zoneImage;
             if (image.isNull())
@@ -137,16 +140,7 @@ void TPoidsF::createControls()
 
 QToolButton* TPoidsF::makeButton(const char* name, const char* picture, const QString& hint)
 {
-    auto* button = new QToolButton(Panel1);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(hint);
-    const QImage image = LoadNamedPicture(QString::fromLatin1(picture));
-    if (!image.isNull()) {
-        button->setIcon(QIcon(QPixmap::fromImage(image)));
-        button->setIconSize(image.size());
-    }
-    return button;
+    return MakeSpeedButton(Panel1, name, picture, hint);
 }
 
 void TPoidsF::createPanels()
@@ -191,6 +185,7 @@ void TPoidsF::createPanels()
     connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
     connect(AideBout, &QToolButton::clicked, this, &TPoidsF::AideBoutClick);
     connect(CopierBout, &QToolButton::clicked, this, &TPoidsF::CopierBoutClick);
+    AddPictureMenu(CopierBout, {[this] { return copiedPicture(); }, [] { return QStringLiteral("poids"); }});
     connect(CalcBout, &QToolButton::clicked, this, &TPoidsF::CalcBoutClick);
     connect(ColorBout, &QToolButton::clicked, this, &TPoidsF::ColorBoutClick);
     connect(OptionsBout, &QToolButton::clicked, this, &TPoidsF::OptionsBoutClick);

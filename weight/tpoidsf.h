@@ -55,6 +55,9 @@ public:
     void Display1MouseUp(int column);
     void ColorBoutClick();
     void CopierBoutClick();
+    // The three globes above their scales: what the copy and the saved
+    // image hold.
+    QImage copiedPicture() const;
     void OptionsBoutClick();
     void AideBoutClick();
     void CalcBoutClick();

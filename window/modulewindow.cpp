@@ -1,5 +1,7 @@
 #include "window/modulewindow.h"
 
+#include "window/accessiblenames.h"
+
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QShowEvent>
@@ -7,6 +9,13 @@
 ModuleWindow::ModuleWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
+}
+
+// Named at every show, so that a hint changed since speaks too.
+void ModuleWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    NameControls(this);
 }
 
 void ModuleWindow::closeEvent(QCloseEvent* event)
@@ -19,6 +28,7 @@ void ModuleWindow::closeEvent(QCloseEvent* event)
 void OpeningDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    NameControls(this);
     if (event->spontaneous() || m_open)
         return;
     m_open = true;

@@ -22,13 +22,15 @@ signals:
     void closed();
 
 protected:
+    // Names the controls for screen readers (window/accessiblenames.h).
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };
 
 // A dialog whose opening sequence (FormShow) runs when it is opened and whose
 // closing sequence (FormClose) runs when it is closed, by any way; a window
 // system that hides it and shows it again (minimising, restoring) runs
-// neither.
+// neither. Its controls are named for screen readers as it shows.
 class OpeningDialog : public QDialog
 {
     Q_OBJECT

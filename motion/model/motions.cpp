@@ -9,7 +9,6 @@
 namespace {
 
 constexpr double kG = 9.81;
-constexpr double kFrameSeconds = 0.05;
 constexpr int kMaxInfoLength = 30;
 constexpr int kRuleTop = 20;
 constexpr int kRuleBottomMargin = 15;
@@ -43,7 +42,7 @@ ProjectileMotion ComputeProjectile(int launchSpeed, int launchAngleDeg)
     for (int i = 1; i <= n; ++i) {
         motion.ball.append({RoundHalfEven(v0 * c * t * 1000),
                             RoundHalfEven((t * t * (-0.5 * kG) + v0 * s * t) * 1000)});
-        t += kFrameSeconds;
+        t += MotionFrameSeconds;
     }
     const double range = v0 * v0 * std::sin(2 * a) / kG;
     motion.ball.append({RoundHalfEven(range * 1000), 0});
@@ -57,6 +56,7 @@ ProjectileMotion ComputeProjectile(int launchSpeed, int launchAngleDeg)
         infoLine(QStringLiteral("Hauteur atteinte : ") + oneDecimal(height) + QStringLiteral(" m ")),
         infoLine(QStringLiteral("Temps de vol : ") + oneDecimal(time) + QStringLiteral(" s ")),
     };
+    motion.flightTimeS = time;
     return motion;
 }
 
@@ -85,10 +85,15 @@ FrameTable ComputeFreeFall(std::int32_t heightUm)
     double t = 0;
     for (int i = 1; i <= n; ++i) {
         ball.append({0, RoundHalfEven((t * t * (-0.5 * kG)) * 1000000)});
-        t += kFrameSeconds;
+        t += MotionFrameSeconds;
     }
     ball.append({0, -heightUm});
     return ball;
+}
+
+double FreeFallLandingTime(std::int32_t heightUm)
+{
+    return std::sqrt(2 * (heightUm * 0.000001) / kG);
 }
 
 QString DropHeightText(std::int32_t heightUm)

@@ -19,10 +19,15 @@ constexpr EntryRule LaunchAngleRule{2, 45, 0, 90};
 // The angle spin's down arrow never goes below this.
 constexpr int LaunchAngleSpinMinimum = 5;
 
+// The projectile's and the free fall's frames are this far apart in time,
+// all but the last, which is the exact landing.
+constexpr double MotionFrameSeconds = 0.05;
+
 struct ProjectileMotion
 {
     FrameTable ball;                   // x from the launch point, y height, in mm
     std::array<QString, 5> infoLines;  // at most 30 characters each
+    double flightTimeS = 0;            // when the last frame lands
 };
 
 ProjectileMotion ComputeProjectile(int launchSpeed, int launchAngleDeg);
@@ -48,6 +53,9 @@ std::int32_t ClampDropHeight(std::int32_t heightUm);
 // x is 0; y is the height relative to the release point, negative below
 // it; the last frame lies on the floor (y = -heightUm).
 FrameTable ComputeFreeFall(std::int32_t heightUm);
+
+// When the ball reaches the floor, the time of the last frame.
+double FreeFallLandingTime(std::int32_t heightUm);
 
 // The entry's text: " 120 cm".
 QString DropHeightText(std::int32_t heightUm);

@@ -126,6 +126,7 @@ void ColorEditorPage::buildTargets()
         swatch->setObjectName(QStringLiteral("ColorBox%1").arg(i));
         swatch->setGeometry(kSwatchLeft, top + 3, 16, 12);
         swatch->setCursor(Qt::PointingHandCursor);
+        swatch->setAccessibleName(QStringLiteral("Couleur :") + QString::fromUtf8(targets[i].caption));
         swatch->onPaint = [i](QPainter& painter) {
             painter.setPen(Qt::black);
             painter.setBrush(QColorFromCanvas(*ColorSetting(AppSettings, i)));

@@ -123,7 +123,8 @@ TEST(Documents, ReadmeIsUtf8Text)
 
 TEST(Documents, EveryTopicTheProgramOpensIsShownAtItsAnchor)
 {
-    QSet<QString> ids = {"Sommaire", "OPTIONS", "Balle", "Roue", "Disque", "FREINAGE", "CHAMP", "POIDS", "ORGUE"};
+    QSet<QString> ids = {"Sommaire", "OPTIONS", "Balle", "Roue", "Disque", "FREINAGE", "CHAMP", "POIDS", "ORGUE",
+                         "Mesures"};
     const QSet<QString> fromSources = topicIdsInSources();
     EXPECT_TRUE(fromSources.contains("Balle") && fromSources.contains("OPTIONS")) << "source scan found nothing";
     ids.unite(fromSources);
@@ -131,8 +132,8 @@ TEST(Documents, EveryTopicTheProgramOpensIsShownAtItsAnchor)
     SetHelpFile(kDocs + "/Kinea.html");
     for (const QString& id : ids) {
         ShowHelpTopic(id);
-        QTextBrowser* window = HelpWindow();
-        ASSERT_NE(window, nullptr);
+        ASSERT_NE(HelpWindow(), nullptr);
+        QTextBrowser* window = HelpWindow()->browser();
         testing_support::processEvents();
         EXPECT_TRUE(anchorsSeenBy(window).contains(id)) << id.toStdString();
         if (id != QLatin1String("Sommaire")) {
@@ -140,4 +141,19 @@ TEST(Documents, EveryTopicTheProgramOpensIsShownAtItsAnchor)
         }
     }
     CloseHelp();
+}
+
+// The measurements a motion film exports are explained once: the contents
+// and each film's own topic lead there.
+TEST(Documents, ContentsAndEveryFilmTopicLeadToTheMeasurementsTopic)
+{
+    const QString html = readText(kDocs + "/Kinea.html");
+    ASSERT_TRUE(anchorsIn(html).contains("Mesures"));
+    for (const char* topic : {"Sommaire", "Balle", "Chute", "Roue", "Disque"}) {
+        const qsizetype start = html.indexOf(QStringLiteral("name=\"%1\"").arg(topic));
+        ASSERT_GE(start, 0) << topic;
+        const qsizetype next = html.indexOf(QStringLiteral("<h2"), start);
+        const QString section = html.mid(start, next < 0 ? -1 : next - start);
+        EXPECT_TRUE(section.contains(QStringLiteral("href=\"#Mesures\""))) << topic;
+    }
 }

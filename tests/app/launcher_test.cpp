@@ -2,6 +2,7 @@
 // rule, display labels, minimum size.
 #include "launcherfixture.h"
 
+#include "platform/documents.h"
 #include "shell/preferences/tpreferencesf.h"
 #include "window/modulewindow.h"
 
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +19,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -217,6 +221,82 @@ TEST_F(LauncherTest, ClickingACaptionRunsItsMenuEntry)
     EXPECT_EQ(preferences.pageSeen, 0);
 }
 
+TEST_F(LauncherTest, OnlyALeftClickPressedAndReleasedOnTheSameCaptionRunsIt)
+{
+    launcher->show();
+    QLabel* l4 = launcher->caption("l4");
+    QLabel* l3 = launcher->caption("l3");
+    const QPoint inside = l4->rect().center();
+    const QPoint outside(l4->width() + 5, l4->height() / 2);
+    const struct
+    {
+        const char* name;
+        std::function<void()> gesture;
+    } refused[] = {
+        {"right button", [&] { QTest::mouseClick(l4, Qt::RightButton, {}, inside); }},
+        {"middle button", [&] { QTest::mouseClick(l4, Qt::MiddleButton, {}, inside); }},
+        {"released off the caption",
+         [&] {
+             QTest::mousePress(l4, Qt::LeftButton, {}, inside);
+             QTest::mouseRelease(l4, Qt::LeftButton, {}, outside);
+         }},
+        {"pressed on another caption",
+         [&] {
+             QTest::mousePress(l3, Qt::LeftButton, {}, l3->rect().center());
+             QTest::mouseRelease(l4, Qt::LeftButton, {}, inside);
+         }},
+        {"released without a press", [&] { QTest::mouseRelease(l4, Qt::LeftButton, {}, inside); }},
+    };
+    for (const auto& row : refused) {
+        row.gesture();
+        EXPECT_FALSE(modules[3]->isVisible()) << row.name;
+        EXPECT_FALSE(modules[2]->isVisible()) << row.name;
+        EXPECT_TRUE(launcher->isVisible()) << row.name;
+    }
+    QTest::mousePress(l4, Qt::LeftButton, {}, inside);
+    QTest::mouseRelease(l4, Qt::LeftButton, {}, inside + QPoint(3, 1));
+    EXPECT_TRUE(modules[3]->isVisible());
+}
+
+TEST_F(LauncherTest, ArrowKeysHighlightTheCaptionsAndEnterRunsIt)
+{
+    launcher->show();
+    QTest::keyClick(launcher.get(), Qt::Key_Return); // nothing highlighted yet
+    EXPECT_TRUE(launcher->isVisible());
+    const QColor blue(0, 0, 255);
+    const auto highlighted = [&] {
+        QStringList names;
+        for (const CaptionCase& c : kCaptions)
+            if (colourOf(c.name) == blue)
+                names << c.name;
+        return names;
+    };
+    const struct
+    {
+        Qt::Key key;
+        const char* highlighted;
+    } steps[] = {
+        {Qt::Key_Down, "l1"}, {Qt::Key_Down, "l2"}, {Qt::Key_Up, "l1"},
+        {Qt::Key_Up, "l5"},   {Qt::Key_Up, "l6"},   {Qt::Key_Down, "l5"}, {Qt::Key_Down, "l1"},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(launcher.get(), step.key);
+        EXPECT_EQ(highlighted(), QStringList{step.highlighted}) << step.highlighted;
+    }
+    QTest::keyClick(launcher.get(), Qt::Key_Return);
+    EXPECT_TRUE(modules[0]->isVisible());
+    modules[0]->close();
+
+    // The keys go on from the caption under the mouse; the keypad's Enter
+    // runs it too.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(launcher->caption("l4"), &enter);
+    QTest::keyClick(launcher.get(), Qt::Key_Down);
+    EXPECT_EQ(highlighted(), QStringList{"l20"});
+    QTest::keyClick(launcher.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(modules[4]->isVisible());
+}
+
 TEST_F(LauncherTest, PreferenceEntriesOpenTheirPage)
 {
     const struct { const char* entry; int page; } cases[] = {
@@ -235,6 +315,24 @@ TEST_F(LauncherTest, AboutAndTipEntriesOpenTheirDialogs)
     EXPECT_EQ(about.opened, 1);
     action("Astucedujour1")->trigger();
     EXPECT_EQ(tip.opened, 1);
+}
+
+TEST_F(LauncherTest, DocumentEntriesHandTheirFilesBesideTheProgramToTheDesktop)
+{
+    QStringList handed;
+    const DesktopOpener previous = SetDesktopOpener([&handed](const QString& path) {
+        handed << path;
+        return true;
+    });
+    for (const char* file : {"html/cinemometres.html", "html/planis.html", "lisezmoi.txt"}) {
+        QDir().mkpath(QFileInfo(dir.file(file)).path());
+        testing_support::writeFile(dir.file(file), "Kinea");
+    }
+    for (const char* entry : {"m23", "m24", "Lisezmoi1"})
+        action(entry)->trigger();
+    SetDesktopOpener(previous);
+    EXPECT_EQ(handed, QStringList({dir.file("html/cinemometres.html"), dir.file("html/planis.html"),
+                                   dir.file("lisezmoi.txt")}));
 }
 
 TEST_F(LauncherTest, ClearEntryEnabledOnlyForAPictureOnTheClipboard)
@@ -265,6 +363,10 @@ TEST_F(LauncherTest, DisplayLabelsFollowTheColourDepth)
         {16, "Affichage 1024 sur 768 pixels, 65536 couleurs.", "Affichage convenable", QColor(0, 128, 0)},
         {24, "Affichage 1024 sur 768 pixels, 16 millions de couleurs.", "Affichage convenable", QColor(0, 128, 0)},
         {32, "Affichage 1024 sur 768 pixels, 16 millions de couleurs.", "Affichage convenable", QColor(0, 128, 0)},
+        {30, "Affichage 1024 sur 768 pixels, 16 millions de couleurs.", "Affichage convenable", QColor(0, 128, 0)},
+        {48, "Affichage 1024 sur 768 pixels, 16 millions de couleurs.", "Affichage convenable", QColor(0, 128, 0)},
+        {15, "Affichage 1024 sur 768 pixels, 16 couleurs.",
+         "Affichage minimum conseillé : 800 sur 600 pixels, 65536 couleurs", QColor(255, 0, 0)},
         {4, "Affichage 1024 sur 768 pixels, 16 couleurs.",
          "Affichage minimum conseillé : 800 sur 600 pixels, 65536 couleurs", QColor(255, 0, 0)},
     };
@@ -286,11 +388,12 @@ TEST_F(LauncherTest, DisplayLabelsFollowTheColourDepth)
 TEST_F(LauncherTest, ResizedTooSmallSnapsBackToTheMinimum)
 {
     launcher->show();
+    // 500 x 390 with the window's 8 x 27 frame.
     launcher->resize(400, 300);
     testing_support::processEvents();
-    EXPECT_EQ(launcher->size(), QSize(500, 390));
+    EXPECT_EQ(launcher->size(), QSize(492, 363));
     launcher->resize(450, 600);
-    EXPECT_EQ(launcher->size(), QSize(500, 600));
+    EXPECT_EQ(launcher->size(), QSize(492, 600));
 }
 
 TEST_F(LauncherTest, ClosingCapturesPlacementsAndWritesTheSettings)

@@ -1,12 +1,20 @@
 // Window placements: applied at the launcher's first show, captured at its
-// close, never left outside every screen.
-#include "app/startup.h"
+// close, and within reach whatever numbers the settings file holds.
+#include "app/windowplacement.h"
 #include "testhelpers.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <climits>
 #include <gtest/gtest.h>
+
+namespace {
+
+const QSize kDesign(427, 273);
+const QList<QRect> kScreens{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 600)};
+
+} // namespace
 
 TEST(Placement, AppliedPositionAndSizeComeBackWhenCaptured)
 {
@@ -22,7 +30,7 @@ TEST(Placement, AppliedPositionAndSizeComeBackWhenCaptured)
     EXPECT_FALSE(captured.Maxis);
 }
 
-TEST(Placement, SizeOnlyAppliedWhenPositive)
+TEST(Placement, SizeOfZeroOrLessIsTheDesignSize)
 {
     QWidget window;
     window.resize(333, 222);
@@ -45,13 +53,39 @@ TEST(Placement, MaximisedWindowKeepsItsLastNormalSize)
     EXPECT_EQ(captured.H, 480);
 }
 
-TEST(Placement, WindowOutsideEveryScreenComesBackToThePrimaryOne)
+TEST(Placement, ReachablePlaceOfStoredNumbers)
 {
-    const QList<QRect> screens{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 600)};
-    EXPECT_EQ(KeepOnScreens(QRect(1500, 100, 300, 200), screens), QRect(1500, 100, 300, 200));
-    EXPECT_EQ(KeepOnScreens(QRect(-100, -50, 300, 200), screens), QRect(-100, -50, 300, 200));
-    EXPECT_EQ(KeepOnScreens(QRect(5000, 3000, 300, 200), screens), QRect(0, 0, 300, 200));
-    EXPECT_EQ(KeepOnScreens(QRect(-900, 10, 300, 200), screens), QRect(0, 0, 300, 200));
+    constexpr int lo = INT_MIN;
+    constexpr int hi = INT_MAX;
+    const struct
+    {
+        const char* name;
+        WindowPlacement stored;
+        QRect place;
+    } rows[] = {
+        {"on the first screen", {30, 40, 520, 410, false}, QRect(30, 40, 520, 410)},
+        {"on the second screen", {1500, 100, 300, 200, false}, QRect(1500, 100, 300, 200)},
+        {"left part off the screen", {-100, 50, 300, 200, false}, QRect(-100, 50, 300, 200)},
+        {"title bar above the screen", {-100, -50, 300, 200, false}, QRect(-100, 0, 300, 200)},
+        {"title bar barely on the left", {-290, 10, 300, 200, false}, QRect(-268, 10, 300, 200)},
+        {"title bar at the bottom edge", {10, 760, 300, 200, false}, QRect(10, 728, 300, 200)},
+        {"right of every screen", {5000, 3000, 300, 200, false}, QRect(0, 0, 300, 200)},
+        {"left of every screen", {-900, 10, 300, 200, false}, QRect(0, 0, 300, 200)},
+        {"wider than its screen", {200, 30, 5000, 200, false}, QRect(0, 30, 1016, 200)},
+        {"higher than its screen", {30, 200, 300, 5000, false}, QRect(30, 0, 300, 741)},
+        {"X lowest", {lo, 1, 700, 500, false}, QRect(0, 0, 700, 500)},
+        {"X highest", {hi, 1, 700, 500, false}, QRect(0, 0, 700, 500)},
+        {"Y lowest", {1, lo, 700, 500, false}, QRect(0, 0, 700, 500)},
+        {"Y highest", {1, hi, 700, 500, false}, QRect(0, 0, 700, 500)},
+        {"W lowest", {1, 1, lo, 500, false}, QRect(1, 1, 427, 500)},
+        {"W highest", {1, 1, hi, 500, false}, QRect(0, 1, 1016, 500)},
+        {"H lowest", {1, 1, 700, lo, false}, QRect(1, 1, 700, 273)},
+        {"H highest", {1, 1, 700, hi, false}, QRect(1, 0, 700, 741)},
+        {"all lowest", {lo, lo, lo, lo, false}, QRect(0, 0, 427, 273)},
+        {"all highest", {hi, hi, hi, hi, false}, QRect(0, 0, 1016, 741)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ReachablePlace(row.stored, kDesign, kScreens), row.place) << row.name;
 }
 
 TEST(Placement, FarAwayStoredPlaceIsBroughtBack)
@@ -59,5 +93,5 @@ TEST(Placement, FarAwayStoredPlaceIsBroughtBack)
     QWidget window;
     ApplyPlacement(&window, {-30000, 40000, 300, 200, false});
     const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(primary.intersects(QRect(window.pos(), window.size())));
+    EXPECT_EQ(QRect(window.pos(), window.size()), QRect(primary.topLeft(), QSize(300, 200)));
 }

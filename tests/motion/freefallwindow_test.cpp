@@ -263,9 +263,10 @@ TEST_F(FreeFallWindow, MinimumSizeAndPanelFollowingTheHeight)
     Opened<TChuteF> w;
     w->resize(300, 200);
     testing_support::processEvents();
-    EXPECT_EQ(w->size(), QSize(400, 360));
-    EXPECT_EQ(child<QWidget>(w.get(), "Panneau")->y(), 360 - 234);
-    EXPECT_EQ(child<QWidget>(w.get(), "Canevas")->geometry(), QRect(25, 3, 200, 354));
+    // 400 x 360 with the frame.
+    EXPECT_EQ(w->size(), QSize(392, 333));
+    EXPECT_EQ(child<QWidget>(w.get(), "Panneau")->y(), 333 - 234);
+    EXPECT_EQ(child<QWidget>(w.get(), "Canevas")->geometry(), QRect(21, 3, 200, 327));
 }
 
 } // namespace

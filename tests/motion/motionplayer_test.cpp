@@ -293,7 +293,8 @@ TEST_F(PlayerLayout, NeverTallerThanWide)
     Opened<TBalleF> w;
     w->resize(600, 700);
     testing_support::processEvents();
-    EXPECT_EQ(w->size(), QSize(600, 600));
+    // With its 8 x 27 frame, the window is 608 wide and as high.
+    EXPECT_EQ(w->size(), QSize(600, 581));
 }
 
 TEST_F(PlayerLayout, MinimumSize)
@@ -301,8 +302,9 @@ TEST_F(PlayerLayout, MinimumSize)
     Opened<TRoueF> w;
     w->resize(200, 100);
     testing_support::processEvents();
-    EXPECT_EQ(w->size(), QSize(400, 300));
-    EXPECT_EQ(child<QWidget>(w.get(), "Canevas")->size(), QSize(390, 220));
+    // 400 x 300 with the frame.
+    EXPECT_EQ(w->size(), QSize(392, 273));
+    EXPECT_EQ(child<QWidget>(w.get(), "Canevas")->size(), QSize(382, 193));
 }
 
 TEST_F(PlayerLayout, CopyAfterAResizeGivesTheNewCanvasSize)

@@ -1,5 +1,6 @@
 // The motion windows' keyboard: Ctrl steps forward (and repeats while held),
-// Ctrl+V toggles the trace lock even from an edit box.
+// Ctrl+V toggles the trace lock even from an edit box; Space, the arrows,
+// Home and End drive the film unless an edit box has the focus.
 #include "motiontesting.h"
 
 #include "motion/model/motionrules.h"
@@ -9,6 +10,7 @@
 #include "motion/trouef.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QtTest/QTest>
@@ -117,6 +119,57 @@ TEST_F(PlayerKeys, WheelKeepsTheCtrlKeyOthersPassItOn)
         EXPECT_EQ(c.window->curFrame(), c.window->objectName() == "RoueF" ? 2 : 6);
         c.window->close();
     }
+}
+
+TEST_F(PlayerKeys, TransportKeysDriveTheFilmOutsideAnEditBox)
+{
+    Opened<TBalleF> w;
+    // The window opens with the keyboard on the picture.
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_End);
+    EXPECT_EQ(w->curFrame(), w->frameCount());
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_Home);
+    // A list box would take Home and End for its own items.
+    auto* rate = child<QComboBox>(w.get(), "IpsCombo");
+    rate->setFocus();
+    const int rateItem = rate->currentIndex();
+    const int last = w->frameCount();
+    struct Step
+    {
+        const char* name;
+        Qt::Key key;
+        int frame;
+    };
+    const Step steps[] = {{"Right", Qt::Key_Right, StepForward(MotionKind::Projectile, 1, last, false)},
+                          {"Left", Qt::Key_Left, 1},
+                          {"End", Qt::Key_End, last},
+                          {"Home", Qt::Key_Home, 1}};
+    for (const Step& step : steps) {
+        QTest::keyClick(keyTarget(w.get()), step.key);
+        EXPECT_EQ(w->curFrame(), step.frame) << step.name;
+    }
+    EXPECT_EQ(rate->currentIndex(), rateItem);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_Space);
+    EXPECT_TRUE(PlayFlags & PlayBit::Playing);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_Space);
+    EXPECT_FALSE(PlayFlags & PlayBit::Playing);
+}
+
+TEST_F(PlayerKeys, TransportKeysInAnEditBoxEditItsText)
+{
+    Opened<TBalleF> w;
+    auto* edit = child<QLineEdit>(w.get(), "V0Ed");
+    edit->setFocus();
+    edit->setText(QStringLiteral("30"));
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Space, Qt::Key_End, Qt::Key_Left})
+        QTest::keyClick(edit, key);
+    EXPECT_EQ(edit->text(), QStringLiteral(" 30"));
+    EXPECT_EQ(edit->cursorPosition(), 2);
+    EXPECT_EQ(w->curFrame(), 1);
+    EXPECT_FALSE(PlayFlags & PlayBit::Playing);
+    // A click on the picture gives the keys back to the film.
+    QTest::mouseClick(child<QWidget>(w.get(), "Canevas"), Qt::LeftButton);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_End);
+    EXPECT_EQ(w->curFrame(), w->frameCount());
 }
 
 TEST_F(PlayerKeys, KeysOfAClosedWindowAreNotPreviewed)

@@ -1,13 +1,14 @@
 // Desktop services: named resources, Windows-1252 texts, help window.
-#include "platform/calculator.h"
+#include "platform/desktop.h"
 #include "platform/helpviewer.h"
 #include "platform/resources/namedresources.h"
 #include "testhelpers.h"
 
 #include <QDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTimer>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 TEST(Windows1252, DecodesAccentsAndTheTypographicRange)
@@ -45,7 +46,7 @@ TEST(HelpViewer, OpensAtTheTopicAnchorAndCloses)
                                "<a name=\"Balle\"></a><p>Balle</p></body></html>");
     SetHelpFile(dir.file("aide.html"));
     ShowHelpTopic("Balle");
-    QTextBrowser* window = HelpWindow();
+    THelpF* window = HelpWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->source().fragment(), "Balle");
@@ -53,14 +54,24 @@ TEST(HelpViewer, OpensAtTheTopicAnchorAndCloses)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST(Calculator, CandidatesAreDesktopCalculators)
+TEST(Display, SizeIsCountedInDevicePixels)
 {
-    const QStringList candidates = CalculatorCandidates();
-    ASSERT_FALSE(candidates.isEmpty());
-    EXPECT_EQ(candidates.first(), "gnome-calculator");
-    const QString found = FindCalculator();
-    if (!found.isEmpty()) {
-        EXPECT_TRUE(candidates.contains(QFileInfo(found).fileName()));
+    const struct
+    {
+        const char* name;
+        QSize logical;
+        qreal ratio;
+        QSize device;
+    } rows[] = {
+        {"unscaled", {1024, 768}, 1.0, {1024, 768}},
+        {"scaled by 1.5", {1280, 720}, 1.5, {1920, 1080}},
+        {"scaled by 2", {1440, 900}, 2.0, {2880, 1800}},
+        {"scaled by 1.25", {1229, 691}, 1.25, {1536, 864}},
+    };
+    for (const auto& row : rows) {
+        const DisplayInfo display = DeviceDisplay(30, row.logical, row.ratio);
+        EXPECT_EQ(QSize(display.width, display.height), row.device) << row.name;
+        EXPECT_EQ(display.bitsPerPixel, 30) << row.name;
     }
 }
 
@@ -83,4 +94,14 @@ TEST(HelpViewer, HelpOpenedFromAModalDialogBelongsToIt)
     ShowHelpTopic("OPTIONS"); // no modal dialog any more: a window of its own
     EXPECT_EQ(HelpWindow()->parentWidget(), nullptr);
     CloseHelp();
+}
+
+TEST(ToolkitFrench, QtsOwnPrintDialogSpeaksFrenchWhereItsTranslationsAreInstalled)
+{
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(translations + "/qtbase_fr.qm"))
+        GTEST_SKIP() << "Qt's translations (qt6-translations-l10n) are not installed";
+    ASSERT_TRUE(InstallToolkitFrench());
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Imprimer");
+    EXPECT_TRUE(InstallToolkitFrench()); // a second call changes nothing
 }

@@ -1,8 +1,10 @@
-// The help window on its contents and on one module's topic.
+// The help window on its contents, on module topics, and showing a
+// document as it does when the desktop has no browser.
 #include "snapshot.h"
 
 #include "platform/helpviewer.h"
 
+#include <QScrollBar>
 #include <QTextBrowser>
 
 KINEA_SNAPSHOT(help)
@@ -14,5 +16,17 @@ KINEA_SNAPSHOT(help)
     snapshots::save(HelpWindow(), outDir, "help_braking");
     ShowHelpTopic(QStringLiteral("Balle"));
     snapshots::save(HelpWindow(), outDir, "help_projectile");
+    ShowHelpTopic(QStringLiteral("Films"));
+    QScrollBar* films = HelpWindow()->browser()->verticalScrollBar();
+    films->setValue(films->value() + 380);
+    snapshots::save(HelpWindow(), outDir, "help_film_keys");
+    ShowHelpTopic(QStringLiteral("Mesures"));
+    snapshots::save(HelpWindow(), outDir, "help_measurements");
+    ShowInHelpWindow(QStringLiteral(KINEA_DOCS_DIR "/html/cinemometres.html"));
+    // Down to the first drawing's place, which a note takes.
+    HelpWindow()->browser()->scrollToAnchor(QStringLiteral("doppler"));
+    QScrollBar* scroll = HelpWindow()->browser()->verticalScrollBar();
+    scroll->setValue(scroll->value() + 420);
+    snapshots::save(HelpWindow(), outDir, "help_document");
     CloseHelp();
 }

@@ -104,7 +104,12 @@ TEST(SplashPictures, CreditsMaskMarksTheDrawnPixels)
     QStringList lines(13);
     lines.append(QStringLiteral("Kinea"));
     const CreditsPictures credits = PrepareCredits(lines, logo);
-    ASSERT_GT(credits.lineHeight, 10);
+    // A line is as high as "|" in Arial 11 point bold.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    Canvas measure(probe);
+    measure.font.setPointSize(11);
+    measure.font.bold = true;
+    EXPECT_EQ(credits.lineHeight, measure.TextHeight(QStringLiteral("|")));
     EXPECT_EQ(credits.height, 13 * credits.lineHeight + 40);
     EXPECT_EQ(rgbAt(credits.picture, 17, 112), 0x0A141Eu);
     EXPECT_EQ(rgbAt(credits.mask, 17, 112), 0xFFFFFFu);

@@ -9,6 +9,7 @@
 #include "testhelpers.h"
 
 #include <QCheckBox>
+#include <climits>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +98,35 @@ TEST_F(SplashTest, GlobeEndsTurnedToTheEvent)
     const PlaceRecord& place = events[0].record;
     EXPECT_NEAR(ShortTurn(GlobeTurn[4], static_cast<float>(place.Turn)), 0.0f, 0.01f);
     EXPECT_NEAR(GlobeTilt[4], place.Tilt, 0.01f);
+}
+
+TEST_F(SplashTest, GlobeShowsThePlaceTheTextNames)
+{
+    const QPoint centre(kGlobePictureSide / 2, kGlobePictureSide / 2);
+    showAtEvent(0, false);
+    for (const SplashEvent& event : events) {
+        SCOPED_TRACE(event.place.toStdString());
+        for (int tick = 0; tick < 100 && box.Turn().Running(); ++tick)
+            box.AnimTimerTimer();
+        const QImage& globe = GlobePicture(4);
+        if (event.record.Marked) {
+            // The red mark (a dot, or a dotted ring of its radius) is at the
+            // middle of the disc.
+            int nearest = INT_MAX;
+            for (int y = 0; y < globe.height(); ++y)
+                for (int x = 0; x < globe.width(); ++x)
+                    if (rgbAt(globe, x, y) == 0xFF0000u)
+                        nearest = std::min(nearest, std::max(std::abs(x - centre.x()), std::abs(y - centre.y())));
+            EXPECT_LE(nearest, event.record.MarkRadius + 3);
+        } else if (event.account.contains(QString::fromUtf8("en forme de cœur"))) {
+            // Pluto's pale heart, the only ground that pale on its map,
+            // fills the middle of the disc.
+            for (int y = centre.y() - 4; y <= centre.y() + 4; ++y)
+                for (int x = centre.x() - 4; x <= centre.x() + 4; ++x)
+                    EXPECT_GE(rgbAt(globe, x, y) & 0xFF, 0xC8u) << x << "," << y;
+        }
+        box.ZoneMouseDown(kOnNext);
+    }
 }
 
 TEST_F(SplashTest, NextDuringStartUpKeepsTheBoxOpen)

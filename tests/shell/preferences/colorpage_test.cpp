@@ -27,13 +27,14 @@ protected:
 
 TEST_F(ColorEditorTest, ShowingChoosesTheFirstMarker)
 {
+    AppSettings.clTraceA = 0x00123456;
     open(3);
     radio(5)->click();
     dialog.close();
     open(3);
     EXPECT_TRUE(radio(0)->isChecked());
     EXPECT_EQ(page()->Target(), 0);
-    EXPECT_EQ(page()->CurrentColor(), AppSettings.clTraceA);
+    EXPECT_EQ(page()->CurrentColor(), 0x00123456u);
 }
 
 TEST_F(ColorEditorTest, EachRadioTargetsItsSetting)

@@ -1,0 +1,35 @@
+// The stored places of the program's windows: applied at the launcher's
+// first show, captured at its close, and kept within reach whatever numbers
+// the settings file holds.
+#pragma once
+
+#include "app/settings/appsettings.h"
+
+#include <QList>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Pixels of a window's top strip that stay on a screen, so that its title
+// bar can always be caught with the mouse.
+constexpr int kReachableGrip = 40;
+
+// Where a window with this stored placement goes, given its design size
+// and the screens' available areas (the primary one first). A width or
+// height of 0 or less gives the design size; the size is kept within the
+// screen; the window moves onto the screen that shows most of it, its top
+// strip within reach, or to the primary screen's top-left corner when no
+// screen shows any of it. The stored numbers may be any 32-bit values.
+QRect ReachablePlace(const WindowPlacement& placement, QSize designSize, const QList<QRect>& screens);
+
+// The available areas of the screens, the primary one first.
+QList<QRect> ScreenAreas();
+
+// Moves and sizes the window to its reachable place (its present size is
+// its design size) and maximises it when Maxis is set.
+void ApplyPlacement(QWidget* window, const WindowPlacement& placement);
+
+// Reads the window's place; a maximised window keeps the stored W and H of
+// its last normal size.
+void CapturePlacement(const QWidget* window, WindowPlacement& placement);

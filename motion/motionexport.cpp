@@ -1,0 +1,42 @@
+// What a motion window gives out besides its picture on the clipboard: the
+// picture as a PNG file and the measurements of the marked frames, on the
+// clipboard or as a .csv file, from the copy button's menu or a right click
+// on the picture.
+#include "motion/motionwindow.h"
+
+#include "controls/plaincontrols.h"
+#include "platform/savefile.h"
+#include "window/picturemenu.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QToolButton>
+
+void MotionWindow::createCopyMenu()
+{
+    CopierMenu = AddPictureMenu(CopierBout, {[this] { return m_frame; }, [this] { return fileStem(); }});
+    CopierMenu->addSeparator();
+    // The shortcut is the window's own key (it works wherever the focus is);
+    // the menu only shows it.
+    QAction* copy = CopierMenu->addAction(QStringLiteral("Copier les mesures\tCtrl+Maj+C"), this,
+                                          &MotionWindow::CopierMesuresClick);
+    copy->setObjectName(QStringLiteral("CopierMesuresMenu"));
+    QAction* save = CopierMenu->addAction(QStringLiteral("Enregistrer les mesures..."), this,
+                                          &MotionWindow::EnregistrerMesuresClick);
+    save->setObjectName(QStringLiteral("EnregistrerMesuresMenu"));
+
+    Canevas->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Canevas, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { CopierMenu->popup(Canevas->mapToGlobal(at)); });
+}
+
+void MotionWindow::CopierMesuresClick()
+{
+    QGuiApplication::clipboard()->setText(MeasurementsText(measurements()));
+}
+
+void MotionWindow::EnregistrerMesuresClick()
+{
+    SaveCsvAs(this, MeasurementsCsv(measurements()), fileStem());
+}

@@ -1,0 +1,75 @@
+// The motion windows by keyboard and screen reader: the Tab order of the
+// projectile window, and the picture's description following the frame.
+#include "motiontesting.h"
+
+#include "motion/tballef.h"
+#include "motion/tchutef.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QStringList>
+#include <QtTest/QTest>
+
+namespace {
+
+using MotionAccess = MotionTest;
+
+// The object name of each control Tab reaches from the picture, one lap.
+QStringList tabLap(QWidget* window, int steps)
+{
+    QWidget* picture = testing_support::child<QWidget>(window, "Canevas");
+    picture->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        QString name = focus->objectName();
+        // A spin button's arrows are named by the spin button they serve.
+        if (focus->parentWidget() && focus->parentWidget()->inherits("SpinButton"))
+            name = focus->parentWidget()->objectName() + QLatin1Char('.') + name;
+        visited << name;
+    }
+    return visited;
+}
+
+TEST_F(MotionAccess, TabFollowsTheProjectilePanelAsTheEyeReadsIt)
+{
+    Opened<TBalleF> w;
+    const QStringList expected{
+        "Canevas",    "AideBout",   "CopierBout",  "CloseBout", "CalcBout",  "IpsCombo",
+        "TraceBCheck", "AlphaSpin.UpButton", "AlphaSpin.DownButton", "AlphaEd", "V0Spin.UpButton",
+        "V0Spin.DownButton", "V0Ed", "DebutBout", "ArriereBout", "AvantBout", "FinBout", "StopBout", "PlayBout",
+        "BoucleBout", "Canevas"};
+    EXPECT_EQ(tabLap(w.get(), int(expected.size()) - 1), expected);
+}
+
+TEST_F(MotionAccess, TabGoesDownTheFreeFallPanel)
+{
+    Opened<TChuteF> w;
+    const QStringList expected{"Canevas",  "NoCursBout", "DebutBout", "FinBout", "PlayBout", "ArriereBout",
+                               "AvantBout", "StopBout", "IpsCombo", "HauteurSpin.UpButton",
+                               "HauteurSpin.DownButton", "HautEd", "TraceBCheck", "CloseBout", "AideBout",
+                               "CalcBout", "CopierBout", "Canevas"};
+    EXPECT_EQ(tabLap(w.get(), int(expected.size()) - 1), expected);
+}
+
+TEST_F(MotionAccess, PictureDescriptionFollowsTheFrame)
+{
+    Opened<TBalleF> w;
+    QWidget* picture = testing_support::child<QWidget>(w.get(), "Canevas");
+    QAccessibleInterface* speech = QAccessible::queryAccessibleInterface(picture);
+    ASSERT_NE(speech, nullptr);
+    EXPECT_EQ(speech->text(QAccessible::Name), QStringLiteral("Image du mouvement"));
+    EXPECT_EQ(speech->text(QAccessible::Description),
+              QStringLiteral("Image 1 sur 87, t = 0,00 s, x = 0,0 m, y = 0,0 m"));
+
+    click(w.get(), "FinBout");
+    EXPECT_EQ(speech->text(QAccessible::Description),
+              QStringLiteral("Image 87 sur 87, t = 4,32 s, x = 91,7 m, y = 0,0 m"));
+    click(w.get(), "ArriereBout");
+    EXPECT_TRUE(speech->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("Image %1 sur 87, t = ").arg(w->curFrame())));
+    EXPECT_LT(w->curFrame(), 87);
+}
+
+} // namespace
