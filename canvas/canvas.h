@@ -1,5 +1,5 @@
 // Drawing on a QImage with the program's conventions: 0x00BBGGRR colours,
-// box-convention shapes, line ends left out, no antialiasing.
+// box-convention shapes, line ends left out; shapes aliased, text smoothed.
 #pragma once
 
 #include "canvas/tcolor.h"
@@ -52,6 +52,10 @@ struct CanvasFont
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    // Grayscale antialiasing: small text stays legible. Turn it off only
+    // where the text's pixels are later picked out by their exact colour
+    // (a mask cut from the picture), since blended edges would not match.
+    bool antialiased = true;
 
     // Sizes in points convert at 96 dpi, rounded (8 pt = 11 px).
     void setPointSize(int points);
@@ -118,7 +122,8 @@ public:
     void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect,
                   RasterOp op = RasterOp::Copy);
 
-    // The font as a QFont (pixel size, no hinting surprises) for measuring.
+    // The font as a QFont (pixel size, no hinting surprises) for measuring
+    // and drawing.
     QFont qfont() const;
 
 private:

@@ -104,8 +104,9 @@ Canvas::Canvas(QImage& image)
         m_painter.reset();
         return;
     }
+    // Shapes stay aliased so their pixels are exact; text is smoothed per
+    // font (applyFont).
     m_painter->setRenderHint(QPainter::Antialiasing, false);
-    m_painter->setRenderHint(QPainter::TextAntialiasing, false);
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
@@ -122,7 +123,10 @@ QFont Canvas::qfont() const
     f.setBold(font.bold);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
-    f.setStyleStrategy(QFont::NoAntialias);
+    // Grayscale only: colour fringes of subpixel smoothing would show in
+    // copied pictures and depend on the screen the program runs on.
+    f.setStyleStrategy(font.antialiased ? QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias)
+                                        : QFont::NoAntialias);
     // Full hinting snaps glyphs and advances to whole pixels, as desktop
     // text of this size is drawn; lighter hinting leaves uneven gaps.
     f.setHintingPreference(QFont::PreferFullHinting);
@@ -164,6 +168,7 @@ void Canvas::applyBrush()
 void Canvas::applyFont()
 {
     m_painter->setFont(qfont());
+    m_painter->setRenderHint(QPainter::TextAntialiasing, font.antialiased);
     m_painter->setPen(QColorFromCanvas(font.color));
 }
 

@@ -6,10 +6,12 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QStyleOptionToolButton>
+#include <QKeyEvent>
 #include <QStylePainter>
 #include <QToolButton>
 
@@ -51,6 +53,17 @@ PictureButton::PictureButton(QWidget* parent)
     // Reached with Tab, never taken by a click: a click on a picture
     // button leaves the focus (and a half typed entry) where it was.
     setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses it too: where Space belongs to the window (the motion
+    // films play and stop with it), a keyboard user still has a key.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent*)

@@ -45,6 +45,7 @@ public:
     explicit PictureButton(QWidget* parent = nullptr);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -50,12 +50,11 @@ void MotionWindow::createControls()
 {
     Canevas = new PaintBox(this);
     Canevas->setObjectName(QStringLiteral("Canevas"));
-    // Reached with Tab, where a screen reader speaks the current frame.
-    Canevas->setFocusPolicy(Qt::TabFocus);
+    // Reached with Tab, where a screen reader speaks the current frame; a
+    // click takes the keyboard out of an edit box, so that the transport
+    // keys drive the film again.
+    Canevas->setFocusPolicy(Qt::StrongFocus);
     Canevas->onPaint = [this](QPainter& painter) { paintCanvas(painter); };
-    // A click on the picture takes the keyboard out of an edit box, so that
-    // the transport keys drive the film again.
-    Canevas->setFocusPolicy(Qt::ClickFocus);
 
     PlayBout = MakeSpeedButton(this, "PlayBout", "MotionPlay", {});
     StopBout = MakeSpeedButton(this, "StopBout", "MotionStop", {});

@@ -90,6 +90,10 @@ void BrakingScene::BuildDial(int maxSpeed)
         canvas.font.name = QStringLiteral("Arial");
         canvas.font.setPointSize(RoundHalfEven(r / 7.0));
         canvas.font.color = kMarkColor;
+        // The mask below keeps exactly the pixels of the marks' colour:
+        // smoothed edges, blends of that colour and white, would match
+        // neither and be laid over the dark disc as a pale fringe.
+        canvas.font.antialiased = false;
         canvas.pen = CanvasPen{kMarkColor, 2};
         const QPoint from = atAngle(r, 3 * std::numbers::pi / 2 + kGapAngle, r);
         const QPoint to = atAngle(r, kZeroAngle, r);

@@ -1,11 +1,14 @@
 // Text cells: top-left at the given point, on the brush colour unless the
-// brush is clear, measured with the current font, never antialiased.
+// brush is clear, measured with the current font, smoothed in grays.
 #include "canvastesting.h"
+#include "support/testhelpers.h"
 
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
 using namespace canvas_testing;
+using testing_support::ReadTextInk;
+using testing_support::TextInk;
 
 TEST(CanvasText, PointSizesConvertAt96Dpi)
 {
@@ -31,7 +34,7 @@ TEST(CanvasText, ArialIsLiberationSansTwelvePixelsHigh)
     EXPECT_EQ(canvas.TextHeight("Ag"), 12);
     EXPECT_GT(canvas.TextWidth("Mass"), canvas.TextWidth("Mas"));
     canvas.font.bold = true;
-    EXPECT_GE(canvas.TextWidth("Mass"), canvas.TextWidth("Mas"));
+    EXPECT_GT(canvas.TextWidth("Mass"), canvas.TextWidth("Mas"));
 }
 
 TEST(CanvasText, TextOutPaintsTheCellFromItsTopLeft)
@@ -40,27 +43,70 @@ TEST(CanvasText, TextOutPaintsTheCellFromItsTopLeft)
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.TextOut(3, 4, "Ag");
-    const int w = canvas.TextWidth("Ag");
-    const int h = canvas.TextHeight("Ag");
-    const QRect cell(3, 4, w, h);
-    int ink = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const TColor c = canvas.Pixel(x, y);
-            if (!cell.contains(x, y))
-                EXPECT_EQ(c, kWhite) << x << "," << y;
-            else
-                EXPECT_TRUE(c == kRed || c == kBlack) << x << "," << y << " no antialiasing";
-            ink += c == kBlack;
-        }
-    }
-    EXPECT_GT(ink, 10);
+    const QRect cell(3, 4, canvas.TextWidth("Ag"), canvas.TextHeight("Ag"));
+    const TextInk outside = ReadTextInk(image, image.rect(), 0x000000, 0xFFFFFF);
+    EXPECT_EQ(outside.bounds, cell);
+    const TextInk text = ReadTextInk(image, cell, 0x000000, 0xFF0000);
+    EXPECT_EQ(text.foreign, 0);
+    EXPECT_LE(text.closest, 0x40);
     // The baseline is at y + ascent (10 for Arial at 11 pixels): the foot of
     // the "A" stands on row 4 + 9, and nothing of it goes below.
-    bool footOnBaseline = false;
-    for (int x = 3; x < 3 + w / 2; ++x)
-        footOnBaseline |= canvas.Pixel(x, 13) == kBlack;
-    EXPECT_TRUE(footOnBaseline);
+    const QRect a = ReadTextInk(image, QRect(cell.left(), cell.top(), cell.width() / 2, cell.height()), 0x000000,
+                                0xFF0000)
+                        .bounds;
+    EXPECT_EQ(a.bottom(), 13);
+    // "g" hangs below the baseline, within the cell.
+    EXPECT_GT(text.bounds.bottom(), 13);
+}
+
+// Small text stays legible: its edges are smoothed in grays, never in the
+// colour fringes of subpixel smoothing.
+TEST(CanvasText, TextIsSmoothedInGrays)
+{
+    QImage image = blank(60, 16);
+    Canvas canvas(image);
+    canvas.brush.style = BrushStyle::Clear;
+    canvas.font.setPointSize(7);
+    canvas.font.bold = true;
+    canvas.TextOut(1, 1, "( m ) 70");
+    const TextInk ink = ReadTextInk(image, image.rect(), 0x000000, 0xFFFFFF);
+    EXPECT_EQ(ink.foreign, 0);
+    EXPECT_GT(ink.blended, 0);
+    EXPECT_LE(ink.closest, 0x40);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            EXPECT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)) << x << "," << y;
+        }
+}
+
+// Where a picture is later cut by its exact colours, text can be drawn in
+// its two colours only.
+TEST(CanvasText, AliasedFontDrawsOnlyTheInk)
+{
+    QImage image = blank(60, 16);
+    Canvas canvas(image);
+    canvas.brush.style = BrushStyle::Clear;
+    canvas.font.antialiased = false;
+    canvas.TextOut(1, 1, "( m ) 70");
+    const int ink = countColor(image, kBlack);
+    EXPECT_GT(ink, 10);
+    EXPECT_EQ(ink + countColor(image, kWhite), 60 * 16);
+}
+
+TEST(CanvasText, ShapesAfterTextStayAliased)
+{
+    QImage image = blank(40, 30);
+    Canvas canvas(image);
+    canvas.brush.style = BrushStyle::Clear;
+    canvas.TextOut(1, 1, "Ag");
+    image.fill(Qt::white);
+    canvas.pen.color = kRed;
+    canvas.brush = CanvasBrush{kBlue};
+    canvas.Ellipse(3, 3, 30, 25);
+    canvas.MoveTo(0, 29);
+    canvas.LineTo(39, 26);
+    EXPECT_EQ(countColor(image, kWhite) + countColor(image, kRed) + countColor(image, kBlue), 40 * 30);
 }
 
 TEST(CanvasText, ClearBrushKeepsTheBackground)
@@ -71,9 +117,16 @@ TEST(CanvasText, ClearBrushKeepsTheBackground)
     canvas.brush.style = BrushStyle::Clear;
     canvas.font.color = kRed;
     canvas.TextOut(2, 2, "Kinea");
-    const int red = countColor(image, kRed);
-    EXPECT_GT(red, 10);
-    EXPECT_EQ(red + countColor(image, kBlue), 40 * 20);
+    const TextInk ink = ReadTextInk(image, image.rect(), 0xFF0000, 0x0000FF);
+    EXPECT_EQ(ink.foreign, 0);
+    EXPECT_LE(ink.closest, 0x40);
+    // Within the cell, but for a smoothed edge that may spill one pixel past
+    // the advance.
+    const QRect cell(2, 2, canvas.TextWidth("Kinea"), canvas.TextHeight("Kinea"));
+    EXPECT_TRUE(cell.adjusted(0, 0, 1, 0).contains(ink.bounds));
+    EXPECT_EQ(ink.bounds.left(), 2);
+    // No descender: the letters stand on the baseline, row 2 + 9.
+    EXPECT_EQ(ink.bounds.bottom(), 11);
 }
 
 TEST(CanvasText, TextRectPaintsAndClipsToItsRectangle)
@@ -83,11 +136,8 @@ TEST(CanvasText, TextRectPaintsAndClipsToItsRectangle)
     canvas.brush.color = kRed;
     const QRect clip(5, 2, 10, 8);
     canvas.TextRect(clip, 3, 0, "WWWW");
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 40; ++x)
-            if (!clip.contains(x, y)) {
-                EXPECT_EQ(canvas.Pixel(x, y), kWhite) << x << "," << y;
-            }
-    EXPECT_GT(countColor(image, kBlack), 0);
-    EXPECT_EQ(countColor(image, kBlack) + countColor(image, kRed), clip.width() * clip.height());
+    EXPECT_EQ(ReadTextInk(image, image.rect(), 0x000000, 0xFFFFFF).bounds, clip);
+    const TextInk text = ReadTextInk(image, clip, 0x000000, 0xFF0000);
+    EXPECT_EQ(text.foreign, 0);
+    EXPECT_LE(text.closest, 0x40);
 }

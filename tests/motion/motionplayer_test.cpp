@@ -197,7 +197,8 @@ TEST_F(PlayerTraces, CheckingWhilePlayingWaitsForTheNextTick)
     child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
     EXPECT_EQ(w->frameBitmap(), without);
     w->PlayTimerTimer();
-    EXPECT_GT(countCrosses(w->frameBitmap(), AppSettings.clTraceB, QPoint(-100, -100)), 0);
+    // Frame 22: crosses of frames 1, 6, 11 and 16; the ball covers that of 21.
+    EXPECT_EQ(countCrosses(w->frameBitmap(), AppSettings.clTraceB, QPoint(-100, -100)), 4);
 }
 
 TEST_F(PlayerTraces, ProjectileCrossesOnEveryFifthFrameFromTheFirst)

@@ -172,6 +172,18 @@ TEST_F(PlayerKeys, TransportKeysInAnEditBoxEditItsText)
     EXPECT_EQ(w->curFrame(), w->frameCount());
 }
 
+TEST_F(PlayerKeys, EnterPressesAFocusedPictureButtonWhileSpaceStillPlays)
+{
+    Opened<TBalleF> w;
+    auto* end = child<QWidget>(w.get(), "FinBout");
+    end->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(end, Qt::Key_Return);
+    // The press is animated: let its release run.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->curFrame() == w->frameCount(); }, 1000));
+    QTest::keyClick(end, Qt::Key_Space);
+    EXPECT_TRUE(PlayFlags & PlayBit::Playing);
+}
+
 TEST_F(PlayerKeys, KeysOfAClosedWindowAreNotPreviewed)
 {
     TRoueF w;

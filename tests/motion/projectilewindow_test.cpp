@@ -159,7 +159,8 @@ TEST_F(ProjectileWindow, NewParameterKeepsTheFrameAndThePlayback)
 
 TEST_F(ProjectileWindow, ParametersSurviveACloseButAreNotSettings)
 {
-    const AppSettingsRecord before = AppSettings;
+    testing_support::TempDir dir;
+    ASSERT_TRUE(SaveSettings(dir.file("before.ini")));
     TBalleF w;
     w.show();
     typeInto(&w, "V0Ed", QStringLiteral("17"));
@@ -168,7 +169,9 @@ TEST_F(ProjectileWindow, ParametersSurviveACloseButAreNotSettings)
     EXPECT_EQ(w.launchSpeed(), 17);
     EXPECT_EQ(child<QLineEdit>(&w, "V0Ed")->text(), QStringLiteral(" 17 m/s"));
     w.close();
-    EXPECT_EQ(AppSettings.Ips, before.Ips);
+    // The settings file would be written exactly as before.
+    ASSERT_TRUE(SaveSettings(dir.file("after.ini")));
+    EXPECT_EQ(testing_support::readFile(dir.file("after.ini")), testing_support::readFile(dir.file("before.ini")));
 }
 
 TEST_F(ProjectileWindow, BallBoxAroundItsPoint)

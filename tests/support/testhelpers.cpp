@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <algorithm>
+#include <cstdlib>
 
 namespace testing_support {
 
@@ -21,6 +23,41 @@ QRect InkBounds(const QImage& image, const QRect& within)
         }
     }
     return bounds;
+}
+
+namespace {
+
+bool channelBetween(int value, int a, int b)
+{
+    return value >= std::min(a, b) && value <= std::max(a, b);
+}
+
+} // namespace
+
+TextInk ReadTextInk(const QImage& image, const QRect& within, unsigned ink, unsigned ground)
+{
+    TextInk read;
+    const QRect area = within.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const unsigned p = rgbAt(image, x, y);
+            if (p == ground)
+                continue;
+            read.bounds |= QRect(x, y, 1, 1);
+            read.closest = std::min(read.closest, std::max({std::abs(qRed(p) - qRed(ink)),
+                                                            std::abs(qGreen(p) - qGreen(ink)),
+                                                            std::abs(qBlue(p) - qBlue(ink))}));
+            if (p == ink)
+                ++read.full;
+            else if (channelBetween(qRed(p), qRed(ink), qRed(ground))
+                     && channelBetween(qGreen(p), qGreen(ink), qGreen(ground))
+                     && channelBetween(qBlue(p), qBlue(ink), qBlue(ground)))
+                ++read.blended;
+            else
+                ++read.foreign;
+        }
+    }
+    return read;
 }
 
 QImage Paint(QWidget* widget)

@@ -53,10 +53,13 @@ void PercutaTest::spin(const char* name, bool up, int times)
 
 void PercutaTest::shoot(int speedKmh, int massKg)
 {
-    while (model().StrikerSpeed() != speedKmh)
+    // Bounded: a value the spins cannot reach fails instead of hanging.
+    for (int step = 0; step < 1000 && model().StrikerSpeed() != speedKmh; ++step)
         spin("SpeedSpin", model().StrikerSpeed() < speedKmh);
-    while (model().StrikerMass() != massKg)
+    ASSERT_EQ(model().StrikerSpeed(), speedKmh);
+    for (int step = 0; step < 1000 && model().StrikerMass() != massKg; ++step)
         spin("MasseSpin", model().StrikerMass() < massKg);
+    ASSERT_EQ(model().StrikerMass(), massKg);
     click("DepartBout");
     for (int tick = 0; tick < 1000 && model().Shot().Flying(); ++tick)
         window->AnimTimerTimer();

@@ -145,20 +145,16 @@ TEST_F(PreviewFixture, HatchedBarOutlinedInTextColour)
 
 TEST_F(PreviewFixture, TitleEndsAtX175AtTheTop)
 {
-    int right = -1;
-    int top = 99;
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 180; ++x) {
-            if (at(x, y) == s.clTexte) {
-                right = std::max(right, x);
-                top = std::min(top, y);
-            }
-        }
-    }
-    EXPECT_LE(right, 175);
-    EXPECT_GE(right, 172);
-    EXPECT_GE(top, 5);
-    EXPECT_LE(top, 9);
+    // Right of the wheel and inside the frame: the title alone, smoothed
+    // text in the text colour over the screen colour.
+    const testing_support::TextInk ink = testing_support::ReadTextInk(
+        preview, QRect(120, 1, 59, 39), QRgbFromCanvas(s.clTexte) & 0xFFFFFFu, QRgbFromCanvas(s.clFond) & 0xFFFFFFu);
+    EXPECT_EQ(ink.foreign, 0);
+    EXPECT_LE(ink.closest, 0x40);
+    EXPECT_LE(ink.bounds.right(), 175);
+    EXPECT_GE(ink.bounds.right(), 172);
+    EXPECT_GE(ink.bounds.top(), 5);
+    EXPECT_LE(ink.bounds.top(), 9);
 }
 
 } // namespace

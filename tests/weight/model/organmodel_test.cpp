@@ -33,19 +33,18 @@ protected:
         }
         return ticks;
     }
+    // Bounded: a value the steps cannot reach fails instead of hanging.
     void setSpeed(int speed)
     {
-        while (model.StrikerSpeed() > speed)
-            model.SpeedDown();
-        while (model.StrikerSpeed() < speed)
-            model.SpeedUp();
+        for (int step = 0; step < 1000 && model.StrikerSpeed() != speed; ++step)
+            model.StrikerSpeed() > speed ? model.SpeedDown() : model.SpeedUp();
+        ASSERT_EQ(model.StrikerSpeed(), speed);
     }
     void setMass(int mass)
     {
-        while (model.StrikerMass() > mass)
-            model.MassDown();
-        while (model.StrikerMass() < mass)
-            model.MassUp();
+        for (int step = 0; step < 1000 && model.StrikerMass() != mass; ++step)
+            model.StrikerMass() > mass ? model.MassDown() : model.MassUp();
+        ASSERT_EQ(model.StrikerMass(), mass);
     }
     void shootAt(int speed, int mass = 20)
     {
