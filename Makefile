@@ -19,6 +19,11 @@ PACKAGES = cmake make g++ ccache pkg-config \
            fonts-liberation2 fontconfig xplanet-images \
            dpkg-dev file desktop-file-utils appstream
 
+# ccache keys on paths relative to this folder, so that every checkout of the
+# project (another clone, a CI folder) reuses what was compiled before.
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= 1
+
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test bench snapshots package fuzz soak setup configure build build-asan clean
