@@ -13,16 +13,6 @@ using namespace robustness;
 
 namespace {
 
-int EnvInt(const char* name, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariable(name).toInt(&ok);
-    return ok ? value : fallback;
-}
-
-const char* const kWindows[] = {"RoueF",   "BalleF", "DisqueF",      "ChuteF", "FreinageF", "PercutaF",
-                                "PoidsF",  "ChampF", "PreferencesF", "TipF",   "SplashF"};
-
 class RandomUse : public ::testing::TestWithParam<const char*>
 {
 protected:
@@ -61,10 +51,10 @@ protected:
 TEST_P(RandomUse, SeededEventsBreakNothing)
 {
     std::uint32_t index = 0;
-    while (QByteArray(kWindows[index]) != GetParam())
+    while (QByteArray(kAllWindows[index]) != GetParam())
         ++index;
     RunMonkey(std::uint32_t(EnvInt("KINEA_MONKEY_SEED", 1)) * 100 + index, EnvInt("KINEA_MONKEY_EVENTS", 120));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWindow, RandomUse, ::testing::ValuesIn(kWindows),
+INSTANTIATE_TEST_SUITE_P(EveryWindow, RandomUse, ::testing::ValuesIn(kAllWindows),
                          [](const auto& info) { return std::string(info.param); });

@@ -18,6 +18,18 @@ class QWidget;
 
 namespace robustness {
 
+// Every module window and dialog the random runs drive, by section name.
+inline const char* const kAllWindows[] = {"RoueF",  "BalleF", "DisqueF",      "ChuteF", "FreinageF", "PercutaF",
+                                          "PoidsF", "ChampF", "PreferencesF", "TipF",   "SplashF"};
+
+// An integer from the environment, or `fallback` when unset or not a number.
+inline int EnvInt(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariable(name).toInt(&ok);
+    return ok ? value : fallback;
+}
+
 // One window of the program.
 struct ProgramWindow
 {

@@ -21,15 +21,6 @@ using namespace robustness;
 
 namespace {
 
-int EnvInt(const char* name, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariable(name).toInt(&ok);
-    return ok ? value : fallback;
-}
-
-const char* const kAllWindows[] = {"RoueF",  "BalleF", "DisqueF",      "ChuteF", "FreinageF", "PercutaF",
-                                   "PoidsF", "ChampF", "PreferencesF", "TipF",   "SplashF"};
 const char* const kMotionWindows[] = {"BalleF", "ChuteF", "RoueF", "DisqueF"};
 constexpr long kAllowedGrowthKb = 2048;
 
