@@ -6,6 +6,8 @@
 #   make package    build the Debian package build/kinea_<version>_<arch>.deb
 #   make fuzz       build the fuzz targets with clang's libFuzzer, run each a minute
 #   make soak       long random use of every window, then ten minutes of animations
+#   make format     format every C++ file with clang-format (make test checks it)
+#   make lint       check the naming rule with clang-tidy
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
@@ -17,7 +19,8 @@ PACKAGES = cmake make g++ ccache pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 fontconfig xplanet-images \
-           dpkg-dev file desktop-file-utils appstream
+           dpkg-dev file desktop-file-utils appstream \
+           clang-format clang-tidy
 
 # ccache keys on paths relative to this folder, so that every checkout of the
 # project (another clone, a CI folder) reuses what was compiled before.
@@ -26,12 +29,12 @@ export CCACHE_NOHASHDIR ?= 1
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench snapshots package fuzz soak setup configure build build-asan clean
+.PHONY: run test bench snapshots package fuzz soak setup configure build build-asan clean format format-check lint
 
 run: build
 	cd $(BUILD)/bin && ./kinea
 
-test: build
+test: format-check build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
@@ -95,6 +98,24 @@ build: configure
 build-asan: setup
 	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DKINEA_SANITIZE=ON
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
+
+# Every C++ file the project keeps, for clang-format and clang-tidy.
+CXX_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find . -path ./build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+
+format: setup
+	clang-format -i $(CXX_FILES)
+
+format-check: setup
+	@clang-format --dry-run --Werror $(CXX_FILES) || { echo "Some files are not formatted: run 'make format'."; exit 1; }
+
+# The naming rule of .clang-tidy over every source file of the build (tests,
+# benchmarks and fuzz targets included). Run it before committing new
+# functions or classes; it exits non-zero on a name that breaks the rule.
+LINT_DIRS = $(CURDIR)/(app|bench|canvas|controls|fuzz|motion|platform|raster|resources|road|shell|tests|weight|window)/
+
+lint: configure
+	run-clang-tidy -quiet -p $(BUILD) -j$(JOBS) -warnings-as-errors='*' -header-filter='^$(LINT_DIRS)' \
+	  '^$(LINT_DIRS)'
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

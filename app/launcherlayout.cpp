@@ -1,6 +1,6 @@
 // The launcher's layout: its menu bar, its fourteen captions with their
 // bullets, and the status line that judges the display.
-#include "app/tmainf.h"
+#include "app/launcherwindow.h"
 
 #include "canvas/canvas.h"
 #include "canvas/picturehelpers.h"

@@ -1,19 +1,19 @@
 #include "app/startup.h"
 
 #include "app/settings/appsettings.h"
-#include "app/tmainf.h"
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
-#include "motion/tdisquef.h"
-#include "motion/trouef.h"
+#include "app/launcherwindow.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/discwindow.h"
+#include "motion/wheelwindow.h"
 #include "platform/desktop.h"
-#include "road/tchampf.h"
-#include "road/tfreinagef.h"
-#include "shell/about/tsplashf.h"
-#include "shell/preferences/tpreferencesf.h"
-#include "shell/tip/ttipf.h"
-#include "weight/tpercutaf.h"
-#include "weight/tpoidsf.h"
+#include "road/field/fieldwindow.h"
+#include "road/braking/brakingwindow.h"
+#include "shell/about/aboutwindow.h"
+#include "shell/preferences/preferenceswindow.h"
+#include "shell/tip/tipwindow.h"
+#include "weight/organ/organwindow.h"
+#include "weight/weighing/weighingwindow.h"
 #include "window/modulewindow.h"
 
 #include <QApplication>
@@ -59,14 +59,14 @@ int RunKinea(QApplication& app)
     // The launcher's creation loads the settings that every later window reads.
     TMainF launcher;
     AppWindows windows;
-    auto* champ = new TChampF;
-    windows.champ = champ;
+    auto* field = new TChampF;
+    windows.field = field;
 
     SingleInstance instance;
     if (SecondCopyRefused(instance, AppSettings.InstanceFlag)) {
         Beep();
         SecondCopyBox()->exec();
-        delete champ;
+        delete field;
         return 0;
     }
 
@@ -79,24 +79,24 @@ int RunKinea(QApplication& app)
 
 void CreateWindows(TMainF& launcher, AppWindows& windows)
 {
-    auto* splash = new TSplashF(&launcher);
-    windows.splash = splash;
-    windows.chute = new TChuteF;
-    windows.freinage = new TFreinageF;
-    windows.poids = new TPoidsF;
-    windows.percuta = new TPercutaF;
+    auto* about = new TSplashF(&launcher);
+    windows.about = about;
+    windows.freefall = new TChuteF;
+    windows.braking = new TFreinageF;
+    windows.weighing = new TPoidsF;
+    windows.organ = new TPercutaF;
     windows.preferences = new TPreferencesF(&launcher);
-    splash->SetStartupMode(false);
+    about->SetStartupMode(false);
     if (AppSettings.SplasheFlag) {
         // Shown at once so that it stays on screen while the rest is built.
-        splash->SetStartupMode(true);
-        splash->show();
-        splash->repaint();
+        about->SetStartupMode(true);
+        about->show();
+        about->repaint();
     }
-    windows.roue = new TRoueF;
+    windows.wheel = new TRoueF;
     windows.tip = new TTipF(&launcher);
-    windows.balle = new TBalleF;
-    windows.disque = new TDisqueF;
+    windows.projectile = new TBalleF;
+    windows.disc = new TDisqueF;
     launcher.setWindows(windows);
 }
 
@@ -112,19 +112,19 @@ void DeleteModuleWindows(AppWindows& windows)
 QWidget* AppWindows::placed(int slot) const
 {
     switch (slot) {
-    case SlotRoue: return roue;
-    case SlotBalle: return balle;
-    case SlotDisque: return disque;
-    case SlotChute: return chute;
-    case SlotFreinage: return freinage;
-    case SlotPercuta: return percuta;
-    case SlotPoids: return poids;
-    case SlotChamp: return champ;
+    case SlotRoue: return wheel;
+    case SlotBalle: return projectile;
+    case SlotDisque: return disc;
+    case SlotChute: return freefall;
+    case SlotFreinage: return braking;
+    case SlotPercuta: return organ;
+    case SlotPoids: return weighing;
+    case SlotChamp: return field;
     default: return nullptr;
     }
 }
 
 std::array<QWidget*, 7> AppWindows::hinted() const
 {
-    return {poids, champ, preferences, balle, chute, disque, roue};
+    return {weighing, field, preferences, projectile, freefall, disc, wheel};
 }

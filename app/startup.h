@@ -20,15 +20,15 @@ class TMainF;
 // handed to the launcher, which opens them.
 struct AppWindows
 {
-    ModuleWindow* roue = nullptr;
-    ModuleWindow* balle = nullptr;
-    ModuleWindow* disque = nullptr;
-    ModuleWindow* chute = nullptr;
-    ModuleWindow* freinage = nullptr;
-    ModuleWindow* percuta = nullptr;
-    ModuleWindow* poids = nullptr;
-    ModuleWindow* champ = nullptr;
-    QDialog* splash = nullptr;
+    ModuleWindow* wheel = nullptr;
+    ModuleWindow* projectile = nullptr;
+    ModuleWindow* disc = nullptr;
+    ModuleWindow* freefall = nullptr;
+    ModuleWindow* braking = nullptr;
+    ModuleWindow* organ = nullptr;
+    ModuleWindow* weighing = nullptr;
+    ModuleWindow* field = nullptr;
+    QDialog* about = nullptr;
     QDialog* tip = nullptr;
     QDialog* preferences = nullptr;
 

@@ -2,7 +2,7 @@
 // and both views, and the drunk view's blur is its costliest part.
 #include "app/settings/appsettings.h"
 #include "raster/tdibplus.h"
-#include "road/tchampf.h"
+#include "road/field/fieldwindow.h"
 
 #include <QRadioButton>
 #include <benchmark/benchmark.h>

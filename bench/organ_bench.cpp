@@ -2,7 +2,7 @@
 // on every 40 ms step of the striker, the tubes with their overlays on
 // every move of the mouse over them.
 #include "app/settings/appsettings.h"
-#include "weight/tpercutaf.h"
+#include "weight/organ/organwindow.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

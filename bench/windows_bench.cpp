@@ -2,13 +2,13 @@
 // about box's 30 ms tick, and the start-up up to the launcher on screen.
 #include "app/settings/appsettings.h"
 #include "app/startup.h"
-#include "app/tmainf.h"
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
-#include "motion/tdisquef.h"
-#include "motion/trouef.h"
-#include "road/tchampf.h"
-#include "shell/about/tsplashf.h"
+#include "app/launcherwindow.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/discwindow.h"
+#include "motion/wheelwindow.h"
+#include "road/field/fieldwindow.h"
+#include "shell/about/aboutwindow.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -140,7 +140,7 @@ void BM_StartToLauncherShown(benchmark::State& state)
         AppSettings.SplasheFlag = false;
         AppSettings.TipFlag = false;
         AppWindows windows;
-        windows.champ = new TChampF;
+        windows.field = new TChampF;
         CreateWindows(launcher, windows);
         launcher.show();
         QCoreApplication::processEvents();

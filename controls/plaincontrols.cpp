@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -30,6 +31,22 @@ void PaintBox::paintEvent(QPaintEvent*)
     onPaint(painter);
     if (ShowsFocusCue(this))
         DrawFocusCue(painter, rect().adjusted(2, 2, -3, -3));
+}
+
+PaintBox* MakePictureBox(QWidget* parent, const char* name, std::function<const QImage*()> picture,
+                         const QColor& empty)
+{
+    auto* box = new PaintBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFocusPolicy(Qt::TabFocus);
+    box->onPaint = [box, picture = std::move(picture), empty](QPainter& painter) {
+        const QImage* image = picture();
+        if (image && !image->isNull())
+            painter.drawImage(0, 0, *image);
+        else if (empty.isValid())
+            painter.fillRect(box->rect(), empty);
+    };
+    return box;
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event)

@@ -3,12 +3,14 @@
 // running its handler.
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QToolButton>
 #include <QWidget>
 #include <functional>
 
 class QAbstractButton;
+class QImage;
 class QPainter;
 
 // A plain drawing area whose owner paints it and hears its mouse; an owner
@@ -34,6 +36,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+// A paint box named `name`, reached with Tab, that shows the picture its
+// owner composed (`picture` gives it, or null while there is none), at its
+// top-left corner; without a picture it is filled with `empty` when that
+// colour is valid.
+PaintBox* MakePictureBox(QWidget* parent, const char* name, std::function<const QImage*()> picture,
+                         const QColor& empty = QColor());
 
 // A button showing a picture (or an arrow), reached with Tab and showing
 // the focus cue; a click does not take the focus.

@@ -4,8 +4,8 @@
 #include "fuzz/fuzzcheck.h"
 #include "platform/resources/namedresources.h"
 #include "raster/tdibplus.h"
-#include "shell/about/splashevents.h"
-#include "shell/about/splashpictures.h"
+#include "shell/about/aboutevents.h"
+#include "shell/about/aboutpictures.h"
 
 
 namespace {

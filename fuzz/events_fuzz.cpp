@@ -6,9 +6,9 @@
 #include "fuzz/fuzzcheck.h"
 #include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
-#include "shell/about/splashanimation.h"
-#include "shell/about/splashevents.h"
-#include "shell/about/splashpictures.h"
+#include "shell/about/aboutanimation.h"
+#include "shell/about/aboutevents.h"
+#include "shell/about/aboutpictures.h"
 
 #include <cmath>
 
@@ -18,7 +18,7 @@ constexpr int kAboutSlot = 4;
 constexpr std::size_t kEventsShown = 3;
 
 // The event written back as a line of the text.
-QString EventLine(const SplashEvent& event)
+QString EventLine(const AboutEvent& event)
 {
     const PlaceRecord& r = event.record;
     QStringList fields;
@@ -28,7 +28,7 @@ QString EventLine(const SplashEvent& event)
     return fields.join(QLatin1Char('|'));
 }
 
-bool SameEvent(const SplashEvent& a, const SplashEvent& b)
+bool SameEvent(const AboutEvent& a, const AboutEvent& b)
 {
     const PlaceRecord& x = a.record;
     const PlaceRecord& y = b.record;
@@ -37,17 +37,17 @@ bool SameEvent(const SplashEvent& a, const SplashEvent& b)
            a.place == b.place && a.date == b.date && a.title == b.title && a.account == b.account;
 }
 
-void CheckParsed(const SplashEvent& event)
+void CheckParsed(const AboutEvent& event)
 {
     FuzzCheck(event.record.Picture <= 11, "the picture is one of the table's or none");
     for (const QString* text : {&event.place, &event.date, &event.title, &event.account})
         FuzzCheck(!text->contains(QLatin1Char('|')) && !text->contains(QLatin1String("\r\n")),
                   "a text field holds neither a separator nor a line end");
-    const std::vector<SplashEvent> again = ParseSplashEvents(EventLine(event));
+    const std::vector<AboutEvent> again = ParseAboutEvents(EventLine(event));
     FuzzCheck(again.size() == 1 && SameEvent(again[0], event), "an event written back reads the same");
 }
 
-void CheckWrapped(const SplashEvent& event, const std::vector<QString>& lines, const TextMeasure& measure)
+void CheckWrapped(const AboutEvent& event, const std::vector<QString>& lines, const TextMeasure& measure)
 {
     FuzzCheck(lines.size() >= std::size_t(kBoldLines), "date, place and title come first");
     QStringList words;
@@ -81,7 +81,7 @@ void TypeAll(TypingAnimation& typing, const std::vector<QString>& lines)
     }
 }
 
-void TurnAll(const SplashEvent& event)
+void TurnAll(const AboutEvent& event)
 {
     GlobeTurnAnimation turn;
     turn.Start(GlobeTurn[kAboutSlot], GlobeTilt[kAboutSlot], event.record.Turn, event.record.Tilt);
@@ -93,7 +93,7 @@ void TurnAll(const SplashEvent& event)
               "the globe's angles stay numbers");
 }
 
-void Show(const SplashEvent& event, const TextMeasure& measure, QImage& composition, bool render)
+void Show(const AboutEvent& event, const TextMeasure& measure, QImage& composition, bool render)
 {
     const std::vector<QString> lines = EventTextLines(event, kTextPanelRect.width(), measure);
     CheckWrapped(event, lines, measure);
@@ -107,7 +107,7 @@ void Show(const SplashEvent& event, const TextMeasure& measure, QImage& composit
     if (render)
         RenderGlobe(kAboutSlot, QString(), QString(), false, 0xFFFFFF);
     const TypedText typed{&lines, typing.Line(), typing.Chars()};
-    DrawTextPanel(composition, typed, SplashButtons{}, true);
+    DrawTextPanel(composition, typed, AboutButtons{}, true);
 }
 
 } // namespace
@@ -122,9 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QImage composition(650, 455, QImage::Format_RGB32);
 
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const std::vector<SplashEvent> events = ParseSplashEvents(DecodeWindows1252(bytes));
+    const std::vector<AboutEvent> events = ParseAboutEvents(DecodeWindows1252(bytes));
     FuzzCheck(qsizetype(events.size()) <= bytes.count('\n') + 1, "at most one event per line");
-    for (const SplashEvent& event : events)
+    for (const AboutEvent& event : events)
         CheckParsed(event);
 
     // The event index comes from the settings file and may be anything.

@@ -4,8 +4,8 @@
 #include "fuzz/fuzzcheck.h"
 #include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
-#include "weight/model/placetable.h"
-#include "weight/model/placetexts.h"
+#include "weight/weighing/model/placetable.h"
+#include "weight/weighing/model/placetexts.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #include "app/settings/appsettings.h"
 #include "fuzz/fuzzcheck.h"
 #include "platform/resources/namedresources.h"
-#include "shell/tip/ttipf.h"
+#include "shell/tip/tipwindow.h"
 
 #include <string>
 #include <vector>

@@ -3,6 +3,7 @@
 #include "motion/model/motions.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 namespace {
@@ -15,6 +16,19 @@ constexpr double kTurnFrameSeconds = 0.05;
 MeasurementColumn timeColumn()
 {
     return {QStringLiteral("t"), QStringLiteral("s"), kTimeDecimals};
+}
+
+// The time, then each point's x and y in metres (and its angle in degrees
+// when `withAngle`), for the wheel's and the disc's tables.
+void addPointColumns(MeasurementTable& table, std::initializer_list<const char*> names, bool withAngle)
+{
+    table.columns.push_back(timeColumn());
+    for (const char* name : names) {
+        table.columns.push_back({QStringLiteral("x") + QLatin1String(name), QStringLiteral("m"), 4});
+        table.columns.push_back({QStringLiteral("y") + QLatin1String(name), QStringLiteral("m"), 4});
+        if (withAngle)
+            table.columns.push_back({QStringLiteral("θ") + QLatin1String(name), QStringLiteral("°"), 1});
+    }
 }
 
 // The frames that carry a cross of `point` at the end of the film, by the
@@ -99,11 +113,7 @@ MeasurementTable WheelMeasurements()
     const auto points = ComputeWheel();
     const double metresPerUnit = WheelRadiusMetres / WheelRadius;
     MeasurementTable table;
-    table.columns.push_back(timeColumn());
-    for (const char* name : {"A", "B", "C"}) {
-        table.columns.push_back({QStringLiteral("x") + QLatin1String(name), QStringLiteral("m"), 4});
-        table.columns.push_back({QStringLiteral("y") + QLatin1String(name), QStringLiteral("m"), 4});
-    }
+    addPointColumns(table, {"A", "B", "C"}, false);
     for (int f : markedFrames(MotionKind::Wheel, PointA, WheelFrameCount)) {
         std::vector<double> row{(f - 1) * kTurnFrameSeconds};
         for (const FrameTable& point : points) {
@@ -120,12 +130,7 @@ MeasurementTable DiscMeasurements()
     const DiscMotion disc = ComputeDisc();
     const double metresPerUnit = DiscRadiusMetres / DiscRadius;
     MeasurementTable table;
-    table.columns.push_back(timeColumn());
-    for (const char* name : {"A", "B"}) {
-        table.columns.push_back({QStringLiteral("x") + QLatin1String(name), QStringLiteral("m"), 4});
-        table.columns.push_back({QStringLiteral("y") + QLatin1String(name), QStringLiteral("m"), 4});
-        table.columns.push_back({QStringLiteral("θ") + QLatin1String(name), QStringLiteral("°"), 1});
-    }
+    addPointColumns(table, {"A", "B"}, true);
     // The centre C never moves: it is the origin.
     std::vector<double> angles{0, 0};
     bool first = true;

@@ -4,7 +4,7 @@
 
 #include "app/startup.h"
 #include "platform/helpviewer.h"
-#include "road/tchampf.h"
+#include "road/field/fieldwindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -72,13 +72,13 @@ int checkWindow(QWidget* window)
 TEST_F(ScreenReader, EveryControlOfEveryWindowHasANameAndItsHintAsDescription)
 {
     AppSettings.SplasheFlag = false;
-    windows.champ = new TChampF;
+    windows.field = new TChampF;
     CreateWindows(*launcher, windows);
     SetHelpFile(QStringLiteral(KINEA_DOCS_DIR "/Kinea.html"));
     ShowHelpTopic(QStringLiteral("Sommaire"));
     ASSERT_NE(HelpWindow(), nullptr);
 
-    QList<QWidget*> all{launcher.get(), HelpWindow(), windows.splash, windows.tip, windows.preferences};
+    QList<QWidget*> all{launcher.get(), HelpWindow(), windows.about, windows.tip, windows.preferences};
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
         all << windows.placed(slot);
     for (QWidget* window : all) {
@@ -99,7 +99,7 @@ TEST_F(ScreenReader, EveryControlOfEveryWindowHasANameAndItsHintAsDescription)
         window->close();
     }
     CloseHelp();
-    delete windows.splash;
+    delete windows.about;
     delete windows.tip;
     delete windows.preferences;
     DeleteModuleWindows(windows);

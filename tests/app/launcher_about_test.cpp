@@ -4,9 +4,9 @@
 #include "launcherfixture.h"
 
 #include "app/startup.h"
-#include "shell/about/splashtesting.h"
-#include "shell/about/tsplashf.h"
-#include "shell/tip/ttipf.h"
+#include "shell/about/abouttesting.h"
+#include "shell/about/aboutwindow.h"
+#include "shell/tip/tipwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,7 +28,7 @@ protected:
         LauncherFixture::SetUp();
         about = new TSplashF(launcher.get());
         tip = new TTipF(launcher.get());
-        windows.splash = about;
+        windows.about = about;
         windows.tip = tip;
         launcher->setWindows(windows);
     }
@@ -94,8 +94,8 @@ TEST_F(AboutLauncherTest, TipFollowsTheStartUpBoxThenNothingMore)
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_FALSE(tip->isVisible());
 
-    splash_testing::PresentEvent(*about);
-    splash_testing::Tick(*about, 211);
+    about_testing::PresentEvent(*about);
+    about_testing::Tick(*about, 211);
     ASSERT_FALSE(about->isVisible());
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_TRUE(tip->isVisible());
@@ -124,14 +124,14 @@ TEST_F(AboutLauncherTest, StartUpShowsTheBoxInStartUpModeWhenAsked)
         AppSettings.SplasheFlag = flag;
         AppWindows created;
         CreateWindows(*launcher, created);
-        auto* box = qobject_cast<TSplashF*>(created.splash);
+        auto* box = qobject_cast<TSplashF*>(created.about);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->isVisible(), flag);
         EXPECT_EQ(box->StartupMode(), flag);
         EXPECT_FALSE(box->OpenedFromMenu());
         box->close();
         launcher->setWindows(windows);
-        delete created.splash;
+        delete created.about;
         delete created.tip;
         delete created.preferences;
         DeleteModuleWindows(created);

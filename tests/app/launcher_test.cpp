@@ -3,7 +3,7 @@
 #include "launcherfixture.h"
 
 #include "platform/documents.h"
-#include "shell/preferences/tpreferencesf.h"
+#include "shell/preferences/preferenceswindow.h"
 #include "window/modulewindow.h"
 
 #include <QAction>
@@ -107,16 +107,16 @@ protected:
         AppSettings.TipFlag = false;
         for (auto& w : modules)
             w = std::make_unique<ModuleWindow>();
-        windows.roue = modules[0].get();
-        windows.balle = modules[1].get();
-        windows.disque = modules[2].get();
-        windows.chute = modules[3].get();
-        windows.freinage = modules[4].get();
-        windows.percuta = modules[5].get();
-        windows.poids = modules[6].get();
-        windows.champ = modules[7].get();
+        windows.wheel = modules[0].get();
+        windows.projectile = modules[1].get();
+        windows.disc = modules[2].get();
+        windows.freefall = modules[3].get();
+        windows.braking = modules[4].get();
+        windows.organ = modules[5].get();
+        windows.weighing = modules[6].get();
+        windows.field = modules[7].get();
         windows.preferences = &preferences;
-        windows.splash = &about;
+        windows.about = &about;
         windows.tip = &tip;
         launcher->setWindows(windows);
     }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/settings/appsettings.h"
-#include "app/tmainf.h"
+#include "app/launcherwindow.h"
 #include "testhelpers.h"
 
 #include <QAction>

@@ -1,16 +1,16 @@
 // Every window that copies a picture saves it too: "Enregistrer l'image..."
 // beside the copy writes a PNG with exactly the copied pixels.
 #include "app/settings/appsettings.h"
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
-#include "motion/tdisquef.h"
-#include "motion/trouef.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/discwindow.h"
+#include "motion/wheelwindow.h"
 #include "platform/savefile.h"
-#include "road/tchampf.h"
-#include "road/tfreinagef.h"
+#include "road/field/fieldwindow.h"
+#include "road/braking/brakingwindow.h"
 #include "testhelpers.h"
-#include "weight/tpercutaf.h"
-#include "weight/tpoidsf.h"
+#include "weight/organ/organwindow.h"
+#include "weight/weighing/weighingwindow.h"
 
 #include <QAction>
 #include <QClipboard>

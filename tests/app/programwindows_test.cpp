@@ -5,14 +5,14 @@
 
 #include "app/startup.h"
 #include "app/windowplacement.h"
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
-#include "motion/tdisquef.h"
-#include "motion/trouef.h"
-#include "road/tchampf.h"
-#include "road/tfreinagef.h"
-#include "weight/tpercutaf.h"
-#include "weight/tpoidsf.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/discwindow.h"
+#include "motion/wheelwindow.h"
+#include "road/field/fieldwindow.h"
+#include "road/braking/brakingwindow.h"
+#include "weight/organ/organwindow.h"
+#include "weight/weighing/weighingwindow.h"
 #include "window/modulewindow.h"
 
 #include <QDialog>
@@ -48,7 +48,7 @@ protected:
 
     void createWindows()
     {
-        windows.champ = new TChampF;
+        windows.field = new TChampF;
         CreateWindows(*launcher, windows);
     }
 
@@ -99,14 +99,14 @@ TEST_F(ProgramWindows, TitleBarsShowTheCaptionsAlone)
         const char* title;
     } rows[] = {
         {launcher.get(), " Kinea - La physique en mouvement"},
-        {windows.roue, "Kinea - Roue d'une bicyclette"},
-        {windows.balle, "Kinea - Mouvement d'un projectile"},
-        {windows.disque, "Kinea - Disque en rotation"},
-        {windows.chute, "Kinea - Chute d'une bille"},
-        {windows.freinage, "Kinea - Freinage d'un véhicule"},
-        {windows.percuta, "Kinea - Orgue cinétique"},
-        {windows.poids, "Kinea - Poids d'un objet"},
-        {windows.champ, "Kinea - Champ visuel et conduite"},
+        {windows.wheel, "Kinea - Roue d'une bicyclette"},
+        {windows.projectile, "Kinea - Mouvement d'un projectile"},
+        {windows.disc, "Kinea - Disque en rotation"},
+        {windows.freefall, "Kinea - Chute d'une bille"},
+        {windows.braking, "Kinea - Freinage d'un véhicule"},
+        {windows.organ, "Kinea - Orgue cinétique"},
+        {windows.weighing, "Kinea - Poids d'un objet"},
+        {windows.field, "Kinea - Champ visuel et conduite"},
         {windows.preferences, " Préférences"},
         {windows.tip, " Astuce du jour"},
     };

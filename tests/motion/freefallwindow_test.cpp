@@ -3,8 +3,8 @@
 
 #include "controls/plaincontrols.h"
 #include "motion/model/motionrules.h"
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -4,8 +4,8 @@
 #include "motiontesting.h"
 
 #include "motion/model/measurements.h"
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
 #include "platform/savefile.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // projectile window, and the picture's description following the frame.
 #include "motiontesting.h"
 
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
 
 #include <QAccessible>
 #include <QApplication>

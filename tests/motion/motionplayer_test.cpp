@@ -4,10 +4,10 @@
 
 #include "motion/model/motionrules.h"
 #include "motion/motioncontrols.h"
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
-#include "motion/tdisquef.h"
-#include "motion/trouef.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/discwindow.h"
+#include "motion/wheelwindow.h"
 #include "platform/helpviewer.h"
 
 #include <QCheckBox>

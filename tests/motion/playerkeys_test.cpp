@@ -4,10 +4,10 @@
 #include "motiontesting.h"
 
 #include "motion/model/motionrules.h"
-#include "motion/tballef.h"
-#include "motion/tchutef.h"
-#include "motion/tdisquef.h"
-#include "motion/trouef.h"
+#include "motion/projectilewindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/discwindow.h"
+#include "motion/wheelwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 
 #include "controls/plaincontrols.h"
 #include "motion/model/motionrules.h"
-#include "motion/tballef.h"
+#include "motion/projectilewindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,8 +4,8 @@
 #include "motiontesting.h"
 
 #include "motion/model/motions.h"
-#include "motion/tdisquef.h"
-#include "motion/trouef.h"
+#include "motion/discwindow.h"
+#include "motion/wheelwindow.h"
 
 #include <QCheckBox>
 #include <gtest/gtest.h>

@@ -3,7 +3,8 @@
 // animated, resized and closed, no timer runs faster than 10 ms, and the
 // settings saved afterwards read back as they were.
 #include "app/settings/appsettings.h"
-#include "app/tmainf.h"
+#include "app/launcherwindow.h"
+#include "modalcloser.h"
 #include "programdriver.h"
 #include "testhelpers.h"
 
@@ -122,7 +123,7 @@ protected:
     QString iniPath() const { return dir.file("Kinea.ini"); }
 
     TempDir dir;
-    ModalAnswerer answerer;
+    ModalCloser answerer(5);
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // crash, hang or trip a sanitizer, and no timer may run faster than 10 ms.
 // KINEA_MONKEY_EVENTS and KINEA_MONKEY_SEED make a longer or another run.
 #include "monkey.h"
+#include "modalcloser.h"
 #include "programdriver.h"
 #include "testhelpers.h"
 
@@ -34,7 +35,7 @@ protected:
     {
         QWidget* window = program->window(QString::fromLatin1(GetParam()));
         ASSERT_NE(window, nullptr);
-        ModalAnswerer answerer;
+        ModalCloser answerer(5);
         Monkey monkey(seed);
         monkey.Play(window, events);
         EXPECT_EQ(monkey.fastTimers(), QStringList()) << monkey.recentEvents().toStdString();

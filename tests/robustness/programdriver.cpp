@@ -1,11 +1,12 @@
 #include "programdriver.h"
 
 #include "app/settings/appsettings.h"
-#include "app/tmainf.h"
-#include "road/tchampf.h"
-#include "shell/about/tsplashf.h"
+#include "app/launcherwindow.h"
+#include "road/field/fieldwindow.h"
+#include "shell/about/aboutwindow.h"
 #include "window/modulewindow.h"
 
+#include <QTimer>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -52,21 +53,21 @@ Program::Program(const QString& folder)
     m_launcher = std::make_unique<TMainF>();
     ProgramDir = folder;
     LoadSettings();
-    m_windows.champ = new TChampF;
+    m_windows.field = new TChampF;
     CreateWindows(*m_launcher, m_windows);
     m_list = {
         {"MainF", m_launcher.get(), SlotMain},
-        {"RoueF", m_windows.roue, SlotRoue},
-        {"BalleF", m_windows.balle, SlotBalle},
-        {"DisqueF", m_windows.disque, SlotDisque},
-        {"ChuteF", m_windows.chute, SlotChute},
-        {"FreinageF", m_windows.freinage, SlotFreinage},
-        {"PercutaF", m_windows.percuta, SlotPercuta},
-        {"PoidsF", m_windows.poids, SlotPoids},
-        {"ChampF", m_windows.champ, SlotChamp},
+        {"RoueF", m_windows.wheel, SlotRoue},
+        {"BalleF", m_windows.projectile, SlotBalle},
+        {"DisqueF", m_windows.disc, SlotDisque},
+        {"ChuteF", m_windows.freefall, SlotChute},
+        {"FreinageF", m_windows.braking, SlotFreinage},
+        {"PercutaF", m_windows.organ, SlotPercuta},
+        {"PoidsF", m_windows.weighing, SlotPoids},
+        {"ChampF", m_windows.field, SlotChamp},
         {"PreferencesF", m_windows.preferences, -1},
         {"TipF", m_windows.tip, -1},
-        {"SplashF", m_windows.splash, -1},
+        {"SplashF", m_windows.about, -1},
     };
 }
 
@@ -85,25 +86,6 @@ QWidget* Program::window(const QString& name) const
         if (window.name == name)
             return window.widget;
     return nullptr;
-}
-
-ModalAnswerer::ModalAnswerer(int everyMs)
-{
-    m_timer.setInterval(everyMs);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] {
-        // A popup menu runs its own loop too.
-        QWidget* modal = QApplication::activePopupWidget();
-        if (!modal)
-            modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        ++m_answered;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    });
-    m_timer.start();
 }
 
 void OpenWindow(QWidget* window)

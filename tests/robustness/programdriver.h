@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <memory>
 #include <vector>
 
@@ -55,21 +54,6 @@ private:
     std::unique_ptr<TMainF> m_launcher;
     AppWindows m_windows;
     std::vector<ProgramWindow> m_list;
-};
-
-// While it lives, closes every modal dialog shortly after it opens (the
-// preferences a button opens, a colour dialog, a message box) and every
-// popup menu, and counts them. A dialog opened with exec() has its own event loop, in which this
-// timer still runs.
-class ModalAnswerer
-{
-public:
-    explicit ModalAnswerer(int everyMs = 5);
-    int answered() const { return m_answered; }
-
-private:
-    QTimer m_timer;
-    int m_answered = 0;
 };
 
 // Shows the window as the launcher opens it.

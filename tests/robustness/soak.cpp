@@ -5,6 +5,7 @@
 // memory when the animations have settled and at the end, and fails when it
 // grew by more than 2 MB, or when a timer ran faster than 10 ms.
 #include "monkey.h"
+#include "modalcloser.h"
 #include "programdriver.h"
 #include "testfiles.h"
 
@@ -119,7 +120,7 @@ int main(int argc, char** argv)
 
     testing_support::TempDir folder;
     Program program(folder.path());
-    ModalAnswerer answerer;
+    ModalCloser answerer(5);
     QStringList fast;
 
     long sent = 0;

@@ -3,9 +3,9 @@
 #include "snapshot.h"
 
 #include "app/settings/appsettings.h"
-#include "shell/about/splashpictures.h"
-#include "shell/about/tsplashf.h"
-#include "shell/tip/ttipf.h"
+#include "shell/about/aboutpictures.h"
+#include "shell/about/aboutwindow.h"
+#include "shell/tip/tipwindow.h"
 
 #include <QPainter>
 

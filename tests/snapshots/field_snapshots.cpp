@@ -5,7 +5,7 @@
 #include "app/settings/appsettings.h"
 #include "controls/plaincontrols.h"
 #include "platform/resources/namedresources.h"
-#include "road/tchampf.h"
+#include "road/field/fieldwindow.h"
 
 #include <QRadioButton>
 #include <QToolButton>

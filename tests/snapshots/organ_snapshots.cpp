@@ -2,7 +2,7 @@
 // pages of tubes, a selected tube, a hovered one and the info panel.
 #include "app/settings/appsettings.h"
 #include "snapshot.h"
-#include "weight/tpercutaf.h"
+#include "weight/organ/organwindow.h"
 
 #include <QMouseEvent>
 #include <QToolButton>

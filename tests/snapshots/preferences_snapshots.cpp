@@ -5,7 +5,7 @@
 #include "controls/tapibutton.h"
 #include "controls/tapicheckbox.h"
 #include "shell/preferences/preferencesdrawing.h"
-#include "shell/preferences/tpreferencesf.h"
+#include "shell/preferences/preferenceswindow.h"
 
 #include <QPainter>
 

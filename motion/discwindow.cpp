@@ -1,0 +1,174 @@
+#include "motion/discwindow.h"
+
+#include "app/settings/appsettings.h"
+#include "motion/model/framedescription.h"
+#include "motion/model/motions.h"
+#include "motion/motionbackgrounds.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr MotionTraits kTraits{
+    .helpKeyword = "Disque",
+    .kind = MotionKind::Disc,
+    .points = {true, true, true},
+    .hasLoopButton = true,
+    .consumesCtrl = false,
+    .beepsOnEveryKey = true,
+    .hints = {.back = " Un pas en arière",
+              .forward = " Un pas en avant ( équivalent à la touche Contrôle du clavier )",
+              .start = " Aller au début de l'animation",
+              .traces = " afficher les positions successives du point",
+              .rate = " Sélectionner la cadence d'affichage de l'animation ( en images par seconde )"},
+};
+constexpr int kPanelHeight = 63;
+constexpr int kCanvasTop = 8;
+
+enum RimTable { E1 = 0, E2 = 1, E3 = 2, E4 = 3 };
+// Larger discs are drawn straight away rather than kept (a kept picture of
+// the disc's box would cost more memory than it saves time).
+constexpr int kLargestKeptBox = 2048;
+constexpr QRgb kMarked = 0xFFFFFFFF;
+
+} // namespace
+
+TDisqueF::TDisqueF(QWidget* parent)
+    : MotionWindow(kTraits, parent)
+{
+    setObjectName(QStringLiteral("DisqueF"));
+    setWindowTitle(ModuleCaption(QStringLiteral("Disque en rotation")));
+    buildBottomPanel(kPanelHeight, kCanvasTop);
+    orderBottomPanelTabs({});
+    resize(477, 328);
+}
+
+void TDisqueF::ComputeFrames()
+{
+    DiscMotion disc = ComputeDisc();
+    m_frames = std::move(disc.points);
+    m_rimDirections = std::move(disc.rimDirections);
+    m_frameCount = DiscFrameCount;
+    m_curFrame = 1;
+    m_turningLines.reset(centrePx(), m_discRadiusPx, &m_rimDirections);
+}
+
+MeasurementTable TDisqueF::measurements() const
+{
+    return DiscMeasurements();
+}
+
+QString TDisqueF::fileStem() const
+{
+    return DiscFileStem();
+}
+
+QString TDisqueF::frameDescription() const
+{
+    return DiscFrameText(m_frames, m_curFrame);
+}
+
+void TDisqueF::setScale()
+{
+    WorldScale = std::max(1, DiscWorldWidth / std::max(1, canvasWidth()));
+    m_discRadiusPx = DiscRadius / WorldScale;
+    m_turningLines.reset(centrePx(), m_discRadiusPx, &m_rimDirections);
+}
+
+QPoint TDisqueF::centrePx() const
+{
+    return QPoint(ToPixels(DiscCentreX), ToPixels(DiscCentreY));
+}
+
+void TDisqueF::DrawBackground(Canvas& canvas)
+{
+    DrawMotionGround(canvas);
+    const QPoint c = centrePx();
+    const int r = m_discRadiusPx;
+    canvas.pen.color = AppSettings.clContour;
+    canvas.brush.color = AppSettings.clObjet;
+    canvas.Ellipse(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+}
+
+// Half of the rim in the frame colour over the background's outline, and
+// three pairs of grooves, turn with the disc so that its rotation shows.
+void TDisqueF::drawBeforePoints(Canvas& canvas)
+{
+    m_turningLines.draw(canvas, m_curFrame, AppSettings.clCadre);
+}
+
+// ---- the turning rim and grooves
+
+void DiscTurningLines::reset(QPoint centre, int radius, const std::array<FrameTable, 4>* rimDirections)
+{
+    m_centre = centre;
+    m_radius = radius;
+    m_directions = rimDirections;
+    m_pixels.assign(std::size_t(DiscFrameCount) + 1, {});
+}
+
+void DiscTurningLines::draw(Canvas& canvas, int frame, TColor color)
+{
+    if (!m_directions || (*m_directions)[E1].count() < frame || frame < 1)
+        return;
+    if (2 * m_radius > kLargestKeptBox || std::size_t(frame) >= m_pixels.size()) {
+        canvas.pen = CanvasPen{color};
+        drawArcs(canvas, frame, QPoint());
+        return;
+    }
+    QImage& image = canvas.image();
+    const QRgb rgb = QRgbFromCanvas(color);
+    // Written straight into the picture the canvas paints on: a fill per
+    // pixel would cost as much as the arcs.
+    for (const QPoint& p : pixelsOf(frame))
+        if (image.valid(p))
+            reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] = rgb;
+}
+
+const std::vector<QPoint>& DiscTurningLines::pixelsOf(int frame)
+{
+    std::vector<QPoint>& pixels = m_pixels[std::size_t(frame)];
+    if (!pixels.empty())
+        return pixels;
+    const QPoint origin(m_centre.x() - m_radius, m_centre.y() - m_radius);
+    QImage scratch(2 * m_radius + 1, 2 * m_radius + 1, QImage::Format_RGB32);
+    scratch.fill(0);
+    {
+        Canvas canvas(scratch);
+        canvas.pen = CanvasPen{0xFFFFFF};
+        drawArcs(canvas, frame, -origin);
+    }
+    for (int y = 0; y < scratch.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        for (int x = 0; x < scratch.width(); ++x)
+            if (line[x] == kMarked)
+                pixels.push_back(QPoint(x, y) + origin);
+    }
+    return pixels;
+}
+
+QPoint DiscTurningLines::rayPoint(int table, int frame, bool opposite) const
+{
+    const FramePos& e = (*m_directions)[std::size_t(table)].at(frame);
+    if (opposite)
+        return QPoint(ToPixels(DiscCentreX - e.x), ToPixels(DiscCentreY + e.y));
+    return QPoint(ToPixels(DiscCentreX + e.x), ToPixels(DiscCentreY - e.y));
+}
+
+// The rim from E1 to E2 (half a turn), then for 9/10, 8/10 and 7/10 of the
+// radius a groove from E3 to E4 and its twin half a turn on.
+void DiscTurningLines::drawArcs(Canvas& canvas, int frame, QPoint offset) const
+{
+    auto arc = [&](int r, QPoint from, QPoint to) {
+        const QPoint c = m_centre + offset;
+        from += offset;
+        to += offset;
+        canvas.Arc(c.x() - r, c.y() - r, c.x() + r, c.y() + r, from.x(), from.y(), to.x(), to.y());
+    };
+    arc(m_radius, rayPoint(E1, frame, false), rayPoint(E2, frame, false));
+    for (int tenths : {9, 8, 7}) {
+        const int r = m_radius * tenths / 10;
+        arc(r, rayPoint(E3, frame, false), rayPoint(E4, frame, false));
+        arc(r, rayPoint(E3, frame, true), rayPoint(E4, frame, true));
+    }
+}

@@ -1,0 +1,90 @@
+// The free-fall window's right-hand panel: logo, cursor display,
+// transport, frame rate, height entry, trace and the window's buttons.
+#include "motion/freefallwindow.h"
+
+#include "controls/plaincontrols.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QToolButton>
+#include <tuple>
+
+namespace {
+
+constexpr int kButtonW = 33;
+constexpr int kButtonH = 28;
+
+void horizontalBevel(QWidget* panel, int y)
+{
+    auto* bevel = new QFrame(panel);
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setGeometry(0, y, panel->width(), 2);
+}
+
+QLabel* wrappedLabel(QWidget* panel, const QString& text, int x, int y, int w)
+{
+    auto* label = new QLabel(text, panel);
+    label->setWordWrap(true);
+    label->setGeometry(x, y, w, 28);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+void TChuteF::createPanel()
+{
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Logo = new PaintBox(Panel2);
+    Logo->setObjectName(QStringLiteral("Logo"));
+    Logo->setGeometry(12, 6, 125, 113);
+    Logo->onPaint = [this](QPainter& painter) { LogoPaint(painter); };
+    Panneau = new QWidget(Panel2);
+    Panneau->setObjectName(QStringLiteral("Panneau"));
+    Panneau->setGeometry(4, 140, 142, 230);
+
+    NoCursBout = MakeSpeedButton(Panneau, "NoCursBout", "MotionNoCursor", QStringLiteral(" Effacer le curseur"));
+    NoCursBout->setGeometry(2, 13, 19, 17);
+    connect(NoCursBout, &QToolButton::clicked, this, &TChuteF::NoCursBoutClick);
+    InfosZone = new PaintBox(Panneau);
+    InfosZone->setObjectName(QStringLiteral("InfosZone"));
+    InfosZone->setGeometry(24, 13, 114, 17);
+    InfosZone->onPaint = [this](QPainter& painter) { InfosZonePaint(painter); };
+
+    placePanelControls();
+
+}
+
+void TChuteF::placePanelControls()
+{
+    place(DebutBout, Panneau, 36, 42, kButtonW, kButtonH);
+    place(FinBout, Panneau, 70, 42, kButtonW, kButtonH);
+    place(PlayBout, Panneau, 2, 72, kButtonW, kButtonH);
+    place(ArriereBout, Panneau, 36, 72, kButtonW, kButtonH);
+    place(AvantBout, Panneau, 70, 72, kButtonW, kButtonH);
+    place(StopBout, Panneau, 104, 72, kButtonW, kButtonH);
+
+    wrappedLabel(Panneau, QStringLiteral("Cadence d'affichage :"), 4, 108, 62);
+    place(IpsCombo, Panneau, 68, 112, 70, 21);
+    horizontalBevel(Panneau, 142);
+
+    wrappedLabel(Panneau, QStringLiteral("Hauteur de chute :"), 4, 148, 60);
+    std::tie(HauteurSpin, HautEd) = MakeParameterControls(
+        Panneau, "HauteurSpin", "HautEd", {65, 149}, QStringLiteral(" Définir la hauteur de chute en centimètres"));
+    connect(HauteurSpin, &SpinButton::upClick, this, &TChuteF::HauteurSpinUpClick);
+    connect(HauteurSpin, &SpinButton::downClick, this, &TChuteF::HauteurSpinDownClick);
+    connect(HautEd, &ParameterEntry::entered, this, &TChuteF::HautEdExit);
+
+    place(TraceChecks[PointB], Panneau, 4, 175, 87, 17);
+    place(Carres[PointB], Panneau, 92, 177, 12, 12);
+    horizontalBevel(Panneau, 194);
+
+    place(CloseBout, Panneau, 2, 200, kButtonW, kButtonH);
+    place(AideBout, Panneau, 36, 200, kButtonW, kButtonH);
+    place(CalcBout, Panneau, 70, 200, kButtonW, kButtonH);
+    place(CopierBout, Panneau, 104, 200, kButtonW, kButtonH);
+}

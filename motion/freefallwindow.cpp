@@ -1,0 +1,242 @@
+#include "motion/freefallwindow.h"
+
+#include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
+#include "controls/plaincontrols.h"
+#include "motion/model/framedescription.h"
+#include "motion/motionbackgrounds.h"
+#include "platform/resources/namedresources.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+#include <algorithm>
+
+namespace {
+
+constexpr MotionTraits kTraits{
+    .helpKeyword = "Balle",
+    .kind = MotionKind::FreeFall,
+    .points = {false, true, false},
+    .hasLoopButton = false,
+    .consumesCtrl = false,
+    .beepsOnEveryKey = false,
+    .hints = {.back = " Un pas en arrière",
+              .forward = " Un pas en avant ( équivalent à la touche Contrôle du clavier )",
+              .play = " Lancer l'anaimation",
+              .start = " Aller au début de l'animation",
+              .traces = " Afficher les positions successives du point",
+              .rate = " Définir la cadence d'affichage ( images par seconde )"},
+};
+// The smallest window, frame included.
+constexpr QSize kMinOuterSize(400, 360);
+constexpr int kPanelWidth = 149;
+constexpr int kCanvasTop = 3;
+constexpr int kCanvasMinWidth = 200;
+// Room left of the canvas and between it and the panel.
+constexpr int kCanvasMargins = 16;
+
+int canvasHeightFor(int clientHeight)
+{
+    return clientHeight - 6;
+}
+
+int canvasWidthFor(int clientHeight)
+{
+    return std::max(kCanvasMinWidth, canvasHeightFor(clientHeight) / 2);
+}
+
+} // namespace
+
+TChuteF::TChuteF(QWidget* parent)
+    : MotionWindow(kTraits, parent)
+{
+    setObjectName(QStringLiteral("ChuteF"));
+    setWindowTitle(ModuleCaption(QStringLiteral("Chute d'une bille")));
+    createPanel();
+    SetMinimumOuterSize(this, kMinOuterSize);
+    // The right-hand panel, top to bottom and left to right.
+    orderTabs({Canevas, NoCursBout, DebutBout, FinBout, PlayBout, ArriereBout, AvantBout, StopBout, IpsCombo,
+               HauteurSpin->upButton(), HauteurSpin->downButton(), HautEd, TraceChecks[PointB], CloseBout,
+               AideBout, CalcBout, CopierBout});
+    resize(433, 374);
+    connect(Canevas, &PaintBox::mousePressed, this, &TChuteF::CanevasMouseMove);
+    connect(Canevas, &PaintBox::mouseMoved, this, &TChuteF::CanevasMouseMove);
+}
+
+QSize TChuteF::enforcedSize(QSize size) const
+{
+    const QSize least = kMinOuterSize - DesignFrame;
+    const int h = std::max(size.height(), least.height());
+    // A tall window must stay wide enough to show the canvas beside the panel.
+    const int w = std::max({size.width(), least.width(), canvasWidthFor(h) + kPanelWidth + kCanvasMargins});
+    return QSize(w, h);
+}
+
+void TChuteF::placeControls(QSize client)
+{
+    Panel2->setGeometry(client.width() - kPanelWidth, 0, kPanelWidth, client.height());
+    Panneau->move(4, client.height() - 234);
+    const int hc = canvasHeightFor(client.height());
+    const int wc = canvasWidthFor(client.height());
+    Canevas->setGeometry((client.width() - 150 - wc) / 2, kCanvasTop, wc, hc);
+    if (m_cursorY > hc)
+        m_cursorY = NoCursor;
+}
+
+void TChuteF::setScale()
+{
+    m_rule = FreeFallRule(canvasHeight(), AppSettings.HauteurUm);
+    WorldScale = m_rule.worldScale;
+}
+
+void TChuteF::prepareShow()
+{
+    // A hand-edited settings file may hold any height; the rule needs one
+    // within 50 cm .. 3 m.
+    AppSettings.HauteurUm = ClampDropHeight(AppSettings.HauteurUm);
+    m_cursorY = NoCursor;
+    HautEd->setText(DropHeightText(AppSettings.HauteurUm));
+    InfosZone->update();
+}
+
+void TChuteF::applyShowPlayFlags()
+{
+    // No loop button here: the loop stays as the last motion window left it.
+    PlayFlags &= PlayBit::Loop;
+}
+
+void TChuteF::finishShow()
+{
+    m_logo = LoadNamedPicture(QStringLiteral("LogoG")).convertToFormat(QImage::Format_RGB32);
+    if (!m_logo.isNull())
+        ReplaceColor(m_logo, CanvasFromQColor(m_logo.pixelColor(0, 0)),
+                     CanvasFromQColor(palette().color(QPalette::Button)));
+    Logo->update();
+}
+
+void TChuteF::finishClose()
+{
+    m_logo = QImage();
+}
+
+void TChuteF::ComputeFrames()
+{
+    m_frames[PointB] = ComputeFreeFall(AppSettings.HauteurUm);
+    m_frameCount = m_frames[PointB].count();
+    m_curFrame = 1;
+}
+
+MeasurementTable TChuteF::measurements() const
+{
+    return FreeFallMeasurements(AppSettings.HauteurUm);
+}
+
+QString TChuteF::fileStem() const
+{
+    return FreeFallFileStem(AppSettings.HauteurUm);
+}
+
+void TChuteF::DrawBackground(Canvas& canvas)
+{
+    m_rule = FreeFallRule(canvas.height(), AppSettings.HauteurUm);
+    WorldScale = m_rule.worldScale;
+    DrawFreeFallBackground(canvas, m_rule, AppSettings.HauteurUm);
+}
+
+QPoint TChuteF::toPixel(const FramePos& position) const
+{
+    return QPoint(FreeFallBallX, m_rule.top - ToPixels(position.y));
+}
+
+// The ball rests on its point: its lowest row marks the distance fallen.
+void TChuteF::drawMark(Canvas& canvas, QPoint at) const
+{
+    canvas.Ellipse(at.x() - 6, at.y() - 12, at.x() + 5, at.y());
+}
+
+// ---- height -----------------------------------------------------------------
+
+void TChuteF::HauteurSpinUpClick()
+{
+    applyHeight(AppSettings.HauteurUm + DropHeightStepUm);
+}
+
+void TChuteF::HauteurSpinDownClick()
+{
+    applyHeight(AppSettings.HauteurUm - DropHeightStepUm);
+}
+
+void TChuteF::HautEdExit()
+{
+    applyHeight(ParseEntry(HautEd->text(), DropHeightRule) * 10000);
+}
+
+void TChuteF::applyHeight(std::int32_t heightUm)
+{
+    AppSettings.HauteurUm = ClampDropHeight(heightUm);
+    HautEd->setText(DropHeightText(AppSettings.HauteurUm));
+    redrawBackground();
+    ComputeFrames();
+    ComposeFrame();
+    InfosZone->update();
+}
+
+// ---- measuring cursor -----------------------------------------------------------
+
+void TChuteF::CanevasMouseMove(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    m_cursorY = std::clamp(int(event->position().y()), 0, canvasHeight());
+    Canevas->update();
+    InfosZone->update();
+}
+
+void TChuteF::NoCursBoutClick()
+{
+    m_cursorY = NoCursor;
+    ComposeFrame();
+    InfosZone->update();
+}
+
+void TChuteF::paintOverFrame(QPainter& painter)
+{
+    if (m_cursorY == NoCursor)
+        return;
+    painter.setPen(QColorFromCanvas(AppSettings.clCurseur));
+    // From column 1 up to, not including, the last column.
+    painter.drawLine(1, m_cursorY, canvasWidth() - 2, m_cursorY);
+}
+
+QString TChuteF::frameDescription() const
+{
+    return FreeFallFrameText(m_frames[PointB], m_curFrame, AppSettings.HauteurUm);
+}
+
+QString TChuteF::infosText() const
+{
+    return CursorDisplayText(m_cursorY, m_rule);
+}
+
+void TChuteF::InfosZonePaint(QPainter& painter)
+{
+    QImage picture(InfosZone->size(), QImage::Format_RGB32);
+    {
+        Canvas canvas(picture);
+        DrawMotionGround(canvas);
+        canvas.font = CanvasFont{};
+        canvas.font.color = AppSettings.clCurseur;
+        canvas.TextOut(6, 1, infosText());
+    }
+    painter.drawImage(0, 0, picture);
+}
+
+void TChuteF::LogoPaint(QPainter& painter)
+{
+    painter.fillRect(Logo->rect(), palette().color(QPalette::Button));
+    if (!m_logo.isNull())
+        painter.drawImage(0, 0, m_logo);
+}

@@ -1,0 +1,153 @@
+#include "motion/projectilewindow.h"
+
+#include "app/settings/appsettings.h"
+#include "controls/plaincontrols.h"
+#include "motion/model/framedescription.h"
+#include "motion/model/motions.h"
+#include "motion/motionbackgrounds.h"
+
+#include <QLabel>
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+constexpr MotionTraits kTraits{
+    .helpKeyword = "Balle",
+    .kind = MotionKind::Projectile,
+    .points = {false, true, false},
+    .hasLoopButton = true,
+    .consumesCtrl = false,
+    .beepsOnEveryKey = false,
+    .hints = {},
+};
+constexpr int kPanelHeight = 68;
+constexpr int kCanvasTop = 4;
+
+} // namespace
+
+TBalleF::TBalleF(QWidget* parent)
+    : MotionWindow(kTraits, parent)
+{
+    setObjectName(QStringLiteral("BalleF"));
+    setWindowTitle(ModuleCaption(QStringLiteral("Mouvement d'un projectile")));
+    buildBottomPanel(kPanelHeight, kCanvasTop);
+    createEntries();
+    orderBottomPanelTabs({AlphaSpin->upButton(), AlphaSpin->downButton(), AlphaEd, V0Spin->upButton(),
+                          V0Spin->downButton(), V0Ed});
+    resize(427, 273);
+    ComputeFrames();
+}
+
+void TBalleF::createEntries()
+{
+    auto* speedLabel = new QLabel(QStringLiteral("Vitesse initiale"), m_bottomPanel);
+    speedLabel->move(164, 28);
+    auto* angleLabel = new QLabel(QStringLiteral("Angle de tir"), m_bottomPanel);
+    angleLabel->move(80, 28);
+
+    std::tie(V0Spin, V0Ed) = MakeParameterControls(m_bottomPanel, "V0Spin", "V0Ed", {165, 43},
+                                                   QStringLiteral(" Définir la vitesse initiale du projectile"));
+    std::tie(AlphaSpin, AlphaEd) = MakeParameterControls(m_bottomPanel, "AlphaSpin", "AlphaEd", {81, 43},
+                                                         QStringLiteral(" Définir l'angle de tir du projectile"));
+
+    connect(V0Spin, &SpinButton::upClick, this, &TBalleF::V0SpinUpClick);
+    connect(V0Spin, &SpinButton::downClick, this, &TBalleF::V0SpinDownClick);
+    connect(V0Ed, &ParameterEntry::entered, this, &TBalleF::V0EdExit);
+    connect(AlphaSpin, &SpinButton::upClick, this, &TBalleF::AlphaSpinUpClick);
+    connect(AlphaSpin, &SpinButton::downClick, this, &TBalleF::AlphaSpinDownClick);
+    connect(AlphaEd, &ParameterEntry::entered, this, &TBalleF::AlphaEdExit);
+}
+
+void TBalleF::prepareShow()
+{
+    V0Ed->setText(LaunchSpeedText(m_launchSpeed));
+    AlphaEd->setText(LaunchAngleText(m_launchAngle));
+}
+
+void TBalleF::ComputeFrames()
+{
+    ProjectileMotion motion = ComputeProjectile(m_launchSpeed, m_launchAngle);
+    m_frames[PointB] = std::move(motion.ball);
+    m_infoLines = motion.infoLines;
+    m_frameCount = m_frames[PointB].count();
+    m_curFrame = std::clamp(m_curFrame, 1, m_frameCount);
+    redrawBackground();
+}
+
+MeasurementTable TBalleF::measurements() const
+{
+    return ProjectileMeasurements(m_launchSpeed, m_launchAngle);
+}
+
+QString TBalleF::fileStem() const
+{
+    return ProjectileFileStem(m_launchSpeed, m_launchAngle);
+}
+
+void TBalleF::DrawBackground(Canvas& canvas)
+{
+    DrawProjectileBackground(canvas, m_infoLines);
+}
+
+QString TBalleF::frameDescription() const
+{
+    return ProjectileFrameText(m_frames[PointB], m_curFrame, ProjectileFlightSeconds(m_launchSpeed, m_launchAngle));
+}
+
+void TBalleF::setScale()
+{
+    m_originX = ProjectileOriginX;
+    m_originY = canvasHeight() - ProjectileOriginBottom;
+    WorldScale = ProjectileWorldScale(canvasWidth());
+}
+
+QPoint TBalleF::toPixel(const FramePos& position) const
+{
+    return QPoint(m_originX + ToPixels(position.x), m_originY - ToPixels(position.y));
+}
+
+void TBalleF::drawMark(Canvas& canvas, QPoint at) const
+{
+    canvas.Ellipse(at.x() - 6, at.y() - 6, at.x() + 5, at.y() + 5);
+}
+
+void TBalleF::applyParameters(int launchSpeed, int launchAngle)
+{
+    m_launchSpeed = launchSpeed;
+    m_launchAngle = launchAngle;
+    V0Ed->setText(LaunchSpeedText(m_launchSpeed));
+    AlphaEd->setText(LaunchAngleText(m_launchAngle));
+    ComputeFrames();
+    ComposeFrame();
+}
+
+void TBalleF::V0SpinUpClick()
+{
+    applyParameters(std::min(m_launchSpeed + 1, LaunchSpeedRule.maximum), m_launchAngle);
+}
+
+void TBalleF::V0SpinDownClick()
+{
+    applyParameters(std::max(m_launchSpeed - 1, LaunchSpeedRule.minimum), m_launchAngle);
+}
+
+void TBalleF::V0EdExit()
+{
+    applyParameters(ParseEntry(V0Ed->text(), LaunchSpeedRule), m_launchAngle);
+}
+
+void TBalleF::AlphaSpinUpClick()
+{
+    applyParameters(m_launchSpeed, std::min(m_launchAngle + 1, LaunchAngleRule.maximum));
+}
+
+void TBalleF::AlphaSpinDownClick()
+{
+    applyParameters(m_launchSpeed, std::max(m_launchAngle - 1, LaunchAngleSpinMinimum));
+}
+
+void TBalleF::AlphaEdExit()
+{
+    applyParameters(m_launchSpeed, ParseEntry(AlphaEd->text(), LaunchAngleRule));
+}

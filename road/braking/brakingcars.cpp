@@ -1,0 +1,116 @@
+// The two cars: drawn once per layout with their mask, laid on the road at
+// the vehicle's position, with a red glow behind while braking; and the
+// control panel's car icons.
+#include "road/braking/brakingscene.h"
+
+#include "canvas/textformat.h"
+#include "platform/resources/namedresources.h"
+#include "raster/tdibplus.h"
+#include "road/braking/model/brakingsession.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr QSize kIconSize(173, 51);
+constexpr ShadeFactors kGlow{255, 50, 50};
+// Half transparent or more is outside the car.
+constexpr int kOpaqueAlpha = 128;
+
+// White where `picture` (drawn on transparency) is opaque, black elsewhere.
+QImage maskOf(const QImage& picture)
+{
+    QImage mask(picture.size(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        const QRgb* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        QRgb* target = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            target[x] = qAlpha(source[x]) >= kOpaqueAlpha ? 0xFFFFFFFFu : 0xFF000000u;
+    }
+    return mask;
+}
+
+// The car's own colours inside the mask, white outside: ANDed over the
+// road after the mask was ORed, it leaves the road as it was around the car
+// (an antialiased edge keyed on a colour would leave a halo).
+QImage onWhite(const QImage& picture, const QImage& mask)
+{
+    const QImage straight = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage car(picture.size(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        const QRgb* source = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+        const QRgb* inside = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        QRgb* target = reinterpret_cast<QRgb*>(car.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            target[x] = (inside[x] & 0xFFFFFFu) && qAlpha(source[x]) ? source[x] | 0xFF000000u : 0xFFFFFFFFu;
+    }
+    return car;
+}
+
+QImage icon(const char* name, QRgb face)
+{
+    QImage picture(kIconSize, QImage::Format_RGB32);
+    picture.fill(face);
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, LoadNamedPicture(QString::fromLatin1(name), kIconSize));
+    return picture;
+}
+
+} // namespace
+
+void BrakingScene::BuildCars()
+{
+    m_carRed = QImage();
+    m_carGreen = QImage();
+    m_carMask = QImage();
+    const QSize size(m_carWidth, m_carHeight);
+    if (size.isEmpty())
+        return;
+    const QImage red = LoadNamedPicture(QStringLiteral("Auto_r"), size);
+    if (red.isNull())
+        return;
+    m_carMask = maskOf(red);
+    m_carRed = onWhite(red, m_carMask);
+    const QImage green = LoadNamedPicture(QStringLiteral("Auto_G"), size);
+    if (!green.isNull())
+        m_carGreen = onWhite(green, m_carMask);
+}
+
+void BrakingScene::BuildIcons(QRgb face)
+{
+    m_iconRed = icon("Auto_R", face);
+    m_iconGreen = icon("Auto_G", face);
+}
+
+void BrakingScene::FreeIcons()
+{
+    m_iconRed = QImage();
+    m_iconGreen = QImage();
+}
+
+void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, int k)
+{
+    const BrakingView& view = session.View();
+    const double origin = view.Origin(k);
+    const double front = view.CurrentPos(k);
+    if (!(origin <= front && front <= origin + view.ViewWidth() + CarLength))
+        return;
+    const double s = m_scale;
+    const double rear = front - CarLength - origin;
+    const QImage& car = k == 2 ? m_carGreen : m_carRed;
+    if (!car.isNull()) {
+        const int x = RoundHalfEven(rear * s);
+        const int y = m_zone.height() - RoundHalfEven(0.7 * s) - m_carHeight;
+        drawMasked(picture, QPoint(x, y), m_carMask, car);
+    }
+    if (session.ShownRow(k).Phase != phBraking || !m_glowSurface || !m_glowSurface->HasHandle())
+        return;
+    const int side = 2 * m_glowRadius;
+    const int x = RoundHalfEven((rear - 0.35) * s);
+    const int y = m_zone.height() - (RoundHalfEven(0.45 * s) + m_carHeight);
+    CopyPictureToSurface(picture, QRect(x, y, side, side), *m_glowSurface);
+    for (int i = 0; i < side; ++i)
+        m_glowSurface->ShadeRow(m_glowLeft[std::size_t(i)], m_glowRight[std::size_t(i)], i, kGlow.red, kGlow.green,
+                                kGlow.blue);
+    CopySurfaceToPicture(*m_glowSurface, picture, x, y);
+}

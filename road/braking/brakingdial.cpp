@@ -1,0 +1,138 @@
+// The speedometer: a 280-degree dial open at the bottom, drawn once per
+// layout with its mask, laid over a darkened disc, and its needle.
+#include "road/braking/brakingscene.h"
+
+#include "canvas/picturehelpers.h"
+#include "canvas/textformat.h"
+#include "raster/tdibplus.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Half the gap at the bottom of the dial: 40 degrees.
+constexpr double kGapAngle = 0.6981317007977318;
+// The angle of 0 km/h, lower left; speeds turn clockwise from there.
+constexpr double kZeroAngle = 3 * std::numbers::pi / 2 - kGapAngle;
+constexpr TColor kMarkColor = 0xE0E0FF;
+constexpr TColor kRed = 0x0000FF;
+constexpr TColor kWhite = 0xFFFFFF;
+constexpr TColor kMagenta = 0xFF00FF;
+constexpr TColor kBlack = 0x000000;
+// Below this a typed word is a smudge.
+constexpr int kMinBrandPoints = 6;
+
+// The point at angle `a` (counter-clockwise, y up) and distance `d` from the
+// centre (r, r).
+QPoint atAngle(int r, double a, double d)
+{
+    return QPoint(r + RoundHalfEven(std::cos(a) * d), r - RoundHalfEven(std::sin(a) * d));
+}
+
+// How far along the ray at angle `a` a label's centre lies when the corner
+// of its box (half sizes hw, hh) farthest from the centre touches the
+// circle of radius `rho`.
+double labelDistance(double a, int hw, int hh, double rho)
+{
+    const double b = std::fabs(std::cos(a)) * hw + std::fabs(std::sin(a)) * hh;
+    const double c = double(hw) * hw + double(hh) * hh - rho * rho;
+    const double discriminant = b * b - c;
+    return discriminant > 0 ? std::max(std::sqrt(discriminant) - b, 0.0) : 0;
+}
+
+void drawScale(Canvas& canvas, int r, int maxSpeed)
+{
+    const int divisions = std::max(maxSpeed / 10, 1);
+    const double division = 2 * (std::numbers::pi - kGapAngle) / divisions;
+    canvas.pen = CanvasPen{kMarkColor, 1};
+    canvas.brush.style = BrushStyle::Clear;
+    for (int k = 0; k <= divisions; ++k) {
+        const double a = kZeroAngle - k * division;
+        const bool labelled = k % 2 == 0;
+        const QPoint outer = atAngle(r, a, r);
+        const QPoint inner = atAngle(r, a, labelled ? r - 12 : r - 8);
+        canvas.MoveTo(outer.x(), outer.y());
+        canvas.LineTo(inner.x(), inner.y());
+        if (!labelled)
+            continue;
+        const QString label = QString::number(k * 10);
+        const int hw = canvas.TextWidth(label) / 2;
+        const int hh = canvas.TextHeight(label) / 2;
+        const QPoint centre = atAngle(r, a, labelDistance(a, hw, hh, r - 12));
+        canvas.TextOut(centre.x() - hw + 1, centre.y() - hh + 1, label);
+    }
+}
+
+void drawUnits(Canvas& canvas, int r)
+{
+    canvas.font.bold = true;
+    canvas.font.setPointSize(std::max(int(r * 0.05), kMinBrandPoints));
+    const QString brand = QStringLiteral("KINEA");
+    canvas.TextOut(r - canvas.TextWidth(brand) / 2, r + 6, brand);
+    const int unitsTop = r + 6 + canvas.TextHeight(brand);
+    canvas.font.setPointSize(r / 7);
+    const QString units = QStringLiteral("Km/h");
+    canvas.TextOut(r - canvas.TextWidth(units) / 2, unitsTop, units);
+}
+
+} // namespace
+
+void BrakingScene::BuildDial(int maxSpeed)
+{
+    const int r = m_dialRadius;
+    const int size = 2 * r + 1;
+    QImage dial(size, size, QImage::Format_RGB32);
+    dial.fill(Qt::white);
+    {
+        Canvas canvas(dial);
+        canvas.font.name = QStringLiteral("Arial");
+        canvas.font.setPointSize(RoundHalfEven(r / 7.0));
+        canvas.font.color = kMarkColor;
+        // The mask below keeps exactly the pixels of the marks' colour:
+        // smoothed edges, blends of that colour and white, would match
+        // neither and be laid over the dark disc as a pale fringe.
+        canvas.font.antialiased = false;
+        canvas.pen = CanvasPen{kMarkColor, 2};
+        const QPoint from = atAngle(r, 3 * std::numbers::pi / 2 + kGapAngle, r);
+        const QPoint to = atAngle(r, kZeroAngle, r);
+        canvas.Arc(0, 0, size, size, from.x(), from.y(), to.x(), to.y());
+        canvas.pen = CanvasPen{kRed, 1};
+        canvas.brush = CanvasBrush{kRed};
+        canvas.Ellipse(r - 5, r - 5, r + 5, r + 5);
+        drawScale(canvas, r, maxSpeed);
+        drawUnits(canvas, r);
+    }
+    m_dialFace = dial;
+    m_dialMaxSpeed = maxSpeed;
+    // White where the dial has its marks, black elsewhere.
+    m_dialMask = dial.copy();
+    ReplaceColor(m_dialMask, kWhite, kMagenta);
+    ReplaceColor(m_dialMask, kMarkColor, kWhite);
+    ReplaceColor(m_dialMask, kRed, kWhite);
+    ReplaceColor(m_dialMask, kMagenta, kBlack);
+}
+
+void BrakingScene::drawDial(QImage& picture)
+{
+    if (!m_dialSurface || !m_dialSurface->HasHandle())
+        return;
+    const int size = m_dialSurface->Width();
+    CopyPictureToSurface(picture, QRect(kDialLeft, kDialTop, size, size), *m_dialSurface);
+    for (int i = 0; i < size; ++i)
+        m_dialSurface->ShadeRow(m_discLeft[std::size_t(i)], m_discRight[std::size_t(i)], i, dark.red, dark.green,
+                                dark.blue);
+    CopySurfaceToPicture(*m_dialSurface, picture, kDialLeft, kDialTop);
+    drawMasked(picture, QPoint(kDialLeft, kDialTop), m_dialMask, m_dialFace);
+}
+
+void BrakingScene::drawNeedle(Canvas& canvas, double speedKmh) const
+{
+    const int r = m_dialRadius;
+    const double a = kZeroAngle - speedKmh * (2 * std::numbers::pi - 2 * kGapAngle) / 180;
+    const QPoint tip = atAngle(r, a, r - 5);
+    canvas.pen = CanvasPen{kRed, 2};
+    canvas.MoveTo(kDialLeft + r, kDialTop + r);
+    canvas.LineTo(kDialLeft + tip.x(), kDialTop + tip.y());
+}

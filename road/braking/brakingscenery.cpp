@@ -1,0 +1,142 @@
+// The roadside: 150 m of sky, road and scenery drawn once per layout as a
+// strip, and the background of a zone copied from it.
+#include "road/braking/brakingscene.h"
+
+#include "canvas/picturehelpers.h"
+#include "canvas/textformat.h"
+#include "platform/resources/namedresources.h"
+
+#include <QHash>
+#include <QSvgRenderer>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr double kPeriodMetres = 150;
+constexpr int kTileWidth = 100;
+constexpr TColor kSkyTop = 0xFFFFFF;
+constexpr TColor kSkyBottom = 0xF8BA88;
+constexpr TColor kRoadTop = 0x583130;
+constexpr TColor kRoadBottom = 0x000000;
+
+struct SceneryObject
+{
+    const char* picture;
+    double heightM;
+    double positionM;
+};
+
+// Drawn in this order, later objects over earlier ones.
+constexpr SceneryObject kObjects[] = {
+    {"Hetre", 7, 5},        {"Chene", 4, 11},         {"Chene", 4, 31},        {"Chene", 8, 15},
+    {"Chene", 7, 25},       {"Chene", 10, 20},        {"Hetre", 10, 35},       {"Hetre", 9.5, 39},
+    {"Plante", 2.5, 45},    {"Plante", 3, 46.5},      {"Buisson", 1.2, 50},    {"Buisson", 1.5, 53},
+    {"Peuplier", 12, 55},   {"Peuplier", 11, 60},     {"Peuplier", 10.5, 64},  {"Peuplier", 11.5, 68.5},
+    {"Peuplier", 10, 74.5}, {"Peuplier", 11, 80},     {"Peuplier", 9, 84.5},   {"Buisson", 1.1, 88},
+    {"Buisson", 1.4, 90},   {"Buisson", 1, 93},       {"Tessard", 3.5, 101.5}, {"Panneau", 2, 146},
+    {"Hetre", 2, 37},       {"Hetre", 9, 110},        {"Hetre", 9, 120},       {"Hetre", 9, 130},
+    {"Hetre", 9, 140},      {"Hetre", 13, 95},        {"Hetre", 12, 105},      {"Hetre", 11.5, 115},
+    {"Hetre", 12.5, 125},   {"Hetre", 12, 135},       {"Hetre", 7, 97},        {"Hetre", 8, 108},
+    {"Hetre", 7, 130},      {"Hetre", 8, 138},        {"Hetre", 6.5, 140},
+};
+
+// Each drawing parsed once for the program's life; null when the picture
+// is missing or unreadable.
+QSvgRenderer* drawing(const QString& name)
+{
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> drawings;
+    auto found = drawings.constFind(name);
+    if (found == drawings.constEnd()) {
+        auto renderer = std::make_shared<QSvgRenderer>(LoadNamedResource(name));
+        found = drawings.insert(name, renderer->isValid() && !renderer->viewBox().isEmpty() ? renderer : nullptr);
+    }
+    return found->get();
+}
+
+QImage gradientBand(int width, int rows, TColor from, TColor to)
+{
+    QImage band(width, std::max(rows, 1), QImage::Format_RGB32);
+    VerticalGradient(band, from, to, rows);
+    return band;
+}
+
+// Fills `picture` with `strip` repeated end to end, starting at strip
+// column `from`.
+void copyWrapped(const QImage& strip, int from, QImage& picture)
+{
+    const int stripWidth = strip.width();
+    const int width = picture.width();
+    const int rows = std::min(picture.height(), strip.height());
+    for (int y = 0; y < rows; ++y) {
+        const QRgb* source = reinterpret_cast<const QRgb*>(strip.constScanLine(y));
+        QRgb* target = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        int column = from;
+        for (int x = 0; x < width;) {
+            const int run = std::min(stripWidth - column, width - x);
+            std::memcpy(target + x, source + column, std::size_t(run) * sizeof(QRgb));
+            x += run;
+            column = 0;
+        }
+    }
+}
+
+} // namespace
+
+void BrakingScene::BuildScenery()
+{
+    const int height = m_zone.height();
+    const int skyRows = height - m_roadHeight;
+    QImage tile(kTileWidth, height, QImage::Format_RGB32);
+    tile.fill(Qt::white);
+    // A zone lower than the road shows road only: no sky rows to share the
+    // gradient.
+    if (skyRows > 0)
+        VerticalGradient(tile, kSkyTop, kSkyBottom, skyRows);
+    {
+        QPainter painter(&tile);
+        painter.drawImage(0, skyRows, gradientBand(kTileWidth, m_roadHeight, kRoadTop, kRoadBottom));
+    }
+
+    if (m_strip.size() != QSize(m_stripWidth, height))
+        m_strip = QImage(m_stripWidth, height, QImage::Format_RGB32);
+    if (m_strip.isNull())
+        return;
+    // The tile is the same across each of its rows: laid end to end it
+    // fills every row of the strip with that row's colour.
+    for (int y = 0; y < height; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(m_strip.scanLine(y));
+        std::fill(row, row + m_stripWidth, tile.pixel(0, y));
+    }
+
+    QPainter painter(&m_strip);
+    const double s = m_scale;
+    const int bottom = height - RoundHalfEven(s);
+    for (const SceneryObject& object : kObjects) {
+        QSvgRenderer* picture = drawing(QString::fromLatin1(object.picture));
+        if (!picture)
+            continue;
+        const QSizeF natural = picture->viewBoxF().size();
+        const int objectHeight = RoundHalfEven(object.heightM * s);
+        const int halfWidth = RoundHalfEven(object.heightM * s * natural.width() / natural.height() * 0.5);
+        if (objectHeight < 1 || halfWidth < 1)
+            continue;
+        const int x = RoundHalfEven(object.positionM * s);
+        // Drawn straight at its final size, so that it stays sharp.
+        picture->render(&painter, QRectF(x - halfWidth, bottom - objectHeight, 2 * halfWidth, objectHeight));
+    }
+    m_stripScale = m_scale;
+}
+
+void BrakingScene::drawBackground(QImage& picture, double origin) const
+{
+    double within = std::fmod(std::isfinite(origin) ? origin : 0, kPeriodMetres);
+    if (within < 0)
+        within += kPeriodMetres;
+    // The strip is one period: the zone shows it end to end from the
+    // offset of the view's left edge into the period.
+    copyWrapped(m_strip, std::clamp(RoundHalfEven(within * m_scale), 0, m_stripWidth - 1), picture);
+}

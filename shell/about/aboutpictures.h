@@ -1,0 +1,141 @@
+// Everything the about box draws: its fixed pictures (background, globe mask,
+// credits, buttons and cross), the geometry of the credits panel and their
+// scroll, and the drawing of one frame: the typed text panel, the globe
+// through its mask and the darkened credits panel.
+#pragma once
+
+#include "canvas/canvas.h"
+#include "shell/about/aboutanimation.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class TDibPlus;
+
+// ---- fixed pictures
+
+constexpr int kAboutWidth = 650;
+constexpr int kAboutHeight = 455;
+constexpr TColor kAboutTopColor = 0xFFFFFF;
+constexpr TColor kAboutBottomColor = 0xF8BA88;
+constexpr TColor kAboutFrameColor = 0x808080;
+constexpr TColor kKeyMagenta = 0xFF00FF;
+
+// White at the top to pale blue at the bottom, framed in grey.
+QImage AboutBackground();
+
+// White where the globe's disc lies in `rendering` (a globe drawn black on
+// magenta), black elsewhere.
+QImage GlobeMaskFrom(const QImage& rendering);
+
+// The credits drawn once: light text over the logo, with a mask that is
+// white where something is drawn.
+struct CreditsPictures
+{
+    QImage picture; // background white
+    QImage mask;    // black where the panel shows through
+    int height = 0;
+    int lineHeight = 0;
+};
+CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo);
+
+// A picture with transparent parts turned into a picture on white and its
+// mask (white where opaque), to be drawn with OR then AND.
+struct MaskedPicture
+{
+    QImage picture;
+    QImage mask;
+};
+MaskedPicture SplitTransparency(const QImage& picture);
+
+// The logo with every pixel either opaque or transparent, so that its edges
+// never blend with the key colour of the credits.
+QImage HardEdged(const QImage& picture);
+
+// ---- credits panel: its rounded darkened shape and the endless scroll of
+// the credits through it
+
+constexpr int kCreditsWidth = 400;
+constexpr int kCreditsPanelHeight = 265;
+constexpr int kCreditsCornerRadius = 20;
+// Row of the credits shown at the top of the panel when they do not scroll.
+constexpr int kStillCreditsRow = 100;
+
+// Half-width of the rounded corner's chord on row i (0..20):
+// round(sqrt(20² - (20 - i)²)).
+int CornerHalfWidth(int i);
+
+// Columns x1..x2 (both included) darkened on row `row` of the panel.
+struct RowSpan
+{
+    int x1;
+    int x2;
+};
+RowSpan DarkenedSpan(int row);
+
+// Height of the credits picture: (lines - 1) line heights and 40 pixels.
+int CreditsHeight(int lineCount, int lineHeight);
+
+// The scroll position after one more row, back to 0 at the end.
+int NextScrollRow(int row, int creditsHeight);
+
+// Rows of the credits copied to the panel, from `scrollRow` on and again
+// from the first row when they run out.
+struct RowPiece
+{
+    int sourceRow;
+    int panelRow;
+    int rows;
+};
+std::vector<RowPiece> CreditPieces(int scrollRow, int creditsHeight, int panelHeight = kCreditsPanelHeight);
+
+// ---- one frame: the typed text panel with its buttons and cross, the globe
+// through its mask, and the darkened credits panel with the credits
+// scrolling through it
+
+// Places in the window (left, top, size).
+constexpr QRect kGlobeRect{10, 10, 217, 217};
+constexpr QRect kTextPanelRect{325, 15, 310, 150};
+constexpr QRect kBackRect{601, 15, 16, 15};
+constexpr QRect kNextRect{617, 15, 16, 15};
+constexpr QRect kCrossRect{611, 419, 22, 22};
+constexpr QRect kCreditsRect{125, 160, 400, 265};
+
+constexpr TColor kTextPanelColor = 0xD7A987;
+constexpr int kTextPanelPoints = 8;
+
+// The panel's font: Arial 8 points, bold for the date, place and title.
+CanvasFont TextPanelFont(bool bold);
+// Widths in the panel's regular font, as the account is wrapped.
+TextMeasure TextPanelMeasure();
+
+// What the text panel shows: every line before `line` whole, then the
+// first `chars` characters of line `line`.
+struct TypedText
+{
+    const std::vector<QString>* lines = nullptr;
+    int line = 0;
+    int chars = 0;
+};
+
+struct AboutButtons
+{
+    QImage back;
+    QImage next;
+    MaskedPicture cross;
+};
+
+// Draws the text panel over `composition` (which holds the background
+// under it), then the buttons when `buttonsShown`, and the cross.
+void DrawTextPanel(QImage& composition, const TypedText& text, const AboutButtons& buttons, bool buttonsShown);
+
+// The rendered globe over the composition, through the disc mask.
+void DrawGlobe(QImage& composition, const QImage& mask, const QImage& globe);
+
+// The credits panel: the composition under it darkened with rounded
+// corners in `surface` (400 x 265), the credits from `scrollRow` on drawn
+// over it through their mask, the result copied back.
+void DrawCreditsPanel(QImage& composition, TDibPlus& surface, const CreditsPictures& credits, int scrollRow);

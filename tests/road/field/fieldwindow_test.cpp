@@ -1,0 +1,219 @@
+// The visual-field window driven through its controls: speed and alcohol,
+// the darkening at the driver's eye, the blur setting, copy and show.
+#include "app/settings/appsettings.h"
+#include "controls/plaincontrols.h"
+#include "raster/tdibplus.h"
+#include "road/field/fieldview.h"
+#include "road/field/fieldwindow.h"
+#include "support/testhelpers.h"
+#include "window/hints.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using testing_support::child;
+
+namespace {
+
+TDibColor shaded(TDibColor c)
+{
+    TDibColor result = 0;
+    for (int shift : {0, 8, 16})
+        result |= (((c >> shift) & 0xFF) * 70 / 256) << shift;
+    return result;
+}
+
+// The first row of the views' three lines of text, and their spacing.
+int lineHeight() { return CreateView(1, 1)->Canvas().TextHeight("|"); }
+int firstTextRow(const TChampF& w) { return w.geometry().displayHeight() - (3 * lineHeight() + 4); }
+
+// Each test opens the smallest window: displays of 365 x 431, the eye at
+// (206, 349).
+class FieldWindow : public testing::Test
+{
+protected:
+    void SetUp() override { AppSettings = AppSettingsRecord{}; open(QSize(742, 523)); }
+    void TearDown() override { window->close(); }
+
+    void open(QSize size)
+    {
+        window = std::make_unique<TChampF>();
+        window->resize(size);
+        window->show();
+    }
+    void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(window.get(), name), Qt::LeftButton); }
+    void spin(bool up, int times)
+    {
+        auto* s = child<SpinButton>(window.get(), "SpeedSpin");
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(up ? s->upButton() : s->downButton(), Qt::LeftButton);
+    }
+    QString speedText() const { return child<QLineEdit>(window.get(), "SpeedEd")->text(); }
+    bool enabled(const char* name) const { return child<QWidget>(window.get(), name)->isEnabled(); }
+
+    std::unique_ptr<TChampF> window;
+};
+
+TEST_F(FieldWindow, TheDesignSizeGivesWayToTheMinimum)
+{
+    window->close();
+    open(QSize(659, 504));
+    EXPECT_EQ(window->size(), QSize(742, 523));
+    EXPECT_EQ(window->geometry().displayWidth(), 365);
+    EXPECT_EQ(window->geometry().displayHeight(), 431);
+}
+
+TEST_F(FieldWindow, OnlyTheArrowsSetTheSpeedFromNoughtTo120)
+{
+    QTest::keyClicks(child<QLineEdit>(window.get(), "SpeedEd"), "90");
+    EXPECT_EQ(speedText(), " 0");
+    spin(true, 12);
+    EXPECT_EQ(speedText(), " 60");
+    EXPECT_EQ(window->fieldAngle(), 81);
+    spin(true, 13);
+    EXPECT_EQ(speedText(), " 120");
+    EXPECT_EQ(window->fieldAngle(), 32);
+    spin(false, 25);
+    EXPECT_EQ(speedText(), " 0");
+    EXPECT_EQ(window->fieldAngle(), 170);
+}
+
+TEST_F(FieldWindow, AlcoholGreysTheSpeedAndTheSpeedComesBack)
+{
+    spin(true, 12);
+    click("AlcoolRadio");
+    EXPECT_EQ(speedText(), " 0");
+    EXPECT_EQ(window->fieldAngle(), 30);
+    for (const char* name : {"SpeedLab0", "SpeedSpin", "SpeedEd", "SpeedLab"})
+        EXPECT_FALSE(enabled(name)) << name;
+    EXPECT_TRUE(enabled("AlcoolLab"));
+    EXPECT_EQ(child<QLabel>(window.get(), "AlcoolLab")->text(), "Conducteur fortement alcoolisé");
+
+    click("SpeedRadio");
+    EXPECT_EQ(speedText(), " 60");
+    EXPECT_EQ(window->fieldAngle(), 81);
+    EXPECT_TRUE(enabled("SpeedSpin"));
+    EXPECT_FALSE(enabled("AlcoolLab"));
+}
+
+TEST_F(FieldWindow, AtRestTheRightViewDiffersOnlyInItsFirstLine)
+{
+    const QImage left = window->leftView()->Image();
+    const QImage right = window->rightView()->Image();
+    const int first = firstTextRow(*window);
+    int differing = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x)
+            if (left.pixel(x, y) != right.pixel(x, y)) {
+                ASSERT_TRUE(y >= first && y < first + lineHeight()) << x << ", " << y;
+                ++differing;
+            }
+    EXPECT_GT(differing, 0);
+}
+
+TEST_F(FieldWindow, DarkensOutsideTheFieldFromTheDriversEye)
+{
+    spin(true, 24); // 32 degrees: 6 columns either side of column 206, 20 rows up
+    const TDibPlus& scene = *window->sceneBackground();
+    const struct
+    {
+        const char* name;
+        int x;
+        int y;
+        bool dark;
+    } probes[] = {
+        {"left edge of the field", 200, 329, true}, {"just inside on the left", 201, 329, false},
+        {"just inside on the right", 211, 329, false}, {"right edge of the field", 212, 329, true},
+        {"the eye itself", 206, 349, true}, {"the field still closed a row up", 206, 348, true},
+        {"two rows up", 206, 347, false}, {"behind the driver", 206, 350, true},
+        {"top row, outside the field", 0, 0, false}, {"second row, outside the field", 0, 1, true},
+    };
+    for (const auto& p : probes) {
+        const TDibColor under = scene.GetPixel(p.x, p.y);
+        EXPECT_EQ(window->rightView()->GetPixel(p.x, p.y), p.dark ? shaded(under) : under) << p.name;
+    }
+}
+
+TEST_F(FieldWindow, TheEyeIsTheRedCarsDriver)
+{
+    // Dark brown hair at the eye, red bodywork 0.45 m to its left.
+    const TDibColor hair = window->sceneBackground()->GetPixel(206, 349);
+    const int r = int(hair >> 16), g = int(hair >> 8 & 0xFF), b = int(hair & 0xFF);
+    EXPECT_TRUE(r < 0x80 && r > g && g > b) << std::hex << hair;
+    const TDibColor body = window->sceneBackground()->GetPixel(198, 349);
+    EXPECT_TRUE(body >> 16 > 0xB0 && (body >> 8 & 0xFF) < 0x40 && (body & 0xFF) < 0x40) << std::hex << body;
+}
+
+TEST_F(FieldWindow, BlurFollowsTheSettingAtOnceAndNeverTheLeftView)
+{
+    const QImage leftBefore = window->leftView()->Image().copy();
+    AppSettings.FlouFlag = false;
+    click("AlcoolRadio");
+    // Sharp, the right view shows inside the drunk field what the left one does.
+    const auto differingInField = [this] {
+        const int eyeY = window->geometry().eyeY();
+        const std::vector<FieldSpan> field = ComputeField(window->geometry(), 30);
+        int differing = 0;
+        for (int j = 1; eyeY - j > 0; ++j)
+            for (int x = field[j].left + 1; x < field[j].right; ++x)
+                differing += window->leftView()->GetPixel(x, eyeY - j) != window->rightView()->GetPixel(x, eyeY - j);
+        return differing;
+    };
+    EXPECT_EQ(differingInField(), 0);
+    AppSettings.FlouFlag = true;
+    click("OptionsBout"); // no dialog in the tests: it returns at once
+    EXPECT_GT(differingInField(), 1000);
+    EXPECT_EQ(window->leftView()->Image(), leftBefore);
+}
+
+TEST_F(FieldWindow, CopyPutsBothViewsSideBySide)
+{
+    click("CopyBout");
+    const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(copied.size(), QSize(730, 431));
+    EXPECT_EQ(copied.copy(0, 0, 365, 431), window->leftView()->Image().convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(copied.copy(365, 0, 365, 431), window->rightView()->Image().convertToFormat(QImage::Format_RGB888));
+}
+
+TEST_F(FieldWindow, ARestoredWindowKeepsItsSpeedAndAReopenedOneStartsAfresh)
+{
+    spin(true, 12);
+    QShowEvent restored;
+    QApplication::sendEvent(window.get(), &restored);
+    EXPECT_EQ(window->vehicleSpeed(), 60);
+    click("AlcoolRadio");
+    window->close();
+    EXPECT_EQ(window->rightView(), nullptr);
+    AppSettings.ChampAllowFlag = false;
+    AppSettings.HintFlag = false;
+    window->show();
+    EXPECT_EQ(speedText(), " 0");
+    EXPECT_TRUE(child<QRadioButton>(window.get(), "SpeedRadio")->isChecked());
+    EXPECT_FALSE(enabled("OptionsBout"));
+    EXPECT_FALSE(WindowHintsShown(window.get()));
+}
+
+TEST_F(FieldWindow, ThreeLinesOfWhiteTextAtTheBottomLeft)
+{
+    // Everything below the eye is darkened: only the text is white there.
+    const QImage view = window->leftView()->Image();
+    QRect ink;
+    for (int y = window->geometry().eyeY() + 1; y < view.height(); ++y)
+        for (int x = 0; x < 120; ++x)
+            if (qGray(view.pixel(x, y)) > 0xE0)
+                ink |= QRect(x, y, 1, 1);
+    EXPECT_TRUE(ink.left() >= 4 && ink.left() <= 6) << ink.left();
+    EXPECT_GE(ink.top(), firstTextRow(*window));
+    EXPECT_LE(ink.bottom(), view.height() - 4);
+    EXPECT_GT(ink.height(), 2 * lineHeight());
+}
+
+} // namespace

@@ -1,0 +1,176 @@
+// The kinetic organ's bottom panel and popup menu: the window's buttons on
+// the left, the striker's speed and mass, the launch button, paging, the
+// sort list, the edit and copy buttons, and the message bar along the
+// bottom.
+#include "weight/organ/organwindow.h"
+
+#include "controls/plaincontrols.h"
+#include "platform/calculator.h"
+#include "platform/helpviewer.h"
+#include "window/picturemenu.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kButtonW = 33;
+constexpr int kButtonH = 30;
+
+QLabel* label(QWidget* panel, const char* name, const QString& text, QRect geometry,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* result = new QLabel(text, panel);
+    result->setObjectName(QString::fromLatin1(name));
+    result->setGeometry(geometry);
+    result->setAlignment(alignment);
+    return result;
+}
+
+QToolButton* button(QWidget* panel, const char* name, const char* picture, QRect geometry)
+{
+    QToolButton* result = MakeSpeedButton(panel, name, picture, {});
+    result->setGeometry(geometry);
+    return result;
+}
+
+void separator(QWidget* panel, int x)
+{
+    auto* line = new QFrame(panel);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(x, 4, 2, 64);
+}
+
+// What the edit box shows is set by the step buttons only.
+QLineEdit* valueBox(QWidget* panel, const char* name, QRect geometry)
+{
+    auto* edit = new QLineEdit(panel);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+} // namespace
+
+// Every control stands within the narrowest client width (742 pixels).
+void TPercutaF::createPanel()
+{
+    Panneau = new QWidget(this);
+    Panneau->setObjectName(QStringLiteral("Panneau"));
+    Panneau->resize(width(), PanelHeight);
+
+    CloseBout = button(Panneau, "CloseBout", "MotionClose", {4, 6, kButtonW, kButtonH});
+    AideBout = button(Panneau, "AideBout", "MotionHelp", {4, 38, kButtonW, kButtonH});
+    separator(Panneau, 41);
+    createSpeedAndMass(Panneau);
+    separator(Panneau, 244);
+
+    DepartBout = button(Panneau, "DepartBout", "OrganLaunch", {250, 8, 44, 56});
+    separator(Panneau, 300);
+
+    PredBout = button(Panneau, "PredBout", "OrganPrevious", {306, 22, 26, 26});
+    PageLab = label(Panneau, "PageLab", {}, {334, 16, 92, 38}, Qt::AlignCenter);
+    NextBout = button(Panneau, "NextBout", "OrganNext", {428, 22, 26, 26});
+    separator(Panneau, 460);
+
+    TriLab = label(Panneau, "TriLab", QStringLiteral("Trier les tubes :"), {467, 10, 150, 16});
+    ComboTri = new QComboBox(Panneau);
+    ComboTri->setObjectName(QStringLiteral("ComboTri"));
+    ComboTri->setGeometry(467, 32, 152, 22);
+    for (const char* item : {" Pas de tri", " Par vitesse croissante", " Par vitesse décroissante",
+                             " Par masse croissante", " Par masse décroissante"})
+        ComboTri->addItem(QString::fromUtf8(item));
+    separator(Panneau, 625);
+
+    DelBout = button(Panneau, "DelBout", "OrganDelete", {631, 6, kButtonW, kButtonH});
+    CopyDataBout = button(Panneau, "CopyDataBout", "OrganCopyData", {665, 6, kButtonW, kButtonH});
+    CopyBout = button(Panneau, "CopyBout", "MotionCopy", {699, 6, kButtonW, kButtonH});
+    OptionsBout = button(Panneau, "OptionsBout", "OrganOptions", {631, 38, kButtonW, kButtonH});
+    CalcBout = button(Panneau, "CalcBout", "MotionCalc", {665, 38, kButtonW, kButtonH});
+
+    Bevel = new QFrame(Panneau);
+    Bevel->setObjectName(QStringLiteral("Bevel"));
+    Bevel->setFrameShape(QFrame::Panel);
+    Bevel->setFrameShadow(QFrame::Sunken);
+    MessLab = label(Panneau, "MessLab", {}, {});
+
+    connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
+    connect(AideBout, &QToolButton::clicked, this, [] { ShowHelpTopic(QStringLiteral("ORGUE")); });
+    connect(CalcBout, &QToolButton::clicked, this, [] { OpenCalculator(); });
+    connect(DepartBout, &QToolButton::clicked, this, &TPercutaF::DepartBoutClick);
+    connect(PredBout, &QToolButton::clicked, this, &TPercutaF::PredBoutClick);
+    connect(NextBout, &QToolButton::clicked, this, &TPercutaF::NextBoutClick);
+    connect(DelBout, &QToolButton::clicked, this, &TPercutaF::DelBoutClick);
+    connect(CopyDataBout, &QToolButton::clicked, this, &TPercutaF::CopyDataBoutClick);
+    connect(CopyBout, &QToolButton::clicked, this, &TPercutaF::CopyBoutClick);
+    AddPictureMenu(CopyBout, {[this] { return m_tubes.copy(); }, [] { return QStringLiteral("orgue"); }});
+    connect(OptionsBout, &QToolButton::clicked, this, &TPercutaF::OptionsBoutClick);
+    // Choosing the mode already shown sorts again and drops the selection too.
+    connect(ComboTri, &QComboBox::activated, this, &TPercutaF::ComboTriChange);
+}
+
+void TPercutaF::createSpeedAndMass(QWidget* panel)
+{
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    SpeedLab0 = label(panel, "SpeedLab0", QStringLiteral("Vitesse :"), {44, 10, 106, 18}, right);
+    SpeedSpin = new SpinButton(panel);
+    SpeedSpin->setObjectName(QStringLiteral("SpeedSpin"));
+    SpeedSpin->setGeometry(152, 8, 17, 22);
+    SpeedEd = valueBox(panel, "SpeedEd", {171, 8, 38, 22});
+    SpeedLab = label(panel, "SpeedLab", QStringLiteral("km/h"), {213, 10, 30, 18});
+
+    Masselab0 = label(panel, "Masselab0", QStringLiteral("Masse du percuteur :"), {44, 42, 106, 18}, right);
+    MasseSpin = new SpinButton(panel);
+    MasseSpin->setObjectName(QStringLiteral("MasseSpin"));
+    MasseSpin->setGeometry(152, 40, 17, 22);
+    MasseEd = valueBox(panel, "MasseEd", {171, 40, 38, 22});
+    MasseLab = label(panel, "MasseLab", QStringLiteral("kg"), {213, 42, 30, 18});
+
+    connect(SpeedSpin, &SpinButton::upClick, this, &TPercutaF::SpeedSpinUpClick);
+    connect(SpeedSpin, &SpinButton::downClick, this, &TPercutaF::SpeedSpinDownClick);
+    connect(MasseSpin, &SpinButton::upClick, this, &TPercutaF::MasseSpinUpClick);
+    connect(MasseSpin, &SpinButton::downClick, this, &TPercutaF::MasseSpinDownClick);
+}
+
+void TPercutaF::placePanel()
+{
+    Panneau->setGeometry(0, height() - PanelHeight, width(), PanelHeight);
+    Bevel->setGeometry(4, 74, width() - 8, 26);
+    MessLab->setGeometry(10, 78, width() - 20, 18);
+}
+
+void TPercutaF::createMenu()
+{
+    Pop = new QMenu(this);
+    Pop->setObjectName(QStringLiteral("Pop"));
+    DeselMenu = Pop->addAction(QStringLiteral("&Invalider la sélection"), this, &TPercutaF::DeselMenuClick);
+    DeselMenu->setObjectName(QStringLiteral("DeselMenu"));
+    DelMenu = Pop->addAction(QStringLiteral("&Supprimer le tube sélectionné"), this, &TPercutaF::DelBoutClick);
+    DelMenu->setObjectName(QStringLiteral("DelMenu"));
+    Pop->addSeparator();
+    const char* sortTexts[SortModeCount] = {"&Pas de tri", "Vitesse &croissante", "&Vitesse &décroissante",
+                                            "&Masse croissante", "M&asse décroissante"};
+    for (int mode = 0; mode < SortModeCount; ++mode) {
+        QAction* entry = Pop->addAction(QString::fromUtf8(sortTexts[mode]), this, [this, mode] { TriMenuClick(mode); });
+        entry->setObjectName(QStringLiteral("TriMenu%1").arg(mode));
+        entry->setCheckable(true);
+        TriMenus[std::size_t(mode)] = entry;
+    }
+    Pop->addSeparator();
+    CopyValMenu = Pop->addAction(QStringLiteral("C&opier les valeurs sous forme de tableau"), this,
+                                 &TPercutaF::CopyDataBoutClick);
+    CopyValMenu->setObjectName(QStringLiteral("CopyValMenu"));
+    CopyImMenu = Pop->addAction(QStringLiteral("Copier l'&image dans le presse-papiers"), this,
+                                &TPercutaF::CopyBoutClick);
+    CopyImMenu->setObjectName(QStringLiteral("CopyImMenu"));
+    SaveImMenu = Pop->addAction(QStringLiteral("&Enregistrer l'image..."), this, &TPercutaF::SaveImMenuClick);
+    SaveImMenu->setObjectName(QStringLiteral("SaveImMenu"));
+    connect(Pop, &QMenu::aboutToShow, this, &TPercutaF::PopPopup);
+}
