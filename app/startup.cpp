@@ -1,14 +1,14 @@
 #include "app/startup.h"
 
-#include "app/settings/appsettings.h"
 #include "app/launcherwindow.h"
-#include "motion/projectilewindow.h"
-#include "motion/freefallwindow.h"
+#include "app/settings/appsettings.h"
 #include "motion/discwindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/projectilewindow.h"
 #include "motion/wheelwindow.h"
 #include "platform/desktop.h"
-#include "road/field/fieldwindow.h"
 #include "road/braking/brakingwindow.h"
+#include "road/field/fieldwindow.h"
 #include "shell/about/aboutwindow.h"
 #include "shell/preferences/preferenceswindow.h"
 #include "shell/tip/tipwindow.h"
@@ -39,8 +39,8 @@ QString SecondCopyMessage()
 
 std::unique_ptr<QMessageBox> SecondCopyBox()
 {
-    return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Avertissement"),
-                                         SecondCopyMessage(), QMessageBox::Ok);
+    return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Avertissement"), SecondCopyMessage(),
+                                         QMessageBox::Ok);
 }
 
 void NameTheProgram()

@@ -1,8 +1,8 @@
 // Composition of one braking zone in the middle of a run (bands, braking
 // car with its glow, dial and panel): the 30 ms timer composes two zones a
 // tick. And the layout that rebuilds the scale's pictures at each zoom.
-#include "road/braking/model/brakingsession.h"
 #include "road/braking/brakingscene.h"
+#include "road/braking/model/brakingsession.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>

@@ -1,11 +1,11 @@
 // The windows' hot paths: composing one motion frame in a large canvas, the
 // about box's 30 ms tick, and the start-up up to the launcher on screen.
+#include "app/launcherwindow.h"
 #include "app/settings/appsettings.h"
 #include "app/startup.h"
-#include "app/launcherwindow.h"
-#include "motion/projectilewindow.h"
-#include "motion/freefallwindow.h"
 #include "motion/discwindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/projectilewindow.h"
 #include "motion/wheelwindow.h"
 #include "road/field/fieldwindow.h"
 #include "shell/about/aboutwindow.h"
@@ -22,8 +22,7 @@ namespace {
 
 // The window shown with a 1280 x 960 canvas (the free fall's canvas is half
 // as wide as high), on its last frame with every trace on.
-template <typename W>
-void composeFrame(benchmark::State& state, QSize client)
+template <typename W> void composeFrame(benchmark::State& state, QSize client)
 {
     AppSettings = AppSettingsRecord{};
     W window;

@@ -12,7 +12,6 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QStyleOptionToolButton>
-#include <QKeyEvent>
 #include <QStylePainter>
 #include <QToolButton>
 
@@ -33,8 +32,7 @@ void PaintBox::paintEvent(QPaintEvent*)
         DrawFocusCue(painter, rect().adjusted(2, 2, -3, -3));
 }
 
-PaintBox* MakePictureBox(QWidget* parent, const char* name, std::function<const QImage*()> picture,
-                         const QColor& empty)
+PaintBox* MakePictureBox(QWidget* parent, const char* name, std::function<const QImage*()> picture, const QColor& empty)
 {
     auto* box = new PaintBox(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -95,9 +93,9 @@ void PictureButton::paintEvent(QPaintEvent*)
 }
 
 SpinButton::SpinButton(QWidget* parent)
-    : QWidget(parent)
-    , m_up(new PictureButton(this))
-    , m_down(new PictureButton(this))
+    : QWidget(parent),
+      m_up(new PictureButton(this)),
+      m_down(new PictureButton(this))
 {
     m_up->setObjectName("UpButton");
     m_down->setObjectName("DownButton");
@@ -130,8 +128,7 @@ void SpinButton::resizeEvent(QResizeEvent*)
     m_down->setGeometry(0, half, width(), height() - half);
 }
 
-QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
-                             const QString& hint)
+QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName, const QString& hint)
 {
     auto* button = new PictureButton(parent);
     button->setObjectName(QString::fromLatin1(objectName));

@@ -10,9 +10,9 @@
 #include "shell/preferences/preferenceswindow.h"
 #include "window/picturemenu.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QCloseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
@@ -63,7 +63,8 @@ TFreinageF::~TFreinageF() = default;
 void TFreinageF::createZones()
 {
     for (int k = 1; k <= 2; ++k) {
-        auto* zone = MakePictureBox(this, k == 1 ? "Zone1" : "Zone2", [this, k] { return &ZonePicture(k); }, Qt::white);
+        auto* zone = MakePictureBox(
+            this, k == 1 ? "Zone1" : "Zone2", [this, k] { return &ZonePicture(k); }, Qt::white);
         connect(zone, &PaintBox::mousePressed, this, [this, k](QMouseEvent* e) { ZoneMouseDown(k, e); });
         connect(zone, &PaintBox::mouseMoved, this, [this, k](QMouseEvent* e) { ZoneMouseMove(k, e); });
         connect(zone, &PaintBox::mouseReleased, this, [this](QMouseEvent* e) { ZoneMouseUp(e); });

@@ -3,8 +3,8 @@
 // their speed, brakes, road and reaction time and plays the run.
 #pragma once
 
-#include "road/braking/model/brakingsession.h"
 #include "road/braking/brakingscene.h"
+#include "road/braking/model/brakingsession.h"
 #include "window/modulewindow.h"
 
 #include <QHash>

@@ -3,8 +3,8 @@
 // each test fixture hands it the windows it needs.
 #pragma once
 
-#include "app/settings/appsettings.h"
 #include "app/launcherwindow.h"
+#include "app/settings/appsettings.h"
 #include "testhelpers.h"
 
 #include <QAction>

@@ -1,13 +1,13 @@
 // Every window that copies a picture saves it too: "Enregistrer l'image..."
 // beside the copy writes a PNG with exactly the copied pixels.
 #include "app/settings/appsettings.h"
-#include "motion/projectilewindow.h"
-#include "motion/freefallwindow.h"
 #include "motion/discwindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/projectilewindow.h"
 #include "motion/wheelwindow.h"
 #include "platform/savefile.h"
-#include "road/field/fieldwindow.h"
 #include "road/braking/brakingwindow.h"
+#include "road/field/fieldwindow.h"
 #include "testhelpers.h"
 #include "weight/organ/organwindow.h"
 #include "weight/weighing/weighingwindow.h"
@@ -23,8 +23,7 @@
 
 namespace {
 
-template <typename W>
-std::unique_ptr<QWidget> make()
+template <typename W> std::unique_ptr<QWidget> make()
 {
     return std::make_unique<W>();
 }
@@ -69,8 +68,7 @@ TEST(PictureFiles, SavedPngHoldsExactlyTheCopiedPixels)
         copy->menu()->findChild<QAction*>("EnregistrerImageMenu")->trigger();
         EXPECT_EQ(proposed, QString::fromLatin1(c.fileName)) << name;
         const QImage saved(dir.file(proposed), "PNG");
-        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32))
-            << name;
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32)) << name;
         window->close();
     }
     SetSavePathChooser({});

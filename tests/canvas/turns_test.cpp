@@ -14,8 +14,7 @@ struct ShortTurnCase
 };
 
 class ShortTurnTest : public ::testing::TestWithParam<ShortTurnCase>
-{
-};
+{ };
 
 TEST_P(ShortTurnTest, GoesTheShortWay)
 {

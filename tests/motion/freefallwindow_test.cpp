@@ -2,9 +2,9 @@
 #include "motiontesting.h"
 
 #include "controls/plaincontrols.h"
+#include "motion/freefallwindow.h"
 #include "motion/model/motionrules.h"
 #include "motion/projectilewindow.h"
-#include "motion/freefallwindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

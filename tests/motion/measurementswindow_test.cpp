@@ -3,9 +3,9 @@
 // saves it as a .csv named after the motion.
 #include "motiontesting.h"
 
+#include "motion/freefallwindow.h"
 #include "motion/model/measurements.h"
 #include "motion/projectilewindow.h"
-#include "motion/freefallwindow.h"
 #include "platform/savefile.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 // clock, traces, frame rate, copy, help, layout and close.
 #include "motiontesting.h"
 
+#include "motion/discwindow.h"
+#include "motion/freefallwindow.h"
 #include "motion/model/motionrules.h"
 #include "motion/motioncontrols.h"
 #include "motion/projectilewindow.h"
-#include "motion/freefallwindow.h"
-#include "motion/discwindow.h"
 #include "motion/wheelwindow.h"
 #include "platform/helpviewer.h"
 
@@ -334,8 +334,7 @@ using PlayerHelp = MotionTest;
 TEST_F(PlayerHelp, HelpButtonOpensTheWindowTopic)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("Kinea.html"),
-                               "<html><body><a name=\"Roue\"></a><p>Roue</p></body></html>");
+    testing_support::writeFile(dir.file("Kinea.html"), "<html><body><a name=\"Roue\"></a><p>Roue</p></body></html>");
     SetHelpFile(dir.file("Kinea.html"));
     Opened<TRoueF> w;
     click(w.get(), "AideBout");

@@ -3,10 +3,10 @@
 // Home and End drive the film unless an edit box has the focus.
 #include "motiontesting.h"
 
+#include "motion/discwindow.h"
+#include "motion/freefallwindow.h"
 #include "motion/model/motionrules.h"
 #include "motion/projectilewindow.h"
-#include "motion/freefallwindow.h"
-#include "motion/discwindow.h"
 #include "motion/wheelwindow.h"
 
 #include <QCheckBox>

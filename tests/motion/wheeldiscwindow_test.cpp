@@ -3,8 +3,8 @@
 // arcs drawn afresh.
 #include "motiontesting.h"
 
-#include "motion/model/motions.h"
 #include "motion/discwindow.h"
+#include "motion/model/motions.h"
 #include "motion/wheelwindow.h"
 
 #include <QCheckBox>
@@ -148,7 +148,6 @@ TEST_F(DiscWindow, StepsVisitTheOddFrames)
     click(w.get(), "ArriereBout");
     EXPECT_EQ(w->curFrame(), 3);
 }
-
 
 constexpr TColor kWhite = 0xFFFFFF;
 

@@ -2,8 +2,8 @@
 // keys at once: with each file every window that reads the value is opened,
 // animated, resized and closed, no timer runs faster than 10 ms, and the
 // settings saved afterwards read back as they were.
-#include "app/settings/appsettings.h"
 #include "app/launcherwindow.h"
+#include "app/settings/appsettings.h"
 #include "modalcloser.h"
 #include "programdriver.h"
 #include "testhelpers.h"
@@ -86,11 +86,11 @@ QByteArray RecordText(const AppSettingsRecord& r)
 {
     QByteArray text;
     for (const WindowPlacement& p : r.Placements)
-        text += QByteArray::number(p.X) + ',' + QByteArray::number(p.Y) + ',' + QByteArray::number(p.W) + ',' +
-                QByteArray::number(p.H) + ',' + QByteArray::number(p.Maxis) + ';';
+        text += QByteArray::number(p.X) + ',' + QByteArray::number(p.Y) + ',' + QByteArray::number(p.W) + ','
+                + QByteArray::number(p.H) + ',' + QByteArray::number(p.Maxis) + ';';
     for (const SettingKey& key : SettingKeys())
-        text += QByteArray(key.key) + '=' +
-                std::visit([&](auto field) { return QByteArray::number(qint64(r.*field)); }, key.field) + ';';
+        text += QByteArray(key.key) + '='
+                + std::visit([&](auto field) { return QByteArray::number(qint64(r.*field)); }, key.field) + ';';
     return text;
 }
 

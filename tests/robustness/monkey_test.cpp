@@ -1,8 +1,8 @@
 // Random use of every module window and dialog, from seeds: nothing may
 // crash, hang or trip a sanitizer, and no timer may run faster than 10 ms.
 // KINEA_MONKEY_EVENTS and KINEA_MONKEY_SEED make a longer or another run.
-#include "monkey.h"
 #include "modalcloser.h"
+#include "monkey.h"
 #include "programdriver.h"
 #include "testhelpers.h"
 

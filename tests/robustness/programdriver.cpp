@@ -1,12 +1,11 @@
 #include "programdriver.h"
 
-#include "app/settings/appsettings.h"
 #include "app/launcherwindow.h"
+#include "app/settings/appsettings.h"
 #include "road/field/fieldwindow.h"
 #include "shell/about/aboutwindow.h"
 #include "window/modulewindow.h"
 
-#include <QTimer>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +13,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMetaObject>
+#include <QTimer>
 #include <QWidget>
 #include <unistd.h>
 
@@ -21,28 +21,27 @@ namespace robustness {
 
 namespace {
 
-template <typename T>
-T* named(QWidget* window, const char* name)
-{
-    return window->findChild<T*>(QString::fromLatin1(name));
-}
+    template <typename T> T* named(QWidget* window, const char* name)
+    {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
 
-void click(QWidget* window, const char* name)
-{
-    if (auto* button = named<QAbstractButton>(window, name); button && button->isEnabled())
-        button->click();
-}
+    void click(QWidget* window, const char* name)
+    {
+        if (auto* button = named<QAbstractButton>(window, name); button && button->isEnabled())
+            button->click();
+    }
 
-void choose(QWidget* window, const char* name, int index)
-{
-    if (auto* combo = named<QComboBox>(window, name); combo && combo->count() > 0)
-        combo->setCurrentIndex(index % combo->count());
-}
+    void choose(QWidget* window, const char* name, int index)
+    {
+        if (auto* combo = named<QComboBox>(window, name); combo && combo->count() > 0)
+            combo->setCurrentIndex(index % combo->count());
+    }
 
-bool isMotionWindow(const QString& name)
-{
-    return name == "RoueF" || name == "BalleF" || name == "DisqueF" || name == "ChuteF";
-}
+    bool isMotionWindow(const QString& name)
+    {
+        return name == "RoueF" || name == "BalleF" || name == "DisqueF" || name == "ChuteF";
+    }
 
 } // namespace
 

@@ -1,6 +1,6 @@
 // The launcher as it opens, and with a caption under the mouse.
-#include "app/settings/appsettings.h"
 #include "app/launcherwindow.h"
+#include "app/settings/appsettings.h"
 #include "snapshot.h"
 
 #include <QApplication>

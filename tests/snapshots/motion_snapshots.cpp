@@ -1,9 +1,9 @@
 // The four motion windows at their design size, on frame 1 and on a middle
 // frame with every trace on.
 #include "app/settings/appsettings.h"
-#include "motion/projectilewindow.h"
-#include "motion/freefallwindow.h"
 #include "motion/discwindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/projectilewindow.h"
 #include "motion/wheelwindow.h"
 #include "snapshot.h"
 

@@ -2,11 +2,11 @@
 
 #include "app/settings/appsettings.h"
 #include "controls/plaincontrols.h"
+#include "platform/savefile.h"
 #include "raster/tdibplus.h"
 #include "shell/preferences/preferenceswindow.h"
 #include "weight/organ/model/organmessages.h"
 #include "weight/organ/model/organtable.h"
-#include "platform/savefile.h"
 #include "window/picturemenu.h"
 
 #include <QAction>

@@ -92,19 +92,17 @@ void TPoidsF::createControls()
 {
     for (int column = 1; column <= kWeightColumns; ++column) {
         MeasureColumn& c = at(column);
-        c.display = MakePictureBox(this, kDisplayNames[column - 1], [column] { return &GlobePicture(column); }, Qt::black);
+        c.display = MakePictureBox(
+            this, kDisplayNames[column - 1], [column] { return &GlobePicture(column); }, Qt::black);
         c.display->resize(kGlobePictureSide, kGlobePictureSide);
-        connect(c.display, &PaintBox::mousePressed, this, [this, column](QMouseEvent* e) {
-            Display1MouseDown(column, e->position().toPoint(), e->button());
-        });
-        connect(c.display, &PaintBox::mouseMoved, this, [this, column](QMouseEvent* e) {
-            Display1MouseMove(column, e->position().toPoint(), e->buttons());
-        });
-        connect(c.display, &PaintBox::mouseReleased, this, [this, column](QMouseEvent*) {
-            Display1MouseUp(column);
-        });
+        connect(c.display, &PaintBox::mousePressed, this,
+                [this, column](QMouseEvent* e) { Display1MouseDown(column, e->position().toPoint(), e->button()); });
+        connect(c.display, &PaintBox::mouseMoved, this,
+                [this, column](QMouseEvent* e) { Display1MouseMove(column, e->position().toPoint(), e->buttons()); });
+        connect(c.display, &PaintBox::mouseReleased, this, [this, column](QMouseEvent*) { Display1MouseUp(column); });
 
-        c.zone = MakePictureBox(this, kZoneNames[column - 1], [this, column] { return &at(column).zoneImage; }, Qt::black);
+        c.zone = MakePictureBox(
+            this, kZoneNames[column - 1], [this, column] { return &at(column).zoneImage; }, Qt::black);
         connect(c.zone, &PaintBox::mousePressed, this, &TPoidsF::ColorBoutClick);
     }
 

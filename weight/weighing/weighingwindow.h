@@ -5,8 +5,8 @@
 #pragma once
 
 #include "canvas/canvas.h"
-#include "weight/weighing/model/placetexts.h"
 #include "weight/weighing/model/globemove.h"
+#include "weight/weighing/model/placetexts.h"
 #include "weight/weighing/model/weighingscale.h"
 #include "weight/weighing/weighingscaleface.h"
 #include "weight/weighing/weighingzone.h"

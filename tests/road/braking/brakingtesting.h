@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/settings/appsettings.h"
-#include "road/braking/model/brakingsession.h"
 #include "road/braking/brakingscene.h"
 #include "road/braking/brakingwindow.h"
+#include "road/braking/model/brakingsession.h"
 #include "support/testhelpers.h"
 
 #include <QImage>
@@ -24,8 +24,7 @@ protected:
     // Ticks until both cars have stopped (bounded).
     void playToEnd();
 
-    template <typename T = QWidget>
-    T* control(const char* name)
+    template <typename T = QWidget> T* control(const char* name)
     {
         T* found = testing_support::child<T>(&window, name);
         EXPECT_NE(found, nullptr) << name;

@@ -1,18 +1,18 @@
 // The about box: start-up and menu modes, browsing the events with the
 // buttons and keys, the countdown and hover, the frame it composes.
+#include "abouttesting.h"
 #include "app/settings/appsettings.h"
 #include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
 #include "shell/about/aboutpictures.h"
 #include "shell/about/aboutwindow.h"
-#include "abouttesting.h"
 #include "testhelpers.h"
 
 #include <QCheckBox>
-#include <climits>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace about_testing;
@@ -326,7 +326,7 @@ TEST_F(AboutTest, FrameShowsGlobeThroughItsMaskAndDarkenedCredits)
     EXPECT_EQ(rgbAt(frame, 524, 160), rgbAt(background, 524, 160));
     const unsigned under = rgbAt(background, 126, 290);
     const unsigned darker = (((under >> 16) & 0xFF) * 200 / 256) << 16 | (((under >> 8) & 0xFF) * 200 / 256) << 8
-        | ((under & 0xFF) * 200 / 256);
+                            | ((under & 0xFF) * 200 / 256);
     EXPECT_EQ(rgbAt(frame, 126, 290), darker);
 }
 

@@ -1,7 +1,7 @@
 // A column's globe: ten steps the short way round to the place, and the
 // angles a drag gives.
-#include "weight/weighing/model/placetable.h"
 #include "weight/weighing/model/globemove.h"
+#include "weight/weighing/model/placetable.h"
 
 #include <gtest/gtest.h>
 
