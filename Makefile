@@ -17,7 +17,7 @@ PACKAGES = cmake make g++ ccache pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 fontconfig xplanet-images \
-           dpkg-dev file desktop-file-utils appstream
+           dpkg-dev file desktop-file-utils appstream lintian
 
 # ccache keys on paths relative to this folder, so that every checkout of the
 # project (another clone, a CI folder) reuses what was compiled before.
@@ -25,6 +25,17 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# The program that is tested is the one packaged, so it is built with the
+# flags of every Debian package: fortified functions, stack protector, full
+# RELRO and immediate binding. The paths of the checkout are kept out of
+# the flags, so that every checkout shares the compiler cache.
+DEB_FLAGS_OPTIONS = DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=-fixfilepath,-fixdebugpath"
+deb_flag = $(shell $(DEB_FLAGS_OPTIONS) dpkg-buildflags --get $(1) 2>/dev/null)
+HARDENING = -DCMAKE_C_FLAGS="$(call deb_flag,CPPFLAGS) $(call deb_flag,CFLAGS)" \
+            -DCMAKE_CXX_FLAGS="$(call deb_flag,CPPFLAGS) $(call deb_flag,CXXFLAGS)" \
+            -DCMAKE_EXE_LINKER_FLAGS="$(call deb_flag,LDFLAGS)" \
+            -DCMAKE_SHARED_LINKER_FLAGS="$(call deb_flag,LDFLAGS)"
 
 .PHONY: run test bench snapshots package fuzz soak setup configure build build-asan clean
 
@@ -65,7 +76,7 @@ FUZZ_SECONDS ?= 60
 
 fuzz:
 	$(MAKE) setup PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
-	cmake -S . -B $(BUILD_FUZZ) -C fuzz/libfuzzer.cmake
+	cmake -S . -B $(BUILD_FUZZ) -C fuzz/libfuzzer.cmake -DKINEA_WERROR=ON
 	cmake --build $(BUILD_FUZZ) -j$(JOBS) --target $(addprefix kinea_fuzz_,$(FUZZ_TARGETS))
 	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(BUILD_FUZZ)/corpus/$$t || exit 1; \
@@ -87,13 +98,13 @@ setup:
 	fi
 
 configure: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINEA_WERROR=ON $(HARDENING)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: setup
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DKINEA_SANITIZE=ON
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DKINEA_SANITIZE=ON -DKINEA_WERROR=ON
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 
 clean:

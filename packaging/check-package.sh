@@ -1,7 +1,10 @@
 #!/bin/sh
 # Builds the Debian package into a scratch folder and checks what apt and a
-# technician rely on: its fields, the run-time packages it declares, and the
-# installed tree it carries (program beside its files, link, menu entry).
+# technician rely on: its fields, the run-time packages it declares, the
+# installed tree it carries (program beside its files, link, menu entry,
+# icons, manual page, changelog), a program built with Debian's hardening
+# flags, and lintian's verdict: no error and no warning (one accepted
+# would be overridden in the package, with its reason beside it).
 # Usage: check-package.sh BUILD_DIR APP_ID
 set -eu
 build=$1
@@ -9,7 +12,7 @@ id=$2
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for tool in dpkg-deb dpkg-shlibdeps file; do
+for tool in dpkg-deb dpkg-shlibdeps file readelf lintian; do
     command -v $tool >/dev/null || { echo "$tool not installed: package not checked"; exit 77; }
 done
 
@@ -43,5 +46,33 @@ has " \./usr/share/applications/kinea\.desktop$"
 has " \./usr/share/icons/hicolor/scalable/apps/kinea\.svg$"
 has " \./usr/share/metainfo/$id\.metainfo\.xml$"
 has " \./usr/share/doc/kinea/copyright$"
+has " \./usr/share/doc/kinea/changelog\.gz$"
+has " \./usr/share/man/man6/kinea\.6\.gz$"
+for size in 48 64 128 256; do
+    has " \./usr/share/icons/hicolor/${size}x$size/apps/kinea\.png$"
+done
 if grep -v ' root/root ' "$work/contents"; then fail "files not owned by root"; fi
+
+tree=$work/tree
+dpkg-deb --extract "$deb" "$tree"
+for size in 48 64 128 256; do
+    file "$tree/usr/share/icons/hicolor/${size}x$size/apps/kinea.png" | grep -q "PNG image data, $size x $size, 8-bit/color RGBA" \
+        || fail "the $size pixel icon is not a $size x $size PNG with transparency"
+done
+# The changelog's latest entry is this very version.
+latest=$(gzip -dc "$tree/usr/share/doc/kinea/changelog.gz" | sed -n '1s/^kinea (\([^)]*\)).*/\1/p')
+[ "$latest" = "$(field Version)" ] || fail "changelog's latest entry is $latest, the package $(field Version)"
+
+# Debian's hardening: fortified string and memory functions, a stack
+# protector, relocations read-only after start-up and resolved at once.
+program=$tree/usr/lib/kinea/kinea
+readelf -lW "$program" | grep -q GNU_RELRO || fail "program built without RELRO"
+readelf -dW "$program" | grep -q 'FLAGS.*BIND_NOW' || fail "program built without immediate binding (bindnow)"
+readelf -sW --dyn-syms "$program" >"$work/symbols"
+grep -q '__stack_chk_fail' "$work/symbols" || fail "program built without the stack protector"
+grep -q '__[a-z]*_chk@' "$work/symbols" || fail "program built without fortified functions"
+
+# lintian judges the package as Debian's archive would.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
+grep -E '^[EW]: ' "$work/lintian.log" && fail "lintian"
 echo "package $deb checked"
