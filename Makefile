@@ -10,6 +10,7 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
+BUILD_DEB  ?= build-deb
 JOBS       ?= $(shell nproc)
 
 # Debian 12 packages the build and the tests need.
@@ -26,10 +27,10 @@ export CCACHE_NOHASHDIR ?= 1
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# The program that is tested is the one packaged, so it is built with the
-# flags of every Debian package: fortified functions, stack protector, full
-# RELRO and immediate binding. The paths of the checkout are kept out of
-# the flags, so that every checkout shares the compiler cache.
+# The packaged program is built with the flags of every Debian package:
+# fortified functions, stack protector, full RELRO and immediate binding.
+# The checkout's path is kept out of the flags, so that every checkout
+# shares the compiler cache.
 DEB_FLAGS_OPTIONS = DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=-fixfilepath,-fixdebugpath"
 deb_flag = $(shell $(DEB_FLAGS_OPTIONS) dpkg-buildflags --get $(1) 2>/dev/null)
 HARDENING = -DCMAKE_C_FLAGS="$(call deb_flag,CPPFLAGS) $(call deb_flag,CFLAGS)" \
@@ -52,9 +53,13 @@ snapshots: build
 	mkdir -p $(BUILD)/snapshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/kinea_snapshots $(BUILD)/snapshots
 
-package: configure
-	cmake --build $(BUILD) --target kinea -j$(JOBS)
-	cd $(BUILD) && cpack
+# Built apart from the tests' build, with Debian's flags; the package lands
+# in $(BUILD)/ and is checked (contents, hardening, lintian) in $(BUILD_DEB)/.
+package: setup
+	cmake -S . -B $(BUILD_DEB) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINEA_WERROR=ON $(HARDENING)
+	cmake --build $(BUILD_DEB) --target kinea -j$(JOBS)
+	cpack --config $(BUILD_DEB)/CPackConfig.cmake -B $(CURDIR)/$(BUILD)
+	cd $(BUILD_DEB) && ctest -R '^kinea_package$$' --output-on-failure
 
 # SOAK_SECONDS of animations after SOAK_EVENTS random events per window,
 # from SOAK_SEED; the resident memory may not grow by more than 2 MB.
@@ -98,7 +103,7 @@ setup:
 	fi
 
 configure: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINEA_WERROR=ON $(HARDENING)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINEA_WERROR=ON
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -108,4 +113,4 @@ build-asan: setup
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_DEB)
