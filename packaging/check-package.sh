@@ -66,15 +66,14 @@ done
 latest=$(gzip -dc "$tree/usr/share/doc/kinea/changelog.gz" | sed -n '1s/^kinea (\([^)]*\)).*/\1/p')
 [ "$latest" = "$(field Version)" ] || fail "changelog's latest entry is $latest, the package $(field Version)"
 
-# Debian's hardening: fortified string and memory functions, a stack
-# protector, relocations read-only after start-up and resolved at once.
+# Debian's hardening: a stack protector, relocations read-only after
+# start-up and resolved at once. (Fortified functions leave a mark only
+# where a call can be checked: the build's flags are what says they are on.)
 program=$tree/usr/lib/kinea/kinea
 if [ "$flags" = hardened ]; then
     readelf -lW "$program" | grep -q GNU_RELRO || fail "program built without RELRO"
     readelf -dW "$program" | grep -q 'FLAGS.*BIND_NOW' || fail "program built without immediate binding (bindnow)"
-    readelf -sW --dyn-syms "$program" >"$work/symbols"
-    grep -q '__stack_chk_fail' "$work/symbols" || fail "program built without the stack protector"
-    grep -q '__[a-z]*_chk@' "$work/symbols" || fail "program built without fortified functions"
+    readelf -sW --dyn-syms "$program" | grep -q '__stack_chk_fail' || fail "program built without the stack protector"
 else
     echo "program built with other flags than dpkg-buildflags': hardening not checked"
 fi
