@@ -39,7 +39,8 @@ int main(int argc, char** argv)
     const QString name = QFileInfo(source).completeBaseName();
     for (int i = 3; i < argc; ++i) {
         const int size = QString::fromLocal8Bit(argv[i]).toInt();
-        const QString path = QStringLiteral("%1/%2x%2/apps/%3.png").arg(QString::fromLocal8Bit(argv[2])).arg(size).arg(name);
+        const QString path
+            = QStringLiteral("%1/%2x%2/apps/%3.png").arg(QString::fromLocal8Bit(argv[2])).arg(size).arg(name);
         if (size <= 0 || size > 1024 || !renderIcon(svg, size, path)) {
             std::fprintf(stderr, "cannot write the %s pixel icon\n", argv[i]);
             return 1;

@@ -40,7 +40,8 @@ QSet<QString> anchorsIn(const QString& html)
 
 QStringList linksIn(const QString& html)
 {
-    static const QRegularExpression link(QStringLiteral(R"re(\s(?:href|src)\s*=\s*"([^"]*)"|url\(\s*['"]?([^'")]+))re"));
+    static const QRegularExpression link(
+        QStringLiteral(R"re(\s(?:href|src)\s*=\s*"([^"]*)"|url\(\s*['"]?([^'")]+))re"));
     QStringList links;
     for (const auto& match : link.globalMatch(html))
         links << (match.captured(1).isEmpty() ? match.captured(2) : match.captured(1));
@@ -50,7 +51,7 @@ QStringList linksIn(const QString& html)
 bool isRemote(const QString& link)
 {
     return link.contains(QStringLiteral("://")) || link.startsWith(QStringLiteral("//"))
-        || link.startsWith(QStringLiteral("mailto:"));
+           || link.startsWith(QStringLiteral("mailto:"));
 }
 
 // The topic ids the program's code opens, found in its sources.
@@ -58,7 +59,8 @@ QSet<QString> topicIdsInSources()
 {
     static const QRegularExpression call(
         QStringLiteral(R"re(ShowHelpTopic\(\s*(?:QStringLiteral\(|QString::fromLatin1\()?\s*"([^"]+)")re"));
-    static const QRegularExpression motionTraits(QStringLiteral(R"re(MotionTraits\s+\w+\s*\{\s*\.helpKeyword\s*=\s*"([^"]+)")re"));
+    static const QRegularExpression motionTraits(
+        QStringLiteral(R"re(MotionTraits\s+\w+\s*\{\s*\.helpKeyword\s*=\s*"([^"]+)")re"));
     QSet<QString> ids;
     const QDir root(QStringLiteral(KINEA_SOURCE_DIR));
     for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -126,8 +128,8 @@ TEST(Documents, ReadmeIsUtf8Text)
 
 TEST(Documents, EveryTopicTheProgramOpensIsShownAtItsAnchor)
 {
-    QSet<QString> ids = {"Sommaire", "OPTIONS", "Balle", "Roue", "Disque", "FREINAGE", "CHAMP", "POIDS", "ORGUE",
-                         "Mesures"};
+    QSet<QString> ids
+        = {"Sommaire", "OPTIONS", "Balle", "Roue", "Disque", "FREINAGE", "CHAMP", "POIDS", "ORGUE", "Mesures"};
     const QSet<QString> fromSources = topicIdsInSources();
     EXPECT_TRUE(fromSources.contains("Balle") && fromSources.contains("OPTIONS")) << "source scan found nothing";
     ids.unite(fromSources);
@@ -169,10 +171,12 @@ QString visibleText(QString html)
 {
     static const QRegularExpression hidden(QStringLiteral("<(style|script|code)[^>]*>.*?</\\1>"),
                                            QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
+                                            QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
     html.remove(hidden).remove(comment).remove(tag);
-    html.replace(QStringLiteral("&nbsp;"), QStringLiteral("\u00a0")).replace(QStringLiteral("&#160;"), QStringLiteral("\u00a0"));
+    html.replace(QStringLiteral("&nbsp;"), QStringLiteral("\u00a0"))
+        .replace(QStringLiteral("&#160;"), QStringLiteral("\u00a0"));
     return html;
 }
 
@@ -190,9 +194,10 @@ std::string sortedText(const QSet<QString>& words)
 // text and in the drawings' labels alike: those spaces are no-break ones.
 TEST(Documents, NoNumberIsCutFromItsUnitNorAWordFromItsPunctuation)
 {
-    static const QRegularExpression cut(QStringLiteral(
-        "\\d[ \\t\\n]+(km/h|km|cm|mm|m/s²|m/s|m|kg|g|t|N/kg|N|s|min|h|µs|Hz|GHz|ips|rad/s|°C|%)(?![\\w/])"
-        "|\\S[ \\t\\n]+[:;?!»]|«[ \\t\\n]"),
+    static const QRegularExpression cut(
+        QStringLiteral(
+            "\\d[ \\t\\n]+(km/h|km|cm|mm|m/s²|m/s|m|kg|g|t|N/kg|N|s|min|h|µs|Hz|GHz|ips|rad/s|°C|%)(?![\\w/])"
+            "|\\S[ \\t\\n]+[:;?!»]|«[ \\t\\n]"),
         QRegularExpression::UseUnicodePropertiesOption);
     for (const QString& document : kDocuments) {
         const QString text = visibleText(readText(kDocs + "/" + document));
@@ -221,7 +226,8 @@ TEST(Documents, EachFilmTopicNamesTheUnitsOfItsExportedTable)
     };
     static const QRegularExpression unitNamed(QStringLiteral("\\((cm|m|s|°)[,)]"));
     for (const auto& film : films) {
-        const qsizetype start = html.indexOf(QStringLiteral("<h3>Mesures</h3>"), html.indexOf(QStringLiteral("name=\"%1\"").arg(film.topic)));
+        const qsizetype start = html.indexOf(QStringLiteral("<h3>Mesures</h3>"),
+                                             html.indexOf(QStringLiteral("name=\"%1\"").arg(film.topic)));
         ASSERT_GE(start, 0) << film.topic;
         const QString paragraph = visibleText(html.mid(start, html.indexOf(QStringLiteral("</p>"), start) - start));
         QSet<QString> named;
@@ -230,7 +236,8 @@ TEST(Documents, EachFilmTopicNamesTheUnitsOfItsExportedTable)
         QSet<QString> exported;
         for (const MeasurementColumn& column : film.table.columns)
             exported.insert(column.unit);
-        EXPECT_EQ(sortedText(named), sortedText(exported)) << film.topic << ": " << paragraph.simplified().toStdString();
+        EXPECT_EQ(sortedText(named), sortedText(exported))
+            << film.topic << ": " << paragraph.simplified().toStdString();
     }
 }
 
@@ -242,7 +249,8 @@ TEST(Documents, ReadmesNameTheLicenceThePackageDeclaresAndItsTextIsThere)
     static const QRegularExpression declared(QStringLiteral("set\\(KINEA_LICENSE \"([^\"]+)\"\\)"));
     const QString licence = declared.match(packaging).captured(1);
     ASSERT_EQ(licence, QStringLiteral("GPL-3.0-or-later"));
-    for (const QString& readme : {QStringLiteral(KINEA_DOCS_DIR "/lisezmoi.txt"), QStringLiteral(KINEA_SOURCE_DIR "/README.md")})
+    for (const QString& readme :
+         {QStringLiteral(KINEA_DOCS_DIR "/lisezmoi.txt"), QStringLiteral(KINEA_SOURCE_DIR "/README.md")})
         EXPECT_TRUE(readText(readme).contains(licence)) << readme.toStdString();
     const QString text = readText(QStringLiteral(KINEA_SOURCE_DIR "/COPYING"));
     EXPECT_TRUE(text.simplified().startsWith(QStringLiteral("GNU GENERAL PUBLIC LICENSE Version 3, 29 June 2007")));

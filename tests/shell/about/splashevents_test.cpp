@@ -2,9 +2,9 @@
 // how a faulty events text is read.
 #include "app/settings/appsettings.h"
 #include "raster/globeview.h"
+#include "shell/about/splashanimation.h"
 #include "shell/about/splashevents.h"
 #include "shell/about/splashpictures.h"
-#include "shell/about/splashanimation.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -119,7 +119,7 @@ TEST(SplashEventsText, EarthPlacesFollowTheirLatitudeAndLongitude)
     };
     // A few places checked against their coordinates (north and east positive).
     const Place places[] = {
-        {"Alexandrie", 31.20, 29.92}, {"Padoue", 45.41, 11.88}, {"Kitty Hawk", 36.02, -75.67},
+        {"Alexandrie", 31.20, 29.92},  {"Padoue", 45.41, 11.88},  {"Kitty Hawk", 36.02, -75.67},
         {"Flagstaff", 35.20, -111.66}, {"Everest", 27.99, 86.93}, {"Baïkonour", 45.92, 63.34},
     };
     const std::vector<SplashEvent> events = LoadSplashEvents();
@@ -165,10 +165,9 @@ TEST(SplashEventsText, NoLineStartsWithAUnitOrAPunctuationMark)
             const std::vector<QString> lines = WrapWords(event.account, width, TextPanelMeasure());
             for (std::size_t i = 1; i < lines.size(); ++i) {
                 const std::string where = event.title.toStdString() + " at " + std::to_string(width) + " px: \""
-                    + lines[i - 1].toStdString() + "\" / \"" + lines[i].toStdString() + "\"";
+                                          + lines[i - 1].toStdString() + "\" / \"" + lines[i].toStdString() + "\"";
                 EXPECT_FALSE(markStart.match(lines[i]).hasMatch()) << where;
-                EXPECT_FALSE(numberEnd.match(lines[i - 1]).hasMatch() && unitStart.match(lines[i]).hasMatch())
-                    << where;
+                EXPECT_FALSE(numberEnd.match(lines[i - 1]).hasMatch() && unitStart.match(lines[i]).hasMatch()) << where;
             }
         }
     }
