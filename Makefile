@@ -12,6 +12,7 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
+BUILD_DEB  ?= build-deb
 JOBS       ?= $(shell nproc)
 
 # Debian 12 packages the build and the tests need.
@@ -19,7 +20,7 @@ PACKAGES = cmake make g++ ccache pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 fontconfig xplanet-images \
-           dpkg-dev file desktop-file-utils appstream \
+           dpkg-dev file desktop-file-utils appstream lintian \
            clang-format clang-tidy
 
 # ccache keys on paths relative to this folder, so that every checkout of the
@@ -28,6 +29,17 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# The packaged program is built with the flags of every Debian package:
+# fortified functions, stack protector, full RELRO and immediate binding.
+# The checkout's path is kept out of the flags, so that every checkout
+# shares the compiler cache.
+DEB_FLAGS_OPTIONS = DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=-fixfilepath,-fixdebugpath"
+deb_flag = $(shell $(DEB_FLAGS_OPTIONS) dpkg-buildflags --get $(1) 2>/dev/null)
+HARDENING = -DCMAKE_C_FLAGS="$(call deb_flag,CPPFLAGS) $(call deb_flag,CFLAGS)" \
+            -DCMAKE_CXX_FLAGS="$(call deb_flag,CPPFLAGS) $(call deb_flag,CXXFLAGS)" \
+            -DCMAKE_EXE_LINKER_FLAGS="$(call deb_flag,LDFLAGS)" \
+            -DCMAKE_SHARED_LINKER_FLAGS="$(call deb_flag,LDFLAGS)"
 
 .PHONY: run test bench snapshots package fuzz soak setup configure build build-asan clean format format-check lint
 
@@ -44,9 +56,13 @@ snapshots: build
 	mkdir -p $(BUILD)/snapshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/kinea_snapshots $(BUILD)/snapshots
 
-package: configure
-	cmake --build $(BUILD) --target kinea -j$(JOBS)
-	cd $(BUILD) && cpack
+# Built apart from the tests' build, with Debian's flags; the package lands
+# in $(BUILD)/ and is checked (contents, hardening, lintian) in $(BUILD_DEB)/.
+package: setup
+	cmake -S . -B $(BUILD_DEB) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINEA_WERROR=ON $(HARDENING)
+	cmake --build $(BUILD_DEB) --target kinea -j$(JOBS)
+	cpack --config $(BUILD_DEB)/CPackConfig.cmake -B $(CURDIR)/$(BUILD)
+	cd $(BUILD_DEB) && ctest -R '^kinea_package$$' --output-on-failure
 
 # SOAK_SECONDS of animations after SOAK_EVENTS random events per window,
 # from SOAK_SEED; the resident memory may not grow by more than 2 MB.
@@ -68,7 +84,7 @@ FUZZ_SECONDS ?= 60
 
 fuzz:
 	$(MAKE) setup PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
-	cmake -S . -B $(BUILD_FUZZ) -C fuzz/libfuzzer.cmake
+	cmake -S . -B $(BUILD_FUZZ) -C fuzz/libfuzzer.cmake -DKINEA_WERROR=ON
 	cmake --build $(BUILD_FUZZ) -j$(JOBS) --target $(addprefix kinea_fuzz_,$(FUZZ_TARGETS))
 	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(BUILD_FUZZ)/corpus/$$t || exit 1; \
@@ -90,13 +106,13 @@ setup:
 	fi
 
 configure: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINEA_WERROR=ON
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: setup
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DKINEA_SANITIZE=ON
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DKINEA_SANITIZE=ON -DKINEA_WERROR=ON
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 
 # Every C++ file the project keeps, for clang-format and clang-tidy.
@@ -118,4 +134,4 @@ lint: configure
 	  '^$(LINT_DIRS)'
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_DEB)

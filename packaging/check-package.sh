@@ -1,15 +1,21 @@
 #!/bin/sh
 # Builds the Debian package into a scratch folder and checks what apt and a
-# technician rely on: its fields, the run-time packages it declares, and the
-# installed tree it carries (program beside its files, link, menu entry).
-# Usage: check-package.sh BUILD_DIR APP_ID
+# technician rely on: its fields, the run-time packages it declares, the
+# installed tree it carries (program beside its files, link, menu entry,
+# icons, manual page, changelog), a program built with Debian's hardening
+# flags, and lintian's verdict: no error and no warning (one accepted
+# would be overridden in the package, with its reason beside it).
+# Usage: check-package.sh BUILD_DIR APP_ID [hardened|other|instrumented]
+# (the flags the program was built with: dpkg-buildflags' ones, others, or
+# a sanitizer's).
 set -eu
 build=$1
 id=$2
+flags=${3:-hardened}
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for tool in dpkg-deb dpkg-shlibdeps file; do
+for tool in dpkg-deb dpkg-shlibdeps file readelf lintian; do
     command -v $tool >/dev/null || { echo "$tool not installed: package not checked"; exit 77; }
 done
 
@@ -43,5 +49,46 @@ has " \./usr/share/applications/kinea\.desktop$"
 has " \./usr/share/icons/hicolor/scalable/apps/kinea\.svg$"
 has " \./usr/share/metainfo/$id\.metainfo\.xml$"
 has " \./usr/share/doc/kinea/copyright$"
+has " \./usr/share/doc/kinea/changelog\.gz$"
+has " \./usr/share/man/man6/kinea\.6\.gz$"
+for size in 48 64 128 256; do
+    has " \./usr/share/icons/hicolor/${size}x$size/apps/kinea\.png$"
+done
 if grep -v ' root/root ' "$work/contents"; then fail "files not owned by root"; fi
+
+tree=$work/tree
+dpkg-deb --extract "$deb" "$tree"
+for size in 48 64 128 256; do
+    file "$tree/usr/share/icons/hicolor/${size}x$size/apps/kinea.png" | grep -q "PNG image data, $size x $size, 8-bit/color RGBA" \
+        || fail "the $size pixel icon is not a $size x $size PNG with transparency"
+done
+# The changelog's latest entry is this very version.
+latest=$(gzip -dc "$tree/usr/share/doc/kinea/changelog.gz" | sed -n '1s/^kinea (\([^)]*\)).*/\1/p')
+[ "$latest" = "$(field Version)" ] || fail "changelog's latest entry is $latest, the package $(field Version)"
+
+# Debian's hardening: a stack protector, relocations read-only after
+# start-up and resolved at once. (Fortified functions leave a mark only
+# where a call can be checked: the build's flags are what says they are on.)
+program=$tree/usr/lib/kinea/kinea
+if [ "$flags" = hardened ]; then
+    readelf -lW "$program" | grep -q GNU_RELRO || fail "program built without RELRO"
+    readelf -dW "$program" | grep -q 'FLAGS.*BIND_NOW' || fail "program built without immediate binding (bindnow)"
+    readelf -sW --dyn-syms "$program" | grep -q '__stack_chk_fail' || fail "program built without the stack protector"
+else
+    echo "program built with other flags than dpkg-buildflags': hardening not checked"
+fi
+
+# lintian judges the package as Debian's archive would.
+case $flags in
+    hardened) suppressed="" ;;
+    other) suppressed="--suppress-tags hardening-no-relro,hardening-no-bindnow,hardening-no-fortify-functions" ;;
+    *) suppressed=none ;;
+esac
+if [ "$suppressed" != none ]; then
+    lintian --fail-on error,warning --tag-display-limit 0 $suppressed "$deb" >"$work/lintian.log" 2>&1 \
+        || { cat "$work/lintian.log"; fail "lintian"; }
+    if grep -E '^[EW]: ' "$work/lintian.log"; then fail "lintian"; fi
+else
+    echo "instrumented program: lintian not run"
+fi
 echo "package $deb checked"

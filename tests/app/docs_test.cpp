@@ -1,6 +1,8 @@
 // The help, the readme and the two documents that sit beside the program:
-// every link leads somewhere, nothing comes from the network, and every
-// topic the program opens is an anchor the help window really finds.
+// every link leads somewhere, nothing comes from the network, every topic
+// the program opens is an anchor the help window really finds, the units
+// and the typography are right, and the licence is named where it is read.
+#include "motion/model/measurements.h"
 #include "platform/helpviewer.h"
 #include "testhelpers.h"
 
@@ -13,6 +15,7 @@
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -158,4 +161,98 @@ TEST(Documents, ContentsAndEveryFilmTopicLeadToTheMeasurementsTopic)
         const QString section = html.mid(start, next < 0 ? -1 : next - start);
         EXPECT_TRUE(section.contains(QStringLiteral("href=\"#Mesures\""))) << topic;
     }
+}
+
+namespace {
+
+// The text a reader sees: tags, styles and scripts left out, entities
+// decoded (&nbsp; becomes U+00A0).
+QString visibleText(QString html)
+{
+    static const QRegularExpression hidden(QStringLiteral("<(style|script|code)[^>]*>.*?</\\1>"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    html.remove(hidden).remove(comment).remove(tag);
+    html.replace(QStringLiteral("&nbsp;"), QStringLiteral("\u00a0"))
+        .replace(QStringLiteral("&#160;"), QStringLiteral("\u00a0"));
+    return html;
+}
+
+std::string sortedText(const QSet<QString>& words)
+{
+    QStringList list(words.begin(), words.end());
+    list.sort();
+    return list.join(QLatin1Char(' ')).toStdString();
+}
+
+} // namespace
+
+// French typography: a number never ends a line without its unit, nor a
+// word without its colon, semicolon, question or exclamation mark, in the
+// text and in the drawings' labels alike: those spaces are no-break ones.
+TEST(Documents, NoNumberIsCutFromItsUnitNorAWordFromItsPunctuation)
+{
+    static const QRegularExpression cut(
+        QStringLiteral(
+            "\\d[ \\t\\n]+(km/h|km|cm|mm|m/s²|m/s|m|kg|g|t|N/kg|N|s|min|h|µs|Hz|GHz|ips|rad/s|°C|%)(?![\\w/])"
+            "|\\S[ \\t\\n]+[:;?!»]|«[ \\t\\n]"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    for (const QString& document : kDocuments) {
+        const QString text = visibleText(readText(kDocs + "/" + document));
+        for (const auto& match : cut.globalMatch(text))
+            ADD_FAILURE() << document.toStdString() << ": \""
+                          << text.mid(std::max<qsizetype>(0, match.capturedStart() - 30), match.capturedLength() + 40)
+                                 .simplified()
+                                 .toStdString()
+                          << "\"";
+    }
+}
+
+// Each film's topic names the units its measurements are exported in.
+TEST(Documents, EachFilmTopicNamesTheUnitsOfItsExportedTable)
+{
+    const QString html = readText(kDocs + "/Kinea.html");
+    const struct
+    {
+        const char* topic;
+        MeasurementTable table;
+    } films[] = {
+        {"Balle", ProjectileMeasurements(20, 45)},
+        {"Chute", FreeFallMeasurements(1'200'000)},
+        {"Roue", WheelMeasurements()},
+        {"Disque", DiscMeasurements()},
+    };
+    static const QRegularExpression unitNamed(QStringLiteral("\\((cm|m|s|°)[,)]"));
+    for (const auto& film : films) {
+        const qsizetype start = html.indexOf(QStringLiteral("<h3>Mesures</h3>"),
+                                             html.indexOf(QStringLiteral("name=\"%1\"").arg(film.topic)));
+        ASSERT_GE(start, 0) << film.topic;
+        const QString paragraph = visibleText(html.mid(start, html.indexOf(QStringLiteral("</p>"), start) - start));
+        QSet<QString> named;
+        for (const auto& match : unitNamed.globalMatch(paragraph))
+            named.insert(match.captured(1));
+        QSet<QString> exported;
+        for (const MeasurementColumn& column : film.table.columns)
+            exported.insert(column.unit);
+        EXPECT_EQ(sortedText(named), sortedText(exported))
+            << film.topic << ": " << paragraph.simplified().toStdString();
+    }
+}
+
+// The licence the package declares is the one whose text the sources carry
+// and that the readmes name.
+TEST(Documents, ReadmesNameTheLicenceThePackageDeclaresAndItsTextIsThere)
+{
+    const QString packaging = readText(QStringLiteral(KINEA_SOURCE_DIR "/packaging/CMakeLists.txt"));
+    static const QRegularExpression declared(QStringLiteral("set\\(KINEA_LICENSE \"([^\"]+)\"\\)"));
+    const QString licence = declared.match(packaging).captured(1);
+    ASSERT_EQ(licence, QStringLiteral("GPL-3.0-or-later"));
+    for (const QString& readme :
+         {QStringLiteral(KINEA_DOCS_DIR "/lisezmoi.txt"), QStringLiteral(KINEA_SOURCE_DIR "/README.md")})
+        EXPECT_TRUE(readText(readme).contains(licence)) << readme.toStdString();
+    const QString text = readText(QStringLiteral(KINEA_SOURCE_DIR "/COPYING"));
+    EXPECT_TRUE(text.simplified().startsWith(QStringLiteral("GNU GENERAL PUBLIC LICENSE Version 3, 29 June 2007")));
+    EXPECT_TRUE(text.contains(QStringLiteral("How to Apply These Terms to Your New Programs")));
 }

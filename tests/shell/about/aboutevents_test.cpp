@@ -7,6 +7,7 @@
 #include "shell/about/aboutpictures.h"
 
 #include <QImage>
+#include <QRegularExpression>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -147,6 +148,28 @@ TEST(AboutEventsText, EveryStoryFitsTheTextPanel)
         EXPECT_LT(BoldWidth(event.date), kBackRect.left() - kTextPanelRect.left());
         EXPECT_LT(BoldWidth(event.place), kTextPanelRect.width());
         EXPECT_LT(BoldWidth(event.title), kTextPanelRect.width());
+    }
+}
+
+// However narrow the panel, a story never breaks between a number and its
+// unit ("475 °C", "5 000 km") nor before a colon or a semicolon: the text
+// holds no-break spaces there, and the wrapping breaks at ordinary spaces.
+TEST(AboutEventsText, NoLineStartsWithAUnitOrAPunctuationMark)
+{
+    static const QRegularExpression numberEnd(QStringLiteral("\\d$"));
+    static const QRegularExpression unitStart(
+        QStringLiteral("^(\\d{3}|km/h|km|kg|m|°C|°|%|h|min|s|minutes|secondes|heures|jours|degrés|mètres)(\\W|$)"));
+    static const QRegularExpression markStart(QStringLiteral("^[:;?!»]"));
+    for (const AboutEvent& event : LoadAboutEvents()) {
+        for (int width = 60; width <= kTextPanelRect.width(); width += 5) {
+            const std::vector<QString> lines = WrapWords(event.account, width, TextPanelMeasure());
+            for (std::size_t i = 1; i < lines.size(); ++i) {
+                const std::string where = event.title.toStdString() + " at " + std::to_string(width) + " px: \""
+                                          + lines[i - 1].toStdString() + "\" / \"" + lines[i].toStdString() + "\"";
+                EXPECT_FALSE(markStart.match(lines[i]).hasMatch()) << where;
+                EXPECT_FALSE(numberEnd.match(lines[i - 1]).hasMatch() && unitStart.match(lines[i]).hasMatch()) << where;
+            }
+        }
     }
 }
 

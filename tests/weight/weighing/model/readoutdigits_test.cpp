@@ -48,7 +48,7 @@ std::string ExactReadout(std::int64_t e)
         std::string digits = std::to_string(n);
         digits.insert(0, std::size_t(6) - digits.size(), '0');
         if (decimals > 0)
-            digits.insert(std::size_t(6 - decimals), ".");
+            digits.insert(std::size_t(6 - decimals), 1, '.');
         return digits;
     }
     return "DEPASSE";
