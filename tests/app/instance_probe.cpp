@@ -2,7 +2,6 @@
 // may run.
 //   instance_probe check <lock> <ini>   prints "refused" or "allowed"
 //   instance_probe hold <lock>          takes the lock, says "held", waits
-// A <lock> of "default" is the program's own lock file.
 #include "app/settings/appsettings.h"
 #include "app/startup.h"
 #include "platform/desktop.h"
@@ -11,27 +10,18 @@
 #include <QThread>
 #include <cstdio>
 
-namespace {
-
-QString lockPath(const QString& arg)
-{
-    return arg == QLatin1String("default") ? QString() : arg;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() >= 4 && args[1] == "check") {
         LoadSettings(args[3]);
-        SingleInstance instance(lockPath(args[2]));
+        SingleInstance instance(args[2]);
         std::puts(SecondCopyRefused(instance, AppSettings.InstanceFlag) ? "refused" : "allowed");
         return 0;
     }
     if (args.size() >= 3 && args[1] == "hold") {
-        SingleInstance instance(lockPath(args[2]));
+        SingleInstance instance(args[2]);
         std::puts(instance.tryAcquire() ? "held" : "busy");
         std::fflush(stdout);
         QThread::sleep(60);

@@ -91,7 +91,7 @@ TEST(Placement, ReachablePlaceOfStoredNumbers)
 }
 
 // On a 1280 x 1024 screen: a window that fits is moved wholly onto it with
-// its size kept.
+// its size kept; the default size gives at least the design size.
 TEST(Placement, WindowThatFitsOpensWhollyOnItsScreen)
 {
     const QList<QRect> screen{QRect(0, 0, 1280, 1024)};
@@ -106,25 +106,12 @@ TEST(Placement, WindowThatFitsOpensWhollyOnItsScreen)
         {"launcher off the right edge", {900, 10, 600, 400, false}, {572, 421}, QRect(672, 10, 600, 400)},
         {"just fitting", {0, 0, 1272, 997, false}, {427, 273}, QRect(0, 0, 1272, 997)},
         {"one pixel too wide", {5, 5, 1273, 400, false}, {427, 273}, QRect(0, 5, 1272, 400)},
+        {"first size of a small window", {}, {427, 273}, QRect(1, 1, 700, 500)},
+        {"first size of the braking window", {}, {792, 543}, QRect(1, 1, 792, 543)},
+        {"first size of a wide window", {}, {803, 300}, QRect(1, 1, 803, 500)},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ReachablePlace(row.stored, row.design, screen), row.place) << row.name;
-}
-
-TEST(Placement, FirstSizeIsTheLargerOfTheDefaultAndTheDesignSize)
-{
-    const struct
-    {
-        const char* name;
-        QSize design;
-        QSize first;
-    } rows[] = {
-        {"smaller design", {427, 273}, {700, 500}},
-        {"braking window", {792, 543}, {792, 543}},
-        {"wider only", {803, 300}, {803, 500}},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(ReachablePlace(WindowPlacement{}, row.design, kScreens), QRect(QPoint(1, 1), row.first)) << row.name;
 }
 
 TEST(Placement, FarAwayStoredPlaceIsBroughtBack)

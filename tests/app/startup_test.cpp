@@ -4,7 +4,6 @@
 #include "testhelpers.h"
 
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 using testing_support::TempDir;
@@ -12,23 +11,12 @@ using testing_support::writeFile;
 
 namespace {
 
-QString runCheck(const QString& lock, const QString& ini, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+QString runCheck(const QString& lock, const QString& ini)
 {
     QProcess probe;
-    probe.setProcessEnvironment(env);
     probe.start(KINEA_INSTANCE_PROBE, {"check", lock, ini});
     probe.waitForFinished(30000);
     return QString::fromLatin1(probe.readAllStandardOutput()).trimmed();
-}
-
-// A desktop session with its own runtime folder and session number, and no
-// display (the probe has no window system).
-QProcessEnvironment sessionEnvironment(const QString& runtimeDir, const QString& session)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", runtimeDir);
-    env.insert("XDG_SESSION_ID", session);
-    return env;
 }
 
 } // namespace
@@ -47,22 +35,6 @@ TEST(SingleCopy, SecondCopyRefusedOnlyWhenSettingsAskForOneCopy)
     EXPECT_EQ(runCheck(lock, dir.file("one.ini")), "refused");
     EXPECT_EQ(runCheck(lock, dir.file("default.ini")), "refused");
     EXPECT_EQ(runCheck(lock, dir.file("many.ini")), "allowed");
-}
-
-TEST(SingleCopy, EachDesktopSessionOfAnAccountRunsItsOwnCopy)
-{
-    TempDir dir;
-    writeFile(dir.file("one.ini"), "[General]\r\nInstanceFlag=1\r\n");
-    QProcess holder;
-    holder.setProcessEnvironment(sessionEnvironment(dir.path(), "4"));
-    holder.start(KINEA_INSTANCE_PROBE, {"hold", "default"});
-    ASSERT_TRUE(holder.waitForReadyRead(30000));
-    ASSERT_EQ(QString::fromLatin1(holder.readAllStandardOutput()).trimmed(), "held");
-
-    EXPECT_EQ(runCheck("default", dir.file("one.ini"), sessionEnvironment(dir.path(), "4")), "refused");
-    EXPECT_EQ(runCheck("default", dir.file("one.ini"), sessionEnvironment(dir.path(), "5")), "allowed");
-    holder.kill();
-    holder.waitForFinished(30000);
 }
 
 TEST(SingleCopy, AloneCopyAllowed)
