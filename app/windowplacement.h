@@ -1,6 +1,6 @@
 // The stored places of the program's windows: applied at the launcher's
-// first show, captured at its close, and kept within reach whatever numbers
-// the settings file holds.
+// first show, captured at its close, and kept wholly on a screen whatever
+// numbers the settings file holds.
 #pragma once
 
 #include "app/settings/appsettings.h"
