@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
@@ -75,8 +75,8 @@ QString fileNamePart(const QString& text)
     QString part = text;
     for (QChar& c : part) {
         const char16_t u = c.unicode();
-        const bool plain = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')
-            || u == u'.' || u == u'-';
+        const bool plain = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'.'
+                           || u == u'-';
         if (!plain)
             c = QLatin1Char('_');
     }
