@@ -81,7 +81,7 @@ void TMainF::setWindows(const AppWindows& windows)
     m_windows = windows;
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot) {
         if (auto* module = qobject_cast<ModuleWindow*>(m_windows.placed(slot)))
-            connect(module, &ModuleWindow::closed, this, [this] { show(); });
+            connect(module, &ModuleWindow::closed, this, &TMainF::moduleClosed);
     }
     if (m_windows.preferences)
         connect(m_windows.preferences, &QDialog::accepted, this, &TMainF::ApplyHintSetting);
@@ -280,10 +280,22 @@ void TMainF::openModule(QWidget* window)
 {
     if (!window)
         return;
+    m_openerCaption = qobject_cast<QLabel*>(m_hovered);
     window->show();
     window->raise();
     window->activateWindow();
     hide();
+}
+
+void TMainF::moduleClosed()
+{
+    show();
+    // The keyboard comes back to the launcher, as it went to the module:
+    // Up, Down and Enter go on from the caption that opened it.
+    raise();
+    activateWindow();
+    if (m_openerCaption && m_captions.contains(m_openerCaption))
+        hoverCaption(m_openerCaption);
 }
 
 void TMainF::openPreferences(int page)

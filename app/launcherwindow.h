@@ -81,6 +81,8 @@ private:
     void setDisplayLabels();
 
     void openModule(QWidget* window);
+    // Shows the launcher again, active, when a module window closes.
+    void moduleClosed();
     void openPreferences(int page);
     void EditionMenuShow();
     void TipTimerTimer();
@@ -108,6 +110,7 @@ private:
     QHash<QLabel*, QAction*> m_captionActions;
     QObject* m_hovered = nullptr;
     QLabel* m_pressedCaption = nullptr;
+    QLabel* m_openerCaption = nullptr; // highlighted when the open module opened
     bool m_firstShow = true;
     DisplayQuality m_display;
     QLabel* m_modeLab = nullptr;

@@ -72,6 +72,8 @@ int RunKinea(QApplication& app)
 
     CreateWindows(launcher, windows);
     launcher.show();
+    // With no window manager to give it, the keyboard would go nowhere.
+    launcher.activateWindow();
     const int code = app.exec();
     DeleteModuleWindows(windows);
     return code;

@@ -56,14 +56,34 @@ std::int64_t StoredLength(std::int32_t stored, int design)
     return stored > 0 ? stored : std::max(design, 1);
 }
 
+bool IsDefaultSize(const WindowPlacement& placement)
+{
+    const WindowPlacement defaults;
+    return placement.W == defaults.W && placement.H == defaults.H;
+}
+
+// The position that puts [start, start + length) inside the screen's span,
+// or at its start when it is longer.
+std::int64_t MovedIn(std::int64_t start, std::int64_t length, Span screen)
+{
+    return std::max(screen.start, std::min(start, screen.end() - length));
+}
+
 } // namespace
+
+QSize FirstSize(QSize designSize)
+{
+    const WindowPlacement defaults;
+    return designSize.expandedTo(QSize(defaults.W, defaults.H));
+}
 
 QRect ReachablePlace(const WindowPlacement& placement, QSize designSize, const QList<QRect>& screens)
 {
     // Positions are those of the frame, sizes those of the client area.
     const QSize frame = DesignFrame;
-    std::int64_t width = StoredLength(placement.W, designSize.width());
-    std::int64_t height = StoredLength(placement.H, designSize.height());
+    const QSize first = FirstSize(designSize);
+    std::int64_t width = IsDefaultSize(placement) ? first.width() : StoredLength(placement.W, designSize.width());
+    std::int64_t height = IsDefaultSize(placement) ? first.height() : StoredLength(placement.H, designSize.height());
     if (screens.isEmpty())
         return QRect(0, 0, int(std::min<std::int64_t>(width, QWIDGETSIZE_MAX)),
                      int(std::min<std::int64_t>(height, QWIDGETSIZE_MAX)));
@@ -73,31 +93,13 @@ QRect ReachablePlace(const WindowPlacement& placement, QSize designSize, const Q
     const int shown = MostShowingScreen(storedX, storedY, screens);
     const QRect screen = screens[std::max(shown, 0)];
 
-    // A window larger than its screen is made to fit and put at its edge.
-    std::int64_t x = placement.X;
-    std::int64_t y = placement.Y;
-    const std::int64_t roomX = std::max(screen.width() - frame.width(), 1);
-    const std::int64_t roomY = std::max(screen.height() - frame.height(), 1);
-    if (width > roomX) {
-        width = roomX;
-        x = screen.left();
-    }
-    if (height > roomY) {
-        height = roomY;
-        y = screen.top();
-    }
-    if (shown < 0) {
-        x = screen.left();
-        y = screen.top();
-    }
-    // The title bar stays on the screen: its top edge inside, and enough of
-    // it across to catch.
-    const std::int64_t grip = std::min<std::int64_t>(kReachableGrip, width + frame.width());
-    x = std::clamp<std::int64_t>(x, std::int64_t(screen.left()) - width - frame.width() + grip,
-                                 std::int64_t(screen.left()) + screen.width() - grip);
-    y = std::clamp<std::int64_t>(
-        y, screen.top(),
-        std::max<std::int64_t>(screen.top(), std::int64_t(screen.top()) + screen.height() - kReachableGrip));
+    // A window larger than its screen is made to fit.
+    width = std::min<std::int64_t>(width, std::max(screen.width() - frame.width(), 1));
+    height = std::min<std::int64_t>(height, std::max(screen.height() - frame.height(), 1));
+    if (shown < 0)
+        return QRect(screen.topLeft(), QSize(int(width), int(height)));
+    const std::int64_t x = MovedIn(placement.X, width + frame.width(), Horizontal(screen));
+    const std::int64_t y = MovedIn(placement.Y, height + frame.height(), Vertical(screen));
     return QRect(int(x), int(y), int(width), int(height));
 }
 

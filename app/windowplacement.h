@@ -1,6 +1,6 @@
 // The stored places of the program's windows: applied at the launcher's
-// first show, captured at its close, and kept within reach whatever numbers
-// the settings file holds.
+// first show, captured at its close, and kept wholly on a screen whatever
+// numbers the settings file holds.
 #pragma once
 
 #include "app/settings/appsettings.h"
@@ -11,16 +11,18 @@
 
 class QWidget;
 
-// Pixels of a window's top strip that stay on a screen, so that its title
-// bar can always be caught with the mouse.
-constexpr int kReachableGrip = 40;
+// A window's first size, before the user gave it one (the stored size is
+// the settings' default of 700 x 500): at least its design size, so that
+// every control shows.
+QSize FirstSize(QSize designSize);
 
 // Where a window with this stored placement goes, given its design size
 // and the screens' available areas (the primary one first). A width or
-// height of 0 or less gives the design size; the size is kept within the
-// screen; the window moves onto the screen that shows most of it, its top
-// strip within reach, or to the primary screen's top-left corner when no
-// screen shows any of it. The stored numbers may be any 32-bit values.
+// height of 0 or less gives the design size; the default size gives the
+// first size; the size is kept within the screen; the window goes wholly
+// onto the screen that shows most of it (moved in, its size kept), or to
+// the primary screen's top-left corner when no screen shows any of it.
+// The stored numbers may be any 32-bit values.
 QRect ReachablePlace(const WindowPlacement& placement, QSize designSize, const QList<QRect>& screens);
 
 // The available areas of the screens, the primary one first.

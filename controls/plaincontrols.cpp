@@ -72,8 +72,7 @@ PictureButton::PictureButton(QWidget* parent)
 
 void PictureButton::keyPressEvent(QKeyEvent* event)
 {
-    // Enter presses it too: where Space belongs to the window (the motion
-    // films play and stop with it), a keyboard user still has a key.
+    // Enter presses it too, as it presses the other buttons of a dialog.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
         animateClick();
         return;

@@ -1,8 +1,8 @@
 // The player's transport: the frame clock, the buttons, the frame rate, copy,
 // help and calculator; and its keyboard: the window sees every key before the
-// focused control, Ctrl steps forward (repeated while held), Ctrl+V toggles
-// the trace lock, Ctrl+Maj+C copies the measurements, and outside an edit box
-// Space plays or stops, the arrows step, Home and End go to either end.
+// focused control, Ctrl alone steps forward (repeated while held), Ctrl+V
+// toggles the trace lock, Ctrl+Maj+C copies the measurements, and Space, the
+// arrows, Home and End drive the film unless the focused control uses them.
 #include "motion/motionwindow.h"
 
 #include "app/settings/appsettings.h"
@@ -11,6 +11,7 @@
 #include "platform/helpviewer.h"
 #include "window/picturemenu.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -131,8 +132,9 @@ bool MotionWindow::eventFilter(QObject* watched, QEvent* event)
         return ModuleWindow::eventFilter(watched, event);
     const auto* key = static_cast<const QKeyEvent*>(event);
     if (type == QEvent::KeyRelease) {
-        if (key->key() == Qt::Key_Control && !key->isAutoRepeat())
-            m_ctrlRepeat.stop();
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        if (key->key() == Qt::Key_Control && !key->isAutoRepeat() && widget && widget->window() == this)
+            ctrlKeyUp();
         return false;
     }
     if (!isFirstKeyReceiver(watched))
@@ -155,29 +157,57 @@ bool MotionWindow::FormKeyDown(const QKeyEvent& event)
 {
     if (m_traits.beepsOnEveryKey)
         Beep();
+    if (event.key() == Qt::Key_Control) {
+        ctrlKeyDown(event.isAutoRepeat());
+        return m_traits.consumesCtrl;
+    }
+    // Any other key makes the Ctrl held so far part of a shortcut.
+    cancelCtrlStep();
     if (event.key() == Qt::Key_V && (event.modifiers() & Qt::ControlModifier)) {
-        m_ctrlRepeat.stop();
         AppSettings.LockFlag = !AppSettings.LockFlag;
         ApplyTraceLock();
         ComposeFrame();
         return true;
     }
-    if (event.key() == Qt::Key_Control) {
-        // Where the window system repeats Ctrl itself, its repeats step.
-        if (event.isAutoRepeat())
-            m_ctrlRepeat.stop();
-        else
-            m_ctrlRepeat.start();
-        AvantBout->click();
-        return m_traits.consumesCtrl;
-    }
-    m_ctrlRepeat.stop();
     const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     if (event.key() == Qt::Key_C && (event.modifiers() & ctrlShift) == ctrlShift) {
         CopierMesuresClick();
         return true;
     }
     return transportKey(event);
+}
+
+// Ctrl begins shortcuts (Ctrl+Maj+C, Ctrl+V, Ctrl+P) as well as stepping:
+// the step waits until Ctrl is released alone or held past the repeat delay.
+void MotionWindow::ctrlKeyDown(bool autoRepeat)
+{
+    if (!autoRepeat) {
+        m_ctrlAlone = true;
+        m_ctrlStepped = false;
+        m_ctrlRepeat.start();
+        return;
+    }
+    // Where the window system repeats Ctrl itself, its repeats step.
+    m_ctrlRepeat.stop();
+    if (m_ctrlAlone) {
+        m_ctrlStepped = true;
+        AvantBout->click();
+    }
+}
+
+void MotionWindow::ctrlKeyUp()
+{
+    const bool tapped = m_ctrlAlone && !m_ctrlStepped;
+    cancelCtrlStep();
+    if (tapped)
+        AvantBout->click();
+}
+
+void MotionWindow::cancelCtrlStep()
+{
+    m_ctrlRepeat.stop();
+    m_ctrlAlone = false;
+    m_ctrlStepped = false;
 }
 
 namespace {
@@ -192,13 +222,27 @@ bool isEditBox(const QWidget* widget)
            || qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
 }
 
+// True when the focused control has its own use for this transport key: an
+// edit box for all of them, a list for its moves and Space (which opens it),
+// a check box or a button for Space. The others stay with the film.
+bool focusUsesKey(const QWidget* focus, int key)
+{
+    if (isEditBox(focus))
+        return true;
+    if (qobject_cast<const QComboBox*>(focus))
+        return key != Qt::Key_Left && key != Qt::Key_Right;
+    if (qobject_cast<const QAbstractButton*>(focus))
+        return key == Qt::Key_Space;
+    return false;
+}
+
 } // namespace
 
 bool MotionWindow::transportKey(const QKeyEvent& event)
 {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    if (isEditBox(QApplication::focusWidget()))
+    if (focusUsesKey(QApplication::focusWidget(), event.key()))
         return false;
     switch (event.key()) {
     case Qt::Key_Space:
@@ -218,6 +262,7 @@ void MotionWindow::ctrlStep()
 {
     if (m_traits.beepsOnEveryKey)
         Beep();
+    m_ctrlStepped = true;
     AvantBout->click();
 }
 
@@ -225,6 +270,6 @@ void MotionWindow::changeEvent(QEvent* event)
 {
     // A window that loses the keyboard never hears the Ctrl key go up.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        m_ctrlRepeat.stop();
+        cancelCtrlStep();
     ModuleWindow::changeEvent(event);
 }

@@ -95,7 +95,7 @@ void MotionWindow::showIpsSetting()
 void MotionWindow::closeEvent(QCloseEvent* event)
 {
     stopPlaying();
-    m_ctrlRepeat.stop();
+    cancelCtrlStep();
     qApp->removeEventFilter(this);
     m_back = QImage();
     m_frame = QImage();

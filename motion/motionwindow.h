@@ -191,6 +191,11 @@ private:
     // box has the focus; true when the key was used.
     bool transportKey(const QKeyEvent& event);
     bool isFirstKeyReceiver(QObject* watched) const;
+    // Ctrl pressed, repeated by the window system, released; and a Ctrl
+    // that will not step (another key came, the window lost the keyboard).
+    void ctrlKeyDown(bool autoRepeat);
+    void ctrlKeyUp();
+    void cancelCtrlStep();
     void ctrlStep();
 
     MotionTraits m_traits;
@@ -202,4 +207,6 @@ private:
     QSize m_canvasSize;
     int m_canvasTop = 0;
     HeldKeyRepeat m_ctrlRepeat;
+    bool m_ctrlAlone = false; // Ctrl is down and no other key came since
+    bool m_ctrlStepped = false; // and holding it has stepped already
 };

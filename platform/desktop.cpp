@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
@@ -51,6 +52,54 @@ DisplayInfo DeviceDisplay(int bitsPerPixel, QSize logicalSize, qreal devicePixel
             qRound(logicalSize.height() * devicePixelRatio)};
 }
 
+namespace {
+
+// ":0", ":0.0" and "unix:0" name the same X display; a screen number does
+// not make another display.
+QString xDisplay(const QString& name)
+{
+    const qsizetype colon = name.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return name;
+    QString host = name.left(colon);
+    if (host == QLatin1String("unix"))
+        host.clear();
+    const QString number = name.mid(colon + 1).section(QLatin1Char('.'), 0, 0);
+    return host.isEmpty() ? number : host + QLatin1Char(':') + number;
+}
+
+// Whatever the environment holds, the name stays one plain file in the
+// folder.
+QString fileNamePart(const QString& text)
+{
+    QString part = text;
+    for (QChar& c : part) {
+        const char16_t u = c.unicode();
+        const bool plain = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'.'
+                           || u == u'-';
+        if (!plain)
+            c = QLatin1Char('_');
+    }
+    return part;
+}
+
+} // namespace
+
+QString InstanceLockName(const QString& platformName, const std::function<QString(const char*)>& env)
+{
+    QString scope;
+    if (platformName == QLatin1String("xcb") && !env("DISPLAY").isEmpty()) {
+        scope = QStringLiteral("x11-") + xDisplay(env("DISPLAY"));
+    } else if (platformName.startsWith(QLatin1String("wayland"))) {
+        const QString display = env("WAYLAND_DISPLAY");
+        scope = QStringLiteral("wayland-") + (display.isEmpty() ? QStringLiteral("wayland-0") : display);
+    } else if (!env("XDG_SESSION_ID").isEmpty()) {
+        scope = QStringLiteral("session-") + env("XDG_SESSION_ID");
+    }
+    return scope.isEmpty() ? QStringLiteral("kinea.lock")
+                           : QStringLiteral("kinea-") + fileNamePart(scope) + QStringLiteral(".lock");
+}
+
 SingleInstance::SingleInstance(const QString& lockPath)
     : m_lock(std::make_unique<QLockFile>(lockPath.isEmpty() ? defaultLockPath() : lockPath))
 {
@@ -72,5 +121,6 @@ QString SingleInstance::defaultLockPath()
     if (dir.isEmpty())
         dir = QDir::tempPath();
     QDir().mkpath(dir);
-    return dir + QStringLiteral("/kinea.lock");
+    const auto env = [](const char* name) { return qEnvironmentVariable(name); };
+    return dir + QLatin1Char('/') + InstanceLockName(QGuiApplication::platformName(), env);
 }

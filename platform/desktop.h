@@ -1,11 +1,12 @@
 // Small desktop services: the warning beep, Qt's dialogs in French,
 // documents handed to the
 // desktop, the primary screen's depth and size, and the detection of another
-// running copy of the program.
+// running copy of the program on the same display.
 #pragma once
 
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLockFile;
@@ -37,8 +38,15 @@ DisplayInfo CurrentDisplay();
 // device pixel ratio: a scaled screen has more pixels than it reports.
 DisplayInfo DeviceDisplay(int bitsPerPixel, QSize logicalSize, qreal devicePixelRatio);
 
-// Detects another running copy of the program through a lock file in the
-// user's runtime folder; a lock left by a crashed copy is taken over.
+// The name of the lock file of one desktop session: the display the program
+// shows on (X11's DISPLAY without its screen number, or the Wayland
+// display) for those platforms, else the login session (XDG_SESSION_ID),
+// else one name for the whole account. `env` reads an environment variable.
+QString InstanceLockName(const QString& platformName, const std::function<QString(const char*)>& env);
+
+// Detects another running copy of the program on the same display through
+// a lock file in the user's runtime folder; a lock left by a crashed copy is
+// taken over.
 class SingleInstance
 {
 public:

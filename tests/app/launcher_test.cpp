@@ -296,6 +296,32 @@ TEST_F(LauncherTest, ArrowKeysHighlightTheCaptionsAndEnterRunsIt)
     EXPECT_TRUE(modules[4]->isVisible());
 }
 
+// Driven from the keyboard alone: each module opened with Down and Enter,
+// closed, and the keys go on from the launcher.
+TEST_F(LauncherTest, ClosingAModuleGivesTheKeyboardBackToTheLauncherWithItsHighlight)
+{
+    launcher->show();
+    launcher->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(launcher.get()));
+    const struct
+    {
+        const char* caption;
+        int module;
+    } rows[] = {{"l1", 0}, {"l2", 1}, {"l3", 2}, {"l4", 3}, {"l20", 4}, {"l21", 6}, {"l22", 5}, {"l10", 7}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.caption);
+        ASSERT_EQ(QApplication::activeWindow(), launcher.get());
+        QTest::keyClick(QApplication::activeWindow(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activeWindow(), Qt::Key_Return);
+        ModuleWindow* module = modules[row.module].get();
+        ASSERT_TRUE(module->isVisible());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(module));
+        module->close();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(launcher.get()));
+        EXPECT_EQ(colourOf(row.caption), QColor(0, 0, 255));
+    }
+}
+
 TEST_F(LauncherTest, PreferenceEntriesOpenTheirPage)
 {
     const struct

@@ -1,5 +1,5 @@
 // Window placements: applied at the launcher's first show, captured at its
-// close, and within reach whatever numbers the settings file holds.
+// close, and wholly on a screen whatever numbers the settings file holds.
 #include "app/windowplacement.h"
 #include "testhelpers.h"
 
@@ -65,10 +65,12 @@ TEST(Placement, ReachablePlaceOfStoredNumbers)
     } rows[] = {
         {"on the first screen", {30, 40, 520, 410, false}, QRect(30, 40, 520, 410)},
         {"on the second screen", {1500, 100, 300, 200, false}, QRect(1500, 100, 300, 200)},
-        {"left part off the screen", {-100, 50, 300, 200, false}, QRect(-100, 50, 300, 200)},
-        {"title bar above the screen", {-100, -50, 300, 200, false}, QRect(-100, 0, 300, 200)},
-        {"title bar barely on the left", {-290, 10, 300, 200, false}, QRect(-268, 10, 300, 200)},
-        {"title bar at the bottom edge", {10, 760, 300, 200, false}, QRect(10, 728, 300, 200)},
+        {"left part off the screen", {-100, 50, 300, 200, false}, QRect(0, 50, 300, 200)},
+        {"title bar above the screen", {-100, -50, 300, 200, false}, QRect(0, 0, 300, 200)},
+        {"title bar barely on the left", {-290, 10, 300, 200, false}, QRect(0, 10, 300, 200)},
+        {"title bar at the bottom edge", {10, 760, 300, 200, false}, QRect(10, 541, 300, 200)},
+        {"corner of the first screen", {1023, 767, 300, 200, false}, QRect(716, 541, 300, 200)},
+        {"mostly on the second screen", {1700, 500, 300, 200, false}, QRect(1516, 373, 300, 200)},
         {"right of every screen", {5000, 3000, 300, 200, false}, QRect(0, 0, 300, 200)},
         {"left of every screen", {-900, 10, 300, 200, false}, QRect(0, 0, 300, 200)},
         {"wider than its screen", {200, 30, 5000, 200, false}, QRect(0, 30, 1016, 200)},
@@ -86,6 +88,30 @@ TEST(Placement, ReachablePlaceOfStoredNumbers)
     };
     for (const auto& row : rows)
         EXPECT_EQ(ReachablePlace(row.stored, kDesign, kScreens), row.place) << row.name;
+}
+
+// On a 1280 x 1024 screen: a window that fits is moved wholly onto it with
+// its size kept; the default size gives at least the design size.
+TEST(Placement, WindowThatFitsOpensWhollyOnItsScreen)
+{
+    const QList<QRect> screen{QRect(0, 0, 1280, 1024)};
+    const struct
+    {
+        const char* name;
+        WindowPlacement stored;
+        QSize design;
+        QRect place;
+    } rows[] = {
+        {"braking window at the corner", {1279, 1023, 792, 543, false}, {792, 543}, QRect(480, 454, 792, 543)},
+        {"launcher off the right edge", {900, 10, 600, 400, false}, {572, 421}, QRect(672, 10, 600, 400)},
+        {"just fitting", {0, 0, 1272, 997, false}, {427, 273}, QRect(0, 0, 1272, 997)},
+        {"one pixel too wide", {5, 5, 1273, 400, false}, {427, 273}, QRect(0, 5, 1272, 400)},
+        {"first size of a small window", {}, {427, 273}, QRect(1, 1, 700, 500)},
+        {"first size of the braking window", {}, {792, 543}, QRect(1, 1, 792, 543)},
+        {"first size of a wide window", {}, {803, 300}, QRect(1, 1, 803, 500)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ReachablePlace(row.stored, row.design, screen), row.place) << row.name;
 }
 
 TEST(Placement, FarAwayStoredPlaceIsBroughtBack)

@@ -1,6 +1,7 @@
-// The motion windows' keyboard: Ctrl steps forward (and repeats while held),
+// The motion windows' keyboard: Ctrl alone steps forward (and repeats while
+// held), a shortcut that begins with Ctrl leaves the film where it was,
 // Ctrl+V toggles the trace lock even from an edit box; Space, the arrows,
-// Home and End drive the film unless an edit box has the focus.
+// Home and End drive the film unless the focused control uses them.
 #include "motiontesting.h"
 
 #include "motion/discwindow.h"
@@ -9,7 +10,9 @@
 #include "motion/projectilewindow.h"
 #include "motion/wheelwindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -34,13 +37,38 @@ public:
 
 using PlayerKeys = MotionTest;
 
-TEST_F(PlayerKeys, CtrlStepsForwardLikeTheStepButton)
+TEST_F(PlayerKeys, CtrlTappedAloneStepsForwardLikeTheStepButton)
 {
     Opened<TBalleF> w;
     QTest::keyPress(keyTarget(w.get()), Qt::Key_Control);
-    EXPECT_EQ(w->curFrame(), 6);
     QTest::keyRelease(keyTarget(w.get()), Qt::Key_Control);
+    EXPECT_EQ(w->curFrame(), 6);
     EXPECT_FALSE(w->ctrlRepeat().isActive());
+}
+
+// Each of these begins with a Ctrl key-down of its own.
+TEST_F(PlayerKeys, ShortcutsThatBeginWithCtrlLeaveTheFilmWhereItWas)
+{
+    const struct
+    {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } shortcuts[] = {
+        {"Ctrl+Maj+C", Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
+        {"Ctrl+P", Qt::Key_P, Qt::ControlModifier},
+        {"Ctrl+V", Qt::Key_V, Qt::ControlModifier},
+    };
+    Opened<TBalleF> w;
+    click(w.get(), "FinBout");
+    click(w.get(), "ArriereBout");
+    const int frame = w->curFrame();
+    for (const auto& shortcut : shortcuts) {
+        QTest::keyClick(keyTarget(w.get()), shortcut.key, shortcut.modifiers);
+        EXPECT_EQ(w->curFrame(), frame) << shortcut.name;
+        EXPECT_FALSE(w->ctrlRepeat().isActive()) << shortcut.name;
+    }
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QLatin1Char('\t')));
 }
 
 TEST_F(PlayerKeys, HeldCtrlKeepsSteppingUntilReleased)
@@ -56,13 +84,12 @@ TEST_F(PlayerKeys, HeldCtrlKeepsSteppingUntilReleased)
     EXPECT_EQ(w->curFrame(), released);
 }
 
-TEST_F(PlayerKeys, CtrlVTogglesTheLockAfterOneStep)
+TEST_F(PlayerKeys, CtrlVTogglesTheLock)
 {
     Opened<TBalleF> w;
     child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
     QTest::keyClick(keyTarget(w.get()), Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(AppSettings.LockFlag);
-    EXPECT_EQ(w->curFrame(), 6);
     EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
     EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isChecked());
     EXPECT_EQ(PlayFlags & PlayBit::AllTraces, 0);
@@ -121,37 +148,80 @@ TEST_F(PlayerKeys, WheelKeepsTheCtrlKeyOthersPassItOn)
     }
 }
 
-TEST_F(PlayerKeys, TransportKeysDriveTheFilmOutsideAnEditBox)
+TEST_F(PlayerKeys, TransportKeysDriveTheFilmFromThePicture)
 {
     Opened<TBalleF> w;
     // The window opens with the keyboard on the picture.
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_End);
-    EXPECT_EQ(w->curFrame(), w->frameCount());
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_Home);
-    // A list box would take Home and End for its own items.
-    auto* rate = child<QComboBox>(w.get(), "IpsCombo");
-    rate->setFocus();
-    const int rateItem = rate->currentIndex();
     const int last = w->frameCount();
-    struct Step
+    const struct
     {
         const char* name;
         Qt::Key key;
         int frame;
-    };
-    const Step steps[] = {{"Right", Qt::Key_Right, StepForward(MotionKind::Projectile, 1, last, false)},
-                          {"Left", Qt::Key_Left, 1},
-                          {"End", Qt::Key_End, last},
-                          {"Home", Qt::Key_Home, 1}};
-    for (const Step& step : steps) {
+    } steps[] = {{"End", Qt::Key_End, last},
+                 {"Home", Qt::Key_Home, 1},
+                 {"Right", Qt::Key_Right, StepForward(MotionKind::Projectile, 1, last, false)},
+                 {"Left", Qt::Key_Left, 1}};
+    for (const auto& step : steps) {
         QTest::keyClick(keyTarget(w.get()), step.key);
         EXPECT_EQ(w->curFrame(), step.frame) << step.name;
     }
-    EXPECT_EQ(rate->currentIndex(), rateItem);
     QTest::keyClick(keyTarget(w.get()), Qt::Key_Space);
     EXPECT_TRUE(PlayFlags & PlayBit::Playing);
     QTest::keyClick(keyTarget(w.get()), Qt::Key_Space);
     EXPECT_FALSE(PlayFlags & PlayBit::Playing);
+}
+
+TEST_F(PlayerKeys, AFocusedListTakesItsMovesAndLeavesLeftAndRightToTheFilm)
+{
+    Opened<TBalleF> w;
+    auto* rate = child<QComboBox>(w.get(), "IpsCombo");
+    rate->setFocus(Qt::TabFocusReason);
+    const struct
+    {
+        const char* name;
+        Qt::Key key;
+        int item;
+        int frame;
+    } steps[] = {{"End", Qt::Key_End, 3, 1},
+                 {"Home", Qt::Key_Home, 0, 1},
+                 {"Down", Qt::Key_Down, 1, 1},
+                 {"Right", Qt::Key_Right, 1, StepForward(MotionKind::Projectile, 1, w->frameCount(), false)}};
+    for (const auto& step : steps) {
+        QTest::keyClick(rate, step.key);
+        EXPECT_EQ(rate->currentIndex(), step.item) << step.name;
+        EXPECT_EQ(w->curFrame(), step.frame) << step.name;
+    }
+    EXPECT_EQ(AppSettings.Ips, 200);
+}
+
+// Tab brings the focus to the first trace box of each film; Space ticks it.
+TEST_F(PlayerKeys, SpaceTicksAFocusedTraceBoxInEveryFilm)
+{
+    std::unique_ptr<MotionWindow> windows[] = {std::make_unique<TBalleF>(), std::make_unique<TChuteF>(),
+                                               std::make_unique<TRoueF>(), std::make_unique<TDisqueF>()};
+    for (auto& window : windows) {
+        const std::string name = window->objectName().toStdString();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << name;
+        QCheckBox* trace = nullptr;
+        for (const char* box : {"TraceACheck", "TraceBCheck"})
+            if (!trace)
+                trace = window->findChild<QCheckBox*>(box);
+        ASSERT_NE(trace, nullptr) << name;
+        trace->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(keyTarget(window.get()), Qt::Key_Space);
+        EXPECT_TRUE(trace->isChecked()) << name;
+        EXPECT_NE(PlayFlags & PlayBit::AllTraces, 0) << name;
+        EXPECT_FALSE(PlayFlags & PlayBit::Playing) << name;
+        QTest::keyClick(keyTarget(window.get()), Qt::Key_Space);
+        EXPECT_FALSE(trace->isChecked()) << name;
+        // The arrows still step the film.
+        QTest::keyClick(keyTarget(window.get()), Qt::Key_Right);
+        EXPECT_GT(window->curFrame(), 1) << name;
+        window->close();
+    }
 }
 
 TEST_F(PlayerKeys, TransportKeysInAnEditBoxEditItsText)
@@ -172,7 +242,7 @@ TEST_F(PlayerKeys, TransportKeysInAnEditBoxEditItsText)
     EXPECT_EQ(w->curFrame(), w->frameCount());
 }
 
-TEST_F(PlayerKeys, EnterPressesAFocusedPictureButtonWhileSpaceStillPlays)
+TEST_F(PlayerKeys, EnterAndSpacePressAFocusedPictureButton)
 {
     Opened<TBalleF> w;
     auto* end = child<QWidget>(w.get(), "FinBout");
@@ -180,8 +250,10 @@ TEST_F(PlayerKeys, EnterPressesAFocusedPictureButtonWhileSpaceStillPlays)
     QTest::keyClick(end, Qt::Key_Return);
     // The press is animated: let its release run.
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->curFrame() == w->frameCount(); }, 1000));
+    click(w.get(), "DebutBout");
     QTest::keyClick(end, Qt::Key_Space);
-    EXPECT_TRUE(PlayFlags & PlayBit::Playing);
+    EXPECT_EQ(w->curFrame(), w->frameCount());
+    EXPECT_FALSE(PlayFlags & PlayBit::Playing);
 }
 
 TEST_F(PlayerKeys, KeysOfAClosedWindowAreNotPreviewed)

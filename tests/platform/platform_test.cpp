@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QMap>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,34 @@ TEST(Display, SizeIsCountedInDevicePixels)
         const DisplayInfo display = DeviceDisplay(30, row.logical, row.ratio);
         EXPECT_EQ(QSize(display.width, display.height), row.device) << row.name;
         EXPECT_EQ(display.bitsPerPixel, 30) << row.name;
+    }
+}
+
+// One lock per display, so that each desktop session of an account runs its
+// own copy.
+TEST(SingleCopy, LockNameFollowsTheDisplayElseTheSession)
+{
+    const struct
+    {
+        const char* name;
+        const char* platform;
+        QMap<QString, QString> env;
+        const char* lock;
+    } rows[] = {
+        {"X display", "xcb", {{"DISPLAY", ":0"}, {"XDG_SESSION_ID", "3"}}, "kinea-x11-0.lock"},
+        {"X screen of that display", "xcb", {{"DISPLAY", ":0.1"}}, "kinea-x11-0.lock"},
+        {"another X display", "xcb", {{"DISPLAY", ":92"}}, "kinea-x11-92.lock"},
+        {"a path in DISPLAY", "xcb", {{"DISPLAY", "/tmp/../x:3"}}, "kinea-x11-_tmp_.._x_3.lock"},
+        {"Wayland display", "wayland", {{"WAYLAND_DISPLAY", "wayland-1"}}, "kinea-wayland-wayland-1.lock"},
+        {"no display: the session",
+         "offscreen",
+         {{"DISPLAY", ":0"}, {"XDG_SESSION_ID", "c2"}},
+         "kinea-session-c2.lock"},
+        {"neither", "offscreen", {}, "kinea.lock"},
+    };
+    for (const auto& row : rows) {
+        const auto env = [&](const char* name) { return row.env.value(QString::fromLatin1(name)); };
+        EXPECT_EQ(InstanceLockName(QString::fromLatin1(row.platform), env), QString::fromLatin1(row.lock)) << row.name;
     }
 }
 
