@@ -72,6 +72,9 @@ int RunKinea(QApplication& app)
 
     CreateWindows(launcher, windows);
     launcher.show();
+    // A settings file left unread is told once, over the launcher.
+    if (const QString message = launcher.takeSettingsMessage(); !message.isEmpty())
+        QMessageBox::warning(&launcher, ProgramTitle(), message);
     const int code = app.exec();
     DeleteModuleWindows(windows);
     return code;
