@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 
 using namespace profiletext;
 
@@ -26,6 +27,32 @@ QByteArray valueOf(QByteArrayView line)
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.sliced(1, value.size() - 2);
     return value.first(std::min(value.size(), IniProfile::MaxValueLength)).toByteArray();
+}
+
+// Copies whole lines, each ended with `ending`; the CRs before a line end
+// go with it, as they do when the text is read. One pass over the bytes:
+// millions of blank lines cost no call each.
+char* copyLines(const char* from, const char* to, char* out, QByteArrayView ending)
+{
+    for (const char* p = from; p < to;) {
+        const char c = *p++;
+        if (c == '\n') {
+            out = std::copy(ending.begin(), ending.end(), out);
+        } else if (c == '\r') {
+            const char* run = p;
+            while (run < to && *run == '\r')
+                ++run;
+            if (run < to && *run != '\n')
+                out = std::copy(p - 1, run, out);
+            p = run;
+        } else {
+            *out++ = c;
+        }
+    }
+    // The text's last line, when no LF ends it.
+    if (to > from && to[-1] != '\n')
+        out = std::copy(ending.begin(), ending.end(), out);
+    return out;
 }
 
 bool hasNonBlank(QByteArrayView text)
@@ -180,29 +207,43 @@ void IniProfile::setValue(QByteArrayView section, QByteArrayView key, QByteArray
 QByteArray IniProfile::toBytes() const
 {
     const QByteArrayView ending = m_crlf ? QByteArrayView("\r\n") : QByteArrayView("\n");
-    QByteArray bytes;
-    // Room for every LF to become CR LF: growing would hold two copies at
-    // once, while pages reserved and never written cost nothing.
-    const qsizetype added = 64 * qsizetype(m_changed.size() + m_inserted.size() + m_appended.size());
-    bytes.reserve(m_text.size() * (m_crlf ? 2 : 1) + added);
-    bytes += QByteArrayView(m_text).first(m_start);
+    // Written through a pointer into room enough for every line of the
+    // text to take a two-byte ending; pages never written cost nothing.
+    qsizetype room = 2 * m_text.size() + 2;
+    for (const auto& [at, text] : m_changed)
+        room += text.size() + 2;
+    for (const auto* lines : {&m_inserted, &m_appended})
+        for (const AddedLine& line : *lines)
+            room += line.text.size() + 2;
+    QByteArray bytes(room, Qt::Uninitialized);
+    char* out = bytes.data();
     const auto put = [&](QByteArrayView line) {
-        bytes += line;
-        bytes += ending;
+        std::memcpy(out, line.data(), size_t(line.size()));
+        out += line.size();
+        std::memcpy(out, ending.data(), size_t(ending.size()));
+        out += ending.size();
     };
+    std::memcpy(out, m_text.constData(), m_start);
+    out += m_start;
     auto changed = m_changed.begin();
     auto inserted = m_inserted.begin();
-    for (Offset at = m_start; at < textEnd(); at = nextLine(m_text, at)) {
-        for (; inserted != m_inserted.end() && inserted->before <= at; ++inserted)
+    for (Offset at = m_start; at < textEnd();) {
+        const Offset nextChange = changed == m_changed.end() ? textEnd() : changed->first;
+        const Offset nextInsert = inserted == m_inserted.end() ? textEnd() : inserted->before;
+        const Offset until = std::min(nextChange, nextInsert);
+        out = copyLines(m_text.constData() + at, m_text.constData() + until, out, ending);
+        at = until;
+        for (; inserted != m_inserted.end() && inserted->before == at; ++inserted)
             put(inserted->text);
-        if (changed != m_changed.end() && changed->first == at)
+        if (changed != m_changed.end() && changed->first == at) {
             put((changed++)->second);
-        else
-            put(lineAt(m_text, at));
+            at = nextLine(m_text, at);
+        }
     }
     for (; inserted != m_inserted.end(); ++inserted)
         put(inserted->text);
     for (const AddedLine& line : m_appended)
         put(line.text);
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }

@@ -150,7 +150,19 @@ void ProfileIndex::build(const QByteArray& text, Offset start)
     *this = ProfileIndex();
     const auto nameHashOf = [&](Offset header) { return hashOn(kFnvBasis, sectionName(lineAt(text, header))); };
     const auto keyHashOf = [&](Offset line) { return keyHash(text, line); };
-    for (Offset at = start; at < Offset(text.size()); at = nextLine(text, at)) {
+    const char* data = text.constData();
+    const auto size = Offset(text.size());
+    // Room for a header at every '[': growing would copy the list, while
+    // room never used is never touched.
+    m_headers.reserve(size_t(std::count(data + start, data + size, '[')));
+    for (Offset at = start; at < size; at = nextLine(text, at)) {
+        // Runs of blank lines are passed over in one sweep: at the end, `at`
+        // is the start of the first line holding something.
+        for (Offset next = at; next < size && isSpace(data[next]); ++next)
+            if (data[next] == '\n')
+                at = next + 1;
+        if (at >= size)
+            break;
         const QByteArrayView line = lineAt(text, at);
         if (isHeader(line)) {
             m_headers.push_back(at);

@@ -154,7 +154,7 @@ TEST_P(SettingsMemory, LoadingAndSavingCostAFewTimesTheFileSize)
     const qint64 grown = PeakResident() - before;
     std::printf("%s: %.1f MB more at the peak for a %.0f MB file\n", GetParam().name, grown / 1048576.0,
                 size / 1048576.0);
-    EXPECT_LT(grown, 5 * size);
+    EXPECT_LT(grown, 4 * size);
 #else
     GTEST_SKIP() << "the peak resident memory is read from /proc";
 #endif
