@@ -136,7 +136,7 @@ class SettingsMemory : public SettingsTest, public testing::WithParamInterface<S
 TEST_P(SettingsMemory, LoadingAndSavingCostAFewTimesTheFileSize)
 {
 #ifdef Q_OS_LINUX
-    constexpr qint64 size = 20 * 1024 * 1024;
+    constexpr qint64 size = 8 * 1024 * 1024;
     QByteArray bytes = "[General]\r\nIps=50\r\n";
     bytes.reserve(size + 64);
     const QByteArray& line = GetParam().line;
