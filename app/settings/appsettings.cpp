@@ -109,8 +109,7 @@ const auto kSettingKeys = std::to_array<SettingKey>({
 // The placement sections are written in this order, which is not the
 // slot order.
 const std::array<PlacementSlot, PlacementSlotCount> kPlacementSaveOrder{
-    SlotMain, SlotRoue, SlotBalle, SlotDisque, SlotChute,
-    SlotFreinage, SlotPoids, SlotPercuta, SlotChamp,
+    SlotMain, SlotRoue, SlotBalle, SlotDisque, SlotChute, SlotFreinage, SlotPoids, SlotPercuta, SlotChamp,
 };
 
 std::function<bool(const QString&)> writableCheck;
@@ -228,17 +227,19 @@ QString UnreadFileMessage(IniProfile::Load load, const QString& path)
                                         "sont utilisés et ceux de cette séance ne seront pas enregistrés.");
     switch (load) {
     case IniProfile::Load::TooLarge:
-        return QStringLiteral("Le fichier de réglages « %1 » dépasse %2 Mo.").arg(file).arg(IniProfile::MaxFileBytes >> 20)
+        return QStringLiteral("Le fichier de réglages « %1 » dépasse %2 Mo.")
+                   .arg(file)
+                   .arg(IniProfile::MaxFileBytes >> 20)
                + kept;
     case IniProfile::Load::Utf16:
         return QStringLiteral("Le fichier de réglages « %1 » est enregistré en UTF-16, que Kinea ne lit pas.").arg(file)
                + kept + QStringLiteral(" Enregistrez-le en UTF-8 pour que Kinea le lise.");
     case IniProfile::Load::CrOnly:
         return QStringLiteral("Les lignes du fichier de réglages « %1 » ne finissent que par un retour chariot "
-                              "(CR), ce que Kinea ne lit pas.").arg(file)
+                              "(CR), ce que Kinea ne lit pas.")
+                   .arg(file)
                + kept + QStringLiteral(" Enregistrez-le avec des fins de ligne Windows (CR LF) ou Unix (LF).");
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -315,10 +316,8 @@ SettingsSaveResult SaveSettings(const QString& path)
     case IniProfile::Load::NotAFile:
     case IniProfile::Load::TooLarge:
     case IniProfile::Load::Utf16:
-    case IniProfile::Load::CrOnly:
-        return {}; // left as it was, as the load said
-    case IniProfile::Load::Unreadable:
-        break;
+    case IniProfile::Load::CrOnly: return {}; // left as it was, as the load said
+    case IniProfile::Load::Unreadable: break;
     }
     return {false, QString::fromUtf8("Ne peut écrire dans %1").arg(QFileInfo(path).absoluteFilePath())};
 }

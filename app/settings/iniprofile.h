@@ -32,7 +32,8 @@ public:
 
     // What reading a file gave. Only Read and Missing leave a profile that
     // may be written back over the file.
-    enum class Load {
+    enum class Load
+    {
         Read,
         Missing,
         NotAFile, // a directory, a pipe, a device: never opened

@@ -24,15 +24,15 @@ Offset nextLine(const QByteArray& text, Offset at)
 
 namespace {
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+    bool isSpace(char c)
+    {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    }
 
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
+    char lower(char c)
+    {
+        return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    }
 
 } // namespace
 
@@ -83,61 +83,59 @@ bool sameName(QByteArrayView a, QByteArrayView b)
 
 namespace {
 
-constexpr std::uint64_t kFnvBasis = 14695981039346656037ull;
+    constexpr std::uint64_t kFnvBasis = 14695981039346656037ull;
 
-std::uint64_t hashOn(std::uint64_t hash, QByteArrayView name)
-{
-    for (const char c : name)
-        hash = (hash ^ std::uint8_t(lower(c))) * 1099511628211ull;
-    return hash;
-}
-
-std::uint64_t pairHash(QByteArrayView section, QByteArrayView key)
-{
-    return hashOn(hashOn(kFnvBasis, section) ^ 0xFF, key);
-}
-
-// The slot where `same` holds, else the empty slot where the probe ended.
-template <typename Same>
-std::size_t probe(const OffsetTable& table, std::uint64_t hash, Same same)
-{
-    const std::size_t mask = table.entries.size() - 1;
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
-        const Offset slot = table.entries[at];
-        if (slot == 0 || same(slot - 1))
-            return at;
+    std::uint64_t hashOn(std::uint64_t hash, QByteArrayView name)
+    {
+        for (const char c : name)
+            hash = (hash ^ std::uint8_t(lower(c))) * 1099511628211ull;
+        return hash;
     }
-}
 
-template <typename Same>
-std::optional<Offset> lookUp(const OffsetTable& table, std::uint64_t hash, Same same)
-{
-    if (table.entries.empty())
-        return std::nullopt;
-    const Offset slot = table.entries[probe(table, hash, same)];
-    return slot == 0 ? std::nullopt : std::optional<Offset>(slot - 1);
-}
+    std::uint64_t pairHash(QByteArrayView section, QByteArrayView key)
+    {
+        return hashOn(hashOn(kFnvBasis, section) ^ 0xFF, key);
+    }
 
-// Adds the line unless one that is `same` is there already (the first of a
-// name wins); `hashOf` gives the hash of a stored line when the table grows.
-template <typename HashOf, typename Same>
-void insert(OffsetTable& table, Offset line, std::uint64_t hash, HashOf hashOf, Same same)
-{
-    if ((table.used + 1) * 10 > table.entries.size() * 7) {
-        OffsetTable grown;
-        grown.entries.assign(std::max<std::size_t>(16, table.entries.size() * 2), 0);
-        for (const Offset slot : table.entries)
-            if (slot != 0)
-                grown.entries[probe(grown, hashOf(slot - 1), [](Offset) { return false; })] = slot;
-        grown.used = table.used;
-        table = std::move(grown);
+    // The slot where `same` holds, else the empty slot where the probe ended.
+    template <typename Same> std::size_t probe(const OffsetTable& table, std::uint64_t hash, Same same)
+    {
+        const std::size_t mask = table.entries.size() - 1;
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            const Offset slot = table.entries[at];
+            if (slot == 0 || same(slot - 1))
+                return at;
+        }
     }
-    const std::size_t at = probe(table, hash, same);
-    if (table.entries[at] == 0) {
-        table.entries[at] = line + 1;
-        ++table.used;
+
+    template <typename Same> std::optional<Offset> lookUp(const OffsetTable& table, std::uint64_t hash, Same same)
+    {
+        if (table.entries.empty())
+            return std::nullopt;
+        const Offset slot = table.entries[probe(table, hash, same)];
+        return slot == 0 ? std::nullopt : std::optional<Offset>(slot - 1);
     }
-}
+
+    // Adds the line unless one that is `same` is there already (the first of a
+    // name wins); `hashOf` gives the hash of a stored line when the table grows.
+    template <typename HashOf, typename Same>
+    void insert(OffsetTable& table, Offset line, std::uint64_t hash, HashOf hashOf, Same same)
+    {
+        if ((table.used + 1) * 10 > table.entries.size() * 7) {
+            OffsetTable grown;
+            grown.entries.assign(std::max<std::size_t>(16, table.entries.size() * 2), 0);
+            for (const Offset slot : table.entries)
+                if (slot != 0)
+                    grown.entries[probe(grown, hashOf(slot - 1), [](Offset) { return false; })] = slot;
+            grown.used = table.used;
+            table = std::move(grown);
+        }
+        const std::size_t at = probe(table, hash, same);
+        if (table.entries[at] == 0) {
+            table.entries[at] = line + 1;
+            ++table.used;
+        }
+    }
 
 } // namespace
 

@@ -38,8 +38,8 @@ std::optional<std::int32_t> parseDecimal(QByteArrayView text)
     if (text.isEmpty())
         return std::nullopt;
     std::int64_t magnitude = 0;
-    const std::int64_t limit = negative ? -std::int64_t(std::numeric_limits<std::int32_t>::min())
-                                        : std::numeric_limits<std::int32_t>::max();
+    const std::int64_t limit
+        = negative ? -std::int64_t(std::numeric_limits<std::int32_t>::min()) : std::numeric_limits<std::int32_t>::max();
     for (const char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;

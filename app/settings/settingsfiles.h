@@ -34,4 +34,3 @@ QString UserSettingsFolder();
 // system or an immutable file count as read-only) and whose permission bits
 // allow it, even for the superuser; a new file needs such a folder.
 bool SettingsFileWritable(const QString& path);
-

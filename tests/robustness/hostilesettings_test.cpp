@@ -97,11 +97,11 @@ QByteArray RecordText(const AppSettingsRecord& r)
 {
     QByteArray text;
     for (const WindowPlacement& p : r.Placements)
-        text += QByteArray::number(p.X) + ',' + QByteArray::number(p.Y) + ',' + QByteArray::number(p.W) + ',' +
-                QByteArray::number(p.H) + ',' + QByteArray::number(p.Maxis) + ';';
+        text += QByteArray::number(p.X) + ',' + QByteArray::number(p.Y) + ',' + QByteArray::number(p.W) + ','
+                + QByteArray::number(p.H) + ',' + QByteArray::number(p.Maxis) + ';';
     for (const SettingKey& key : SettingKeys())
-        text += QByteArray(key.key) + '=' +
-                std::visit([&](auto field) { return QByteArray::number(qint64(r.*field)); }, key.field) + ';';
+        text += QByteArray(key.key) + '='
+                + std::visit([&](auto field) { return QByteArray::number(qint64(r.*field)); }, key.field) + ';';
     return text;
 }
 
@@ -229,8 +229,8 @@ std::vector<FileShape> FileShapes()
     const QByteArray crOnly = QByteArray(kGeneral).replace("\r\n", "\r");
     return {
 #ifdef Q_OS_UNIX
-        {"pipe", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0644), 0); }, 100,
-         false, [](const QString& p) {
+        {"pipe", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0644), 0); }, 100, false,
+         [](const QString& p) {
              EXPECT_FALSE(QFileInfo(p).isFile());
              ExpectSavedInTheUserFolder();
          }},
@@ -252,10 +252,13 @@ std::vector<FileShape> FileShapes()
          [=](const QString& p) { ExpectUnchanged(p, utf16); }},
         {"CR-only", [=](const QString& p) { writeFile(p, crOnly); }, 100, true,
          [=](const QString& p) { ExpectUnchanged(p, crOnly); }},
-        {"read-only", [](const QString& p) {
+        {"read-only",
+         [](const QString& p) {
              writeFile(p, kGeneral);
              QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-         }, 50, false, [](const QString& p) {
+         },
+         50, false,
+         [](const QString& p) {
              ExpectUnchanged(p, kGeneral);
              EXPECT_FALSE(QFileInfo(p).permission(QFile::WriteOwner));
          }},

@@ -19,8 +19,7 @@ namespace {
 using testing_support::readFile;
 
 class SettingsShapes : public SettingsTest
-{
-};
+{ };
 
 TEST_F(SettingsShapes, Utf8ByteOrderMarkIsSkippedAndKept)
 {
@@ -48,8 +47,7 @@ QByteArray utf16(const char* text, QStringConverter::Encoding encoding)
 }
 
 class SettingsForeignText : public SettingsTest, public testing::WithParamInterface<ForeignFile>
-{
-};
+{ };
 
 TEST_P(SettingsForeignText, IsLeftUntouchedAndSaidOnce)
 {
@@ -128,8 +126,7 @@ struct Shape
 };
 
 class SettingsMemory : public SettingsTest, public testing::WithParamInterface<Shape>
-{
-};
+{ };
 
 // A file filled with one shape of line, loaded and saved: what the program
 // holds stays a few times the file's size.
