@@ -41,7 +41,7 @@ TMainF::TMainF(QWidget* parent)
 {
     setObjectName("MainF");
     InitProgramDir();
-    LoadSettings();
+    m_settingsMessage = LoadSettings().message;
     setWindowTitle(LauncherCaption());
 
     const DisplayInfo display = CurrentDisplay();

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 #include <QVector>
+#include <utility>
 
 class QAction;
 class QLabel;
@@ -49,6 +50,9 @@ public:
     void ApplyHintSetting();
 
     QLabel* caption(const char* name) const;
+    // What the settings load had to tell (a file left unread), once: empty
+    // after the first call.
+    QString takeSettingsMessage() { return std::exchange(m_settingsMessage, QString()); }
     const DisplayQuality& displayQuality() const { return m_display; }
     // Replaces the judged display (for a display that cannot be changed,
     // as in tests); the labels follow at the next first show.
@@ -113,6 +117,7 @@ private:
     QLabel* m_openerCaption = nullptr; // highlighted when the open module opened
     bool m_firstShow = true;
     DisplayQuality m_display;
+    QString m_settingsMessage;
     QLabel* m_modeLab = nullptr;
     QLabel* m_warningLab = nullptr;
     QAction* m_clearMenu = nullptr;

@@ -74,6 +74,9 @@ int RunKinea(QApplication& app)
     launcher.show();
     // With no window manager to give it, the keyboard would go nowhere.
     launcher.activateWindow();
+    // A settings file left unread is told once, over the launcher.
+    if (const QString message = launcher.takeSettingsMessage(); !message.isEmpty())
+        QMessageBox::warning(&launcher, ProgramTitle(), message);
     const int code = app.exec();
     DeleteModuleWindows(windows);
     return code;

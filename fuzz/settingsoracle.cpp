@@ -36,7 +36,8 @@ std::vector<QByteArray> ProfileLines(const QByteArray& bytes)
 {
     std::vector<QByteArray> lines;
     QByteArray line;
-    for (const char c : bytes) {
+    const QByteArrayView text = QByteArrayView(bytes).sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
+    for (const char c : text) {
         if (c != '\n') {
             line += c;
             continue;

@@ -11,8 +11,9 @@
 #include <optional>
 #include <vector>
 
-// The lines of a profile text: split at LF, the CRs before it dropped; the
-// LF that ends the text opens no line.
+// The lines of a profile text after its UTF-8 byte-order mark, if any:
+// split at LF, the CRs before it dropped; the LF that ends the text opens
+// no line.
 std::vector<QByteArray> ProfileLines(const QByteArray& bytes);
 
 // A "Key=Value" line and the section it stands in, spelled as in the file.

@@ -6,8 +6,12 @@
 #   - the menu entry, its icon and the software centre's page are where
 #     desktops look, and their validators accept them (when installed);
 #   - the menu entry's command starts the installed program, which takes
-#     usr/lib/kinea/ as its folder: finding it read-only, it keeps its
-#     settings in the user's configuration folder, not beside the link.
+#     usr/lib/kinea/ as its folder and finds there the marker of an
+#     installed copy: quit from its menu as a user does, it has written
+#     Kinea.ini in the user's configuration folder and nothing into its own
+#     folder (nor beside the link), whoever runs it: as root first, then as
+#     another user (when the check runs as root), with the folder writable.
+# The runs need a private X server (Xvfb) and xdotool to press the keys.
 # Usage: check-install.sh BUILD_DIR SOURCE_DIR APP_ID
 set -eu
 build=$1
@@ -55,42 +59,61 @@ else
     echo "appstreamcli not installed: software centre page not validated"
 fi
 
-# Start it as the menu would, as a user who cannot write into lib/kinea/ but
-# can into bin/: a program that took the link's folder for its own would keep
-# its settings there instead of in the user's configuration folder.
-home=$work/home
-mkdir -p "$home" "$work/run"
+[ -f "$program_dir/Kinea.installed" ] || fail "no Kinea.installed marking the installed copy"
+for tool in Xvfb xdotool; do
+    command -v $tool >/dev/null || { echo "$tool not installed: the installed program not run"; exit 77; }
+done
+
+# A private X server: the program runs as a user sees it, and xdotool types.
+Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x1024x24 >"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+waited=0
+while [ ! -s "$work/display" ] && [ $waited -lt 20 ]; do sleep 1; waited=$((waited + 1)); done
+[ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+
 chmod 755 "$work" "$root" "$prefix" "$prefix/lib" "$program_dir"
 chmod 777 "$prefix/bin"
-run_as=""
-if [ "$(id -u)" = 0 ]; then
-    chown 65534:65534 "$home" "$work/run"
-    run_as="setpriv --reuid=65534 --regid=65534 --clear-groups"
-else
-    chmod a-w "$program_dir"
-fi
-chmod 700 "$work/run"
+before=$(ls -A "$program_dir" "$prefix/bin")
 command=$(sed -n 's/^Exec=//p' "$desktop")
-env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$work/run" \
-    PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen $run_as $command >"$work/run.log" 2>&1 &
-pid=$!
-# Wait for the settings folder (made when the launcher loads its settings),
-# then let the program run a little longer: it must not stop by itself.
-waited=0
-while [ ! -d "$home/.config/Kinea" ] && [ $waited -lt 60 ] && kill -0 $pid 2>/dev/null; do
-    sleep 1; waited=$((waited + 1))
-done
-sleep 2
-if ! kill -0 $pid 2>/dev/null; then
+
+# run NAME UID: starts the program as the menu would, as that user with a
+# home of its own, quits it from the launcher's menu ("Utiliser", then
+# "Quitter": Alt+U, Q), and checks where its settings went.
+run() {
+    name=$1; uid=$2
+    home=$work/home-$name; runtime=$work/run-$name
+    mkdir -p "$home" "$runtime"
+    chown "$uid:$uid" "$home" "$runtime" 2>/dev/null || true
+    chmod 700 "$runtime"
+    as=""
+    [ "$uid" = "$(id -u)" ] || as="setpriv --reuid=$uid --regid=$uid --clear-groups"
+    env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$runtime" PATH="$prefix/bin:$PATH" \
+        QT_QPA_PLATFORM=xcb $as $command >"$work/run-$name.log" 2>&1 &
+    pid=$!
+    window=$(timeout 60 xdotool search --sync --onlyvisible --pid $pid --name "La physique en mouvement" | head -n 1)
+    [ -n "$window" ] || { cat "$work/run-$name.log"; fail "$name: no launcher window"; }
+    running=$(readlink "/proc/$pid/exe" || true)
+    [ -z "$running" ] || [ "$running" = "$(readlink -f "$program_dir/kinea")" ] || fail "the menu entry started $running"
+    # The start-up screen and the tip of the day come first: ask until the
+    # launcher has the keyboard and goes.
+    tries=0
+    while kill -0 $pid 2>/dev/null && [ $tries -lt 30 ]; do
+        xdotool windowfocus --sync "$window" 2>/dev/null && xdotool key --delay 200 alt+u q 2>/dev/null || true
+        sleep 1; tries=$((tries + 1))
+    done
+    kill -0 $pid 2>/dev/null && { kill $pid; cat "$work/run-$name.log"; fail "$name: Kinea did not quit from its menu"; }
     status=0; wait $pid || status=$?
-    cat "$work/run.log"
-    fail "the installed program stopped at start (status $status)"
-fi
-running=$(readlink "/proc/$pid/exe" || true)
-[ -z "$running" ] || [ "$running" = "$(readlink -f "$program_dir/kinea")" ] || fail "the menu entry started $running"
-kill $pid
-{ wait $pid; } 2>/dev/null || true
-chmod u+w "$program_dir"
-[ -d "$home/.config/Kinea" ] || fail "the settings were not moved to the user's configuration folder"
-[ ! -e "$prefix/bin/Kinea.ini" ] || fail "settings written beside the link"
+    [ $status = 0 ] || { cat "$work/run-$name.log"; fail "$name: Kinea ended with status $status"; }
+    ini=$home/.config/Kinea/Kinea.ini
+    grep -q '^\[Access\]' "$ini" 2>/dev/null || fail "$name: no Kinea.ini written in the configuration folder"
+    [ "$(stat -c %u "$ini")" = "$uid" ] || fail "$name: $ini not owned by its user"
+    [ "$(ls -A "$program_dir" "$prefix/bin")" = "$before" ] || fail "$name: files appeared in the install: $(ls -A "$program_dir")"
+    echo "run as $name: settings in $ini, nothing in the install folder"
+}
+
+run "$(id -un)" "$(id -u)"
+# Root first, then another user, as on a school's workstation.
+[ "$(id -u)" != 0 ] || run nobody 65534
 echo "installed tree checked in $root"

@@ -1,5 +1,5 @@
-// The settings store: where the file lives, the file's keys each tied to
-// its field of the record, read at start-up and written back at the end.
+// The settings store: the file's keys each tied to its field of the record,
+// read at start-up and written back at the end.
 #include "appsettings.h"
 #include "iniprofile.h"
 
@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
+#include <QStringList>
 #include <array>
 #include <variant>
 
@@ -32,16 +32,7 @@ void InitProgramDir()
 
 QString SettingsFilePath()
 {
-    const QString dir = ProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramDir;
-    const QString beside = dir + "/Kinea.ini";
-    if (QFileInfo::exists(beside) || QFileInfo(dir).isWritable())
-        return beside;
-    // A system-wide install: keep the settings in the user's own folder
-    // rather than lose them at every exit.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (config.isEmpty() || !QDir().mkpath(config))
-        return beside;
-    return config + "/Kinea.ini";
+    return LocateSettingsFiles(ProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramDir).own;
 }
 
 QString ProgramTitle()
@@ -123,15 +114,18 @@ const std::array<PlacementSlot, PlacementSlotCount> kPlacementSaveOrder{
 
 std::function<bool(const QString&)> writableCheck;
 
-std::int32_t readInt(const IniProfile& profile, const char* section, const char* key, std::int32_t fallback)
+// The files a load reads, the one whose keys win first.
+using Profiles = std::vector<const IniProfile*>;
+
+std::int32_t readInt(const Profiles& profiles, const char* section, const char* key, std::int32_t fallback)
 {
-    const std::optional<QByteArray> text = profile.value(section, key);
-    if (!text)
-        return fallback;
-    return ParseProfileInt(*text).value_or(fallback);
+    for (const IniProfile* profile : profiles)
+        if (const std::optional<QByteArray> text = profile->value(section, key))
+            return ParseProfileInt(*text).value_or(fallback);
+    return fallback;
 }
 
-bool readBool(const IniProfile& profile, const char* section, const char* key, bool fallback)
+bool readBool(const Profiles& profile, const char* section, const char* key, bool fallback)
 {
     return readInt(profile, section, key, fallback ? 1 : 0) != 0;
 }
@@ -141,7 +135,7 @@ void writeInt(IniProfile& profile, const char* section, const char* key, std::in
     profile.setValue(section, key, FormatProfileInt(value));
 }
 
-WindowPlacement readPlacement(const IniProfile& profile, const char* section)
+WindowPlacement readPlacement(const Profiles& profile, const char* section)
 {
     const WindowPlacement defaults;
     WindowPlacement placement;
@@ -166,7 +160,7 @@ void writePlacement(IniProfile& profile, const char* section, const WindowPlacem
 // value, even one above 0x7FFFFFFF, reads back as it was.
 struct KeyReader
 {
-    const IniProfile& profile;
+    const Profiles& profile;
     const SettingKey& key;
     AppSettingsRecord& record;
     void operator()(bool AppSettingsRecord::*field) const
@@ -224,6 +218,31 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+// Why a file was left unread, for the user, when it matters: the file is
+// there, holds the user's settings, and will be left as it is.
+QString UnreadFileMessage(IniProfile::Load load, const QString& path)
+{
+    const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QString kept = QStringLiteral(" Il n'a pas été lu et restera tel quel : les réglages par défaut "
+                                        "sont utilisés et ceux de cette séance ne seront pas enregistrés.");
+    switch (load) {
+    case IniProfile::Load::TooLarge:
+        return QStringLiteral("Le fichier de réglages « %1 » dépasse %2 Mo.")
+                   .arg(file)
+                   .arg(IniProfile::MaxFileBytes >> 20)
+               + kept;
+    case IniProfile::Load::Utf16:
+        return QStringLiteral("Le fichier de réglages « %1 » est enregistré en UTF-16, que Kinea ne lit pas.").arg(file)
+               + kept + QStringLiteral(" Enregistrez-le en UTF-8 pour que Kinea le lise.");
+    case IniProfile::Load::CrOnly:
+        return QStringLiteral("Les lignes du fichier de réglages « %1 » ne finissent que par un retour chariot "
+                              "(CR), ce que Kinea ne lit pas.")
+                   .arg(file)
+               + kept + QStringLiteral(" Enregistrez-le avec des fins de ligne Windows (CR LF) ou Unix (LF).");
+    default: return {};
+    }
+}
+
 } // namespace
 
 std::span<const SettingKey> SettingKeys()
@@ -231,41 +250,52 @@ std::span<const SettingKey> SettingKeys()
     return kSettingKeys;
 }
 
-bool SettingsFileWritable(const QString& path)
-{
-    const QFileInfo file(path);
-    if (file.exists())
-        return file.isFile() && file.isWritable();
-    const QFileInfo folder(file.absolutePath());
-    return folder.isDir() && folder.isWritable();
-}
-
 void SetSettingsWritableCheck(std::function<bool(const QString&)> check)
 {
     writableCheck = std::move(check);
 }
 
-void LoadSettings()
+SettingsLoadResult LoadSettings()
 {
-    LoadSettings(SettingsFilePath());
+    return LoadSettings(LocateSettingsFiles(ProgramDir));
 }
 
-void LoadSettings(const QString& path)
+SettingsLoadResult LoadSettings(const QString& path)
 {
-    // A file that cannot be read leaves the profile empty: every default.
-    IniProfile profile;
-    profile.load(path);
+    return LoadSettings(SettingsFiles{{}, path});
+}
+
+SettingsLoadResult LoadSettings(const SettingsFiles& files)
+{
+    // A file that cannot be read leaves its profile empty: every default.
+    IniProfile shared;
+    IniProfile own;
+    QStringList messages;
+    for (const auto& [profile, path] : {std::pair{&shared, files.shared}, std::pair{&own, files.own}}) {
+        if (path.isEmpty())
+            continue;
+        const QString message = UnreadFileMessage(profile->load(path), path);
+        if (!message.isEmpty())
+            messages << message;
+    }
+    const Profiles profiles{&shared, &own};
     AppSettingsRecord loaded;
     for (int slot = 0; slot < PlacementSlotCount; ++slot)
-        loaded.Placements[size_t(slot)] = readPlacement(profile, PlacementSection(slot));
+        loaded.Placements[size_t(slot)] = readPlacement(profiles, PlacementSection(slot));
     for (const SettingKey& key : kSettingKeys)
-        std::visit(KeyReader{profile, key, loaded}, key.field);
+        std::visit(KeyReader{profiles, key, loaded}, key.field);
     AppSettings = loaded;
+    return {messages.join(QStringLiteral("\n\n"))};
 }
 
 SettingsSaveResult SaveSettings()
 {
-    return SaveSettings(SettingsFilePath());
+    const QString path = SettingsFilePath();
+    if (path.isEmpty())
+        return {};
+    // The user's configuration folder is made on the first save only.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return SaveSettings(path);
 }
 
 SettingsSaveResult SaveSettings(const QString& path)
@@ -276,10 +306,18 @@ SettingsSaveResult SaveSettings(const QString& path)
     // Unknown sections and keys are kept, so an existing file that cannot be
     // read is left alone rather than replaced by our keys alone.
     IniProfile profile;
-    if (profile.load(path)) {
+    switch (profile.load(path)) {
+    case IniProfile::Load::Read:
+    case IniProfile::Load::Missing:
         writeRecord(profile, AppSettings);
         if (writeWholeFile(path, profile.toBytes()))
             return {true, {}};
+        break;
+    case IniProfile::Load::NotAFile:
+    case IniProfile::Load::TooLarge:
+    case IniProfile::Load::Utf16:
+    case IniProfile::Load::CrOnly: return {}; // left as it was, as the load said
+    case IniProfile::Load::Unreadable: break;
     }
     return {false, QString::fromUtf8("Ne peut écrire dans %1").arg(QFileInfo(path).absoluteFilePath())};
 }

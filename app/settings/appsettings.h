@@ -2,6 +2,7 @@
 // when the launcher is created and saved once when it closes.
 #pragma once
 
+#include "app/settings/settingsfiles.h"
 #include "canvas/tcolor.h"
 
 #include <QString>
@@ -132,19 +133,27 @@ extern AppSettingsRecord AppSettings;
 extern QString ProgramDir;
 void InitProgramDir();
 
-// Where the settings file lives: ProgramDir + "/Kinea.ini", or the user's
-// configuration folder when the program's folder cannot be written and
-// holds no settings file (a system-wide install).
+// LocateSettingsFiles(ProgramDir).own.
 QString SettingsFilePath();
 
-// Overwrites every field of AppSettings from the file (defaults where a key
-// is missing or not a number).
-void LoadSettings();
-void LoadSettings(const QString& path);
+// What a load found worth telling: a file that is left unread and will be
+// left as it is (too large, UTF-16, CR-only line ends), in French, for the
+// launcher to show once. Empty otherwise.
+struct SettingsLoadResult
+{
+    QString message;
+};
 
-// What a save did. A file judged not writable is left alone without a word
-// (a file the user protected stays as it is); a write that fails after that
-// check carries the message the launcher shows: "Ne peut écrire dans <path>".
+// Overwrites every field of AppSettings from the files (defaults where a key
+// is missing or not a number).
+SettingsLoadResult LoadSettings();
+SettingsLoadResult LoadSettings(const QString& path);
+SettingsLoadResult LoadSettings(const SettingsFiles& files);
+
+// What a save did. A file judged not writable, or one the load left unread,
+// is left alone without a word (a file the user protected stays as it is);
+// a write that fails after that check carries the message the launcher
+// shows: "Ne peut écrire dans <path>".
 struct SettingsSaveResult
 {
     bool saved = false;
@@ -153,14 +162,10 @@ struct SettingsSaveResult
 };
 
 // Writes every setting back, keeping the file's other sections and keys.
+// The first form makes the user's configuration folder when it is the
+// place.
 SettingsSaveResult SaveSettings();
 SettingsSaveResult SaveSettings(const QString& path);
-
-// True when a save could replace the file: an existing file must be a
-// writable regular file (checked with the system's access rights, so a
-// read-only file system or an immutable file count as read-only); a new
-// file needs a writable directory.
-bool SettingsFileWritable(const QString& path);
 
 // Replaces the check above in SaveSettings (for tests); an empty function
 // restores it.

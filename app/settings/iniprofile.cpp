@@ -1,14 +1,15 @@
 #include "iniprofile.h"
 
 #include <QFile>
-#include <limits>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstring>
+
+using namespace profiletext;
 
 namespace {
 
-QByteArray lowered(QByteArrayView text)
-{
-    return text.toByteArray().toLower();
-}
+constexpr char kBom[] = "\xEF\xBB\xBF";
 
 QByteArrayView firstLineOf(QByteArrayView text)
 {
@@ -18,35 +19,45 @@ QByteArrayView firstLineOf(QByteArrayView text)
     return text.first(end);
 }
 
-bool isBlank(const QByteArray& text)
-{
-    return text.trimmed().isEmpty();
-}
-
-// The name of a "[Name]" line; a missing closing bracket ends the name at
-// the end of the line.
-QByteArray sectionName(const QByteArray& trimmedLine)
-{
-    const qsizetype close = trimmedLine.indexOf(']');
-    const qsizetype end = close < 0 ? trimmedLine.size() : close;
-    return trimmedLine.mid(1, end - 1).trimmed();
-}
-
-// The key of a "Key=Value" line, empty when the line holds none.
-QByteArray keyOf(const QByteArray& line)
-{
-    const qsizetype equals = line.indexOf('=');
-    return equals < 0 ? QByteArray() : line.left(equals).trimmed();
-}
-
 // The value as a profile reader hands it out: blanks around it dropped, one
 // pair of enclosing quotes removed, cut to the reader's buffer.
-QByteArray valueOf(const QByteArray& line)
+QByteArray valueOf(QByteArrayView line)
 {
-    QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
+    QByteArrayView value = trimmed(line.sliced(line.indexOf('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.mid(1, value.size() - 2);
-    return value.left(IniProfile::MaxValueLength);
+        value = value.sliced(1, value.size() - 2);
+    return value.first(std::min(value.size(), IniProfile::MaxValueLength)).toByteArray();
+}
+
+// Copies whole lines, each ended with `ending`; the CRs before a line end
+// go with it, as they do when the text is read. One pass over the bytes:
+// millions of blank lines cost no call each.
+char* copyLines(const char* from, const char* to, char* out, QByteArrayView ending)
+{
+    for (const char* p = from; p < to;) {
+        const char c = *p++;
+        if (c == '\n') {
+            out = std::copy(ending.begin(), ending.end(), out);
+        } else if (c == '\r') {
+            const char* run = p;
+            while (run < to && *run == '\r')
+                ++run;
+            if (run < to && *run != '\n')
+                out = std::copy(p - 1, run, out);
+            p = run;
+        } else {
+            *out++ = c;
+        }
+    }
+    // The text's last line, when no LF ends it.
+    if (to > from && to[-1] != '\n')
+        out = std::copy(ending.begin(), ending.end(), out);
+    return out;
+}
+
+bool hasNonBlank(QByteArrayView text)
+{
+    return !trimmed(text).isEmpty();
 }
 
 } // namespace
@@ -54,88 +65,118 @@ QByteArray valueOf(const QByteArray& line)
 IniProfile IniProfile::fromBytes(const QByteArray& bytes)
 {
     IniProfile profile;
-    const qsizetype firstNewline = bytes.indexOf('\n');
-    profile.m_crlf = firstNewline < 0 || (firstNewline > 0 && bytes[firstNewline - 1] == '\r');
-
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
-        if (end < 0)
-            end = bytes.size();
-        // Every CR before the line end goes with it: one kept in the text
-        // would be written back as "\r\n" in a file with LF endings and
-        // read as a different line next time.
-        while (end > start && bytes[end - 1] == '\r')
-            --end;
-        profile.appendLine(bytes.mid(start, end - start));
-        start = next;
-    }
+    if (bytes.size() > MaxFileBytes)
+        return profile; // never read from a file; offsets would not hold it
+    profile.m_text = bytes;
+    profile.m_start = bytes.startsWith(kBom) ? 3 : 0;
+    const QByteArrayView text = QByteArrayView(bytes).sliced(profile.m_start);
+    const qsizetype firstNewline = text.indexOf('\n');
+    profile.m_crlf = firstNewline < 0 || (firstNewline > 0 && text[firstNewline - 1] == '\r');
+    profile.m_hasContent = hasNonBlank(text);
+    profile.m_index.build(profile.m_text, profile.m_start);
     return profile;
 }
 
-bool IniProfile::load(const QString& path)
+IniProfile::Load IniProfile::shapeOf(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return Load::Utf16;
+    // CRs at the very end only end the one line, as they end any line.
+    while (bytes.endsWith('\r'))
+        bytes.chop(1);
+    if (!bytes.contains('\n') && bytes.contains('\r'))
+        return Load::CrOnly;
+    return Load::Read;
+}
+
+IniProfile::Load IniProfile::load(const QString& path)
 {
     *this = IniProfile();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Load::Missing;
+    // A pipe would block the start for ever, a device never end.
+    if (!info.isFile())
+        return Load::NotAFile;
+    if (info.size() > MaxFileBytes)
+        return Load::TooLarge;
     QFile file(path);
-    if (!file.exists())
-        return true;
-    if (file.size() > MaxFileBytes || !file.open(QIODevice::ReadOnly))
-        return false;
-    *this = fromBytes(file.readAll());
-    return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return Load::Unreadable;
+    // One byte more than it claims: a file growing meanwhile is caught.
+    const QByteArray bytes = file.read(info.size() + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Load::Unreadable;
+    if (bytes.size() > MaxFileBytes)
+        return Load::TooLarge;
+    const Load shape = shapeOf(bytes);
+    if (shape == Load::Read)
+        *this = fromBytes(bytes);
+    return shape;
 }
 
-void IniProfile::appendLine(QByteArray text)
+const IniProfile::AddedLine* IniProfile::findAdded(QByteArrayView section, QByteArrayView key) const
 {
-    const QByteArray trimmed = text.trimmed();
-    m_hasContent = m_hasContent || !trimmed.isEmpty();
-    if (trimmed.startsWith('[')) {
-        Section section;
-        section.lowerName = sectionName(trimmed).toLower();
-        section.lines.push_back(Line{std::move(text), {}});
-        m_sectionIndex[section.lowerName].push_back(qsizetype(m_sections.size()));
-        m_sections.push_back(std::move(section));
-        return;
-    }
-    Section& section = m_sections.back();
-    Line line{std::move(text), keyOf(trimmed).toLower()};
-    addKeyLine(section, qsizetype(section.lines.size()), std::move(line));
-}
-
-void IniProfile::addKeyLine(Section& section, qsizetype at, Line line)
-{
-    if (!line.lowerKey.isEmpty() && !section.firstKeyLine.contains(line.lowerKey))
-        section.firstKeyLine.insert(line.lowerKey, at);
-    section.lines.insert(section.lines.begin() + at, std::move(line));
-}
-
-const IniProfile::Line* IniProfile::findLine(QByteArrayView section, QByteArrayView key) const
-{
-    const auto sections = m_sectionIndex.constFind(lowered(section));
-    if (sections == m_sectionIndex.constEnd())
-        return nullptr;
-    const QByteArray lowerKey = lowered(key);
-    for (const qsizetype index : *sections) {
-        const Section& candidate = m_sections[size_t(index)];
-        const auto line = candidate.firstKeyLine.constFind(lowerKey);
-        if (line != candidate.firstKeyLine.constEnd())
-            return &candidate.lines[size_t(*line)];
-    }
+    for (const auto* lines : {&m_inserted, &m_appended})
+        for (const AddedLine& line : *lines)
+            if (!line.header && sameName(keyOf(line.text), key) && sameName(line.section, section))
+                return &line;
     return nullptr;
-}
-
-IniProfile::Line* IniProfile::findLine(QByteArrayView section, QByteArrayView key)
-{
-    return const_cast<Line*>(std::as_const(*this).findLine(section, key));
 }
 
 std::optional<QByteArray> IniProfile::value(QByteArrayView section, QByteArrayView key) const
 {
-    const Line* line = findLine(section, key);
-    if (!line)
-        return std::nullopt;
-    return valueOf(line->text);
+    if (const std::optional<Offset> line = m_index.keyLine(m_text, section, key)) {
+        const auto changed = m_changed.find(*line);
+        return valueOf(changed != m_changed.end() ? QByteArrayView(changed->second) : lineAt(m_text, *line));
+    }
+    if (const AddedLine* added = findAdded(section, key))
+        return valueOf(added->text);
+    return std::nullopt;
+}
+
+IniProfile::Offset IniProfile::insertionPoint(Offset header)
+{
+    // After the section's last non-blank line, so that the blank lines
+    // separating it from the next section stay after it.
+    if (const auto known = m_insertionPoints.constFind(header); known != m_insertionPoints.constEnd())
+        return *known;
+    const Offset end = m_index.sectionEnd(m_text, header);
+    Offset point = nextLine(m_text, header);
+    for (Offset at = point; at < end; at = nextLine(m_text, at))
+        if (!isBlank(lineAt(m_text, at)))
+            point = nextLine(m_text, at);
+    m_insertionPoints.insert(header, point);
+    return point;
+}
+
+bool IniProfile::endsWithBlankLine() const
+{
+    if (!m_appended.empty())
+        return isBlank(m_appended.back().text);
+    if (!m_inserted.empty() && m_inserted.back().before == textEnd())
+        return false;
+    const QByteArrayView text = QByteArrayView(m_text).sliced(m_start);
+    const QByteArrayView lines = text.endsWith('\n') ? text.chopped(1) : text;
+    return isBlank(lines.sliced(lines.lastIndexOf('\n') + 1));
+}
+
+void IniProfile::addToNewSection(QByteArrayView section, QByteArray line)
+{
+    auto header = std::find_if(m_appended.begin(), m_appended.end(), [&](const AddedLine& added) {
+        return added.header && sameName(added.section, section);
+    });
+    if (header != m_appended.end()) {
+        auto end = std::find_if(header + 1, m_appended.end(), [](const AddedLine& l) { return l.header; });
+        while (end - 1 != header && isBlank((end - 1)->text))
+            --end;
+        m_appended.insert(end, AddedLine{textEnd(), section.toByteArray(), std::move(line)});
+        return;
+    }
+    if ((m_hasContent || !m_inserted.empty() || !m_appended.empty()) && !endsWithBlankLine())
+        m_appended.push_back(AddedLine{textEnd(), {}, {}});
+    m_appended.push_back(AddedLine{textEnd(), section.toByteArray(), '[' + section.toByteArray() + ']', true});
+    m_appended.push_back(AddedLine{textEnd(), section.toByteArray(), std::move(line)});
 }
 
 void IniProfile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
@@ -144,98 +185,65 @@ void IniProfile::setValue(QByteArrayView section, QByteArrayView key, QByteArray
     section = firstLineOf(section);
     key = firstLineOf(key);
     value = firstLineOf(value);
-    if (Line* line = findLine(section, key)) {
-        line->text = keyOf(line->text) + '=' + value.toByteArray();
+    if (const std::optional<Offset> line = m_index.keyLine(m_text, section, key)) {
+        m_changed[*line] = keyOf(lineAt(m_text, *line)).toByteArray() + '=' + value.toByteArray();
         return;
     }
-    Line line{key.toByteArray() + '=' + value.toByteArray(), lowered(key)};
-    const auto sections = m_sectionIndex.constFind(lowered(section));
-    if (sections != m_sectionIndex.constEnd()) {
-        // After the section's last non-blank line, so that the blank lines
-        // separating it from the next section stay after it.
-        Section& existing = m_sections[size_t(sections->front())];
-        qsizetype at = qsizetype(existing.lines.size());
-        while (at > 1 && isBlank(existing.lines[size_t(at - 1)].text))
-            --at;
-        addKeyLine(existing, at, std::move(line));
+    if (auto* added = const_cast<AddedLine*>(findAdded(section, key))) {
+        added->text = keyOf(added->text).toByteArray() + '=' + value.toByteArray();
         return;
     }
-    if (m_hasContent && !isBlank(m_sections.back().lines.back().text))
-        appendLine(QByteArray());
-    appendLine('[' + section.toByteArray() + ']');
-    addKeyLine(m_sections.back(), qsizetype(m_sections.back().lines.size()), std::move(line));
+    QByteArray text = key.toByteArray() + '=' + value.toByteArray();
+    if (const std::optional<Offset> header = m_index.section(m_text, section)) {
+        const Offset before = insertionPoint(*header);
+        const auto at = std::upper_bound(m_inserted.begin(), m_inserted.end(), before,
+                                         [](Offset point, const AddedLine& added) { return point < added.before; });
+        m_inserted.insert(at, AddedLine{before, section.toByteArray(), std::move(text)});
+        return;
+    }
+    addToNewSection(section, std::move(text));
 }
 
 QByteArray IniProfile::toBytes() const
 {
-    const QByteArray ending = m_crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
-    QByteArray bytes;
-    for (const Section& section : m_sections) {
-        for (const Line& line : section.lines) {
-            bytes += line.text;
-            bytes += ending;
+    const QByteArrayView ending = m_crlf ? QByteArrayView("\r\n") : QByteArrayView("\n");
+    // Written through a pointer into room enough for every line of the
+    // text to take a two-byte ending; pages never written cost nothing.
+    qsizetype room = 2 * m_text.size() + 2;
+    for (const auto& [at, text] : m_changed)
+        room += text.size() + 2;
+    for (const auto* lines : {&m_inserted, &m_appended})
+        for (const AddedLine& line : *lines)
+            room += line.text.size() + 2;
+    QByteArray bytes(room, Qt::Uninitialized);
+    char* out = bytes.data();
+    const auto put = [&](QByteArrayView line) {
+        std::memcpy(out, line.data(), size_t(line.size()));
+        out += line.size();
+        std::memcpy(out, ending.data(), size_t(ending.size()));
+        out += ending.size();
+    };
+    std::memcpy(out, m_text.constData(), m_start);
+    out += m_start;
+    auto changed = m_changed.begin();
+    auto inserted = m_inserted.begin();
+    for (Offset at = m_start; at < textEnd();) {
+        const Offset nextChange = changed == m_changed.end() ? textEnd() : changed->first;
+        const Offset nextInsert = inserted == m_inserted.end() ? textEnd() : inserted->before;
+        const Offset until = std::min(nextChange, nextInsert);
+        out = copyLines(m_text.constData() + at, m_text.constData() + until, out, ending);
+        at = until;
+        for (; inserted != m_inserted.end() && inserted->before == at; ++inserted)
+            put(inserted->text);
+        if (changed != m_changed.end() && changed->first == at) {
+            put((changed++)->second);
+            at = nextLine(m_text, at);
         }
     }
+    for (; inserted != m_inserted.end(); ++inserted)
+        put(inserted->text);
+    for (const AddedLine& line : m_appended)
+        put(line.text);
+    bytes.truncate(out - bytes.constData());
     return bytes;
-}
-
-namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::optional<std::int32_t> parseHex(QByteArrayView digits)
-{
-    std::uint64_t value = 0;
-    for (const char c : digits) {
-        const int digit = hexDigit(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + std::uint64_t(digit);
-        if (value > std::numeric_limits<std::uint32_t>::max())
-            return std::nullopt;
-    }
-    return std::int32_t(std::uint32_t(value));
-}
-
-std::optional<std::int32_t> parseDecimal(QByteArrayView text)
-{
-    const bool negative = text.startsWith('-');
-    if (negative || text.startsWith('+'))
-        text = text.sliced(1);
-    if (text.isEmpty())
-        return std::nullopt;
-    std::int64_t magnitude = 0;
-    const std::int64_t limit
-        = negative ? -std::int64_t(std::numeric_limits<std::int32_t>::min()) : std::numeric_limits<std::int32_t>::max();
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > limit)
-            return std::nullopt;
-    }
-    return std::int32_t(negative ? -magnitude : magnitude);
-}
-
-} // namespace
-
-std::optional<std::int32_t> ParseProfileInt(QByteArrayView text)
-{
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        return parseHex(text.sliced(2));
-    return parseDecimal(text);
-}
-
-QByteArray FormatProfileInt(std::int32_t value)
-{
-    return QByteArray::number(value);
 }

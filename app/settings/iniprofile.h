@@ -3,11 +3,14 @@
 // integers, colours and booleans are spelled in it.
 #pragma once
 
+#include "profileindex.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -16,6 +19,8 @@
 // (comments, blank lines, garbage) and keys nobody asks for stay in place.
 // When a section or key appears twice, the first one wins. Values are bytes:
 // the file's own encoding is never interpreted.
+// The profile keeps the text as read and indexes it by offsets: its memory
+// stays a few times the file's size whatever the file holds.
 class IniProfile
 {
 public:
@@ -25,12 +30,28 @@ public:
     // Files above this size are refused rather than read into memory.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
-    IniProfile() = default;
-    static IniProfile fromBytes(const QByteArray& bytes);
+    // What reading a file gave. Only Read and Missing leave a profile that
+    // may be written back over the file.
+    enum class Load
+    {
+        Read,
+        Missing,
+        NotAFile, // a directory, a pipe, a device: never opened
+        TooLarge,
+        Unreadable,
+        Utf16, // text in UTF-16, which this byte reader cannot split into lines
+        CrOnly, // lines ended by CR alone: the whole file would be one line
+    };
 
-    // Replaces the content by the file's; a missing file gives an empty
-    // profile. False when the file exists but cannot be read or is too big.
-    bool load(const QString& path);
+    IniProfile() = default;
+    // The text's lines; a UTF-8 byte-order mark is skipped and written back.
+    static IniProfile fromBytes(const QByteArray& bytes);
+    // Utf16 or CrOnly for a text that would read as one garbled line, else Read.
+    static Load shapeOf(QByteArrayView bytes);
+
+    // Replaces the content by the file's; anything but Read leaves the
+    // profile empty.
+    Load load(const QString& path);
 
     std::optional<QByteArray> value(QByteArrayView section, QByteArrayView key) const;
     // Changes the key in place; a new key goes at the end of its section, a
@@ -40,28 +61,32 @@ public:
     // The whole file, every line ended with the file's line ending (CR LF
     // for a profile that did not come from a file with LF endings).
     QByteArray toBytes() const;
-    bool usesCrLf() const { return m_crlf; }
 
 private:
-    struct Line
+    using Offset = ProfileIndex::Offset;
+    // A line the file did not have: a new key in one of its sections (it
+    // goes before the line at `before`), or a line of a new section.
+    struct AddedLine
     {
+        Offset before = 0;
+        QByteArray section; // the section's name, as the caller spelled it
         QByteArray text;
-        QByteArray lowerKey; // empty unless the line is "Key=Value"
-    };
-    struct Section
-    {
-        QByteArray lowerName; // empty for the lines before the first section
-        std::vector<Line> lines; // the header line first, if any
-        QHash<QByteArray, qsizetype> firstKeyLine;
+        bool header = false;
     };
 
-    void appendLine(QByteArray text);
-    void addKeyLine(Section& section, qsizetype at, Line line);
-    const Line* findLine(QByteArrayView section, QByteArrayView key) const;
-    Line* findLine(QByteArrayView section, QByteArrayView key);
+    const AddedLine* findAdded(QByteArrayView section, QByteArrayView key) const;
+    Offset insertionPoint(Offset header);
+    void addToNewSection(QByteArrayView section, QByteArray line);
+    bool endsWithBlankLine() const;
+    Offset textEnd() const { return Offset(m_text.size()); }
 
-    std::vector<Section> m_sections{Section{}};
-    QHash<QByteArray, std::vector<qsizetype>> m_sectionIndex;
+    QByteArray m_text; // the bytes read, byte-order mark included
+    Offset m_start = 0; // where the first line starts
+    ProfileIndex m_index;
+    std::map<Offset, QByteArray> m_changed; // lines of the text rewritten, by offset
+    std::vector<AddedLine> m_inserted; // new keys of existing sections, in file order
+    std::vector<AddedLine> m_appended; // new sections after the text
+    QHash<Offset, Offset> m_insertionPoints; // by section header, once found
     bool m_crlf = true;
     bool m_hasContent = false;
 };

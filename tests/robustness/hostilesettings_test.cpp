@@ -1,7 +1,9 @@
 // Settings files holding hostile values, for every key alone and for all
 // keys at once: with each file every window that reads the value is opened,
 // animated, resized and closed, no timer runs faster than 10 ms, and the
-// settings saved afterwards read back as they were.
+// settings saved afterwards read back as they were. And settings files of
+// hostile shapes (a pipe, a folder, blank lines, a byte-order mark, UTF-16,
+// CR-only line ends, a read-only file) through the whole program.
 #include "app/launcherwindow.h"
 #include "app/settings/appsettings.h"
 #include "modalcloser.h"
@@ -9,10 +11,20 @@
 #include "testhelpers.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
 #include <variant>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace robustness;
 using testing_support::TempDir;
@@ -181,4 +193,102 @@ TEST_F(HostileSettings, EveryKeyAtOnceWithEachValueThroughTheWholeProgram)
         LoadSettings(iniPath());
         EXPECT_EQ(RecordText(AppSettings), saved);
     }
+}
+
+namespace {
+
+// A Kinea.ini of one shape: how it is made, the Ips the program reads from
+// it, and what must hold of it once the launcher has closed.
+struct FileShape
+{
+    const char* name;
+    std::function<void(const QString& path)> make;
+    std::int32_t ips;
+    bool told; // a message at loading
+    std::function<void(const QString& path)> expectAfter;
+};
+
+const QByteArray kGeneral = "[General]\r\nIps=50\r\n";
+
+void ExpectUnchanged(const QString& path, const QByteArray& bytes)
+{
+    EXPECT_EQ(testing_support::readFile(path), bytes);
+}
+
+// The settings of a run whose Kinea.ini is not a file are kept there.
+void ExpectSavedInTheUserFolder()
+{
+    EXPECT_TRUE(testing_support::readFile(UserSettingsFolder() + "/Kinea.ini").contains("Ips=100"));
+}
+
+std::vector<FileShape> FileShapes()
+{
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QByteArray blank = kGeneral + QByteArray(8 * 1024 * 1024, '\n');
+    QStringEncoder toUtf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray utf16 = toUtf16(QString::fromLatin1(kGeneral));
+    const QByteArray crOnly = QByteArray(kGeneral).replace("\r\n", "\r");
+    return {
+#ifdef Q_OS_UNIX
+        {"pipe", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0644), 0); }, 100, false,
+         [](const QString& p) {
+             EXPECT_FALSE(QFileInfo(p).isFile());
+             ExpectSavedInTheUserFolder();
+         }},
+#endif
+        {"folder", [](const QString& p) { ASSERT_TRUE(QDir().mkdir(p)); }, 100, false,
+         [](const QString& p) {
+             EXPECT_TRUE(QFileInfo(p).isDir());
+             ExpectSavedInTheUserFolder();
+         }},
+        {"blank lines", [=](const QString& p) { writeFile(p, blank); }, 50, false,
+         [](const QString& p) { EXPECT_TRUE(testing_support::readFile(p).startsWith(kGeneral)); }},
+        {"byte-order mark", [=](const QString& p) { writeFile(p, bom + kGeneral); }, 50, false,
+         [=](const QString& p) {
+             const QByteArray saved = testing_support::readFile(p);
+             EXPECT_TRUE(saved.startsWith(bom + kGeneral));
+             EXPECT_EQ(saved.count("[General]"), 1);
+         }},
+        {"UTF-16", [=](const QString& p) { writeFile(p, utf16); }, 100, true,
+         [=](const QString& p) { ExpectUnchanged(p, utf16); }},
+        {"CR-only", [=](const QString& p) { writeFile(p, crOnly); }, 100, true,
+         [=](const QString& p) { ExpectUnchanged(p, crOnly); }},
+        {"read-only",
+         [](const QString& p) {
+             writeFile(p, kGeneral);
+             QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+         },
+         50, false,
+         [](const QString& p) {
+             ExpectUnchanged(p, kGeneral);
+             EXPECT_FALSE(QFileInfo(p).permission(QFile::WriteOwner));
+         }},
+    };
+}
+
+} // namespace
+
+TEST_F(HostileSettings, EachFileShapeThroughTheWholeProgram)
+{
+    // Settings sent to the user's folder land in a test folder.
+    QStandardPaths::setTestModeEnabled(true);
+    for (const FileShape& shape : FileShapes()) {
+        SCOPED_TRACE(shape.name);
+        QDir(UserSettingsFolder()).removeRecursively();
+        testing_support::TempDir folder;
+        const QString path = folder.file("Kinea.ini");
+        shape.make(path);
+        Program program(folder.path());
+        EXPECT_EQ(AppSettings.Ips, shape.ips);
+        EXPECT_EQ(!LoadSettings().message.isEmpty(), shape.told);
+        program.launcher().show();
+        QApplication::processEvents();
+        EXPECT_EQ(Exercise(program.window("BalleF"), kTicks, false), QStringList());
+        const int boxes = answerer.answered();
+        program.launcher().close();
+        EXPECT_EQ(answerer.answered(), boxes) << "no message at closing";
+        shape.expectAfter(path);
+    }
+    QDir(UserSettingsFolder()).removeRecursively();
+    QStandardPaths::setTestModeEnabled(false);
 }

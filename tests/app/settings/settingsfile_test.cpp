@@ -4,10 +4,15 @@
 #include "testfiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -43,9 +48,8 @@ TEST_F(ProgramDirTest, SettingsMoveToTheUserFolderWhenTheProgramFolderIsClosed)
 TEST_F(ProgramDirTest, ReadOnlyProgramFolderWithoutAFileSendsSettingsToTheUserFolder)
 {
     ProgramDir = dir.path();
+    // Closed to the superuser too: the folder's mode says so.
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (QFileInfo(dir.path()).isWritable())
-        GTEST_SKIP() << "folder permissions do not bind the superuser";
     QStandardPaths::setTestModeEnabled(true);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     EXPECT_EQ(SettingsFilePath(), config + "/Kinea.ini");
@@ -58,6 +62,78 @@ TEST_F(ProgramDirTest, AnExistingFileBesideTheExecutableIsKept)
     testing_support::writeFile(dir.file("Kinea.ini"), "[General]\r\n");
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_EQ(SettingsFilePath(), dir.path() + "/Kinea.ini");
+}
+
+// A copy installed by `cmake --install` or a package, with its marker.
+class InstalledCopyTest : public ProgramDirTest
+{
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(userFolder()).removeRecursively();
+        testing_support::writeFile(dir.file(InstalledMarkerName), "copie installée\n");
+        ProgramDir = dir.path();
+    }
+    void TearDown() override
+    {
+        QDir(userFolder()).removeRecursively();
+        QStandardPaths::setTestModeEnabled(false);
+        AppSettings = AppSettingsRecord{};
+        ProgramDirTest::TearDown();
+    }
+    static QString userFolder() { return UserSettingsFolder(); }
+    static QString userFile() { return userFolder() + "/Kinea.ini"; }
+};
+
+TEST_F(InstalledCopyTest, WritesInTheUserFolderThoughItsOwnFolderIsWritable)
+{
+    ASSERT_TRUE(QFileInfo(dir.path()).isWritable());
+    const SettingsFiles files = LocateSettingsFiles(dir.path());
+    EXPECT_EQ(files.own, userFile());
+    EXPECT_TRUE(files.shared.isEmpty());
+    AppSettings.Ips = 50;
+    ASSERT_TRUE(SaveSettings().saved);
+    EXPECT_TRUE(testing_support::readFile(userFile()).contains("Ips=50\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(dir.file("Kinea.ini")));
+}
+
+TEST_F(InstalledCopyTest, AdministratorsFileIsReadItsKeysImposedAndNeverWritten)
+{
+    const QByteArray imposed = "[General]\r\nIps=50\r\n";
+    testing_support::writeFile(dir.file("Kinea.ini"), imposed);
+    QDir().mkpath(userFolder());
+    testing_support::writeFile(userFile(), "[General]\r\nIps=200\r\nTipIndex=7\r\n");
+    const SettingsFiles files = LocateSettingsFiles(dir.path());
+    EXPECT_EQ(files.shared, dir.file("Kinea.ini"));
+    EXPECT_EQ(files.own, userFile());
+    LoadSettings();
+    EXPECT_EQ(AppSettings.Ips, 50); // the administrator's
+    EXPECT_EQ(AppSettings.TipIndex, 7); // the user's own
+    AppSettings.TipIndex = 8;
+    ASSERT_TRUE(SaveSettings().saved);
+    EXPECT_EQ(testing_support::readFile(dir.file("Kinea.ini")), imposed);
+    EXPECT_TRUE(testing_support::readFile(userFile()).contains("TipIndex=8\r\n"));
+}
+
+TEST_F(ProgramDirTest, APipeNamedLikeTheFileSendsSettingsToTheUserFolder)
+{
+#ifdef Q_OS_UNIX
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.file("Kinea.ini")).constData(), 0644), 0);
+    QStandardPaths::setTestModeEnabled(true);
+    EXPECT_EQ(LocateSettingsFiles(dir.path()).own, UserSettingsFolder() + "/Kinea.ini");
+    QStandardPaths::setTestModeEnabled(false);
+#else
+    GTEST_SKIP() << "no named pipes in the file system here";
+#endif
+}
+
+TEST_F(ProgramDirTest, AFolderNamedLikeTheFileSendsSettingsToTheUserFolder)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Kinea.ini"));
+    QStandardPaths::setTestModeEnabled(true);
+    EXPECT_EQ(LocateSettingsFiles(dir.path()).own, UserSettingsFolder() + "/Kinea.ini");
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST(PlacementSection, NamesEachSlot)
