@@ -2,12 +2,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
@@ -64,13 +62,4 @@ SingleInstance::~SingleInstance() = default;
 bool SingleInstance::tryAcquire()
 {
     return m_lock->isLocked() || m_lock->tryLock(0);
-}
-
-QString SingleInstance::defaultLockPath()
-{
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    QDir().mkpath(dir);
-    return dir + QStringLiteral("/kinea.lock");
 }

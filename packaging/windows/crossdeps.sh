@@ -3,7 +3,7 @@
 # GoogleTest) from Debian's own sources, once, into a cache folder outside the
 # checkout. The folder's name carries the versions of the sources and of the
 # compiler, and RECIPE below, so that any change builds a new one and every
-# clone on the machine reuses the same. Prints the cache folder on its last line.
+# clone on the machine reuses the same. Prints the cache folder (and only that) on stdout.
 #   KINEA_CACHE   where the cache folders live (default ~/.cache/kinea)
 #   JOBS          parallel compile jobs (default: nproc)
 set -euo pipefail
@@ -30,11 +30,17 @@ fi
 
 log() { echo "== crossdeps: $*" >&2; }
 log "building into $CACHE (log lines follow)"
-rm -rf "$CACHE/work" "$PREFIX"
+# An interrupted run resumes: each finished stage leaves a stamp in work/.
 mkdir -p "$CACHE/work" "$PREFIX"
 cp "$HERE/mingw64.cmake" "$CACHE/mingw64.cmake"
 TOOLCHAIN=$CACHE/mingw64.cmake
 cd "$CACHE/work"
+stage() {
+  if [ ! -f "$CACHE/work/$1.done" ]; then
+    "$1"
+    touch "$CACHE/work/$1.done"
+  fi
+}
 
 # Debian's source packages through a private apt configuration, so that the
 # machine's own source lists stay as they are.
@@ -57,14 +63,15 @@ EOF
 
 build_qt() {
   log "Qt $QT_VERSION"
-  tar xf qt6-base_*.orig.tar.xz
   local src=$CACHE/work/qtbase-everywhere-src-${QT_VERSION%%+*}
+  [ -d "$src" ] || tar xf qt6-base_*.orig.tar.xz
   mkdir -p "$src/src/3rdparty/wintab"
   cp /usr/include/wine/wine/windows/pktdef.h "$src/src/3rdparty/wintab/"
   cp /usr/include/wine/wine/windows/wintab.h "$src/src/3rdparty/wintab/wine-wintab.h"
   cp "$HERE/wintab.h" "$src/src/3rdparty/wintab/wintab.h"
   mkdir -p qt-build
-  (cd qt-build && "$src/configure" -prefix "$PREFIX" -xplatform win32-g++ -qt-host-path /usr \
+  # Configured once; ninja then carries on from where a stopped build was.
+  [ -f qt-build/build.ninja ] || (cd qt-build && "$src/configure" -prefix "$PREFIX" -xplatform win32-g++ -qt-host-path /usr \
      -release -shared -strip -no-opengl -no-dbus -no-icu -nomake examples -nomake tests \
      -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion \
      -no-feature-network -no-feature-sql -no-feature-xml -no-feature-concurrent \
@@ -76,6 +83,7 @@ build_qt() {
 
 build_jpeg() {
   log "libjpeg-turbo $JPEG_VERSION"
+  rm -rf libjpeg-turbo-*/ jpeg-build
   tar xf libjpeg-turbo_*.orig.tar.gz
   cmake -S libjpeg-turbo-*/ -B jpeg-build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$PREFIX" \
@@ -92,10 +100,10 @@ build_gtest() {
   cmake --install gtest-build >&2
 }
 
-fetch_sources
-build_jpeg
-build_gtest
-build_qt
+stage fetch_sources
+stage build_jpeg
+stage build_gtest
+stage build_qt
 # The compiler's run-time DLLs travel with the program.
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do
   cp "$(dirname "$($MINGW-g++-posix -print-libgcc-file-name)")/$dll" "$PREFIX/bin/"
