@@ -102,17 +102,19 @@ build-asan: setup
 # Windows: Debian's MinGW-w64 cross compiler; the cross libraries are built
 # once (nice'd, see packaging/windows/crossdeps.sh) into a cache outside the
 # checkout; the build-time generators come from the native build; the tests
-# run under Wine.
+# run under Wine. Qt's own toolchain file points the build at the host's Qt
+# tools and loads the cache's MinGW one.
 WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix mingw-w64-tools nasm ninja-build libwine-dev \
                    wine fonts-wine xvfb xdotool imagemagick nsis
 WINDOWS_TOOLS = kinea_mapgen kinea_recordpicture kinea_makeicon
+KINEA_VERSION = $(shell sed -n 's/^set(KINEA_VERSION "\(.*\)")/\1/p' packaging/windows/CMakeLists.txt)
 
 windows:
 	$(MAKE) configure PACKAGES="$(PACKAGES) $(WINDOWS_PACKAGES)"
 	cmake --build $(BUILD) -j$(JOBS) --target $(WINDOWS_TOOLS)
 	cross=$$(JOBS=$(JOBS) nice -n 10 packaging/windows/crossdeps.sh) && \
 	cmake -S . -B $(BUILD_WINDOWS) -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=$$cross/mingw64.cmake -DKINEA_HOST_TOOLS=$(CURDIR)/$(BUILD)/bin \
+	  -DCMAKE_TOOLCHAIN_FILE=$$cross/prefix/lib/cmake/Qt6/qt.toolchain.cmake -DKINEA_HOST_TOOLS=$(CURDIR)/$(BUILD)/bin \
 	  "-DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/wine-run.sh;$$cross/prefix;$(CURDIR)/$(BUILD_WINDOWS)/wine"
 	cmake --build $(BUILD_WINDOWS) -j$(JOBS) --target kinea_windows_packages
 
@@ -120,6 +122,7 @@ test-windows: windows
 	cmake --build $(BUILD_WINDOWS) -j$(JOBS)
 	packaging/windows/wineprefix.sh $(CURDIR)/$(BUILD_WINDOWS)/wine
 	cd $(BUILD_WINDOWS) && ctest --output-on-failure -j$(JOBS)
+	packaging/windows/installcheck.sh $(BUILD_WINDOWS)/Kinea-$(KINEA_VERSION)-setup.exe $(CURDIR)/$(BUILD_WINDOWS)/wine
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_WINDOWS)
