@@ -105,7 +105,7 @@ build-asan: setup
 # run under Wine. Qt's own toolchain file points the build at the host's Qt
 # tools and loads the cache's MinGW one.
 WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix mingw-w64-tools nasm ninja-build libwine-dev \
-                   wine fonts-wine xvfb xdotool imagemagick nsis
+                   wine fonts-wine nsis
 WINDOWS_TOOLS = kinea_mapgen kinea_recordpicture kinea_makeicon
 KINEA_VERSION = $(shell sed -n 's/^set(KINEA_VERSION "\(.*\)")/\1/p' packaging/windows/CMakeLists.txt)
 
