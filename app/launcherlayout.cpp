@@ -13,7 +13,11 @@
 
 namespace {
 
-enum class Bullet { Blue, Red };
+enum class Bullet
+{
+    Blue,
+    Red
+};
 
 struct CaptionRow
 {
@@ -136,7 +140,8 @@ void TMainF::buildMenus()
     addAction(use, "m10", QStringLiteral("Champ &visuel et conduite"), &TMainF::m10Click);
     use->addSeparator();
     addAction(use, "m23", QStringLiteral(" Mesure de la vitesse d'un véhicule ( documentaire ) "), &TMainF::m23Click);
-    addAction(use, "m24", QStringLiteral(" Le tour du monde des règles de conduite ( documentaire ) "), &TMainF::m24Click);
+    addAction(use, "m24", QStringLiteral(" Le tour du monde des règles de conduite ( documentaire ) "),
+              &TMainF::m24Click);
     use->addSeparator();
     addAction(use, "m5", QStringLiteral("&Quitter"), &TMainF::m5Click);
 
@@ -149,7 +154,12 @@ void TMainF::buildMenus()
 
     QMenu* prefs = menuBar()->addMenu(QStringLiteral("&Préférences"));
     prefs->setObjectName("PreferencesMenu");
-    const struct { const char* name; const char* text; int page; } optionEntries[] = {
+    const struct
+    {
+        const char* name;
+        const char* text;
+        int page;
+    } optionEntries[] = {
         {"Option0Menu", "&Générales", 0},
         {"Option1Menu", "O&utils du logiciel", 1},
         {"Option3Menu", "&Couleurs des modules \"mouvements\"", 3},
@@ -184,7 +194,6 @@ void TMainF::setDisplayLabels()
     m_warningLab->move(m_modeLab->geometry().right() + 1 + 10, 2);
 }
 
-
 void TMainF::setTextColour(QLabel* label, TColor colour)
 {
     QPalette palette = label->palette();
@@ -217,9 +226,8 @@ DisplayQuality JudgeDisplay(int bitsPerPixel, int width, int height)
 
 QString DisplayWarningText(const DisplayQuality& quality)
 {
-    return quality.lowColour
-               ? QStringLiteral("Affichage minimum conseillé : 800 sur 600 pixels, 65536 couleurs")
-               : QStringLiteral("Affichage convenable");
+    return quality.lowColour ? QStringLiteral("Affichage minimum conseillé : 800 sur 600 pixels, 65536 couleurs")
+                             : QStringLiteral("Affichage convenable");
 }
 
 unsigned DisplayWarningColour(const DisplayQuality& quality)

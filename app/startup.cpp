@@ -39,8 +39,8 @@ QString SecondCopyMessage()
 
 std::unique_ptr<QMessageBox> SecondCopyBox()
 {
-    return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Avertissement"),
-                                         SecondCopyMessage(), QMessageBox::Ok);
+    return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Avertissement"), SecondCopyMessage(),
+                                         QMessageBox::Ok);
 }
 
 void NameTheProgram()

@@ -232,20 +232,14 @@ void TMainF::runCaption(QLabel* label)
 void TMainF::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Down:
-        moveKeyboardHighlight(1);
-        break;
-    case Qt::Key_Up:
-        moveKeyboardHighlight(-1);
-        break;
+    case Qt::Key_Down: moveKeyboardHighlight(1); break;
+    case Qt::Key_Up: moveKeyboardHighlight(-1); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (auto* label = qobject_cast<QLabel*>(m_hovered); label && m_captions.contains(label))
             runCaption(label);
         break;
-    default:
-        QMainWindow::keyPressEvent(event);
-        return;
+    default: QMainWindow::keyPressEvent(event); return;
     }
     event->accept();
 }
@@ -305,14 +299,38 @@ void TMainF::EditionMenuShow()
     m_clearMenu->setEnabled(data && data->hasImage());
 }
 
-void TMainF::m1Click() { openModule(m_windows.roue); }
-void TMainF::m2Click() { openModule(m_windows.balle); }
-void TMainF::m3Click() { openModule(m_windows.disque); }
-void TMainF::m4Click() { openModule(m_windows.chute); }
-void TMainF::m20Click() { openModule(m_windows.freinage); }
-void TMainF::m21Click() { openModule(m_windows.poids); }
-void TMainF::m22Click() { openModule(m_windows.percuta); }
-void TMainF::m10Click() { openModule(m_windows.champ); }
+void TMainF::m1Click()
+{
+    openModule(m_windows.roue);
+}
+void TMainF::m2Click()
+{
+    openModule(m_windows.balle);
+}
+void TMainF::m3Click()
+{
+    openModule(m_windows.disque);
+}
+void TMainF::m4Click()
+{
+    openModule(m_windows.chute);
+}
+void TMainF::m20Click()
+{
+    openModule(m_windows.freinage);
+}
+void TMainF::m21Click()
+{
+    openModule(m_windows.poids);
+}
+void TMainF::m22Click()
+{
+    openModule(m_windows.percuta);
+}
+void TMainF::m10Click()
+{
+    openModule(m_windows.champ);
+}
 
 void TMainF::m23Click()
 {

@@ -95,8 +95,9 @@ QRect ReachablePlace(const WindowPlacement& placement, QSize designSize, const Q
     const std::int64_t grip = std::min<std::int64_t>(kReachableGrip, width + frame.width());
     x = std::clamp<std::int64_t>(x, std::int64_t(screen.left()) - width - frame.width() + grip,
                                  std::int64_t(screen.left()) + screen.width() - grip);
-    y = std::clamp<std::int64_t>(y, screen.top(),
-                                 std::max<std::int64_t>(screen.top(), std::int64_t(screen.top()) + screen.height() - kReachableGrip));
+    y = std::clamp<std::int64_t>(
+        y, screen.top(),
+        std::max<std::int64_t>(screen.top(), std::int64_t(screen.top()) + screen.height() - kReachableGrip));
     return QRect(int(x), int(y), int(width), int(height));
 }
 

@@ -22,8 +22,7 @@ namespace {
 
 // The window shown with a 1280 x 960 canvas (the free fall's canvas is half
 // as wide as high), on its last frame with every trace on.
-template <typename W>
-void composeFrame(benchmark::State& state, QSize client)
+template <typename W> void composeFrame(benchmark::State& state, QSize client)
 {
     AppSettings = AppSettingsRecord{};
     W window;

@@ -23,9 +23,32 @@ TColor CanvasFromQColor(const QColor& color);
 // The same colour as a QRgb (0xFFRRGGBB).
 QRgb QRgbFromCanvas(TColor color);
 
-enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
-enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
-enum class RasterOp { Copy, Or, And };
+enum class PenStyle
+{
+    Solid,
+    Dash,
+    Dot,
+    DashDot,
+    DashDotDot,
+    Clear
+};
+enum class BrushStyle
+{
+    Solid,
+    Clear,
+    Horizontal,
+    Vertical,
+    FDiagonal,
+    BDiagonal,
+    Cross,
+    DiagCross
+};
+enum class RasterOp
+{
+    Copy,
+    Or,
+    And
+};
 
 // Dashes are 18 on and 6 off, dots 3 and 3 (in pen widths), gaps left
 // untouched. Pens wider than 1 are centred on the pixels they pass through
@@ -91,7 +114,7 @@ public:
     // outlined with the pen; corners may come in either order. With a clear
     // pen the brush covers the whole box or shape.
     void Rectangle(int l, int t, int r, int b);
-    void FillRect(int l, int t, int r, int b);  // brush only
+    void FillRect(int l, int t, int r, int b); // brush only
     void FrameRect(int l, int t, int r, int b); // outline in the brush colour
     void Ellipse(int l, int t, int r, int b);
     void RoundRect(int l, int t, int r, int b, int cornerW, int cornerH);
@@ -111,7 +134,7 @@ public:
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
 
-    TColor Pixel(int x, int y) const;         // 0 outside the image
+    TColor Pixel(int x, int y) const; // 0 outside the image
     void SetPixel(int x, int y, TColor color); // ignored outside
 
     // Pictures: copy (a picture with alpha is blended over the destination),
@@ -119,8 +142,7 @@ public:
     // own image onto itself is allowed.
     void Draw(int x, int y, const QImage& picture, RasterOp op = RasterOp::Copy);
     void StretchDraw(const QRect& dest, const QImage& picture);
-    void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect,
-                  RasterOp op = RasterOp::Copy);
+    void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect, RasterOp op = RasterOp::Copy);
 
     // The font as a QFont (pixel size, no hinting surprises) for measuring
     // and drawing.
@@ -136,8 +158,7 @@ private:
     // Paints the cells of `shape` whose box starts at `origin` and that
     // `keep` accepts (box coordinates; all when empty): the outline with the
     // pen, the inside with the brush when `fill`.
-    void paintShape(const ShapeCells& shape, QPoint origin, bool fill,
-                    const std::function<bool(QPoint)>& keep);
+    void paintShape(const ShapeCells& shape, QPoint origin, bool fill, const std::function<bool(QPoint)>& keep);
     // The arc (or, with `pie`, the pie) in the box between the rays through
     // `first` and `second`.
     void drawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie);

@@ -30,8 +30,8 @@ class Sweep
 {
 public:
     Sweep(QPointF centre, QPointF first, QPointF second)
-        : m_centre(centre)
-        , m_start(rayAngle(centre, first))
+        : m_centre(centre),
+          m_start(rayAngle(centre, first))
     {
         m_span = std::fmod(rayAngle(centre, second) - m_start + kTurn, kTurn);
         if (m_span < kAngleTolerance)
@@ -53,9 +53,8 @@ public:
     {
         const double a = std::max<qreal>(box.width() / 2, 0.5);
         const double b = std::max<qreal>(box.height() / 2, 0.5);
-        auto parameter = [&](double ray) {
-            return qRadiansToDegrees(std::atan2(std::sin(ray) / b, std::cos(ray) / a));
-        };
+        auto parameter
+            = [&](double ray) { return qRadiansToDegrees(std::atan2(std::sin(ray) / b, std::cos(ray) / a)); };
         const double start = parameter(m_start);
         double span = parameter(m_start + m_span) - start;
         while (span <= 0)
@@ -119,8 +118,7 @@ void fillCells(QPainter& painter, const ShapeCells& shape, QPoint origin, bool w
 
 } // namespace
 
-void Canvas::paintShape(const ShapeCells& shape, QPoint origin, bool fill,
-                        const std::function<bool(QPoint)>& keep)
+void Canvas::paintShape(const ShapeCells& shape, QPoint origin, bool fill, const std::function<bool(QPoint)>& keep)
 {
     const bool outlined = pen.style != PenStyle::Clear;
     if (fill && brush.style != BrushStyle::Clear) {

@@ -61,7 +61,12 @@ private:
 class ShapeCells
 {
 public:
-    enum class Cell : unsigned char { Outside, Outline, Inside };
+    enum class Cell : unsigned char
+    {
+        Outside,
+        Outline,
+        Inside
+    };
 
     // One row of the shape: columns left..right, of which innerLeft..
     // innerRight are inside (none when innerLeft > innerRight) and the rest

@@ -140,8 +140,7 @@ void Canvas::SetPixel(int x, int y, TColor color)
 
 void Canvas::Draw(int x, int y, const QImage& picture, RasterOp op)
 {
-    drawPicture(QRectF(x, y, picture.width(), picture.height()), picture,
-                QRectF(picture.rect()), op);
+    drawPicture(QRectF(x, y, picture.width(), picture.height()), picture, QRectF(picture.rect()), op);
 }
 
 void Canvas::StretchDraw(const QRect& dest, const QImage& picture)

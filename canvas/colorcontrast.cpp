@@ -14,7 +14,7 @@ double linearChannel(int value)
 double luminance(TColor color)
 {
     return 0.2126 * linearChannel(int(color & 0xFF)) + 0.7152 * linearChannel(int((color >> 8) & 0xFF))
-        + 0.0722 * linearChannel(int((color >> 16) & 0xFF));
+           + 0.0722 * linearChannel(int((color >> 16) & 0xFF));
 }
 
 // Each channel moved `amount` (0..1) of the way to `target` (0 or 255):

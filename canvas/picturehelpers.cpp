@@ -11,7 +11,7 @@ namespace {
 bool isRgb32Family(QImage::Format format)
 {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
-        || format == QImage::Format_ARGB32_Premultiplied;
+           || format == QImage::Format_ARGB32_Premultiplied;
 }
 
 // Paints pixels x0..x1-1 of row y, clipped to the image.
@@ -66,8 +66,7 @@ QRgb blend(TColor from, TColor to, int step, int steps)
 
 // Calls draw(line, colour) for the three bands of a shaded bar.
 template <typename DrawLine>
-void shadeBands(TColor edge, TColor light, TColor edge2, int p0, int p1, int p2, int p3,
-                DrawLine draw)
+void shadeBands(TColor edge, TColor light, TColor edge2, int p0, int p1, int p2, int p3, DrawLine draw)
 {
     for (int p = p0; p < p1; ++p)
         draw(p, blend(edge, light, p - p0, p1 - p0));
@@ -104,16 +103,13 @@ void HorizontalGradient(QImage& image, TColor from, TColor to, int columns)
         fillColumn(image, x, 0, image.height(), blend(from, to, x, columns));
 }
 
-void ShadedBar(QImage& image, TColor edge, TColor light, TColor edge2,
-               int y0, int y1, int y2, int y3, int x0, int x1)
+void ShadedBar(QImage& image, TColor edge, TColor light, TColor edge2, int y0, int y1, int y2, int y3, int x0, int x1)
 {
-    shadeBands(edge, light, edge2, y0, y1, y2, y3,
-               [&](int y, QRgb rgb) { fillRow(image, y, x0, x1, rgb); });
+    shadeBands(edge, light, edge2, y0, y1, y2, y3, [&](int y, QRgb rgb) { fillRow(image, y, x0, x1, rgb); });
 }
 
-void ShadedBarVertical(QImage& image, TColor edge, TColor light, TColor edge2,
-                       int x0, int x1, int x2, int x3, int y0, int y1)
+void ShadedBarVertical(QImage& image, TColor edge, TColor light, TColor edge2, int x0, int x1, int x2, int x3, int y0,
+                       int y1)
 {
-    shadeBands(edge, light, edge2, x0, x1, x2, x3,
-               [&](int x, QRgb rgb) { fillColumn(image, x, y0, y1, rgb); });
+    shadeBands(edge, light, edge2, x0, x1, x2, x3, [&](int x, QRgb rgb) { fillColumn(image, x, y0, y1, rgb); });
 }

@@ -15,8 +15,7 @@ void HorizontalGradient(QImage& image, TColor from, TColor to, int columns);
 
 // Rows y0..y1-1 go from edge to light, y1..y2-1 are light, y2..y3-1 go from
 // light to edge2; each row is a line over columns x0..x1-1.
-void ShadedBar(QImage& image, TColor edge, TColor light, TColor edge2,
-               int y0, int y1, int y2, int y3, int x0, int x1);
+void ShadedBar(QImage& image, TColor edge, TColor light, TColor edge2, int y0, int y1, int y2, int y3, int x0, int x1);
 // The same turned a quarter: bands of columns, each a line over rows y0..y1-1.
-void ShadedBarVertical(QImage& image, TColor edge, TColor light, TColor edge2,
-                       int x0, int x1, int x2, int x3, int y0, int y1);
+void ShadedBarVertical(QImage& image, TColor edge, TColor light, TColor edge2, int x0, int x1, int x2, int x3, int y0,
+                       int y1);

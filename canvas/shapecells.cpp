@@ -4,10 +4,9 @@
 #include <cmath>
 
 ShapeCells::ShapeCells(int width, int height)
-    : m_width(std::max(width, 0))
-    , m_rows(std::size_t(std::max(height, 0)))
-{
-}
+    : m_width(std::max(width, 0)),
+      m_rows(std::size_t(std::max(height, 0)))
+{ }
 
 ShapeCells ShapeCells::ellipse(int width, int height)
 {
@@ -102,8 +101,7 @@ QVector<QPoint> ShapeCells::outlineAround() const
         const double a = std::atan2(-(p.y() - cy), p.x() - cx);
         keyed.emplace_back(a < 0 ? a + 2 * M_PI : a, p);
     }
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QVector<QPoint> points;
     points.reserve(qsizetype(keyed.size()));
     for (const auto& entry : keyed)

@@ -15,7 +15,7 @@ constexpr int kMaxWidth = 255;
 struct DecimalDigits
 {
     std::string digits; // significant digits, no point
-    int point = 0;      // how many of them stand before the point
+    int point = 0; // how many of them stand before the point
 };
 
 // The shortest decimal text that reads back as `magnitude` (>= 0): 1.45 is
@@ -24,8 +24,7 @@ struct DecimalDigits
 DecimalDigits shortestDigits(double magnitude)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
     const std::string text(buffer, result.ptr);
     const std::size_t e = text.find('e');
     DecimalDigits out;

@@ -9,12 +9,9 @@ namespace {
 std::uint32_t horizontalBits(TBtnHAlignment hAlign)
 {
     switch (hAlign) {
-    case btnHLeft:
-        return CaptionBits::Left;
-    case btnHRight:
-        return CaptionBits::Right;
-    case btnHCenter:
-        return CaptionBits::Center;
+    case btnHLeft: return CaptionBits::Left;
+    case btnHRight: return CaptionBits::Right;
+    case btnHCenter: return CaptionBits::Center;
     }
     return 0;
 }
@@ -22,12 +19,9 @@ std::uint32_t horizontalBits(TBtnHAlignment hAlign)
 std::uint32_t verticalBits(TBtnVAlignment vAlign)
 {
     switch (vAlign) {
-    case btnVTop:
-        return CaptionBits::Top;
-    case btnVBottom:
-        return CaptionBits::Bottom;
-    case btnVCenter:
-        return CaptionBits::VCenter;
+    case btnVTop: return CaptionBits::Top;
+    case btnVBottom: return CaptionBits::Bottom;
+    case btnVCenter: return CaptionBits::VCenter;
     }
     return 0;
 }
@@ -39,8 +33,8 @@ std::uint32_t withBit(std::uint32_t style, std::uint32_t bit, bool on)
 
 } // namespace
 
-std::uint32_t ApplyCaptionStyle(std::uint32_t style, bool multiline, bool flat,
-                                TBtnHAlignment hAlign, TBtnVAlignment vAlign)
+std::uint32_t ApplyCaptionStyle(std::uint32_t style, bool multiline, bool flat, TBtnHAlignment hAlign,
+                                TBtnVAlignment vAlign)
 {
     style = withBit(style, CaptionBits::Multiline, multiline);
     style = withBit(style, CaptionBits::Flat, flat);
@@ -58,27 +52,15 @@ int CaptionTextFlags(std::uint32_t style, Qt::Alignment defaultH)
 {
     int flags = Qt::TextShowMnemonic;
     switch (style & CaptionBits::Center) {
-    case CaptionBits::Left:
-        flags |= Qt::AlignLeft;
-        break;
-    case CaptionBits::Right:
-        flags |= Qt::AlignRight;
-        break;
-    case CaptionBits::Center:
-        flags |= Qt::AlignHCenter;
-        break;
-    default:
-        flags |= int(defaultH);
+    case CaptionBits::Left: flags |= Qt::AlignLeft; break;
+    case CaptionBits::Right: flags |= Qt::AlignRight; break;
+    case CaptionBits::Center: flags |= Qt::AlignHCenter; break;
+    default: flags |= int(defaultH);
     }
     switch (style & CaptionBits::VCenter) {
-    case CaptionBits::Top:
-        flags |= Qt::AlignTop;
-        break;
-    case CaptionBits::Bottom:
-        flags |= Qt::AlignBottom;
-        break;
-    default:
-        flags |= Qt::AlignVCenter;
+    case CaptionBits::Top: flags |= Qt::AlignTop; break;
+    case CaptionBits::Bottom: flags |= Qt::AlignBottom; break;
+    default: flags |= Qt::AlignVCenter;
     }
     flags |= (style & CaptionBits::Multiline) ? Qt::TextWordWrap : Qt::TextSingleLine;
     return flags;
@@ -89,8 +71,8 @@ QRect CaptionBounds(const QFontMetrics& metrics, const QRect& area, const QStrin
     return metrics.boundingRect(area, flags, text);
 }
 
-void DrawCaption(QPainter& painter, const QRect& area, const QString& text, int flags,
-                 const QPalette& palette, bool enabled)
+void DrawCaption(QPainter& painter, const QRect& area, const QString& text, int flags, const QPalette& palette,
+                 bool enabled)
 {
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);

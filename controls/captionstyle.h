@@ -15,8 +15,18 @@ class QPalette;
 class QWidget;
 
 // Horizontal and vertical place of a caption, stored as one byte each.
-enum TBtnHAlignment : std::uint8_t { btnHLeft = 0, btnHRight = 1, btnHCenter = 2 };
-enum TBtnVAlignment : std::uint8_t { btnVTop = 0, btnVBottom = 1, btnVCenter = 2 };
+enum TBtnHAlignment : std::uint8_t
+{
+    btnHLeft = 0,
+    btnHRight = 1,
+    btnHCenter = 2
+};
+enum TBtnVAlignment : std::uint8_t
+{
+    btnVTop = 0,
+    btnVBottom = 1,
+    btnVCenter = 2
+};
 // Check box only: 1 puts the caption to the left of the box, 0 to its right.
 using TLeftRight = std::uint8_t;
 
@@ -37,28 +47,47 @@ constexpr std::uint32_t Flat = 0x8000;
 // `style` with its multi-line, flat and place bits rebuilt from the
 // properties. A place outside the enumeration leaves its bits clear, which
 // draws the caption in the control's default place.
-std::uint32_t ApplyCaptionStyle(std::uint32_t style, bool multiline, bool flat,
-                                TBtnHAlignment hAlign, TBtnVAlignment vAlign);
+std::uint32_t ApplyCaptionStyle(std::uint32_t style, bool multiline, bool flat, TBtnHAlignment hAlign,
+                                TBtnVAlignment vAlign);
 // `style` with its left-text bit set for 1 and cleared for any other value.
 std::uint32_t ApplyLeftTextStyle(std::uint32_t style, TLeftRight alignment);
 
 // The caption properties of a button or check box `Button`, with the style
 // word they are kept in. Every setter stores its value, rebuilds the style
 // word and repaints the control.
-template <typename Button>
-class CaptionControl : public Button
+template <typename Button> class CaptionControl : public Button
 {
 public:
     bool Flat() const { return m_flat; }
-    void SetFlat(bool flat) { m_flat = flat; applyStyle(); }
+    void SetFlat(bool flat)
+    {
+        m_flat = flat;
+        applyStyle();
+    }
     bool Multiline() const { return m_multiline; }
-    void SetMultiline(bool multiline) { m_multiline = multiline; applyStyle(); }
+    void SetMultiline(bool multiline)
+    {
+        m_multiline = multiline;
+        applyStyle();
+    }
     QString Caption() const { return this->text(); }
-    void SetCaption(const QString& caption) { this->setText(caption); applyStyle(); }
+    void SetCaption(const QString& caption)
+    {
+        this->setText(caption);
+        applyStyle();
+    }
     TBtnHAlignment CaptionHAlign() const { return m_hAlign; }
-    void SetCaptionHAlign(TBtnHAlignment hAlign) { m_hAlign = hAlign; applyStyle(); }
+    void SetCaptionHAlign(TBtnHAlignment hAlign)
+    {
+        m_hAlign = hAlign;
+        applyStyle();
+    }
     TBtnVAlignment CaptionVAlign() const { return m_vAlign; }
-    void SetCaptionVAlign(TBtnVAlignment vAlign) { m_vAlign = vAlign; applyStyle(); }
+    void SetCaptionVAlign(TBtnVAlignment vAlign)
+    {
+        m_vAlign = vAlign;
+        applyStyle();
+    }
 
     // The style word rebuilt from the properties at every change.
     std::uint32_t StyleWord() const { return m_style; }
@@ -67,9 +96,12 @@ protected:
     // The caption starts as `name`, which is also the object name; `kind`
     // is the style word's control kind. The control applies its style once
     // it is built.
-    CaptionControl(const QString& name, QWidget* parent, std::uint32_t kind,
-                   TBtnHAlignment hAlign, TBtnVAlignment vAlign)
-        : Button(parent), m_style(kind), m_hAlign(hAlign), m_vAlign(vAlign)
+    CaptionControl(const QString& name, QWidget* parent, std::uint32_t kind, TBtnHAlignment hAlign,
+                   TBtnVAlignment vAlign)
+        : Button(parent),
+          m_style(kind),
+          m_hAlign(hAlign),
+          m_vAlign(vAlign)
     {
         this->setObjectName(name);
         this->setText(name);
@@ -98,5 +130,5 @@ int CaptionTextFlags(std::uint32_t style, Qt::Alignment defaultH);
 QRect CaptionBounds(const QFontMetrics& metrics, const QRect& area, const QString& text, int flags);
 
 // Draws the caption inside `area`, greyed when the control is disabled.
-void DrawCaption(QPainter& painter, const QRect& area, const QString& text, int flags,
-                 const QPalette& palette, bool enabled);
+void DrawCaption(QPainter& painter, const QRect& area, const QString& text, int flags, const QPalette& palette,
+                 bool enabled);

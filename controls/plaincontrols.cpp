@@ -11,7 +11,6 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QStyleOptionToolButton>
-#include <QKeyEvent>
 #include <QStylePainter>
 #include <QToolButton>
 
@@ -78,9 +77,9 @@ void PictureButton::paintEvent(QPaintEvent*)
 }
 
 SpinButton::SpinButton(QWidget* parent)
-    : QWidget(parent)
-    , m_up(new PictureButton(this))
-    , m_down(new PictureButton(this))
+    : QWidget(parent),
+      m_up(new PictureButton(this)),
+      m_down(new PictureButton(this))
 {
     m_up->setObjectName("UpButton");
     m_down->setObjectName("DownButton");
@@ -113,8 +112,7 @@ void SpinButton::resizeEvent(QResizeEvent*)
     m_down->setGeometry(0, half, width(), height() - half);
 }
 
-QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
-                             const QString& hint)
+QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName, const QString& hint)
 {
     auto* button = new PictureButton(parent);
     button->setObjectName(QString::fromLatin1(objectName));

@@ -75,8 +75,7 @@ private:
 
 // The module windows' picture buttons: a picture button showing one of the
 // program's button pictures.
-QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName,
-                             const QString& hint);
+QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName, const QString& hint);
 
 // Sets a check box or toggle button without running its click handler.
 void SetCheckedSilently(QAbstractButton* button, bool checked);

@@ -53,24 +53,17 @@ QRect TAPICheckBox::BoxRect() const
     const QRect caption = CaptionBounds(fontMetrics(), TextArea(), text(), captionFlags());
     int top = (height() - kBoxSize) / 2;
     switch (m_style & CaptionBits::VCenter) {
-    case CaptionBits::Top:
-        top = caption.top() + (lineHeight - kBoxSize) / 2;
-        break;
-    case CaptionBits::Bottom:
-        top = caption.bottom() + 1 - lineHeight + (lineHeight - kBoxSize) / 2;
-        break;
-    default:
-        break;
+    case CaptionBits::Top: top = caption.top() + (lineHeight - kBoxSize) / 2; break;
+    case CaptionBits::Bottom: top = caption.bottom() + 1 - lineHeight + (lineHeight - kBoxSize) / 2; break;
+    default: break;
     }
     return QRect(left, top, kBoxSize, kBoxSize);
 }
 
 QSize TAPICheckBox::sizeHint() const
 {
-    const QRect caption = fontMetrics().boundingRect(QRect(0, 0, 10000, 10000),
-                                                     Qt::TextShowMnemonic, text());
-    return QSize(kBoxSize + kBoxGap + caption.width() + 1,
-                 std::max(kBoxSize, caption.height()) + 2);
+    const QRect caption = fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), Qt::TextShowMnemonic, text());
+    return QSize(kBoxSize + kBoxGap + caption.width() + 1, std::max(kBoxSize, caption.height()) + 2);
 }
 
 QSize TAPICheckBox::minimumSizeHint() const
@@ -118,7 +111,7 @@ void TAPICheckBox::paintEvent(QPaintEvent*)
     const QRect area = TextArea();
     DrawCaption(painter, area, text(), captionFlags(), palette(), isEnabled());
     if (ShowsFocusCue(this) && !text().isEmpty())
-        DrawFocusCue(painter, CaptionBounds(fontMetrics(), area, text(), captionFlags())
-                                  .adjusted(-1, 0, 1, 1)
-                                  .intersected(rect()));
+        DrawFocusCue(
+            painter,
+            CaptionBounds(fontMetrics(), area, text(), captionFlags()).adjusted(-1, 0, 1, 1).intersected(rect()));
 }

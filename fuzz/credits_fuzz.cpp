@@ -7,7 +7,6 @@
 #include "shell/about/splashevents.h"
 #include "shell/about/splashpictures.h"
 
-
 namespace {
 
 void CheckLines(const QString& text, const QStringList& lines)
@@ -46,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CreditsPictures credits = PrepareCredits(lines, QImage());
     FuzzCheck(credits.height == CreditsHeight(int(lines.size()), credits.lineHeight),
               "the picture is as high as its lines");
-    FuzzCheck(credits.picture.size() == QSize(kCreditsWidth, credits.height) &&
-                  credits.mask.size() == credits.picture.size(),
+    FuzzCheck(credits.picture.size() == QSize(kCreditsWidth, credits.height)
+                  && credits.mask.size() == credits.picture.size(),
               "picture and mask have the credits' size");
 
     // Where the scroll stands at the first rows, the last ones, and a row

@@ -32,9 +32,9 @@ bool SameEvent(const SplashEvent& a, const SplashEvent& b)
 {
     const PlaceRecord& x = a.record;
     const PlaceRecord& y = b.record;
-    return x.Picture == y.Picture && x.Marked == y.Marked && x.MarkRadius == y.MarkRadius &&
-           x.MarkX == y.MarkX && x.MarkY == y.MarkY && x.Tilt == y.Tilt && x.Turn == y.Turn &&
-           a.place == b.place && a.date == b.date && a.title == b.title && a.account == b.account;
+    return x.Picture == y.Picture && x.Marked == y.Marked && x.MarkRadius == y.MarkRadius && x.MarkX == y.MarkX
+           && x.MarkY == y.MarkY && x.Tilt == y.Tilt && x.Turn == y.Turn && a.place == b.place && a.date == b.date
+           && a.title == b.title && a.account == b.account;
 }
 
 void CheckParsed(const SplashEvent& event)

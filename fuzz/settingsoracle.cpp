@@ -17,8 +17,7 @@ bool SamePlacement(const WindowPlacement& a, const WindowPlacement& b)
     return a.X == b.X && a.Y == b.Y && a.W == b.W && a.H == b.H && a.Maxis == b.Maxis;
 }
 
-template <typename T>
-bool ReadWhole(const char* first, const char* last, T& value, int base)
+template <typename T> bool ReadWhole(const char* first, const char* last, T& value, int base)
 {
     const auto [end, error] = std::from_chars(first, last, value, base);
     return error == std::errc() && end == last;

@@ -26,9 +26,9 @@ int desktopRepeatInterval()
 } // namespace
 
 HeldKeyRepeat::HeldKeyRepeat(QObject* parent)
-    : QObject(parent)
-    , m_delayMs(kRepeatDelayMs)
-    , m_intervalMs(desktopRepeatInterval())
+    : QObject(parent),
+      m_delayMs(kRepeatDelayMs),
+      m_intervalMs(desktopRepeatInterval())
 {
     m_timer.setSingleShot(false);
     connect(&m_timer, &QTimer::timeout, this, &HeldKeyRepeat::onTimeout);
@@ -91,8 +91,7 @@ void ParameterEntry::focusOutEvent(QFocusEvent* event)
 }
 
 std::pair<SpinButton*, ParameterEntry*> MakeParameterControls(QWidget* parent, const char* spinName,
-                                                              const char* entryName, QPoint at,
-                                                              const QString& hint)
+                                                              const char* entryName, QPoint at, const QString& hint)
 {
     auto* spin = new SpinButton(parent);
     spin->setObjectName(QString::fromLatin1(spinName));
@@ -106,8 +105,8 @@ std::pair<SpinButton*, ParameterEntry*> MakeParameterControls(QWidget* parent, c
 }
 
 LegendSquare::LegendSquare(QWidget* parent)
-    : QWidget(parent)
-    , m_fill(Qt::white)
+    : QWidget(parent),
+      m_fill(Qt::white)
 {
     setFixedSize(12, 12);
     setEnabled(false);

@@ -4,8 +4,8 @@
 
 #include <QColor>
 #include <QLineEdit>
-#include <QPoint>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -62,8 +62,7 @@ protected:
 // A parameter's spin button, its top-left at `at`, and its entry 3 pixels to
 // its right, both 22 pixels high and with the same hint.
 std::pair<SpinButton*, ParameterEntry*> MakeParameterControls(QWidget* parent, const char* spinName,
-                                                              const char* entryName, QPoint at,
-                                                              const QString& hint);
+                                                              const char* entryName, QPoint at, const QString& hint);
 
 // The small square beside a trace check box that shows the point's colour.
 class LegendSquare : public QWidget

@@ -120,9 +120,7 @@ void MotionWindow::createControls()
 void MotionWindow::setHints()
 {
     const MotionHints& own = m_traits.hints;
-    auto hint = [](const char* text, const char* fallback) {
-        return QString::fromUtf8(text ? text : fallback);
-    };
+    auto hint = [](const char* text, const char* fallback) { return QString::fromUtf8(text ? text : fallback); };
     ArriereBout->setToolTip(hint(own.back, " Revenir d'un pas en arrière"));
     AvantBout->setToolTip(hint(own.forward, " Un pas en avant ( touche Ctrl )"));
     PlayBout->setToolTip(hint(own.play, " Lancer l'animation"));

@@ -189,7 +189,7 @@ bool isEditBox(const QWidget* widget)
     if (const auto* combo = qobject_cast<const QComboBox*>(widget))
         return combo->isEditable();
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget)
-        || qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
+           || qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
 }
 
 } // namespace

@@ -29,8 +29,8 @@ TColor traceColor(int point)
 } // namespace
 
 MotionWindow::MotionWindow(const MotionTraits& traits, QWidget* parent)
-    : ModuleWindow(parent)
-    , m_traits(traits)
+    : ModuleWindow(parent),
+      m_traits(traits)
 {
     setFont(DesignFont());
     SetMinimumOuterSize(this, kMinOuterSize);

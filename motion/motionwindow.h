@@ -1,7 +1,7 @@
 // The stroboscopic motion player shared by the four motion windows: the
 // transport, the frame clock, the traces, the keys, copy and save of the
-// picture and of the measurements, help and the show and close sequence. Each window supplies its traits (help topic, kind of
-// steps, points, hints), frames, background, marks and layout.
+// picture and of the measurements, help and the show and close sequence. Each window supplies its traits (help topic,
+// kind of steps, points, hints), frames, background, marks and layout.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -27,19 +27,19 @@ class QToolButton;
 // keeps the player's.
 struct MotionHints
 {
-    const char* back = nullptr;    // ArriereBout
+    const char* back = nullptr; // ArriereBout
     const char* forward = nullptr; // AvantBout
-    const char* play = nullptr;    // PlayBout
-    const char* start = nullptr;   // DebutBout
-    const char* traces = nullptr;  // every trace check box
-    const char* rate = nullptr;    // IpsCombo
+    const char* play = nullptr; // PlayBout
+    const char* start = nullptr; // DebutBout
+    const char* traces = nullptr; // every trace check box
+    const char* rate = nullptr; // IpsCombo
 };
 
 // What sets one motion window's player apart from the others'.
 struct MotionTraits
 {
     const char* helpKeyword;
-    MotionKind kind;            // its steps and trace marks
+    MotionKind kind; // its steps and trace marks
     std::array<bool, 3> points; // A, B, C tracked
     bool hasLoopButton;
     bool consumesCtrl; // the Ctrl key goes no further after its step
@@ -96,13 +96,13 @@ protected:
     // Places the canvas and the panels for this client size (default: the
     // canvas above a bottom panel).
     virtual void placeControls(QSize client);
-    virtual void drawBeforePoints(Canvas&) {}
-    virtual void paintOverFrame(QPainter&) {}
+    virtual void drawBeforePoints(Canvas&) { }
+    virtual void paintOverFrame(QPainter&) { }
     // The module's own steps of the show sequence, before the frames are
     // computed, and after the timer is set.
-    virtual void prepareShow() {}
-    virtual void finishShow() {}
-    virtual void finishClose() {}
+    virtual void prepareShow() { }
+    virtual void finishShow() { }
+    virtual void finishClose() { }
     // Play bits at show: the loop follows BoucleFlag (default).
     virtual void applyShowPlayFlags();
     // What the picture shows at the current frame, for a screen reader

@@ -33,8 +33,8 @@ TBalleF::TBalleF(QWidget* parent)
     setWindowTitle(ModuleCaption(QStringLiteral("Mouvement d'un projectile")));
     buildBottomPanel(kPanelHeight, kCanvasTop);
     createEntries();
-    orderBottomPanelTabs({AlphaSpin->upButton(), AlphaSpin->downButton(), AlphaEd, V0Spin->upButton(),
-                          V0Spin->downButton(), V0Ed});
+    orderBottomPanelTabs(
+        {AlphaSpin->upButton(), AlphaSpin->downButton(), AlphaEd, V0Spin->upButton(), V0Spin->downButton(), V0Ed});
     resize(427, 273);
     ComputeFrames();
 }

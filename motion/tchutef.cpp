@@ -59,8 +59,8 @@ TChuteF::TChuteF(QWidget* parent)
     SetMinimumOuterSize(this, kMinOuterSize);
     // The right-hand panel, top to bottom and left to right.
     orderTabs({Canevas, NoCursBout, DebutBout, FinBout, PlayBout, ArriereBout, AvantBout, StopBout, IpsCombo,
-               HauteurSpin->upButton(), HauteurSpin->downButton(), HautEd, TraceChecks[PointB], CloseBout,
-               AideBout, CalcBout, CopierBout});
+               HauteurSpin->upButton(), HauteurSpin->downButton(), HautEd, TraceChecks[PointB], CloseBout, AideBout,
+               CalcBout, CopierBout});
     resize(433, 374);
     connect(Canevas, &PaintBox::mousePressed, this, &TChuteF::CanevasMouseMove);
     connect(Canevas, &PaintBox::mouseMoved, this, &TChuteF::CanevasMouseMove);

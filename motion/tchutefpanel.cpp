@@ -56,7 +56,6 @@ void TChuteF::createPanel()
     InfosZone->onPaint = [this](QPainter& painter) { InfosZonePaint(painter); };
 
     placePanelControls();
-
 }
 
 void TChuteF::placePanelControls()

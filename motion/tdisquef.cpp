@@ -25,7 +25,13 @@ constexpr MotionTraits kTraits{
 constexpr int kPanelHeight = 63;
 constexpr int kCanvasTop = 8;
 
-enum RimTable { E1 = 0, E2 = 1, E3 = 2, E4 = 3 };
+enum RimTable
+{
+    E1 = 0,
+    E2 = 1,
+    E3 = 2,
+    E4 = 3
+};
 // Larger discs are drawn straight away rather than kept (a kept picture of
 // the disc's box would cost more memory than it saves time).
 constexpr int kLargestKeptBox = 2048;

@@ -82,4 +82,3 @@ void TRoueF::drawBeforePoints(Canvas& canvas)
     canvas.brush = CanvasBrush{AppSettings.clObjet};
     canvas.Ellipse(hub.x() - r, hub.y() - r, hub.x() + r, hub.y() + r);
 }
-

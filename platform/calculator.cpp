@@ -47,8 +47,8 @@ void OpenCalculator()
     // Detached: the calculator lives on when the program ends.
     qint64 pid = 0;
     if (!QProcess::startDetached(program, {}, QString(), &pid)) {
-        SayNoCalculator(QStringLiteral("La calculatrice « %1 » n'a pas pu être lancée.")
-                            .arg(QFileInfo(program).fileName()));
+        SayNoCalculator(
+            QStringLiteral("La calculatrice « %1 » n'a pas pu être lancée.").arg(QFileInfo(program).fileName()));
         return;
     }
     g_startedCalculator = {pid, QFileInfo(program).completeBaseName()};

@@ -5,8 +5,8 @@
 #include "platform/calculatordesktop.h"
 
 #include <QString>
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 namespace {
 

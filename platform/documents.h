@@ -14,7 +14,12 @@ using DesktopOpener = std::function<bool(const QString& path)>;
 // back) and returns the one it replaces.
 DesktopOpener SetDesktopOpener(DesktopOpener opener);
 
-enum class DocumentOutcome { OpenedByDesktop, ShownInHelpWindow, NotShown };
+enum class DocumentOutcome
+{
+    OpenedByDesktop,
+    ShownInHelpWindow,
+    NotShown
+};
 
 // Opens the file at `path`; NotShown after a message box has said why.
 DocumentOutcome OpenDocument(const QString& path);

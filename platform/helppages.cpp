@@ -26,7 +26,8 @@ QString PlainTextPage(const QString& text, const QString& title)
 {
     return QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head><body>"
                           "<pre style=\"white-space: pre-wrap;\">%2</pre></body></html>")
-        .arg(title.toHtmlEscaped(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toHtmlEscaped());
+        .arg(title.toHtmlEscaped(),
+             QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toHtmlEscaped());
 }
 
 std::optional<QString> ReadHelpPage(const QString& path)

@@ -93,14 +93,14 @@ THelpF::THelpF(QWidget* parent)
 
     SommaireBout = makeButton("SommaireBout", "AideSommaire", QStringLiteral("Sommaire"),
                               QStringLiteral(" Revenir au sommaire de l'aide"), {}, &THelpF::SommaireBoutClick);
-    PrecedentBout = makeButton("PrecedentBout", "AidePrecedente", QStringLiteral("Précédente"),
-                               QStringLiteral(" Revenir à la page précédente ( Alt+Gauche )"),
-                               {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)},
-                               &THelpF::PrecedentBoutClick);
-    SuivantBout = makeButton("SuivantBout", "AideSuivante", QStringLiteral("Suivante"),
-                             QStringLiteral(" Aller à la page suivante ( Alt+Droite )"),
-                             {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)},
-                             &THelpF::SuivantBoutClick);
+    PrecedentBout
+        = makeButton("PrecedentBout", "AidePrecedente", QStringLiteral("Précédente"),
+                     QStringLiteral(" Revenir à la page précédente ( Alt+Gauche )"),
+                     {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)}, &THelpF::PrecedentBoutClick);
+    SuivantBout
+        = makeButton("SuivantBout", "AideSuivante", QStringLiteral("Suivante"),
+                     QStringLiteral(" Aller à la page suivante ( Alt+Droite )"),
+                     {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)}, &THelpF::SuivantBoutClick);
     ImprimerBout = makeButton("ImprimerBout", "AideImprimer", QStringLiteral("Imprimer..."),
                               QStringLiteral(" Imprimer la page affichée ( Ctrl+P )"), {QKeySequence::Print},
                               &THelpF::ImprimerBoutClick);

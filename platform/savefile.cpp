@@ -75,11 +75,10 @@ SaveResult save(QWidget* parent, const SaveRequest& request, const std::function
     if (path.isEmpty())
         return SaveResult::Cancelled;
     if (!writeFile(path, write)) {
-        const QString message =
-            QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré.\n"
-                           "Vérifiez que le dossier existe, que vous avez le droit d'y écrire "
-                           "et que le disque n'est pas plein, ou choisissez un autre emplacement.")
-                .arg(QDir::toNativeSeparators(path));
+        const QString message = QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré.\n"
+                                               "Vérifiez que le dossier existe, que vous avez le droit d'y écrire "
+                                               "et que le disque n'est pas plein, ou choisissez un autre emplacement.")
+                                    .arg(QDir::toNativeSeparators(path));
         (g_reporter ? g_reporter : messageReporter)(parent, request.title, message);
         return SaveResult::Failed;
     }

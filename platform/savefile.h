@@ -13,10 +13,10 @@ class QWidget;
 // What the save dialog asks for.
 struct SaveRequest
 {
-    QString title;        // "Enregistrer l'image"
+    QString title; // "Enregistrer l'image"
     QString proposedPath; // folder and proposed name, with its extension
-    QString filter;       // "Image PNG (*.png)"
-    QString suffix;       // "png": added to a name typed without one
+    QString filter; // "Image PNG (*.png)"
+    QString suffix; // "png": added to a name typed without one
 };
 
 // Returns the chosen path, or an empty string when the user gave up.
@@ -29,7 +29,12 @@ using SaveFailureReporter = std::function<void(QWidget* parent, const QString& t
 void SetSavePathChooser(SavePathChooser chooser);
 void SetSaveFailureReporter(SaveFailureReporter reporter);
 
-enum class SaveResult { Saved, Cancelled, Failed };
+enum class SaveResult
+{
+    Saved,
+    Cancelled,
+    Failed
+};
 
 // "Enregistrer l'image...": `picture` as a PNG file, pixel for pixel,
 // proposed as `fileStem`.png.

@@ -63,8 +63,8 @@ inline int fastRoundHalfEven(float x)
 KINEA_AVX2_CLONES
 void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg)
 {
-    if (map.Width() < kGlobeMapColumns || map.Height() < kGlobeMapRows ||
-        image.Width() < kGlobeImageSide || image.Height() < kGlobeImageSide)
+    if (map.Width() < kGlobeMapColumns || map.Height() < kGlobeMapRows || image.Width() < kGlobeImageSide
+        || image.Height() < kGlobeImageSide)
         return;
     const GlobeTables& t = GlobeTrigTables();
     const int a = NormalizeDegrees(turnDeg);

@@ -36,8 +36,8 @@ std::array<std::unique_ptr<GlobeSlot>, kLastGlobeSlot + 1> globeSlots;
 std::span<const PlaceRecord> placeTable;
 
 const char* const kPlanetPictures[] = {
-    "Mercure_jpg", "Venus_jpg", "Terre_jpg", "Mars_jpg", "Jupiter_jpg", "Saturne_jpg",
-    "Uranus_jpg", "Neptune_jpg", "Pluton_jpg", "Lune_jpg", "Soleil_jpg",
+    "Mercure_jpg", "Venus_jpg",   "Terre_jpg",  "Mars_jpg", "Jupiter_jpg", "Saturne_jpg",
+    "Uranus_jpg",  "Neptune_jpg", "Pluton_jpg", "Lune_jpg", "Soleil_jpg",
 };
 
 bool ValidSlot(int slot)
@@ -81,8 +81,7 @@ bool MarkerFits(const PlaceRecord& place)
 {
     constexpr std::int64_t limit = 32767;
     const std::int64_t reach = place.MarkRadius == 0 ? 3 : std::abs(std::int64_t(place.MarkRadius));
-    return std::abs(std::int64_t(place.MarkX)) + reach <= limit &&
-           std::abs(std::int64_t(place.MarkY)) + reach <= limit;
+    return std::abs(std::int64_t(place.MarkX)) + reach <= limit && std::abs(std::int64_t(place.MarkY)) + reach <= limit;
 }
 
 void DrawMarker(Canvas& canvas, const PlaceRecord& place)
@@ -216,8 +215,7 @@ void DarkenWithRoundCorners(TDibPlus& surface)
     for (int r = 0; r < kLabelHeight; ++r) {
         const int d = std::min(r, kLabelHeight - 1 - r);
         if (d <= LabelRadius)
-            surface.ShadeRow(LabelRadius - LabelInset[d], 138 + LabelInset[d], r, kDarkening, kDarkening,
-                             kDarkening);
+            surface.ShadeRow(LabelRadius - LabelInset[d], 138 + LabelInset[d], r, kDarkening, kDarkening, kDarkening);
         else
             surface.ShadeRow(0, kLabelWidth, r, kDarkening, kDarkening, kDarkening);
     }

@@ -33,7 +33,8 @@ void OnMessage(j_common_ptr info, int level)
         reinterpret_cast<ErrorManager*>(info->err)->damaged = true;
 }
 
-void Silent(j_common_ptr) {}
+void Silent(j_common_ptr)
+{ }
 
 // Everything that must survive a longjmp lives outside the function that
 // calls setjmp, and nothing with a destructor is created between the
@@ -50,16 +51,14 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, const QByteA
     // Refused from the header: starting the decompression of a progressive
     // picture sets up coefficient buffers for the whole picture and reads
     // every scan into them, gigabytes for a damaged size field.
-    if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
-        info.image_height > kMaxSide)
+    if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide || info.image_height > kMaxSide)
         return false;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaxSide ||
-        info.output_height > kMaxSide || info.output_components != 3)
+    if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaxSide
+        || info.output_height > kMaxSide || info.output_components != 3)
         return false;
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB888);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
     if (image.isNull())
         return false;
     while (info.output_scanline < info.output_height) {

@@ -66,8 +66,8 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
     x1 = std::max(x1, 0);
     x2 = std::min(x2, m_width - 1);
     // Factors above 256 would carry into the next channel's byte.
-    const int factor[3] = {std::clamp(blueFactor, 0, 256), std::clamp(greenFactor, 0, 256),
-                           std::clamp(redFactor, 0, 256)};
+    const int factor[3]
+        = {std::clamp(blueFactor, 0, 256), std::clamp(greenFactor, 0, 256), std::clamp(redFactor, 0, 256)};
     for (std::uint8_t* p = row + 3 * x1; p <= row + 3 * x2; p += 3)
         for (int c = 0; c < 3; ++c)
             p[c] = static_cast<std::uint8_t>(p[c] * factor[c] / 256);

@@ -121,8 +121,8 @@ void BrakingScene::createSurfaces()
 qint64 BrakingScene::MemoryBytes() const
 {
     qint64 bytes = 0;
-    for (const QImage* image : {&m_strip, &m_dialFace, &m_dialMask, &m_carRed, &m_carGreen, &m_carMask,
-                                &m_iconRed, &m_iconGreen})
+    for (const QImage* image :
+         {&m_strip, &m_dialFace, &m_dialMask, &m_carRed, &m_carGreen, &m_carMask, &m_iconRed, &m_iconGreen})
         bytes += image->sizeInBytes();
     for (const auto* surface : {&m_dialSurface, &m_glowSurface, &m_panelSurface, &m_bandSurface})
         if (*surface)

@@ -94,8 +94,7 @@ void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int 
     band(keys.BrakePos, keys.StopPos, keys.BrakeStep, keys.StopStep, QStringLiteral("  Freinage  "));
 }
 
-void BrakingScene::drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed,
-                            const QString& text)
+void BrakingScene::drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text)
 {
     if (!m_bandSurface || !m_bandSurface->HasHandle() || x2 <= x1)
         return;

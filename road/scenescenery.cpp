@@ -32,16 +32,16 @@ struct SceneryObject
 
 // Drawn in this order, later objects over earlier ones.
 constexpr SceneryObject kObjects[] = {
-    {"Hetre", 7, 5},        {"Chene", 4, 11},         {"Chene", 4, 31},        {"Chene", 8, 15},
-    {"Chene", 7, 25},       {"Chene", 10, 20},        {"Hetre", 10, 35},       {"Hetre", 9.5, 39},
-    {"Plante", 2.5, 45},    {"Plante", 3, 46.5},      {"Buisson", 1.2, 50},    {"Buisson", 1.5, 53},
-    {"Peuplier", 12, 55},   {"Peuplier", 11, 60},     {"Peuplier", 10.5, 64},  {"Peuplier", 11.5, 68.5},
-    {"Peuplier", 10, 74.5}, {"Peuplier", 11, 80},     {"Peuplier", 9, 84.5},   {"Buisson", 1.1, 88},
-    {"Buisson", 1.4, 90},   {"Buisson", 1, 93},       {"Tessard", 3.5, 101.5}, {"Panneau", 2, 146},
-    {"Hetre", 2, 37},       {"Hetre", 9, 110},        {"Hetre", 9, 120},       {"Hetre", 9, 130},
-    {"Hetre", 9, 140},      {"Hetre", 13, 95},        {"Hetre", 12, 105},      {"Hetre", 11.5, 115},
-    {"Hetre", 12.5, 125},   {"Hetre", 12, 135},       {"Hetre", 7, 97},        {"Hetre", 8, 108},
-    {"Hetre", 7, 130},      {"Hetre", 8, 138},        {"Hetre", 6.5, 140},
+    {"Hetre", 7, 5},        {"Chene", 4, 11},     {"Chene", 4, 31},        {"Chene", 8, 15},
+    {"Chene", 7, 25},       {"Chene", 10, 20},    {"Hetre", 10, 35},       {"Hetre", 9.5, 39},
+    {"Plante", 2.5, 45},    {"Plante", 3, 46.5},  {"Buisson", 1.2, 50},    {"Buisson", 1.5, 53},
+    {"Peuplier", 12, 55},   {"Peuplier", 11, 60}, {"Peuplier", 10.5, 64},  {"Peuplier", 11.5, 68.5},
+    {"Peuplier", 10, 74.5}, {"Peuplier", 11, 80}, {"Peuplier", 9, 84.5},   {"Buisson", 1.1, 88},
+    {"Buisson", 1.4, 90},   {"Buisson", 1, 93},   {"Tessard", 3.5, 101.5}, {"Panneau", 2, 146},
+    {"Hetre", 2, 37},       {"Hetre", 9, 110},    {"Hetre", 9, 120},       {"Hetre", 9, 130},
+    {"Hetre", 9, 140},      {"Hetre", 13, 95},    {"Hetre", 12, 105},      {"Hetre", 11.5, 115},
+    {"Hetre", 12.5, 125},   {"Hetre", 12, 135},   {"Hetre", 7, 97},        {"Hetre", 8, 108},
+    {"Hetre", 7, 130},      {"Hetre", 8, 138},    {"Hetre", 6.5, 140},
 };
 
 // Each drawing parsed once for the program's life; null when the picture

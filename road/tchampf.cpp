@@ -174,8 +174,8 @@ void TChampF::SpeedSpinUpClick()
 {
     if (Drunk)
         return;
-    VehicleSpeed = VehicleSpeed > kMaxVehicleSpeed - kVehicleSpeedStep ? kMaxVehicleSpeed
-                                                                       : VehicleSpeed + kVehicleSpeedStep;
+    VehicleSpeed
+        = VehicleSpeed > kMaxVehicleSpeed - kVehicleSpeedStep ? kMaxVehicleSpeed : VehicleSpeed + kVehicleSpeedStep;
     SpeedUpdate();
 }
 

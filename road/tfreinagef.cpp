@@ -10,9 +10,9 @@
 #include "shell/preferences/tpreferencesf.h"
 #include "window/picturemenu.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QCloseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>

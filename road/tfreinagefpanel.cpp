@@ -77,8 +77,7 @@ void TFreinageF::createPanel()
     PauseBout = button(Panneau, "PauseBout", "FreinPause", 41, 6);
     PauseBout->setCheckable(true);
     QIcon pauseIcon = PauseBout->icon();
-    pauseIcon.addPixmap(QPixmap::fromImage(LoadNamedPicture(QStringLiteral("FreinReprise"))), QIcon::Normal,
-                        QIcon::On);
+    pauseIcon.addPixmap(QPixmap::fromImage(LoadNamedPicture(QStringLiteral("FreinReprise"))), QIcon::Normal, QIcon::On);
     PauseBout->setIcon(pauseIcon);
     StopBout = button(Panneau, "StopBout", "FreinStop", 75, 6);
     PasLab = label(Panneau, "PasLab", QStringLiteral("Echelle temporelle :"), 117, 7);
@@ -123,21 +122,21 @@ void TFreinageF::createVehicleControls(int k, int top)
     SpeedEds[i]->setReadOnly(true);
     SpeedEds[i]->setText(QStringLiteral(" 180"));
     SpeedEds[i]->setGeometry(314, 6 + top, 29, 22);
-    SpeedLabs[i] = label(Panneau, first ? "SpeedLab1" : "SpeedLab2", QStringLiteral("km/h"), first ? 349 : 345,
-                         9 + top);
+    SpeedLabs[i]
+        = label(Panneau, first ? "SpeedLab1" : "SpeedLab2", QStringLiteral("km/h"), first ? 349 : 345, 9 + top);
     label(Panneau, first ? "Label6" : "Label11", QStringLiteral("Freins :"), 461, 9 + top);
-    FreinsCombos[i] = combo(Panneau, "Freins" + n + "Combo", {QStringLiteral("Neufs"), QStringLiteral("Usagés")},
-                            504, 6 + top, 69);
+    FreinsCombos[i]
+        = combo(Panneau, "Freins" + n + "Combo", {QStringLiteral("Neufs"), QStringLiteral("Usagés")}, 504, 6 + top, 69);
     label(Panneau, first ? "Label7" : "Label10", QStringLiteral("Chaussée :"), 233, 37 + top);
-    RouteCombos[i] = combo(Panneau, "Route" + n + "Combo",
-                           {QStringLiteral(" Chaussée sèche"), QStringLiteral(" Chaussée humide"),
-                            QStringLiteral(" Chaussée glissante")},
-                           292, 34 + top, 125);
+    RouteCombos[i] = combo(
+        Panneau, "Route" + n + "Combo",
+        {QStringLiteral(" Chaussée sèche"), QStringLiteral(" Chaussée humide"), QStringLiteral(" Chaussée glissante")},
+        292, 34 + top, 125);
     label(Panneau, first ? "Label8" : "Label12", QStringLiteral("T. de réaction :"), 429, 37 + top);
-    ReactionCombos[i] = combo(Panneau, "Reaction" + n + "Combo",
-                              {QStringLiteral("0,5s"), QStringLiteral("1 s"), QStringLiteral("2 s"),
-                               QStringLiteral("3 s")},
-                              504, 34 + top, 69);
+    ReactionCombos[i]
+        = combo(Panneau, "Reaction" + n + "Combo",
+                {QStringLiteral("0,5s"), QStringLiteral("1 s"), QStringLiteral("2 s"), QStringLiteral("3 s")}, 504,
+                34 + top, 69);
     auto* icon = new PaintBox(Panneau);
     icon->setObjectName(first ? "AutoIconeRZone" : "AutoIconeGZone");
     icon->setGeometry(584, 6 + top, 173, 51);
@@ -173,8 +172,7 @@ void TFreinageF::connectControls()
         // Only what the user chooses: the program sets the combos silently.
         connect(FreinsCombos[i], &QComboBox::activated, this, [this, k](int item) { FreinsComboChange(k, item); });
         connect(RouteCombos[i], &QComboBox::activated, this, [this, k](int item) { RouteComboChange(k, item); });
-        connect(ReactionCombos[i], &QComboBox::activated, this,
-                [this, k](int item) { ReactionComboChange(k, item); });
+        connect(ReactionCombos[i], &QComboBox::activated, this, [this, k](int item) { ReactionComboChange(k, item); });
     }
 }
 

@@ -219,9 +219,10 @@ void TPercutaF::drawInfoPanel(const TubeRecord& tube, int position, bool selecte
     Canvas& canvas = panel.Canvas();
     canvas.brush.style = BrushStyle::Clear;
     canvas.font = PercutaPictures::PanelFont();
-    canvas.TextOut(7, 6, QStringLiteral("Tube n°%1 :  %2")
-                             .arg(position)
-                             .arg(selected ? QStringLiteral(" ( sélectionné )") : QStringLiteral(" ( survolé )")));
+    canvas.TextOut(7, 6,
+                   QStringLiteral("Tube n°%1 :  %2")
+                       .arg(position)
+                       .arg(selected ? QStringLiteral(" ( sélectionné )") : QStringLiteral(" ( survolé )")));
     const auto line = [&canvas](int y, const QString& caption, const QString& value) {
         if (!caption.isEmpty())
             canvas.TextOut(7, y, caption);

@@ -21,13 +21,17 @@ namespace {
 int codeOfName(const QString& name)
 {
     static const std::map<std::string, int> codes{
-        {"DepartBout", MessageDepart},  {"CalcBout", MessageCalc},      {"SpeedLab", MessageSpeed},
-        {"SpeedEd", MessageSpeed},      {"SpeedLab0", MessageSpeed},    {"SpeedSpin", MessageSpeed},
-        {"MasseLab", MessageMasse},     {"MasseEd", MessageMasse},      {"Masselab0", MessageMasse},
-        {"MasseSpin", MessageMasse},    {"CopyBout", MessageCopy},      {"AideBout", MessageAide},
-        {"CopyDataBout", MessageCopyData}, {"DelBout", MessageDel},     {"CloseBout", MessageClose},
-        {"TriLab", MessageTri},         {"ComboTri", MessageTri},       {"Display1", MessageBench},
-        {"OptionsBout", MessageOptions}, {"PredBout", MessagePred},     {"NextBout", MessageNext},
+        {"DepartBout", MessageDepart},     {"CalcBout", MessageCalc},
+        {"SpeedLab", MessageSpeed},        {"SpeedEd", MessageSpeed},
+        {"SpeedLab0", MessageSpeed},       {"SpeedSpin", MessageSpeed},
+        {"MasseLab", MessageMasse},        {"MasseEd", MessageMasse},
+        {"Masselab0", MessageMasse},       {"MasseSpin", MessageMasse},
+        {"CopyBout", MessageCopy},         {"AideBout", MessageAide},
+        {"CopyDataBout", MessageCopyData}, {"DelBout", MessageDel},
+        {"CloseBout", MessageClose},       {"TriLab", MessageTri},
+        {"ComboTri", MessageTri},          {"Display1", MessageBench},
+        {"OptionsBout", MessageOptions},   {"PredBout", MessagePred},
+        {"NextBout", MessageNext},
     };
     const auto found = codes.find(name.toStdString());
     return found == codes.end() ? -1 : found->second;
@@ -59,17 +63,14 @@ bool TPercutaF::eventFilter(QObject* watched, QEvent* event)
         if (widget->window() != this)
             break;
         return FormKeyDown(static_cast<QKeyEvent*>(event)->key());
-    case QEvent::Enter:
-        ComposMove(widget);
-        break;
+    case QEvent::Enter: ComposMove(widget); break;
     case QEvent::Leave:
         if (widget == Display2)
             Display2MouseLeave();
         if (widget != this)
             ComposMove(widget->parentWidget());
         break;
-    default:
-        break;
+    default: break;
     }
     return ModuleWindow::eventFilter(watched, event);
 }
@@ -107,6 +108,6 @@ void TPercutaF::ShowMessage(int code)
     m_lastHint = code;
     m_lastMessage = text;
     const QFontMetrics metrics(MessLab->font());
-    MessLab->setText(ShortenToFit(text, MessLab->width(),
-                                  [&metrics](const QString& s) { return metrics.horizontalAdvance(s); }));
+    MessLab->setText(
+        ShortenToFit(text, MessLab->width(), [&metrics](const QString& s) { return metrics.horizontalAdvance(s); }));
 }

@@ -155,8 +155,8 @@ void TPercutaF::createMenu()
     DelMenu = Pop->addAction(QStringLiteral("&Supprimer le tube sélectionné"), this, &TPercutaF::DelBoutClick);
     DelMenu->setObjectName(QStringLiteral("DelMenu"));
     Pop->addSeparator();
-    const char* sortTexts[SortModeCount] = {"&Pas de tri", "Vitesse &croissante", "&Vitesse &décroissante",
-                                            "&Masse croissante", "M&asse décroissante"};
+    const char* sortTexts[SortModeCount]
+        = {"&Pas de tri", "Vitesse &croissante", "&Vitesse &décroissante", "&Masse croissante", "M&asse décroissante"};
     for (int mode = 0; mode < SortModeCount; ++mode) {
         QAction* entry = Pop->addAction(QString::fromUtf8(sortTexts[mode]), this, [this, mode] { TriMenuClick(mode); });
         entry->setObjectName(QStringLiteral("TriMenu%1").arg(mode));
@@ -167,8 +167,8 @@ void TPercutaF::createMenu()
     CopyValMenu = Pop->addAction(QStringLiteral("C&opier les valeurs sous forme de tableau"), this,
                                  &TPercutaF::CopyDataBoutClick);
     CopyValMenu->setObjectName(QStringLiteral("CopyValMenu"));
-    CopyImMenu = Pop->addAction(QStringLiteral("Copier l'&image dans le presse-papiers"), this,
-                                &TPercutaF::CopyBoutClick);
+    CopyImMenu
+        = Pop->addAction(QStringLiteral("Copier l'&image dans le presse-papiers"), this, &TPercutaF::CopyBoutClick);
     CopyImMenu->setObjectName(QStringLiteral("CopyImMenu"));
     SaveImMenu = Pop->addAction(QStringLiteral("&Enregistrer l'image..."), this, &TPercutaF::SaveImMenuClick);
     SaveImMenu->setObjectName(QStringLiteral("SaveImMenu"));

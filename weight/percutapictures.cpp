@@ -93,11 +93,26 @@ CanvasFont boldArial(int points, TColor color)
 
 } // namespace
 
-CanvasFont PercutaPictures::BenchFont() { return boldArial(10, kLightOrange); }
-CanvasFont PercutaPictures::StrikerFont() { return boldArial(8, kLightOrange); }
-CanvasFont PercutaPictures::LabelFont(TColor color) { return boldArial(8, color); }
-CanvasFont PercutaPictures::HoverFont() { return boldArial(10, kLightOrange); }
-CanvasFont PercutaPictures::PanelFont() { return boldArial(10, 0xE0E0FF); }
+CanvasFont PercutaPictures::BenchFont()
+{
+    return boldArial(10, kLightOrange);
+}
+CanvasFont PercutaPictures::StrikerFont()
+{
+    return boldArial(8, kLightOrange);
+}
+CanvasFont PercutaPictures::LabelFont(TColor color)
+{
+    return boldArial(8, color);
+}
+CanvasFont PercutaPictures::HoverFont()
+{
+    return boldArial(10, kLightOrange);
+}
+CanvasFont PercutaPictures::PanelFont()
+{
+    return boldArial(10, 0xE0E0FF);
+}
 
 void PercutaPictures::Build(const OrganLayout& layout)
 {
@@ -106,8 +121,8 @@ void PercutaPictures::Build(const OrganLayout& layout)
     VerticalGradient(BenchBackground, kWhite, kSkyBlue, BenchBackground.height());
     ShadedBar(BenchBackground, kStopBlock, kWhite, kStopBlock, layout.up(16), layout.up(12.5), layout.up(11),
               layout.up(1), layout.px(3), layout.px(10));
-    ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.up(16), layout.up(15.7), layout.up(15.5),
-              layout.up(14.5), layout.px(10), width);
+    ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.up(16), layout.up(15.7), layout.up(15.5), layout.up(14.5),
+              layout.px(10), width);
     ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.up(2.5), layout.up(2.2), layout.up(2), layout.up(1),
               layout.px(10), width);
 

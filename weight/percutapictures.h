@@ -19,12 +19,12 @@ public:
     void Clear();
 
     QImage BenchBackground; // white to light blue, stop block and rails
-    QImage TubeBackground;  // white to light blue
-    QImage SideIntact;      // px(32) x px(2.7)
-    QImage SideCrumpled;    // px(32) x px(3.3), with fold marks
-    QImage FrontStraight;   // 2.7 cm x 32 cm
-    QImage FrontCrumpled;   // 3.3 cm x 32 cm, with fold marks
-    QImage Striker;         // 23 cm x 11.8 cm
+    QImage TubeBackground; // white to light blue
+    QImage SideIntact; // px(32) x px(2.7)
+    QImage SideCrumpled; // px(32) x px(3.3), with fold marks
+    QImage FrontStraight; // 2.7 cm x 32 cm
+    QImage FrontCrumpled; // 3.3 cm x 32 cm, with fold marks
+    QImage Striker; // 23 cm x 11.8 cm
 
     // Bench rows of the tube's top (intact and crumpled part) and of the
     // striker's top.
@@ -37,9 +37,9 @@ public:
     TColor CaptionInk = 0;
     TColor HoverInk = 0;
 
-    static CanvasFont BenchFont();     // captions on the bench
-    static CanvasFont StrikerFont();   // the mass on the striker
+    static CanvasFont BenchFont(); // captions on the bench
+    static CanvasFont StrikerFont(); // the mass on the striker
     static CanvasFont LabelFont(TColor color); // labels on the tubes
-    static CanvasFont HoverFont();     // the hovered tube's number
-    static CanvasFont PanelFont();     // the info panel
+    static CanvasFont HoverFont(); // the hovered tube's number
+    static CanvasFont PanelFont(); // the info panel
 };

@@ -2,11 +2,11 @@
 
 #include "app/settings/appsettings.h"
 #include "controls/plaincontrols.h"
+#include "platform/savefile.h"
 #include "raster/tdibplus.h"
 #include "shell/preferences/tpreferencesf.h"
 #include "weight/model/organmessages.h"
 #include "weight/model/organtable.h"
-#include "platform/savefile.h"
 #include "window/picturemenu.h"
 
 #include <QAction>

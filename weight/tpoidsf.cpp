@@ -103,15 +103,11 @@ void TPoidsF::createControls()
             else
                 painter.drawImage(0, 0, picture);
         };
-        connect(c.display, &PaintBox::mousePressed, this, [this, column](QMouseEvent* e) {
-            Display1MouseDown(column, e->position().toPoint(), e->button());
-        });
-        connect(c.display, &PaintBox::mouseMoved, this, [this, column](QMouseEvent* e) {
-            Display1MouseMove(column, e->position().toPoint(), e->buttons());
-        });
-        connect(c.display, &PaintBox::mouseReleased, this, [this, column](QMouseEvent*) {
-            Display1MouseUp(column);
-        });
+        connect(c.display, &PaintBox::mousePressed, this,
+                [this, column](QMouseEvent* e) { Display1MouseDown(column, e->position().toPoint(), e->button()); });
+        connect(c.display, &PaintBox::mouseMoved, this,
+                [this, column](QMouseEvent* e) { Display1MouseMove(column, e->position().toPoint(), e->buttons()); });
+        connect(c.display, &PaintBox::mouseReleased, this, [this, column](QMouseEvent*) { Display1MouseUp(column); });
 
         c.zone = new PaintBox(this);
         c.zone->setObjectName(QString::fromLatin1(kZoneNames[column - 1]));

@@ -137,8 +137,7 @@ ControlSpeech ControlSpeechFor(const QString& window, const QString& control)
     if (found == list.end())
         return {};
     const Entry& entry = found->second;
-    return {QString::fromUtf8(entry.name),
-            entry.description ? QString::fromUtf8(entry.description) : QString()};
+    return {QString::fromUtf8(entry.name), entry.description ? QString::fromUtf8(entry.description) : QString()};
 }
 
 void NameControls(QWidget* window)
@@ -152,8 +151,7 @@ void NameControls(QWidget* window)
             else if (!hasCaption(control) && !control->toolTip().trimmed().isEmpty())
                 control->setAccessibleName(control->toolTip().trimmed());
         }
-        if (control->accessibleDescription().isEmpty() && control->toolTip().isEmpty()
-            && !speech.description.isEmpty())
+        if (control->accessibleDescription().isEmpty() && control->toolTip().isEmpty() && !speech.description.isEmpty())
             control->setAccessibleDescription(speech.description);
     }
 }

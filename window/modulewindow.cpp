@@ -8,8 +8,7 @@
 
 ModuleWindow::ModuleWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
-{
-}
+{ }
 
 // Named at every show, so that a hint changed since speaks too.
 void ModuleWindow::showEvent(QShowEvent* event)

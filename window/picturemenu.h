@@ -13,7 +13,7 @@ class QToolButton;
 // What a window copies and the name proposed for its file.
 struct PictureSource
 {
-    std::function<QImage()> picture;   // the picture the copy puts on the clipboard
+    std::function<QImage()> picture; // the picture the copy puts on the clipboard
     std::function<QString()> fileStem; // "freinage", "projectile_30ms_45deg"
 };
 

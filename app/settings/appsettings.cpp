@@ -118,14 +118,12 @@ const auto kSettingKeys = std::to_array<SettingKey>({
 // The placement sections are written in this order, which is not the
 // slot order.
 const std::array<PlacementSlot, PlacementSlotCount> kPlacementSaveOrder{
-    SlotMain, SlotRoue, SlotBalle, SlotDisque, SlotChute,
-    SlotFreinage, SlotPoids, SlotPercuta, SlotChamp,
+    SlotMain, SlotRoue, SlotBalle, SlotDisque, SlotChute, SlotFreinage, SlotPoids, SlotPercuta, SlotChamp,
 };
 
 std::function<bool(const QString&)> writableCheck;
 
-std::int32_t readInt(const IniProfile& profile, const char* section, const char* key,
-                     std::int32_t fallback)
+std::int32_t readInt(const IniProfile& profile, const char* section, const char* key, std::int32_t fallback)
 {
     const std::optional<QByteArray> text = profile.value(section, key);
     if (!text)

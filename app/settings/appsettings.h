@@ -22,7 +22,8 @@ struct WindowPlacement
 };
 
 // Index of each main window in the placement table.
-enum PlacementSlot {
+enum PlacementSlot
+{
     SlotMain = 0,
     SlotRoue = 1,
     SlotBalle = 2,
@@ -111,8 +112,8 @@ struct AppSettingsRecord
 // A key of the file other than the window placements, tied to its field.
 struct SettingKey
 {
-    using Field = std::variant<bool AppSettingsRecord::*, std::int32_t AppSettingsRecord::*,
-                               TColor AppSettingsRecord::*>;
+    using Field
+        = std::variant<bool AppSettingsRecord::*, std::int32_t AppSettingsRecord::*, TColor AppSettingsRecord::*>;
     const char* section;
     const char* key;
     Field field;

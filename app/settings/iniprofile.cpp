@@ -44,8 +44,7 @@ QByteArray keyOf(const QByteArray& line)
 QByteArray valueOf(const QByteArray& line)
 {
     QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-        && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.mid(1, value.size() - 2);
     return value.left(IniProfile::MaxValueLength);
 }
@@ -215,8 +214,8 @@ std::optional<std::int32_t> parseDecimal(QByteArrayView text)
     if (text.isEmpty())
         return std::nullopt;
     std::int64_t magnitude = 0;
-    const std::int64_t limit = negative ? -std::int64_t(std::numeric_limits<std::int32_t>::min())
-                                        : std::numeric_limits<std::int32_t>::max();
+    const std::int64_t limit
+        = negative ? -std::int64_t(std::numeric_limits<std::int32_t>::min()) : std::numeric_limits<std::int32_t>::max();
     for (const char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;

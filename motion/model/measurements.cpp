@@ -74,8 +74,8 @@ MeasurementTable ProjectileMeasurements(int launchSpeed, int launchAngleDeg)
     const ProjectileMotion motion = ComputeProjectile(launchSpeed, launchAngleDeg);
     const int count = motion.ball.count();
     MeasurementTable table;
-    table.columns = {timeColumn(), {QStringLiteral("x"), QStringLiteral("m"), 3},
-                     {QStringLiteral("y"), QStringLiteral("m"), 3}};
+    table.columns
+        = {timeColumn(), {QStringLiteral("x"), QStringLiteral("m"), 3}, {QStringLiteral("y"), QStringLiteral("m"), 3}};
     for (int f : markedFrames(MotionKind::Projectile, PointB, count)) {
         const FramePos& p = motion.ball.at(f);
         table.rows.push_back({frameTime(f, count, motion.flightTimeS), p.x / 1000.0, p.y / 1000.0});

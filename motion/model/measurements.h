@@ -13,8 +13,8 @@
 
 struct MeasurementColumn
 {
-    QString name;  // "t", "x", "yA", ...
-    QString unit;  // "s", "m", "cm", "°"
+    QString name; // "t", "x", "yA", ...
+    QString unit; // "s", "m", "cm", "°"
     int decimals;
 };
 

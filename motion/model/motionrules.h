@@ -36,10 +36,21 @@ private:
 // ---- steps and traces
 
 // The tracked points: A near the rim, B, and C the centre or hub.
-enum TracePoint { PointA = 0, PointB = 1, PointC = 2 };
+enum TracePoint
+{
+    PointA = 0,
+    PointB = 1,
+    PointC = 2
+};
 
 // The four motions, each with its own way through the frames.
-enum class MotionKind { Projectile, FreeFall, Wheel, Disc };
+enum class MotionKind
+{
+    Projectile,
+    FreeFall,
+    Wheel,
+    Disc
+};
 
 // The frame a step forward or back leads to, frames numbered 1 to `count`:
 // the projectile lands on frames 1, 6, 11, 16, ... (every 0.25 s) and on

@@ -40,8 +40,8 @@ ProjectileMotion ComputeProjectile(int launchSpeed, int launchAngleDeg)
     motion.ball.reserve(n + 1);
     double t = 0;
     for (int i = 1; i <= n; ++i) {
-        motion.ball.append({RoundHalfEven(v0 * c * t * 1000),
-                            RoundHalfEven((t * t * (-0.5 * kG) + v0 * s * t) * 1000)});
+        motion.ball.append(
+            {RoundHalfEven(v0 * c * t * 1000), RoundHalfEven((t * t * (-0.5 * kG) + v0 * s * t) * 1000)});
         t += MotionFrameSeconds;
     }
     const double range = v0 * v0 * std::sin(2 * a) / kG;
@@ -186,7 +186,7 @@ DiscMotion ComputeDisc()
     disc.points[1] = turningPoint(kPi / 2, 0.5);
     for (int k = 1; k <= DiscFrameCount; ++k)
         disc.points[2].append({DiscCentreX, DiscCentreY});
-    disc.rimDirections = {rimDirection(2 + kPi / 2), rimDirection(2 + 3 * kPi / 2),
-                          rimDirection(kPi / 2), rimDirection(kPi / 2 + 0.8)};
+    disc.rimDirections = {rimDirection(2 + kPi / 2), rimDirection(2 + 3 * kPi / 2), rimDirection(kPi / 2),
+                          rimDirection(kPi / 2 + 0.8)};
     return disc;
 }

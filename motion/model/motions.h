@@ -25,9 +25,9 @@ constexpr double MotionFrameSeconds = 0.05;
 
 struct ProjectileMotion
 {
-    FrameTable ball;                   // x from the launch point, y height, in mm
-    std::array<QString, 5> infoLines;  // at most 30 characters each
-    double flightTimeS = 0;            // when the last frame lands
+    FrameTable ball; // x from the launch point, y height, in mm
+    std::array<QString, 5> infoLines; // at most 30 characters each
+    double flightTimeS = 0; // when the last frame lands
 };
 
 ProjectileMotion ComputeProjectile(int launchSpeed, int launchAngleDeg);

@@ -44,8 +44,8 @@ QByteArray iconFile(QSvgRenderer& renderer)
     quint32 offset = 6 + 16 * count;
     for (int i = 0; i < count; ++i) {
         const quint8 side = quint8(kSizes[i] % 256);
-        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)
-            << quint32(pictures[i].size()) << offset;
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32) << quint32(pictures[i].size())
+            << offset;
         offset += quint32(pictures[i].size());
     }
     for (const QByteArray& picture : pictures)

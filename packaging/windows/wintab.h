@@ -2,5 +2,5 @@
 // leaves that header out, so Wine's (LGPL) stands in for it. Wine's header
 // expects the Windows types already declared.
 #pragma once
-#include <windows.h>
 #include "wine-wintab.h"
+#include <windows.h>

@@ -18,8 +18,7 @@ QByteArray EncodeRecordedPicture(const RecordedPicture& recorded)
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(kStreamVersion);
-    out << kMagic << kVersion << recorded.viewBox
-        << QByteArray(recorded.picture.data(), recorded.picture.size());
+    out << kMagic << kVersion << recorded.viewBox << QByteArray(recorded.picture.data(), recorded.picture.size());
     return bytes;
 }
 

@@ -66,8 +66,7 @@ double Deceleration(int roadCoeff, bool wornBrakes)
 
 VehicleRun::VehicleRun()
     : m_table(std::make_unique<MotionTable>())
-{
-}
+{ }
 
 const MotionRow& VehicleRun::Row(int step) const
 {

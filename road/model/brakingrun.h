@@ -14,7 +14,8 @@ constexpr double kStepSeconds = 0.01;
 constexpr double CarLength = 6.1;
 constexpr double kKmhPerMs = 3.6;
 
-enum RunPhase : std::uint8_t {
+enum RunPhase : std::uint8_t
+{
     phWaiting = 0,
     phAccelerating = 1,
     phGearChange = 2,
@@ -30,7 +31,7 @@ QString PhaseText(RunPhase phase);
 struct MotionRow
 {
     double Position = CarLength; // metres, front of the vehicle from the start line
-    double Speed = 0;            // m/s; the last braking row may be slightly negative
+    double Speed = 0; // m/s; the last braking row may be slightly negative
     RunPhase Phase = phWaiting;
 };
 
@@ -54,7 +55,7 @@ struct VehicleInputs
 {
     int speedKmh = 60;
     int reactionCs = 100; // hundredths of a second
-    int roadCoeff = 100;  // hundredths: 100 dry, 55 wet, 20 slippery
+    int roadCoeff = 100; // hundredths: 100 dry, 55 wet, 20 slippery
     bool wornBrakes = false;
 };
 

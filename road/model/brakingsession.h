@@ -16,7 +16,7 @@ struct Readout
     double elapsedS = 0;
     double distanceM = 0;
     std::optional<double> reactionM; // once the braking has begun
-    std::optional<double> brakingM;  // once the vehicle has stopped
+    std::optional<double> brakingM; // once the vehicle has stopped
     RunPhase phase = phWaiting;
 };
 

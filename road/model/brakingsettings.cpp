@@ -10,15 +10,13 @@ constexpr std::array<int, 4> kReactions{50, 100, 200, 300};
 constexpr std::array<int, 3> kTimeSteps{1, 3, 6};
 
 // The index of `value` in `offered`, or the last index.
-template <std::size_t N>
-int itemOf(const std::array<int, N>& offered, int value)
+template <std::size_t N> int itemOf(const std::array<int, N>& offered, int value)
 {
     const auto found = std::find(offered.begin(), offered.end(), value);
     return found == offered.end() ? int(N) - 1 : int(found - offered.begin());
 }
 
-template <std::size_t N>
-int valueOf(const std::array<int, N>& offered, int item)
+template <std::size_t N> int valueOf(const std::array<int, N>& offered, int item)
 {
     return offered[std::size_t(std::clamp(item, 0, int(N) - 1))];
 }

@@ -17,10 +17,9 @@ int FieldAngleFor(int speedKmh)
 }
 
 FieldGeometry::FieldGeometry(int displayWidth, int displayHeight)
-    : m_width(std::max(displayWidth, 1))
-    , m_height(std::max(displayHeight, 1))
-{
-}
+    : m_width(std::max(displayWidth, 1)),
+      m_height(std::max(displayHeight, 1))
+{ }
 
 int FieldGeometry::columnAt(double metres) const
 {

@@ -38,7 +38,7 @@ public:
     void Tick();
 
     bool Running() const { return m_running; }
-    int Line() const { return m_line; }   // 0-based line being typed
+    int Line() const { return m_line; } // 0-based line being typed
     int Chars() const { return m_chars; } // characters of that line shown
 
 private:
@@ -96,7 +96,12 @@ constexpr int kEventTicks = 210;
 class EventCountdown
 {
 public:
-    enum class Outcome { Wait, NextEvent, CloseBox };
+    enum class Outcome
+    {
+        Wait,
+        NextEvent,
+        CloseBox
+    };
 
     void Restart() { m_ticks = kEventTicks; }
     int TicksLeft() const { return m_ticks; }

@@ -62,8 +62,7 @@ QImage HardEdged(const QImage& picture)
 MaskedPicture SplitTransparency(const QImage& source)
 {
     const QImage picture = source.convertToFormat(QImage::Format_ARGB32);
-    MaskedPicture split{QImage(picture.size(), QImage::Format_RGB32),
-                        QImage(picture.size(), QImage::Format_RGB32)};
+    MaskedPicture split{QImage(picture.size(), QImage::Format_RGB32), QImage(picture.size(), QImage::Format_RGB32)};
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb pixel = picture.pixel(x, y);

@@ -36,7 +36,7 @@ QImage GlobeMaskFrom(const QImage& rendering);
 struct CreditsPictures
 {
     QImage picture; // background white
-    QImage mask;    // black where the panel shows through
+    QImage mask; // black where the panel shows through
     int height = 0;
     int lineHeight = 0;
 };

@@ -26,8 +26,8 @@ constexpr QRect kButtonsArea{601, 15, 32, 15}; // both buttons, 601..633 x 15..3
 // Bounds are inclusive: a rectangle of width w covers left .. left + w.
 bool Within(QPoint point, const QRect& rect)
 {
-    return point.x() >= rect.left() && point.x() <= rect.left() + rect.width()
-        && point.y() >= rect.top() && point.y() <= rect.top() + rect.height();
+    return point.x() >= rect.left() && point.x() <= rect.left() + rect.width() && point.y() >= rect.top()
+           && point.y() <= rect.top() + rect.height();
 }
 
 } // namespace
@@ -185,14 +185,9 @@ void TSplashF::AnimTimerTimer()
 
     const bool presenting = m_typing.Running() || m_turn.Running();
     switch (m_countdown.Tick(presenting, m_hover, m_startupMode)) {
-    case EventCountdown::Outcome::CloseBox:
-        AdvanceIndexAndClose();
-        return;
-    case EventCountdown::Outcome::NextEvent:
-        ShowOtherEvent(+1);
-        break;
-    case EventCountdown::Outcome::Wait:
-        break;
+    case EventCountdown::Outcome::CloseBox: AdvanceIndexAndClose(); return;
+    case EventCountdown::Outcome::NextEvent: ShowOtherEvent(+1); break;
+    case EventCountdown::Outcome::Wait: break;
     }
     m_scrollRow = m_openedFromMenu ? NextScrollRow(m_scrollRow, m_credits.height) : kStillCreditsRow;
     if (m_animTimer->isActive())
@@ -251,17 +246,10 @@ bool TSplashF::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !isOpen())
         return QDialog::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Right:
-        ShowOtherEvent(+1);
-        return true;
-    case Qt::Key_Left:
-        ShowOtherEvent(-1);
-        return true;
-    case Qt::Key_Escape:
-        AdvanceIndexAndClose();
-        return true;
-    default:
-        return QDialog::eventFilter(watched, event);
+    case Qt::Key_Right: ShowOtherEvent(+1); return true;
+    case Qt::Key_Left: ShowOtherEvent(-1); return true;
+    case Qt::Key_Escape: AdvanceIndexAndClose(); return true;
+    default: return QDialog::eventFilter(watched, event);
     }
 }
 

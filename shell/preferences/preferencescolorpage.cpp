@@ -18,14 +18,10 @@ namespace {
 using S = AppSettingsRecord;
 
 const ColorTarget kColorTargets[kColorTargetCount] = {
-    {" Marqueur coloré A", &S::clTraceA},
-    {" Marqueur coloré B", &S::clTraceB},
-    {" Marqueur coloré C", &S::clTraceC},
-    {" Fond de l'écran", &S::clFond},
-    {" Objets ( roue, disque... )", &S::clObjet},
-    {" Contour des objets", &S::clContour},
-    {" Texte, règles...", &S::clTexte},
-    {" Cadre de l'écran de travail", &S::clCadre},
+    {" Marqueur coloré A", &S::clTraceA},         {" Marqueur coloré B", &S::clTraceB},
+    {" Marqueur coloré C", &S::clTraceC},         {" Fond de l'écran", &S::clFond},
+    {" Objets ( roue, disque... )", &S::clObjet}, {" Contour des objets", &S::clContour},
+    {" Texte, règles...", &S::clTexte},           {" Cadre de l'écran de travail", &S::clCadre},
 };
 
 constexpr int kRowTop = 10;
@@ -94,8 +90,8 @@ TColor* ColorSetting(AppSettingsRecord& settings, int target)
 
 std::optional<TColor> ChooseColorWithDialog(TColor initial, QWidget* parent)
 {
-    const QColor chosen = QColorDialog::getColor(QColorFromCanvas(initial), parent,
-                                                 QStringLiteral(" Choisir une couleur"));
+    const QColor chosen
+        = QColorDialog::getColor(QColorFromCanvas(initial), parent, QStringLiteral(" Choisir une couleur"));
     if (!chosen.isValid())
         return std::nullopt;
     return CanvasFromQColor(chosen);
@@ -132,8 +128,7 @@ void ColorEditorPage::buildTargets()
             painter.setBrush(QColorFromCanvas(*ColorSetting(AppSettings, i)));
             painter.drawRoundedRect(QRect(0, 0, 15, 11), 3, 3);
         };
-        connect(swatch, &PaintBox::mouseReleased, this,
-                [this, i](QMouseEvent* event) { swatchReleased(i, event); });
+        connect(swatch, &PaintBox::mouseReleased, this, [this, i](QMouseEvent* event) { swatchReleased(i, event); });
         m_swatches[i] = swatch;
     }
 }
@@ -149,10 +144,10 @@ void ColorEditorPage::buildButtons()
     };
 
     const int top = kPreviewTop + kPreviewSize.height() + 10;
-    connect(makeButton(this, "ChangerBout", QStringLiteral("&Changer..."), top),
-            &TAPIButton::clicked, this, &ColorEditorPage::ChangerBoutClick);
-    connect(makeButton(this, "DefautBout", QStringLiteral("Couleurs par &défaut"), top + 32),
-            &TAPIButton::clicked, this, &ColorEditorPage::DefautBoutClick);
+    connect(makeButton(this, "ChangerBout", QStringLiteral("&Changer..."), top), &TAPIButton::clicked, this,
+            &ColorEditorPage::ChangerBoutClick);
+    connect(makeButton(this, "DefautBout", QStringLiteral("Couleurs par &défaut"), top + 32), &TAPIButton::clicked,
+            this, &ColorEditorPage::DefautBoutClick);
     connect(makeButton(this, "ImpressionBout", QStringLiteral("&Adapter à l'impression"), top + 64),
             &TAPIButton::clicked, this, &ColorEditorPage::ImpressionBoutClick);
 }

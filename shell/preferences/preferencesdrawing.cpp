@@ -7,8 +7,8 @@
 namespace {
 
 const char* const kIconNames[] = {
-    "Pref_Generales", "Pref_Outils", "Pref_Securite", "Pref_Couleurs",
-    "Pref_Poids", "Pref_Conduite", "Pref_Orgue", "Pref_Mouvements",
+    "Pref_Generales", "Pref_Outils",   "Pref_Securite", "Pref_Couleurs",
+    "Pref_Poids",     "Pref_Conduite", "Pref_Orgue",    "Pref_Mouvements",
 };
 
 constexpr TColor kWhite = 0xFFFFFF;
@@ -31,8 +31,8 @@ QImage PreferencesPageIcon(int page)
     return icon;
 }
 
-void DrawPreferencesBanner(QImage& banner, QImage& iconBitmap, const QImage& drawing,
-                           const QString& caption, TColor buttonFace)
+void DrawPreferencesBanner(QImage& banner, QImage& iconBitmap, const QImage& drawing, const QString& caption,
+                           TColor buttonFace)
 {
     const int gradientWidth = std::max(0, banner.width() - kBannerGradientLeft);
     QImage gradient(gradientWidth, banner.height(), QImage::Format_RGB32);
@@ -75,7 +75,8 @@ void DrawColorPreview(QImage& preview, const AppSettingsRecord& s, const QString
     canvas.brush = {s.clContour, BrushStyle::FDiagonal};
     canvas.Rectangle(10, 75, 170, 85);
 
-    const struct {
+    const struct
+    {
         TColor color;
         int left;
     } markers[] = {{s.clTraceA, 113}, {s.clTraceB, 76}, {s.clTraceC, 88}};

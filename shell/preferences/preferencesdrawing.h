@@ -24,8 +24,8 @@ QImage PreferencesPageIcon(int page);
 // edge; the page drawing at (5, 0) with its white ground turned navy; the
 // caption in white Arial bold at x = 25, centred vertically. `iconBitmap`
 // is the dialog's 20 x 21 work bitmap for the icon.
-void DrawPreferencesBanner(QImage& banner, QImage& iconBitmap, const QImage& drawing,
-                           const QString& caption, TColor buttonFace);
+void DrawPreferencesBanner(QImage& banner, QImage& iconBitmap, const QImage& drawing, const QString& caption,
+                           TColor buttonFace);
 
 // The colours of `settings` on a small scene: screen, wheel, hatched bar,
 // three markers and `title` at the top right.

@@ -14,8 +14,8 @@ namespace {
 constexpr int kColorPage = 3;
 
 const char* const kPageCaptions[kPreferencesPageCount] = {
-    " Générales", " Outils du logiciel", " Sécurité", " Couleurs",
-    " Poids d'un objet", " Modules conduite", " Orgue cinétique", " Mouvements",
+    " Générales",        " Outils du logiciel", " Sécurité",        " Couleurs",
+    " Poids d'un objet", " Modules conduite",   " Orgue cinétique", " Mouvements",
 };
 
 struct Frame
@@ -38,31 +38,66 @@ using F = PreferenceFrame;
 using L = CaptionLayout;
 
 const PreferenceCheck kChecks[] = {
-    {0, "SplasheCheck", " Afficher l'écran d'accueil au démarrage de Kinea", &S::SplasheFlag, F::None,
-     {8, 8, 377, 20}},
+    {0, "SplasheCheck", " Afficher l'écran d'accueil au démarrage de Kinea", &S::SplasheFlag, F::None, {8, 8, 377, 20}},
     {0, "TipCheck", " Afficher l'astuce du jour au démarrage", &S::TipFlag, F::None, {8, 32, 377, 20}},
-    {0, "InstanceCheck", " N'autoriser qu'une seule instance de Kinea", &S::InstanceFlag, F::None,
-     {8, 56, 377, 20}},
-    {0, "HintCheck", " Afficher les bulles d'aides pour les fenêtres qui en disposent", &S::HintFlag, F::None,
+    {0, "InstanceCheck", " N'autoriser qu'une seule instance de Kinea", &S::InstanceFlag, F::None, {8, 56, 377, 20}},
+    {0,
+     "HintCheck",
+     " Afficher les bulles d'aides pour les fenêtres qui en disposent",
+     &S::HintFlag,
+     F::None,
      {8, 80, 377, 20}},
-    {1, "CalcCheck", " Autoriser l'accès à la calculatrice de Windows", &S::CalcFlag, F::None,
-     {8, 8, 377, 20}, L::Wrapped},
-    {4, "LCDCoulCheck", " Permettre la modification de la couleur d'affichage du dynamomètre",
-     &S::LCDCoulFlag, F::None, {8, 8, 377, 20}},
-    {4, "PoidsRandomCheck", " Introduire une incertitude de 1 % dans les mesures", &S::PoidsRandomFlag,
-     F::None, {8, 32, 377, 20}},
-    {5, "AnimPasCheck",
+    {1,
+     "CalcCheck",
+     " Autoriser l'accès à la calculatrice de Windows",
+     &S::CalcFlag,
+     F::None,
+     {8, 8, 377, 20},
+     L::Wrapped},
+    {4,
+     "LCDCoulCheck",
+     " Permettre la modification de la couleur d'affichage du dynamomètre",
+     &S::LCDCoulFlag,
+     F::None,
+     {8, 8, 377, 20}},
+    {4,
+     "PoidsRandomCheck",
+     " Introduire une incertitude de 1 % dans les mesures",
+     &S::PoidsRandomFlag,
+     F::None,
+     {8, 32, 377, 20}},
+    {5,
+     "AnimPasCheck",
      "  Permettre le réglage de l'échelle temporelle         ( accélère l'affichage sur un "
      "ordinateur lent )",
-     &S::AnimPasFlag, F::Freinage, {10, 22, 252, 32}, L::WrappedFromTop,
+     &S::AnimPasFlag,
+     F::Freinage,
+     {10, 22, 252, 32},
+     L::WrappedFromTop,
      "Ajoute au module de freinage un réglage du nombre d'étapes sautées à chaque image"},
-    {5, "FreinageAllowCheck", " Autoriser l'accès aux préférences depuis le module", &S::FreinageAllowFlag,
-     F::Freinage, {10, 66, 365, 20}, L::SingleLine,
+    {5,
+     "FreinageAllowCheck",
+     " Autoriser l'accès aux préférences depuis le module",
+     &S::FreinageAllowFlag,
+     F::Freinage,
+     {10, 66, 365, 20},
+     L::SingleLine,
      "Montre le bouton des préférences dans la fenêtre du freinage"},
-    {5, "FlouCheck", " Utiliser une image floue dans le cas d'un conducteur alcoolisé", &S::FlouFlag,
-     F::Champ, {10, 22, 250, 32}, L::WrappedFromTop, "Montre la route floue quand le conducteur a bu de l'alcool"},
-    {5, "ChampAllowCheck", " Autoriser l'accès aux préférences depuis le module", &S::ChampAllowFlag,
-     F::Champ, {10, 66, 365, 20}, L::SingleLine,
+    {5,
+     "FlouCheck",
+     " Utiliser une image floue dans le cas d'un conducteur alcoolisé",
+     &S::FlouFlag,
+     F::Champ,
+     {10, 22, 250, 32},
+     L::WrappedFromTop,
+     "Montre la route floue quand le conducteur a bu de l'alcool"},
+    {5,
+     "ChampAllowCheck",
+     " Autoriser l'accès aux préférences depuis le module",
+     &S::ChampAllowFlag,
+     F::Champ,
+     {10, 66, 365, 20},
+     L::SingleLine,
      "Montre le bouton des préférences dans la fenêtre du champ visuel"},
     {6, "VmsCheck", " Vitesse du percuteur ( m/s )", &S::VmsFlag, F::Tableau, {10, 20, 178, 20}},
     {6, "VkmhCheck", " Vitesse du percuteur ( km/h )", &S::VkmhFlag, F::Tableau, {10, 42, 178, 20}},
@@ -72,29 +107,39 @@ const PreferenceCheck kChecks[] = {
     {6, "LfCheck", " Longueur après le choc ( cm )", &S::LfFlag, F::Tableau, {192, 42, 188, 20}},
     {6, "LenfCheck", " Longueur enfoncée ( cm )", &S::LEnfFlag, F::Tableau, {192, 64, 188, 20}},
     {6, "LPliCheck", " Longueur déformation ( cm )", &S::LPliFlag, F::Tableau, {192, 86, 188, 20}},
-    {6, "OrgueRandomCheck", " Introduire une incertitude de 5% dans les mesures", &S::OrgueRandomFlag,
-     F::None, {8, 126, 377, 20}},
-    {6, "OrgueAllowCheck", " Autoriser l'accès aux options depuis le module", &S::OrgueAllowFlag, F::None,
+    {6,
+     "OrgueRandomCheck",
+     " Introduire une incertitude de 5% dans les mesures",
+     &S::OrgueRandomFlag,
+     F::None,
+     {8, 126, 377, 20}},
+    {6,
+     "OrgueAllowCheck",
+     " Autoriser l'accès aux options depuis le module",
+     &S::OrgueAllowFlag,
+     F::None,
      {8, 150, 377, 20}},
-    {6, "TubeLabCheck", " Afficher les étiquettes ( vitesse et masse ) sur les tubes", &S::TubeLabFlag,
-     F::None, {8, 174, 377, 20}},
-    {7, "LockCheck", " Verrouillage du suivi des points de trajectoire", &S::LockFlag, F::None,
-     {8, 8, 377, 20}},
-    {7, "BoucleCheck", " Toujours ouvrir les modules avec la fonction \"En boucle\" activée", &S::BoucleFlag,
-     F::None, {8, 56, 377, 20}},
+    {6,
+     "TubeLabCheck",
+     " Afficher les étiquettes ( vitesse et masse ) sur les tubes",
+     &S::TubeLabFlag,
+     F::None,
+     {8, 174, 377, 20}},
+    {7, "LockCheck", " Verrouillage du suivi des points de trajectoire", &S::LockFlag, F::None, {8, 8, 377, 20}},
+    {7,
+     "BoucleCheck",
+     " Toujours ouvrir les modules avec la fonction \"En boucle\" activée",
+     &S::BoucleFlag,
+     F::None,
+     {8, 56, 377, 20}},
 };
 
 void setUpCheck(TAPICheckBox* box, const PreferenceCheck& row)
 {
     switch (row.layout) {
-    case CaptionLayout::SingleLine:
-        box->SetMultiline(false);
-        break;
-    case CaptionLayout::Wrapped:
-        break;
-    case CaptionLayout::WrappedFromTop:
-        box->SetCaptionVAlign(btnVTop);
-        break;
+    case CaptionLayout::SingleLine: box->SetMultiline(false); break;
+    case CaptionLayout::Wrapped: break;
+    case CaptionLayout::WrappedFromTop: box->SetCaptionVAlign(btnVTop); break;
     }
     box->setToolTip(row.hint ? QString::fromUtf8(row.hint) : QString());
 }

@@ -25,21 +25,32 @@ QString PreferencesPageCaption(int page);
 int ClampPreferencesPage(int page);
 
 // The group boxes that hold some of the check boxes.
-enum class PreferenceFrame { None, Freinage, Champ, Tableau };
+enum class PreferenceFrame
+{
+    None,
+    Freinage,
+    Champ,
+    Tableau
+};
 
 // How a check box's caption stands: on one line; wrapped, the box level
 // with the caption's middle; or wrapped, the box level with its first line.
-enum class CaptionLayout { SingleLine, Wrapped, WrappedFromTop };
+enum class CaptionLayout
+{
+    SingleLine,
+    Wrapped,
+    WrappedFromTop
+};
 
 // One check box of the dialog and the setting it edits.
 struct PreferenceCheck
 {
     int page;
-    const char* name;    // object name of the check box
+    const char* name; // object name of the check box
     const char* caption; // UTF-8, exact
     bool AppSettingsRecord::*flag;
     PreferenceFrame frame; // None: straight on the page
-    QRect rect;            // in its page or its frame
+    QRect rect; // in its page or its frame
     CaptionLayout layout = CaptionLayout::SingleLine;
     const char* hint = nullptr; // UTF-8 hint bubble, if any
 };

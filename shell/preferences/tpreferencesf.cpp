@@ -78,8 +78,7 @@ void TPreferencesF::buildList()
     m_list->setIconSize(kPageIconSize);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int page = 0; page < kPreferencesPageCount; ++page) {
-        new QListWidgetItem(QIcon(QPixmap::fromImage(PreferencesPageIcon(page))),
-                            PreferencesPageCaption(page), m_list);
+        new QListWidgetItem(QIcon(QPixmap::fromImage(PreferencesPageIcon(page))), PreferencesPageCaption(page), m_list);
     }
     connect(m_list, &QListWidget::currentRowChanged, this, &TPreferencesF::PagesListChange);
     // A click below the items would clear the highlight while the page
@@ -92,7 +91,8 @@ void TPreferencesF::buildList()
 
 void TPreferencesF::buildButtons()
 {
-    const struct {
+    const struct
+    {
         const char* name;
         const char* caption;
         int left;

@@ -78,7 +78,8 @@ TTipF::TTipF(QWidget* parent)
 
 void TTipF::buildButtons()
 {
-    const struct {
+    const struct
+    {
         const char* name;
         const char* caption;
         int left;
@@ -127,8 +128,8 @@ void TTipF::ShowCurrentTip()
 
 void TTipF::StepTip(int step)
 {
-    AppSettings.TipIndex = CycleIndex(static_cast<std::int64_t>(AppSettings.TipIndex) + step,
-                                      static_cast<int>(m_tipList.size()));
+    AppSettings.TipIndex
+        = CycleIndex(static_cast<std::int64_t>(AppSettings.TipIndex) + step, static_cast<int>(m_tipList.size()));
 }
 
 void TTipF::SuivantBoutClick()

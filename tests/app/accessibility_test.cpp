@@ -29,8 +29,8 @@ bool isControl(const QWidget* w)
         return false;
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w)
            || qobject_cast<const QLineEdit*>(w) || qobject_cast<const QSpinBox*>(w)
-           || qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QListWidget*>(w)
-           || w->inherits("PaintBox") || w->inherits("SpinButton") || w->inherits("LegendSquare");
+           || qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QListWidget*>(w) || w->inherits("PaintBox")
+           || w->inherits("SpinButton") || w->inherits("LegendSquare");
 }
 
 // The hint a mouse user sees over the control: its own, or its spin

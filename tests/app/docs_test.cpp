@@ -37,7 +37,8 @@ QSet<QString> anchorsIn(const QString& html)
 
 QStringList linksIn(const QString& html)
 {
-    static const QRegularExpression link(QStringLiteral(R"re(\s(?:href|src)\s*=\s*"([^"]*)"|url\(\s*['"]?([^'")]+))re"));
+    static const QRegularExpression link(
+        QStringLiteral(R"re(\s(?:href|src)\s*=\s*"([^"]*)"|url\(\s*['"]?([^'")]+))re"));
     QStringList links;
     for (const auto& match : link.globalMatch(html))
         links << (match.captured(1).isEmpty() ? match.captured(2) : match.captured(1));
@@ -47,7 +48,7 @@ QStringList linksIn(const QString& html)
 bool isRemote(const QString& link)
 {
     return link.contains(QStringLiteral("://")) || link.startsWith(QStringLiteral("//"))
-        || link.startsWith(QStringLiteral("mailto:"));
+           || link.startsWith(QStringLiteral("mailto:"));
 }
 
 // The topic ids the program's code opens, found in its sources.
@@ -55,7 +56,8 @@ QSet<QString> topicIdsInSources()
 {
     static const QRegularExpression call(
         QStringLiteral(R"re(ShowHelpTopic\(\s*(?:QStringLiteral\(|QString::fromLatin1\()?\s*"([^"]+)")re"));
-    static const QRegularExpression motionTraits(QStringLiteral(R"re(MotionTraits\s+\w+\s*\{\s*\.helpKeyword\s*=\s*"([^"]+)")re"));
+    static const QRegularExpression motionTraits(
+        QStringLiteral(R"re(MotionTraits\s+\w+\s*\{\s*\.helpKeyword\s*=\s*"([^"]+)")re"));
     QSet<QString> ids;
     const QDir root(QStringLiteral(KINEA_SOURCE_DIR));
     for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -123,8 +125,8 @@ TEST(Documents, ReadmeIsUtf8Text)
 
 TEST(Documents, EveryTopicTheProgramOpensIsShownAtItsAnchor)
 {
-    QSet<QString> ids = {"Sommaire", "OPTIONS", "Balle", "Roue", "Disque", "FREINAGE", "CHAMP", "POIDS", "ORGUE",
-                         "Mesures"};
+    QSet<QString> ids
+        = {"Sommaire", "OPTIONS", "Balle", "Roue", "Disque", "FREINAGE", "CHAMP", "POIDS", "ORGUE", "Mesures"};
     const QSet<QString> fromSources = topicIdsInSources();
     EXPECT_TRUE(fromSources.contains("Balle") && fromSources.contains("OPTIONS")) << "source scan found nothing";
     ids.unite(fromSources);

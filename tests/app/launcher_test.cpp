@@ -17,8 +17,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -121,10 +121,7 @@ protected:
         launcher->setWindows(windows);
     }
 
-    QColor colourOf(const char* name)
-    {
-        return launcher->caption(name)->palette().color(QPalette::WindowText);
-    }
+    QColor colourOf(const char* name) { return launcher->caption(name)->palette().color(QPalette::WindowText); }
 
     std::unique_ptr<ModuleWindow> modules[8];
     RecordingDialog preferences, about, tip;
@@ -178,8 +175,7 @@ TEST_F(LauncherTest, HoveringColoursOneCaptionBlueAndTheBackgroundResetsAll)
 {
     launcher->show();
     const QColor blue(0, 0, 255);
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(launcher->caption("l2"), &move);
     EXPECT_EQ(colourOf("l2"), blue);
     EXPECT_EQ(colourOf("l1"), QColor(Qt::black));
@@ -197,8 +193,11 @@ TEST_F(LauncherTest, HoveringColoursOneCaptionBlueAndTheBackgroundResetsAll)
 TEST_F(LauncherTest, OpeningAModuleHidesTheLauncherUntilItCloses)
 {
     launcher->show();
-    const struct { const char* entry; int index; } cases[] = {
-        {"m1", 0}, {"m2", 1}, {"m3", 2}, {"m4", 3}, {"m20", 4}, {"m22", 5}, {"m21", 6}, {"m10", 7}};
+    const struct
+    {
+        const char* entry;
+        int index;
+    } cases[] = {{"m1", 0}, {"m2", 1}, {"m3", 2}, {"m4", 3}, {"m20", 4}, {"m22", 5}, {"m21", 6}, {"m10", 7}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entry);
         action(c.entry)->trigger();
@@ -276,8 +275,8 @@ TEST_F(LauncherTest, ArrowKeysHighlightTheCaptionsAndEnterRunsIt)
         Qt::Key key;
         const char* highlighted;
     } steps[] = {
-        {Qt::Key_Down, "l1"}, {Qt::Key_Down, "l2"}, {Qt::Key_Up, "l1"},
-        {Qt::Key_Up, "l5"},   {Qt::Key_Up, "l6"},   {Qt::Key_Down, "l5"}, {Qt::Key_Down, "l1"},
+        {Qt::Key_Down, "l1"}, {Qt::Key_Down, "l2"}, {Qt::Key_Up, "l1"},   {Qt::Key_Up, "l5"},
+        {Qt::Key_Up, "l6"},   {Qt::Key_Down, "l5"}, {Qt::Key_Down, "l1"},
     };
     for (const auto& step : steps) {
         QTest::keyClick(launcher.get(), step.key);
@@ -299,9 +298,12 @@ TEST_F(LauncherTest, ArrowKeysHighlightTheCaptionsAndEnterRunsIt)
 
 TEST_F(LauncherTest, PreferenceEntriesOpenTheirPage)
 {
-    const struct { const char* entry; int page; } cases[] = {
-        {"Option0Menu", 0}, {"Option1Menu", 1}, {"Option3Menu", 3}, {"Option4Menu", 4},
-        {"Option5Menu", 5}, {"Option6Menu", 6}, {"Option7Menu", 7}};
+    const struct
+    {
+        const char* entry;
+        int page;
+    } cases[] = {{"Option0Menu", 0}, {"Option1Menu", 1}, {"Option3Menu", 3}, {"Option4Menu", 4},
+                 {"Option5Menu", 5}, {"Option6Menu", 6}, {"Option7Menu", 7}};
     for (const auto& c : cases) {
         action(c.entry)->trigger();
         EXPECT_EQ(preferences.pageSeen, c.page) << c.entry;
@@ -357,7 +359,13 @@ TEST_F(LauncherTest, ClearEntryEnabledOnlyForAPictureOnTheClipboard)
 
 TEST_F(LauncherTest, DisplayLabelsFollowTheColourDepth)
 {
-    const struct { int bits; const char* text; const char* warning; QColor colour; } cases[] = {
+    const struct
+    {
+        int bits;
+        const char* text;
+        const char* warning;
+        QColor colour;
+    } cases[] = {
         {8, "Affichage 1024 sur 768 pixels, 256 couleurs.",
          "Affichage minimum conseillé : 800 sur 600 pixels, 65536 couleurs", QColor(255, 0, 0)},
         {16, "Affichage 1024 sur 768 pixels, 65536 couleurs.", "Affichage convenable", QColor(0, 128, 0)},

@@ -23,8 +23,7 @@
 
 namespace {
 
-template <typename W>
-std::unique_ptr<QWidget> make()
+template <typename W> std::unique_ptr<QWidget> make()
 {
     return std::make_unique<W>();
 }
@@ -69,8 +68,7 @@ TEST(PictureFiles, SavedPngHoldsExactlyTheCopiedPixels)
         copy->menu()->findChild<QAction*>("EnregistrerImageMenu")->trigger();
         EXPECT_EQ(proposed, QString::fromLatin1(c.fileName)) << name;
         const QImage saved(dir.file(proposed), "PNG");
-        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32))
-            << name;
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32)) << name;
         window->close();
     }
     SetSavePathChooser({});

@@ -128,10 +128,10 @@ TEST_F(ProgramWindows, AnyStoredKeyAloneKeepsEveryWindowWithinReach)
 {
     createWindows();
     const StoredRow rows[] = {
-        {"X lowest", {lo, 1, 700, 500, false}},  {"X highest", {hi, 1, 700, 500, false}},
-        {"Y lowest", {1, lo, 700, 500, false}},  {"Y highest", {1, hi, 700, 500, false}},
-        {"W lowest", {1, 1, lo, 500, false}},    {"W highest", {1, 1, hi, 500, false}},
-        {"H lowest", {1, 1, 700, lo, false}},    {"H highest", {1, 1, 700, hi, false}},
+        {"X lowest", {lo, 1, 700, 500, false}}, {"X highest", {hi, 1, 700, 500, false}},
+        {"Y lowest", {1, lo, 700, 500, false}}, {"Y highest", {1, hi, 700, 500, false}},
+        {"W lowest", {1, 1, lo, 500, false}},   {"W highest", {1, 1, hi, 500, false}},
+        {"H lowest", {1, 1, 700, lo, false}},   {"H highest", {1, 1, 700, hi, false}},
     };
     for (QWidget* window : placedWindows()) {
         const QSize design = window->size();
@@ -146,8 +146,7 @@ TEST_F(ProgramWindows, AnyStoredKeyAloneKeepsEveryWindowWithinReach)
 // Every key of every window at one end of its range, as a settings file
 // may hold it: the launcher's first show places the windows.
 class ProgramWindowsAtAnEnd : public ProgramWindows, public ::testing::WithParamInterface<StoredRow>
-{
-};
+{ };
 
 TEST_P(ProgramWindowsAtAnEnd, EveryWindowOpensOnScreen)
 {

@@ -91,15 +91,7 @@ TEST(CanvasArcs, PieIsTheQuarterClosedToTheCentre)
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.Pie(0, 0, 11, 11, 10, 5, 5, 0);
-    EXPECT_EQ(sketch(image), rows({".....###...",
-                                     ".....#rr#..",
-                                     ".....#rrr#.",
-                                     ".....#rrrr#",
-                                     ".....#rrrr#",
-                                     ".....######",
-                                     "...........",
-                                     "...........",
-                                     "...........",
-                                     "...........",
-                                     "..........."}));
+    EXPECT_EQ(sketch(image),
+              rows({".....###...", ".....#rr#..", ".....#rrr#.", ".....#rrrr#", ".....#rrrr#", ".....######",
+                    "...........", "...........", "...........", "...........", "..........."}));
 }

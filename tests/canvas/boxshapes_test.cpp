@@ -32,12 +32,7 @@ TEST(CanvasBox, RectangleOutlinesWithPenAndFillsWithBrush)
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.Rectangle(1, 1, 6, 5);
-    EXPECT_EQ(sketch(image), rows({"........",
-                                     ".#####..",
-                                     ".#rrr#..",
-                                     ".#rrr#..",
-                                     ".#####..",
-                                     "........"}));
+    EXPECT_EQ(sketch(image), rows({"........", ".#####..", ".#rrr#..", ".#rrr#..", ".#####..", "........"}));
 }
 
 TEST(CanvasBox, FillRectAndClearPenRectangleCoverTheSameBox)
@@ -51,11 +46,7 @@ TEST(CanvasBox, FillRectAndClearPenRectangleCoverTheSameBox)
             canvas.Rectangle(4, 3, 1, 1); // corners given in reverse order
         else
             canvas.FillRect(1, 1, 4, 3);
-        EXPECT_EQ(sketch(image), rows({"......",
-                                         ".bbb..",
-                                         ".bbb..",
-                                         "......",
-                                         "......"}))
+        EXPECT_EQ(sketch(image), rows({"......", ".bbb..", ".bbb..", "......", "......"}))
             << (clearPen ? "Rectangle with a clear pen" : "FillRect");
     }
 }
@@ -66,11 +57,7 @@ TEST(CanvasBox, FrameRectOutlinesInTheBrushColour)
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.FrameRect(0, 0, 5, 4);
-    EXPECT_EQ(sketch(image), rows({"rrrrr.",
-                                     "r...r.",
-                                     "r...r.",
-                                     "rrrrr.",
-                                     "......"}));
+    EXPECT_EQ(sketch(image), rows({"rrrrr.", "r...r.", "r...r.", "rrrrr.", "......"}));
 }
 
 TEST(CanvasBox, ThinAndEmptyBoxes)
@@ -90,18 +77,9 @@ TEST(CanvasBox, EllipseFitsItsBoxAndIsSymmetric)
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.Ellipse(0, 0, 11, 11);
-    EXPECT_EQ(sketch(image), rows({"...#####....",
-                                     "..#rrrrr#...",
-                                     ".#rrrrrrr#..",
-                                     "#rrrrrrrrr#.",
-                                     "#rrrrrrrrr#.",
-                                     "#rrrrrrrrr#.",
-                                     "#rrrrrrrrr#.",
-                                     "#rrrrrrrrr#.",
-                                     ".#rrrrrrr#..",
-                                     "..#rrrrr#...",
-                                     "...#####....",
-                                     "............"}));
+    EXPECT_EQ(sketch(image),
+              rows({"...#####....", "..#rrrrr#...", ".#rrrrrrr#..", "#rrrrrrrrr#.", "#rrrrrrrrr#.", "#rrrrrrrrr#.",
+                    "#rrrrrrrrr#.", "#rrrrrrrrr#.", ".#rrrrrrr#..", "..#rrrrr#...", "...#####....", "............"}));
 }
 
 TEST(CanvasBox, CurvedShapesFitEveryBoxSize)
@@ -133,13 +111,8 @@ TEST(CanvasBox, RoundRectHasStraightSidesAndCutCorners)
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.RoundRect(0, 0, 10, 7, 4, 4);
-    EXPECT_EQ(sketch(image), rows({".########.",
-                                     "#rrrrrrrr#",
-                                     "#rrrrrrrr#",
-                                     "#rrrrrrrr#",
-                                     "#rrrrrrrr#",
-                                     "#rrrrrrrr#",
-                                     ".########."}));
+    EXPECT_EQ(sketch(image),
+              rows({".########.", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", ".########."}));
 }
 
 TEST(CanvasBox, PolygonOutlinesEveryVertex)
@@ -154,7 +127,7 @@ TEST(CanvasBox, PolygonOutlinesEveryVertex)
 TEST(CanvasBox, HatchedBrushesLeaveTheBackgroundUntouched)
 {
     const BrushStyle hatches[] = {BrushStyle::Horizontal, BrushStyle::Vertical, BrushStyle::FDiagonal,
-                                  BrushStyle::BDiagonal, BrushStyle::Cross, BrushStyle::DiagCross};
+                                  BrushStyle::BDiagonal,  BrushStyle::Cross,    BrushStyle::DiagCross};
     for (BrushStyle hatch : hatches) {
         QImage image = blank(24, 24);
         image.fill(QColorFromCanvas(kBlue));

@@ -12,7 +12,7 @@ namespace canvas_testing {
 
 constexpr TColor kWhite = 0xFFFFFF;
 constexpr TColor kBlack = 0x000000;
-constexpr TColor kRed = 0x0000FF;  // canvas layout: red in the low byte
+constexpr TColor kRed = 0x0000FF; // canvas layout: red in the low byte
 constexpr TColor kBlue = 0xFF0000;
 
 // A white image of the given size and format.

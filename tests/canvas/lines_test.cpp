@@ -15,11 +15,10 @@ struct LineCase
 };
 
 const LineCase kLines[] = {
-    {"east", {2, 6}, {10, 6}},      {"west", {10, 6}, {2, 6}},
-    {"south", {6, 2}, {6, 10}},     {"north", {6, 10}, {6, 2}},
-    {"south-east", {2, 2}, {9, 9}}, {"north-west", {9, 9}, {2, 2}},
-    {"north-east", {2, 9}, {9, 2}}, {"south-west", {9, 2}, {2, 9}},
-    {"steep", {4, 1}, {7, 11}},     {"shallow", {11, 7}, {1, 4}},
+    {"east", {2, 6}, {10, 6}},      {"west", {10, 6}, {2, 6}},      {"south", {6, 2}, {6, 10}},
+    {"north", {6, 10}, {6, 2}},     {"south-east", {2, 2}, {9, 9}}, {"north-west", {9, 9}, {2, 2}},
+    {"north-east", {2, 9}, {9, 2}}, {"south-west", {9, 2}, {2, 9}}, {"steep", {4, 1}, {7, 11}},
+    {"shallow", {11, 7}, {1, 4}},
 };
 
 } // namespace
@@ -116,11 +115,6 @@ TEST(CanvasLines, WidePensAreCentredOnTheLine)
     canvas.MoveTo(3, 3);
     canvas.LineTo(8, 3);
     // Round caps of radius 1.5 reach the pixels diagonal to each end.
-    EXPECT_EQ(sketch(image), rows({"............",
-                                   "............",
-                                   "..########..",
-                                   "..########..",
-                                   "..########..",
-                                   "............",
-                                   "............"}));
+    EXPECT_EQ(sketch(image), rows({"............", "............", "..########..", "..########..", "..########..",
+                                   "............", "............"}));
 }

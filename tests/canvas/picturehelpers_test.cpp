@@ -37,7 +37,7 @@ TEST(PictureHelpers, GradientHalvesRoundAwayFromZeroAndStopAtTheirRows)
     VerticalGradient(image, 0x000000, 0x0000FF, 2);
     expectRow(image, 0, 0x000000);
     expectRow(image, 1, 0x000080); // 127.5
-    expectRow(image, 2, kWhite);   // beyond the gradient's rows
+    expectRow(image, 2, kWhite); // beyond the gradient's rows
     expectRow(image, 3, kWhite);
 }
 
@@ -84,7 +84,7 @@ TEST(PictureHelpers, BandsCutByTheImageEdgeAreClipped)
     VerticalGradient(image, 0, 0, -1);
     expectRow(image, 0, 0xCCCCCC); // 4 of the 5 steps from black to white
     expectRow(image, 1, kWhite);
-    expectRow(image, 2, kWhite);    // the first row of the last band is light
+    expectRow(image, 2, kWhite); // the first row of the last band is light
 }
 
 TEST(PictureHelpers, ReplaceColorChangesOnlyThatColour)

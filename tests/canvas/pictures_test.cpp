@@ -47,8 +47,7 @@ TEST(CanvasPixels, ImagesThatCannotBePaintedDrawNothing)
 }
 
 class CanvasFormats : public testing::TestWithParam<QImage::Format>
-{
-};
+{ };
 
 TEST_P(CanvasFormats, PixelsAndShapesKeepTheirColours)
 {
@@ -156,7 +155,7 @@ TEST(CanvasPictures, ForeignStorageIsDrawnInPlace)
     EXPECT_EQ(storage[3], 0x56);
     EXPECT_EQ(storage[4], 0x34);
     EXPECT_EQ(storage[5], 0x12);
-    EXPECT_EQ(storage[2 * stride + 9], 0x00);  // blue of (3, 2)
+    EXPECT_EQ(storage[2 * stride + 9], 0x00); // blue of (3, 2)
     EXPECT_EQ(storage[2 * stride + 11], 0xFF); // red of (3, 2)
     // A pixel written behind the canvas's back is read back through it.
     storage[stride] = 0x00;

@@ -51,9 +51,9 @@ TEST(CanvasText, TextOutPaintsTheCellFromItsTopLeft)
     EXPECT_LE(text.closest, 0x40);
     // The baseline is at y + ascent (10 for Arial at 11 pixels): the foot of
     // the "A" stands on row 4 + 9, and nothing of it goes below.
-    const QRect a = ReadTextInk(image, QRect(cell.left(), cell.top(), cell.width() / 2, cell.height()), 0x000000,
-                                0xFF0000)
-                        .bounds;
+    const QRect a
+        = ReadTextInk(image, QRect(cell.left(), cell.top(), cell.width() / 2, cell.height()), 0x000000, 0xFF0000)
+              .bounds;
     EXPECT_EQ(a.bottom(), 13);
     // "g" hangs below the baseline, within the cell.
     EXPECT_GT(text.bounds.bottom(), 13);

@@ -27,7 +27,8 @@ const StyleRow kStyleRows[] = {
     {"single_line_raised", false, false, btnHCenter, btnVBottom, 0x300 | 0x800},
 };
 
-class CaptionStyleWord : public testing::TestWithParam<StyleRow> {};
+class CaptionStyleWord : public testing::TestWithParam<StyleRow>
+{ };
 
 TEST_P(CaptionStyleWord, ButtonWordHoldsTheButtonKindAndTheCaptionBits)
 {
@@ -83,7 +84,8 @@ TEST(CaptionStyleDefaults, CheckBoxStartsMultiLineFlatLeftAndMiddleWithTheBoxOnT
 
 TEST(CaptionStyleLeftText, OnlyTheValueOneSetsTheLeftTextBit)
 {
-    const struct {
+    const struct
+    {
         TLeftRight alignment;
         bool leftText;
     } rows[] = {{0, false}, {1, true}, {2, false}, {255, false}};
@@ -108,7 +110,8 @@ TEST(CaptionStyleOutOfRange, UnknownPlacesLeaveTheirBitsClear)
 
 TEST(CaptionTextFlags, FollowTheStyleBits)
 {
-    const struct {
+    const struct
+    {
         std::uint32_t style;
         int expected;
     } rows[] = {

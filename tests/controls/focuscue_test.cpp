@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using testing_support::Paint;
 using testing_support::processEvents;

@@ -35,21 +35,51 @@ QStringList tabLap(QWidget* window, int steps)
 TEST_F(MotionAccess, TabFollowsTheProjectilePanelAsTheEyeReadsIt)
 {
     Opened<TBalleF> w;
-    const QStringList expected{
-        "Canevas",    "AideBout",   "CopierBout",  "CloseBout", "CalcBout",  "IpsCombo",
-        "TraceBCheck", "AlphaSpin.UpButton", "AlphaSpin.DownButton", "AlphaEd", "V0Spin.UpButton",
-        "V0Spin.DownButton", "V0Ed", "DebutBout", "ArriereBout", "AvantBout", "FinBout", "StopBout", "PlayBout",
-        "BoucleBout", "Canevas"};
+    const QStringList expected{"Canevas",
+                               "AideBout",
+                               "CopierBout",
+                               "CloseBout",
+                               "CalcBout",
+                               "IpsCombo",
+                               "TraceBCheck",
+                               "AlphaSpin.UpButton",
+                               "AlphaSpin.DownButton",
+                               "AlphaEd",
+                               "V0Spin.UpButton",
+                               "V0Spin.DownButton",
+                               "V0Ed",
+                               "DebutBout",
+                               "ArriereBout",
+                               "AvantBout",
+                               "FinBout",
+                               "StopBout",
+                               "PlayBout",
+                               "BoucleBout",
+                               "Canevas"};
     EXPECT_EQ(tabLap(w.get(), int(expected.size()) - 1), expected);
 }
 
 TEST_F(MotionAccess, TabGoesDownTheFreeFallPanel)
 {
     Opened<TChuteF> w;
-    const QStringList expected{"Canevas",  "NoCursBout", "DebutBout", "FinBout", "PlayBout", "ArriereBout",
-                               "AvantBout", "StopBout", "IpsCombo", "HauteurSpin.UpButton",
-                               "HauteurSpin.DownButton", "HautEd", "TraceBCheck", "CloseBout", "AideBout",
-                               "CalcBout", "CopierBout", "Canevas"};
+    const QStringList expected{"Canevas",
+                               "NoCursBout",
+                               "DebutBout",
+                               "FinBout",
+                               "PlayBout",
+                               "ArriereBout",
+                               "AvantBout",
+                               "StopBout",
+                               "IpsCombo",
+                               "HauteurSpin.UpButton",
+                               "HauteurSpin.DownButton",
+                               "HautEd",
+                               "TraceBCheck",
+                               "CloseBout",
+                               "AideBout",
+                               "CalcBout",
+                               "CopierBout",
+                               "Canevas"};
     EXPECT_EQ(tabLap(w.get(), int(expected.size()) - 1), expected);
 }
 
@@ -67,8 +97,8 @@ TEST_F(MotionAccess, PictureDescriptionFollowsTheFrame)
     EXPECT_EQ(speech->text(QAccessible::Description),
               QStringLiteral("Image 87 sur 87, t = 4,32 s, x = 91,7 m, y = 0,0 m"));
     click(w.get(), "ArriereBout");
-    EXPECT_TRUE(speech->text(QAccessible::Description)
-                    .startsWith(QStringLiteral("Image %1 sur 87, t = ").arg(w->curFrame())));
+    EXPECT_TRUE(
+        speech->text(QAccessible::Description).startsWith(QStringLiteral("Image %1 sur 87, t = ").arg(w->curFrame())));
     EXPECT_LT(w->curFrame(), 87);
 }
 

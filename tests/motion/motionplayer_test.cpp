@@ -334,8 +334,7 @@ using PlayerHelp = MotionTest;
 TEST_F(PlayerHelp, HelpButtonOpensTheWindowTopic)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("Kinea.html"),
-                               "<html><body><a name=\"Roue\"></a><p>Roue</p></body></html>");
+    testing_support::writeFile(dir.file("Kinea.html"), "<html><body><a name=\"Roue\"></a><p>Roue</p></body></html>");
     SetHelpFile(dir.file("Kinea.html"));
     Opened<TRoueF> w;
     click(w.get(), "AideBout");

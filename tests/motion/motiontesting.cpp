@@ -42,7 +42,7 @@ std::vector<QPoint> crossCentres(const QImage& picture, TColor color, QPoint ski
     const unsigned c = rgbOf(color);
     auto is = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < picture.width() && y < picture.height()
-            && testing_support::rgbAt(picture, x, y) == c;
+               && testing_support::rgbAt(picture, x, y) == c;
     };
     std::vector<QPoint> centres;
     for (int y = 0; y < picture.height(); ++y) {

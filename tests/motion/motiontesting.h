@@ -24,8 +24,7 @@ protected:
 };
 
 // A motion window shown for the length of a test and closed at its end.
-template <typename W>
-class Opened
+template <typename W> class Opened
 {
 public:
     explicit Opened(QSize size = QSize())
@@ -38,10 +37,7 @@ public:
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
         testing_support::processEvents();
     }
-    ~Opened()
-    {
-        m_window->close();
-    }
+    ~Opened() { m_window->close(); }
     W* operator->() const { return m_window.get(); }
     W* get() const { return m_window.get(); }
 

@@ -83,7 +83,7 @@ TEST_F(ProjectileWindow, OnlyAMoveToAnotherControlReadsTheEntry)
     } cases[] = {
         {Qt::TabFocusReason, true},
         {Qt::MouseFocusReason, true},
-        {Qt::PopupFocusReason, false},        // its context menu, to paste
+        {Qt::PopupFocusReason, false}, // its context menu, to paste
         {Qt::ActiveWindowFocusReason, false}, // another window in front
     };
     Opened<TBalleF> w;

@@ -149,7 +149,6 @@ TEST_F(DiscWindow, StepsVisitTheOddFrames)
     EXPECT_EQ(w->curFrame(), 3);
 }
 
-
 constexpr TColor kWhite = 0xFFFFFF;
 
 // The arcs straight from the rim directions, in a 467-pixel-wide canvas.

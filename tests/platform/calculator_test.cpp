@@ -45,8 +45,7 @@ protected:
     void installCalculator()
     {
         install("xcalc", "PATH=/usr/bin:/bin\necho \"$$ $PPID\" >> '" + bin.file("started").toLocal8Bit()
-                             + "'\nwhile [ ! -e '" + bin.file("stop").toLocal8Bit()
-                             + "' ]; do sleep 0.05; done\n");
+                             + "'\nwhile [ ! -e '" + bin.file("stop").toLocal8Bit() + "' ]; do sleep 0.05; done\n");
     }
 
     // xdotool that notes its arguments and ends with this shell command.

@@ -45,6 +45,7 @@ TEST(CarriedFonts, LiberationSansLoadsAndStandsInForAMissingArial)
     EXPECT_EQ(LoadCarriedFonts(dir.path()), 1);
     EXPECT_TRUE(QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")));
     if (!QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
-        EXPECT_TRUE(QFont::substitutes(QStringLiteral("Arial")).contains(QStringLiteral("Liberation Sans"), Qt::CaseInsensitive));
+        EXPECT_TRUE(QFont::substitutes(QStringLiteral("Arial"))
+                        .contains(QStringLiteral("Liberation Sans"), Qt::CaseInsensitive));
     }
 }

@@ -58,8 +58,7 @@ TEST_F(DocumentsTest, EachWayOfShowingIsTriedOnlyWhenTheOneBeforeFails)
         EXPECT_EQ(OpenDocument(c.file), c.outcome);
         // A missing file is never handed to the desktop, whose viewer would fail unseen.
         EXPECT_EQ(handed.contains(c.file), c.outcome != DocumentOutcome::NotShown);
-        const bool inHelp = HelpWindow() && HelpWindow()->isVisible()
-                            && HelpWindow()->source().toLocalFile() == c.file;
+        const bool inHelp = HelpWindow() && HelpWindow()->isVisible() && HelpWindow()->source().toLocalFile() == c.file;
         EXPECT_EQ(inHelp, c.outcome == DocumentOutcome::ShownInHelpWindow);
         if (c.outcome == DocumentOutcome::NotShown) {
             ASSERT_EQ(closer.seen.size(), 1);

@@ -116,9 +116,9 @@ TEST_F(HelpWindowTest, DocumentIsShownWithANoteInPlaceOfEachDrawing)
 
 TEST_F(HelpWindowTest, ReadmeIsShownAsPlainUtf8TextLineByLine)
 {
-    testing_support::writeFile(dir.file("lisezmoi.txt"),
-                               QString::fromUtf8("Kinea, logiciel de physique\r\n\r\n  Réglages : <b>Kinea.ini</b> & co\r\n")
-                                   .toUtf8());
+    testing_support::writeFile(
+        dir.file("lisezmoi.txt"),
+        QString::fromUtf8("Kinea, logiciel de physique\r\n\r\n  Réglages : <b>Kinea.ini</b> & co\r\n").toUtf8());
     ASSERT_TRUE(ShowInHelpWindow(dir.file("lisezmoi.txt")));
     const QStringList lines = HelpWindow()->browser()->toPlainText().split('\n');
     ASSERT_GE(lines.size(), 3);

@@ -4,8 +4,8 @@
 #include "platform/resources/namedresources.h"
 #include "testhelpers.h"
 
-#include <QDialog>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTimer>
@@ -13,7 +13,9 @@
 
 TEST(Windows1252, DecodesAccentsAndTheTypographicRange)
 {
-    EXPECT_EQ(DecodeWindows1252("Acc\xe8s aux  pr\xe9""f\xe9rences"), QString::fromUtf8("Accès aux  préférences"));
+    EXPECT_EQ(DecodeWindows1252("Acc\xe8s aux  pr\xe9"
+                                "f\xe9rences"),
+              QString::fromUtf8("Accès aux  préférences"));
     EXPECT_EQ(DecodeWindows1252("\x80\x85\x92\x9c"), QString::fromUtf8("€…’œ"));
     EXPECT_EQ(DecodeWindows1252("\x81"), QString(QChar(0xFFFD)));
     EXPECT_EQ(DecodeWindows1252("a\r\nb").size(), 4);
@@ -41,9 +43,8 @@ TEST(NamedResources, BulletsAreThirteenByNine)
 TEST(HelpViewer, OpensAtTheTopicAnchorAndCloses)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("aide.html"),
-                               "<html><body><a name=\"Sommaire\"></a><p>Sommaire</p>"
-                               "<a name=\"Balle\"></a><p>Balle</p></body></html>");
+    testing_support::writeFile(dir.file("aide.html"), "<html><body><a name=\"Sommaire\"></a><p>Sommaire</p>"
+                                                      "<a name=\"Balle\"></a><p>Balle</p></body></html>");
     SetHelpFile(dir.file("aide.html"));
     ShowHelpTopic("Balle");
     THelpF* window = HelpWindow();

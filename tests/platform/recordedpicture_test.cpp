@@ -62,8 +62,12 @@ TEST(RecordedPicture, RefusesWhatIsNotARecording)
     QByteArray wrongVersion = good;
     wrongVersion[7] = char(9);
     const QByteArray inputs[] = {
-        QByteArray(), QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"/>"), wrongMagic, wrongVersion,
-        good.left(good.size() / 2), good.left(30),
+        QByteArray(),
+        QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"/>"),
+        wrongMagic,
+        wrongVersion,
+        good.left(good.size() / 2),
+        good.left(30),
     };
     for (const QByteArray& bytes : inputs) {
         RecordedPicture decoded;

@@ -20,9 +20,8 @@ protected:
             asked = request;
             return answer;
         });
-        SetSaveFailureReporter([this](QWidget*, const QString& title, const QString& message) {
-            reported = title + u'|' + message;
-        });
+        SetSaveFailureReporter(
+            [this](QWidget*, const QString& title, const QString& message) { reported = title + u'|' + message; });
     }
     void TearDown() override
     {

@@ -11,7 +11,7 @@ using testing_support::rgbAt;
 
 constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kDarkenedWhite = 0x818181; // 255 x 130 / 256 = 129
-constexpr unsigned kTextColour = 0xFFE0E0;    // canvas colour 0xE0E0FF
+constexpr unsigned kTextColour = 0xFFE0E0; // canvas colour 0xE0E0FF
 
 // Rows 0..54 of the box: which columns are darkened.
 bool Darkened(int column, int row)

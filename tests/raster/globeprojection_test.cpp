@@ -3,8 +3,8 @@
 #include "canvas/textformat.h"
 #include "raster/globeview.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <utility>
 
@@ -16,7 +16,8 @@ struct DegreesCase
     int out;
 };
 
-class NormalizeDegreesTest : public testing::TestWithParam<DegreesCase> {};
+class NormalizeDegreesTest : public testing::TestWithParam<DegreesCase>
+{ };
 
 TEST_P(NormalizeDegreesTest, BringsDegreesInto0To360)
 {
@@ -27,8 +28,7 @@ INSTANTIATE_TEST_SUITE_P(Values, NormalizeDegreesTest,
                          testing::Values(DegreesCase{-48, 312}, DegreesCase{-360, 0}, DegreesCase{360, 360},
                                          DegreesCase{361, 1}, DegreesCase{720, 360}, DegreesCase{0, 0},
                                          DegreesCase{-1, 359}, DegreesCase{-721, 359}, DegreesCase{721, 1},
-                                         DegreesCase{176, 176},
-                                         DegreesCase{std::numeric_limits<int>::min(), 232},
+                                         DegreesCase{176, 176}, DegreesCase{std::numeric_limits<int>::min(), 232},
                                          DegreesCase{std::numeric_limits<int>::max(), 127}));
 
 TEST(GlobeTablesTest, HoldSingleSinesAndCosinesOfWholeSteps)
@@ -114,7 +114,8 @@ struct TurnCase
     int column; // 642 x (360 - turn) / 360
 };
 
-class TurnTest : public ProjectionTest, public testing::WithParamInterface<TurnCase> {};
+class TurnTest : public ProjectionTest, public testing::WithParamInterface<TurnCase>
+{ };
 
 TEST_P(TurnTest, BringsItsColumnToTheCentre)
 {
@@ -125,10 +126,11 @@ TEST_P(TurnTest, BringsItsColumnToTheCentre)
 }
 
 INSTANTIATE_TEST_SUITE_P(Turns, TurnTest,
-                         testing::Values(TurnCase{60, 535}, TurnCase{180, 321}, TurnCase{300, 107},
-                                         TurnCase{360, 0}, TurnCase{-60, 107}, TurnCase{420, 535}));
+                         testing::Values(TurnCase{60, 535}, TurnCase{180, 321}, TurnCase{300, 107}, TurnCase{360, 0},
+                                         TurnCase{-60, 107}, TurnCase{420, 535}));
 
-class TiltTest : public ProjectionTest, public testing::WithParamInterface<int> {};
+class TiltTest : public ProjectionTest, public testing::WithParamInterface<int>
+{ };
 
 TEST_P(TiltTest, BringsRow160Plus321TiltOver180ToTheCentreLine)
 {
@@ -183,7 +185,8 @@ void ReferenceProjection(const TDibPlus& map, TDibPlus& image, int turn, int til
     }
 }
 
-class PixelForPixelTest : public ProjectionTest, public testing::WithParamInterface<std::pair<int, int>> {};
+class PixelForPixelTest : public ProjectionTest, public testing::WithParamInterface<std::pair<int, int>>
+{ };
 
 TEST_P(PixelForPixelTest, EveryImagePixelComesFromTheSameMapPixelAsStepByStep)
 {
@@ -201,9 +204,8 @@ TEST_P(PixelForPixelTest, EveryImagePixelComesFromTheSameMapPixelAsStepByStep)
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, PixelForPixelTest,
-                         testing::Values(std::pair{0, 0}, std::pair{176, -48}, std::pair{66, -29},
-                                         std::pair{128, 0}, std::pair{90, -90}, std::pair{45, 30},
-                                         std::pair{359, 89}));
+                         testing::Values(std::pair{0, 0}, std::pair{176, -48}, std::pair{66, -29}, std::pair{128, 0},
+                                         std::pair{90, -90}, std::pair{45, 30}, std::pair{359, 89}));
 
 TEST_F(ProjectionTest, SurfacesOfTheWrongSizeAreLeftAlone)
 {

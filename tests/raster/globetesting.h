@@ -13,10 +13,8 @@ protected:
     // Index 0 is the empty choice; then Paris, the North Pole band, a place
     // whose picture does not exist and a dotted circle on the Earth.
     std::vector<PlaceRecord> places = {
-        {0, false, 0, 200, 48, 0, 0, 0.0},
-        {3, true, 0, 322, 74, -48, 176, 9.81},
-        {0, true, 0, 1000, 48, -90, 180, 9.83},
-        {12, false, 0, 200, 48, 0, 0, 1.0},
+        {0, false, 0, 200, 48, 0, 0, 0.0},      {3, true, 0, 322, 74, -48, 176, 9.81},
+        {0, true, 0, 1000, 48, -90, 180, 9.83}, {12, false, 0, 200, 48, 0, 0, 1.0},
         {3, true, 20, 300, 100, 0, 0, 9.8},
     };
 

@@ -207,9 +207,9 @@ TEST_F(GlobeViewTest, TheSphereSitsAtFiveFiveOnTheBackground)
     const QImage& picture = GlobePicture(1);
     constexpr unsigned background = 0x996633;
     EXPECT_EQ(rgbAt(picture, 4, 108), background);
-    EXPECT_EQ(rgbAt(picture, 5, 5), background);   // corner of the image, off the sphere
+    EXPECT_EQ(rgbAt(picture, 5, 5), background); // corner of the image, off the sphere
     EXPECT_NE(rgbAt(picture, 108, 108), background); // centre of the sphere
-    EXPECT_NE(rgbAt(picture, 108, 6), background);   // its top
+    EXPECT_NE(rgbAt(picture, 108, 6), background); // its top
     EXPECT_EQ(rgbAt(picture, 108, 5), background);
     EXPECT_EQ(rgbAt(picture, 211, 211), background);
 }

@@ -97,7 +97,8 @@ void PrintTo(const DamageCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class JpegDamageTest : public testing::TestWithParam<DamageCase> {};
+class JpegDamageTest : public testing::TestWithParam<DamageCase>
+{ };
 
 TEST_P(JpegDamageTest, GivesANullPicture)
 {
@@ -105,16 +106,13 @@ TEST_P(JpegDamageTest, GivesANullPicture)
     EXPECT_TRUE(image.isNull());
 }
 
-INSTANTIATE_TEST_SUITE_P(Damage, JpegDamageTest,
-                         testing::Values(DamageCase{"Truncated", Truncated},
-                                         DamageCase{"CutInTheHeader", CutInTheHeader},
-                                         DamageCase{"ScrambledMiddle", ScrambledMiddle},
-                                         DamageCase{"HugeFrame", HugeFrame},
-                                         DamageCase{"HugeProgressiveFrame", HugeProgressiveFrame},
-                                         DamageCase{"NotAJpeg", NotAJpeg},
-                                         DamageCase{"OnlyTheStartMarker", OnlyTheStartMarker},
-                                         DamageCase{"Empty", Empty}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Damage, JpegDamageTest,
+    testing::Values(DamageCase{"Truncated", Truncated}, DamageCase{"CutInTheHeader", CutInTheHeader},
+                    DamageCase{"ScrambledMiddle", ScrambledMiddle}, DamageCase{"HugeFrame", HugeFrame},
+                    DamageCase{"HugeProgressiveFrame", HugeProgressiveFrame}, DamageCase{"NotAJpeg", NotAJpeg},
+                    DamageCase{"OnlyTheStartMarker", OnlyTheStartMarker}, DamageCase{"Empty", Empty}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JpegDecodeTest, DecodingWorksAgainAfterADamagedPicture)
 {

@@ -15,7 +15,8 @@ struct RowBytesCase
     int rowBytes;
 };
 
-class RowBytesTest : public testing::TestWithParam<RowBytesCase> {};
+class RowBytesTest : public testing::TestWithParam<RowBytesCase>
+{ };
 
 TEST_P(RowBytesTest, RowsArePaddedToFourBytes)
 {
@@ -65,7 +66,10 @@ TEST(TDibPlusTest, OnlyTheLow24BitsAreStoredAndTheNextPixelKeepsItsBytes)
 TEST(TDibPlusTest, PointsOutsideAreIgnored)
 {
     TDibPlus dib(3, 2);
-    const struct { int x, y; } outside[] = {{-1, 0}, {3, 0}, {0, -1}, {0, 2}, {-5, -5}, {1000, 1000}};
+    const struct
+    {
+        int x, y;
+    } outside[] = {{-1, 0}, {3, 0}, {0, -1}, {0, 2}, {-5, -5}, {1000, 1000}};
     for (const auto& p : outside) {
         dib.SetPixel(p.x, p.y, 0xFFFFFF);
         // Any answer but the transparent key 0xFF00FF keeps the about box right.
@@ -101,8 +105,8 @@ TEST(TDibPlusTest, ASweptBlurReadsAlreadyBlurredNeighbours)
 {
     TDibPlus dib(4, 3);
     dib.SetPixel(0, 1, 0x000090); // blue 144
-    dib.BlurPixel(1, 1);          // 144 / 9 = 16
-    dib.BlurPixel(2, 1);          // sees the new 16, not the old 0: 16 / 9 = 1
+    dib.BlurPixel(1, 1); // 144 / 9 = 16
+    dib.BlurPixel(2, 1); // sees the new 16, not the old 0: 16 / 9 = 1
     EXPECT_EQ(dib.GetPixel(1, 1), 16u);
     EXPECT_EQ(dib.GetPixel(2, 1), 1u);
 }

@@ -24,8 +24,7 @@ protected:
     // Ticks until both cars have stopped (bounded).
     void playToEnd();
 
-    template <typename T = QWidget>
-    T* control(const char* name)
+    template <typename T = QWidget> T* control(const char* name)
     {
         T* found = testing_support::child<T>(&window, name);
         EXPECT_NE(found, nullptr) << name;

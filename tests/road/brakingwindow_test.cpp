@@ -96,8 +96,8 @@ TEST_F(BrakingWindowTest, ARunLocksTheSettingsUntilBothCarsHaveStopped)
     click("DepartBout");
     EXPECT_TRUE(control("PauseBout")->isEnabled());
     EXPECT_FALSE(control<QToolButton>("PauseBout")->isChecked());
-    for (const char* name : {"ZoomAdapteBout", "PasBar", "Speed1Spin", "Speed2Ed", "Freins1Combo", "Route2Combo",
-                             "Reaction1Combo"})
+    for (const char* name :
+         {"ZoomAdapteBout", "PasBar", "Speed1Spin", "Speed2Ed", "Freins1Combo", "Route2Combo", "Reaction1Combo"})
         EXPECT_FALSE(control(name)->isEnabled()) << name;
     playToEnd();
     EXPECT_FALSE(control<QTimer>("AnimTimer")->isActive());

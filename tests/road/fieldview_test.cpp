@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr TDibColor kGrey = 0xC8C8C8;       // 200 in each channel
+constexpr TDibColor kGrey = 0xC8C8C8; // 200 in each channel
 constexpr TDibColor kShadedGrey = 0x363636; // 200 * 70 / 256 = 54
 
 // Row `y` as a string, '#' for a darkened pixel and '.' for an untouched one.

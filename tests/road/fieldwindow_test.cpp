@@ -32,15 +32,25 @@ TDibColor shaded(TDibColor c)
 }
 
 // The first row of the views' three lines of text, and their spacing.
-int lineHeight() { return CreateView(1, 1)->Canvas().TextHeight("|"); }
-int firstTextRow(const TChampF& w) { return w.geometry().displayHeight() - (3 * lineHeight() + 4); }
+int lineHeight()
+{
+    return CreateView(1, 1)->Canvas().TextHeight("|");
+}
+int firstTextRow(const TChampF& w)
+{
+    return w.geometry().displayHeight() - (3 * lineHeight() + 4);
+}
 
 // Each test opens the smallest window: displays of 365 x 431, the eye at
 // (206, 349).
 class FieldWindow : public testing::Test
 {
 protected:
-    void SetUp() override { AppSettings = AppSettingsRecord{}; open(QSize(742, 523)); }
+    void SetUp() override
+    {
+        AppSettings = AppSettingsRecord{};
+        open(QSize(742, 523));
+    }
     void TearDown() override { window->close(); }
 
     void open(QSize size)
@@ -130,11 +140,16 @@ TEST_F(FieldWindow, DarkensOutsideTheFieldFromTheDriversEye)
         int y;
         bool dark;
     } probes[] = {
-        {"left edge of the field", 200, 329, true}, {"just inside on the left", 201, 329, false},
-        {"just inside on the right", 211, 329, false}, {"right edge of the field", 212, 329, true},
-        {"the eye itself", 206, 349, true}, {"the field still closed a row up", 206, 348, true},
-        {"two rows up", 206, 347, false}, {"behind the driver", 206, 350, true},
-        {"top row, outside the field", 0, 0, false}, {"second row, outside the field", 0, 1, true},
+        {"left edge of the field", 200, 329, true},
+        {"just inside on the left", 201, 329, false},
+        {"just inside on the right", 211, 329, false},
+        {"right edge of the field", 212, 329, true},
+        {"the eye itself", 206, 349, true},
+        {"the field still closed a row up", 206, 348, true},
+        {"two rows up", 206, 347, false},
+        {"behind the driver", 206, 350, true},
+        {"top row, outside the field", 0, 0, false},
+        {"second row, outside the field", 0, 1, true},
     };
     for (const auto& p : probes) {
         const TDibColor under = scene.GetPixel(p.x, p.y);

@@ -85,11 +85,11 @@ QByteArray RecordText(const AppSettingsRecord& r)
 {
     QByteArray text;
     for (const WindowPlacement& p : r.Placements)
-        text += QByteArray::number(p.X) + ',' + QByteArray::number(p.Y) + ',' + QByteArray::number(p.W) + ',' +
-                QByteArray::number(p.H) + ',' + QByteArray::number(p.Maxis) + ';';
+        text += QByteArray::number(p.X) + ',' + QByteArray::number(p.Y) + ',' + QByteArray::number(p.W) + ','
+                + QByteArray::number(p.H) + ',' + QByteArray::number(p.Maxis) + ';';
     for (const SettingKey& key : SettingKeys())
-        text += QByteArray(key.key) + '=' +
-                std::visit([&](auto field) { return QByteArray::number(qint64(r.*field)); }, key.field) + ';';
+        text += QByteArray(key.key) + '='
+                + std::visit([&](auto field) { return QByteArray::number(qint64(r.*field)); }, key.field) + ';';
     return text;
 }
 

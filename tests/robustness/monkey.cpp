@@ -18,43 +18,53 @@ namespace robustness {
 
 namespace {
 
-template <typename T>
-QList<T*> usable(QWidget* window)
-{
-    QList<T*> found;
-    for (T* widget : window->findChildren<T*>())
-        if (widget->isVisible() && widget->isEnabled())
-            found << widget;
-    return found;
-}
+    template <typename T> QList<T*> usable(QWidget* window)
+    {
+        QList<T*> found;
+        for (T* widget : window->findChildren<T*>())
+            if (widget->isVisible() && widget->isEnabled())
+                found << widget;
+        return found;
+    }
 
-const char* const kTexts[] = {"12", "abc", "-5", "99999999999", "4a5", "0", "é", "0x10", " ", "120", "-2147483648"};
+    const char* const kTexts[] = {"12", "abc", "-5", "99999999999", "4a5", "0", "é", "0x10", " ", "120", "-2147483648"};
 
-struct Key
-{
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-const Key kKeys[] = {
-    {Qt::Key_Control, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Delete, {}},
-    {Qt::Key_Escape, {}},  {Qt::Key_Left, {}},  {Qt::Key_Right, {}},  {Qt::Key_Up, {}},
-    {Qt::Key_Down, {}},    {Qt::Key_Return, {}}, {Qt::Key_Enter, {}},  {Qt::Key_Space, {}},
-    {Qt::Key_PageUp, {}},  {Qt::Key_Home, {}},  {Qt::Key_End, {}},    {Qt::Key_5, {}},
-    {Qt::Key_Right, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
-};
+    struct Key
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Key kKeys[] = {
+        {Qt::Key_Control, Qt::ControlModifier},
+        {Qt::Key_V, Qt::ControlModifier},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_Left, {}},
+        {Qt::Key_Right, {}},
+        {Qt::Key_Up, {}},
+        {Qt::Key_Down, {}},
+        {Qt::Key_Return, {}},
+        {Qt::Key_Enter, {}},
+        {Qt::Key_Space, {}},
+        {Qt::Key_PageUp, {}},
+        {Qt::Key_Home, {}},
+        {Qt::Key_End, {}},
+        {Qt::Key_5, {}},
+        {Qt::Key_Right, Qt::ControlModifier},
+        {Qt::Key_C, Qt::ControlModifier},
+    };
 
-void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
+    void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
 
 } // namespace
 
 Monkey::Monkey(std::uint32_t seed)
     : m_random(seed)
-{
-}
+{ }
 
 int Monkey::below(int n)
 {

@@ -18,28 +18,27 @@ namespace robustness {
 
 namespace {
 
-template <typename T>
-T* named(QWidget* window, const char* name)
-{
-    return window->findChild<T*>(QString::fromLatin1(name));
-}
+    template <typename T> T* named(QWidget* window, const char* name)
+    {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
 
-void click(QWidget* window, const char* name)
-{
-    if (auto* button = named<QAbstractButton>(window, name); button && button->isEnabled())
-        button->click();
-}
+    void click(QWidget* window, const char* name)
+    {
+        if (auto* button = named<QAbstractButton>(window, name); button && button->isEnabled())
+            button->click();
+    }
 
-void choose(QWidget* window, const char* name, int index)
-{
-    if (auto* combo = named<QComboBox>(window, name); combo && combo->count() > 0)
-        combo->setCurrentIndex(index % combo->count());
-}
+    void choose(QWidget* window, const char* name, int index)
+    {
+        if (auto* combo = named<QComboBox>(window, name); combo && combo->count() > 0)
+            combo->setCurrentIndex(index % combo->count());
+    }
 
-bool isMotionWindow(const QString& name)
-{
-    return name == "RoueF" || name == "BalleF" || name == "DisqueF" || name == "ChuteF";
-}
+    bool isMotionWindow(const QString& name)
+    {
+        return name == "RoueF" || name == "BalleF" || name == "DisqueF" || name == "ChuteF";
+    }
 
 } // namespace
 

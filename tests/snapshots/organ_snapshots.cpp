@@ -18,7 +18,8 @@ void press(QWidget* window, const char* name)
 void emitSpin(QWidget* window, const char* name, bool up)
 {
     QWidget* spin = window->findChild<QWidget*>(QString::fromLatin1(name));
-    const QMetaMethod signal = spin->metaObject()->method(spin->metaObject()->indexOfSignal(up ? "upClick()" : "downClick()"));
+    const QMetaMethod signal
+        = spin->metaObject()->method(spin->metaObject()->indexOfSignal(up ? "upClick()" : "downClick()"));
     signal.invoke(spin);
 }
 

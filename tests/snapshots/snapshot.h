@@ -21,7 +21,7 @@ void save(const QImage& image, const QString& outDir, const QString& name);
 
 } // namespace snapshots
 
-#define KINEA_SNAPSHOT(name) \
-    static void snapshot_##name(const QString& outDir); \
-    static snapshots::Registrar registrar_##name(#name, snapshot_##name); \
+#define KINEA_SNAPSHOT(name)                                                                                           \
+    static void snapshot_##name(const QString& outDir);                                                                \
+    static snapshots::Registrar registrar_##name(#name, snapshot_##name);                                              \
     static void snapshot_##name(const QString& outDir)

@@ -27,10 +27,10 @@ QRect InkBounds(const QImage& image, const QRect& within)
 
 namespace {
 
-bool channelBetween(int value, int a, int b)
-{
-    return value >= std::min(a, b) && value <= std::max(a, b);
-}
+    bool channelBetween(int value, int a, int b)
+    {
+        return value >= std::min(a, b) && value <= std::max(a, b);
+    }
 
 } // namespace
 
@@ -44,9 +44,9 @@ TextInk ReadTextInk(const QImage& image, const QRect& within, unsigned ink, unsi
             if (p == ground)
                 continue;
             read.bounds |= QRect(x, y, 1, 1);
-            read.closest = std::min(read.closest, std::max({std::abs(qRed(p) - qRed(ink)),
-                                                            std::abs(qGreen(p) - qGreen(ink)),
-                                                            std::abs(qBlue(p) - qBlue(ink))}));
+            read.closest
+                = std::min(read.closest, std::max({std::abs(qRed(p) - qRed(ink)), std::abs(qGreen(p) - qGreen(ink)),
+                                                   std::abs(qBlue(p) - qBlue(ink))}));
             if (p == ink)
                 ++read.full;
             else if (channelBetween(qRed(p), qRed(ink), qRed(ground))

@@ -12,8 +12,7 @@
 namespace testing_support {
 
 // The child widget with this object name, or nullptr.
-template <typename T>
-T* child(QWidget* parent, const char* objectName)
+template <typename T> T* child(QWidget* parent, const char* objectName)
 {
     return parent->findChild<T*>(QString::fromLatin1(objectName));
 }
@@ -31,10 +30,10 @@ QRect InkBounds(const QImage& image, const QRect& within);
 // reads where the ink lies and whether it is that ink, never which pixels.
 struct TextInk
 {
-    QRect bounds;     // pixels other than the ground (null when none)
-    int full = 0;     // pixels of the ink itself: the letters' stems
-    int blended = 0;  // pixels between ink and ground on every channel
-    int foreign = 0;  // anything else: another colour crept in
+    QRect bounds; // pixels other than the ground (null when none)
+    int full = 0; // pixels of the ink itself: the letters' stems
+    int blended = 0; // pixels between ink and ground on every channel
+    int foreign = 0; // anything else: another colour crept in
     // How close the darkest stroke comes to the ink: the largest channel
     // difference of the pixel nearest to it (0 when some pixel is the ink).
     int closest = 255;

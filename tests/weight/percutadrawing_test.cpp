@@ -24,7 +24,8 @@ int count(const QImage& image, const QRect& area, unsigned rgb)
 
 unsigned tinted(unsigned rgb)
 {
-    return (((rgb >> 16 & 0xFF) * 255 / 256) << 16) | (((rgb >> 8 & 0xFF) * 200 / 256) << 8) | ((rgb & 0xFF) * 150 / 256);
+    return (((rgb >> 16 & 0xFF) * 255 / 256) << 16) | (((rgb >> 8 & 0xFF) * 200 / 256) << 8)
+           | ((rgb & 0xFF) * 150 / 256);
 }
 
 // The ink keeps the light orange's hue and reads on `background`.
@@ -155,8 +156,8 @@ TEST_F(PercutaDrawing, TheInfoPanelDarkensItsCornerRoundedBoxAndPrefersTheSelect
     EXPECT_EQ(rgbAt(tubes(), panel.left(), panel.top()), rgbAt(field, panel.left(), panel.top()));
     const QPoint inside(panel.left() + 3, panel.center().y());
     const unsigned plain = rgbAt(field, inside.x(), inside.y());
-    const unsigned dark = ((plain >> 16 & 0xFF) * 110 / 256) << 16 | ((plain >> 8 & 0xFF) * 90 / 256) << 8
-        | (plain & 0xFF) * 70 / 256;
+    const unsigned dark
+        = ((plain >> 16 & 0xFF) * 110 / 256) << 16 | ((plain >> 8 & 0xFF) * 90 / 256) << 8 | (plain & 0xFF) * 70 / 256;
     EXPECT_EQ(rgbAt(tubes(), inside.x(), inside.y()), dark);
     EXPECT_GT(count(tubes(), panel, rgbOf(0xE0E0FF)), 50);
 

@@ -126,7 +126,8 @@ TEST(HintBubbles, ShownAfterThreeHundredMillisecondsUnlessTheirWindowTurnsThemOf
 
 TEST(MinimumOuterSize, TheClientMayShrinkToTheOuterSizeLessTheFrame)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         QSize outer;
         QSize client;

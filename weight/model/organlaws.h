@@ -11,10 +11,10 @@ constexpr double TubeLength = 32.0;
 // One crushed tube, as the shot left it.
 struct TubeRecord
 {
-    double Deformed = 0;  // cm, length of the crumpled part
-    double PushedIn = 0;  // cm, how much shorter the tube became
-    double SpeedKmh = 0;  // striker speed of the shot
-    double SpeedMs = 0;   // the same in m/s
+    double Deformed = 0; // cm, length of the crumpled part
+    double PushedIn = 0; // cm, how much shorter the tube became
+    double SpeedKmh = 0; // striker speed of the shot
+    double SpeedMs = 0; // the same in m/s
     std::int32_t Mass = 0; // kg, striker mass of the shot
 
     // Length after the shock and of its straight part, in cm.

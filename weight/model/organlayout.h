@@ -14,7 +14,7 @@ public:
     int BenchHeight() const { return m_benchHeight; }
     int TubesHeight() const { return m_tubesHeight; }
     double BenchScale() const { return m_benchScale; } // pixels per cm
-    double TubeScale() const { return m_tubeScale; }   // pixels per cm
+    double TubeScale() const { return m_tubeScale; } // pixels per cm
     // Tube pitches of 4 cm across the display, the last partial one and
     // the first half pitch left out.
     int PageCapacity() const { return m_pageCapacity; }

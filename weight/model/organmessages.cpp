@@ -35,7 +35,10 @@ QString MessageText(int code, int page, int pageCount)
     if (code == MessagePred || code == MessageNext) {
         const QString way = code == MessagePred ? QStringLiteral("précédente") : QStringLiteral("suivante");
         const int target = code == MessagePred ? page - 1 : page + 1;
-        return QStringLiteral("Afficher les tubes de la page %1 ( page %2 sur %3 )").arg(way).arg(target).arg(pageCount);
+        return QStringLiteral("Afficher les tubes de la page %1 ( page %2 sur %3 )")
+            .arg(way)
+            .arg(target)
+            .arg(pageCount);
     }
     const auto found = fixedTexts().find(code);
     const auto& text = found != fixedTexts().end() ? found->second : fixedTexts().at(MessageElsewhere);

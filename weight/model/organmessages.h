@@ -6,8 +6,9 @@
 #include <functional>
 
 // Which control the mouse is over.
-enum OrganMessage : int {
-    MessageTubes = 0,     // tube display with tubes
+enum OrganMessage : int
+{
+    MessageTubes = 0, // tube display with tubes
     MessageDepart = 1,
     MessageCalc = 2,
     MessageSpeed = 3,
@@ -19,7 +20,7 @@ enum OrganMessage : int {
     MessageClose = 9,
     MessageTri = 10,
     MessageBench = 11,
-    MessageNoTubes = 12,  // tube display without tubes
+    MessageNoTubes = 12, // tube display without tubes
     MessageOptions = 13,
     MessagePred = 14,
     MessageNext = 15,

@@ -15,7 +15,7 @@ class OrganModel
 public:
     static constexpr int MaxSpeed = 130; // km/h
     static constexpr int StartSpeed = 50;
-    static constexpr int MinMass = 1;    // kg
+    static constexpr int MinMass = 1; // kg
     static constexpr int MaxMass = 20;
 
     explicit OrganModel(CrushLaws::RandomSource random = {});
@@ -31,7 +31,7 @@ public:
     const OrganLayout& Layout() const { return m_layout; }
 
     int StrikerSpeed() const { return m_speed; } // km/h
-    int StrikerMass() const { return m_mass; }   // kg
+    int StrikerMass() const { return m_mass; } // kg
     // Each step finishes a flying shot and clears the bench first.
     void SpeedUp();
     void SpeedDown();

@@ -11,7 +11,7 @@ class OrganShot
 {
 public:
     int StrikerX() const { return m_strikerX; } // left edge of the striker
-    int StopX() const { return m_stopX; }       // where the striker stops
+    int StopX() const { return m_stopX; } // where the striker stops
     // Bench lengths of the straight and the crumpled part of the crushed
     // tube as the picture shows it (the straight part may come out negative
     // when the crumpled part takes all that is left).

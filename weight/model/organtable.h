@@ -12,14 +12,14 @@
 // Which columns the table holds, in their order.
 struct TableColumns
 {
-    bool Vms = true;    // v (m/s)
-    bool Vkmh = true;   // v (km/h)
+    bool Vms = true; // v (m/s)
+    bool Vkmh = true; // v (km/h)
     bool Vcarre = true; // v² (m²/s²)
-    bool Masse = true;  // m (kg)
-    bool L0 = true;     // l0 tube (cm)
-    bool Lf = true;     // l tube (cm)
-    bool LEnf = true;   // l enfoncée (cm)
-    bool LPli = true;   // l déformée (cm)
+    bool Masse = true; // m (kg)
+    bool L0 = true; // l0 tube (cm)
+    bool Lf = true; // l tube (cm)
+    bool LEnf = true; // l enfoncée (cm)
+    bool LPli = true; // l déformée (cm)
 };
 
 QString ValuesTable(const std::vector<TubeRecord>& tubes, const TableColumns& columns);

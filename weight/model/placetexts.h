@@ -7,17 +7,14 @@
 
 struct PlaceTexts
 {
-    QStringList items;   // place combo items
-    QStringList names;   // caption titles
+    QStringList items; // place combo items
+    QStringList names; // caption titles
     QStringList details; // caption detail lines
 
     int count() const { return int(items.size()); }
     // "" for a place without texts.
     QString name(int place) const { return place >= 0 && place < names.size() ? names[place] : QString(); }
-    QString detail(int place) const
-    {
-        return place >= 0 && place < details.size() ? details[place] : QString();
-    }
+    QString detail(int place) const { return place >= 0 && place < details.size() ? details[place] : QString(); }
 };
 
 // Reads whole groups of three lines (CR LF or LF separated), at most

@@ -9,9 +9,9 @@ constexpr int kReadoutDigits = 6;
 
 struct ScaleReadout
 {
-    bool overflow = false;                // DEPASSE instead of digits
+    bool overflow = false; // DEPASSE instead of digits
     std::array<int, kReadoutDigits> digits{}; // hundred-thousands first
-    int pointAfter = 0;                   // the point follows this digit (1..5); 0: no point
+    int pointAfter = 0; // the point follows this digit (1..5); 0: no point
 };
 
 // The weight rounded to the finest resolution at which it still fits in six

@@ -25,8 +25,8 @@ std::vector<int> SortedOrder(const std::vector<TubeRecord>& tubes, int mode)
         for (std::size_t i = 0; i < tubes.size(); ++i) {
             if (taken[i])
                 continue;
-            const bool beats = best < 0 || (ascending ? keys[i] < keys[std::size_t(best)]
-                                                      : keys[i] > keys[std::size_t(best)]);
+            const bool beats
+                = best < 0 || (ascending ? keys[i] < keys[std::size_t(best)] : keys[i] > keys[std::size_t(best)]);
             if (beats)
                 best = int(i);
         }
@@ -38,9 +38,8 @@ std::vector<int> SortedOrder(const std::vector<TubeRecord>& tubes, int mode)
 
 bool TubeList::Contains(double speedKmh, int massKg) const
 {
-    return std::any_of(m_tubes.begin(), m_tubes.end(), [&](const TubeRecord& tube) {
-        return tube.SpeedKmh == speedKmh && tube.Mass == massKg;
-    });
+    return std::any_of(m_tubes.begin(), m_tubes.end(),
+                       [&](const TubeRecord& tube) { return tube.SpeedKmh == speedKmh && tube.Mass == massKg; });
 }
 
 bool TubeList::AddTube(const TubeRecord& tube)

@@ -8,8 +8,9 @@
 #include <vector>
 
 // Sort modes, the item index of the sort list (stored as IndexTri).
-enum SortModes : int {
-    SortNone = 0,      // order of the shots
+enum SortModes : int
+{
+    SortNone = 0, // order of the shots
     SortSpeedUp = 1,
     SortSpeedDown = 2,
     SortMassUp = 3,

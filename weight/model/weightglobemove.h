@@ -46,5 +46,5 @@ private:
 // horizontal one of 110 pixels turns it by 90; moves of less than 2 pixels
 // from the press point leave that angle as it was at the press.
 // `upPixels` is press y - mouse y, `rightPixels` mouse x - press x.
-float DraggedTilt(float pressTilt, int upPixels);   // kept within -90 .. 90
+float DraggedTilt(float pressTilt, int upPixels); // kept within -90 .. 90
 double DraggedTurn(float pressTurn, int rightPixels); // before rounding

@@ -67,7 +67,7 @@ QString MassText(double massKg)
     QString text = number;
     text.replace(QLatin1Char('.'), QLatin1Char(','));
     return QStringLiteral("( m = ") + GroupThousands(text)
-        + (kilograms ? QStringLiteral(" kg )") : QStringLiteral(" g )"));
+           + (kilograms ? QStringLiteral(" kg )") : QStringLiteral(" g )"));
 }
 
 QString ObjectItemText(int index)

@@ -7,7 +7,7 @@
 
 struct WeightObject
 {
-    const char* item;    // combo item (UTF-8); index 0 is the empty choice
+    const char* item; // combo item (UTF-8); index 0 is the empty choice
     const char* picture; // picture resource name, "" for none
     double massKg;
 };

@@ -12,7 +12,12 @@ constexpr int kScaleFrames = 21;
 extern const std::array<double, kScaleFrames> RiseCurve;
 extern const std::array<double, kScaleFrames> FallCurve;
 
-enum class WeightState { Idle, Rising, Falling };
+enum class WeightState
+{
+    Idle,
+    Rising,
+    Falling
+};
 
 // The measurement scatter: `weight` times (101 - 2 r) / 100 for r uniform
 // in [0, 1), a factor above 0.99 and at most 1.01.
@@ -22,9 +27,9 @@ class ScaleColumn
 {
 public:
     WeightState State() const { return m_state; }
-    double Weight() const { return m_weight; }      // newtons, the target
-    double ShownWeight() const { return m_shown; }  // newtons, on the readout
-    int WeightTick() const { return m_tick; }       // next frame, 0..21
+    double Weight() const { return m_weight; } // newtons, the target
+    double ShownWeight() const { return m_shown; } // newtons, on the readout
+    int WeightTick() const { return m_tick; } // next frame, 0..21
 
     // Still, showing `weight`.
     void Rest(double weight);

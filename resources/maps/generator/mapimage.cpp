@@ -18,7 +18,9 @@ Rgb Scale(const Rgb& c, double k)
     return {c.r * k, c.g * k, c.b * k};
 }
 
-MapImage::MapImage() : m_pixels(kMapWidth * kMapHeight) {}
+MapImage::MapImage()
+    : m_pixels(kMapWidth * kMapHeight)
+{ }
 
 MapPoint MapImage::PointAt(int x, int y)
 {
@@ -46,8 +48,7 @@ std::vector<unsigned char> MapImage::toBytes() const
     return bytes;
 }
 
-bool WriteJpeg(const std::string& path, const std::vector<unsigned char>& rgb,
-               int width, int height, int quality)
+bool WriteJpeg(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height, int quality)
 {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
@@ -107,8 +108,8 @@ static double Overlap(double a0, double a1, double b0, double b1)
     return std::max(0.0, std::min(a1, b1) - std::max(a0, b0));
 }
 
-std::vector<unsigned char> ResampleArea(const std::vector<unsigned char>& rgb, int width,
-                                        int height, int newWidth, int newHeight)
+std::vector<unsigned char> ResampleArea(const std::vector<unsigned char>& rgb, int width, int height, int newWidth,
+                                        int newHeight)
 {
     std::vector<unsigned char> out(static_cast<size_t>(newWidth) * newHeight * 3);
     const double sx = static_cast<double>(width) / newWidth;
@@ -130,8 +131,8 @@ std::vector<unsigned char> ResampleArea(const std::vector<unsigned char>& rgb, i
                 }
             }
             for (int c = 0; c < 3; ++c)
-                out[(static_cast<size_t>(y) * newWidth + x) * 3 + c] =
-                    static_cast<unsigned char>(std::lround(sum[c] / weight));
+                out[(static_cast<size_t>(y) * newWidth + x) * 3 + c]
+                    = static_cast<unsigned char>(std::lround(sum[c] / weight));
         }
     }
     return out;

@@ -40,8 +40,7 @@ public:
     Rgb& at(int x, int y) { return m_pixels[y * kMapWidth + x]; }
 
     // Calls paint(point, colour) for every pixel, row by row.
-    template <typename Painter>
-    void forEach(Painter paint)
+    template <typename Painter> void forEach(Painter paint)
     {
         for (int y = 0; y < kMapHeight; ++y)
             for (int x = 0; x < kMapWidth; ++x)
@@ -58,14 +57,13 @@ private:
 };
 
 // Writes the map as a baseline JPEG; false when the file cannot be written.
-bool WriteJpeg(const std::string& path, const std::vector<unsigned char>& rgb,
-               int width, int height, int quality);
+bool WriteJpeg(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height, int quality);
 
 // Reads a JPEG as 8-bit RGB rows; false when it cannot be decoded.
 bool ReadJpeg(const std::string& path, std::vector<unsigned char>& rgb, int& width, int& height);
 
 // Averages the source over each target pixel's footprint (area resampling).
-std::vector<unsigned char> ResampleArea(const std::vector<unsigned char>& rgb, int width,
-                                        int height, int newWidth, int newHeight);
+std::vector<unsigned char> ResampleArea(const std::vector<unsigned char>& rgb, int width, int height, int newWidth,
+                                        int newHeight);
 
 } // namespace mapgen

@@ -98,8 +98,7 @@ void Worley(const Vec3& p, unsigned seed, double& nearest, double& second)
                 const double px = gx + Hash01(gx, gy, gz, seed);
                 const double py = gy + Hash01(gx, gy, gz, seed + 1);
                 const double pz = gz + Hash01(gx, gy, gz, seed + 2);
-                const double d = std::sqrt((px - p.x) * (px - p.x) + (py - p.y) * (py - p.y) +
-                                           (pz - p.z) * (pz - p.z));
+                const double d = std::sqrt((px - p.x) * (px - p.x) + (py - p.y) * (py - p.y) + (pz - p.z) * (pz - p.z));
                 if (d < nearest) {
                     second = nearest;
                     nearest = d;

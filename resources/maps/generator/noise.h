@@ -12,7 +12,9 @@ namespace mapgen {
 class Random
 {
 public:
-    explicit Random(std::uint64_t seed) : m_state(seed) {}
+    explicit Random(std::uint64_t seed)
+        : m_state(seed)
+    { }
     std::uint64_t next();
     double uniform(); // 0 <= v < 1
     double uniform(double low, double high) { return low + (high - low) * uniform(); }

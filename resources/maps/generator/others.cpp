@@ -10,49 +10,48 @@ namespace mapgen {
 
 namespace {
 
-// Pluto's features keep their arrangement but are turned so that the heart
-// (Tombaugh Regio) faces the weight window's Pluto view, below its caption
-// box: the real heart lies about 40 degrees further north, on the
-// hemisphere turned away from Charon (longitude 180).
-const LatLon kHeart{-18.0, 72.0};
+    // Pluto's features keep their arrangement but are turned so that the heart
+    // (Tombaugh Regio) faces the weight window's Pluto view, below its caption
+    // box: the real heart lies about 40 degrees further north, on the
+    // hemisphere turned away from Charon (longitude 180).
+    const LatLon kHeart{-18.0, 72.0};
 
-// The heart shape (x east, y north, about -1.15..1.15 across, point down),
-// negative inside.
-double HeartFunction(double x, double y)
-{
-    const double s = x * x + y * y - 1.0;
-    return s * s * s - x * x * y * y * y;
-}
+    // The heart shape (x east, y north, about -1.15..1.15 across, point down),
+    // negative inside.
+    double HeartFunction(double x, double y)
+    {
+        const double s = x * x + y * y - 1.0;
+        return s * s * s - x * x * y * y * y;
+    }
 
-double HeartCover(const MapPoint& p)
-{
-    double e, n;
-    LocalOffset(p, kHeart, e, n);
-    const double ragged = (Fbm(Stretch(p.dir, 9, 9, 9), 4, 121u) - 0.5) * 6.0;
-    const double x = (e + ragged) / 25.0;
-    const double y = (n - ragged) / 20.0 + 0.1;
-    return 1.0 - SmoothStep(-0.04, 0.04, HeartFunction(x, y));
-}
+    double HeartCover(const MapPoint& p)
+    {
+        double e, n;
+        LocalOffset(p, kHeart, e, n);
+        const double ragged = (Fbm(Stretch(p.dir, 9, 9, 9), 4, 121u) - 0.5) * 6.0;
+        const double x = (e + ragged) / 25.0;
+        const double y = (n - ragged) / 20.0 + 0.1;
+        return 1.0 - SmoothStep(-0.04, 0.04, HeartFunction(x, y));
+    }
 
-// Cthulhu Macula west of the heart along the equator, and the smaller dark
-// maculae east of it.
-const std::vector<Patch> kPlutoDark = {
-    {{-26.0, -70.0}, 16.0, 0.9}, {{-24.0, -40.0}, 16.0, 0.9}, {{-22.0, -10.0}, 16.0, 0.9},
-    {{-28.0, 20.0}, 13.0, 0.85}, {{-28.0, 125.0}, 9.0, 0.7}, {{-25.0, 160.0}, 8.0, 0.7},
-};
+    // Cthulhu Macula west of the heart along the equator, and the smaller dark
+    // maculae east of it.
+    const std::vector<Patch> kPlutoDark = {
+        {{-26.0, -70.0}, 16.0, 0.9}, {{-24.0, -40.0}, 16.0, 0.9}, {{-22.0, -10.0}, 16.0, 0.9},
+        {{-28.0, 20.0}, 13.0, 0.85}, {{-28.0, 125.0}, 9.0, 0.7},  {{-25.0, 160.0}, 8.0, 0.7},
+    };
 
-struct Sunspot
-{
-    LatLon centre;
-    double radius; // of the penumbra, degrees
-};
+    struct Sunspot
+    {
+        LatLon centre;
+        double radius; // of the penumbra, degrees
+    };
 
-// Spot groups in the two activity belts, some facing the Sun view.
-const Sunspot kSunspots[] = {
-    {{16.0, -52.0}, 3.8}, {{15.0, -44.0}, 2.0}, {{17.5, -39.0}, 1.4},
-    {{-11.0, -75.0}, 3.0}, {{-12.0, -68.0}, 1.6},
-    {{22.0, 40.0}, 3.4}, {{-18.0, 120.0}, 2.6}, {{9.0, 165.0}, 2.2},
-};
+    // Spot groups in the two activity belts, some facing the Sun view.
+    const Sunspot kSunspots[] = {
+        {{16.0, -52.0}, 3.8},  {{15.0, -44.0}, 2.0}, {{17.5, -39.0}, 1.4},  {{-11.0, -75.0}, 3.0},
+        {{-12.0, -68.0}, 1.6}, {{22.0, 40.0}, 3.4},  {{-18.0, 120.0}, 2.6}, {{9.0, 165.0}, 2.2},
+    };
 
 } // namespace
 

@@ -7,13 +7,13 @@
 namespace mapgen {
 
 namespace {
-constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
+    constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 
-Vec3 Direction(const LatLon& c)
-{
-    const double cl = std::cos(c.lat * kDegToRad);
-    return {cl * std::cos(c.lon * kDegToRad), cl * std::sin(c.lon * kDegToRad), std::sin(c.lat * kDegToRad)};
-}
+    Vec3 Direction(const LatLon& c)
+    {
+        const double cl = std::cos(c.lat * kDegToRad);
+        return {cl * std::cos(c.lon * kDegToRad), cl * std::sin(c.lon * kDegToRad), std::sin(c.lat * kDegToRad)};
+    }
 } // namespace
 
 double AngleDeg(const MapPoint& p, const LatLon& centre)
@@ -34,8 +34,7 @@ void LocalOffset(const MapPoint& p, const LatLon& centre, double& east, double& 
     north = p.latDeg - centre.lat;
 }
 
-double Blob(const MapPoint& p, const LatLon& centre, double radius, double soft,
-            double ragged, unsigned seed)
+double Blob(const MapPoint& p, const LatLon& centre, double radius, double soft, double ragged, unsigned seed)
 {
     const double d = AngleDeg(p, centre);
     if (d > radius * (1.0 + ragged) + soft)
@@ -53,8 +52,8 @@ double Ellipse(const MapPoint& p, const LatLon& centre, double east, double nort
     return 1.0 - SmoothStep(1.0 - edge, 1.0 + edge, r);
 }
 
-double PatchCover(const MapPoint& p, const std::vector<Patch>& patches, PatchJoin join,
-                  double ragged, double edge, double noiseScale, unsigned seed)
+double PatchCover(const MapPoint& p, const std::vector<Patch>& patches, PatchJoin join, double ragged, double edge,
+                  double noiseScale, unsigned seed)
 {
     double field = 0.0;
     for (const Patch& patch : patches) {

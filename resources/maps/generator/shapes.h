@@ -24,8 +24,7 @@ void LocalOffset(const MapPoint& p, const LatLon& centre, double& east, double& 
 
 // 1 inside a disc of `radius` degrees, 0 outside, with a soft edge of
 // `soft` degrees made ragged by noise of relative strength `ragged`.
-double Blob(const MapPoint& p, const LatLon& centre, double radius, double soft,
-            double ragged, unsigned seed);
+double Blob(const MapPoint& p, const LatLon& centre, double radius, double soft, double ragged, unsigned seed);
 
 // 1 inside an ellipse of half-axes `east` and `north` degrees, soft edge.
 double Ellipse(const MapPoint& p, const LatLon& centre, double east, double north, double soft);
@@ -39,7 +38,11 @@ struct Patch
     double weight;
 };
 
-enum class PatchJoin { Merge, Touch };
+enum class PatchJoin
+{
+    Merge,
+    Touch
+};
 
 // How much of the point lies inside a region made of patches: the bumps
 // are summed (neighbours merge into one shape) or joined by a soft maximum
@@ -47,8 +50,8 @@ enum class PatchJoin { Merge, Touch };
 // then shaken by noise of strength `ragged`
 // and cut at a threshold. 0 outside, 1 inside, with an edge about `edge`
 // wide in field units.
-double PatchCover(const MapPoint& p, const std::vector<Patch>& patches, PatchJoin join,
-                  double ragged, double edge, double noiseScale, unsigned seed);
+double PatchCover(const MapPoint& p, const std::vector<Patch>& patches, PatchJoin join, double ragged, double edge,
+                  double noiseScale, unsigned seed);
 
 // Distance in degrees from the point to a path of points joined by
 // straight segments in longitude and latitude.
@@ -57,11 +60,11 @@ double DistanceToPath(const MapPoint& p, const std::vector<LatLon>& path);
 struct Crater
 {
     LatLon centre;
-    double radius;   // degrees
+    double radius; // degrees
     double strength; // 1 for a fresh crater, less for an old worn one
-    bool rays;       // a bright young crater with long rays
-    Vec3 dir;        // the centre as a unit vector, for a quick reach test
-    double minDot;   // points with a smaller dot product are out of reach
+    bool rays; // a bright young crater with long rays
+    Vec3 dir; // the centre as a unit vector, for a quick reach test
+    double minDot; // points with a smaller dot product are out of reach
 };
 
 Crater MakeCrater(const LatLon& centre, double radius, double strength, bool rays);

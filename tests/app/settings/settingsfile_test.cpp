@@ -62,8 +62,8 @@ TEST_F(ProgramDirTest, AnExistingFileBesideTheExecutableIsKept)
 
 TEST(PlacementSection, NamesEachSlot)
 {
-    const char* expected[PlacementSlotCount] = {"MainF",     "RoueF",    "BalleF", "DisqueF", "ChuteF",
-                                                "FreinageF", "PercutaF", "PoidsF", "ChampF"};
+    const char* expected[PlacementSlotCount]
+        = {"MainF", "RoueF", "BalleF", "DisqueF", "ChuteF", "FreinageF", "PercutaF", "PoidsF", "ChampF"};
     for (int slot = 0; slot < PlacementSlotCount; ++slot)
         EXPECT_STREQ(PlacementSection(slot), expected[slot]) << slot;
     EXPECT_STREQ(PlacementSection(-1), "");
@@ -77,7 +77,6 @@ TEST(Captions, TitleBeginsEveryModuleCaption)
     EXPECT_EQ(ModuleCaption(" Roue de bicyclette"), "Kinea -  Roue de bicyclette");
 }
 
-
 struct CycleCase
 {
     const char* name;
@@ -87,20 +86,20 @@ struct CycleCase
 };
 
 class CycleIndexTest : public ::testing::TestWithParam<CycleCase>
-{
-};
+{ };
 
 TEST_P(CycleIndexTest, BringsAnyIndexIntoTheList)
 {
     EXPECT_EQ(CycleIndex(GetParam().index, GetParam().count), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Wraps, CycleIndexTest,
-    ::testing::Values(CycleCase{"inside", 5, 17, 5}, CycleCase{"pastTheEnd", 17, 17, 0},
-                      CycleCase{"beforeTheStart", -1, 17, 16}, CycleCase{"farPast", 40, 17, 6},
-                      CycleCase{"farBefore", -35, 17, 16}, CycleCase{"largestStored", 2147483647, 27, 10},
-                      CycleCase{"smallestStored", -2147483648LL, 27, 16}, CycleCase{"emptyList", 3, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Wraps, CycleIndexTest,
+                         ::testing::Values(CycleCase{"inside", 5, 17, 5}, CycleCase{"pastTheEnd", 17, 17, 0},
+                                           CycleCase{"beforeTheStart", -1, 17, 16}, CycleCase{"farPast", 40, 17, 6},
+                                           CycleCase{"farBefore", -35, 17, 16},
+                                           CycleCase{"largestStored", 2147483647, 27, 10},
+                                           CycleCase{"smallestStored", -2147483648LL, 27, 16},
+                                           CycleCase{"emptyList", 3, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -10,8 +10,7 @@ namespace {
 using testing_support::readFile;
 
 class SettingsLoad : public SettingsTest
-{
-};
+{ };
 
 TEST_F(SettingsLoad, FirstRunWithoutAFileGivesTheDefaults)
 {
@@ -52,8 +51,7 @@ struct IntCase
 };
 
 class SettingsIntegerText : public SettingsTest, public testing::WithParamInterface<IntCase>
-{
-};
+{ };
 
 TEST_P(SettingsIntegerText, ReadsIpsAsTheFileSpellsIt)
 {
@@ -63,15 +61,11 @@ TEST_P(SettingsIntegerText, ReadsIpsAsTheFileSpellsIt)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SettingsIntegerText,
-    testing::Values(IntCase{"decimal", "Ips=50", 50},
-                    IntCase{"hex", "Ips=0x10", 16},
-                    IntCase{"hex_upper_prefix", "Ips=0X1f", 31},
-                    IntCase{"prefix_alone_falls_back", "Ips=0x", 100},
-                    IntCase{"empty_falls_back", "Ips=", 100},
-                    IntCase{"word_falls_back", "Ips=rapide", 100},
+    testing::Values(IntCase{"decimal", "Ips=50", 50}, IntCase{"hex", "Ips=0x10", 16},
+                    IntCase{"hex_upper_prefix", "Ips=0X1f", 31}, IntCase{"prefix_alone_falls_back", "Ips=0x", 100},
+                    IntCase{"empty_falls_back", "Ips=", 100}, IntCase{"word_falls_back", "Ips=rapide", 100},
                     IntCase{"too_big_falls_back", "Ips=99999999999999999999", 100},
-                    IntCase{"too_small_falls_back", "Ips=-2147483649", 100},
-                    IntCase{"negative", "Ips=-3", -3},
+                    IntCase{"too_small_falls_back", "Ips=-2147483649", 100}, IntCase{"negative", "Ips=-3", -3},
                     IntCase{"key_in_other_case", "iPS=400", 400}),
     [](const testing::TestParamInfo<IntCase>& info) { return std::string(info.param.name); });
 

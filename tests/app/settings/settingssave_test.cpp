@@ -23,16 +23,14 @@ QStringList sectionsOf(const QByteArray& file)
 }
 
 class SettingsSave : public SettingsTest
-{
-};
+{ };
 
 TEST_F(SettingsSave, FreshFileHasItsSectionsInTheDocumentedOrder)
 {
     ASSERT_TRUE(save(iniPath()));
-    const QStringList expected{"[Access]",   "[MainF]",   "[RoueF]",    "[BalleF]",   "[DisqueF]",
-                               "[ChuteF]",   "[FreinageF]", "[PoidsF]", "[PercutaF]", "[ChampF]",
-                               "[General]",  "[Couleurs]", "[Modules]", "[Freinage]", "[Percuta]",
-                               "[Poids]",    "[Champ]"};
+    const QStringList expected{"[Access]",    "[MainF]",    "[RoueF]",    "[BalleF]", "[DisqueF]", "[ChuteF]",
+                               "[FreinageF]", "[PoidsF]",   "[PercutaF]", "[ChampF]", "[General]", "[Couleurs]",
+                               "[Modules]",   "[Freinage]", "[Percuta]",  "[Poids]",  "[Champ]"};
     EXPECT_EQ(sectionsOf(readIni()), expected);
     EXPECT_TRUE(messages.isEmpty());
 }
@@ -61,7 +59,8 @@ TEST_F(SettingsSave, UnknownSectionsKeysAndCommentsStayInPlace)
     AppSettings.Ips = 200;
     ASSERT_TRUE(save(iniPath()));
     const QByteArray file = readIni();
-    EXPECT_TRUE(file.startsWith("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=200\r\nInconnu=7\r\nTipFlag=1\r\n"));
+    EXPECT_TRUE(
+        file.startsWith("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=200\r\nInconnu=7\r\nTipFlag=1\r\n"));
     EXPECT_TRUE(file.contains("\r\n[Fin]\r\nz=1\r\n\r\n[Access]\r\nAllowed=1\r\n"));
 }
 
@@ -133,9 +132,8 @@ TEST_F(SettingsSave, ReplacedFileKeepsItsPermissions)
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QFile::setPermissions(iniPath(), permissions);
     ASSERT_TRUE(save(iniPath()));
-    const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                          | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
-                          | QFile::ExeOther;
+    const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
+                          | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_EQ(QFile::permissions(iniPath()) & modeBits, permissions);
 }
 
@@ -169,39 +167,76 @@ struct FieldRow
     std::function<bool(const R&)> holds;
 };
 
-#define FIELD_ROW(field, value) \
-    FieldRow{#field, [](R& r) { r.field = value; }, [](const R& r) { return r.field == value; }}
-#define PLACEMENT_ROWS(slot, base)                              \
-    FIELD_ROW(Placements[slot].X, -(base)),                     \
-        FIELD_ROW(Placements[slot].Y, (base) + 1),              \
-        FIELD_ROW(Placements[slot].W, (base) + 2),              \
-        FIELD_ROW(Placements[slot].H, (base) + 3),              \
+#define FIELD_ROW(field, value)                                                                                        \
+    FieldRow                                                                                                           \
+    {                                                                                                                  \
+#field, [](R & r) { r.field = value; }, [](const R& r) { return r.field == value; }                            \
+    }
+#define PLACEMENT_ROWS(slot, base)                                                                                     \
+    FIELD_ROW(Placements[slot].X, -(base)), FIELD_ROW(Placements[slot].Y, (base) + 1),                                 \
+        FIELD_ROW(Placements[slot].W, (base) + 2), FIELD_ROW(Placements[slot].H, (base) + 3),                          \
         FIELD_ROW(Placements[slot].Maxis, true)
 
 const std::vector<FieldRow>& fieldRows()
 {
     static const std::vector<FieldRow> rows{
-        PLACEMENT_ROWS(SlotMain, 10), PLACEMENT_ROWS(SlotRoue, 20), PLACEMENT_ROWS(SlotBalle, 30),
-        PLACEMENT_ROWS(SlotDisque, 40), PLACEMENT_ROWS(SlotChute, 50), PLACEMENT_ROWS(SlotFreinage, 60),
-        PLACEMENT_ROWS(SlotPercuta, 70), PLACEMENT_ROWS(SlotPoids, 80), PLACEMENT_ROWS(SlotChamp, 90),
-        FIELD_ROW(TipFlag, false), FIELD_ROW(MotifFlag, false), FIELD_ROW(HintFlag, false),
-        FIELD_ROW(TipIndex, 101), FIELD_ROW(Ips, 50), FIELD_ROW(SplasheFlag, false),
-        FIELD_ROW(LockFlag, true), FIELD_ROW(Event_Index, 102), FIELD_ROW(CalcFlag, false),
-        FIELD_ROW(InstanceFlag, false), FIELD_ROW(clDigits, 0x0000FFu),
-        FIELD_ROW(clFond, 0x010203u), FIELD_ROW(clTraceA, 0x040506u), FIELD_ROW(clTraceB, 0x070809u),
-        FIELD_ROW(clTraceC, 0x0A0B0Cu), FIELD_ROW(clObjet, 0x0D0E0Fu), FIELD_ROW(clContour, 0x101112u),
-        FIELD_ROW(clTexte, 0x131415u), FIELD_ROW(clCadre, 0xFFFFFFFFu),
-        FIELD_ROW(HauteurUm, 800000), FIELD_ROW(BoucleFlag, false),
-        FIELD_ROW(VitesseCible1, 103), FIELD_ROW(VitesseCible2, 104), FIELD_ROW(TempsReac1, 300),
-        FIELD_ROW(TempsReac2, 50), FIELD_ROW(CoeffRoute1, 55), FIELD_ROW(CoeffRoute2, 30),
-        FIELD_ROW(PasAnim0, 6), FIELD_ROW(BasBrake1, true), FIELD_ROW(BasBrake2, true),
-        FIELD_ROW(AnimPasFlag, false), FIELD_ROW(FreinageAllowFlag, false),
-        FIELD_ROW(IndexTri, 105), FIELD_ROW(VmsFlag, false), FIELD_ROW(VkmhFlag, true),
-        FIELD_ROW(VcarreFlag, false), FIELD_ROW(MasseFlag, true), FIELD_ROW(L0Flag, true),
-        FIELD_ROW(LfFlag, true), FIELD_ROW(LEnfFlag, false), FIELD_ROW(LPliFlag, true),
-        FIELD_ROW(OrgueAllowFlag, false), FIELD_ROW(TubeLabFlag, false), FIELD_ROW(OrgueRandomFlag, true),
-        FIELD_ROW(LCDCoulFlag, false), FIELD_ROW(PoidsRandomFlag, true),
-        FIELD_ROW(ChampAllowFlag, false), FIELD_ROW(FlouFlag, false),
+        PLACEMENT_ROWS(SlotMain, 10),
+        PLACEMENT_ROWS(SlotRoue, 20),
+        PLACEMENT_ROWS(SlotBalle, 30),
+        PLACEMENT_ROWS(SlotDisque, 40),
+        PLACEMENT_ROWS(SlotChute, 50),
+        PLACEMENT_ROWS(SlotFreinage, 60),
+        PLACEMENT_ROWS(SlotPercuta, 70),
+        PLACEMENT_ROWS(SlotPoids, 80),
+        PLACEMENT_ROWS(SlotChamp, 90),
+        FIELD_ROW(TipFlag, false),
+        FIELD_ROW(MotifFlag, false),
+        FIELD_ROW(HintFlag, false),
+        FIELD_ROW(TipIndex, 101),
+        FIELD_ROW(Ips, 50),
+        FIELD_ROW(SplasheFlag, false),
+        FIELD_ROW(LockFlag, true),
+        FIELD_ROW(Event_Index, 102),
+        FIELD_ROW(CalcFlag, false),
+        FIELD_ROW(InstanceFlag, false),
+        FIELD_ROW(clDigits, 0x0000FFu),
+        FIELD_ROW(clFond, 0x010203u),
+        FIELD_ROW(clTraceA, 0x040506u),
+        FIELD_ROW(clTraceB, 0x070809u),
+        FIELD_ROW(clTraceC, 0x0A0B0Cu),
+        FIELD_ROW(clObjet, 0x0D0E0Fu),
+        FIELD_ROW(clContour, 0x101112u),
+        FIELD_ROW(clTexte, 0x131415u),
+        FIELD_ROW(clCadre, 0xFFFFFFFFu),
+        FIELD_ROW(HauteurUm, 800000),
+        FIELD_ROW(BoucleFlag, false),
+        FIELD_ROW(VitesseCible1, 103),
+        FIELD_ROW(VitesseCible2, 104),
+        FIELD_ROW(TempsReac1, 300),
+        FIELD_ROW(TempsReac2, 50),
+        FIELD_ROW(CoeffRoute1, 55),
+        FIELD_ROW(CoeffRoute2, 30),
+        FIELD_ROW(PasAnim0, 6),
+        FIELD_ROW(BasBrake1, true),
+        FIELD_ROW(BasBrake2, true),
+        FIELD_ROW(AnimPasFlag, false),
+        FIELD_ROW(FreinageAllowFlag, false),
+        FIELD_ROW(IndexTri, 105),
+        FIELD_ROW(VmsFlag, false),
+        FIELD_ROW(VkmhFlag, true),
+        FIELD_ROW(VcarreFlag, false),
+        FIELD_ROW(MasseFlag, true),
+        FIELD_ROW(L0Flag, true),
+        FIELD_ROW(LfFlag, true),
+        FIELD_ROW(LEnfFlag, false),
+        FIELD_ROW(LPliFlag, true),
+        FIELD_ROW(OrgueAllowFlag, false),
+        FIELD_ROW(TubeLabFlag, false),
+        FIELD_ROW(OrgueRandomFlag, true),
+        FIELD_ROW(LCDCoulFlag, false),
+        FIELD_ROW(PoidsRandomFlag, true),
+        FIELD_ROW(ChampAllowFlag, false),
+        FIELD_ROW(FlouFlag, false),
     };
     return rows;
 }

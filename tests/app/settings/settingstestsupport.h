@@ -12,10 +12,7 @@
 class SettingsTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        AppSettings = AppSettingsRecord{};
-    }
+    void SetUp() override { AppSettings = AppSettingsRecord{}; }
     void TearDown() override
     {
         SetSettingsWritableCheck({});

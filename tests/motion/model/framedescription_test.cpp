@@ -55,7 +55,8 @@ const Row kRows[] = {
     {"wheel_one_turn", wheel, 22,
      "Image 22 sur 50, rotation 0°, A : x = 6,28 R, y = 2,00 R ; B : x = 6,28 R, y = 0,50 R ; "
      "C : x = 6,28 R, y = 1,00 R"},
-    {"disc_start", disc, 1, "Image 1 sur 41, rotation 0°, A : x = 0,95 R, y = 0,00 R ; B : x = 0,00 R, y = 0,50 R ; C au centre"},
+    {"disc_start", disc, 1,
+     "Image 1 sur 41, rotation 0°, A : x = 0,95 R, y = 0,00 R ; B : x = 0,00 R, y = 0,50 R ; C au centre"},
     {"disc_quarter", disc, 11,
      "Image 11 sur 41, rotation 90°, A : x = 0,00 R, y = 0,95 R ; B : x = -0,50 R, y = 0,00 R ; C au centre"},
     {"disc_whole_turn", disc, 0,

@@ -115,7 +115,9 @@ TEST(MeasurementsText, NamesUnitsTabsAndCommaWhateverTheLocale)
 TEST(MeasurementsCsv, SemicolonsAndUtf8WithByteOrderMark)
 {
     const QByteArray csv = MeasurementsCsv(DiscMeasurements());
-    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFt;xA;yA;\xCE\xB8" "A;xB;yB;\xCE\xB8" "B\r\ns;m;m;\xC2\xB0;m;m;\xC2\xB0\r\n"));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFt;xA;yA;\xCE\xB8"
+                               "A;xB;yB;\xCE\xB8"
+                               "B\r\ns;m;m;\xC2\xB0;m;m;\xC2\xB0\r\n"));
     EXPECT_TRUE(csv.contains("\r\n0,000;0,1425;0,0000;0,0;0,0000;0,0750;90,0\r\n"));
     EXPECT_EQ(ProjectileFileStem(30, 45), QStringLiteral("projectile_30ms_45deg"));
     EXPECT_EQ(FreeFallFileStem(1250000), QStringLiteral("chute_libre_125cm"));

@@ -2,12 +2,16 @@
 // and the frame rates a stored interval gives.
 #include "motion/model/motionrules.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
-enum class Direction { Forward, Back };
+enum class Direction
+{
+    Forward,
+    Back
+};
 
 struct StepCase
 {
@@ -28,8 +32,7 @@ int step(const StepCase& c)
 }
 
 class StepRules : public testing::TestWithParam<StepCase>
-{
-};
+{ };
 
 TEST_P(StepRules, LeadsToTheExpectedFrame)
 {
@@ -45,46 +48,41 @@ constexpr auto Back = Direction::Back;
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, StepRules,
-    testing::Values(StepCase{"ProjectileFirstToSix", P, Fwd, 1, 87, false, 6},
-                    StepCase{"ProjectileSixToEleven", P, Fwd, 6, 87, false, 11},
-                    StepCase{"ProjectileSevenToEleven", P, Fwd, 7, 87, false, 11},
-                    StepCase{"ProjectileFiveToSix", P, Fwd, 5, 87, false, 6},
-                    StepCase{"ProjectileLastMarkToLast", P, Fwd, 86, 87, false, 87},
-                    StepCase{"ProjectileLastStays", P, Fwd, 87, 87, false, 87},
-                    StepCase{"ProjectileLastLoops", P, Fwd, 87, 87, true, 1},
-                    StepCase{"ProjectileSingleFrame", P, Fwd, 1, 1, false, 1},
-                    StepCase{"ProjectileSingleFrameLoop", P, Fwd, 1, 1, true, 1},
-                    StepCase{"ProjectileTwoFrames", P, Fwd, 1, 2, false, 2},
-                    StepCase{"ProjectileBackFirstStays", P, Back, 1, 87, false, 1},
-                    StepCase{"ProjectileBackFirstLoops", P, Back, 1, 87, true, 87},
-                    StepCase{"ProjectileBackTwoToFirst", P, Back, 2, 87, false, 1},
-                    StepCase{"ProjectileBackSixToFirst", P, Back, 6, 87, false, 1},
-                    StepCase{"ProjectileBackElevenToSix", P, Back, 11, 87, false, 6},
-                    StepCase{"ProjectileBackTenToSix", P, Back, 10, 87, false, 6},
-                    StepCase{"ProjectileBackLastToEightySix", P, Back, 87, 87, false, 86},
-                    StepCase{"ProjectileBackLastOffTheMarks", P, Back, 123, 123, false, 121},
-                    StepCase{"FreeFallForward", F, Fwd, 3, 11, false, 4},
-                    StepCase{"FreeFallLastStaysEvenWithLoop", F, Fwd, 11, 11, true, 11},
-                    StepCase{"FreeFallBack", F, Back, 3, 11, false, 2},
-                    StepCase{"FreeFallFirstStaysEvenWithLoop", F, Back, 1, 11, true, 1},
-                    StepCase{"WheelForward", W, Fwd, 1, 50, false, 2},
-                    StepCase{"WheelLastStays", W, Fwd, 50, 50, false, 50},
-                    StepCase{"WheelLastLoops", W, Fwd, 50, 50, true, 1},
-                    StepCase{"WheelBack", W, Back, 2, 50, false, 1},
-                    StepCase{"WheelFirstStays", W, Back, 1, 50, false, 1},
-                    StepCase{"WheelFirstLoops", W, Back, 1, 50, true, 50},
-                    StepCase{"DiscOddToOdd", D, Fwd, 1, 41, false, 3},
-                    StepCase{"DiscEvenToOdd", D, Fwd, 2, 41, false, 3},
-                    StepCase{"DiscToLast", D, Fwd, 39, 41, false, 41},
-                    StepCase{"DiscEvenBeforeLast", D, Fwd, 40, 41, false, 41},
-                    StepCase{"DiscLastStays", D, Fwd, 41, 41, false, 41},
-                    StepCase{"DiscLastLoops", D, Fwd, 41, 41, true, 1},
-                    StepCase{"DiscBackFirstStays", D, Back, 1, 41, false, 1},
-                    StepCase{"DiscBackFirstLoops", D, Back, 1, 41, true, 41},
-                    StepCase{"DiscBackTwoToOne", D, Back, 2, 41, false, 1},
-                    StepCase{"DiscBackThreeToOne", D, Back, 3, 41, false, 1},
-                    StepCase{"DiscBackEvenToOdd", D, Back, 4, 41, false, 3},
-                    StepCase{"DiscBackOddToOdd", D, Back, 41, 41, false, 39}),
+    testing::Values(
+        StepCase{"ProjectileFirstToSix", P, Fwd, 1, 87, false, 6},
+        StepCase{"ProjectileSixToEleven", P, Fwd, 6, 87, false, 11},
+        StepCase{"ProjectileSevenToEleven", P, Fwd, 7, 87, false, 11},
+        StepCase{"ProjectileFiveToSix", P, Fwd, 5, 87, false, 6},
+        StepCase{"ProjectileLastMarkToLast", P, Fwd, 86, 87, false, 87},
+        StepCase{"ProjectileLastStays", P, Fwd, 87, 87, false, 87},
+        StepCase{"ProjectileLastLoops", P, Fwd, 87, 87, true, 1},
+        StepCase{"ProjectileSingleFrame", P, Fwd, 1, 1, false, 1},
+        StepCase{"ProjectileSingleFrameLoop", P, Fwd, 1, 1, true, 1},
+        StepCase{"ProjectileTwoFrames", P, Fwd, 1, 2, false, 2},
+        StepCase{"ProjectileBackFirstStays", P, Back, 1, 87, false, 1},
+        StepCase{"ProjectileBackFirstLoops", P, Back, 1, 87, true, 87},
+        StepCase{"ProjectileBackTwoToFirst", P, Back, 2, 87, false, 1},
+        StepCase{"ProjectileBackSixToFirst", P, Back, 6, 87, false, 1},
+        StepCase{"ProjectileBackElevenToSix", P, Back, 11, 87, false, 6},
+        StepCase{"ProjectileBackTenToSix", P, Back, 10, 87, false, 6},
+        StepCase{"ProjectileBackLastToEightySix", P, Back, 87, 87, false, 86},
+        StepCase{"ProjectileBackLastOffTheMarks", P, Back, 123, 123, false, 121},
+        StepCase{"FreeFallForward", F, Fwd, 3, 11, false, 4},
+        StepCase{"FreeFallLastStaysEvenWithLoop", F, Fwd, 11, 11, true, 11},
+        StepCase{"FreeFallBack", F, Back, 3, 11, false, 2},
+        StepCase{"FreeFallFirstStaysEvenWithLoop", F, Back, 1, 11, true, 1},
+        StepCase{"WheelForward", W, Fwd, 1, 50, false, 2}, StepCase{"WheelLastStays", W, Fwd, 50, 50, false, 50},
+        StepCase{"WheelLastLoops", W, Fwd, 50, 50, true, 1}, StepCase{"WheelBack", W, Back, 2, 50, false, 1},
+        StepCase{"WheelFirstStays", W, Back, 1, 50, false, 1}, StepCase{"WheelFirstLoops", W, Back, 1, 50, true, 50},
+        StepCase{"DiscOddToOdd", D, Fwd, 1, 41, false, 3}, StepCase{"DiscEvenToOdd", D, Fwd, 2, 41, false, 3},
+        StepCase{"DiscToLast", D, Fwd, 39, 41, false, 41}, StepCase{"DiscEvenBeforeLast", D, Fwd, 40, 41, false, 41},
+        StepCase{"DiscLastStays", D, Fwd, 41, 41, false, 41}, StepCase{"DiscLastLoops", D, Fwd, 41, 41, true, 1},
+        StepCase{"DiscBackFirstStays", D, Back, 1, 41, false, 1},
+        StepCase{"DiscBackFirstLoops", D, Back, 1, 41, true, 41},
+        StepCase{"DiscBackTwoToOne", D, Back, 2, 41, false, 1},
+        StepCase{"DiscBackThreeToOne", D, Back, 3, 41, false, 1},
+        StepCase{"DiscBackEvenToOdd", D, Back, 4, 41, false, 3},
+        StepCase{"DiscBackOddToOdd", D, Back, 41, 41, false, 39}),
     [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<int> tracedFrames(const std::function<bool(int)>& traced, int upTo)
@@ -143,8 +141,7 @@ struct IpsCase
 };
 
 class IpsSetting : public testing::TestWithParam<IpsCase>
-{
-};
+{ };
 
 TEST_P(IpsSetting, IntervalAndListItem)
 {
@@ -153,14 +150,14 @@ TEST_P(IpsSetting, IntervalAndListItem)
     EXPECT_EQ(IpsItemForInterval(interval), GetParam().item);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StoredValues, IpsSetting,
-    testing::Values(IpsCase{"Slowest", 400, 400, 0}, IpsCase{"Five", 200, 200, 1},
-                    IpsCase{"Default", 100, 100, 2}, IpsCase{"Fastest", 50, 50, 3},
-                    IpsCase{"OddValueKept", 75, 75, 3}, IpsCase{"Zero", 0, 100, 2},
-                    IpsCase{"Negative", -20, 100, 2}, IpsCase{"TooFast", 9, 100, 2},
-                    IpsCase{"FastestAllowed", 10, 10, 3}, IpsCase{"SlowestAllowed", 10000, 10000, 3},
-                    IpsCase{"Absurd", 2000000000, 100, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(StoredValues, IpsSetting,
+                         testing::Values(IpsCase{"Slowest", 400, 400, 0}, IpsCase{"Five", 200, 200, 1},
+                                         IpsCase{"Default", 100, 100, 2}, IpsCase{"Fastest", 50, 50, 3},
+                                         IpsCase{"OddValueKept", 75, 75, 3}, IpsCase{"Zero", 0, 100, 2},
+                                         IpsCase{"Negative", -20, 100, 2}, IpsCase{"TooFast", 9, 100, 2},
+                                         IpsCase{"FastestAllowed", 10, 10, 3},
+                                         IpsCase{"SlowestAllowed", 10000, 10000, 3},
+                                         IpsCase{"Absurd", 2000000000, 100, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -17,8 +17,7 @@ struct ProjectileCase
 };
 
 class ProjectileNumbers : public testing::TestWithParam<ProjectileCase>
-{
-};
+{ };
 
 TEST_P(ProjectileNumbers, FrameCountAndInformationBlock)
 {
@@ -34,13 +33,12 @@ TEST_P(ProjectileNumbers, FrameCountAndInformationBlock)
     EXPECT_EQ(motion.ball.at(motion.ball.count()).y, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Launches, ProjectileNumbers,
-    testing::Values(ProjectileCase{"V30_A45", 30, 45, 87, "91.7", "22.9", "4.3"},
-                    ProjectileCase{"V30_A90", 30, 90, 123, "0.0", "45.9", "6.1"},
-                    ProjectileCase{"V30_A0", 30, 0, 1, "0.0", "0.0", "0.0"},
-                    ProjectileCase{"V5_A5", 5, 5, 2, "0.4", "0.0", "0.1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Launches, ProjectileNumbers,
+                         testing::Values(ProjectileCase{"V30_A45", 30, 45, 87, "91.7", "22.9", "4.3"},
+                                         ProjectileCase{"V30_A90", 30, 90, 123, "0.0", "45.9", "6.1"},
+                                         ProjectileCase{"V30_A0", 30, 0, 1, "0.0", "0.0", "0.0"},
+                                         ProjectileCase{"V5_A5", 5, 5, 2, "0.4", "0.0", "0.1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProjectileMotion, LandsExactlyAtTheRange)
 {
@@ -59,33 +57,31 @@ struct EntryCase
 };
 
 class EntryParsing : public testing::TestWithParam<EntryCase>
-{
-};
+{ };
 
 TEST_P(EntryParsing, FiltersFallsBackAndClamps)
 {
     EXPECT_EQ(ParseEntry(QString::fromUtf8(GetParam().typed), GetParam().rule), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TypedTexts, EntryParsing,
-    testing::Values(EntryCase{"AngleLetterDropped", "4a5", LaunchAngleRule, 45},
-                    EntryCase{"AngleThreeDigits", "120", LaunchAngleRule, 45},
-                    EntryCase{"AngleAboveRange", "99", LaunchAngleRule, 90},
-                    EntryCase{"AngleMinusDropped", "-10", LaunchAngleRule, 10},
-                    EntryCase{"AngleEmpty", "", LaunchAngleRule, 45},
-                    EntryCase{"AngleZero", "0", LaunchAngleRule, 0},
-                    EntryCase{"AngleShownText", " 30 °", LaunchAngleRule, 30},
-                    EntryCase{"SpeedBelowRange", "3", LaunchSpeedRule, 5},
-                    EntryCase{"SpeedAboveRange", "45", LaunchSpeedRule, 30},
-                    EntryCase{"SpeedNoDigits", "abc", LaunchSpeedRule, 30},
-                    EntryCase{"SpeedShownText", " 12 m/s", LaunchSpeedRule, 12},
-                    EntryCase{"HeightFourDigits", "9999", DropHeightRule, 120},
-                    EntryCase{"HeightEmpty", "", DropHeightRule, 120},
-                    EntryCase{"HeightBelowRange", "20", DropHeightRule, 50},
-                    EntryCase{"HeightAboveRange", "400", DropHeightRule, 300},
-                    EntryCase{"HeightShownText", " 85 cm", DropHeightRule, 85}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(TypedTexts, EntryParsing,
+                         testing::Values(EntryCase{"AngleLetterDropped", "4a5", LaunchAngleRule, 45},
+                                         EntryCase{"AngleThreeDigits", "120", LaunchAngleRule, 45},
+                                         EntryCase{"AngleAboveRange", "99", LaunchAngleRule, 90},
+                                         EntryCase{"AngleMinusDropped", "-10", LaunchAngleRule, 10},
+                                         EntryCase{"AngleEmpty", "", LaunchAngleRule, 45},
+                                         EntryCase{"AngleZero", "0", LaunchAngleRule, 0},
+                                         EntryCase{"AngleShownText", " 30 °", LaunchAngleRule, 30},
+                                         EntryCase{"SpeedBelowRange", "3", LaunchSpeedRule, 5},
+                                         EntryCase{"SpeedAboveRange", "45", LaunchSpeedRule, 30},
+                                         EntryCase{"SpeedNoDigits", "abc", LaunchSpeedRule, 30},
+                                         EntryCase{"SpeedShownText", " 12 m/s", LaunchSpeedRule, 12},
+                                         EntryCase{"HeightFourDigits", "9999", DropHeightRule, 120},
+                                         EntryCase{"HeightEmpty", "", DropHeightRule, 120},
+                                         EntryCase{"HeightBelowRange", "20", DropHeightRule, 50},
+                                         EntryCase{"HeightAboveRange", "400", DropHeightRule, 300},
+                                         EntryCase{"HeightShownText", " 85 cm", DropHeightRule, 85}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FreeFallMotion, DefaultHeightGivesElevenFramesEndingOnTheFloor)
 {

@@ -67,8 +67,8 @@ TEST(BrakingRun, DistancesFollowTheCruisingSpeedAndTheDeceleration)
         for (bool worn : {false, true})
             for (int reaction : {50, 100, 200, 300})
                 for (int kmh : {5, 45, 90, 130, 180}) {
-                    SCOPED_TRACE(testing::Message() << kmh << " km/h, road " << road << ", worn " << worn
-                                                    << ", reaction " << reaction);
+                    SCOPED_TRACE(testing::Message()
+                                 << kmh << " km/h, road " << road << ", worn " << worn << ", reaction " << reaction);
                     VehicleRun run;
                     run.BuildRun(vehicle(kmh, reaction, road, worn), 100, kmh / 3.6);
                     const KeyPoints& keys = run.Keys();

@@ -12,7 +12,7 @@ TEST(FieldAngle, EveryOfferedSpeedHasItsAngle)
         int speedKmh;
         int degrees;
     } rows[] = {{0, 170}, {5, 159}, {10, 151}, {15, 143}, {20, 135}, {25, 127}, {30, 120}, {35, 113}, {40, 106},
-                {45, 99}, {50, 93}, {55, 87}, {60, 81}, {65, 75}, {70, 70}, {75, 65}, {80, 60}, {85, 56},
+                {45, 99}, {50, 93}, {55, 87},  {60, 81},  {65, 75},  {70, 70},  {75, 65},  {80, 60},  {85, 56},
                 {90, 52}, {95, 48}, {100, 44}, {105, 41}, {110, 37}, {115, 34}, {120, 32}};
     for (const auto& row : rows)
         EXPECT_EQ(FieldAngleFor(row.speedKmh), row.degrees) << row.speedKmh << " km/h";
@@ -56,7 +56,7 @@ TEST(FieldShape, SpansWidenAheadOfTheEyeWithinTheDisplay)
         int angle;
         std::size_t row;
         FieldSpan span;
-    } rows[] = {{170, 0, {206, 206}}, {170, 1, {195, 217}}, {170, 20, {0, 365}}, {30, 1, {206, 206}},
+    } rows[] = {{170, 0, {206, 206}},  {170, 1, {195, 217}}, {170, 20, {0, 365}},  {30, 1, {206, 206}},
                 {30, 100, {179, 233}}, {32, 20, {200, 212}}, {32, 348, {106, 306}}};
     for (const auto& row : rows) {
         const std::vector<FieldSpan> field = ComputeField(geometry, row.angle);

@@ -17,8 +17,7 @@ struct ShortTurnCase
 };
 
 class ShortTurnTest : public ::testing::TestWithParam<ShortTurnCase>
-{
-};
+{ };
 
 TEST_P(ShortTurnTest, GoesTheShortWay)
 {
@@ -39,8 +38,8 @@ TEST(GlobeTurn, FifteenStepsOfOneTwoFourFiftieths)
     EXPECT_EQ(std::accumulate(kTurnFiftieths.begin(), kTurnFiftieths.end(), 0), 50);
     GlobeTurnAnimation turn;
     turn.Start(350.0f, 10.0f, 10, -40);
-    const float expectedTurn[kTurnSteps] = {0.4f, 0.8f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f,
-                                            1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 0.8f, 0.4f};
+    const float expectedTurn[kTurnSteps]
+        = {0.4f, 0.8f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 0.8f, 0.4f};
     for (int step = 1; step <= kTurnSteps; ++step) {
         EXPECT_FLOAT_EQ(turn.TurnIncrement(step), expectedTurn[step - 1]) << "step " << step;
         EXPECT_FLOAT_EQ(turn.TiltIncrement(step), -50.0f * kTurnFiftieths[step - 1] / 50) << "step " << step;
@@ -94,8 +93,7 @@ TEST(WordWrap, ALineReachingTheWidthIsClosed)
 
 TEST(WordWrap, AWordWiderThanThePanelStandsAlone)
 {
-    const std::vector<QString> lines =
-        WrapWords(QStringLiteral("un anticonstitutionnellement de trop"), 50, FiveEach);
+    const std::vector<QString> lines = WrapWords(QStringLiteral("un anticonstitutionnellement de trop"), 50, FiveEach);
     EXPECT_EQ(lines, (std::vector<QString>{"un", "anticonstitutionnellement", "de trop"}));
 }
 

@@ -2,9 +2,9 @@
 // how a faulty events text is read.
 #include "app/settings/appsettings.h"
 #include "raster/globeview.h"
+#include "shell/about/splashanimation.h"
 #include "shell/about/splashevents.h"
 #include "shell/about/splashpictures.h"
-#include "shell/about/splashanimation.h"
 
 #include <QImage>
 #include <cmath>
@@ -118,7 +118,7 @@ TEST(SplashEventsText, EarthPlacesFollowTheirLatitudeAndLongitude)
     };
     // A few places checked against their coordinates (north and east positive).
     const Place places[] = {
-        {"Alexandrie", 31.20, 29.92}, {"Padoue", 45.41, 11.88}, {"Kitty Hawk", 36.02, -75.67},
+        {"Alexandrie", 31.20, 29.92},  {"Padoue", 45.41, 11.88},  {"Kitty Hawk", 36.02, -75.67},
         {"Flagstaff", 35.20, -111.66}, {"Everest", 27.99, 86.93}, {"Baïkonour", 45.92, 63.34},
     };
     const std::vector<SplashEvent> events = LoadSplashEvents();

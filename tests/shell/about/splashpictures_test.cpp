@@ -23,8 +23,8 @@ TEST(CreditsPanel, DarkenedRowsAreRoundedAtTopAndBottom)
         int x1;
         int x2;
     };
-    const Case cases[] = {{0, 20, 380}, {1, 14, 386}, {20, 0, 399}, {21, 0, 399}, {132, 0, 399},
-                          {244, 0, 399}, {263, 14, 386}, {264, 20, 380}};
+    const Case cases[] = {{0, 20, 380},  {1, 14, 386},  {20, 0, 399},   {21, 0, 399},
+                          {132, 0, 399}, {244, 0, 399}, {263, 14, 386}, {264, 20, 380}};
     for (const Case& c : cases) {
         const RowSpan span = DarkenedSpan(c.row);
         EXPECT_EQ(span.x1, c.x1) << "row " << c.row;

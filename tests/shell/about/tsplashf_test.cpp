@@ -9,10 +9,10 @@
 #include "testhelpers.h"
 
 #include <QCheckBox>
-#include <climits>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace splash_testing;
@@ -326,7 +326,7 @@ TEST_F(SplashTest, FrameShowsGlobeThroughItsMaskAndDarkenedCredits)
     EXPECT_EQ(rgbAt(frame, 524, 160), rgbAt(background, 524, 160));
     const unsigned under = rgbAt(background, 126, 290);
     const unsigned darker = (((under >> 16) & 0xFF) * 200 / 256) << 16 | (((under >> 8) & 0xFF) * 200 / 256) << 8
-        | ((under & 0xFF) * 200 / 256);
+                            | ((under & 0xFF) * 200 / 256);
     EXPECT_EQ(rgbAt(frame, 126, 290), darker);
 }
 

@@ -22,7 +22,8 @@ TEST_F(PreferencesTest, OpensOnThePageTheCallerSet)
 {
     // The launcher's entries: " Accès aux  préférences" and "&Générales"
     // give 0, "O&utils du logiciel" 1, then 3 to 7; out-of-range opens 0.
-    const struct {
+    const struct
+    {
         int page;
         int shown;
     } rows[] = {{0, 0}, {1, 1}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {2, 2}, {8, 0}, {-3, 0}};
@@ -228,7 +229,8 @@ TEST_F(PreferencesTest, CaptionPlacesOfTheButtonsAndCheckBoxes)
         EXPECT_EQ(button->CaptionHAlign(), btnHCenter) << button->objectName().toStdString();
         EXPECT_EQ(button->CaptionVAlign(), btnVCenter) << button->objectName().toStdString();
     }
-    const struct {
+    const struct
+    {
         const char* name;
         bool multiline;
         TBtnVAlignment vAlign;
@@ -256,16 +258,15 @@ TEST_F(PreferencesTest, TimeScaleCaptionBreaksBeforeItsParenthesis)
     const int width = box->TextArea().width();
     EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("  Permettre le réglage de l'échelle temporelle")), width);
     EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("( accélère l'affichage sur un ordinateur lent )")), width);
-    EXPECT_GT(metrics.horizontalAdvance(
-                  QStringLiteral("  Permettre le réglage de l'échelle temporelle         (")),
+    EXPECT_GT(metrics.horizontalAdvance(QStringLiteral("  Permettre le réglage de l'échelle temporelle         (")),
               width);
 }
 
 bool laidOut(const QWidget* widget)
 {
     return !widget->objectName().isEmpty()
-        && (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget)
-            || qobject_cast<const QGroupBox*>(widget) || qobject_cast<const PaintBox*>(widget));
+           && (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget)
+               || qobject_cast<const QGroupBox*>(widget) || qobject_cast<const PaintBox*>(widget));
 }
 
 TEST_F(PreferencesTest, ControlsStayInsideTheirParentAndDoNotOverlap)

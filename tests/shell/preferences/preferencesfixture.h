@@ -41,8 +41,7 @@ protected:
         testing_support::processEvents();
     }
 
-    template <typename T = TAPIButton>
-    T* control(const char* name)
+    template <typename T = TAPIButton> T* control(const char* name)
     {
         T* found = testing_support::child<T>(&dialog, name);
         EXPECT_NE(found, nullptr) << name;
@@ -53,6 +52,6 @@ protected:
     TAPICheckBox* check(const char* name) { return control<TAPICheckBox>(name); }
 
     TPreferencesF dialog;
-    std::vector<TColor> asked;          // initial colour of each colour dialog
-    std::optional<TColor> answer;       // what the colour dialog returns
+    std::vector<TColor> asked; // initial colour of each colour dialog
+    std::optional<TColor> answer; // what the colour dialog returns
 };

@@ -10,7 +10,8 @@ namespace {
 
 TEST(PreferencesPages, OutOfRangePagesOpenTheFirstPage)
 {
-    const struct {
+    const struct
+    {
         int page;
         int opened;
     } rows[] = {{0, 0}, {3, 3}, {7, 7}, {8, 0}, {-1, 0}, {INT_MAX, 0}, {INT_MIN, 0}};
@@ -20,9 +21,8 @@ TEST(PreferencesPages, OutOfRangePagesOpenTheFirstPage)
 
 TEST(PreferencesPages, CaptionsOfTheList)
 {
-    const char* const expected[] = {" Générales", " Outils du logiciel", " Sécurité", " Couleurs",
-                                    " Poids d'un objet", " Modules conduite", " Orgue cinétique",
-                                    " Mouvements"};
+    const char* const expected[] = {" Générales",        " Outils du logiciel", " Sécurité",        " Couleurs",
+                                    " Poids d'un objet", " Modules conduite",   " Orgue cinétique", " Mouvements"};
     for (int page = 0; page < kPreferencesPageCount; ++page)
         EXPECT_EQ(PreferencesPageCaption(page), QString::fromUtf8(expected[page]));
     EXPECT_TRUE(PreferencesPageCaption(8).isEmpty());

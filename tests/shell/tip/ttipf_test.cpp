@@ -100,10 +100,13 @@ TEST_F(TipTest, ClosingByEscapeAlsoMovesOn)
 
 TEST_F(TipTest, StoredIndexOutsideTheListIsBroughtIn)
 {
-    const struct {
+    const struct
+    {
         int stored;
         const char* shown;
-    } cases[] = {{17, "Astuce n° 1 sur 17"}, {-1, "Astuce n° 17 sur 17"}, {2147483647, "Astuce n° 9 sur 17"},
+    } cases[] = {{17, "Astuce n° 1 sur 17"},
+                 {-1, "Astuce n° 17 sur 17"},
+                 {2147483647, "Astuce n° 9 sur 17"},
                  {-2147483647 - 1, "Astuce n° 9 sur 17"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -178,7 +181,8 @@ TEST(TipText, TextWithoutFinEndsAtItsLastByte)
 
 TEST(TipText, DecodedFromWindows1252)
 {
-    const QStringList tips = ParseTipLines(QByteArray("Pr\xE9" "f\xE9rences \x9C\r\nFIN\r\n"));
+    const QStringList tips = ParseTipLines(QByteArray("Pr\xE9"
+                                                      "f\xE9rences \x9C\r\nFIN\r\n"));
     ASSERT_EQ(tips.size(), 1);
     EXPECT_EQ(tips[0], QStringLiteral("Préférences œ"));
 }

@@ -119,8 +119,8 @@ TEST_F(Organ, AShotAtRestEndsAtOnceAndRecordsAnUncrushedTube)
 TEST_F(Organ, SpeedAndMassStepsStopAtTheirLimits)
 {
     using Step = std::tuple<int, bool, int>; // from, up, to
-    for (const auto& [from, up, to] : {Step{5, false, 0}, Step{50, false, 45}, Step{0, false, 0},
-                                       Step{125, true, 130}, Step{130, true, 130}}) {
+    for (const auto& [from, up, to] :
+         {Step{5, false, 0}, Step{50, false, 45}, Step{0, false, 0}, Step{125, true, 130}, Step{130, true, 130}}) {
         setSpeed(from);
         up ? model.SpeedUp() : model.SpeedDown();
         EXPECT_EQ(model.StrikerSpeed(), to) << from << (up ? " up" : " down");

@@ -22,10 +22,9 @@ TEST(ValuesTable, ChosenColumnsNoColumnsAndNoTubes)
     const std::vector<TubeRecord> tubes{laws.CrushedTube(0, 1), laws.CrushedTube(130, 20)};
     TableColumns some{};
     some.Vkmh = some.Masse = some.L0 = some.Lf = false;
-    EXPECT_EQ(ValuesTable(tubes, some),
-              QStringLiteral("v (m/s)\tv² (m²/s²)\tl enfoncée (cm)\tl déformée (cm)\t\r\n"
-                             " 0,0\t 0,0\t 0,0\t 0,0\t\r\n"
-                             "36,1\t1304,0\t28,3\t 3,7\t\r\n"));
+    EXPECT_EQ(ValuesTable(tubes, some), QStringLiteral("v (m/s)\tv² (m²/s²)\tl enfoncée (cm)\tl déformée (cm)\t\r\n"
+                                                       " 0,0\t 0,0\t 0,0\t 0,0\t\r\n"
+                                                       "36,1\t1304,0\t28,3\t 3,7\t\r\n"));
 
     const TableColumns none{false, false, false, false, false, false, false, false};
     EXPECT_EQ(ValuesTable(tubes, none), QStringLiteral("\r\n\r\n\r\n"));

@@ -21,20 +21,13 @@ constexpr double kEarthGm = 3.986004418e14;
 constexpr double kEarthRadius = 6.371e6;
 
 const Body kBodies[] = {
-    {"paris", 1, kEarthGm, kEarthRadius},
-    {"north_pole", 2, kEarthGm, kEarthRadius},
-    {"mont_blanc", 3, kEarthGm, kEarthRadius},
-    {"quito", 4, kEarthGm, kEarthRadius},
-    {"mercury", 5, 2.2032e13, 2.4397e6},
-    {"venus", 6, 3.24859e14, 6.0518e6},
-    {"mars", 7, 4.282837e13, 3.3962e6},
-    {"jupiter", 8, 1.26686534e17, 7.1492e7},
-    {"saturn", 9, 3.7931187e16, 6.0268e7},
-    {"uranus", 10, 5.793939e15, 2.5559e7},
-    {"neptune", 11, 6.836529e15, 2.4764e7},
-    {"pluto", 12, 8.696e11, 1.1883e6},
-    {"sun", 13, 1.32712440018e20, 6.957e8},
-    {"moon", 14, 4.9048695e12, 1.7374e6},
+    {"paris", 1, kEarthGm, kEarthRadius},      {"north_pole", 2, kEarthGm, kEarthRadius},
+    {"mont_blanc", 3, kEarthGm, kEarthRadius}, {"quito", 4, kEarthGm, kEarthRadius},
+    {"mercury", 5, 2.2032e13, 2.4397e6},       {"venus", 6, 3.24859e14, 6.0518e6},
+    {"mars", 7, 4.282837e13, 3.3962e6},        {"jupiter", 8, 1.26686534e17, 7.1492e7},
+    {"saturn", 9, 3.7931187e16, 6.0268e7},     {"uranus", 10, 5.793939e15, 2.5559e7},
+    {"neptune", 11, 6.836529e15, 2.4764e7},    {"pluto", 12, 8.696e11, 1.1883e6},
+    {"sun", 13, 1.32712440018e20, 6.957e8},    {"moon", 14, 4.9048695e12, 1.7374e6},
 };
 
 QString Lines(int count)

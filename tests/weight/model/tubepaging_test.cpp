@@ -71,11 +71,16 @@ TEST(TubePaging, APointBelongsToTheTubeWithTheNearestCentre)
 {
     // 10 pixels per cm: tube centres at 40, 80, 120 ... pixels.
     const HitCase onPage2[] = {
-        {"left margin", 20, -1},          {"just right of it", 20.5, 4},
-        {"first centre", 40, 4},          {"left of the half-way", 59.9, 4},
-        {"half-way between centres", 60, -1}, {"right of the half-way", 60.1, 5},
-        {"second centre", 80, 5},         {"third centre", 120, 6},
-        {"past the page's tubes", 140.5, -1}, {"far right", 1e300, -1},
+        {"left margin", 20, -1},
+        {"just right of it", 20.5, 4},
+        {"first centre", 40, 4},
+        {"left of the half-way", 59.9, 4},
+        {"half-way between centres", 60, -1},
+        {"right of the half-way", 60.1, 5},
+        {"second centre", 80, 5},
+        {"third centre", 120, 6},
+        {"past the page's tubes", 140.5, -1},
+        {"far right", 1e300, -1},
         {"left of the display", -15, -1},
     };
     TubePaging paging = pages(3, 6);
