@@ -1,5 +1,6 @@
 // Kinea: physics films and experiments for the classroom.
 #include "app/startup.h"
+#include "platform/carriedfonts.h"
 #include "platform/desktop.h"
 
 #include <QApplication>
@@ -8,5 +9,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     InstallToolkitFrench();
+    LoadProgramFonts();
     return RunKinea(app);
 }

@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
@@ -113,14 +111,4 @@ SingleInstance::~SingleInstance() = default;
 bool SingleInstance::tryAcquire()
 {
     return m_lock->isLocked() || m_lock->tryLock(0);
-}
-
-QString SingleInstance::defaultLockPath()
-{
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    QDir().mkpath(dir);
-    const auto env = [](const char* name) { return qEnvironmentVariable(name); };
-    return dir + QLatin1Char('/') + InstanceLockName(QGuiApplication::platformName(), env);
 }

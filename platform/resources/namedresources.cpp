@@ -1,11 +1,12 @@
 #include "platform/resources/namedresources.h"
 
+#include "platform/resources/vectorpicture.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -32,19 +33,19 @@ const QHash<QString, QString>& resourceIndex()
     return index;
 }
 
-QImage renderSvg(const QByteArray& bytes, QSize size)
+QImage renderVector(const QByteArray& bytes, QSize size)
 {
-    QSvgRenderer renderer(bytes);
-    if (!renderer.isValid())
+    const VectorPicture picture(bytes);
+    if (!picture.isValid())
         return {};
     if (size.isEmpty())
-        size = renderer.viewBox().size();
+        size = picture.size().toSize();
     if (size.isEmpty())
         return {};
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    renderer.render(&painter);
+    picture.render(painter, QRectF(QPointF(0, 0), size));
     return image;
 }
 
@@ -72,8 +73,8 @@ QImage LoadNamedPicture(const QString& name, QSize size)
     if (path.isEmpty())
         return {};
     const QByteArray bytes = LoadNamedResource(name);
-    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        return renderSvg(bytes, size);
+    if (QFileInfo(path).suffix().compare(QLatin1String(VectorPicture::fileExtension()), Qt::CaseInsensitive) == 0)
+        return renderVector(bytes, size);
     QImage image = QImage::fromData(bytes);
     if (!image.isNull() && !size.isEmpty() && image.size() != size)
         image = image.scaled(size);

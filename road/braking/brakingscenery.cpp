@@ -5,10 +5,10 @@
 #include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
 #include "platform/resources/namedresources.h"
+#include "platform/resources/vectorpicture.h"
 
 #include <QHash>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -46,13 +46,13 @@ constexpr SceneryObject kObjects[] = {
 
 // Each drawing parsed once for the program's life; null when the picture
 // is missing or unreadable.
-QSvgRenderer* drawing(const QString& name)
+const VectorPicture* drawing(const QString& name)
 {
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> drawings;
+    static QHash<QString, std::shared_ptr<const VectorPicture>> drawings;
     auto found = drawings.constFind(name);
     if (found == drawings.constEnd()) {
-        auto renderer = std::make_shared<QSvgRenderer>(LoadNamedResource(name));
-        found = drawings.insert(name, renderer->isValid() && !renderer->viewBox().isEmpty() ? renderer : nullptr);
+        auto picture = std::make_shared<const VectorPicture>(LoadNamedResource(name));
+        found = drawings.insert(name, picture->isValid() ? picture : nullptr);
     }
     return found->get();
 }
@@ -116,17 +116,17 @@ void BrakingScene::BuildScenery()
     const double s = m_scale;
     const int bottom = height - RoundHalfEven(s);
     for (const SceneryObject& object : kObjects) {
-        QSvgRenderer* picture = drawing(QString::fromLatin1(object.picture));
+        const VectorPicture* picture = drawing(QString::fromLatin1(object.picture));
         if (!picture)
             continue;
-        const QSizeF natural = picture->viewBoxF().size();
+        const QSizeF natural = picture->size();
         const int objectHeight = RoundHalfEven(object.heightM * s);
         const int halfWidth = RoundHalfEven(object.heightM * s * natural.width() / natural.height() * 0.5);
         if (objectHeight < 1 || halfWidth < 1)
             continue;
         const int x = RoundHalfEven(object.positionM * s);
         // Drawn straight at its final size, so that it stays sharp.
-        picture->render(&painter, QRectF(x - halfWidth, bottom - objectHeight, 2 * halfWidth, objectHeight));
+        picture->render(painter, QRectF(x - halfWidth, bottom - objectHeight, 2 * halfWidth, objectHeight));
     }
     m_stripScale = m_scale;
 }

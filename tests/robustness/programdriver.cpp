@@ -10,12 +10,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QListWidget>
 #include <QMetaObject>
 #include <QTimer>
 #include <QWidget>
-#include <unistd.h>
 
 namespace robustness {
 
@@ -160,17 +158,6 @@ QStringList Exercise(QWidget* window, int ticks, bool huge)
     window->close();
     QApplication::processEvents();
     return fast;
-}
-
-long ResidentKilobytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    if (fields.size() < 2)
-        return 0;
-    return fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 } // namespace robustness
