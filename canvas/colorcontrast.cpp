@@ -86,10 +86,9 @@ TColor ReadableInkOver(TColor ink, const QImage& picture, const QRect& area, dou
 {
     ink &= 0xFFFFFF;
     const QRect inside = area & picture.rect();
-    const double own = luminance(ink);
-    // The side the text stands on is that of most of the pixels under it;
-    // there the background nearest to the ink in luminance is the one that
-    // limits the contrast: an ink that reads on it reads on all the others.
+    // The text stands on light or dark ground as most of the pixels under
+    // it are; there the ground nearest to the middle is the one that limits
+    // the contrast: an ink that reads on it reads on all the others.
     int lighter = 0;
     int darker = 0;
     TColor nearestLighter = 0xFFFFFF;
@@ -98,7 +97,7 @@ TColor ReadableInkOver(TColor ink, const QImage& picture, const QRect& area, dou
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const TColor under = CanvasFromQColor(QColor(picture.pixel(x, y)));
             const double level = luminance(under);
-            if (level > own) {
+            if (level > kMiddleLuminance) {
                 ++lighter;
                 if (level < luminance(nearestLighter))
                     nearestLighter = under;

@@ -22,6 +22,6 @@ TColor DarkenedUnder(TColor background, TColor ink, double ratio = 4.5);
 // The ink for text laid on `area` of `picture` (clipped to it): `ink`
 // darkened, keeping its hue, until it reaches `ratio` against every pixel
 // there, for text on a light picture; lightened likewise on a dark one.
-// Pixels on the other side of the ink (a dark line under dark text) are
-// its own kind of ink and left out.
+// Pixels on the other side of the middle (a dark line under dark text) are
+// left out.
 TColor ReadableInkOver(TColor ink, const QImage& picture, const QRect& area, double ratio = 4.5);

