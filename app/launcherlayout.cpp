@@ -4,6 +4,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/picturehelpers.h"
+#include "platform/calculatorname.h"
 #include "platform/resources/namedresources.h"
 
 #include <QAction>
@@ -41,7 +42,7 @@ const CaptionRow kCaptionRows[] = {
     {"l23", 216, " Mesure de la vitesse d'un véhicule ( document ) ", Bullet::Blue, "m23"},
     {"l24", 240, " Le tour du monde des règles de conduite ( document ) ", Bullet::Blue, "m24"},
     {"l11", 272, " A propos de Kinea", Bullet::Red, "AboutMenu"},
-    {"l12", 296, " Accès aux  préférences", Bullet::Red, "Option0Menu"},
+    {"l12", 296, " Accès aux préférences", Bullet::Red, "Option0Menu"},
     {"l6", 320, " Aide", Bullet::Red, "m6"},
     {"l5", 344, " Quitter", Bullet::Red, "m5"},
 };
@@ -147,7 +148,7 @@ void TMainF::buildMenus()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edition"));
     edit->setObjectName("EditionMenu");
-    addAction(edit, "CalcMenu", QStringLiteral("&Calculatrice de Windows"), &TMainF::CalcMenuClick);
+    addAction(edit, "CalcMenu", WithCalculatorName(QStringLiteral("&{Calculatrice}")), &TMainF::CalcMenuClick);
     edit->addSeparator();
     m_clearMenu = addAction(edit, "ClearMenu", QStringLiteral("&Vider le presse-papiers"), &TMainF::ClearMenuClick);
     connect(edit, &QMenu::aboutToShow, this, &TMainF::EditionMenuShow);

@@ -13,3 +13,15 @@ double ContrastRatio(TColor a, TColor b);
 // same hue, darkened (on a light background) or lightened (on a dark one)
 // just enough. Canvas colours.
 TColor ReadableInk(TColor ink, TColor background, double ratio = 4.5);
+
+// `background` darkened, keeping its hue, just enough for the lighter
+// `ink` to reach `ratio` on it (black when nothing less is enough). Canvas
+// colours.
+TColor DarkenedUnder(TColor background, TColor ink, double ratio = 4.5);
+
+// The ink for text laid on `area` of `picture` (clipped to it): `ink`
+// darkened, keeping its hue, until it reaches `ratio` against every pixel
+// there, for text on a light picture; lightened likewise on a dark one.
+// Pixels on the other side of the middle (a dark line under dark text) are
+// left out.
+TColor ReadableInkOver(TColor ink, const QImage& picture, const QRect& area, double ratio = 4.5);

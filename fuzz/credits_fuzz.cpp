@@ -45,17 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CreditsPictures credits = PrepareCredits(lines, QImage());
     FuzzCheck(credits.height == CreditsHeight(int(lines.size()), credits.lineHeight),
               "the picture is as high as its lines");
-    FuzzCheck(credits.picture.size() == QSize(kCreditsWidth, credits.height)
-                  && credits.mask.size() == credits.picture.size(),
-              "picture and mask have the credits' size");
+    FuzzCheck(credits.picture.size() == QSize(kCreditsWidth, credits.height), "the picture has the credits' size");
 
     // Where the scroll stands at the first rows, the last ones, and a row
     // the input picks.
     const std::uint32_t picked = LeadingWord(data, size);
     static QImage composition(650, 455, QImage::Format_RGB32);
     static TDibPlus surface(kCreditsWidth, kCreditsPanelHeight);
-    int row = kStillCreditsRow;
-    for (const int start : {0, credits.height - 1, int(picked % std::uint32_t(credits.height)), kStillCreditsRow}) {
+    int row = credits.stillRow;
+    for (const int start : {0, credits.height - 1, int(picked % std::uint32_t(credits.height)), credits.stillRow}) {
         CheckPieces(start, credits.height);
         row = NextScrollRow(start, credits.height);
         FuzzCheck(row >= 0 && row < credits.height, "the scroll stays in the credits");

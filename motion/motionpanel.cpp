@@ -5,6 +5,7 @@
 #include "motion/motionwindow.h"
 
 #include "controls/plaincontrols.h"
+#include "platform/calculatorname.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,7 +133,7 @@ void MotionWindow::setHints()
     CloseBout->setToolTip(QStringLiteral(" Fermer la fenêtre"));
     AideBout->setToolTip(QStringLiteral(" Accéder à l'aide"));
     CopierBout->setToolTip(QStringLiteral(" Copier l'image dans le presse-papiers"));
-    CalcBout->setToolTip(QStringLiteral(" Accéder à la calculatrice de Windows"));
+    CalcBout->setToolTip(WithCalculatorName(QStringLiteral(" Accéder à {calculatrice}")));
     IpsCombo->setToolTip(hint(own.rate, " Cadence d'affichage de l'image ( images par seconde )"));
     for (QCheckBox* check : TraceChecks)
         if (check)

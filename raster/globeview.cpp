@@ -214,10 +214,11 @@ void DarkenWithRoundCorners(TDibPlus& surface)
 {
     for (int r = 0; r < kLabelHeight; ++r) {
         const int d = std::min(r, kLabelHeight - 1 - r);
-        if (d <= LabelRadius)
-            surface.ShadeRow(LabelRadius - LabelInset[d], 138 + LabelInset[d], r, kDarkening, kDarkening, kDarkening);
-        else
-            surface.ShadeRow(0, kLabelWidth, r, kDarkening, kDarkening, kDarkening);
+        const int x1 = d <= LabelRadius ? LabelRadius - LabelInset[d] : 0;
+        const int x2 = d <= LabelRadius ? 138 + LabelInset[d] : kLabelWidth;
+        surface.ShadeRow(x1, x2, r, kDarkening, kDarkening, kDarkening);
+        // Ice and clouds stay too light for the text at half brightness.
+        surface.DarkenUnderInk(x1, x2, r, kLabelTextColor);
     }
 }
 

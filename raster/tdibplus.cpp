@@ -1,7 +1,10 @@
 // TDibPlus: storage, pixel access and per-pixel effects.
 #include "raster/tdibplus.h"
 
+#include "canvas/colorcontrast.h"
+
 #include <algorithm>
+#include <unordered_map>
 
 int TDibPlus::RowBytesFor(int width)
 {
@@ -71,6 +74,36 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
     for (std::uint8_t* p = row + 3 * x1; p <= row + 3 * x2; p += 3)
         for (int c = 0; c < 3; ++c)
             p[c] = static_cast<std::uint8_t>(p[c] * factor[c] / 256);
+}
+
+namespace {
+
+// Red and blue change places between the two conventions.
+std::uint32_t swapRedBlue(std::uint32_t color)
+{
+    return (color & 0x00FF00) | (color >> 16 & 0xFF) | (color & 0xFF) << 16;
+}
+
+} // namespace
+
+void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
+{
+    if (!HasHandle() || y < 0 || y >= m_height)
+        return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, m_width - 1);
+    // A row holds few colours (a gradient, a stretch of a picture).
+    std::unordered_map<TDibColor, TDibColor> done;
+    for (int x = x1; x <= x2; ++x) {
+        const TDibColor pixel = GetPixelFast(x, y);
+        auto found = done.find(pixel);
+        if (found == done.end()) {
+            const TColor darker = DarkenedUnder(swapRedBlue(pixel), ink, ratio);
+            found = done.emplace(pixel, swapRedBlue(darker)).first;
+        }
+        if (found->second != pixel)
+            SetPixelFast(x, y, found->second);
+    }
 }
 
 void TDibPlus::Fill(TColor color)

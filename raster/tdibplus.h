@@ -77,6 +77,10 @@ public:
     // surface blackens the whole row; a row outside changes nothing.
     void ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, int blueFactor);
 
+    // Darkens pixels x1..x2 of row y, keeping their hue, just enough for
+    // light text in the canvas colour `ink` to read on them at `ratio`; the
+    // pixels dark enough already stay as they are.
+    void DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio = 4.5);
     // Every pixel takes the canvas colour `color` (0x00BBGGRR).
     void Fill(TColor color);
 

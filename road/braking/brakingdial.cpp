@@ -1,8 +1,7 @@
 // The speedometer: a 280-degree dial open at the bottom, drawn once per
-// layout with its mask, laid over a darkened disc, and its needle.
+// layout on a transparent layer, laid over a darkened disc, and its needle.
 #include "road/braking/brakingscene.h"
 
-#include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
 #include "raster/tdibplus.h"
 
@@ -18,9 +17,6 @@ constexpr double kGapAngle = 0.6981317007977318;
 constexpr double kZeroAngle = 3 * std::numbers::pi / 2 - kGapAngle;
 constexpr TColor kMarkColor = 0xE0E0FF;
 constexpr TColor kRed = 0x0000FF;
-constexpr TColor kWhite = 0xFFFFFF;
-constexpr TColor kMagenta = 0xFF00FF;
-constexpr TColor kBlack = 0x000000;
 // Below this a typed word is a smudge.
 constexpr int kMinBrandPoints = 6;
 
@@ -73,7 +69,7 @@ void drawUnits(Canvas& canvas, int r)
     canvas.TextOut(r - canvas.TextWidth(brand) / 2, r + 6, brand);
     const int unitsTop = r + 6 + canvas.TextHeight(brand);
     canvas.font.setPointSize(r / 7);
-    const QString units = QStringLiteral("Km/h");
+    const QString units = QStringLiteral("km/h");
     canvas.TextOut(r - canvas.TextWidth(units) / 2, unitsTop, units);
 }
 
@@ -83,17 +79,16 @@ void BrakingScene::BuildDial(int maxSpeed)
 {
     const int r = m_dialRadius;
     const int size = 2 * r + 1;
-    QImage dial(size, size, QImage::Format_RGB32);
-    dial.fill(Qt::white);
+    // Drawn on a transparent layer: the smoothed edges of the figures keep
+    // their own partial cover and blend with the dark disc, where a key
+    // colour would leave a fringe of its own.
+    QImage dial(size, size, QImage::Format_ARGB32_Premultiplied);
+    dial.fill(Qt::transparent);
     {
         Canvas canvas(dial);
         canvas.font.name = QStringLiteral("Arial");
         canvas.font.setPointSize(RoundHalfEven(r / 7.0));
         canvas.font.color = kMarkColor;
-        // The mask below keeps exactly the pixels of the marks' colour:
-        // smoothed edges, blends of that colour and white, would match
-        // neither and be laid over the dark disc as a pale fringe.
-        canvas.font.antialiased = false;
         canvas.pen = CanvasPen{kMarkColor, 2};
         const QPoint from = atAngle(r, 3 * std::numbers::pi / 2 + kGapAngle, r);
         const QPoint to = atAngle(r, kZeroAngle, r);
@@ -106,15 +101,9 @@ void BrakingScene::BuildDial(int maxSpeed)
     }
     m_dialFace = dial;
     m_dialMaxSpeed = maxSpeed;
-    // White where the dial has its marks, black elsewhere.
-    m_dialMask = dial.copy();
-    ReplaceColor(m_dialMask, kWhite, kMagenta);
-    ReplaceColor(m_dialMask, kMarkColor, kWhite);
-    ReplaceColor(m_dialMask, kRed, kWhite);
-    ReplaceColor(m_dialMask, kMagenta, kBlack);
 }
 
-void BrakingScene::drawDial(QImage& picture)
+void BrakingScene::drawDial(QImage& picture, Canvas& canvas)
 {
     if (!m_dialSurface || !m_dialSurface->HasHandle())
         return;
@@ -124,7 +113,7 @@ void BrakingScene::drawDial(QImage& picture)
         m_dialSurface->ShadeRow(m_discLeft[std::size_t(i)], m_discRight[std::size_t(i)], i, dark.red, dark.green,
                                 dark.blue);
     CopySurfaceToPicture(*m_dialSurface, picture, kDialLeft, kDialTop);
-    drawMasked(picture, QPoint(kDialLeft, kDialTop), m_dialMask, m_dialFace);
+    canvas.Draw(kDialLeft, kDialTop, m_dialFace);
 }
 
 void BrakingScene::drawNeedle(Canvas& canvas, double speedKmh) const

@@ -32,11 +32,6 @@ int bandInset(int row)
     return std::abs(13 - row);
 }
 
-QString distanceText(const std::optional<double>& metres)
-{
-    return metres ? FormatFixed(*metres, 3, 1) + QStringLiteral(" m") : QStringLiteral("-------- ");
-}
-
 } // namespace
 
 void BrakingScene::drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const
@@ -131,14 +126,7 @@ void BrakingScene::drawPanel(QImage& picture, const BrakingSession& session, int
         panel.ShadeRow(8 - w, 139 + w, row, dark.red, dark.green, dark.blue);
     }
 
-    const Readout readout = session.Quantities(k);
-    const std::array<QString, 6> labels{QStringLiteral("Vitesse :"),     QStringLiteral("Durée :"),
-                                        QStringLiteral("Distance :"),    QStringLiteral("d. réaction :"),
-                                        QStringLiteral("d. freinage :"), PhaseText(readout.phase)};
-    const std::array<QString, 5> values{FormatFixed(readout.speedKmh, 3, 1) + QStringLiteral(" km/h"),
-                                        FormatFixed(readout.elapsedS, 3, 1) + QStringLiteral(" s"),
-                                        FormatFixed(readout.distanceM, 3, 1) + QStringLiteral(" m"),
-                                        distanceText(readout.reactionM), distanceText(readout.brakingM)};
+    const auto [labels, values] = ReadoutLines(session.Quantities(k));
     Canvas& canvas = panel.Canvas();
     for (std::size_t line = 0; line < labels.size(); ++line) {
         const int y = kPanelFirstLine + int(line) * kPanelLineStep;

@@ -135,7 +135,7 @@ void TFreinageF::createVehicleControls(int k, int top)
     label(Panneau, first ? "Label8" : "Label12", QStringLiteral("T. de réaction :"), 429, 37 + top);
     ReactionCombos[i]
         = combo(Panneau, "Reaction" + n + "Combo",
-                {QStringLiteral("0,5s"), QStringLiteral("1 s"), QStringLiteral("2 s"), QStringLiteral("3 s")}, 504,
+                {QStringLiteral("0,5 s"), QStringLiteral("1 s"), QStringLiteral("2 s"), QStringLiteral("3 s")}, 504,
                 34 + top, 69);
     auto* icon = new PaintBox(Panneau);
     icon->setObjectName(first ? "AutoIconeRZone" : "AutoIconeGZone");

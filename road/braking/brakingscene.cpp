@@ -27,7 +27,6 @@ void BrakingScene::freePictures()
 {
     m_strip = QImage();
     m_dialFace = QImage();
-    m_dialMask = QImage();
     m_carRed = QImage();
     m_carGreen = QImage();
     m_carMask = QImage();
@@ -121,8 +120,7 @@ void BrakingScene::createSurfaces()
 qint64 BrakingScene::MemoryBytes() const
 {
     qint64 bytes = 0;
-    for (const QImage* image :
-         {&m_strip, &m_dialFace, &m_dialMask, &m_carRed, &m_carGreen, &m_carMask, &m_iconRed, &m_iconGreen})
+    for (const QImage* image : {&m_strip, &m_dialFace, &m_carRed, &m_carGreen, &m_carMask, &m_iconRed, &m_iconGreen})
         bytes += image->sizeInBytes();
     for (const auto* surface : {&m_dialSurface, &m_glowSurface, &m_panelSurface, &m_bandSurface})
         if (*surface)
@@ -157,7 +155,7 @@ void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& pictur
         drawMarkers(canvas, session, k);
         drawBands(canvas, session, k);
     }
-    drawDial(picture);
+    drawDial(picture, canvas);
     drawVehicle(picture, session, k);
     // The panel is translucent: drawn over the car, it never hides the
     // stop's text.

@@ -86,7 +86,8 @@ private:
     void drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const;
     void drawBands(Canvas& canvas, const BrakingSession& session, int k);
     void drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text);
-    void drawDial(QImage& picture);
+    // `canvas` draws on `picture`.
+    void drawDial(QImage& picture, Canvas& canvas);
     void drawVehicle(QImage& picture, const BrakingSession& session, int k);
     void drawPanel(QImage& picture, const BrakingSession& session, int k);
     void drawNeedle(Canvas& canvas, double speedKmh) const;
@@ -111,7 +112,7 @@ private:
     QImage m_strip;
     double m_stripScale = 0;
     int m_dialMaxSpeed = 0;
-    QImage m_dialFace, m_dialMask;
+    QImage m_dialFace; // premultiplied alpha
     QImage m_carRed, m_carGreen, m_carMask;
     QImage m_iconRed, m_iconGreen;
     std::unique_ptr<TDibPlus> m_dialSurface, m_glowSurface, m_panelSurface, m_bandSurface;

@@ -4,6 +4,7 @@
 #include "road/braking/brakingwindow.h"
 
 #include "controls/plaincontrols.h"
+#include "platform/calculatorname.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,7 +31,7 @@ const std::array<const char*, 15> kStatusTexts{
     "Définir la vitesse atteinte par l'un des véhicules",
     "Quitter la fenêtre et revenir au menu",
     "Copier les visualisations dans le presse-papiers",
-    "Ouvrir la calculatrice de Windows ( si disponible )",
+    "Ouvrir {calculatrice} ( si disponible )",
     "Accéder à l'aide du logiciel",
     "Accéder à la boîte de dialogue \"Préférences du logiciel\"",
 };
@@ -44,7 +45,7 @@ QString TFreinageF::StatusText(int index)
 {
     if (index < 0 || index >= int(kStatusTexts.size()))
         return {};
-    return QString::fromUtf8(kStatusTexts[std::size_t(index)]);
+    return WithCalculatorName(QString::fromUtf8(kStatusTexts[std::size_t(index)]));
 }
 
 void TFreinageF::watchControls()

@@ -86,6 +86,10 @@ void WriteViewLines(TDibPlus& view, const QStringList& lines)
     const int lineHeight = canvas.TextHeight(QStringLiteral("|"));
     int y = view.Height() - (3 * lineHeight + kTextBottomMargin);
     for (const QString& line : lines) {
+        // The white text stays readable on a pale road or sky: what is too
+        // light under it is darkened just enough.
+        for (int row = y; row < y + lineHeight; ++row)
+            view.DarkenUnderInk(kTextLeft - 1, kTextLeft + canvas.TextWidth(line), row, canvas.font.color);
         canvas.TextOut(kTextLeft, y, line);
         y += lineHeight;
     }

@@ -1,5 +1,6 @@
 #include "shell/about/aboutpictures.h"
 
+#include "canvas/colorcontrast.h"
 #include "canvas/picturehelpers.h"
 #include "raster/tdibplus.h"
 #include "shell/about/aboutanimation.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr TDibColor kMagentaPixel = 0xFF00FF;
 constexpr TColor kCreditsTextColor = 0xEEEEEE;
 constexpr int kCreditsFontPoints = 11;
 constexpr QPoint kLogoPlace{15, 110};
@@ -48,17 +48,6 @@ QImage GlobeMaskFrom(const QImage& rendering)
     return mask;
 }
 
-QImage HardEdged(const QImage& picture)
-{
-    QImage hard = picture.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < hard.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(hard.scanLine(y));
-        for (int x = 0; x < hard.width(); ++x)
-            row[x] = Opaque(row[x]) ? (row[x] | 0xFF000000) : 0;
-    }
-    return hard;
-}
-
 MaskedPicture SplitTransparency(const QImage& source)
 {
     const QImage picture = source.convertToFormat(QImage::Format_ARGB32);
@@ -87,29 +76,34 @@ CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo)
         credits.lineHeight = measure.TextHeight(QStringLiteral("|"));
     }
     credits.height = CreditsHeight(static_cast<int>(lines.size()), credits.lineHeight);
+    credits.stillRow = StillCreditsRow(credits.lineHeight);
 
-    TDibPlus surface(kCreditsWidth, credits.height);
-    surface.Fill(kKeyMagenta);
-    Canvas& canvas = surface.Canvas();
+    credits.picture = QImage(kCreditsWidth, credits.height, QImage::Format_ARGB32_Premultiplied);
+    credits.picture.fill(Qt::transparent);
+    Canvas canvas(credits.picture);
     if (!logo.isNull())
-        canvas.Draw(kLogoPlace.x(), kLogoPlace.y(), HardEdged(logo));
+        canvas.Draw(kLogoPlace.x(), kLogoPlace.y(), logo);
     canvas.font = font;
     canvas.brush.style = BrushStyle::Clear;
     for (int i = 0; i < lines.size(); ++i) {
         const int left = (kCreditsWidth - canvas.TextWidth(lines[i])) / 2;
         canvas.TextOut(left, kFirstCreditTop + i * credits.lineHeight, lines[i]);
     }
-
-    credits.picture = QImage(kCreditsWidth, credits.height, QImage::Format_RGB32);
-    credits.mask = QImage(kCreditsWidth, credits.height, QImage::Format_RGB32);
-    for (int y = 0; y < credits.height; ++y)
-        for (int x = 0; x < kCreditsWidth; ++x) {
-            const TDibColor pixel = surface.GetPixel(x, y);
-            const bool key = pixel == kMagentaPixel;
-            credits.picture.setPixel(x, y, key ? 0xFFFFFFFF : (0xFF000000 | pixel));
-            credits.mask.setPixel(x, y, key ? 0xFF000000 : 0xFFFFFFFF);
-        }
     return credits;
+}
+
+int StillCreditsRow(int lineHeight)
+{
+    int row = kStillCreditsRow;
+    if (lineHeight <= 0)
+        return row;
+    // The first row left blank at the bottom, and the line that it falls in:
+    // that line is cut unless it starts there.
+    const int bottom = row + kCreditsPanelHeight - kStillBottomMargin;
+    const int top = kFirstCreditTop + (bottom - kFirstCreditTop) / lineHeight * lineHeight;
+    if (top < bottom)
+        row += top + lineHeight - bottom;
+    return row;
 }
 
 // ---- credits panel
@@ -159,11 +153,18 @@ std::vector<RowPiece> CreditPieces(int scrollRow, int creditsHeight, int panelHe
 
 // ---- one frame
 
+TColor TextPanelInk()
+{
+    // The background under the panel never changes: one look is enough.
+    static const TColor ink = ReadableInkOver(kTextPanelColor, AboutBackground(), kTextPanelRect);
+    return ink;
+}
+
 CanvasFont TextPanelFont(bool bold)
 {
     CanvasFont font;
     font.setPointSize(kTextPanelPoints);
-    font.color = kTextPanelColor;
+    font.color = TextPanelInk();
     font.bold = bold;
     return font;
 }
@@ -219,12 +220,13 @@ void DrawCreditsPanel(QImage& composition, TDibPlus& surface, const CreditsPictu
     for (int row = 0; row < kCreditsPanelHeight; ++row) {
         const RowSpan span = DarkenedSpan(row);
         surface.ShadeRow(span.x1, span.x2, row, kDarkening, kDarkening, kDarkening);
+        // The pale sky and the globe's ice stay too light for the credits.
+        surface.DarkenUnderInk(span.x1, span.x2, row, kCreditsTextColor);
     }
     for (const RowPiece& piece : CreditPieces(scrollRow, credits.height)) {
         const QRect target(0, piece.panelRow, kCreditsWidth, piece.rows);
         const QRect source(0, piece.sourceRow, kCreditsWidth, piece.rows);
-        panel.CopyRect(target, credits.mask, source, RasterOp::Or);
-        panel.CopyRect(target, credits.picture, source, RasterOp::And);
+        panel.CopyRect(target, credits.picture, source);
     }
     Canvas canvas(composition);
     surface.Draw(canvas, kCreditsRect.left(), kCreditsRect.top());

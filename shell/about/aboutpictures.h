@@ -31,14 +31,16 @@ QImage AboutBackground();
 // magenta), black elsewhere.
 QImage GlobeMaskFrom(const QImage& rendering);
 
-// The credits drawn once: light text over the logo, with a mask that is
-// white where something is drawn.
+// The credits drawn once: the logo and the light lines on a transparent
+// layer. The lines are smoothed, so their edges are partly transparent and
+// blend with the dark panel; drawn on a key colour, they would keep that
+// colour's tint wherever a pixel is not exactly the key.
 struct CreditsPictures
 {
-    QImage picture; // background white
-    QImage mask; // black where the panel shows through
+    QImage picture; // premultiplied alpha, transparent where nothing is drawn
     int height = 0;
     int lineHeight = 0;
+    int stillRow = 0; // the row shown at the panel's top while they do not scroll
 };
 CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo);
 
@@ -51,18 +53,22 @@ struct MaskedPicture
 };
 MaskedPicture SplitTransparency(const QImage& picture);
 
-// The logo with every pixel either opaque or transparent, so that its edges
-// never blend with the key colour of the credits.
-QImage HardEdged(const QImage& picture);
-
 // ---- credits panel: its rounded darkened shape and the endless scroll of
 // the credits through it
 
 constexpr int kCreditsWidth = 400;
 constexpr int kCreditsPanelHeight = 265;
 constexpr int kCreditsCornerRadius = 20;
-// Row of the credits shown at the top of the panel when they do not scroll.
+// Row of the credits shown at the top of the panel when they do not scroll,
+// if no line is cut there by the panel's bottom.
 constexpr int kStillCreditsRow = 100;
+// Blank rows kept under the last line in the still panel, clear of the
+// rounded corners' darkening.
+constexpr int kStillBottomMargin = 2;
+
+// The still row: kStillCreditsRow, moved down just enough that the line
+// at the panel's bottom shows whole, with lines `lineHeight` apart.
+int StillCreditsRow(int lineHeight);
 
 // Half-width of the rounded corner's chord on row i (0..20):
 // round(sqrt(20² - (20 - i)²)).
@@ -107,6 +113,8 @@ constexpr QRect kCreditsRect{125, 160, 400, 265};
 constexpr TColor kTextPanelColor = 0xD7A987;
 constexpr int kTextPanelPoints = 8;
 
+// The panel's ink: its blue, darkened just enough to read on the background.
+TColor TextPanelInk();
 // The panel's font: Arial 8 points, bold for the date, place and title.
 CanvasFont TextPanelFont(bool bold);
 // Widths in the panel's regular font, as the account is wrapped.

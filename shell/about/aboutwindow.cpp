@@ -88,7 +88,7 @@ void TSplashF::FormShow()
     PreparePictures();
     m_hover = false;
     m_turn.Stop();
-    m_scrollRow = kStillCreditsRow;
+    m_scrollRow = m_credits.stillRow;
     StartEvent();
     qApp->installEventFilter(this);
 }
@@ -189,7 +189,7 @@ void TSplashF::AnimTimerTimer()
     case EventCountdown::Outcome::NextEvent: ShowOtherEvent(+1); break;
     case EventCountdown::Outcome::Wait: break;
     }
-    m_scrollRow = m_openedFromMenu ? NextScrollRow(m_scrollRow, m_credits.height) : kStillCreditsRow;
+    m_scrollRow = m_openedFromMenu ? NextScrollRow(m_scrollRow, m_credits.height) : m_credits.stillRow;
     if (m_animTimer->isActive())
         ComposeFrame();
 }

@@ -2,6 +2,7 @@
 
 #include "controls/tapibutton.h"
 #include "controls/tapicheckbox.h"
+#include "platform/calculatorname.h"
 #include "shell/preferences/preferencescolorpage.h"
 
 #include <QGroupBox>
@@ -47,13 +48,7 @@ const PreferenceCheck kChecks[] = {
      &S::HintFlag,
      F::None,
      {8, 80, 377, 20}},
-    {1,
-     "CalcCheck",
-     " Autoriser l'accès à la calculatrice de Windows",
-     &S::CalcFlag,
-     F::None,
-     {8, 8, 377, 20},
-     L::Wrapped},
+    {1, "CalcCheck", " Autoriser l'accès à {calculatrice}", &S::CalcFlag, F::None, {8, 8, 377, 20}, L::Wrapped},
     {4,
      "LCDCoulCheck",
      " Permettre la modification de la couleur d'affichage du dynamomètre",
@@ -220,7 +215,7 @@ PreferencesPages BuildPreferencesPages(QWidget* parent)
                               ? pages[row.page]
                               : static_cast<QWidget*>(frames[std::size_t(row.frame) - 1]);
         auto* box = new TAPICheckBox(QString::fromLatin1(row.name), holder);
-        box->SetCaption(QString::fromUtf8(row.caption));
+        box->SetCaption(WithCalculatorName(QString::fromUtf8(row.caption)));
         box->setGeometry(row.rect);
         setUpCheck(box, row);
         built.checks.emplace_back(&row, box);

@@ -168,7 +168,7 @@ void TTipF::ComposeTipBox()
     canvas.font.bold = true;
     canvas.font.color = 0x000000;
     canvas.brush.style = BrushStyle::Clear;
-    canvas.TextOut(26, 5, QStringLiteral("Le saviez vous..."));
+    canvas.TextOut(26, 5, QStringLiteral("Le saviez-vous..."));
 }
 
 // ---- the hints

@@ -44,7 +44,7 @@ const CaptionCase kCaptions[] = {
     {"l23", 216, " Mesure de la vitesse d'un véhicule ( document ) "},
     {"l24", 240, " Le tour du monde des règles de conduite ( document ) "},
     {"l11", 272, " A propos de Kinea"},
-    {"l12", 296, " Accès aux  préférences"},
+    {"l12", 296, " Accès aux préférences"},
     {"l6", 320, " Aide"},
     {"l5", 344, " Quitter"},
 };
@@ -67,7 +67,7 @@ const MenuCase kMenuEntries[] = {
     {"m23", " Mesure de la vitesse d'un véhicule ( documentaire ) "},
     {"m24", " Le tour du monde des règles de conduite ( documentaire ) "},
     {"m5", "&Quitter"},
-    {"CalcMenu", "&Calculatrice de Windows"},
+    {"CalcMenu", "&Calculatrice du bureau"},
     {"ClearMenu", "&Vider le presse-papiers"},
     {"Option0Menu", "&Générales"},
     {"Option1Menu", "O&utils du logiciel"},

@@ -25,12 +25,11 @@ KINEA_SNAPSHOT(braking)
 
     press(window, "DepartBout");
     // Both cars brake from step 610; the red one stops at 778.
-    while (window.Session().CurrentStep() < 700)
-        window.AnimTimerTimer();
+    const auto tick = [&window] { window.AnimTimerTimer(); };
+    snapshots::tickWhile([&window] { return window.Session().CurrentStep() < 700; }, tick, 5000, "the braking run");
     snapshots::save(&window, outDir, "braking_running");
 
-    while (window.Session().AnyRunning())
-        window.AnimTimerTimer();
+    snapshots::tickWhile([&window] { return window.Session().AnyRunning(); }, tick, 5000, "the braking run");
     press(window, "ZoomAdapteBout");
     snapshots::save(&window, outDir, "braking_adapted");
     window.close();

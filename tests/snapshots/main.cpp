@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -23,7 +24,11 @@ Registrar::Registrar(const char* name, Writer writer)
 
 void save(QWidget* widget, const QString& outDir, const QString& name)
 {
-    QCoreApplication::processEvents();
+    // Layouts and polish, which are posted, but no timer: a window's own
+    // animation timer would tick or not depending on how long the run took
+    // so far (the first run after a build is the slow one), and the picture
+    // would change from one run to the next.
+    QCoreApplication::sendPostedEvents();
     save(widget->grab().toImage(), outDir, name);
 }
 
@@ -32,6 +37,17 @@ void save(const QImage& image, const QString& outDir, const QString& name)
     const QString path = outDir + "/" + name + ".png";
     image.save(path);
     QTextStream(stdout) << path << "\n";
+}
+
+void tickWhile(const std::function<bool()>& running, const std::function<void()>& tick, int limit, const char* what)
+{
+    for (int i = 0; running(); ++i) {
+        if (i == limit) {
+            QTextStream(stderr) << "kinea_snapshots: " << what << " still runs after " << limit << " ticks\n";
+            std::exit(1);
+        }
+        tick();
+    }
 }
 
 } // namespace snapshots

@@ -21,8 +21,8 @@ void traceEverything(QWidget* window)
 
 void goToFrame(MotionWindow& window, int frame)
 {
-    while (window.curFrame() < frame)
-        window.PlayTimerTimer();
+    snapshots::tickWhile([&window, frame] { return window.curFrame() < frame; }, [&window] { window.PlayTimerTimer(); },
+                         1000, "the motion film");
 }
 
 // Frame 1, then the middle frame with every trace on.

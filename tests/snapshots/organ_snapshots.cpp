@@ -23,6 +23,12 @@ void emitSpin(QWidget* window, const char* name, bool up)
     signal.invoke(spin);
 }
 
+void waitForTheShot(TPercutaF& window)
+{
+    snapshots::tickWhile([&window] { return window.model().Shot().Flying(); }, [&window] { window.AnimTimerTimer(); },
+                         2000, "the organ's shot");
+}
+
 // Shoots once at every speed step from 130 km/h down, with the mass shown.
 void shootDown(TPercutaF& window, int shots)
 {
@@ -30,8 +36,7 @@ void shootDown(TPercutaF& window, int shots)
         emitSpin(&window, "SpeedSpin", true);
     for (int i = 0; i < shots; ++i) {
         press(&window, "DepartBout");
-        while (window.model().Shot().Flying())
-            window.AnimTimerTimer();
+        waitForTheShot(window);
         emitSpin(&window, "SpeedSpin", false);
     }
 }
@@ -49,8 +54,7 @@ KINEA_SNAPSHOT(organ)
     for (int i = 0; i < 6; ++i)
         window.AnimTimerTimer();
     snapshots::save(&window, outDir, "organ_shot");
-    while (window.model().Shot().Flying())
-        window.AnimTimerTimer();
+    waitForTheShot(window);
     snapshots::save(&window, outDir, "organ_crushed");
 
     shootDown(window, 22);

@@ -19,6 +19,11 @@ struct Registrar
 void save(QWidget* widget, const QString& outDir, const QString& name);
 void save(const QImage& image, const QString& outDir, const QString& name);
 
+// Calls `tick` while `running()` holds, at most `limit` times: an animation
+// that never ends stops the tool with a message naming `what` rather than
+// hanging `make snapshots`.
+void tickWhile(const std::function<bool()>& running, const std::function<void()>& tick, int limit, const char* what);
+
 } // namespace snapshots
 
 #define KINEA_SNAPSHOT(name)                                                                                           \

@@ -5,6 +5,7 @@
 #include "weight/organ/organwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/colorcontrast.h"
 #include "canvas/textformat.h"
 #include "controls/plaincontrols.h"
 #include "raster/tdibplus.h"
@@ -190,9 +191,13 @@ void TPercutaF::DrawTubes()
             canvas.FrameRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
             canvas.brush.style = BrushStyle::Clear;
             canvas.font = OrganPictures::HoverFont();
-            canvas.font.color = m_pictures.HoverInk;
             const QString number = QString::number(hovered);
-            canvas.TextOut(box.left() - canvas.TextWidth(number), 5, number);
+            const QRect cell(box.left() - canvas.TextWidth(number), 5, canvas.TextWidth(number),
+                             canvas.TextHeight(number));
+            // The number can stand on the selected tube's highlight as well
+            // as on the field.
+            canvas.font.color = ReadableInkOver(m_pictures.HoverInk, m_tubes, cell);
+            canvas.TextOut(cell.left(), cell.top(), number);
         }
     }
     // The selected tube wins over the hovered one.

@@ -4,6 +4,7 @@
 #include "weight/organ/organwindow.h"
 
 #include "controls/plaincontrols.h"
+#include "platform/calculatorname.h"
 #include "weight/organ/model/organmessages.h"
 
 #include <QEvent>
@@ -48,7 +49,7 @@ void TPercutaF::watchChildren()
         // (The paging messages name a page: their buttons' names say it.)
         const int code = codeOfName(child->objectName());
         if (code >= 0 && code != MessagePred && code != MessageNext)
-            child->setAccessibleDescription(MessageText(code, 1, 1));
+            child->setAccessibleDescription(WithCalculatorName(MessageText(code, 1, 1)));
     }
 }
 
@@ -101,7 +102,7 @@ int TPercutaF::messageCode(const QWidget* under) const
 
 void TPercutaF::ShowMessage(int code)
 {
-    const QString text = MessageText(code, m_model.Paging().Page(), m_model.Paging().PageCount());
+    const QString text = WithCalculatorName(MessageText(code, m_model.Paging().Page(), m_model.Paging().PageCount()));
     // The paging messages change with the page under the same code.
     if (code == m_lastHint && text == m_lastMessage)
         return;

@@ -4,6 +4,7 @@
 
 #include "app/settings/appsettings.h"
 #include "controls/plaincontrols.h"
+#include "platform/calculatorname.h"
 #include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
 #include "weight/weighing/model/placetable.h"
@@ -155,7 +156,7 @@ void TPoidsF::createPanels()
     CloseBout = makeButton("CloseBout", "MotionClose", QStringLiteral(" Fermer la fenêtre"));
     AideBout = makeButton("AideBout", "MotionHelp", QStringLiteral(" Accéder à l'aide"));
     CopierBout = makeButton("CopierBout", "MotionCopy", QStringLiteral(" Copier l'image dans le presse-papiers"));
-    CalcBout = makeButton("CalcBout", "MotionCalc", QStringLiteral(" Accéder à la calculatrice de Windows"));
+    CalcBout = makeButton("CalcBout", "MotionCalc", WithCalculatorName(QStringLiteral(" Accéder à {calculatrice}")));
     ColorBout = makeButton("ColorBout", "PoidsColor", QStringLiteral(" Changer la couleur d'affichage"));
     OptionsBout = makeButton("OptionsBout", "PoidsOptions", QStringLiteral(" Accéder aux préférences du logiciel"));
     const std::array<QToolButton*, 6> buttons{CloseBout, AideBout, CopierBout, CalcBout, ColorBout, OptionsBout};

@@ -1,5 +1,7 @@
 #include "road/braking/model/brakingsession.h"
 
+#include "canvas/textformat.h"
+
 #include <algorithm>
 
 namespace {
@@ -95,4 +97,23 @@ Readout BrakingSession::Quantities(int k) const
     if (m_runMade && m_currentStep >= keys.StopStep)
         readout.brakingM = keys.StopPos - keys.BrakePos;
     return readout;
+}
+
+namespace {
+
+QString distanceText(const std::optional<double>& metres)
+{
+    return metres ? FormatFixed(*metres, 3, 1) + QStringLiteral(" m") : QStringLiteral("-------- ");
+}
+
+} // namespace
+
+ReadoutTexts ReadoutLines(const Readout& readout)
+{
+    return {{QStringLiteral("Vitesse :"), QStringLiteral("Durée :"), QStringLiteral("Distance :"),
+             QStringLiteral("d. réaction :"), QStringLiteral("d. freinage :"), PhaseText(readout.phase)},
+            {FormatFixed(readout.speedKmh, 3, 1) + QStringLiteral(" km/h"),
+             FormatFixed(readout.elapsedS, 3, 1) + QStringLiteral(" s"),
+             FormatFixed(readout.distanceM, 3, 1) + QStringLiteral(" m"), distanceText(readout.reactionM),
+             distanceText(readout.brakingM)}};
 }

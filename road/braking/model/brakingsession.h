@@ -5,6 +5,7 @@
 #include "road/braking/model/brakingrun.h"
 #include "road/braking/model/brakingview.h"
 
+#include <QString>
 #include <array>
 #include <functional>
 #include <optional>
@@ -19,6 +20,16 @@ struct Readout
     std::optional<double> brakingM; // once the vehicle has stopped
     RunPhase phase = phWaiting;
 };
+
+// The panel's six lines: the labels on the left and, on the first five,
+// the values on the right ("59.9 km/h", "7.8 s", "-------- " while a
+// distance is not known yet); the sixth label is the phase.
+struct ReadoutTexts
+{
+    std::array<QString, 6> labels;
+    std::array<QString, 5> values;
+};
+ReadoutTexts ReadoutLines(const Readout& readout);
 
 class BrakingSession
 {

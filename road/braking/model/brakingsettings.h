@@ -24,7 +24,7 @@ int SpeedDown(int kmh);
 // Items of the road combo (" Chaussée sèche", " humide", " glissante").
 int RoadItem(int coefficient);
 int RoadForItem(int item);
-// Items of the reaction combo ("0,5s", "1 s", "2 s", "3 s").
+// Items of the reaction combo ("0,5 s", "1 s", "2 s", "3 s").
 int ReactionItem(int hundredths);
 int ReactionForItem(int item);
 // Positions 1, 2, 3 of the time-scale bar.

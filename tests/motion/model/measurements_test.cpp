@@ -46,8 +46,10 @@ TEST(ProjectileMeasurements, OneRowEveryQuarterSecondFromLaunchToNearLanding)
             top = i;
     EXPECT_DOUBLE_EQ(rows[top][0], 2.25);
     EXPECT_NEAR(rows[top][2], 22.94, 0.05);
-    EXPECT_NEAR(rows.back()[1], 91.7, 2.0);
-    EXPECT_LT(rows.back()[1], 91.743);
+    // The last mark before landing (at 4.33 s, 91.74 m): 4.25 s, where
+    // x = 30 cos 45° x 4.25 = 90.156 m.
+    EXPECT_DOUBLE_EQ(rows.back()[0], 4.25);
+    EXPECT_NEAR(rows.back()[1], 90.156, 0.0005);
 }
 
 TEST(FreeFallMeasurements, LeastSquaresFitGivesBackG)

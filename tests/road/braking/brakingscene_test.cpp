@@ -3,6 +3,7 @@
 #include "brakingtesting.h"
 
 #include <QRect>
+#include <QSet>
 #include <cmath>
 
 namespace {
@@ -80,7 +81,7 @@ TEST(BrakingScene, DialBrandIsReadable)
     for (int y = r + 6; y < r + 6 + 12; ++y) {
         bool ink = false;
         for (int x = r - 20; x <= r + 20; ++x)
-            ink = ink || (face.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu;
+            ink = ink || qAlpha(face.pixel(x, y)) > 0;
         if (!ink && inkRows > 0)
             break;
         inkRows += ink;
@@ -145,7 +146,9 @@ TEST(BrakingScene, PointedEndAtTheRightEdgeLeavesTheRowsAlone)
 }
 
 // The car is as long as the 6.1 m the model moves, and its mask comes from
-// the drawing's transparency: around it the road stays exactly as it was.
+// the drawing's transparency: around it the road stays exactly as it was,
+// and inside its outline no pixel keeps the magenta the picture is keyed
+// on (a halo on the mask's edge).
 TEST(BrakingScene, CarIsSixPointOneMetresLongWithNoHalo)
 {
     SceneRig rig;
@@ -163,8 +166,12 @@ TEST(BrakingScene, CarIsSixPointOneMetresLongWithNoHalo)
         for (int x = 0; x < mask.width(); ++x) {
             const QRgb m = mask.pixel(x, y) & 0xFFFFFFu;
             ASSERT_TRUE(m == 0 || m == 0xFFFFFFu);
+            const QRgb shown = rig.picture.pixel(left + x, top + y);
             if (m == 0) {
-                ASSERT_EQ(rig.picture.pixel(left + x, top + y), plain.pixel(left + x, top + y)) << x << ", " << y;
+                ASSERT_EQ(shown, plain.pixel(left + x, top + y)) << x << ", " << y;
+            } else {
+                const bool magenta = qRed(shown) - qGreen(shown) > 60 && qBlue(shown) - qGreen(shown) > 60;
+                ASSERT_FALSE(magenta) << x << ", " << y;
             }
         }
 }
@@ -213,8 +220,39 @@ TEST(BrakingScene, StoppedCarUnderThePanelLeavesItsTextReadable)
     EXPECT_GT(countNear(rig.picture, phaseLine, qRgb(0xFF, 0xE0, 0xE0), 40), 40);
 }
 
+// The panel's values end 7 pixels from its right edge (x = 140 in the
+// panel), each as wide as its text: "59.9 km/h" at the driver's reaction.
+TEST(BrakingScene, ThePanelWritesTheReadoutRightAligned)
+{
+    SceneRig rig;
+    const VehicleInputs defaults{60, 100, 100, false};
+    rig.showStep(defaults, 0, 0);
+    rig.showStep(defaults, rig.session.Vehicle(1).Keys().ReactionStep, 0);
+    rig.draw();
+    const ReadoutTexts texts = ReadoutLines(rig.session.Quantities(1));
+    ASSERT_EQ(texts.values[0], QStringLiteral("59.9 km/h"));
+    QImage probe(1, 1, QImage::Format_RGB32);
+    Canvas measure(probe);
+    measure.font.setPointSize(10);
+    measure.font.bold = true;
+    const int panelLeft = 786 - 151;
+    for (int line = 0; line < 3; ++line) {
+        // The light ink on the value's half of the line.
+        QRect ink;
+        for (int y = 32 + 6 + 15 * line; y < 32 + 6 + 15 * line + 15; ++y)
+            for (int x = panelLeft + 70; x < panelLeft + 147; ++x)
+                if (qRed(rig.picture.pixel(x, y)) > 200 && qGreen(rig.picture.pixel(x, y)) > 150)
+                    ink |= QRect(x, y, 1, 1);
+        SCOPED_TRACE(qPrintable(texts.values[std::size_t(line)]));
+        ASSERT_FALSE(ink.isNull());
+        EXPECT_NEAR(ink.right(), panelLeft + 140, 2);
+        EXPECT_NEAR(ink.width(), measure.TextWidth(texts.values[std::size_t(line)]), 3);
+    }
+}
+
 // Zones of any size and scale compose without touching memory outside
-// their pictures (the sanitizers watch).
+// their pictures (the sanitizers watch), into a picture of the zone's size
+// that shows the road and its overlays wherever the zone can hold them.
 TEST(BrakingScene, HostileSizesAndScalesComposeSafely)
 {
     const QSize zones[] = {{1, 1}, {3, 2}, {100, 5}, {20000, 30}, {700, 1200}};
@@ -227,7 +265,15 @@ TEST(BrakingScene, HostileSizesAndScalesComposeSafely)
             rig.showStep(kFast, rig.session.Vehicle(1).Keys().BrakeStep + 5, 0);
             rig.draw(1);
             rig.draw(2);
-            EXPECT_FALSE(rig.picture.isNull());
+            ASSERT_EQ(rig.picture.size(), zone);
+            if (zone.width() >= 100 && zone.height() >= 30) {
+                // Road, scenery, dial: several colours, not a blank.
+                QSet<QRgb> colours;
+                for (int y = 0; y < zone.height(); y += 3)
+                    for (int x = 0; x < std::min(zone.width(), 2000); x += 7)
+                        colours.insert(rig.picture.pixel(x, y));
+                EXPECT_GT(colours.size(), 3);
+            }
         }
 }
 

@@ -1,5 +1,7 @@
 // The credits panel's geometry and pictures: rounded darkened shape,
 // endless scroll, credits and globe masks.
+#include "canvas/colorcontrast.h"
+#include "raster/tdibplus.h"
 #include "shell/about/aboutpictures.h"
 #include "testhelpers.h"
 
@@ -95,12 +97,12 @@ TEST(AboutPictures, GlobeMaskIsWhiteOnTheDiscOnly)
     EXPECT_EQ(rgbAt(mask, 60, 60), 0xFFFFFFu);
 }
 
-TEST(AboutPictures, CreditsMaskMarksTheDrawnPixels)
+TEST(AboutPictures, CreditsAreDrawnOnATransparentLayer)
 {
     QImage logo(10, 10, QImage::Format_ARGB32);
     logo.fill(Qt::transparent);
     logo.setPixel(2, 2, qRgba(10, 20, 30, 255));
-    logo.setPixel(3, 2, qRgba(10, 20, 30, 100)); // faint edge: left out
+    logo.setPixel(3, 2, qRgba(10, 20, 30, 100)); // faint edge: kept faint
     QStringList lines(13);
     lines.append(QStringLiteral("Kinea"));
     const CreditsPictures credits = PrepareCredits(lines, logo);
@@ -111,17 +113,48 @@ TEST(AboutPictures, CreditsMaskMarksTheDrawnPixels)
     measure.font.bold = true;
     EXPECT_EQ(credits.lineHeight, measure.TextHeight(QStringLiteral("|")));
     EXPECT_EQ(credits.height, 13 * credits.lineHeight + 40);
-    EXPECT_EQ(rgbAt(credits.picture, 17, 112), 0x0A141Eu);
-    EXPECT_EQ(rgbAt(credits.mask, 17, 112), 0xFFFFFFu);
-    EXPECT_EQ(rgbAt(credits.picture, 18, 112), 0xFFFFFFu);
-    EXPECT_EQ(rgbAt(credits.mask, 18, 112), 0x000000u);
-    EXPECT_EQ(rgbAt(credits.mask, 0, 0), 0x000000u);
-    // The text of the last line is drawn in 0xEEEEEE somewhere on its row.
+    EXPECT_EQ(credits.picture.pixel(17, 112), qRgba(10, 20, 30, 255));
+    EXPECT_EQ(qAlpha(credits.picture.pixel(18, 112)), 100);
+    EXPECT_EQ(qAlpha(credits.picture.pixel(0, 0)), 0);
+    // The last line is drawn in 0xEEEEEE, its smoothed edges in the same
+    // grey, partly transparent: nothing else tints them.
     bool found = false;
     for (int y = 10 + 13 * credits.lineHeight; y < 10 + 14 * credits.lineHeight; ++y)
-        for (int x = 0; x < 400; ++x)
-            found = found || rgbAt(credits.picture, x, y) == 0xEEEEEEu;
+        for (int x = 0; x < 400; ++x) {
+            const QRgb pixel = credits.picture.pixel(x, y);
+            found = found || pixel == qRgba(0xEE, 0xEE, 0xEE, 255);
+            if (qAlpha(pixel) > 0) {
+                ASSERT_EQ(qRed(pixel), qGreen(pixel)) << x << "," << y;
+                ASSERT_EQ(qBlue(pixel), qGreen(pixel)) << x << "," << y;
+            }
+        }
     EXPECT_TRUE(found);
+}
+
+// Still credits start at row 100, or just below when a line would be cut
+// by the panel's bottom: every line is whole or wholly hidden there.
+TEST(CreditsPanel, TheStillPanelCutsNoLineAtItsBottom)
+{
+    for (int lineHeight = 10; lineHeight <= 24; ++lineHeight) {
+        const int row = StillCreditsRow(lineHeight);
+        EXPECT_GE(row, 100) << lineHeight;
+        EXPECT_LT(row, 100 + lineHeight) << lineHeight;
+        const int bottom = row + kCreditsPanelHeight - kStillBottomMargin;
+        for (int top = 10; top < bottom; top += lineHeight)
+            EXPECT_TRUE(top + lineHeight <= bottom) << "line height " << lineHeight << ", line at " << top;
+    }
+}
+
+// The typed text keeps its blue's hue, darkened until it reads at 4.5:1 on
+// every row of the background under the panel.
+TEST(AboutPictures, TheTextPanelInkReadsOnTheGradient)
+{
+    const QImage background = AboutBackground();
+    const TColor ink = TextPanelInk();
+    for (int y = kTextPanelRect.top(); y <= kTextPanelRect.bottom(); ++y)
+        EXPECT_GE(ContrastRatio(ink, CanvasFromQColor(background.pixelColor(400, y))), 4.5) << y;
+    EXPECT_NEAR(QColorFromCanvas(ink).hueF(), QColorFromCanvas(kTextPanelColor).hueF(), 0.01);
+    EXPECT_EQ(TextPanelFont(true).color, ink);
 }
 
 TEST(AboutPictures, TransparentPartsSplitIntoPictureAndMask)
@@ -134,4 +167,27 @@ TEST(AboutPictures, TransparentPartsSplitIntoPictureAndMask)
     EXPECT_EQ(rgbAt(split.mask, 0, 0), 0xFFFFFFu);
     EXPECT_EQ(rgbAt(split.picture, 1, 0), 0xFFFFFFu);
     EXPECT_EQ(rgbAt(split.mask, 1, 0), 0x000000u);
+}
+
+// Under the panel the globe's ice can be white: darkened to 200/256 it
+// would hold the light credits at 1.8:1. Every darkened pixel reads at
+// 4.5:1 at least under the credits' grey; the corners stay as they were.
+TEST(CreditsPanel, TheCreditsReadEvenOverWhite)
+{
+    QImage composition(kAboutWidth, kAboutHeight, QImage::Format_RGB32);
+    composition.fill(Qt::white);
+    TDibPlus surface(kCreditsWidth, kCreditsPanelHeight);
+    const CreditsPictures credits = PrepareCredits(QStringList(3), QImage());
+    DrawCreditsPanel(composition, surface, credits, 0);
+    for (int row = 0; row < kCreditsPanelHeight; ++row) {
+        const RowSpan span = DarkenedSpan(row);
+        const int y = kCreditsRect.top() + row;
+        for (int x = 0; x < kCreditsWidth; ++x) {
+            const TColor under = CanvasFromQColor(composition.pixelColor(kCreditsRect.left() + x, y));
+            if (x >= span.x1 && x <= span.x2)
+                ASSERT_GE(ContrastRatio(0xEEEEEE, under), 4.5) << x << "," << row;
+            else
+                ASSERT_EQ(under, 0xFFFFFFu) << x << "," << row;
+        }
+    }
 }

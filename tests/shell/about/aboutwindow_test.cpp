@@ -2,6 +2,7 @@
 // buttons and keys, the countdown and hover, the frame it composes.
 #include "abouttesting.h"
 #include "app/settings/appsettings.h"
+#include "canvas/colorcontrast.h"
 #include "platform/resources/namedresources.h"
 #include "raster/globeview.h"
 #include "shell/about/aboutpictures.h"
@@ -283,8 +284,31 @@ TEST_F(AboutTest, StartUpCreditsStayStill)
 {
     showAtEvent(0, true);
     EXPECT_TRUE(child<QCheckBox>(&box, "SplasheCheck")->isVisible());
+    const int still = box.ScrollRow();
+    EXPECT_GE(still, 100);
+    EXPECT_LT(still, 120);
     Tick(box, 20);
-    EXPECT_EQ(box.ScrollRow(), 100);
+    EXPECT_EQ(box.ScrollRow(), still);
+}
+
+// Smoothed text laid over a key colour keeps a tint of it at its edges:
+// the panel must show none of the key's magenta, wherever the credits
+// stand.
+TEST_F(AboutTest, TheCreditsShowNoTintOfTheKeyColour)
+{
+    box.SetOpenedFromMenu(true);
+    showAtEvent(0, false);
+    const int steps = box.CreditsHeight() / 40;
+    for (int step = 0; step < steps; ++step) {
+        Tick(box, 40);
+        const QImage& frame = box.Composition();
+        for (int y = kCreditsRect.top(); y <= kCreditsRect.bottom(); ++y)
+            for (int x = kCreditsRect.left(); x <= kCreditsRect.right(); ++x) {
+                const QColor c = frame.pixelColor(x, y);
+                const bool pink = c.red() - c.green() > 24 && c.blue() - c.green() > 24;
+                ASSERT_FALSE(pink) << x << "," << y << " at row " << box.ScrollRow();
+            }
+    }
 }
 
 TEST_F(AboutTest, CheckBoxTakesAndStoresTheSetting)
@@ -322,12 +346,17 @@ TEST_F(AboutTest, FrameShowsGlobeThroughItsMaskAndDarkenedCredits)
     // Outside the disc the background shows; the disc's middle is the globe.
     EXPECT_EQ(rgbAt(frame, 11, 11), rgbAt(background, 11, 11));
     EXPECT_NE(rgbAt(frame, 118, 118), rgbAt(background, 118, 118));
-    // The credits panel's rounded corner is left bright, its edge darkened.
+    // The credits panel's rounded corner is left bright, its edge darkened
+    // to 200/256 at least, and further until the credits' grey reads on it
+    // at 4.5:1 (0x8BA4C4 under 0xEEEEEE: 2.4:1 only).
     EXPECT_EQ(rgbAt(frame, 524, 160), rgbAt(background, 524, 160));
     const unsigned under = rgbAt(background, 126, 290);
     const unsigned darker = (((under >> 16) & 0xFF) * 200 / 256) << 16 | (((under >> 8) & 0xFF) * 200 / 256) << 8
                             | ((under & 0xFF) * 200 / 256);
-    EXPECT_EQ(rgbAt(frame, 126, 290), darker);
+    const TColor shown = CanvasFromQColor(frame.pixelColor(126, 290));
+    EXPECT_LT(QColor(rgbAt(frame, 126, 290)).lightness(), QColor(darker).lightness());
+    EXPECT_GE(ContrastRatio(0xEEEEEE, shown), 4.5);
+    EXPECT_LT(ContrastRatio(0xEEEEEE, shown), 4.7);
 }
 
 TEST_F(AboutTest, ButtonsBlinkOnceTheEventIsPresented)

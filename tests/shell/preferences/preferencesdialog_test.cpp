@@ -20,7 +20,7 @@ namespace {
 
 TEST_F(PreferencesTest, OpensOnThePageTheCallerSet)
 {
-    // The launcher's entries: " Accès aux  préférences" and "&Générales"
+    // The launcher's entries: " Accès aux préférences" and "&Générales"
     // give 0, "O&utils du logiciel" 1, then 3 to 7; out-of-range opens 0.
     const struct
     {

@@ -145,6 +145,26 @@ TEST_F(OrganDrawing, SelectionAndHoverOverlays)
     expectReadable(ink, window->pictures().TubeBackground, 20);
 }
 
+// The number of a hovered tube stands partly on the highlight of the
+// selected tube on its left: its darkest pixels read on both.
+TEST_F(OrganDrawing, TheHoverNumberReadsOnTheSelectedNeighbour)
+{
+    shoot(30);
+    shoot(60);
+    pressOn(widget("Display2"), tubeCentre(1));
+    moveOverTube(2);
+    const int left2 = model().Layout().tubePx(8 - 1.815);
+    const QRect cell(left2 - 20, 5, 20, 16);
+    QColor darkest = Qt::white;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (tubes().pixelColor(x, y).lightnessF() < darkest.lightnessF())
+                darkest = tubes().pixelColor(x, y);
+    const TColor ink = CanvasFromQColor(darkest);
+    EXPECT_GE(ContrastRatio(ink, 0x95C4F9), 4.5);
+    EXPECT_GE(ContrastRatio(ink, CanvasFromQColor(window->pictures().TubeBackground.pixelColor(0, 20))), 4.5);
+}
+
 TEST_F(OrganDrawing, TheInfoPanelDarkensItsCornerRoundedBoxAndPrefersTheSelection)
 {
     shoot(30);

@@ -182,8 +182,12 @@ TEST_F(WeighingTest, CopyPutsTheThreeGlobesAboveTheirColumns)
     child<QToolButton>(&w, "CopierBout")->click();
     const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(copied.size(), QSize(711, w.ZoneHeight() + 247));
-    EXPECT_EQ(copied.copy(0, 0, 217, 217), GlobePicture(1).convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(copied.copy(0, 247, 190, w.ZoneHeight()), w.ZoneImage(1));
+    // Each column 247 pixels right of the one before.
+    for (int column = 1; column <= 3; ++column) {
+        const int left = (column - 1) * 247;
+        EXPECT_EQ(copied.copy(left, 0, 217, 217), GlobePicture(column).convertToFormat(QImage::Format_RGB32)) << column;
+        EXPECT_EQ(copied.copy(left, 247, 190, w.ZoneHeight()), w.ZoneImage(column)) << column;
+    }
 }
 
 TEST_F(WeighingTest, ColumnsFollowTheWindowSize)

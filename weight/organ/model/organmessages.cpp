@@ -8,9 +8,9 @@ const std::map<int, const char*>& fixedTexts()
 {
     static const std::map<int, const char*> texts{
         {MessageTubes, "Clic gauche pour sélectionner un tube  | Clic droit pour un menu contextuel | "
-                       "Touche \"Suppr\" pour effacer un tube | Touche Ech pour invalider la sélection"},
+                       "Touche \"Suppr\" pour effacer un tube | Touche Échap pour invalider la sélection"},
         {MessageDepart, "Lance le percuteur à la vitesse et à la masse définies"},
-        {MessageCalc, "Ouvrir la calculatrice de Windows ( si disponible )"},
+        {MessageCalc, "Ouvrir {calculatrice} ( si disponible )"},
         {MessageSpeed, "Définir la vitesse atteinte par le percuteur ( 0 à 130 km/h )"},
         {MessageMasse, "Définir la masse du percuteur ( 1 à 20 kg )"},
         {MessageCopy, "Copier les visualisations dans le presse-papier"},

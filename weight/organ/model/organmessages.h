@@ -27,7 +27,9 @@ enum OrganMessage : int
     MessageElsewhere = 1000,
 };
 
-// The text of `code`; the paging messages name the page they lead to.
+// The text of `code`; the paging messages name the page they lead to. The
+// calculator is named "{calculatrice}", for the window to name the one the
+// desktop has.
 QString MessageText(int code, int page, int pageCount);
 
 // `text` as it fits in `width` by `measure`: whole, or cut one character

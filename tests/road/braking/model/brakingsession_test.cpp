@@ -54,6 +54,42 @@ TEST(BrakingSession, TicksAdvanceAfterVehicleOneAndEndWhenBothHaveStopped)
     EXPECT_LT(session.View().CurrentPos(1), redStop + 1e-9);
 }
 
+// The panel of the default red car while its driver reacts, brakes and has
+// stopped: values with their units after a space and a decimal point,
+// dashes for the distances not known yet.
+TEST(BrakingReadout, PanelLinesFollowTheRun)
+{
+    BrakingSession session;
+    session.StartRun(kRed, kGreen, 3);
+    const struct
+    {
+        int step;
+        const char* speed;
+        const char* elapsed;
+        const char* reaction;
+        const char* braking;
+        const char* phase;
+    } rows[] = {
+        {600, "59.9 km/h", "6.0 s", "-------- ", "-------- ", "Réaction en cours..."},
+        {700, "", "7.0 s", "16.6 m", "-------- ", "Mouvement freiné"},
+        {790, "0.0 km/h", "7.9 s", "16.6 m", "13.8 m", "Véhicule à l'arrêt"},
+    };
+    for (const auto& row : rows) {
+        session.SetCurrentStep(row.step);
+        const ReadoutTexts texts = ReadoutLines(session.Quantities(1));
+        EXPECT_EQ(texts.labels[0], QStringLiteral("Vitesse :"));
+        EXPECT_EQ(texts.labels[4], QStringLiteral("d. freinage :"));
+        if (*row.speed) {
+            EXPECT_EQ(texts.values[0], QString::fromUtf8(row.speed)) << row.step;
+        }
+        EXPECT_EQ(texts.values[1], QString::fromUtf8(row.elapsed)) << row.step;
+        EXPECT_TRUE(texts.values[2].endsWith(QStringLiteral(" m"))) << row.step;
+        EXPECT_EQ(texts.values[3], QString::fromUtf8(row.reaction)) << row.step;
+        EXPECT_EQ(texts.values[4], QString::fromUtf8(row.braking)) << row.step;
+        EXPECT_EQ(texts.labels[5], QString::fromUtf8(row.phase)) << row.step;
+    }
+}
+
 // Before any run and after the stop button the panel reads the waiting
 // car: 0.0 s and 0.0 m, no distances, "Attente...".
 TEST(BrakingSession, ResetMeansStepZeroWithTheWaitingCar)

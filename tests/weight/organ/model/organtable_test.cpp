@@ -31,6 +31,14 @@ TEST(ValuesTable, ChosenColumnsNoColumnsAndNoTubes)
     EXPECT_EQ(ValuesTable({}, some), QStringLiteral("v (m/s)\tv² (m²/s²)\tl enfoncée (cm)\tl déformée (cm)\t\r\n"));
 }
 
+// The keys as their caps say them, and the calculator left for the window
+// to name.
+TEST(OrganMessages, KeysAndCalculatorAreNamedAsTheUserMeetsThem)
+{
+    EXPECT_TRUE(MessageText(MessageTubes, 1, 1).endsWith(QStringLiteral("Touche Échap pour invalider la sélection")));
+    EXPECT_EQ(MessageText(MessageCalc, 1, 1), QStringLiteral("Ouvrir {calculatrice} ( si disponible )"));
+}
+
 TEST(OrganMessages, ATooLongTextIsCutWithDots)
 {
     const auto tenPerCharacter = [](const QString& s) { return 10 * int(s.size()); };
