@@ -19,7 +19,7 @@ PACKAGES = cmake make g++ ccache pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 fontconfig xplanet-images \
-           dpkg-dev file desktop-file-utils appstream \
+           dpkg-dev file desktop-file-utils appstream poppler-utils \
            clang-format clang-tidy
 
 # ccache keys on paths relative to this folder, so that every checkout of the
