@@ -76,10 +76,7 @@ Worksheet TDisqueF::worksheet() const
     sheet.title = QStringLiteral("Disque en rotation");
     sheet.parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100));
     sheet.table = measurements();
-    for (int p = 0; p < 2; ++p) {
-        const QString name(QChar(u'A' + p));
-        sheet.points.push_back({name, QStringLiteral("x") + name, QStringLiteral("y") + name, WorksheetPointColor(p)});
-    }
+    sheet.points = NamedWorksheetPoints(2);
     sheet.circles = {{0, 0, DiscRadiusMetres}};
     return sheet;
 }

@@ -49,10 +49,8 @@ Header drawHeader(const WorksheetPaper& paper, const Worksheet& sheet, double me
     y += paper.lineHeightMm(text) + 2;
     const QString scale = QStringLiteral("Échelle : ") + WorksheetScaleText(metresPerCm);
     paper.text({0, y}, Qt::AlignLeft | Qt::AlignTop, scale, text);
-    const QRectF bar
-        = DrawWorksheetScaleBar(paper, {paper.textSizeMm(scale, text).width() + 8, y + 1}, metresPerCm);
-    return {std::max(y + paper.lineHeightMm(text), bar.bottom() + paper.lineHeightMm(WorksheetFont(8))) + kGapMm,
-            bar};
+    const QRectF bar = DrawWorksheetScaleBar(paper, {paper.textSizeMm(scale, text).width() + 8, y + 1}, metresPerCm);
+    return {std::max(y + paper.lineHeightMm(text), bar.bottom() + paper.lineHeightMm(WorksheetFont(8))) + kGapMm, bar};
 }
 
 // The room left for the figure, its axes' labels aside.
@@ -70,6 +68,16 @@ QColor WorksheetPointColor(int point)
 {
     static const QColor colors[] = {Qt::black, QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0)};
     return colors[std::clamp(point, 0, 2)];
+}
+
+std::vector<WorksheetPoint> NamedWorksheetPoints(int count)
+{
+    std::vector<WorksheetPoint> points;
+    for (int p = 0; p < std::min(count, 3); ++p) {
+        const QString name(QChar(u'A' + p));
+        points.push_back({name, QStringLiteral("x") + name, QStringLiteral("y") + name, WorksheetPointColor(p)});
+    }
+    return points;
 }
 
 WorksheetLayout PaintWorksheet(QPainter& painter, const Worksheet& sheet, bool withTable)
@@ -101,9 +109,9 @@ WorksheetLayout PaintWorksheet(QPainter& painter, const Worksheet& sheet, bool w
 
     WorksheetLayout layout{figure, header.scaleBarMm, {}};
     if (withTable) {
-        const QPointF at = beside ? QPointF(page.width() - table.sizeMm().width(), header.bottomMm)
-                                  : QPointF(0, figure.topLeftMm.y() + figure.sizeMm().height()
-                                                   + WorksheetAxisBottomMm + kGapMm);
+        const QPointF at
+            = beside ? QPointF(page.width() - table.sizeMm().width(), header.bottomMm)
+                     : QPointF(0, figure.topLeftMm.y() + figure.sizeMm().height() + WorksheetAxisBottomMm + kGapMm);
         DrawWorksheetTable(paper, sheet.table, table, at);
         layout.tableMm = QRectF(at, table.sizeMm());
     }

@@ -67,6 +67,10 @@ std::optional<WorksheetLayout> PrintWorksheetTo(QPrinter& printer, const Workshe
 // the page.
 void PrintWorksheet(QWidget* parent, const Worksheet& sheet, const QString& docName);
 
+// Points A, B, ... up to `count` (at most 3), their columns xA, yA, ... and
+// their colours.
+std::vector<WorksheetPoint> NamedWorksheetPoints(int count);
+
 // The colours "Adapter à l'impression" gives the films: black on white,
 // the second and third points in greys.
 QColor WorksheetPointColor(int point);

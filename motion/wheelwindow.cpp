@@ -60,10 +60,7 @@ Worksheet TRoueF::worksheet() const
     sheet.title = QStringLiteral("Roue d'une bicyclette");
     sheet.parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100));
     sheet.table = measurements();
-    for (int p = 0; p < 3; ++p) {
-        const QString name(QChar(u'A' + p));
-        sheet.points.push_back({name, QStringLiteral("x") + name, QStringLiteral("y") + name, WorksheetPointColor(p)});
-    }
+    sheet.points = NamedWorksheetPoints(3);
     // The wheel where it starts, its hub above the first point of contact.
     sheet.circles = {{0, WheelRadiusMetres, WheelRadiusMetres}};
     sheet.groundY = 0;

@@ -165,8 +165,8 @@ WorldBox WorksheetBox(const Worksheet& sheet, const std::vector<WorksheetTrack>&
     return box;
 }
 
-void DrawWorksheetFigure(const WorksheetPaper& paper, const Worksheet& sheet,
-                         const std::vector<WorksheetTrack>& tracks, const WorksheetGeometry& figure)
+void DrawWorksheetFigure(const WorksheetPaper& paper, const Worksheet& sheet, const std::vector<WorksheetTrack>& tracks,
+                         const WorksheetGeometry& figure)
 {
     if (sheet.groundY)
         drawGround(paper, sheet, figure);
@@ -195,22 +195,27 @@ QRectF DrawWorksheetScaleBar(const WorksheetPaper& paper, QPointF topLeftMm, dou
     const QRectF bar(topLeftMm, QSizeF(kBarCm * 10.0, kBarHeightMm));
     QPainter& painter = paper.painter();
     for (int cm = 0; cm < kBarCm; cm += 2)
-        painter.fillRect(QRectF(paper.px(bar.topLeft() + QPointF(cm * 10.0, 0)), QSizeF(paper.px(10), paper.px(kBarHeightMm))),
-                         Qt::black);
+        painter.fillRect(
+            QRectF(paper.px(bar.topLeft() + QPointF(cm * 10.0, 0)), QSizeF(paper.px(10), paper.px(kBarHeightMm))),
+            Qt::black);
     // The outline drawn inside the bar, so that its ink is as long as it says.
     const double half = kThinMm / 2;
     painter.setPen(QPen(Qt::black, paper.px(kThinMm), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(paper.px(bar.topLeft() + QPointF(half, half)),
-                            paper.px(bar.bottomRight() - QPointF(half, half))));
+    painter.drawRect(
+        QRectF(paper.px(bar.topLeft() + QPointF(half, half)), paper.px(bar.bottomRight() - QPointF(half, half))));
+    const QFont font = WorksheetFont(kLabelPt);
     const bool inMetres = metresPerCm >= 1;
     for (int cm = 0; cm <= kBarCm; ++cm) {
-        const long value = std::lround(cm * metresPerCm * (inMetres ? 1 : 100));
-        QString label = QString::number(value);
-        if (cm == kBarCm)
-            label += inMetres ? QStringLiteral(" m") : QStringLiteral(" cm");
-        paper.text({bar.left() + cm * 10.0 - (cm == kBarCm ? paper.textSizeMm(label.section(u' ', 0, 0), WorksheetFont(kLabelPt)).width() / 2 : 0), bar.bottom() + 0.5},
-                   (cm == kBarCm ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop, label, WorksheetFont(kLabelPt));
+        const QString number = QString::number(std::lround(cm * metresPerCm * (inMetres ? 1 : 100)));
+        const QPointF at(bar.left() + cm * 10.0, bar.bottom() + 0.5);
+        if (cm < kBarCm) {
+            paper.text(at, Qt::AlignHCenter | Qt::AlignTop, number, font);
+            continue;
+        }
+        // The last number centred on its tick like the others, the unit after it.
+        paper.text(at - QPointF(paper.textSizeMm(number, font).width() / 2, 0), Qt::AlignLeft | Qt::AlignTop,
+                   number + (inMetres ? QStringLiteral(" m") : QStringLiteral(" cm")), font);
     }
     return bar;
 }

@@ -15,8 +15,7 @@ constexpr double kTextBoxMm = 400;
 WorksheetPaper::WorksheetPaper(QPainter& painter)
     : m_painter(painter),
       m_dotsPerMm(painter.device()->logicalDpiX() / kMmPerInch)
-{
-}
+{ }
 
 void WorksheetPaper::line(QPointF fromMm, QPointF toMm, double widthMm, const QColor& color) const
 {

@@ -27,8 +27,8 @@ constexpr double WorksheetAxisBottomMm = 10;
 // The free fall's marks stand this far right of its rule.
 constexpr double WorksheetRuleGapMm = 10;
 
-void DrawWorksheetFigure(const WorksheetPaper& paper, const Worksheet& sheet,
-                         const std::vector<WorksheetTrack>& tracks, const WorksheetGeometry& figure);
+void DrawWorksheetFigure(const WorksheetPaper& paper, const Worksheet& sheet, const std::vector<WorksheetTrack>& tracks,
+                         const WorksheetGeometry& figure);
 
 // A bar of whole centimetres, cells alternately black and white, labelled
 // in the world's lengths; returns where it lies.
@@ -53,7 +53,6 @@ WorksheetTableShape ShapeWorksheetTable(const WorksheetPaper& paper, const Measu
 // The table as low as it goes in `widthMm`, under the figure: in as many
 // blocks as the width takes, at 8 points or smaller when that lets in one
 // more block.
-WorksheetTableShape ShapeFlatWorksheetTable(const WorksheetPaper& paper, const MeasurementTable& table,
-                                            double widthMm);
+WorksheetTableShape ShapeFlatWorksheetTable(const WorksheetPaper& paper, const MeasurementTable& table, double widthMm);
 void DrawWorksheetTable(const WorksheetPaper& paper, const MeasurementTable& table, const WorksheetTableShape& shape,
                         QPointF topLeftMm);

@@ -78,8 +78,7 @@ WorksheetTableShape ShapeWorksheetTable(const WorksheetPaper& paper, const Measu
     return shape;
 }
 
-WorksheetTableShape ShapeFlatWorksheetTable(const WorksheetPaper& paper, const MeasurementTable& table,
-                                            double widthMm)
+WorksheetTableShape ShapeFlatWorksheetTable(const WorksheetPaper& paper, const MeasurementTable& table, double widthMm)
 {
     // Smaller type may let one more block in, and the table lower: the
     // largest type that gets the most blocks.

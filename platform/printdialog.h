@@ -12,8 +12,7 @@ class QWidget;
 // Sets up `printer` with the user; false when the user gave up. The option
 // tabs, without parent, are freed by the time it returns: read them through
 // their signals.
-using PrintDialogRunner
-    = std::function<bool(QWidget* parent, QPrinter& printer, const QList<QWidget*>& optionTabs)>;
+using PrintDialogRunner = std::function<bool(QWidget* parent, QPrinter& printer, const QList<QWidget*>& optionTabs)>;
 
 // An empty function brings the toolkit's dialog back.
 void SetPrintDialogRunner(PrintDialogRunner runner);

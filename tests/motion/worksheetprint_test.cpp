@@ -188,8 +188,7 @@ struct FilmRow
 };
 
 class WorksheetFilms : public MotionTest, public testing::WithParamInterface<FilmRow>
-{
-};
+{ };
 
 // Every film: Ctrl+P prints one page with its scale and its whole table.
 TEST_P(WorksheetFilms, CtrlPPrintsTheFilmAtItsScaleWithItsTable)
@@ -211,15 +210,14 @@ TEST_P(WorksheetFilms, CtrlPPrintsTheFilmAtItsScaleWithItsTable)
     w->close();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Films, WorksheetFilms,
-    testing::Values(FilmRow{"Projectile", [] { return new TBalleF; }, "10 m", 3},
-                    // 1.2 m down a page: 10 cm for each centimetre.
-                    FilmRow{"FreeFall", [] { return new TChuteF; }, "10 cm", 2},
-                    FilmRow{"Wheel", [] { return new TRoueF; }, "50 cm", 7},
-                    // The disc, 30 cm across, at 2 cm for each centimetre.
-                    FilmRow{"Disc", [] { return new TDisqueF; }, "2 cm", 7}),
-    [](const testing::TestParamInfo<FilmRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Films, WorksheetFilms,
+                         testing::Values(FilmRow{"Projectile", [] { return new TBalleF; }, "10 m", 3},
+                                         // 1.2 m down a page: 10 cm for each centimetre.
+                                         FilmRow{"FreeFall", [] { return new TChuteF; }, "10 cm", 2},
+                                         FilmRow{"Wheel", [] { return new TRoueF; }, "50 cm", 7},
+                                         // The disc, 30 cm across, at 2 cm for each centimetre.
+                                         FilmRow{"Disc", [] { return new TDisqueF; }, "2 cm", 7}),
+                         [](const testing::TestParamInfo<FilmRow>& info) { return std::string(info.param.name); });
 
 TEST_F(WorksheetPrint, PrinterThatCannotStartIsReported)
 {

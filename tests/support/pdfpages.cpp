@@ -9,21 +9,22 @@ namespace testing_support {
 
 namespace {
 
-bool run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
+    bool run(const QString& program, const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
+               && process.exitCode() == 0;
+    }
 
 } // namespace
 
 QImage RenderPdfPage(const QString& pdfPath, int dpi)
 {
     const QString stem = QFileInfo(pdfPath).absolutePath() + QStringLiteral("/page");
-    if (!run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                                          QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"),
-                                          QStringLiteral("1"), pdfPath, stem}))
+    if (!run(QStringLiteral("pdftoppm"),
+             {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png"),
+              QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), pdfPath, stem}))
         return {};
     return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
 }

@@ -67,8 +67,7 @@ struct SizeRow
 };
 
 class PictureSaveSizes : public testing::TestWithParam<SizeRow>
-{
-};
+{ };
 
 TEST_P(PictureSaveSizes, SavesThePictureAtItsSizeWithItsResolution)
 {
@@ -87,7 +86,8 @@ TEST_P(PictureSaveSizes, SavesThePictureAtItsSizeWithItsResolution)
 
 INSTANTIATE_TEST_SUITE_P(Menu, PictureSaveSizes,
                          testing::Values(SizeRow{"ScreenSize", "EnregistrerImageMenu", "freinage.png", 1},
-                                         SizeRow{"TwiceTheSize", "EnregistrerImageDoubleMenu", "freinage_double.png", 2}),
+                                         SizeRow{"TwiceTheSize", "EnregistrerImageDoubleMenu", "freinage_double.png",
+                                                 2}),
                          [](const testing::TestParamInfo<SizeRow>& info) { return std::string(info.param.name); });
 
 TEST(PicturePrint, PrintsThePictureAcrossThePageWidth)

@@ -18,8 +18,7 @@ struct ScaleRow
 };
 
 class WorksheetScaleChoice : public testing::TestWithParam<ScaleRow>
-{
-};
+{ };
 
 TEST_P(WorksheetScaleChoice, TakesTheSmallestRoundScaleThatFits)
 {
@@ -33,15 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
         // 30 m/s at 45°: 91.7 m of range do not fit 18 cm at 5 m per cm.
         ScaleRow{"ProjectileAt30ms", {0, 91.7, 0, 22.9}, 18, 20, 10},
         // 10 m/s at 45°: 10.2 m need more than 18 cm at 50 cm per cm.
-        ScaleRow{"ProjectileAt10ms", {0, 10.2, 0, 2.55}, 18, 20, 1},
-        ScaleRow{"ExactFit", {0, 18, 0, 1}, 18, 20, 1},
+        ScaleRow{"ProjectileAt10ms", {0, 10.2, 0, 2.55}, 18, 20, 1}, ScaleRow{"ExactFit", {0, 18, 0, 1}, 18, 20, 1},
         // The height rules a tall figure: 1.2 m in 22 cm is 10 cm per cm.
-        ScaleRow{"FreeFall120cm", {0, 0, -1.2, 0}, 8, 22, 0.1},
-        ScaleRow{"FreeFall50cm", {0, 0, -0.5, 0}, 8, 25, 0.02},
+        ScaleRow{"FreeFall120cm", {0, 0, -1.2, 0}, 8, 22, 0.1}, ScaleRow{"FreeFall50cm", {0, 0, -0.5, 0}, 8, 25, 0.02},
         // Small enough for 1 : 1.
         ScaleRow{"FreeFallOneToOne", {0, 0, -0.2, 0}, 8, 25, 0.01},
-        ScaleRow{"Disc", {-0.15, 0.15, -0.15, 0.15}, 18, 20, 0.02},
-        ScaleRow{"Wheel", {0, 5.3, 0, 0.7}, 18, 10, 0.5},
+        ScaleRow{"Disc", {-0.15, 0.15, -0.15, 0.15}, 18, 20, 0.02}, ScaleRow{"Wheel", {0, 5.3, 0, 0.7}, 18, 10, 0.5},
         ScaleRow{"NothingToDraw", {}, 18, 20, 0.01},
         // Beyond 10 m per cm the page simply holds what it can.
         ScaleRow{"TooLarge", {0, 500, 0, 1}, 18, 20, 10}),
