@@ -23,7 +23,7 @@ PACKAGES = cmake make g++ ccache pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 fontconfig xplanet-images \
-           dpkg-dev file desktop-file-utils appstream lintian xvfb xauth xdotool \
+           dpkg-dev file desktop-file-utils appstream lintian xvfb xauth xdotool poppler-utils \
            clang-format clang-tidy
 
 # ccache keys on paths relative to this folder, so that every checkout of the

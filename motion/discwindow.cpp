@@ -6,6 +6,7 @@
 #include "motion/motionbackgrounds.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -67,6 +68,17 @@ MeasurementTable TDisqueF::measurements() const
 QString TDisqueF::fileStem() const
 {
     return DiscFileStem();
+}
+
+Worksheet TDisqueF::worksheet() const
+{
+    Worksheet sheet;
+    sheet.title = QStringLiteral("Disque en rotation");
+    sheet.parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100));
+    sheet.table = measurements();
+    sheet.points = NamedWorksheetPoints(2);
+    sheet.circles = {{0, 0, DiscRadiusMetres}};
+    return sheet;
 }
 
 QString TDisqueF::frameDescription() const

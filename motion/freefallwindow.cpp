@@ -139,6 +139,19 @@ QString TChuteF::fileStem() const
     return FreeFallFileStem(AppSettings.HauteurUm);
 }
 
+Worksheet TChuteF::worksheet() const
+{
+    Worksheet sheet;
+    sheet.title = QStringLiteral("Chute d'une bille");
+    sheet.parameters = QStringLiteral("Hauteur de chute : %1 cm").arg(AppSettings.HauteurUm / 10000);
+    sheet.table = measurements();
+    sheet.points = {{QString(), QString(), QStringLiteral("y"), WorksheetPointColor(0)}};
+    sheet.unitMetres = 0.01;
+    sheet.fallRule = true;
+    sheet.groundY = -AppSettings.HauteurUm / 1e6;
+    return sheet;
+}
+
 void TChuteF::DrawBackground(Canvas& canvas)
 {
     m_rule = FreeFallRule(canvas.height(), AppSettings.HauteurUm);

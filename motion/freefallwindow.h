@@ -23,6 +23,7 @@ public:
 
     MeasurementTable measurements() const override;
     QString fileStem() const override;
+    Worksheet worksheet() const override;
 
 protected:
     void ComputeFrames() override;

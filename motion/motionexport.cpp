@@ -1,13 +1,15 @@
 // What a motion window gives out besides its picture on the clipboard: the
-// picture as a PNG file and the measurements of the marked frames, on the
-// clipboard or as a .csv file, from the copy button's menu or a right click
-// on the picture.
+// picture as a PNG file, the film printed as a worksheet (Ctrl+P) and the
+// measurements of the marked frames, on the clipboard or as a .csv file,
+// from the copy button's menu or a right click on the picture.
 #include "motion/motionwindow.h"
 
 #include "controls/plaincontrols.h"
+#include "motion/motionworksheet.h"
 #include "platform/savefile.h"
 #include "window/picturemenu.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
@@ -15,7 +17,17 @@
 
 void MotionWindow::createCopyMenu()
 {
-    CopierMenu = AddPictureMenu(CopierBout, {[this] { return m_frame; }, [this] { return fileStem(); }});
+    CopierMenu = AddPictureMenu(
+        CopierBout, {[this] { return m_frame; }, [this] { return fileStem(); }, [this] { ImprimerClick(); }});
+    // A window action, so that Ctrl+P works wherever the focus is in it.
+    QAction* print = CopierMenu->findChild<QAction*>(QStringLiteral("ImprimerMenu"));
+    print->setText(QStringLiteral("Imprimer...\tCtrl+P"));
+    auto* printKey = new QAction(this);
+    printKey->setObjectName(QStringLiteral("ImprimerAction"));
+    printKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    printKey->setShortcutContext(Qt::WindowShortcut);
+    connect(printKey, &QAction::triggered, this, &MotionWindow::ImprimerClick);
+    addAction(printKey);
     CopierMenu->addSeparator();
     // The shortcut is the window's own key (it works wherever the focus is);
     // the menu only shows it.
@@ -29,6 +41,11 @@ void MotionWindow::createCopyMenu()
     Canevas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Canevas, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { CopierMenu->popup(Canevas->mapToGlobal(at)); });
+}
+
+void MotionWindow::ImprimerClick()
+{
+    PrintWorksheet(this, worksheet(), fileStem());
 }
 
 void MotionWindow::CopierMesuresClick()

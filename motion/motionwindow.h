@@ -8,6 +8,7 @@
 #include "motion/model/measurements.h"
 #include "motion/model/motionrules.h"
 #include "motion/motioncontrols.h"
+#include "motion/motionworksheet.h"
 #include "window/modulewindow.h"
 
 #include <QImage>
@@ -71,6 +72,11 @@ public:
     // files of this motion (without extension).
     virtual MeasurementTable measurements() const = 0;
     virtual QString fileStem() const = 0;
+    // The film as a printed worksheet: its name, parameters, marks and
+    // measurements.
+    virtual Worksheet worksheet() const = 0;
+    // "Imprimer..." (Ctrl+P): the worksheet through the print dialog.
+    void ImprimerClick();
     // "Copier les mesures" (Ctrl+Maj+C) and "Enregistrer les mesures...".
     void CopierMesuresClick();
     void EnregistrerMesuresClick();

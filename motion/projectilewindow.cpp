@@ -85,6 +85,17 @@ QString TBalleF::fileStem() const
     return ProjectileFileStem(m_launchSpeed, m_launchAngle);
 }
 
+Worksheet TBalleF::worksheet() const
+{
+    Worksheet sheet;
+    sheet.title = QStringLiteral("Mouvement d'un projectile");
+    sheet.parameters
+        = QStringLiteral("Vitesse initiale : %1 m/s ; angle de tir : %2°").arg(m_launchSpeed).arg(m_launchAngle);
+    sheet.table = measurements();
+    sheet.points = {{QString(), QStringLiteral("x"), QStringLiteral("y"), WorksheetPointColor(0)}};
+    return sheet;
+}
+
 void TBalleF::DrawBackground(Canvas& canvas)
 {
     DrawProjectileBackground(canvas, m_infoLines);

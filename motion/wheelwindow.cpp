@@ -6,6 +6,7 @@
 #include "motion/motionbackgrounds.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -51,6 +52,19 @@ MeasurementTable TRoueF::measurements() const
 QString TRoueF::fileStem() const
 {
     return WheelFileStem();
+}
+
+Worksheet TRoueF::worksheet() const
+{
+    Worksheet sheet;
+    sheet.title = QStringLiteral("Roue d'une bicyclette");
+    sheet.parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100));
+    sheet.table = measurements();
+    sheet.points = NamedWorksheetPoints(3);
+    // The wheel where it starts, its hub above the first point of contact.
+    sheet.circles = {{0, WheelRadiusMetres, WheelRadiusMetres}};
+    sheet.groundY = 0;
+    return sheet;
 }
 
 QString TRoueF::frameDescription() const

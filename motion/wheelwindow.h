@@ -15,6 +15,7 @@ public:
 
     MeasurementTable measurements() const override;
     QString fileStem() const override;
+    Worksheet worksheet() const override;
 
 protected:
     void ComputeFrames() override;

@@ -1,16 +1,45 @@
 #include "window/picturemenu.h"
 
 #include "platform/savefile.h"
+#include "window/pictureprint.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QToolButton>
+#include <cmath>
+
+namespace {
+
+constexpr double kInchesPerMetre = 1 / 0.0254;
+
+} // namespace
 
 void CopyPicture(const QImage& picture)
 {
     if (!picture.isNull())
         QGuiApplication::clipboard()->setImage(picture);
+}
+
+QImage PictureForSaving(const QImage& picture, const QWidget* window, int factor)
+{
+    if (picture.isNull())
+        return picture;
+    const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96;
+    QImage saved = factor > 1 ? picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              : picture;
+    const int dotsPerMetre = int(std::lround(dpi * factor * kInchesPerMetre));
+    saved.setDotsPerMeterX(dotsPerMetre);
+    saved.setDotsPerMeterY(dotsPerMetre);
+    return saved;
+}
+
+void SavePictureAtSize(QWidget* window, const QImage& picture, const QString& fileStem, int factor)
+{
+    SavePictureAs(window, PictureForSaving(picture, window, factor),
+                  factor > 1 ? fileStem + QStringLiteral("_double") : fileStem);
 }
 
 QMenu* AddPictureMenu(QToolButton* copyButton, const PictureSource& source)
@@ -21,9 +50,22 @@ QMenu* AddPictureMenu(QToolButton* copyButton, const PictureSource& source)
     QAction* copy = menu->addAction(QStringLiteral("Copier l'image"), copyButton, &QToolButton::click);
     copy->setObjectName(QStringLiteral("CopierImageMenu"));
     QAction* save = menu->addAction(QStringLiteral("Enregistrer l'image..."), copyButton, [copyButton, source] {
-        SavePictureAs(copyButton->window(), source.picture(), source.fileStem());
+        SavePictureAtSize(copyButton->window(), source.picture(), source.fileStem(), 1);
     });
     save->setObjectName(QStringLiteral("EnregistrerImageMenu"));
+    // For documents and slides, where the screen's size looks coarse.
+    QAction* saveLarge
+        = menu->addAction(QStringLiteral("Enregistrer l'image en taille double..."), copyButton, [copyButton, source] {
+              SavePictureAtSize(copyButton->window(), source.picture(), source.fileStem(), 2);
+          });
+    saveLarge->setObjectName(QStringLiteral("EnregistrerImageDoubleMenu"));
+    QAction* print = menu->addAction(QStringLiteral("Imprimer..."), copyButton, [copyButton, source] {
+        if (source.print)
+            source.print();
+        else
+            PrintPicture(copyButton->window(), source.picture(), copyButton->window()->windowTitle());
+    });
+    print->setObjectName(QStringLiteral("ImprimerMenu"));
     copyButton->setMenu(menu);
     copyButton->setPopupMode(QToolButton::MenuButtonPopup);
     return menu;

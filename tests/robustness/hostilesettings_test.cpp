@@ -135,7 +135,7 @@ protected:
     QString iniPath() const { return dir.file("Kinea.ini"); }
 
     TempDir dir;
-    ModalCloser answerer(5);
+    ModalCloser answerer{5};
 };
 
 } // namespace

@@ -172,5 +172,9 @@ void TPercutaF::createMenu()
     CopyImMenu->setObjectName(QStringLiteral("CopyImMenu"));
     SaveImMenu = Pop->addAction(QStringLiteral("&Enregistrer l'image..."), this, &TPercutaF::SaveImMenuClick);
     SaveImMenu->setObjectName(QStringLiteral("SaveImMenu"));
+    QAction* saveLarge = Pop->addAction(QStringLiteral("Enregistrer l'image en &taille double..."), this, [this] {
+        SavePictureAtSize(this, m_tubes.copy(), QStringLiteral("orgue"), 2);
+    });
+    saveLarge->setObjectName(QStringLiteral("SaveImDoubleMenu"));
     connect(Pop, &QMenu::aboutToShow, this, &TPercutaF::PopPopup);
 }

@@ -2,7 +2,6 @@
 
 #include "app/settings/appsettings.h"
 #include "controls/plaincontrols.h"
-#include "platform/savefile.h"
 #include "raster/tdibplus.h"
 #include "shell/preferences/preferenceswindow.h"
 #include "weight/organ/model/organmessages.h"
@@ -358,7 +357,7 @@ void TPercutaF::CopyBoutClick()
 
 void TPercutaF::SaveImMenuClick()
 {
-    SavePictureAs(this, m_tubes.copy(), QStringLiteral("orgue"));
+    SavePictureAtSize(this, m_tubes.copy(), QStringLiteral("orgue"), 1);
 }
 
 void TPercutaF::CopyDataBoutClick()

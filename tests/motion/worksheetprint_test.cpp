@@ -1,0 +1,232 @@
+// A film printed as a worksheet, read back from the PDF as a pupil with a
+// ruler would: the scale bar is as long as it says, the marks lie at the
+// stated scale, and the table holds the numbers Ctrl+Maj+C copies.
+#include "motiontesting.h"
+
+#include "modalcloser.h"
+#include "motion/discwindow.h"
+#include "motion/freefallwindow.h"
+#include "motion/model/measurements.h"
+#include "motion/motionworksheet.h"
+#include "motion/projectilewindow.h"
+#include "motion/wheelwindow.h"
+#include "pdfpages.h"
+#include "platform/printdialog.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// Fine enough for a tenth of a millimetre; a page at 600 dpi is more than
+// QImage reads by default.
+constexpr int kDpi = 300;
+constexpr double kDotsPerMm = kDpi / 25.4;
+// The printable area starts this far from the page's corner.
+constexpr double kMarginMm = 15;
+
+using WorksheetPrint = MotionTest;
+
+// Prints through the print dialog's place: to `pdf`, with the table or not.
+class PrintToPdf
+{
+public:
+    PrintToPdf(const QString& pdf, bool withTable)
+    {
+        SetPrintDialogRunner([this, pdf, withTable](QWidget*, QPrinter& printer, const QList<QWidget*>& tabs) {
+            ++runs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            for (QWidget* tab : tabs)
+                if (auto* check = tab->findChild<QCheckBox*>(QStringLiteral("TableauCheck")))
+                    check->setChecked(withTable);
+            return true;
+        });
+    }
+    ~PrintToPdf() { SetPrintDialogRunner({}); }
+    int runs = 0;
+};
+
+std::optional<WorksheetLayout> printProjectile(const QString& pdf)
+{
+    Opened<TBalleF> w;
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareA4Printer(printer, QStringLiteral("projectile"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return PrintWorksheetTo(printer, w->worksheet(), false);
+}
+
+double toDots(double printableMm)
+{
+    return (kMarginMm + printableMm) * kDotsPerMm;
+}
+
+// The centre of the ink within `radiusMm` of `aroundMm` (printable area).
+QPointF inkCentreMm(const QImage& page, QPointF aroundMm, double radiusMm)
+{
+    double sumX = 0, sumY = 0, count = 0;
+    for (int y = int(toDots(aroundMm.y() - radiusMm)); y <= int(toDots(aroundMm.y() + radiusMm)); ++y)
+        for (int x = int(toDots(aroundMm.x() - radiusMm)); x <= int(toDots(aroundMm.x() + radiusMm)); ++x) {
+            const double ink = 255 - qGray(page.pixel(x, y));
+            sumX += ink * (x + 0.5);
+            sumY += ink * (y + 0.5);
+            count += ink;
+        }
+    if (count == 0)
+        return {};
+    return QPointF(sumX / count / kDotsPerMm - kMarginMm, sumY / count / kDotsPerMm - kMarginMm);
+}
+
+// The rows of the table as the PDF's text holds them, tab-separated and
+// sorted: after the row of names, the numbers with a decimal comma, taken
+// `columns` at a time (blocks side by side share a line).
+QStringList numberRows(const QString& text, int columns)
+{
+    static const QRegularExpression number(QStringLiteral("^-?\\d+,\\d+$"));
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    QStringList rows;
+    bool inTable = false;
+    for (const QString& line : text.split(u'\n')) {
+        const QStringList cells = line.split(spaces, Qt::SkipEmptyParts);
+        if (!inTable) {
+            inTable = !cells.isEmpty() && cells.front() == QStringLiteral("t");
+            continue;
+        }
+        QStringList numbers;
+        for (const QString& cell : cells)
+            if (number.match(cell).hasMatch())
+                numbers << cell;
+        for (int at = 0; at + columns <= numbers.size(); at += columns)
+            rows << numbers.mid(at, columns).join(u'\t');
+    }
+    rows.sort();
+    return rows;
+}
+
+TEST_F(WorksheetPrint, ScaleBarMeasuresItsStatedLengthOnThePage)
+{
+    testing_support::TempDir dir;
+    const QString pdf = dir.file(QStringLiteral("projectile.pdf"));
+    const auto layout = printProjectile(pdf);
+    ASSERT_TRUE(layout);
+    EXPECT_TRUE(testing_support::PdfText(pdf).contains(QStringLiteral("1 cm sur la feuille représente 10 m")));
+    const QImage page = testing_support::RenderPdfPage(pdf, kDpi);
+    ASSERT_FALSE(page.isNull());
+    // Along the bar's middle row, from 5 mm before it to 5 mm after it.
+    const int row = int(toDots(layout->scaleBarMm.center().y()));
+    int first = -1, last = -1;
+    for (int x = int(toDots(layout->scaleBarMm.left() - 5)); x < int(toDots(layout->scaleBarMm.right() + 5)); ++x)
+        if (qGray(page.pixel(x, row)) < 128) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    ASSERT_GE(first, 0);
+    EXPECT_NEAR((last - first + 1) / kDotsPerMm, 50.0, 0.5);
+}
+
+TEST_F(WorksheetPrint, SuccessiveMarksLieAsFarApartAsTheScaleSays)
+{
+    testing_support::TempDir dir;
+    const QString pdf = dir.file(QStringLiteral("projectile.pdf"));
+    const auto layout = printProjectile(pdf);
+    ASSERT_TRUE(layout);
+    const QImage page = testing_support::RenderPdfPage(pdf, kDpi);
+    ASSERT_FALSE(page.isNull());
+    const MeasurementTable table = ProjectileMeasurements(30, 45);
+    // The marks at 0.5 s and 0.75 s, clear of the axes and of each other.
+    const auto& a = table.rows[2];
+    const auto& b = table.rows[3];
+    const QPointF atA = inkCentreMm(page, layout->figure.toPaperMm(a[1], a[2]), 2.5);
+    const QPointF atB = inkCentreMm(page, layout->figure.toPaperMm(b[1], b[2]), 2.5);
+    const double paperMm = std::hypot(atB.x() - atA.x(), atB.y() - atA.y());
+    // 1 cm for 10 m: 6.5 m between them are 6.5 mm.
+    EXPECT_NEAR(paperMm, std::hypot(b[1] - a[1], b[2] - a[2]), 0.1);
+    EXPECT_NEAR(paperMm, 6.5, 0.1);
+}
+
+TEST_F(WorksheetPrint, TableHoldsTheNumbersCtrlShiftCCopies)
+{
+    Opened<TBalleF> w;
+    testing_support::TempDir dir;
+    const QString pdf = dir.file(QStringLiteral("projectile.pdf"));
+    PrintToPdf printing(pdf, true);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(printing.runs, 1);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QStringList copied = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_GT(copied.size(), 3);
+    copied = copied.mid(2); // the names and the units
+    copied.sort();
+    EXPECT_EQ(numberRows(testing_support::PdfText(pdf), 3), copied);
+}
+
+TEST_F(WorksheetPrint, TableIsLeftOutUnlessAsked)
+{
+    Opened<TBalleF> w;
+    testing_support::TempDir dir;
+    const QString pdf = dir.file(QStringLiteral("projectile.pdf"));
+    PrintToPdf printing(pdf, false);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(printing.runs, 1);
+    const QString text = testing_support::PdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Mouvement d'un projectile")));
+    EXPECT_TRUE(numberRows(text, 3).isEmpty());
+}
+
+struct FilmRow
+{
+    const char* name;
+    std::function<QWidget*()> make;
+    const char* scale;
+    int tableColumns;
+};
+
+class WorksheetFilms : public MotionTest, public testing::WithParamInterface<FilmRow>
+{ };
+
+// Every film: Ctrl+P prints one page with its scale and its whole table.
+TEST_P(WorksheetFilms, CtrlPPrintsTheFilmAtItsScaleWithItsTable)
+{
+    const FilmRow& row = GetParam();
+    std::unique_ptr<QWidget> w(row.make());
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    testing_support::TempDir dir;
+    const QString pdf = dir.file(QStringLiteral("film.pdf"));
+    PrintToPdf printing(pdf, true);
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(printing.runs, 1);
+    const QString text = testing_support::PdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("1 cm sur la feuille représente ") + row.scale)) << text.toStdString();
+    const MeasurementTable table = static_cast<MotionWindow*>(w.get())->measurements();
+    EXPECT_EQ(numberRows(text, row.tableColumns).size(), qsizetype(table.rows.size()));
+    w->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Films, WorksheetFilms,
+                         testing::Values(FilmRow{"Projectile", [] { return new TBalleF; }, "10 m", 3},
+                                         // 1.2 m down a page: 10 cm for each centimetre.
+                                         FilmRow{"FreeFall", [] { return new TChuteF; }, "10 cm", 2},
+                                         FilmRow{"Wheel", [] { return new TRoueF; }, "50 cm", 7},
+                                         // The disc, 30 cm across, at 2 cm for each centimetre.
+                                         FilmRow{"Disc", [] { return new TDisqueF; }, "2 cm", 7}),
+                         [](const testing::TestParamInfo<FilmRow>& info) { return std::string(info.param.name); });
+
+TEST_F(WorksheetPrint, PrinterThatCannotStartIsReported)
+{
+    Opened<TBalleF> w;
+    PrintToPdf printing(QStringLiteral("/nonexistent-folder/film.pdf"), false);
+    ModalCloser closer;
+    QTest::keyClick(keyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(closer.answered(), 1);
+    EXPECT_TRUE(closer.seen.front().startsWith(QStringLiteral("L'impression n'a pas pu commencer")));
+}
+
+} // namespace

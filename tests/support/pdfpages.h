@@ -1,0 +1,16 @@
+// Reading back a printed PDF as a person would see it: its first page as a
+// picture at a known resolution, and its text (poppler's pdftoppm and
+// pdftotext).
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace testing_support {
+
+// The first page in grey at `dpi`; null when it cannot be rendered.
+QImage RenderPdfPage(const QString& pdfPath, int dpi);
+// The text of the first page, its lines laid out as on the page.
+QString PdfText(const QString& pdfPath);
+
+} // namespace testing_support
