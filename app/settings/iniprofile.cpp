@@ -217,11 +217,10 @@ QByteArray IniProfile::toBytes() const
             room += line.text.size() + 2;
     QByteArray bytes(room, Qt::Uninitialized);
     char* out = bytes.data();
+    // std::copy, not memcpy: an empty line may have no data pointer at all.
     const auto put = [&](QByteArrayView line) {
-        std::memcpy(out, line.data(), size_t(line.size()));
-        out += line.size();
-        std::memcpy(out, ending.data(), size_t(ending.size()));
-        out += ending.size();
+        out = std::copy(line.begin(), line.end(), out);
+        out = std::copy(ending.begin(), ending.end(), out);
     };
     std::memcpy(out, m_text.constData(), m_start);
     out += m_start;
