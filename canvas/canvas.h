@@ -1,5 +1,9 @@
 // Drawing on a QImage with the program's conventions: 0x00BBGGRR colours,
 // box-convention shapes, line ends left out; shapes aliased, text smoothed.
+// Coordinates are logical pixels; an image whose device pixel ratio is r
+// (composed for a scaled screen) is drawn on at r times the resolution:
+// shapes on whole device pixels, one-pixel pens one device pixel wide, wider
+// pens, fonts and dashes r times larger, pictures at their logical size.
 #pragma once
 
 #include "canvas/tcolor.h"
@@ -10,6 +14,7 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QVector>
 #include <cstdint>
@@ -91,14 +96,18 @@ public:
     // Draws on `image`, which must outlive the canvas. Works on any 32-bit
     // or 24-bit QImage format (a null image draws nothing). The image's
     // pixels stay where they are: it may be a view over foreign storage.
+    // The image's device pixel ratio sets the resolution (see above).
     explicit Canvas(QImage& image);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
     QImage& image() { return m_image; }
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    // The logical size: the image's size divided by its device pixel ratio.
+    int width() const { return m_logicalSize.width(); }
+    int height() const { return m_logicalSize.height(); }
+    // Device pixels per logical pixel.
+    qreal scale() const { return m_scale; }
 
     CanvasPen pen;
     CanvasBrush brush;
@@ -134,12 +143,15 @@ public:
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
 
+    // A logical pixel: read at its top-left device pixel, written whole.
     TColor Pixel(int x, int y) const; // 0 outside the image
     void SetPixel(int x, int y, TColor color); // ignored outside
 
     // Pictures: copy (a picture with alpha is blended over the destination),
     // or combine with the destination (OR, AND). Copying part of the canvas's
-    // own image onto itself is allowed.
+    // own image onto itself is allowed. A picture is placed at its logical
+    // size, and `sourceRect` is in its logical pixels, so a picture composed
+    // at the canvas's resolution is copied pixel for pixel.
     void Draw(int x, int y, const QImage& picture, RasterOp op = RasterOp::Copy);
     void StretchDraw(const QRect& dest, const QImage& picture);
     void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect, RasterOp op = RasterOp::Copy);
@@ -149,6 +161,15 @@ public:
     QFont qfont() const;
 
 private:
+    class DevicePixels;
+
+    bool scaled() const { return m_scale != 1; }
+    int toDevice(int v) const;
+    QPoint toDevice(QPoint p) const;
+    QRect toDevice(const QRect& rect) const;
+    QVector<QPoint> toDevice(const QVector<QPoint>& points) const;
+    // The dash pattern of the pen, in the pixels of the painter's device.
+    QVector<qreal> penDashes() const;
     bool painting() const { return m_painter != nullptr; }
     void applyPen();
     void applyBrush();
@@ -162,9 +183,17 @@ private:
     // The arc (or, with `pie`, the pie) in the box between the rays through
     // `first` and `second`.
     void drawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie);
-    void drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op);
+    void drawPicture(const QRectF& logicalDest, const QImage& picture, const QRectF& source, RasterOp op);
 
     QImage& m_image;
+    // At a device pixel ratio other than 1, the painter works on this view
+    // of the image's pixels at ratio 1, so that shapes land on whole device
+    // pixels: every drawing call is turned into device pixels first.
+    QImage m_deviceView;
+    qreal m_scale = 1;
+    // Dashes of a one-pixel pen are counted in logical pixels.
+    qreal m_dashScale = 1;
+    QSize m_logicalSize;
     std::unique_ptr<QPainter> m_painter;
     QPoint m_penPos;
 };

@@ -9,6 +9,7 @@
 #include <cmath>
 
 using canvas_internal::Box;
+using canvas_internal::boxOf;
 using canvas_internal::normalised;
 
 namespace {
@@ -128,7 +129,7 @@ void Canvas::paintShape(const ShapeCells& shape, QPoint origin, bool fill, const
     if (!outlined)
         return;
     // Dashes run along the outline in drawing order.
-    const QVector<qreal> dashes = canvas_internal::dashPattern(pen.style);
+    const QVector<qreal> dashes = penDashes();
     QPolygon pixels;
     int index = 0;
     for (QPoint cell : dashes.isEmpty() ? shape.outline() : shape.outlineAround()) {
@@ -149,6 +150,12 @@ void Canvas::Ellipse(int l, int t, int r, int b)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty())
         return;
+    if (scaled()) {
+        const Box device = boxOf(toDevice(box.area()));
+        const DevicePixels inDevice(*this);
+        Ellipse(device.l, device.t, device.r, device.b);
+        return;
+    }
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
         applyPen();
         applyBrush();
@@ -164,6 +171,15 @@ void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty())
         return;
+    if (scaled()) {
+        const Box device = boxOf(toDevice(box.area()));
+        const int deviceCornerW = toDevice(cornerW);
+        const int deviceCornerH = toDevice(cornerH);
+        const DevicePixels inDevice(*this);
+        RoundRect(device.l, device.t, device.r, device.b,
+                  deviceCornerW, deviceCornerH);
+        return;
+    }
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
         applyPen();
         applyBrush();
@@ -191,6 +207,15 @@ void Canvas::drawSweep(int l, int t, int r, int b, QPointF first, QPointF second
     const bool outlined = pen.style != PenStyle::Clear;
     if (!painting() || box.empty() || (!pie && !outlined))
         return;
+    if (scaled()) {
+        const Box device = boxOf(toDevice(box.area()));
+        const QPointF deviceFirst = first * m_scale;
+        const QPointF deviceSecond = second * m_scale;
+        const DevicePixels inDevice(*this);
+        drawSweep(device.l, device.t, device.r, device.b,
+                  deviceFirst, deviceSecond, pie);
+        return;
+    }
     const Sweep sweep(centreOf(box), first, second);
     if (pen.width > 1 && outlined) {
         applyPen();

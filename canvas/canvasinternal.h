@@ -23,6 +23,11 @@ struct Box
     QRect outline() const { return QRect(l, t, r - l - 1, b - t - 1); }
 };
 
+inline Box boxOf(const QRect& rect)
+{
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
 inline Box normalised(int l, int t, int r, int b)
 {
     return {std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b)};
@@ -55,6 +60,41 @@ private:
 };
 
 } // namespace canvas_internal
+
+// While alive, the canvas draws in device pixels: its coordinates, pen width
+// (beyond one pixel) and font size are multiplied by its scale, which is
+// then 1, so that each drawing call can hand itself its device coordinates.
+class Canvas::DevicePixels
+{
+public:
+    explicit DevicePixels(Canvas& canvas)
+        : m_canvas(canvas),
+          m_scale(canvas.m_scale),
+          m_penWidth(canvas.pen.width),
+          m_fontHeight(canvas.font.pixelHeight)
+    {
+        if (m_penWidth > 1)
+            m_canvas.pen.width = m_canvas.toDevice(m_penWidth);
+        m_canvas.font.pixelHeight = m_canvas.toDevice(m_fontHeight);
+        m_canvas.m_dashScale = m_scale;
+        m_canvas.m_scale = 1;
+    }
+    ~DevicePixels()
+    {
+        m_canvas.m_scale = m_scale;
+        m_canvas.m_dashScale = 1;
+        m_canvas.pen.width = m_penWidth;
+        m_canvas.font.pixelHeight = m_fontHeight;
+    }
+    DevicePixels(const DevicePixels&) = delete;
+    DevicePixels& operator=(const DevicePixels&) = delete;
+
+private:
+    Canvas& m_canvas;
+    qreal m_scale;
+    int m_penWidth;
+    int m_fontHeight;
+};
 
 // The pixels of an ellipse or a rounded rectangle fitted in a box: which lie
 // on its outline and which inside, the same on every side.

@@ -7,6 +7,7 @@
 #include <QRegion>
 
 using canvas_internal::Box;
+using canvas_internal::boxOf;
 using canvas_internal::normalised;
 
 void Canvas::MoveTo(int x, int y)
@@ -29,6 +30,12 @@ void Canvas::strokeOpenLine(const QVector<QPoint>& points)
 {
     if (!painting() || points.size() < 2 || pen.style == PenStyle::Clear)
         return;
+    if (scaled()) {
+        const QVector<QPoint> device = toDevice(points);
+        const DevicePixels inDevice(*this);
+        strokeOpenLine(device);
+        return;
+    }
     if (std::all_of(points.begin(), points.end(), [&](QPoint p) { return p == points.first(); }))
         return;
     applyPen();
@@ -53,6 +60,12 @@ void Canvas::Rectangle(int l, int t, int r, int b)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty())
         return;
+    if (scaled()) {
+        const Box device = boxOf(toDevice(box.area()));
+        const DevicePixels inDevice(*this);
+        Rectangle(device.l, device.t, device.r, device.b);
+        return;
+    }
     if (pen.style == PenStyle::Clear) {
         FillRect(box.l, box.t, box.r, box.b);
         return;
@@ -78,7 +91,7 @@ void Canvas::FillRect(int l, int t, int r, int b)
     if (!painting() || box.empty() || brush.style == BrushStyle::Clear)
         return;
     applyBrush();
-    m_painter->fillRect(box.area(), m_painter->brush());
+    m_painter->fillRect(toDevice(box.area()), m_painter->brush());
 }
 
 void Canvas::FrameRect(int l, int t, int r, int b)
@@ -86,6 +99,13 @@ void Canvas::FrameRect(int l, int t, int r, int b)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty())
         return;
+    if (scaled()) {
+        // The frame stays one device pixel wide, as a one-pixel pen does.
+        const Box device = boxOf(toDevice(box.area()));
+        const DevicePixels inDevice(*this);
+        FrameRect(device.l, device.t, device.r, device.b);
+        return;
+    }
     const QColor color = QColorFromCanvas(brush.color);
     const int w = box.r - box.l;
     const int h = box.b - box.t;
@@ -99,6 +119,12 @@ void Canvas::Polygon(const QVector<QPoint>& points)
 {
     if (!painting() || points.isEmpty())
         return;
+    if (scaled()) {
+        const QVector<QPoint> device = toDevice(points);
+        const DevicePixels inDevice(*this);
+        Polygon(device);
+        return;
+    }
     applyPen();
     applyBrush();
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
@@ -125,22 +151,23 @@ QPainter::CompositionMode compositionFor(RasterOp op)
 
 TColor Canvas::Pixel(int x, int y) const
 {
-    if (!m_image.valid(x, y))
+    const QPoint device = toDevice(QPoint(x, y));
+    if (x < 0 || y < 0 || !m_image.valid(device))
         return 0;
-    return CanvasFromQColor(QColor(m_image.pixel(x, y)));
+    return CanvasFromQColor(QColor(m_image.pixel(device)));
 }
 
 void Canvas::SetPixel(int x, int y, TColor color)
 {
-    if (!painting() || !m_image.valid(x, y))
+    if (!painting() || x < 0 || y < 0 || !m_image.valid(toDevice(QPoint(x, y))))
         return;
     // Through the painter, which writes to the very bytes it paints on.
-    m_painter->fillRect(QRect(x, y, 1, 1), QColorFromCanvas(color));
+    m_painter->fillRect(toDevice(QRect(x, y, 1, 1)), QColorFromCanvas(color));
 }
 
 void Canvas::Draw(int x, int y, const QImage& picture, RasterOp op)
 {
-    drawPicture(QRectF(x, y, picture.width(), picture.height()), picture, QRectF(picture.rect()), op);
+    drawPicture(QRectF(QPointF(x, y), picture.deviceIndependentSize()), picture, QRectF(picture.rect()), op);
 }
 
 void Canvas::StretchDraw(const QRect& dest, const QImage& picture)
@@ -150,11 +177,17 @@ void Canvas::StretchDraw(const QRect& dest, const QImage& picture)
 
 void Canvas::CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect, RasterOp op)
 {
-    drawPicture(QRectF(dest), source, QRectF(sourceRect), op);
+    const qreal ratio = source.devicePixelRatio();
+    const QRectF sourcePixels(sourceRect.x() * ratio, sourceRect.y() * ratio, sourceRect.width() * ratio,
+                              sourceRect.height() * ratio);
+    drawPicture(QRectF(dest), source, sourcePixels, op);
 }
 
-void Canvas::drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op)
+// `dest` in logical pixels, `source` in the picture's own pixels.
+void Canvas::drawPicture(const QRectF& logicalDest, const QImage& picture, const QRectF& source, RasterOp op)
 {
+    const QRectF dest(logicalDest.x() * m_scale, logicalDest.y() * m_scale, logicalDest.width() * m_scale,
+                      logicalDest.height() * m_scale);
     if (!painting() || picture.isNull() || dest.isEmpty() || source.isEmpty())
         return;
     // Drawing the canvas's own image onto itself reads what it overwrites.

@@ -91,7 +91,9 @@ int CanvasFont::pointSize() const
 }
 
 Canvas::Canvas(QImage& image)
-    : m_image(image)
+    : m_image(image),
+      m_scale(image.isNull() || image.devicePixelRatio() <= 0 ? 1 : image.devicePixelRatio()),
+      m_logicalSize(image.deviceIndependentSize().toSize())
 {
     // One painter for the canvas lifetime: the image may be a view over
     // storage owned elsewhere, so nothing here may copy or detach it.
@@ -99,8 +101,13 @@ Canvas::Canvas(QImage& image)
     if (m_image.isNull() || format == QImage::Format_Indexed8 || format == QImage::Format_Mono
         || format == QImage::Format_MonoLSB)
         return;
+    QImage* target = &m_image;
+    if (scaled()) {
+        m_deviceView = QImage(m_image.bits(), m_image.width(), m_image.height(), m_image.bytesPerLine(), format);
+        target = &m_deviceView;
+    }
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(&m_image)) {
+    if (!m_painter->begin(target)) {
         m_painter.reset();
         return;
     }
@@ -153,10 +160,47 @@ void Canvas::applyPen()
         p.setCapStyle(Qt::RoundCap);
         p.setJoinStyle(Qt::RoundJoin);
     }
-    const QVector<qreal> dashes = canvas_internal::dashPattern(pen.style);
+    const QVector<qreal> dashes = penDashes();
     if (!dashes.isEmpty())
         p.setDashPattern(dashes);
     m_painter->setPen(p);
+}
+
+QVector<qreal> Canvas::penDashes() const
+{
+    QVector<qreal> dashes = canvas_internal::dashPattern(pen.style);
+    // A wide pen's dashes are in pen widths, which are scaled already.
+    if (pen.width <= 1)
+        for (qreal& length : dashes)
+            length *= m_dashScale;
+    return dashes;
+}
+
+int Canvas::toDevice(int v) const
+{
+    return int(std::lround(v * m_scale));
+}
+
+QPoint Canvas::toDevice(QPoint p) const
+{
+    return QPoint(toDevice(p.x()), toDevice(p.y()));
+}
+
+QRect Canvas::toDevice(const QRect& rect) const
+{
+    // Corner to corner, so that neighbouring rectangles stay neighbours.
+    const QPoint topLeft = toDevice(rect.topLeft());
+    const QPoint bottomRight = toDevice(rect.topLeft() + QPoint(rect.width(), rect.height()));
+    return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+}
+
+QVector<QPoint> Canvas::toDevice(const QVector<QPoint>& points) const
+{
+    QVector<QPoint> device;
+    device.reserve(points.size());
+    for (QPoint p : points)
+        device.append(toDevice(p));
+    return device;
 }
 
 void Canvas::applyBrush()
@@ -176,6 +220,12 @@ void Canvas::TextOut(int x, int y, const QString& text)
 {
     if (!painting() || text.isEmpty())
         return;
+    if (scaled()) {
+        const QPoint at = toDevice(QPoint(x, y));
+        const DevicePixels device(*this);
+        TextOut(at.x(), at.y(), text);
+        return;
+    }
     const QFontMetrics metrics(qfont());
     if (brush.style != BrushStyle::Clear)
         m_painter->fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
@@ -188,6 +238,13 @@ void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
 {
     if (!painting())
         return;
+    if (scaled()) {
+        const QRect deviceClip = toDevice(clip);
+        const QPoint at = toDevice(QPoint(x, y));
+        const DevicePixels device(*this);
+        TextRect(deviceClip, at.x(), at.y(), text);
+        return;
+    }
     // As on the desktop: the whole clip rectangle takes the brush colour.
     if (brush.style != BrushStyle::Clear)
         m_painter->fillRect(clip, QColorFromCanvas(brush.color));

@@ -76,7 +76,22 @@ void shadeBands(TColor edge, TColor light, TColor edge2, int p0, int p1, int p2,
         draw(p, blend(light, edge2, p - p2, p3 - p2));
 }
 
+// A logical coordinate of `image` in its own pixels.
+int devicePixels(const QImage& image, int v)
+{
+    return int(std::lround(v * image.devicePixelRatio()));
+}
+
 } // namespace
+
+QImage NewPicture(QSize logicalSize, qreal ratio, QImage::Format format)
+{
+    if (!(ratio > 0))
+        ratio = 1;
+    QImage picture((QSizeF(logicalSize) * ratio).toSize(), format);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
 
 void ReplaceColor(QImage& image, TColor from, TColor to)
 {
@@ -93,23 +108,29 @@ void ReplaceColor(QImage& image, TColor from, TColor to)
 
 void VerticalGradient(QImage& image, TColor from, TColor to, int rows)
 {
+    rows = devicePixels(image, rows);
     for (int y = 0; y < std::min(rows, image.height()); ++y)
         fillRow(image, y, 0, image.width(), blend(from, to, y, rows));
 }
 
 void HorizontalGradient(QImage& image, TColor from, TColor to, int columns)
 {
+    columns = devicePixels(image, columns);
     for (int x = 0; x < std::min(columns, image.width()); ++x)
         fillColumn(image, x, 0, image.height(), blend(from, to, x, columns));
 }
 
 void ShadedBar(QImage& image, TColor edge, TColor light, TColor edge2, int y0, int y1, int y2, int y3, int x0, int x1)
 {
-    shadeBands(edge, light, edge2, y0, y1, y2, y3, [&](int y, QRgb rgb) { fillRow(image, y, x0, x1, rgb); });
+    auto px = [&](int v) { return devicePixels(image, v); };
+    shadeBands(edge, light, edge2, px(y0), px(y1), px(y2), px(y3),
+               [&](int y, QRgb rgb) { fillRow(image, y, px(x0), px(x1), rgb); });
 }
 
 void ShadedBarVertical(QImage& image, TColor edge, TColor light, TColor edge2, int x0, int x1, int x2, int x3, int y0,
                        int y1)
 {
-    shadeBands(edge, light, edge2, x0, x1, x2, x3, [&](int x, QRgb rgb) { fillColumn(image, x, y0, y1, rgb); });
+    auto px = [&](int v) { return devicePixels(image, v); };
+    shadeBands(edge, light, edge2, px(x0), px(x1), px(x2), px(x3),
+               [&](int x, QRgb rgb) { fillColumn(image, x, px(y0), px(y1), rgb); });
 }

@@ -1,8 +1,14 @@
 // Whole-picture helpers shared by the windows: colour replacement,
-// gradients and shaded bars.
+// gradients and shaded bars. Coordinates are logical pixels: an image
+// composed at a device pixel ratio r gets r times as many rows of gradient.
 #pragma once
 
 #include "canvas/canvas.h"
+
+// A picture of `logicalSize` composed at `ratio` device pixels per logical
+// pixel (the device pixel ratio of the screen that shows it); its pixels are
+// left as allocated.
+QImage NewPicture(QSize logicalSize, qreal ratio, QImage::Format format = QImage::Format_RGB32);
 
 // Every pixel of colour `from` becomes `to` (both 0x00BBGGRR).
 void ReplaceColor(QImage& image, TColor from, TColor to);

@@ -3,6 +3,7 @@
 #include "app/settings/appsettings.h"
 #include "motion/model/framedescription.h"
 #include "motion/model/motions.h"
+#include "canvas/picturehelpers.h"
 #include "motion/motionbackgrounds.h"
 
 #include <algorithm>
@@ -129,10 +130,18 @@ void DiscTurningLines::draw(Canvas& canvas, int frame, TColor color)
 {
     if (!m_directions || (*m_directions)[E1].count() < frame || frame < 1)
         return;
-    if (2 * m_radius > kLargestKeptBox || std::size_t(frame) >= m_pixels.size()) {
+    // Kept pixels serve canvases of one whole scale: at 1.5 a shifted arc
+    // may round onto other device pixels than the arc drawn in place.
+    const qreal scale = canvas.scale();
+    if (2 * m_radius * scale > kLargestKeptBox || std::size_t(frame) >= m_pixels.size()
+        || scale != std::floor(scale)) {
         canvas.pen = CanvasPen{color};
         drawArcs(canvas, frame, QPoint());
         return;
+    }
+    if (scale != m_scale) {
+        m_scale = scale;
+        m_pixels.assign(m_pixels.size(), {});
     }
     QImage& image = canvas.image();
     const QRgb rgb = QRgbFromCanvas(color);
@@ -149,7 +158,7 @@ const std::vector<QPoint>& DiscTurningLines::pixelsOf(int frame)
     if (!pixels.empty())
         return pixels;
     const QPoint origin(m_centre.x() - m_radius, m_centre.y() - m_radius);
-    QImage scratch(2 * m_radius + 1, 2 * m_radius + 1, QImage::Format_RGB32);
+    QImage scratch = NewPicture(QSize(2 * m_radius + 1, 2 * m_radius + 1), m_scale);
     scratch.fill(0);
     {
         Canvas canvas(scratch);
@@ -160,7 +169,7 @@ const std::vector<QPoint>& DiscTurningLines::pixelsOf(int frame)
         const QRgb* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
         for (int x = 0; x < scratch.width(); ++x)
             if (line[x] == kMarked)
-                pixels.push_back(QPoint(x, y) + origin);
+                pixels.push_back(QPoint(x, y) + origin * int(m_scale));
     }
     return pixels;
 }

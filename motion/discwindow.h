@@ -24,9 +24,11 @@ private:
     // The arcs of `frame`, shifted by `offset`, with the canvas's own arcs.
     void drawArcs(Canvas& canvas, int frame, QPoint offset) const;
     QPoint rayPoint(int table, int frame, bool opposite) const;
+    // In device pixels of a canvas of scale m_scale.
     const std::vector<QPoint>& pixelsOf(int frame);
 
     QPoint m_centre;
+    qreal m_scale = 1;
     int m_radius = 0;
     const std::array<FrameTable, 4>* m_directions = nullptr;
     std::vector<std::vector<QPoint>> m_pixels; // by frame; empty until drawn

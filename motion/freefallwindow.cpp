@@ -110,7 +110,7 @@ void TChuteF::applyShowPlayFlags()
 
 void TChuteF::finishShow()
 {
-    m_logo = LoadNamedPicture(QStringLiteral("LogoG")).convertToFormat(QImage::Format_RGB32);
+    m_logo = LoadNamedPicture(QStringLiteral("LogoG"), QSize(), Logo->devicePixelRatioF()).convertToFormat(QImage::Format_RGB32);
     if (!m_logo.isNull())
         ReplaceColor(m_logo, CanvasFromQColor(m_logo.pixelColor(0, 0)),
                      CanvasFromQColor(palette().color(QPalette::Button)));
@@ -219,7 +219,10 @@ void TChuteF::paintOverFrame(QPainter& painter)
 {
     if (m_cursorY == NoCursor)
         return;
-    painter.setPen(QColorFromCanvas(AppSettings.clCurseur));
+    // One device pixel wide on a scaled screen, as the picture's lines are.
+    QPen cursor(QColorFromCanvas(AppSettings.clCurseur), 1);
+    cursor.setCosmetic(true);
+    painter.setPen(cursor);
     // From column 1 up to, not including, the last column.
     painter.drawLine(1, m_cursorY, canvasWidth() - 2, m_cursorY);
 }
@@ -236,7 +239,7 @@ QString TChuteF::infosText() const
 
 void TChuteF::InfosZonePaint(QPainter& painter)
 {
-    QImage picture(InfosZone->size(), QImage::Format_RGB32);
+    QImage picture = NewPicture(InfosZone->size(), InfosZone->devicePixelRatioF());
     {
         Canvas canvas(picture);
         DrawMotionGround(canvas);

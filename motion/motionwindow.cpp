@@ -1,6 +1,7 @@
 #include "motion/motionwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 
 #include <QApplication>
@@ -132,8 +133,8 @@ void MotionWindow::LayoutCanvas()
     setScale();
     if (!m_showing)
         return;
-    m_back = QImage(m_canvasSize, QImage::Format_RGB32);
-    m_frame = QImage(m_canvasSize, QImage::Format_RGB32);
+    m_back = NewPicture(m_canvasSize, Canevas->devicePixelRatioF());
+    m_frame = NewPicture(m_canvasSize, Canevas->devicePixelRatioF());
     redrawBackground();
     ComposeFrame();
 }
@@ -160,8 +161,10 @@ void MotionWindow::ComposeFrame()
 {
     if (m_back.isNull() || m_frameCount < 1)
         return;
-    if (m_frame.size() != m_back.size())
+    if (m_frame.size() != m_back.size()) {
         m_frame = QImage(m_back.size(), m_back.format());
+        m_frame.setDevicePixelRatio(m_back.devicePixelRatio());
+    }
     // A straight copy: the background and the picture share size and format.
     std::memcpy(m_frame.bits(), m_back.constBits(), std::size_t(m_back.sizeInBytes()));
     {

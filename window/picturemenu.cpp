@@ -30,7 +30,8 @@ QImage PictureForSaving(const QImage& picture, const QWidget* window, int factor
     const double dpi = screen ? screen->logicalDotsPerInch() : 96;
     QImage saved = factor > 1 ? picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                               : picture;
-    const int dotsPerMetre = int(std::lround(dpi * factor * kInchesPerMetre));
+    // A picture composed for a scaled screen has that many pixels per inch more.
+    const int dotsPerMetre = int(std::lround(dpi * picture.devicePixelRatio() * factor * kInchesPerMetre));
     saved.setDotsPerMeterX(dotsPerMetre);
     saved.setDotsPerMeterY(dotsPerMetre);
     return saved;

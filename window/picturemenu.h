@@ -25,8 +25,9 @@ struct PictureSource
 void CopyPicture(const QImage& picture);
 
 // The picture as saved: carrying the resolution of the screen that shows
-// `window`, and at `factor` times its size (smoothly scaled) with as many
-// times the resolution, so that both print at the same size.
+// `window` (a picture composed at a device pixel ratio r has r times its
+// dots per inch), and at `factor` times its size (smoothly scaled) with as
+// many times the resolution, so that both print at the same size.
 QImage PictureForSaving(const QImage& picture, const QWidget* window, int factor);
 
 // "Enregistrer l'image..." (factor 1) and "... en taille double" (2): the

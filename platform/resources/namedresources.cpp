@@ -33,7 +33,7 @@ const QHash<QString, QString>& resourceIndex()
     return index;
 }
 
-QImage renderVector(const QByteArray& bytes, QSize size)
+QImage renderVector(const QByteArray& bytes, QSize size, qreal ratio)
 {
     const VectorPicture picture(bytes);
     if (!picture.isValid())
@@ -42,10 +42,13 @@ QImage renderVector(const QByteArray& bytes, QSize size)
         size = picture.size().toSize();
     if (size.isEmpty())
         return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    ratio = ratio > 0 ? ratio : 1;
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    picture.render(painter, QRectF(QPointF(0, 0), size));
+    picture.render(painter, QRectF(QPointF(0, 0), image.size()));
+    painter.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -67,14 +70,14 @@ QByteArray LoadNamedResource(const QString& name)
     return file.readAll();
 }
 
-QImage LoadNamedPicture(const QString& name, QSize size)
+QImage LoadNamedPicture(const QString& name, QSize size, qreal ratio)
 {
     const QString path = NamedResourcePath(name);
     if (path.isEmpty())
         return {};
     const QByteArray bytes = LoadNamedResource(name);
     if (QFileInfo(path).suffix().compare(QLatin1String(VectorPicture::fileExtension()), Qt::CaseInsensitive) == 0)
-        return renderVector(bytes, size);
+        return renderVector(bytes, size, ratio);
     QImage image = QImage::fromData(bytes);
     if (!image.isNull() && !size.isEmpty() && image.size() != size)
         image = image.scaled(size);

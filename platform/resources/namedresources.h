@@ -15,8 +15,11 @@ QString NamedResourcePath(const QString& name);
 QByteArray LoadNamedResource(const QString& name);
 
 // A picture: an SVG drawn at its view-box size (or at `size` when given),
-// or a raster picture as stored. Null when missing or unreadable.
-QImage LoadNamedPicture(const QString& name, QSize size = QSize());
+// or a raster picture as stored. Null when missing or unreadable. With a
+// `ratio` above 1 an SVG is drawn with that many device pixels per logical
+// pixel, for a scaled screen (the image carries the ratio); a raster picture
+// has only the pixels it was stored with.
+QImage LoadNamedPicture(const QString& name, QSize size = QSize(), qreal ratio = 1);
 
 // A Windows-1252 text resource decoded to Unicode.
 QString LoadNamedText1252(const QString& name);
