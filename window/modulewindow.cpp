@@ -3,7 +3,9 @@
 #include "window/accessiblenames.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHideEvent>
+#include <QResizeEvent>
 #include <QShowEvent>
 
 ModuleWindow::ModuleWindow(QWidget* parent)
@@ -15,6 +17,18 @@ void ModuleWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     NameControls(this);
+    m_pictureRatio = devicePixelRatioF();
+}
+
+bool ModuleWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ScreenChangeInternal && isVisible() && devicePixelRatioF() != m_pictureRatio) {
+        m_pictureRatio = devicePixelRatioF();
+        QResizeEvent again(size(), size());
+        QCoreApplication::sendEvent(this, &again);
+    }
+    return handled;
 }
 
 void ModuleWindow::closeEvent(QCloseEvent* event)

@@ -25,6 +25,12 @@ protected:
     // Names the controls for screen readers (window/accessiblenames.h).
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Moved to a screen of another device pixel ratio, the window is laid
+    // out again as for a resize, which composes its pictures at the new ratio.
+    bool event(QEvent* event) override;
+
+private:
+    qreal m_pictureRatio = 0;
 };
 
 // A dialog whose opening sequence (FormShow) runs when it is opened and whose

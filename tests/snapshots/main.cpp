@@ -2,6 +2,8 @@
 // the first argument (default: "snapshots").
 #include "snapshot.h"
 
+#include "controls/plaincontrols.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
@@ -30,6 +32,12 @@ void save(QWidget* widget, const QString& outDir, const QString& name)
     // would change from one run to the next.
     QCoreApplication::sendPostedEvents();
     save(widget->grab().toImage(), outDir, name);
+    // Each picture the program composes, alone, for the check that no
+    // picture is enlarged on a scaled screen (hidpipictures.cmake).
+    if (qEnvironmentVariableIsSet("KINEA_SNAPSHOT_PICTURES"))
+        for (PaintBox* box : widget->findChildren<PaintBox*>())
+            if (box->isVisible() && !box->objectName().isEmpty())
+                save(box->grab().toImage(), outDir, name + "." + box->objectName());
 }
 
 void save(const QImage& image, const QString& outDir, const QString& name)
