@@ -3,9 +3,9 @@
 // control panel's car icons.
 #include "road/braking/brakingscene.h"
 
+#include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
 #include "platform/resources/namedresources.h"
-#include "raster/tdibplus.h"
 #include "road/braking/model/brakingsession.h"
 
 #include <QPainter>
@@ -21,6 +21,7 @@ constexpr int kOpaqueAlpha = 128;
 QImage maskOf(const QImage& picture)
 {
     QImage mask(picture.size(), QImage::Format_RGB32);
+    mask.setDevicePixelRatio(picture.devicePixelRatio());
     for (int y = 0; y < picture.height(); ++y) {
         const QRgb* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         QRgb* target = reinterpret_cast<QRgb*>(mask.scanLine(y));
@@ -37,6 +38,7 @@ QImage onWhite(const QImage& picture, const QImage& mask)
 {
     const QImage straight = picture.convertToFormat(QImage::Format_ARGB32);
     QImage car(picture.size(), QImage::Format_RGB32);
+    car.setDevicePixelRatio(picture.devicePixelRatio());
     for (int y = 0; y < picture.height(); ++y) {
         const QRgb* source = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
         const QRgb* inside = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
@@ -47,12 +49,12 @@ QImage onWhite(const QImage& picture, const QImage& mask)
     return car;
 }
 
-QImage icon(const char* name, QRgb face)
+QImage icon(const char* name, QRgb face, qreal ratio)
 {
-    QImage picture(kIconSize, QImage::Format_RGB32);
+    QImage picture = NewPicture(kIconSize, ratio);
     picture.fill(face);
     QPainter painter(&picture);
-    painter.drawImage(0, 0, LoadNamedPicture(QString::fromLatin1(name), kIconSize));
+    painter.drawImage(0, 0, LoadNamedPicture(QString::fromLatin1(name), kIconSize, ratio));
     return picture;
 }
 
@@ -66,20 +68,22 @@ void BrakingScene::BuildCars()
     const QSize size(m_carWidth, m_carHeight);
     if (size.isEmpty())
         return;
-    const QImage red = LoadNamedPicture(QStringLiteral("Auto_r"), size);
+    // Drawn at the screen's resolution, and the mask cut from those pixels:
+    // its edge follows the drawing's at that resolution.
+    const QImage red = LoadNamedPicture(QStringLiteral("Auto_r"), size, m_ratio);
     if (red.isNull())
         return;
     m_carMask = maskOf(red);
     m_carRed = onWhite(red, m_carMask);
-    const QImage green = LoadNamedPicture(QStringLiteral("Auto_G"), size);
-    if (!green.isNull())
+    const QImage green = LoadNamedPicture(QStringLiteral("Auto_G"), size, m_ratio);
+    if (!green.isNull() && green.size() == red.size())
         m_carGreen = onWhite(green, m_carMask);
 }
 
-void BrakingScene::BuildIcons(QRgb face)
+void BrakingScene::BuildIcons(QRgb face, qreal ratio)
 {
-    m_iconRed = icon("Auto_R", face);
-    m_iconGreen = icon("Auto_G", face);
+    m_iconRed = icon("Auto_R", face, ratio);
+    m_iconGreen = icon("Auto_G", face, ratio);
 }
 
 void BrakingScene::FreeIcons()
@@ -88,7 +92,7 @@ void BrakingScene::FreeIcons()
     m_iconGreen = QImage();
 }
 
-void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, int k)
+void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, int k) const
 {
     const BrakingView& view = session.View();
     const double origin = view.Origin(k);
@@ -99,18 +103,16 @@ void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, i
     const double rear = front - CarLength - origin;
     const QImage& car = k == 2 ? m_carGreen : m_carRed;
     if (!car.isNull()) {
-        const int x = RoundHalfEven(rear * s);
-        const int y = m_zone.height() - RoundHalfEven(0.7 * s) - m_carHeight;
+        const int x = dev(RoundHalfEven(rear * s));
+        const int y = dev(m_zone.height() - RoundHalfEven(0.7 * s) - m_carHeight);
         drawMasked(picture, QPoint(x, y), m_carMask, car);
     }
-    if (session.ShownRow(k).Phase != phBraking || !m_glowSurface || !m_glowSurface->HasHandle())
+    if (session.ShownRow(k).Phase != phBraking)
         return;
+    static const ShadeTable glow(kGlow);
     const int side = 2 * m_glowRadius;
-    const int x = RoundHalfEven((rear - 0.35) * s);
-    const int y = m_zone.height() - (RoundHalfEven(0.45 * s) + m_carHeight);
-    CopyPictureToSurface(picture, QRect(x, y, side, side), *m_glowSurface);
+    const int x = dev(RoundHalfEven((rear - 0.35) * s));
+    const int y = dev(m_zone.height() - (RoundHalfEven(0.45 * s) + m_carHeight));
     for (int i = 0; i < side; ++i)
-        m_glowSurface->ShadeRow(m_glowLeft[std::size_t(i)], m_glowRight[std::size_t(i)], i, kGlow.red, kGlow.green,
-                                kGlow.blue);
-    CopySurfaceToPicture(*m_glowSurface, picture, x, y);
+        shadeRow(picture, y + i, x + m_glowLeft[std::size_t(i)], x + m_glowRight[std::size_t(i)], glow);
 }

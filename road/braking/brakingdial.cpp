@@ -2,8 +2,8 @@
 // layout on a transparent layer, laid over a darkened disc, and its needle.
 #include "road/braking/brakingscene.h"
 
+#include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
-#include "raster/tdibplus.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,7 +82,7 @@ void BrakingScene::BuildDial(int maxSpeed)
     // Drawn on a transparent layer: the smoothed edges of the figures keep
     // their own partial cover and blend with the dark disc, where a key
     // colour would leave a fringe of its own.
-    QImage dial(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage dial = NewPicture(QSize(size, size), m_ratio, QImage::Format_ARGB32_Premultiplied);
     dial.fill(Qt::transparent);
     {
         Canvas canvas(dial);
@@ -103,16 +103,12 @@ void BrakingScene::BuildDial(int maxSpeed)
     m_dialMaxSpeed = maxSpeed;
 }
 
-void BrakingScene::drawDial(QImage& picture, Canvas& canvas)
+void BrakingScene::drawDial(QImage& picture, Canvas& canvas) const
 {
-    if (!m_dialSurface || !m_dialSurface->HasHandle())
-        return;
-    const int size = m_dialSurface->Width();
-    CopyPictureToSurface(picture, QRect(kDialLeft, kDialTop, size, size), *m_dialSurface);
-    for (int i = 0; i < size; ++i)
-        m_dialSurface->ShadeRow(m_discLeft[std::size_t(i)], m_discRight[std::size_t(i)], i, dark.red, dark.green,
-                                dark.blue);
-    CopySurfaceToPicture(*m_dialSurface, picture, kDialLeft, kDialTop);
+    const int left = dev(kDialLeft);
+    const int top = dev(kDialTop);
+    for (std::size_t i = 0; i < m_discLeft.size(); ++i)
+        shadeRow(picture, top + int(i), left + m_discLeft[i], left + m_discRight[i], m_darkTable);
     canvas.Draw(kDialLeft, kDialTop, m_dialFace);
 }
 

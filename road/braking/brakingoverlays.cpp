@@ -4,13 +4,13 @@
 #include "road/braking/brakingscene.h"
 
 #include "canvas/textformat.h"
-#include "raster/globeview.h"
-#include "raster/tdibplus.h"
 #include "road/braking/model/brakingsession.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -18,18 +18,38 @@ constexpr TColor kMarkerColor = 0x4D32D8;
 // The dashes of a dashed pen one pixel wide.
 constexpr int kDashOn = 18;
 constexpr int kDashOff = 6;
-// Row k of a rounded corner of radius 8 reaches Round(sqrt(64 - (8 - k)^2))
-// pixels into the corner.
-constexpr std::array<int, 9> kPanelCorner{0, 4, 5, 6, 7, 7, 8, 8, 8};
+constexpr int kPanelCornerRadius = 8;
 constexpr int kPanelRight = 151; // the panel's left edge, from the zone's right edge
 constexpr int kPanelTextMargin = 7;
 constexpr int kPanelLineStep = 15;
 constexpr int kPanelFirstLine = 6;
+constexpr TColor kPanelInk = 0xE0E0FF;
+constexpr TColor kBandInk = 0xFFFFFF;
 
-// Inset of band row i (0..25) at a pointed end: an arrow head 13 deep.
-int bandInset(int row)
+// Inset of device row i of a band at a pointed end: an arrow head as deep
+// as half the band, 13 logical pixels, pointing at the band's middle row.
+int bandInset(int row, qreal ratio)
 {
-    return std::abs(13 - row);
+    return int(std::lround(std::abs(BrakingScene::kBandHeight / 2 * ratio - row)));
+}
+
+// How far device row k from the top or bottom of a corner of `radius`
+// device pixels reaches into it: Round(sqrt(radius^2 - (radius - k)^2)).
+int cornerReach(int k, double radius)
+{
+    if (k >= radius)
+        return int(std::lround(radius));
+    return RoundHalfEven(std::sqrt(radius * radius - (radius - k) * (radius - k)));
+}
+
+void setFont(Canvas& canvas, int points, TColor color)
+{
+    canvas.font = CanvasFont{};
+    canvas.font.name = QStringLiteral("Arial");
+    canvas.font.setPointSize(points);
+    canvas.font.bold = true;
+    canvas.font.color = color;
+    canvas.brush.style = BrushStyle::Clear;
 }
 
 } // namespace
@@ -55,7 +75,7 @@ void BrakingScene::drawMarkers(Canvas& canvas, const BrakingSession& session, in
     }
 }
 
-void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int k)
+void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int k) const
 {
     const KeyPoints& keys = session.Vehicle(k).Keys();
     const double origin = session.View().Origin(k);
@@ -83,56 +103,108 @@ void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int 
             rightPointed = origin + width > front;
             x2 = rightPointed ? column(front) : rightEdge;
         }
-        drawBand(canvas.image(), x1, x2, leftPointed, rightPointed, text);
+        drawBand(canvas, x1, x2, leftPointed, rightPointed, text);
     };
     band(keys.ReactionPos, keys.BrakePos, keys.ReactionStep, keys.BrakeStep, QStringLiteral("  Réaction  "));
     band(keys.BrakePos, keys.StopPos, keys.BrakeStep, keys.StopStep, QStringLiteral("  Freinage  "));
 }
 
-void BrakingScene::drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text)
+void BrakingScene::drawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bool rightPointed,
+                            const QString& text) const
 {
-    if (!m_bandSurface || !m_bandSurface->HasHandle() || x2 <= x1)
+    if (x2 <= x1)
         return;
-    TDibPlus& surface = *m_bandSurface;
-    const int span = x2 - x1;
-    CopyPictureToSurface(picture, QRect(0, kBandTop, surface.Width(), kBandHeight), surface);
-    for (int i = 0; i < kBandHeight; ++i) {
-        const int inset = std::min(bandInset(i), span);
-        const int a = leftPointed ? x1 + inset : x1;
-        const int b = rightPointed ? x2 - inset : x2;
-        // Ends that meet or cross leave nothing to shade (and a span wholly
-        // outside the surface would blacken the row).
-        if (a >= b || a >= surface.Width() || b < 0)
+    QImage& picture = canvas.image();
+    // The band covers logical columns x1..x2, both included: device columns
+    // from x1's first to x2's last.
+    const int left = dev(x1);
+    const int right = dev(x2 + 1) - 1;
+    const int top = dev(kBandTop);
+    const int rows = dev(kBandTop + kBandHeight) - top;
+    for (int i = 0; i < rows; ++i) {
+        const int inset = std::min(bandInset(i, m_ratio), right - left);
+        const int a = leftPointed ? left + inset : left;
+        const int b = rightPointed ? right - inset : right;
+        // Ends that meet or cross leave nothing to shade.
+        if (a >= b)
             continue;
-        surface.ShadeRow(a, b, i, dark.red, dark.green, dark.blue);
+        shadeRow(picture, top + i, a, b, m_darkTable);
     }
-    Canvas& canvas = surface.Canvas();
+    setFont(canvas, 12, kBandInk);
+    const int span = x2 - x1;
     const int textWidth = canvas.TextWidth(text);
-    if (textWidth < span)
-        canvas.TextOut(x1 + (span - textWidth) / 2, (kBandHeight - canvas.TextHeight(text)) / 2, text);
-    CopySurfaceToPicture(surface, picture, 0, kBandTop);
+    if (textWidth >= span)
+        return;
+    const int textHeight = canvas.TextHeight(text);
+    const int textLeft = x1 + (span - textWidth) / 2;
+    // Only the text's neighbourhood is written on: a text height of margin
+    // either side holds any glyph's overhang.
+    const QRect area = QRect(textLeft - textHeight, kBandTop, textWidth + 2 * textHeight, kBandHeight)
+                       & QRect(0, kBandTop, m_zone.width(), kBandHeight);
+    writeInArea(picture, area, [&](Canvas& band) {
+        setFont(band, 12, kBandInk);
+        band.TextOut(textLeft - area.left(), (kBandHeight - textHeight) / 2, text);
+    });
 }
 
-void BrakingScene::drawPanel(QImage& picture, const BrakingSession& session, int k)
+void BrakingScene::drawPanel(Canvas& canvas, const BrakingSession& session, int k) const
 {
-    if (!m_panelSurface || !m_panelSurface->HasHandle())
-        return;
-    TDibPlus& panel = *m_panelSurface;
+    QImage& picture = canvas.image();
     const int left = m_zone.width() - kPanelRight;
-    CopyPictureToSurface(picture, QRect(left, kDialTop, kPanelWidth, kPanelHeight), panel);
-    for (int row = 0; row < kPanelHeight; ++row) {
-        const int fromEdge = std::min(row, kPanelHeight - 1 - row);
-        const int w = fromEdge < int(kPanelCorner.size()) ? kPanelCorner[std::size_t(fromEdge)] : 8;
-        panel.ShadeRow(8 - w, 139 + w, row, dark.red, dark.green, dark.blue);
+    const int x0 = dev(left);
+    const int y0 = dev(kDialTop);
+    const int rows = dev(kDialTop + kPanelHeight) - y0;
+    // The panel's last device column, and its rounded sides before the
+    // corners: columns 8 and 139 of its 147.
+    const int lastColumn = dev(left + kPanelWidth) - 1 - x0;
+    const int inner = dev(left + kPanelCornerRadius) - x0;
+    const int innerRight = dev(left + kPanelWidth - kPanelCornerRadius + 1) - 1 - x0;
+    const double radius = kPanelCornerRadius * m_ratio;
+    for (int row = 0; row < rows; ++row) {
+        const int w = cornerReach(std::min(row, rows - 1 - row), radius);
+        shadeRow(picture, y0 + row, x0 + inner - w, x0 + std::min(innerRight + w, lastColumn), m_darkTable);
     }
 
     const auto [labels, values] = ReadoutLines(session.Quantities(k));
-    Canvas& canvas = panel.Canvas();
-    for (std::size_t line = 0; line < labels.size(); ++line) {
-        const int y = kPanelFirstLine + int(line) * kPanelLineStep;
-        canvas.TextOut(kPanelTextMargin, y, labels[line]);
-        if (line < values.size())
-            canvas.TextOut(kPanelWidth - canvas.TextWidth(values[line]) - kPanelTextMargin, y, values[line]);
+    writeInArea(picture, QRect(left, kDialTop, kPanelWidth, kPanelHeight), [&](Canvas& panel) {
+        setFont(panel, 10, kPanelInk);
+        for (std::size_t line = 0; line < labels.size(); ++line) {
+            const int y = kPanelFirstLine + int(line) * kPanelLineStep;
+            panel.TextOut(kPanelTextMargin, y, labels[line]);
+            if (line < values.size())
+                panel.TextOut(kPanelWidth - panel.TextWidth(values[line]) - kPanelTextMargin, y, values[line]);
+        }
+    });
+}
+
+void BrakingScene::writeInArea(QImage& picture, const QRect& area, const std::function<void(Canvas&)>& write) const
+{
+    const QRect device(QPoint(dev(area.left()), dev(area.top())),
+                       QPoint(dev(area.left() + area.width()) - 1, dev(area.top() + area.height()) - 1));
+    const QRect inside = device & picture.rect();
+    if (inside.isEmpty())
+        return;
+    if (m_ratio != 1 && inside == device) {
+        // On a scaled screen there is no earlier picture to match: the text
+        // is written straight on the picture, through a view of the area.
+        QImage view(picture.scanLine(inside.top()) + 4 * inside.left(), inside.width(), inside.height(),
+                    picture.bytesPerLine(), QImage::Format_RGB32);
+        view.setDevicePixelRatio(m_ratio);
+        Canvas canvas(view);
+        write(canvas);
+        return;
     }
-    CopySurfaceToPicture(panel, picture, left, kDialTop);
+    // Blue, green and red bytes, as the surfaces the text was always
+    // written on: at a ratio of 1 the pictures stay the same to the pixel.
+    QImage surface = picture.copy(device).convertToFormat(QImage::Format_BGR888);
+    surface.setDevicePixelRatio(m_ratio);
+    {
+        Canvas canvas(surface);
+        write(canvas);
+    }
+    const QImage written = surface.convertToFormat(QImage::Format_RGB32);
+    const QPoint offset = inside.topLeft() - device.topLeft();
+    for (int y = 0; y < inside.height(); ++y)
+        std::memcpy(picture.scanLine(inside.top() + y) + 4 * inside.left(),
+                    written.constScanLine(offset.y() + y) + 4 * offset.x(), std::size_t(inside.width()) * 4);
 }

@@ -2,6 +2,7 @@
 // order in which a zone is composed.
 #include "road/braking/brakingscene.h"
 
+#include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
 #include "road/braking/model/brakingsession.h"
 
@@ -30,43 +31,59 @@ void BrakingScene::freePictures()
     m_carRed = QImage();
     m_carGreen = QImage();
     m_carMask = QImage();
-    m_dialSurface.reset();
-    m_glowSurface.reset();
-    m_panelSurface.reset();
-    m_bandSurface.reset();
+    m_builtRatio = 0;
 }
 
-void BrakingScene::Layout(QSize zone, double scale)
+void BrakingScene::Layout(QSize zone, double scale, qreal ratio)
 {
     m_zone = QSize(std::max(zone.width(), 1), std::max(zone.height(), 1));
     m_scale = std::isfinite(scale) && scale > 0 ? scale : 1;
+    // Screens go from 1 to 3 or so; anything else is a mistake.
+    m_ratio = std::isfinite(ratio) && ratio > 0 ? std::min(ratio, 8.0) : 1;
+    m_deviceZone = NewPicture(m_zone, m_ratio).size();
     computeTables();
     if (!m_open)
         return;
-    createSurfaces();
     // A change of width alone leaves the scale, and so every picture, as it
     // was: resizing the window stays smooth.
-    if (m_strip.height() != m_zone.height() || m_stripScale != m_scale)
+    const bool newRatio = m_builtRatio != m_ratio;
+    if (newRatio || m_strip.height() != m_deviceZone.height() || m_stripScale != m_scale)
         BuildScenery();
-    if (m_dialFace.width() != 2 * m_dialRadius + 1 || m_dialMaxSpeed != maxSpeed)
+    if (newRatio || m_dialFace.deviceIndependentSize().toSize() != QSize(2 * m_dialRadius + 1, 2 * m_dialRadius + 1)
+        || m_dialMaxSpeed != maxSpeed)
         BuildDial(maxSpeed);
-    if (m_carMask.isNull() || m_carMask.size() != QSize(m_carWidth, m_carHeight))
+    if (newRatio || m_carMask.isNull() || m_carMask.deviceIndependentSize().toSize() != QSize(m_carWidth, m_carHeight))
         BuildCars();
+    m_builtRatio = m_ratio;
+}
+
+int BrakingScene::dev(int logical) const
+{
+    return int(std::lround(logical * m_ratio));
+}
+
+QImage BrakingScene::NewZonePicture() const
+{
+    return NewPicture(m_zone, m_ratio);
 }
 
 void BrakingScene::computeTables()
 {
     const double s = m_scale;
     m_dialRadius = std::max(RoundHalfEven(m_zone.height() * 0.33), 20);
-    const int r = m_dialRadius;
-    m_discLeft.assign(std::size_t(2 * r + 1), 0);
-    m_discRight.assign(std::size_t(2 * r + 1), 0);
-    for (int i = 0; i <= 2 * r; ++i) {
-        const int w = RoundHalfEven(std::sqrt(double(r * r - (r - i) * (r - i))));
-        m_discLeft[std::size_t(i)] = r - w;
-        m_discRight[std::size_t(i)] = r + w;
+    // The disc fills the dial's square of device pixels; with an odd side
+    // (always at a ratio of 1) its centre is a pixel's, and row i then
+    // reaches Round(sqrt(r^2 - (r - i)^2)) either side of it.
+    const int side = dev(2 * m_dialRadius + 1);
+    const double centre = (side - 1) / 2.0;
+    m_discLeft.assign(std::size_t(side), 0);
+    m_discRight.assign(std::size_t(side), 0);
+    for (int i = 0; i < side; ++i) {
+        const double w = std::sqrt(std::max(centre * centre - (centre - i) * (centre - i), 0.0));
+        m_discLeft[std::size_t(i)] = int(std::ceil(centre - w - 0.5));
+        m_discRight[std::size_t(i)] = int(std::floor(centre + w + 0.5));
     }
-    m_glowRadius = std::max(RoundHalfEven(s * 0.5), 0);
+    m_glowRadius = std::max(RoundHalfEven(s * 0.5 * m_ratio), 0);
     const int g = m_glowRadius;
     m_glowLeft.assign(std::size_t(2 * g), 0);
     m_glowRight.assign(std::size_t(2 * g), 0);
@@ -83,48 +100,11 @@ void BrakingScene::computeTables()
     m_stripWidth = std::max(RoundHalfEven(150 * s), 1);
 }
 
-namespace {
-
-// A surface of this size: the one there is, or a new one.
-bool resized(std::unique_ptr<TDibPlus>& surface, int width, int height)
-{
-    if (surface && surface->Width() == width && surface->Height() == height)
-        return false;
-    surface = std::make_unique<TDibPlus>(width, height);
-    return true;
-}
-
-void setSurfaceFont(TDibPlus& surface, int points, TColor color)
-{
-    CanvasFont& font = surface.Canvas().font;
-    font.name = QStringLiteral("Arial");
-    font.setPointSize(points);
-    font.bold = true;
-    font.color = color;
-    surface.Canvas().brush.style = BrushStyle::Clear;
-}
-
-} // namespace
-
-void BrakingScene::createSurfaces()
-{
-    const int dialSize = 2 * m_dialRadius + 1;
-    resized(m_dialSurface, dialSize, dialSize);
-    resized(m_glowSurface, 2 * m_glowRadius, 2 * m_glowRadius);
-    if (resized(m_panelSurface, kPanelWidth, kPanelHeight))
-        setSurfaceFont(*m_panelSurface, 10, 0xE0E0FF);
-    if (resized(m_bandSurface, m_zone.width(), kBandHeight))
-        setSurfaceFont(*m_bandSurface, 12, 0xFFFFFF);
-}
-
 qint64 BrakingScene::MemoryBytes() const
 {
     qint64 bytes = 0;
     for (const QImage* image : {&m_strip, &m_dialFace, &m_carRed, &m_carGreen, &m_carMask, &m_iconRed, &m_iconGreen})
         bytes += image->sizeInBytes();
-    for (const auto* surface : {&m_dialSurface, &m_glowSurface, &m_panelSurface, &m_bandSurface})
-        if (*surface)
-            bytes += (*surface)->ImageSize();
     return bytes;
 }
 
@@ -145,10 +125,44 @@ void BrakingScene::drawMasked(QImage& picture, QPoint at, const QImage& mask, co
     }
 }
 
+ShadeTable::ShadeTable(ShadeFactors factors)
+{
+    // Factors above 256 would make channels overflow.
+    const int r = std::clamp(factors.red, 0, 256);
+    const int g = std::clamp(factors.green, 0, 256);
+    const int b = std::clamp(factors.blue, 0, 256);
+    for (int v = 0; v < 256; ++v) {
+        red[std::size_t(v)] = std::uint8_t(v * r / 256);
+        green[std::size_t(v)] = std::uint8_t(v * g / 256);
+        blue[std::size_t(v)] = std::uint8_t(v * b / 256);
+    }
+}
+
+void BrakingScene::shadeRow(QImage& picture, int y, int x1, int x2, const ShadeTable& shade)
+{
+    if (y < 0 || y >= picture.height())
+        return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, picture.width() - 1);
+    QRgb* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = x1; x <= x2; ++x) {
+        const QRgb p = row[x];
+        row[x] = 0xFF000000u | QRgb(shade.red[p >> 16 & 0xFF]) << 16 | QRgb(shade.green[p >> 8 & 0xFF]) << 8
+                 | shade.blue[p & 0xFF];
+    }
+}
+
 void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& picture)
 {
-    if (!m_open || picture.size() != m_zone || picture.format() != QImage::Format_RGB32 || m_strip.isNull())
+    if (!m_open || picture.size() != m_deviceZone || picture.format() != QImage::Format_RGB32 || m_strip.isNull())
         return;
+    // The canvas reads the ratio from the picture: the layout's is the one
+    // every picture was built at.
+    picture.setDevicePixelRatio(m_ratio);
+    if (!(m_tableFactors == dark)) {
+        m_tableFactors = dark;
+        m_darkTable = ShadeTable(dark);
+    }
     drawBackground(picture, session.View().Origin(k));
     Canvas canvas(picture);
     if (session.RunMade()) {
@@ -159,6 +173,6 @@ void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& pictur
     drawVehicle(picture, session, k);
     // The panel is translucent: drawn over the car, it never hides the
     // stop's text.
-    drawPanel(picture, session, k);
+    drawPanel(canvas, session, k);
     drawNeedle(canvas, session.Quantities(k).speedKmh);
 }

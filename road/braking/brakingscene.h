@@ -1,15 +1,17 @@
 // The picture of one zone of the braking window: road and scenery, the car,
 // the reaction and braking bands, the speedometer and the result panel,
-// composed off screen at the zones' scale.
+// composed off screen at the zones' scale and at the device pixel ratio of
+// the screen that shows them.
 #pragma once
 
-#include "raster/tdibplus.h"
+#include "canvas/canvas.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <array>
-#include <memory>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 class BrakingSession;
@@ -20,6 +22,16 @@ struct ShadeFactors
     int red;
     int green;
     int blue;
+
+    bool operator==(const ShadeFactors&) const = default;
+};
+
+// The same darkening as a table per channel: a row of a picture is shaded
+// with three look-ups per pixel.
+struct ShadeTable
+{
+    explicit ShadeTable(ShadeFactors factors);
+    std::array<std::uint8_t, 256> red, green, blue;
 };
 
 class BrakingScene
@@ -34,25 +46,32 @@ public:
     void Close();
     bool IsOpen() const { return m_open; }
 
-    // Sizes and tables for zones of `zone` pixels at `scale` pixels per
-    // metre; while open, rebuilds the surfaces and the scenery strip, the
-    // dial and the cars whose size this changes.
-    void Layout(QSize zone, double scale);
+    // Sizes and tables for zones of `zone` logical pixels at `scale` pixels
+    // per metre, shown with `ratio` device pixels per logical pixel; while
+    // open, rebuilds the scenery strip, the dial and the cars whose size or
+    // ratio this changes.
+    void Layout(QSize zone, double scale, qreal ratio = 1);
+    qreal Ratio() const { return m_ratio; }
+    // A zone picture of the last layout's size and ratio.
+    QImage NewZonePicture() const;
 
-    // The car icons of the control panel, on the button-face colour.
-    void BuildIcons(QRgb face);
+    // The car icons of the control panel, on the button-face colour, at
+    // `ratio` device pixels per logical pixel.
+    void BuildIcons(QRgb face, qreal ratio = 1);
     const QImage& IconRed() const { return m_iconRed; }
     const QImage& IconGreen() const { return m_iconGreen; }
     void FreeIcons();
 
     // Composes zone k (1: red car, 2: green car) of `session` at its current
-    // step into `picture`, which must have the zones' size (RGB32).
+    // step into `picture`, which must be as NewZonePicture makes it (RGB32 of
+    // the zone's device size; its own ratio is not read).
     void DrawZone(int k, const BrakingSession& session, QImage& picture);
 
     ShadeFactors dark{110, 90, 70};
     int maxSpeed = 180;
 
-    // Sizes of the last layout, for the window and its tests.
+    // Sizes of the last layout, for the window and its tests (in logical
+    // pixels; the pictures are in device pixels).
     int DialRadius() const { return m_dialRadius; }
     int GlowRadius() const { return m_glowRadius; }
     int RoadHeight() const { return m_roadHeight; }
@@ -75,8 +94,9 @@ public:
 
 private:
     void computeTables();
-    void createSurfaces();
     void freePictures();
+    // Logical pixels to device pixels, rounded as the canvas rounds them.
+    int dev(int logical) const;
     void BuildScenery();
     void BuildDial(int maxSpeed);
     void BuildCars();
@@ -84,36 +104,52 @@ private:
     // The steps of DrawZone.
     void drawBackground(QImage& picture, double origin) const;
     void drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const;
-    void drawBands(Canvas& canvas, const BrakingSession& session, int k);
-    void drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text);
+    void drawBands(Canvas& canvas, const BrakingSession& session, int k) const;
+    void drawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text) const;
     // `canvas` draws on `picture`.
-    void drawDial(QImage& picture, Canvas& canvas);
-    void drawVehicle(QImage& picture, const BrakingSession& session, int k);
-    void drawPanel(QImage& picture, const BrakingSession& session, int k);
+    void drawDial(QImage& picture, Canvas& canvas) const;
+    void drawVehicle(QImage& picture, const BrakingSession& session, int k) const;
+    void drawPanel(Canvas& canvas, const BrakingSession& session, int k) const;
     void drawNeedle(Canvas& canvas, double speedKmh) const;
 
     // The mask ORed onto `picture` at `at`, then `face` ANDed: `face` shows
     // where the mask is white, the picture stays where it is black.
     static void drawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face);
+    // The translucent darkening: the channels of pixels x1..x2 (device
+    // pixels, both included) of row y scaled by `factors` / 256, clipped to
+    // the picture.
+    static void shadeRow(QImage& picture, int y, int x1, int x2, const ShadeTable& shade);
+    // Text written by `write` on the picture's `area` (logical pixels) as
+    // on a 24-bit surface of that size, whose canvas draws at the area's
+    // origin: the text's smoothed edges blend as they always did, and
+    // nothing is drawn outside the area.
+    void writeInArea(QImage& picture, const QRect& area, const std::function<void(Canvas&)>& write) const;
 
     bool m_open = false;
+    // `dark` as a table, made again when DrawZone finds it changed.
+    ShadeFactors m_tableFactors = dark;
+    ShadeTable m_darkTable{dark};
     QSize m_zone{1, 1};
+    QSize m_deviceZone{1, 1};
     double m_scale = 1;
+    qreal m_ratio = 1;
 
     int m_dialRadius = 20;
-    int m_glowRadius = 0;
+    int m_glowRadius = 0; // device pixels
     int m_roadHeight = 3;
     int m_carWidth = 0;
     int m_carHeight = 0;
     int m_stripWidth = 0;
+    // Shaded columns, both included, of each device row of the dial's disc
+    // and of the glow.
     std::vector<int> m_discLeft, m_discRight;
     std::vector<int> m_glowLeft, m_glowRight;
 
     QImage m_strip;
     double m_stripScale = 0;
+    qreal m_builtRatio = 0; // of the strip, the dial and the cars
     int m_dialMaxSpeed = 0;
     QImage m_dialFace; // premultiplied alpha
     QImage m_carRed, m_carGreen, m_carMask;
     QImage m_iconRed, m_iconGreen;
-    std::unique_ptr<TDibPlus> m_dialSurface, m_glowSurface, m_panelSurface, m_bandSurface;
 };

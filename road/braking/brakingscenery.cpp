@@ -57,9 +57,9 @@ const VectorPicture* drawing(const QString& name)
     return found->get();
 }
 
-QImage gradientBand(int width, int rows, TColor from, TColor to)
+QImage gradientBand(int width, int rows, qreal ratio, TColor from, TColor to)
 {
-    QImage band(width, std::max(rows, 1), QImage::Format_RGB32);
+    QImage band = NewPicture(QSize(width, std::max(rows, 1)), ratio);
     VerticalGradient(band, from, to, rows);
     return band;
 }
@@ -90,28 +90,35 @@ void BrakingScene::BuildScenery()
 {
     const int height = m_zone.height();
     const int skyRows = height - m_roadHeight;
-    QImage tile(kTileWidth, height, QImage::Format_RGB32);
-    tile.fill(Qt::white);
+    // Sky and road are computed row by row at the screen's resolution: the
+    // gradients get as many steps as there are device rows.
+    QImage sky = NewPicture(QSize(1, height), m_ratio);
+    sky.fill(Qt::white);
     // A zone lower than the road shows road only: no sky rows to share the
     // gradient.
     if (skyRows > 0)
-        VerticalGradient(tile, kSkyTop, kSkyBottom, skyRows);
-    {
-        QPainter painter(&tile);
-        painter.drawImage(0, skyRows, gradientBand(kTileWidth, m_roadHeight, kRoadTop, kRoadBottom));
-    }
+        VerticalGradient(sky, kSkyTop, kSkyBottom, skyRows);
+    const QImage road = gradientBand(1, m_roadHeight, m_ratio, kRoadTop, kRoadBottom);
+    const int roadTop = dev(skyRows);
 
-    if (m_strip.size() != QSize(m_stripWidth, height))
-        m_strip = QImage(m_stripWidth, height, QImage::Format_RGB32);
+    const QSize stripSize = NewPicture(QSize(m_stripWidth, height), m_ratio).size();
+    if (m_strip.size() != stripSize)
+        m_strip = QImage(stripSize, QImage::Format_RGB32);
     if (m_strip.isNull())
         return;
-    // The tile is the same across each of its rows: laid end to end it
-    // fills every row of the strip with that row's colour.
-    for (int y = 0; y < height; ++y) {
+    // Sky and road are the same across each row: every row of the strip
+    // takes its row's colour.
+    const int rows = std::min(stripSize.height(), sky.height());
+    for (int y = 0; y < rows; ++y) {
+        const bool onRoad = y >= roadTop && y - roadTop < road.height();
+        const QRgb colour = onRoad ? road.pixel(0, y - roadTop) : sky.pixel(0, y);
         QRgb* row = reinterpret_cast<QRgb*>(m_strip.scanLine(y));
-        std::fill(row, row + m_stripWidth, tile.pixel(0, y));
+        std::fill(row, row + stripSize.width(), colour);
     }
 
+    // The painter draws the drawings at the strip's ratio: each at the
+    // screen's resolution.
+    m_strip.setDevicePixelRatio(m_ratio);
     QPainter painter(&m_strip);
     const double s = m_scale;
     const int bottom = height - RoundHalfEven(s);
@@ -138,5 +145,6 @@ void BrakingScene::drawBackground(QImage& picture, double origin) const
         within += kPeriodMetres;
     // The strip is one period: the zone shows it end to end from the
     // offset of the view's left edge into the period.
-    copyWrapped(m_strip, std::clamp(RoundHalfEven(within * m_scale), 0, m_stripWidth - 1), picture);
+    const int offset = std::clamp(RoundHalfEven(within * m_scale), 0, m_stripWidth - 1);
+    copyWrapped(m_strip, std::min(dev(offset), m_strip.width() - 1), picture);
 }

@@ -97,9 +97,6 @@ void TFreinageF::FormShow()
     // Last, once the pictures exist: the layout builds what depends on the
     // scale and draws both zones.
     FormLayout();
-    m_scene.BuildIcons(palette().color(QPalette::Button).rgb());
-    for (PaintBox* icon : AutoIcones)
-        icon->update();
     m_lastMessage = -1;
     ShowMessage(0);
 }
@@ -138,12 +135,22 @@ void TFreinageF::FormLayout()
     shortenMessage();
 
     m_session.View().SetZoneSize(zoneWidth, zoneHeight);
-    m_scene.Layout(QSize(zoneWidth, zoneHeight), m_session.View().Scale());
+    // Composed at the resolution of the screen that shows the zones: a
+    // window moved to a screen of another ratio comes here again.
+    const qreal ratio = m_zones[0]->devicePixelRatioF();
+    m_scene.Layout(QSize(zoneWidth, zoneHeight), m_session.View().Scale(), ratio);
     if (!m_scene.IsOpen())
         return;
-    for (QImage& picture : m_zonePictures)
-        if (picture.size() != QSize(zoneWidth, zoneHeight))
-            picture = QImage(zoneWidth, zoneHeight, QImage::Format_RGB32);
+    if (m_scene.IconRed().isNull() || m_scene.IconRed().devicePixelRatio() != ratio) {
+        m_scene.BuildIcons(palette().color(QPalette::Button).rgb(), ratio);
+        for (PaintBox* icon : AutoIcones)
+            icon->update();
+    }
+    for (QImage& picture : m_zonePictures) {
+        QImage fresh = m_scene.NewZonePicture();
+        if (picture.size() != fresh.size() || picture.devicePixelRatio() != fresh.devicePixelRatio())
+            picture = fresh;
+    }
     DrawZone(1);
     DrawZone(2);
 }
@@ -264,12 +271,18 @@ QImage TFreinageF::copiedPicture()
     const QImage& first = m_zonePictures[0];
     if (first.isNull())
         return {};
+    // Pixel for pixel, at the zones' resolution.
+    const auto devicePixels = [](QImage picture) {
+        picture.setDevicePixelRatio(1);
+        return picture;
+    };
     QImage both(first.width(), 2 * first.height(), QImage::Format_RGB32);
     {
         QPainter painter(&both);
-        painter.drawImage(0, 0, first);
-        painter.drawImage(0, first.height(), m_zonePictures[1]);
+        painter.drawImage(0, 0, devicePixels(first));
+        painter.drawImage(0, first.height(), devicePixels(m_zonePictures[1]));
     }
+    both.setDevicePixelRatio(first.devicePixelRatio());
     return both;
 }
 

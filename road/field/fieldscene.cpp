@@ -4,6 +4,7 @@
 #include "canvas/textformat.h"
 #include "platform/resources/namedresources.h"
 #include "raster/tdibplus.h"
+#include "road/field/fieldview.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,7 +30,7 @@ void RoadPicture::Release()
     m_rendered = QImage();
 }
 
-QImage RoadPicture::RenderedAt(int width)
+QImage RoadPicture::RenderedAt(int width, qreal ratio)
 {
     if (!IsLoaded() || width < 1)
         return {};
@@ -37,18 +38,20 @@ QImage RoadPicture::RenderedAt(int width)
     const QSize size(width, std::max(1, int(height)));
     // Drawn from the vector picture at the display's own size, so that it
     // stays sharp however large the window.
-    if (m_rendered.size() != size)
-        m_rendered = LoadNamedPicture(kRoadPictureName, size);
+    if (m_rendered.isNull() || m_rendered.deviceIndependentSize().toSize() != size
+        || m_rendered.devicePixelRatio() != ratio)
+        m_rendered = LoadNamedPicture(kRoadPictureName, size, ratio);
     return m_rendered;
 }
 
-void BuildBackground(TDibPlus& background, RoadPicture& picture)
+void BuildBackground(TDibPlus& background, RoadPicture& picture, qreal ratio)
 {
     if (!background.HasHandle())
         return;
-    Canvas& canvas = background.Canvas();
-    VerticalGradient(canvas.image(), kSkyTop, kSkyBottom, background.Height());
-    const QImage road = picture.RenderedAt(background.Width());
+    QImage view = SurfacePicture(background, ratio);
+    Canvas canvas(view);
+    VerticalGradient(view, kSkyTop, kSkyBottom, canvas.height());
+    const QImage road = picture.RenderedAt(canvas.width(), ratio);
     if (!road.isNull())
-        canvas.Draw(0, background.Height() - road.height(), road);
+        canvas.Draw(0, canvas.height() - road.deviceIndependentSize().toSize().height(), road);
 }

@@ -18,9 +18,10 @@ public:
     void Release();
     bool IsLoaded() const { return !m_naturalSize.isEmpty(); }
 
-    // The picture at `width` pixels across (null when not loaded). The last
-    // one drawn is kept: a change of height alone does not draw it again.
-    QImage RenderedAt(int width);
+    // The picture at `width` logical pixels across (null when not loaded),
+    // drawn at `ratio` device pixels per logical pixel. The last one drawn
+    // is kept: a change of height alone does not draw it again.
+    QImage RenderedAt(int width, qreal ratio = 1);
 
 private:
     QSize m_naturalSize;
@@ -29,5 +30,6 @@ private:
 
 // Fills `background` with a gradient from dark blue (row 0) toward black
 // (below the last row), then draws the road picture across the whole width,
-// bottom-aligned: its top may lie above the display.
-void BuildBackground(TDibPlus& background, RoadPicture& picture);
+// bottom-aligned: its top may lie above the display. The surface holds
+// device pixels at `ratio` per logical pixel.
+void BuildBackground(TDibPlus& background, RoadPicture& picture, qreal ratio = 1);

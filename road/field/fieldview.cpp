@@ -3,6 +3,7 @@
 #include "raster/tdibplus.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -26,17 +27,36 @@ void blurLastColumn(TDibPlus& view, int y)
     view.SetPixelFast(x, y, TDibColor(sum[0] / 9) | TDibColor(sum[1] / 9) << 8 | TDibColor(sum[2] / 9) << 16);
 }
 
+// One sweep of the blur (see BlurField).
+void blurSweep(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY)
+{
+    const int width = view.Width();
+    // Rows eyeY - 1 up to 2; never the top or bottom row, whose block would
+    // reach outside the surface.
+    for (std::size_t j = 1; j + 2 <= field.size(); ++j) {
+        const int row = eyeY - int(j);
+        if (row < 1 || row > view.Height() - 2)
+            continue;
+        const int first = std::max(field[j].left, 2);
+        const int last = std::min(field[j].right, width - 1);
+        for (int x = first; x <= last; ++x) {
+            if (x < width - 1)
+                view.BlurPixel(x, row);
+            else
+                blurLastColumn(view, row);
+        }
+    }
+}
+
 } // namespace
 
-std::unique_ptr<TDibPlus> CreateView(int width, int height)
+QImage SurfacePicture(TDibPlus& surface, qreal ratio)
 {
-    auto view = std::make_unique<TDibPlus>(width, height);
-    CanvasFont& font = view->Canvas().font;
-    font.name = QStringLiteral("Arial");
-    font.setPointSize(10);
-    font.bold = true;
-    font.color = 0xFFFFFF;
-    return view;
+    if (!surface.HasHandle())
+        return {};
+    QImage picture(surface.Bits(), surface.Width(), surface.Height(), surface.RowBytes(), QImage::Format_BGR888);
+    picture.setDevicePixelRatio(ratio > 0 ? ratio : 1);
+    return picture;
 }
 
 void ShadeOutsideField(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY)
@@ -57,43 +77,45 @@ void ShadeOutsideField(TDibPlus& view, const std::vector<FieldSpan>& field, int 
         view.ShadeRow(0, width - 1, row, kShadeFactor, kShadeFactor, kShadeFactor);
 }
 
-void BlurField(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY)
+void BlurField(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY, qreal ratio)
 {
-    const int width = view.Width();
-    if (!view.HasHandle() || width < 3)
+    if (!view.HasHandle() || view.Width() < 3)
         return;
-    // Rows eyeY - 1 up to 2; never the top or bottom row, whose block would
-    // reach outside the surface.
-    for (std::size_t j = 1; j + 2 <= field.size(); ++j) {
-        const int row = eyeY - int(j);
-        if (row < 1 || row > view.Height() - 2)
-            continue;
-        const int first = std::max(field[j].left, 2);
-        const int last = std::min(field[j].right, width - 1);
-        for (int x = first; x <= last; ++x) {
-            if (x < width - 1)
-                view.BlurPixel(x, row);
-            else
-                blurLastColumn(view, row);
-        }
-    }
+    const long sweeps = std::lround(std::clamp(ratio * ratio, 1.0, 16.0));
+    for (long sweep = 0; sweep < sweeps; ++sweep)
+        blurSweep(view, field, eyeY);
 }
 
-void WriteViewLines(TDibPlus& view, const QStringList& lines)
+CanvasFont ViewLinesFont()
 {
-    Canvas& canvas = view.Canvas();
+    CanvasFont font;
+    font.name = QStringLiteral("Arial");
+    font.setPointSize(10);
+    font.bold = true;
+    font.color = 0xFFFFFF;
+    return font;
+}
+
+void WriteViewLines(TDibPlus& view, const QStringList& lines, qreal ratio)
+{
+    QImage picture = SurfacePicture(view, ratio);
+    Canvas canvas(picture);
+    canvas.font = ViewLinesFont();
     canvas.brush.style = BrushStyle::Clear;
+    const auto device = [&canvas](int logical) { return int(std::lround(logical * canvas.scale())); };
     const int lineHeight = canvas.TextHeight(QStringLiteral("|"));
-    int y = view.Height() - (3 * lineHeight + kTextBottomMargin);
+    int y = canvas.height() - (3 * lineHeight + kTextBottomMargin);
     for (const QString& line : lines) {
         // The white text stays readable on a pale road or sky: what is too
-        // light under it is darkened just enough.
-        for (int row = y; row < y + lineHeight; ++row)
-            view.DarkenUnderInk(kTextLeft - 1, kTextLeft + canvas.TextWidth(line), row, canvas.font.color);
+        // light under it is darkened just enough (logical columns from
+        // kTextLeft - 1 to kTextLeft + the text's width, both included).
+        const int first = device(kTextLeft - 1);
+        const int last = device(kTextLeft + canvas.TextWidth(line) + 1) - 1;
+        for (int row = device(y); row < device(y + lineHeight); ++row)
+            view.DarkenUnderInk(first, last, row, canvas.font.color);
         canvas.TextOut(kTextLeft, y, line);
         y += lineHeight;
     }
-    canvas.brush.style = BrushStyle::Solid;
 }
 
 QStringList LeftViewLines()
@@ -111,13 +133,13 @@ QStringList RightViewLines(bool drunk, int speedKmh, int fieldAngle)
 }
 
 void ComposeView(TDibPlus& view, const TDibPlus& background, const std::vector<FieldSpan>& field, int eyeY,
-                 bool blurred, const QStringList& lines)
+                 bool blurred, const QStringList& lines, qreal ratio)
 {
     if (!view.HasHandle() || background.ImageSize() != view.ImageSize() || background.Width() != view.Width())
         return;
     std::memcpy(view.Bits(), background.Bits(), std::size_t(view.ImageSize()));
     ShadeOutsideField(view, field, eyeY);
     if (blurred)
-        BlurField(view, field, eyeY);
-    WriteViewLines(view, lines);
+        BlurField(view, field, eyeY, ratio);
+    WriteViewLines(view, lines, ratio);
 }

@@ -1,6 +1,7 @@
 #include "road/field/fieldwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "platform/helpviewer.h"
 #include "raster/tdibplus.h"
@@ -100,13 +101,18 @@ void TChampF::Relayout()
     placeControls();
     if (!m_shown)
         return;
-    const int w = m_geometry.displayWidth();
-    const int h = m_geometry.displayHeight();
+    // Composed at the resolution of the screen that shows the displays: a
+    // window moved to a screen of another ratio comes here again.
+    m_ratio = Display1->devicePixelRatioF();
+    const QSize device = (QSizeF(m_geometry.displayWidth(), m_geometry.displayHeight()) * m_ratio).toSize();
+    m_deviceGeometry = FieldGeometry(device.width(), device.height());
+    const int w = m_deviceGeometry.displayWidth();
+    const int h = m_deviceGeometry.displayHeight();
     SceneBackground = std::make_unique<TDibPlus>(w, h);
-    LeftView = CreateView(w, h);
-    RightView = CreateView(w, h);
-    BuildBackground(*SceneBackground, m_roadPicture);
-    FieldRows = ComputeField(m_geometry, kRestFieldAngle);
+    LeftView = std::make_unique<TDibPlus>(w, h);
+    RightView = std::make_unique<TDibPlus>(w, h);
+    BuildBackground(*SceneBackground, m_roadPicture, m_ratio);
+    FieldRows = ComputeField(m_deviceGeometry, kRestFieldAngle);
     DrawView(1);
     Display1->update();
     if (Drunk)
@@ -120,17 +126,18 @@ void TChampF::DrawView(int n)
     TDibPlus* view = n == 1 ? LeftView.get() : RightView.get();
     if (!view || !SceneBackground)
         return;
+    const int eyeY = m_deviceGeometry.eyeY();
     if (n == 1)
-        ComposeView(*view, *SceneBackground, FieldRows, m_geometry.eyeY(), false, LeftViewLines());
+        ComposeView(*view, *SceneBackground, FieldRows, eyeY, false, LeftViewLines(), m_ratio);
     else
-        ComposeView(*view, *SceneBackground, FieldRows, m_geometry.eyeY(), Drunk && AppSettings.FlouFlag,
-                    RightViewLines(Drunk, VehicleSpeed, FieldAngle));
+        ComposeView(*view, *SceneBackground, FieldRows, eyeY, Drunk && AppSettings.FlouFlag,
+                    RightViewLines(Drunk, VehicleSpeed, FieldAngle), m_ratio);
 }
 
-void TChampF::Display1Paint(QPainter& painter, const TDibPlus* view)
+void TChampF::Display1Paint(QPainter& painter, TDibPlus* view)
 {
     if (view)
-        painter.drawImage(0, 0, view->Image());
+        painter.drawImage(0, 0, SurfacePicture(*view, m_ratio));
     else
         painter.fillRect(painter.viewport(), Qt::black);
 }
@@ -139,7 +146,7 @@ void TChampF::Display1Paint(QPainter& painter, const TDibPlus* view)
 
 void TChampF::showRightView()
 {
-    FieldRows = ComputeField(m_geometry, FieldAngle);
+    FieldRows = ComputeField(m_deviceGeometry, FieldAngle);
     DrawView(2);
     Display2->update();
 }
@@ -223,12 +230,13 @@ QImage TChampF::copiedPicture() const
 {
     if (!LeftView || !RightView)
         return {};
+    // At the views' own resolution, pixel for pixel.
     const int w = m_geometry.displayWidth();
-    QImage both(2 * w, m_geometry.displayHeight(), QImage::Format_RGB32);
+    QImage both = NewPicture(QSize(2 * w, m_geometry.displayHeight()), m_ratio);
     {
         Canvas canvas(both);
-        LeftView->Draw(canvas, 0, 0);
-        RightView->Draw(canvas, w, 0);
+        canvas.Draw(0, 0, SurfacePicture(*LeftView, m_ratio));
+        canvas.Draw(w, 0, SurfacePicture(*RightView, m_ratio));
     }
     return both;
 }

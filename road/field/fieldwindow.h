@@ -32,6 +32,10 @@ public:
     int fieldAngle() const { return FieldAngle; }
     bool isDrunk() const { return Drunk; }
     const FieldGeometry& geometry() const { return m_geometry; }
+    // The same display counted in device pixels, those of the composed
+    // views and of the field's rows.
+    const FieldGeometry& deviceGeometry() const { return m_deviceGeometry; }
+    qreal ratio() const { return m_ratio; }
     // The composed displays and the scene under them; null while closed.
     const TDibPlus* leftView() const { return LeftView.get(); }
     const TDibPlus* rightView() const { return RightView.get(); }
@@ -57,7 +61,7 @@ private:
     void DrunkUpdate();
     void ModeUpdate();
     void showRightView();
-    void Display1Paint(QPainter& painter, const TDibPlus* view);
+    void Display1Paint(QPainter& painter, TDibPlus* view);
 
     void SpeedSpinUpClick();
     void SpeedSpinDownClick();
@@ -84,6 +88,8 @@ private:
     QLabel* AlcoolLab;
 
     FieldGeometry m_geometry{1, 1};
+    FieldGeometry m_deviceGeometry{1, 1};
+    qreal m_ratio = 1;
     int VehicleSpeed = 0;
     int FieldAngle = kRestFieldAngle;
     bool Drunk = false;

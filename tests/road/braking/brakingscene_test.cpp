@@ -11,9 +11,10 @@ namespace {
 const VehicleInputs kFast{180, 300, 100, false}; // 150 m of reaction
 const QRect kBandRows(0, BrakingScene::kBandTop, 786, BrakingScene::kBandHeight);
 
-bool stripHasScenery(const QImage& strip)
+// `ratio` device pixels per logical pixel.
+bool stripHasScenery(const QImage& strip, int ratio)
 {
-    const int row = strip.height() - 30;
+    const int row = strip.height() - 30 * ratio;
     for (int x = 1; x < strip.width(); ++x)
         if (strip.pixel(x, row) != strip.pixel(0, row))
             return true;
@@ -31,28 +32,38 @@ QRect changedArea(const QImage& a, const QImage& b, const QRect& within)
     return changed;
 }
 
+// The same scene on a plain screen and on one scaled by 2: every picture is
+// composed in device pixels, so the figures of the plain screen hold at
+// twice the coordinates.
+class BrakingSceneAtRatio : public testing::TestWithParam<int>
+{ };
+INSTANTIATE_TEST_SUITE_P(Ratios, BrakingSceneAtRatio, testing::Values(1, 2));
+
 // With the view's left edge at 140 m, 42 m wide, the zone shows the strip's
 // last 10 m, then its first 32 m.
-TEST(BrakingScene, BackgroundRunsFromTheStripsEndIntoItsStart)
+TEST_P(BrakingSceneAtRatio, BackgroundRunsFromTheStripsEndIntoItsStart)
 {
-    SceneRig rig;
+    const int r = GetParam();
+    SceneRig rig(QSize(786, 187), 10, r);
     const QImage& strip = rig.scene.SceneryStrip();
-    ASSERT_EQ(strip.width(), 2805);
-    if (!stripHasScenery(strip))
+    ASSERT_EQ(strip.width(), 2805 * r);
+    ASSERT_EQ(strip.height(), 187 * r);
+    if (!stripHasScenery(strip, r))
         GTEST_SKIP() << "the scenery pictures are missing";
     rig.session.View().SetOrigin(1, 140);
     rig.draw();
-    const int offset = 2618; // Round(140 x 18.7)
-    for (int y = 160; y < 187; ++y)
-        for (int x = 0; x < 786; ++x) {
+    const int offset = 2618 * r; // Round(140 x 18.7)
+    for (int y = 160 * r; y < 187 * r; ++y)
+        for (int x = 0; x < 786 * r; ++x) {
             const int column = (offset + x) % strip.width();
             ASSERT_EQ(rig.picture.pixel(x, y), strip.pixel(column, y)) << x << ", " << y;
         }
 }
 
-TEST(BrakingScene, NeedlePointsStraightUpAt90)
+TEST_P(BrakingSceneAtRatio, NeedlePointsStraightUpAt90)
 {
-    SceneRig rig;
+    const int k = GetParam();
+    SceneRig rig(QSize(786, 187), 10, k);
     const VehicleInputs at90{90, 100, 100, false};
     rig.showStep(at90, 0, 0);
     rig.showStep(at90, rig.session.Vehicle(1).Keys().ReactionStep, 0);
@@ -61,13 +72,13 @@ TEST(BrakingScene, NeedlePointsStraightUpAt90)
     const int r = rig.scene.DialRadius();
     const int cx = BrakingScene::kDialLeft + r;
     const int cy = BrakingScene::kDialTop + r;
-    for (int y = cy - r + 8; y < cy - 6; ++y)
-        EXPECT_EQ(testing_support::rgbAt(rig.picture, cx, y), 0xFF0000u) << y;
-    EXPECT_NE(testing_support::rgbAt(rig.picture, cx - 12, cy - r / 2), 0xFF0000u);
+    for (int y = k * (cy - r + 8); y < k * (cy - 6); ++y)
+        EXPECT_EQ(testing_support::rgbAt(rig.picture, k * cx, y), 0xFF0000u) << y;
+    EXPECT_NE(testing_support::rgbAt(rig.picture, k * (cx - 12), k * (cy - r / 2)), 0xFF0000u);
 
     rig.showStep(at90, 0, 0);
     rig.draw();
-    EXPECT_NE(testing_support::rgbAt(rig.picture, cx, cy - r / 2), 0xFF0000u) << "0 km/h points down left";
+    EXPECT_NE(testing_support::rgbAt(rig.picture, k * cx, k * (cy - r / 2)), 0xFF0000u) << "0 km/h points down left";
 }
 
 // At the design size Trunc(R x 0.05) is 3 points: "KINEA" would be a smudge
@@ -146,22 +157,24 @@ TEST(BrakingScene, PointedEndAtTheRightEdgeLeavesTheRowsAlone)
 }
 
 // The car is as long as the 6.1 m the model moves, and its mask comes from
-// the drawing's transparency: around it the road stays exactly as it was,
-// and inside its outline no pixel keeps the magenta the picture is keyed
-// on (a halo on the mask's edge).
-TEST(BrakingScene, CarIsSixPointOneMetresLongWithNoHalo)
+// the drawing's transparency, at the screen's resolution: around it the road
+// stays exactly as it was, and inside its outline no pixel keeps the
+// magenta the picture is keyed on (a halo on the mask's edge).
+TEST_P(BrakingSceneAtRatio, CarIsSixPointOneMetresLongWithNoHalo)
 {
-    SceneRig rig;
+    const int r = GetParam();
+    SceneRig rig(QSize(786, 187), 10, r);
     EXPECT_EQ(rig.scene.CarWidth(), 114);
     EXPECT_EQ(rig.scene.CarHeight(), 34);
     if (rig.scene.CarRed().isNull())
         GTEST_SKIP() << "the car picture is missing";
+    ASSERT_EQ(rig.scene.CarMask().size(), QSize(114 * r, 34 * r));
     rig.session.View().Follow(1, {20, 0, phReacting});
     rig.draw();
     const QImage plain = rig.background(0);
     const QImage& mask = rig.scene.CarMask();
-    const int left = int(std::lround((20 - CarLength) * 18.7));
-    const int top = 187 - int(std::lround(0.7 * 18.7)) - 34;
+    const int left = r * int(std::lround((20 - CarLength) * 18.7));
+    const int top = r * (187 - int(std::lround(0.7 * 18.7)) - 34);
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x) {
             const QRgb m = mask.pixel(x, y) & 0xFFFFFFu;
@@ -174,6 +187,35 @@ TEST(BrakingScene, CarIsSixPointOneMetresLongWithNoHalo)
                 ASSERT_FALSE(magenta) << x << ", " << y;
             }
         }
+}
+
+// On a screen scaled by 2 the pointed end of a band is cut in device
+// pixels: its edge moves one device column per device row, not two every
+// second row, and its tip is the band's middle. The reaction band's end
+// follows the car, 20 m into the view (logical column 374).
+TEST(BrakingScene, BandPointAtRatio2StepsOneDevicePixelPerRow)
+{
+    SceneRig rig(QSize(786, 187), 10, 2);
+    const VehicleInputs defaults{60, 100, 100, false};
+    rig.showStep(defaults, 0, 0);
+    const KeyPoints& keys = rig.session.Vehicle(1).Keys();
+    const int step = (keys.ReactionStep + keys.BrakeStep) / 2;
+    rig.showStep(defaults, step, 0);
+    const double origin = rig.session.View().CurrentPos(1) - 20;
+    rig.showStep(defaults, step, origin);
+    rig.draw();
+    const QImage plain = rig.background(origin);
+    const int end = 2 * 374 + 1; // the last device column of logical column 374
+    const auto lastShaded = [&](int y) {
+        for (int x = end + 40; x > end - 40; --x)
+            if (rig.picture.pixel(x, y) != plain.pixel(x, y))
+                return x;
+        return -1;
+    };
+    const int top = 2 * BrakingScene::kBandTop;
+    const int middle = top + BrakingScene::kBandHeight;
+    for (int y = top; y < top + 2 * BrakingScene::kBandHeight; ++y)
+        EXPECT_EQ(lastShaded(y), end - std::abs(middle - y)) << "row " << y;
 }
 
 TEST(BrakingScene, CarLeavesTheViewPastItsOwnLengthOrBehindTheLeftEdge)
@@ -266,6 +308,7 @@ TEST(BrakingScene, HostileSizesAndScalesComposeSafely)
             rig.draw(1);
             rig.draw(2);
             ASSERT_EQ(rig.picture.size(), zone);
+            ASSERT_EQ(rig.picture.devicePixelRatio(), 1);
             if (zone.width() >= 100 && zone.height() >= 30) {
                 // Road, scenery, dial: several colours, not a blank.
                 QSet<QRgb> colours;

@@ -34,13 +34,14 @@ void BrakingWindowTest::playToEnd()
         window.AnimTimerTimer();
 }
 
-SceneRig::SceneRig(QSize zone, double viewHeight)
-    : picture(zone, QImage::Format_RGB32)
+SceneRig::SceneRig(QSize zone, double viewHeight, qreal ratio)
+    : zone(zone)
 {
     scene.Open();
     session.View().SetZoneSize(zone.width(), zone.height());
     session.View().SetViewHeight(viewHeight);
-    scene.Layout(zone, session.View().Scale());
+    scene.Layout(zone, session.View().Scale(), ratio);
+    picture = scene.NewZonePicture();
 }
 
 void SceneRig::showStep(const VehicleInputs& inputs, int step, double origin)
@@ -56,12 +57,12 @@ void SceneRig::showStep(const VehicleInputs& inputs, int step, double origin)
 QImage SceneRig::background(double origin)
 {
     BrakingSession empty;
-    empty.View().SetZoneSize(picture.width(), picture.height());
+    empty.View().SetZoneSize(zone.width(), zone.height());
     empty.View().SetViewHeight(session.View().ViewHeight());
     // The car far behind the view: only the road and the scenery are left.
     empty.View().Follow(1, MotionRow{-1000, 0, phReacting});
     empty.View().SetOrigin(1, origin);
-    QImage plain(picture.size(), QImage::Format_RGB32);
+    QImage plain = scene.NewZonePicture();
     scene.DrawZone(1, empty, plain);
     return plain;
 }

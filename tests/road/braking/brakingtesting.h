@@ -34,16 +34,18 @@ protected:
     TFreinageF window;
 };
 
-// A scene open at a zone size and zoom, with its session and picture.
+// A scene open at a zone size, zoom and device pixel ratio, with its
+// session and picture.
 struct SceneRig
 {
-    explicit SceneRig(QSize zone = QSize(786, 187), double viewHeight = 10);
+    explicit SceneRig(QSize zone = QSize(786, 187), double viewHeight = 10, qreal ratio = 1);
     // Builds the run and shows vehicle 1 at `step`, its camera at `origin`.
     void showStep(const VehicleInputs& inputs, int step, double origin);
     void draw(int k = 1) { scene.DrawZone(k, session, picture); }
     // The same zone with nothing but the road and scenery.
     QImage background(double origin);
 
+    QSize zone;
     BrakingSession session;
     BrakingScene scene;
     QImage picture;

@@ -1,5 +1,5 @@
 // Composing one display: the darkening outside the field and behind the
-// eye, and the drunk driver's blur.
+// eye, the drunk driver's blur, and the lines at a screen's resolution.
 #include "raster/tdibplus.h"
 #include "road/field/fieldview.h"
 
@@ -65,6 +65,28 @@ TEST(FieldBlur, NeverReadsPastTheEndOfARow)
         EXPECT_EQ(view.GetPixel(363, y), 0x604020u) << "row " << y;
         EXPECT_EQ(view.GetPixel(0, y), 0xFFFFFFu) << "row " << y;
         EXPECT_EQ(view.GetPixel(2, y), 0x604020u) << "row " << y;
+    }
+}
+
+// On a screen scaled by 2 the lines are written at twice the size, and
+// what lies under them is darkened on every device row and column they
+// cover: from logical column 3, over the three lines' rows.
+TEST(FieldLines, AtRatio2TheDarkeningCoversTheLinesDeviceRows)
+{
+    TDibPlus view(400, 300);
+    view.Fill(0xFFFFFF);
+    WriteViewLines(view, {QStringLiteral("Vitesse"), QStringLiteral("Champ"), QStringLiteral("visuel")}, 2);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    Canvas measure(probe);
+    measure.font = ViewLinesFont();
+    const int lineHeight = measure.TextHeight(QStringLiteral("|"));
+    const int first = 2 * (150 - (3 * lineHeight + 4));
+    const int last = 2 * (150 - 4) - 1;
+    EXPECT_EQ(view.GetPixel(6, first - 1), 0xFFFFFFu);
+    EXPECT_EQ(view.GetPixel(6, last + 1), 0xFFFFFFu);
+    for (int y = first; y <= last; ++y) {
+        EXPECT_NE(view.GetPixel(6, y), 0xFFFFFFu) << "row " << y;
+        EXPECT_EQ(view.GetPixel(5, y), 0xFFFFFFu) << "row " << y;
     }
 }
 

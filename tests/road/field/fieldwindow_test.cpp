@@ -34,7 +34,10 @@ TDibColor shaded(TDibColor c)
 // The first row of the views' three lines of text, and their spacing.
 int lineHeight()
 {
-    return CreateView(1, 1)->Canvas().TextHeight("|");
+    QImage probe(1, 1, QImage::Format_RGB32);
+    Canvas canvas(probe);
+    canvas.font = ViewLinesFont();
+    return canvas.TextHeight("|");
 }
 int firstTextRow(const TChampF& w)
 {
