@@ -103,16 +103,16 @@ void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, i
     const double rear = front - CarLength - origin;
     const QImage& car = k == 2 ? m_carGreen : m_carRed;
     if (!car.isNull()) {
-        const int x = dev(RoundHalfEven(rear * s));
-        const int y = dev(m_zone.height() - RoundHalfEven(0.7 * s) - m_carHeight);
+        const int x = ToDevice(RoundHalfEven(rear * s));
+        const int y = ToDevice(m_zone.height() - RoundHalfEven(0.7 * s) - m_carHeight);
         drawMasked(picture, QPoint(x, y), m_carMask, car);
     }
     if (session.ShownRow(k).Phase != phBraking)
         return;
     static const ShadeTable glow(kGlow);
     const int side = 2 * m_glowRadius;
-    const int x = dev(RoundHalfEven((rear - 0.35) * s));
-    const int y = dev(m_zone.height() - (RoundHalfEven(0.45 * s) + m_carHeight));
+    const int x = ToDevice(RoundHalfEven((rear - 0.35) * s));
+    const int y = ToDevice(m_zone.height() - (RoundHalfEven(0.45 * s) + m_carHeight));
     for (int i = 0; i < side; ++i)
-        shadeRow(picture, y + i, x + m_glowLeft[std::size_t(i)], x + m_glowRight[std::size_t(i)], glow);
+        ShadeRow(picture, y + i, x + m_glowLeft[std::size_t(i)], x + m_glowRight[std::size_t(i)], glow);
 }

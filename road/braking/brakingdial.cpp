@@ -105,10 +105,10 @@ void BrakingScene::BuildDial(int maxSpeed)
 
 void BrakingScene::drawDial(QImage& picture, Canvas& canvas) const
 {
-    const int left = dev(kDialLeft);
-    const int top = dev(kDialTop);
+    const int left = ToDevice(kDialLeft);
+    const int top = ToDevice(kDialTop);
     for (std::size_t i = 0; i < m_discLeft.size(); ++i)
-        shadeRow(picture, top + int(i), left + m_discLeft[i], left + m_discRight[i], m_darkTable);
+        ShadeRow(picture, top + int(i), left + m_discLeft[i], left + m_discRight[i], m_darkTable);
     canvas.Draw(kDialLeft, kDialTop, m_dialFace);
 }
 

@@ -28,21 +28,21 @@ constexpr TColor kBandInk = 0xFFFFFF;
 
 // Inset of device row i of a band at a pointed end: an arrow head as deep
 // as half the band, 13 logical pixels, pointing at the band's middle row.
-int bandInset(int row, qreal ratio)
+int BandInset(int row, qreal ratio)
 {
     return int(std::lround(std::abs(BrakingScene::kBandHeight / 2 * ratio - row)));
 }
 
 // How far device row k from the top or bottom of a corner of `radius`
 // device pixels reaches into it: Round(sqrt(radius^2 - (radius - k)^2)).
-int cornerReach(int k, double radius)
+int CornerReach(int k, double radius)
 {
     if (k >= radius)
         return int(std::lround(radius));
     return RoundHalfEven(std::sqrt(radius * radius - (radius - k) * (radius - k)));
 }
 
-void setFont(Canvas& canvas, int points, TColor color)
+void SetTextFont(Canvas& canvas, int points, TColor color)
 {
     canvas.font = CanvasFont{};
     canvas.font.name = QStringLiteral("Arial");
@@ -117,20 +117,20 @@ void BrakingScene::drawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bo
     QImage& picture = canvas.image();
     // The band covers logical columns x1..x2, both included: device columns
     // from x1's first to x2's last.
-    const int left = dev(x1);
-    const int right = dev(x2 + 1) - 1;
-    const int top = dev(kBandTop);
-    const int rows = dev(kBandTop + kBandHeight) - top;
+    const int left = ToDevice(x1);
+    const int right = ToDevice(x2 + 1) - 1;
+    const int top = ToDevice(kBandTop);
+    const int rows = ToDevice(kBandTop + kBandHeight) - top;
     for (int i = 0; i < rows; ++i) {
-        const int inset = std::min(bandInset(i, m_ratio), right - left);
+        const int inset = std::min(BandInset(i, m_ratio), right - left);
         const int a = leftPointed ? left + inset : left;
         const int b = rightPointed ? right - inset : right;
         // Ends that meet or cross leave nothing to shade.
         if (a >= b)
             continue;
-        shadeRow(picture, top + i, a, b, m_darkTable);
+        ShadeRow(picture, top + i, a, b, m_darkTable);
     }
-    setFont(canvas, 12, kBandInk);
+    SetTextFont(canvas, 12, kBandInk);
     const int span = x2 - x1;
     const int textWidth = canvas.TextWidth(text);
     if (textWidth >= span)
@@ -141,8 +141,8 @@ void BrakingScene::drawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bo
     // either side holds any glyph's overhang.
     const QRect area = QRect(textLeft - textHeight, kBandTop, textWidth + 2 * textHeight, kBandHeight)
                        & QRect(0, kBandTop, m_zone.width(), kBandHeight);
-    writeInArea(picture, area, [&](Canvas& band) {
-        setFont(band, 12, kBandInk);
+    WriteInArea(picture, area, [&](Canvas& band) {
+        SetTextFont(band, 12, kBandInk);
         band.TextOut(textLeft - area.left(), (kBandHeight - textHeight) / 2, text);
     });
 }
@@ -151,23 +151,23 @@ void BrakingScene::drawPanel(Canvas& canvas, const BrakingSession& session, int 
 {
     QImage& picture = canvas.image();
     const int left = m_zone.width() - kPanelRight;
-    const int x0 = dev(left);
-    const int y0 = dev(kDialTop);
-    const int rows = dev(kDialTop + kPanelHeight) - y0;
+    const int x0 = ToDevice(left);
+    const int y0 = ToDevice(kDialTop);
+    const int rows = ToDevice(kDialTop + kPanelHeight) - y0;
     // The panel's last device column, and its rounded sides before the
     // corners: columns 8 and 139 of its 147.
-    const int lastColumn = dev(left + kPanelWidth) - 1 - x0;
-    const int inner = dev(left + kPanelCornerRadius) - x0;
-    const int innerRight = dev(left + kPanelWidth - kPanelCornerRadius + 1) - 1 - x0;
+    const int lastColumn = ToDevice(left + kPanelWidth) - 1 - x0;
+    const int inner = ToDevice(left + kPanelCornerRadius) - x0;
+    const int innerRight = ToDevice(left + kPanelWidth - kPanelCornerRadius + 1) - 1 - x0;
     const double radius = kPanelCornerRadius * m_ratio;
     for (int row = 0; row < rows; ++row) {
-        const int w = cornerReach(std::min(row, rows - 1 - row), radius);
-        shadeRow(picture, y0 + row, x0 + inner - w, x0 + std::min(innerRight + w, lastColumn), m_darkTable);
+        const int w = CornerReach(std::min(row, rows - 1 - row), radius);
+        ShadeRow(picture, y0 + row, x0 + inner - w, x0 + std::min(innerRight + w, lastColumn), m_darkTable);
     }
 
     const auto [labels, values] = ReadoutLines(session.Quantities(k));
-    writeInArea(picture, QRect(left, kDialTop, kPanelWidth, kPanelHeight), [&](Canvas& panel) {
-        setFont(panel, 10, kPanelInk);
+    WriteInArea(picture, QRect(left, kDialTop, kPanelWidth, kPanelHeight), [&](Canvas& panel) {
+        SetTextFont(panel, 10, kPanelInk);
         for (std::size_t line = 0; line < labels.size(); ++line) {
             const int y = kPanelFirstLine + int(line) * kPanelLineStep;
             panel.TextOut(kPanelTextMargin, y, labels[line]);
@@ -177,10 +177,10 @@ void BrakingScene::drawPanel(Canvas& canvas, const BrakingSession& session, int 
     });
 }
 
-void BrakingScene::writeInArea(QImage& picture, const QRect& area, const std::function<void(Canvas&)>& write) const
+void BrakingScene::WriteInArea(QImage& picture, const QRect& area, const std::function<void(Canvas&)>& write) const
 {
-    const QRect device(QPoint(dev(area.left()), dev(area.top())),
-                       QPoint(dev(area.left() + area.width()) - 1, dev(area.top() + area.height()) - 1));
+    const QRect device(QPoint(ToDevice(area.left()), ToDevice(area.top())),
+                       QPoint(ToDevice(area.left() + area.width()) - 1, ToDevice(area.top() + area.height()) - 1));
     const QRect inside = device & picture.rect();
     if (inside.isEmpty())
         return;

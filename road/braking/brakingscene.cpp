@@ -40,7 +40,7 @@ void BrakingScene::Layout(QSize zone, double scale, qreal ratio)
     m_scale = std::isfinite(scale) && scale > 0 ? scale : 1;
     // Screens go from 1 to 3 or so; anything else is a mistake.
     m_ratio = std::isfinite(ratio) && ratio > 0 ? std::min(ratio, 8.0) : 1;
-    m_deviceZone = NewPicture(m_zone, m_ratio).size();
+    m_deviceZone = DeviceSize(m_zone);
     computeTables();
     if (!m_open)
         return;
@@ -57,9 +57,14 @@ void BrakingScene::Layout(QSize zone, double scale, qreal ratio)
     m_builtRatio = m_ratio;
 }
 
-int BrakingScene::dev(int logical) const
+int BrakingScene::ToDevice(int logical) const
 {
     return int(std::lround(logical * m_ratio));
+}
+
+QSize BrakingScene::DeviceSize(QSize logical) const
+{
+    return (QSizeF(logical) * m_ratio).toSize();
 }
 
 QImage BrakingScene::NewZonePicture() const
@@ -74,7 +79,7 @@ void BrakingScene::computeTables()
     // The disc fills the dial's square of device pixels; with an odd side
     // (always at a ratio of 1) its centre is a pixel's, and row i then
     // reaches Round(sqrt(r^2 - (r - i)^2)) either side of it.
-    const int side = dev(2 * m_dialRadius + 1);
+    const int side = ToDevice(2 * m_dialRadius + 1);
     const double centre = (side - 1) / 2.0;
     m_discLeft.assign(std::size_t(side), 0);
     m_discRight.assign(std::size_t(side), 0);
@@ -138,7 +143,7 @@ ShadeTable::ShadeTable(ShadeFactors factors)
     }
 }
 
-void BrakingScene::shadeRow(QImage& picture, int y, int x1, int x2, const ShadeTable& shade)
+void BrakingScene::ShadeRow(QImage& picture, int y, int x1, int x2, const ShadeTable& shade)
 {
     if (y < 0 || y >= picture.height())
         return;

@@ -52,8 +52,10 @@ public:
     // ratio this changes.
     void Layout(QSize zone, double scale, qreal ratio = 1);
     qreal Ratio() const { return m_ratio; }
-    // A zone picture of the last layout's size and ratio.
+    // A zone picture of the last layout's size and ratio, and its size in
+    // device pixels.
     QImage NewZonePicture() const;
+    QSize ZoneDeviceSize() const { return m_deviceZone; }
 
     // The car icons of the control panel, on the button-face colour, at
     // `ratio` device pixels per logical pixel.
@@ -95,8 +97,10 @@ public:
 private:
     void computeTables();
     void freePictures();
-    // Logical pixels to device pixels, rounded as the canvas rounds them.
-    int dev(int logical) const;
+    // Logical pixels to device pixels, rounded as the canvas rounds them;
+    // and a picture's size in device pixels, as NewPicture allocates it.
+    int ToDevice(int logical) const;
+    QSize DeviceSize(QSize logical) const;
     void BuildScenery();
     void BuildDial(int maxSpeed);
     void BuildCars();
@@ -118,12 +122,12 @@ private:
     // The translucent darkening: the channels of pixels x1..x2 (device
     // pixels, both included) of row y scaled by `factors` / 256, clipped to
     // the picture.
-    static void shadeRow(QImage& picture, int y, int x1, int x2, const ShadeTable& shade);
+    static void ShadeRow(QImage& picture, int y, int x1, int x2, const ShadeTable& shade);
     // Text written by `write` on the picture's `area` (logical pixels) as
     // on a 24-bit surface of that size, whose canvas draws at the area's
     // origin: the text's smoothed edges blend as they always did, and
     // nothing is drawn outside the area.
-    void writeInArea(QImage& picture, const QRect& area, const std::function<void(Canvas&)>& write) const;
+    void WriteInArea(QImage& picture, const QRect& area, const std::function<void(Canvas&)>& write) const;
 
     bool m_open = false;
     // `dark` as a table, made again when DrawZone finds it changed.

@@ -99,9 +99,9 @@ void BrakingScene::BuildScenery()
     if (skyRows > 0)
         VerticalGradient(sky, kSkyTop, kSkyBottom, skyRows);
     const QImage road = gradientBand(1, m_roadHeight, m_ratio, kRoadTop, kRoadBottom);
-    const int roadTop = dev(skyRows);
+    const int roadTop = ToDevice(skyRows);
 
-    const QSize stripSize = NewPicture(QSize(m_stripWidth, height), m_ratio).size();
+    const QSize stripSize = DeviceSize(QSize(m_stripWidth, height));
     if (m_strip.size() != stripSize)
         m_strip = QImage(stripSize, QImage::Format_RGB32);
     if (m_strip.isNull())
@@ -146,5 +146,5 @@ void BrakingScene::drawBackground(QImage& picture, double origin) const
     // The strip is one period: the zone shows it end to end from the
     // offset of the view's left edge into the period.
     const int offset = std::clamp(RoundHalfEven(within * m_scale), 0, m_stripWidth - 1);
-    copyWrapped(m_strip, std::min(dev(offset), m_strip.width() - 1), picture);
+    copyWrapped(m_strip, std::min(ToDevice(offset), m_strip.width() - 1), picture);
 }

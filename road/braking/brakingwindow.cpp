@@ -137,20 +137,18 @@ void TFreinageF::FormLayout()
     m_session.View().SetZoneSize(zoneWidth, zoneHeight);
     // Composed at the resolution of the screen that shows the zones: a
     // window moved to a screen of another ratio comes here again.
-    const qreal ratio = m_zones[0]->devicePixelRatioF();
-    m_scene.Layout(QSize(zoneWidth, zoneHeight), m_session.View().Scale(), ratio);
+    m_scene.Layout(QSize(zoneWidth, zoneHeight), m_session.View().Scale(), m_zones[0]->devicePixelRatioF());
     if (!m_scene.IsOpen())
         return;
+    const qreal ratio = m_scene.Ratio();
     if (m_scene.IconRed().isNull() || m_scene.IconRed().devicePixelRatio() != ratio) {
         m_scene.BuildIcons(palette().color(QPalette::Button).rgb(), ratio);
         for (PaintBox* icon : AutoIcones)
             icon->update();
     }
-    for (QImage& picture : m_zonePictures) {
-        QImage fresh = m_scene.NewZonePicture();
-        if (picture.size() != fresh.size() || picture.devicePixelRatio() != fresh.devicePixelRatio())
-            picture = fresh;
-    }
+    for (QImage& picture : m_zonePictures)
+        if (picture.size() != m_scene.ZoneDeviceSize() || picture.devicePixelRatio() != ratio)
+            picture = m_scene.NewZonePicture();
     DrawZone(1);
     DrawZone(2);
 }

@@ -28,7 +28,7 @@ void blurLastColumn(TDibPlus& view, int y)
 }
 
 // One sweep of the blur (see BlurField).
-void blurSweep(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY)
+void BlurSweep(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY)
 {
     const int width = view.Width();
     // Rows eyeY - 1 up to 2; never the top or bottom row, whose block would
@@ -83,7 +83,7 @@ void BlurField(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY, qr
         return;
     const long sweeps = std::lround(std::clamp(ratio * ratio, 1.0, 16.0));
     for (long sweep = 0; sweep < sweeps; ++sweep)
-        blurSweep(view, field, eyeY);
+        BlurSweep(view, field, eyeY);
 }
 
 CanvasFont ViewLinesFont()
