@@ -165,7 +165,11 @@ void BrakingScene::drawPanel(Canvas& canvas, const BrakingSession& session, int 
         ShadeRow(picture, y0 + row, x0 + inner - w, x0 + std::min(innerRight + w, lastColumn), m_darkTable);
     }
 
-    const auto [labels, values] = ReadoutLines(session.Quantities(k));
+    // Named rather than unpacked: clang before 16 refuses a lambda that
+    // captures structured bindings.
+    const ReadoutTexts texts = ReadoutLines(session.Quantities(k));
+    const auto& labels = texts.labels;
+    const auto& values = texts.values;
     WriteInArea(picture, QRect(left, kDialTop, kPanelWidth, kPanelHeight), [&](Canvas& panel) {
         SetTextFont(panel, 10, kPanelInk);
         for (std::size_t line = 0; line < labels.size(); ++line) {
