@@ -28,7 +28,7 @@ struct MidRun
     QImage picture;
 };
 
-void drawZone(benchmark::State& state, QSize zone, qreal ratio = 1)
+void DrawZone(benchmark::State& state, QSize zone, qreal ratio = 1)
 {
     MidRun run(zone, ratio);
     for (auto _ : state) {
@@ -37,24 +37,24 @@ void drawZone(benchmark::State& state, QSize zone, qreal ratio = 1)
     }
 }
 
-void BM_DrawZone_Design(benchmark::State& state)
+void BmDrawZoneDesign(benchmark::State& state)
 {
-    drawZone(state, QSize(786, 187));
+    DrawZone(state, QSize(786, 187));
 }
 
-void BM_DrawZone_Large(benchmark::State& state)
+void BmDrawZoneLarge(benchmark::State& state)
 {
-    drawZone(state, QSize(1900, 450));
+    DrawZone(state, QSize(1900, 450));
 }
 
-void BM_DrawZone_Design_Ratio2(benchmark::State& state)
+void BmDrawZoneDesignRatio2(benchmark::State& state)
 {
-    drawZone(state, QSize(786, 187), 2);
+    DrawZone(state, QSize(786, 187), 2);
 }
 
 // The layout after a zoom step (in, then out again), at the design size
 // and at the closest zoom of a large window.
-void layout(benchmark::State& state, QSize zone, double viewHeight, qreal ratio = 1)
+void Layout(benchmark::State& state, QSize zone, double viewHeight, qreal ratio = 1)
 {
     MidRun run(zone, ratio);
     bool closer = false;
@@ -64,26 +64,26 @@ void layout(benchmark::State& state, QSize zone, double viewHeight, qreal ratio 
     }
 }
 
-void BM_Layout_Design(benchmark::State& state)
+void BmLayoutDesign(benchmark::State& state)
 {
-    layout(state, QSize(786, 187), 10);
+    Layout(state, QSize(786, 187), 10);
 }
 
-void BM_Layout_Design_Ratio2(benchmark::State& state)
+void BmLayoutDesignRatio2(benchmark::State& state)
 {
-    layout(state, QSize(786, 187), 10, 2);
+    Layout(state, QSize(786, 187), 10, 2);
 }
 
-void BM_Layout_LargeClosest(benchmark::State& state)
+void BmLayoutLargeClosest(benchmark::State& state)
 {
-    layout(state, QSize(1900, 450), 4);
+    Layout(state, QSize(1900, 450), 4);
 }
 
 } // namespace
 
-BENCHMARK(BM_DrawZone_Design)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DrawZone_Large)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DrawZone_Design_Ratio2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Layout_Design)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Layout_Design_Ratio2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Layout_LargeClosest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmDrawZoneDesign)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmDrawZoneLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmDrawZoneDesignRatio2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmLayoutDesign)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmLayoutDesignRatio2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmLayoutLargeClosest)->Unit(benchmark::kMillisecond);

@@ -29,52 +29,52 @@ public:
     TChampF window;
 };
 
-void counters(benchmark::State& state, const TChampF& window)
+void Counters(benchmark::State& state, const TChampF& window)
 {
-    state.counters["display_width"] = window.geometry().displayWidth();
-    state.counters["display_height"] = window.geometry().displayHeight();
+    state.counters["display_width"] = window.geometry().DisplayWidth();
+    state.counters["display_height"] = window.geometry().DisplayHeight();
 }
 
 // Same size: the road picture drawn at this width is kept.
-void BM_FieldRelayout(benchmark::State& state)
+void BmFieldRelayout(benchmark::State& state)
 {
     DrunkWindow drunk;
     for (auto _ : state) {
         drunk.window.Relayout();
-        benchmark::DoNotOptimize(drunk.window.rightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightView()->Bits());
     }
-    counters(state, drunk.window);
+    Counters(state, drunk.window);
 }
-BENCHMARK(BM_FieldRelayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldRelayout)->Unit(benchmark::kMillisecond);
 
 // A width that changes on every resize: the road picture is drawn anew.
-void BM_FieldResizeWidth(benchmark::State& state)
+void BmFieldResizeWidth(benchmark::State& state)
 {
     DrunkWindow drunk;
     int width = 1920;
     for (auto _ : state) {
         width = width == 1920 ? 1918 : 1920;
         drunk.window.resize(width, 1080);
-        benchmark::DoNotOptimize(drunk.window.rightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightView()->Bits());
     }
-    counters(state, drunk.window);
+    Counters(state, drunk.window);
 }
-BENCHMARK(BM_FieldResizeWidth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldResizeWidth)->Unit(benchmark::kMillisecond);
 
-void BM_FieldDrawBlurredView(benchmark::State& state)
+void BmFieldDrawBlurredView(benchmark::State& state)
 {
     DrunkWindow drunk;
     for (auto _ : state) {
         drunk.window.DrawView(2);
-        benchmark::DoNotOptimize(drunk.window.rightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightView()->Bits());
     }
-    counters(state, drunk.window);
+    Counters(state, drunk.window);
 }
-BENCHMARK(BM_FieldDrawBlurredView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldDrawBlurredView)->Unit(benchmark::kMillisecond);
 
 // The drunk driver's display of the 1920 x 1080 window (954 x 988 logical
 // pixels) composed at `ratio`: the scene copied, darkened, blurred, written.
-void composeDisplay(benchmark::State& state, qreal ratio, bool blurred)
+void ComposeDisplay(benchmark::State& state, qreal ratio, bool blurred)
 {
     const QSize device = (QSizeF(954, 988) * ratio).toSize();
     const FieldGeometry geometry(device.width(), device.height());
@@ -86,27 +86,27 @@ void composeDisplay(benchmark::State& state, qreal ratio, bool blurred)
     const std::vector<FieldSpan> field = ComputeField(geometry, kDrunkFieldAngle);
     const QStringList lines = RightViewLines(true, 0, kDrunkFieldAngle);
     for (auto _ : state) {
-        ComposeView(view, background, field, geometry.eyeY(), blurred, lines, ratio);
+        ComposeView(view, background, field, geometry.EyeY(), blurred, lines, ratio);
         benchmark::DoNotOptimize(view.Bits());
     }
 }
 
-void BM_FieldComposeBlurred(benchmark::State& state)
+void BmFieldComposeBlurred(benchmark::State& state)
 {
-    composeDisplay(state, 1, true);
+    ComposeDisplay(state, 1, true);
 }
-BENCHMARK(BM_FieldComposeBlurred)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldComposeBlurred)->Unit(benchmark::kMillisecond);
 
-void BM_FieldComposeBlurred_Ratio2(benchmark::State& state)
+void BmFieldComposeBlurredRatio2(benchmark::State& state)
 {
-    composeDisplay(state, 2, true);
+    ComposeDisplay(state, 2, true);
 }
-BENCHMARK(BM_FieldComposeBlurred_Ratio2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldComposeBlurredRatio2)->Unit(benchmark::kMillisecond);
 
-void BM_FieldComposeSharp_Ratio2(benchmark::State& state)
+void BmFieldComposeSharpRatio2(benchmark::State& state)
 {
-    composeDisplay(state, 2, false);
+    ComposeDisplay(state, 2, false);
 }
-BENCHMARK(BM_FieldComposeSharp_Ratio2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldComposeSharpRatio2)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -46,7 +46,7 @@ void SetTextFont(Canvas& canvas, int points, TColor color)
 {
     canvas.font = CanvasFont{};
     canvas.font.name = QStringLiteral("Arial");
-    canvas.font.setPointSize(points);
+    canvas.font.SetPointSize(points);
     canvas.font.bold = true;
     canvas.font.color = color;
     canvas.brush.style = BrushStyle::Clear;
@@ -54,7 +54,7 @@ void SetTextFont(Canvas& canvas, int points, TColor color)
 
 } // namespace
 
-void BrakingScene::drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const
+void BrakingScene::DrawMarkers(Canvas& canvas, const BrakingSession& session, int k) const
 {
     const KeyPoints& keys = session.Vehicle(k).Keys();
     const double origin = session.View().Origin(k);
@@ -75,7 +75,7 @@ void BrakingScene::drawMarkers(Canvas& canvas, const BrakingSession& session, in
     }
 }
 
-void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int k) const
+void BrakingScene::DrawBands(Canvas& canvas, const BrakingSession& session, int k) const
 {
     const KeyPoints& keys = session.Vehicle(k).Keys();
     const double origin = session.View().Origin(k);
@@ -103,18 +103,18 @@ void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int 
             rightPointed = origin + width > front;
             x2 = rightPointed ? column(front) : rightEdge;
         }
-        drawBand(canvas, x1, x2, leftPointed, rightPointed, text);
+        DrawBand(canvas, x1, x2, leftPointed, rightPointed, text);
     };
     band(keys.ReactionPos, keys.BrakePos, keys.ReactionStep, keys.BrakeStep, QStringLiteral("  Réaction  "));
     band(keys.BrakePos, keys.StopPos, keys.BrakeStep, keys.StopStep, QStringLiteral("  Freinage  "));
 }
 
-void BrakingScene::drawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bool rightPointed,
+void BrakingScene::DrawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bool rightPointed,
                             const QString& text) const
 {
     if (x2 <= x1)
         return;
-    QImage& picture = canvas.image();
+    QImage& picture = canvas.Image();
     // The band covers logical columns x1..x2, both included: device columns
     // from x1's first to x2's last.
     const int left = ToDevice(x1);
@@ -147,9 +147,9 @@ void BrakingScene::drawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bo
     });
 }
 
-void BrakingScene::drawPanel(Canvas& canvas, const BrakingSession& session, int k) const
+void BrakingScene::DrawPanel(Canvas& canvas, const BrakingSession& session, int k) const
 {
-    QImage& picture = canvas.image();
+    QImage& picture = canvas.Image();
     const int left = m_zone.width() - kPanelRight;
     const int x0 = ToDevice(left);
     const int y0 = ToDevice(kDialTop);

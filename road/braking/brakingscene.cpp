@@ -20,11 +20,11 @@ void BrakingScene::Open()
 void BrakingScene::Close()
 {
     m_open = false;
-    freePictures();
+    FreePictures();
     FreeIcons();
 }
 
-void BrakingScene::freePictures()
+void BrakingScene::FreePictures()
 {
     m_strip = QImage();
     m_dialFace = QImage();
@@ -41,7 +41,7 @@ void BrakingScene::Layout(QSize zone, double scale, qreal ratio)
     // Screens go from 1 to 3 or so; anything else is a mistake.
     m_ratio = std::isfinite(ratio) && ratio > 0 ? std::min(ratio, 8.0) : 1;
     m_deviceZone = DeviceSize(m_zone);
-    computeTables();
+    ComputeTables();
     if (!m_open)
         return;
     // A change of width alone leaves the scale, and so every picture, as it
@@ -72,7 +72,7 @@ QImage BrakingScene::NewZonePicture() const
     return NewPicture(m_zone, m_ratio);
 }
 
-void BrakingScene::computeTables()
+void BrakingScene::ComputeTables()
 {
     const double s = m_scale;
     m_dialRadius = std::max(RoundHalfEven(m_zone.height() * 0.33), 20);
@@ -113,7 +113,7 @@ qint64 BrakingScene::MemoryBytes() const
     return bytes;
 }
 
-void BrakingScene::drawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face)
+void BrakingScene::DrawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face)
 {
     if (mask.size() != face.size() || mask.format() != QImage::Format_RGB32 || face.format() != QImage::Format_RGB32)
         return;
@@ -168,16 +168,16 @@ void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& pictur
         m_tableFactors = dark;
         m_darkTable = ShadeTable(dark);
     }
-    drawBackground(picture, session.View().Origin(k));
+    DrawBackground(picture, session.View().Origin(k));
     Canvas canvas(picture);
     if (session.RunMade()) {
-        drawMarkers(canvas, session, k);
-        drawBands(canvas, session, k);
+        DrawMarkers(canvas, session, k);
+        DrawBands(canvas, session, k);
     }
-    drawDial(picture, canvas);
-    drawVehicle(picture, session, k);
+    DrawDial(picture, canvas);
+    DrawVehicle(picture, session, k);
     // The panel is translucent: drawn over the car, it never hides the
     // stop's text.
-    drawPanel(canvas, session, k);
-    drawNeedle(canvas, session.Quantities(k).speedKmh);
+    DrawPanel(canvas, session, k);
+    DrawNeedle(canvas, session.Quantities(k).speedKmh);
 }

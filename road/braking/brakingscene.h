@@ -95,8 +95,8 @@ public:
     static constexpr int kBandHeight = 26;
 
 private:
-    void computeTables();
-    void freePictures();
+    void ComputeTables();
+    void FreePictures();
     // Logical pixels to device pixels, rounded as the canvas rounds them;
     // and a picture's size in device pixels, as NewPicture allocates it.
     int ToDevice(int logical) const;
@@ -106,19 +106,19 @@ private:
     void BuildCars();
 
     // The steps of DrawZone.
-    void drawBackground(QImage& picture, double origin) const;
-    void drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const;
-    void drawBands(Canvas& canvas, const BrakingSession& session, int k) const;
-    void drawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text) const;
+    void DrawBackground(QImage& picture, double origin) const;
+    void DrawMarkers(Canvas& canvas, const BrakingSession& session, int k) const;
+    void DrawBands(Canvas& canvas, const BrakingSession& session, int k) const;
+    void DrawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text) const;
     // `canvas` draws on `picture`.
-    void drawDial(QImage& picture, Canvas& canvas) const;
-    void drawVehicle(QImage& picture, const BrakingSession& session, int k) const;
-    void drawPanel(Canvas& canvas, const BrakingSession& session, int k) const;
-    void drawNeedle(Canvas& canvas, double speedKmh) const;
+    void DrawDial(QImage& picture, Canvas& canvas) const;
+    void DrawVehicle(QImage& picture, const BrakingSession& session, int k) const;
+    void DrawPanel(Canvas& canvas, const BrakingSession& session, int k) const;
+    void DrawNeedle(Canvas& canvas, double speedKmh) const;
 
     // The mask ORed onto `picture` at `at`, then `face` ANDed: `face` shows
     // where the mask is white, the picture stays where it is black.
-    static void drawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face);
+    static void DrawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face);
     // The translucent darkening: the channels of pixels x1..x2 (device
     // pixels, both included) of row y scaled by `factors` / 256, clipped to
     // the picture.

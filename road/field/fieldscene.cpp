@@ -50,8 +50,8 @@ void BuildBackground(TDibPlus& background, RoadPicture& picture, qreal ratio)
         return;
     QImage view = SurfacePicture(background, ratio);
     Canvas canvas(view);
-    VerticalGradient(view, kSkyTop, kSkyBottom, canvas.height());
-    const QImage road = picture.RenderedAt(canvas.width(), ratio);
+    VerticalGradient(view, kSkyTop, kSkyBottom, canvas.Height());
+    const QImage road = picture.RenderedAt(canvas.Width(), ratio);
     if (!road.isNull())
-        canvas.Draw(0, canvas.height() - road.deviceIndependentSize().toSize().height(), road);
+        canvas.Draw(0, canvas.Height() - road.deviceIndependentSize().toSize().height(), road);
 }

@@ -13,7 +13,7 @@ constexpr int kTextBottomMargin = 4;
 
 // The mean of the last column's block, its missing right-hand column taken
 // from the column before it, so that nothing past the row is read.
-void blurLastColumn(TDibPlus& view, int y)
+void BlurLastColumn(TDibPlus& view, int y)
 {
     const int x = view.Width() - 1;
     int sum[3] = {0, 0, 0};
@@ -43,7 +43,7 @@ void BlurSweep(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY)
             if (x < width - 1)
                 view.BlurPixel(x, row);
             else
-                blurLastColumn(view, row);
+                BlurLastColumn(view, row);
         }
     }
 }
@@ -90,7 +90,7 @@ CanvasFont ViewLinesFont()
 {
     CanvasFont font;
     font.name = QStringLiteral("Arial");
-    font.setPointSize(10);
+    font.SetPointSize(10);
     font.bold = true;
     font.color = 0xFFFFFF;
     return font;
@@ -102,9 +102,9 @@ void WriteViewLines(TDibPlus& view, const QStringList& lines, qreal ratio)
     Canvas canvas(picture);
     canvas.font = ViewLinesFont();
     canvas.brush.style = BrushStyle::Clear;
-    const auto device = [&canvas](int logical) { return int(std::lround(logical * canvas.scale())); };
+    const auto device = [&canvas](int logical) { return int(std::lround(logical * canvas.Scale())); };
     const int lineHeight = canvas.TextHeight(QStringLiteral("|"));
-    int y = canvas.height() - (3 * lineHeight + kTextBottomMargin);
+    int y = canvas.Height() - (3 * lineHeight + kTextBottomMargin);
     for (const QString& line : lines) {
         // The white text stays readable on a pale road or sky: what is too
         // light under it is darkened just enough (logical columns from

@@ -39,8 +39,8 @@ TChampF::TChampF(QWidget* parent)
     Display2->setObjectName(QStringLiteral("Display2"));
     Display2->setFocusPolicy(Qt::TabFocus);
     Display2->onPaint = [this](QPainter& painter) { Display1Paint(painter, RightView.get()); };
-    createPanel();
-    setHints();
+    CreatePanel();
+    SetHints();
 
     // The smallest window, frame included, outweighs the design's 659 x 504.
     SetMinimumOuterSize(this, QSize(750, 550));
@@ -98,16 +98,16 @@ void TChampF::Relayout()
 {
     // The window system may refuse the minimum size (a tiling desktop):
     // the displays follow the size the window really has.
-    placeControls();
+    PlaceControls();
     if (!m_shown)
         return;
     // Composed at the resolution of the screen that shows the displays: a
     // window moved to a screen of another ratio comes here again.
     m_ratio = Display1->devicePixelRatioF();
-    const QSize device = (QSizeF(m_geometry.displayWidth(), m_geometry.displayHeight()) * m_ratio).toSize();
+    const QSize device = (QSizeF(m_geometry.DisplayWidth(), m_geometry.DisplayHeight()) * m_ratio).toSize();
     m_deviceGeometry = FieldGeometry(device.width(), device.height());
-    const int w = m_deviceGeometry.displayWidth();
-    const int h = m_deviceGeometry.displayHeight();
+    const int w = m_deviceGeometry.DisplayWidth();
+    const int h = m_deviceGeometry.DisplayHeight();
     SceneBackground = std::make_unique<TDibPlus>(w, h);
     LeftView = std::make_unique<TDibPlus>(w, h);
     RightView = std::make_unique<TDibPlus>(w, h);
@@ -126,7 +126,7 @@ void TChampF::DrawView(int n)
     TDibPlus* view = n == 1 ? LeftView.get() : RightView.get();
     if (!view || !SceneBackground)
         return;
-    const int eyeY = m_deviceGeometry.eyeY();
+    const int eyeY = m_deviceGeometry.EyeY();
     if (n == 1)
         ComposeView(*view, *SceneBackground, FieldRows, eyeY, false, LeftViewLines(), m_ratio);
     else
@@ -144,7 +144,7 @@ void TChampF::Display1Paint(QPainter& painter, TDibPlus* view)
 
 // ---- speed and mode -------------------------------------------------------------
 
-void TChampF::showRightView()
+void TChampF::ShowRightView()
 {
     FieldRows = ComputeField(m_deviceGeometry, FieldAngle);
     DrawView(2);
@@ -155,14 +155,14 @@ void TChampF::SpeedUpdate()
 {
     SpeedEd->setText(QStringLiteral(" %1").arg(VehicleSpeed));
     FieldAngle = FieldAngleFor(VehicleSpeed);
-    showRightView();
+    ShowRightView();
 }
 
 void TChampF::DrunkUpdate()
 {
     SpeedEd->setText(QStringLiteral(" 0"));
     FieldAngle = kDrunkFieldAngle;
-    showRightView();
+    ShowRightView();
 }
 
 void TChampF::ModeUpdate()
@@ -223,16 +223,16 @@ void TChampF::AideBoutClick()
 
 void TChampF::CopyBoutClick()
 {
-    CopyPicture(copiedPicture());
+    CopyPicture(CopiedPicture());
 }
 
-QImage TChampF::copiedPicture() const
+QImage TChampF::CopiedPicture() const
 {
     if (!LeftView || !RightView)
         return {};
     // At the views' own resolution, pixel for pixel.
-    const int w = m_geometry.displayWidth();
-    QImage both = NewPicture(QSize(2 * w, m_geometry.displayHeight()), m_ratio);
+    const int w = m_geometry.DisplayWidth();
+    QImage both = NewPicture(QSize(2 * w, m_geometry.DisplayHeight()), m_ratio);
     {
         Canvas canvas(both);
         canvas.Draw(0, 0, SurfacePicture(*LeftView, m_ratio));

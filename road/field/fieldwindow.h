@@ -28,18 +28,18 @@ public:
     explicit TChampF(QWidget* parent = nullptr);
     ~TChampF() override;
 
-    int vehicleSpeed() const { return VehicleSpeed; }
-    int fieldAngle() const { return FieldAngle; }
-    bool isDrunk() const { return Drunk; }
+    int VehicleSpeed() const { return VehicleSpeed; }
+    int FieldAngle() const { return FieldAngle; }
+    bool IsDrunk() const { return Drunk; }
     const FieldGeometry& geometry() const { return m_geometry; }
     // The same display counted in device pixels, those of the composed
     // views and of the field's rows.
-    const FieldGeometry& deviceGeometry() const { return m_deviceGeometry; }
-    qreal ratio() const { return m_ratio; }
+    const FieldGeometry& DeviceGeometry() const { return m_deviceGeometry; }
+    qreal Ratio() const { return m_ratio; }
     // The composed displays and the scene under them; null while closed.
-    const TDibPlus* leftView() const { return LeftView.get(); }
-    const TDibPlus* rightView() const { return RightView.get(); }
-    const TDibPlus* sceneBackground() const { return SceneBackground.get(); }
+    const TDibPlus* LeftView() const { return LeftView.get(); }
+    const TDibPlus* RightView() const { return RightView.get(); }
+    const TDibPlus* SceneBackground() const { return SceneBackground.get(); }
 
     // Places the displays for the window's size and, while shown, composes
     // both views again.
@@ -53,14 +53,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void createPanel();
-    void setHints();
-    void placeControls();
+    void CreatePanel();
+    void SetHints();
+    void PlaceControls();
     void FormShow();
     void SpeedUpdate();
     void DrunkUpdate();
     void ModeUpdate();
-    void showRightView();
+    void ShowRightView();
     void Display1Paint(QPainter& painter, TDibPlus* view);
 
     void SpeedSpinUpClick();
@@ -70,7 +70,7 @@ private:
     void AideBoutClick();
     void CopyBoutClick();
     // Both views side by side: what the copy and the saved image hold.
-    QImage copiedPicture() const;
+    QImage CopiedPicture() const;
 
     PaintBox* Display1;
     PaintBox* Display2;
