@@ -48,13 +48,15 @@ const CaptionRow kCaptionRows[] = {
 };
 
 // The bullet's background (its pixel at (12, 1)) takes the button face,
-// so that the bullet sits on the window like a transparent picture.
-QPixmap bulletPixmap(const QString& name, const QColor& buttonFace)
+// so that the bullet sits on the window like a transparent picture. Drawn
+// at the screen's device pixel ratio `ratio`.
+QPixmap bulletPixmap(const QString& name, const QColor& buttonFace, qreal ratio)
 {
-    QImage image = LoadNamedPicture(name).convertToFormat(QImage::Format_RGB32);
+    QImage image = LoadNamedPicture(name, QSize(), ratio).convertToFormat(QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    ReplaceColor(image, CanvasFromQColor(QColor(image.pixel(12, 1))), CanvasFromQColor(buttonFace));
+    const QPoint corner = (QPointF(12, 1) * image.devicePixelRatio()).toPoint();
+    ReplaceColor(image, CanvasFromQColor(QColor(image.pixel(corner))), CanvasFromQColor(buttonFace));
     return QPixmap::fromImage(image);
 }
 
@@ -79,8 +81,8 @@ void TMainF::buildCaptions()
     captionFont.setItalic(true);
 
     const QColor face = palette().color(QPalette::Button);
-    const QPixmap blue = bulletPixmap(QStringLiteral("PuceBleue"), face);
-    const QPixmap red = bulletPixmap(QStringLiteral("PuceRouge"), face);
+    const QPixmap blue = bulletPixmap(QStringLiteral("PuceBleue"), face, devicePixelRatioF());
+    const QPixmap red = bulletPixmap(QStringLiteral("PuceRouge"), face, devicePixelRatioF());
 
     for (const CaptionRow& row : kCaptionRows) {
         auto* bullet = new QLabel(client);

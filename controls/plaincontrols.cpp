@@ -132,12 +132,24 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char
     auto* button = new PictureButton(parent);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setToolTip(hint);
-    const QImage picture = LoadNamedPicture(QString::fromLatin1(pictureName));
+    const QString name = QString::fromLatin1(pictureName);
+    const QImage picture = LoadNamedPicture(name);
     if (!picture.isNull()) {
-        button->setIcon(QIcon(QPixmap::fromImage(picture)));
+        button->setIcon(IconAtRatios([&name](qreal ratio) { return LoadNamedPicture(name, QSize(), ratio); }));
         button->setIconSize(picture.size());
     }
     return button;
+}
+
+QIcon IconAtRatios(const std::function<QImage(qreal ratio)>& draw)
+{
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0}) {
+        const QImage picture = draw(ratio);
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    return icon;
 }
 
 void SetCheckedSilently(QAbstractButton* button, bool checked)

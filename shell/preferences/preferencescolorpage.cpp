@@ -1,6 +1,7 @@
 #include "shell/preferences/preferencescolorpage.h"
 
 #include "canvas/canvas.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "controls/tapibutton.h"
 #include "shell/preferences/preferencesdrawing.h"
@@ -139,6 +140,10 @@ void ColorEditorPage::buildButtons()
     m_previewBox->setObjectName("PreviewBox");
     m_previewBox->setGeometry(QRect(QPoint(kPreviewLeft, kPreviewTop), kPreviewSize));
     m_previewBox->onPaint = [this](QPainter& painter) {
+        if (!m_preview.isNull() && m_preview.devicePixelRatio() != m_previewBox->devicePixelRatioF()) {
+            m_preview = NewPicture(kPreviewSize, m_previewBox->devicePixelRatioF());
+            DrawColorPreview(m_preview, AppSettings, ProgramTitle());
+        }
         if (!m_preview.isNull())
             painter.drawImage(0, 0, m_preview);
     };
@@ -154,7 +159,7 @@ void ColorEditorPage::buildButtons()
 
 void ColorEditorPage::Begin()
 {
-    m_preview = QImage(kPreviewSize, QImage::Format_RGB32);
+    m_preview = NewPicture(kPreviewSize, m_previewBox->devicePixelRatioF());
     if (m_radios[0]->isChecked())
         selectTarget(0);
     else

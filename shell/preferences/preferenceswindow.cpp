@@ -1,6 +1,7 @@
 #include "shell/preferences/preferenceswindow.h"
 
 #include "canvas/canvas.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "controls/tapibutton.h"
 #include "controls/tapicheckbox.h"
@@ -22,6 +23,7 @@ namespace {
 
 // The dialog is created once at start-up; module windows reach it here.
 TPreferencesF* g_dialog = nullptr;
+
 
 // The modules' settings that "Autoriser" and "Interdire" set together.
 constexpr bool AppSettingsRecord::*kAllowFlags[] = {
@@ -52,6 +54,9 @@ TPreferencesF::TPreferencesF(QWidget* parent)
     m_bannerBox->setObjectName("BannerBox");
     m_bannerBox->setGeometry(QRect(QPoint(138, 6), kBannerSize));
     m_bannerBox->onPaint = [this](QPainter& painter) {
+        // Moved to a screen of another device pixel ratio: drawn again.
+        if (!m_banner.isNull() && m_banner.devicePixelRatio() != m_bannerBox->devicePixelRatioF())
+            drawBanner();
         if (!m_banner.isNull())
             painter.drawImage(0, 0, m_banner);
     };
@@ -78,7 +83,8 @@ void TPreferencesF::buildList()
     m_list->setIconSize(kPageIconSize);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int page = 0; page < kPreferencesPageCount; ++page) {
-        new QListWidgetItem(QIcon(QPixmap::fromImage(PreferencesPageIcon(page))), PreferencesPageCaption(page), m_list);
+        new QListWidgetItem(IconAtRatios([page](qreal ratio) { return PreferencesPageIcon(page, ratio); }),
+                            PreferencesPageCaption(page), m_list);
     }
     connect(m_list, &QListWidget::currentRowChanged, this, &TPreferencesF::PagesListChange);
     // A click below the items would clear the highlight while the page
@@ -124,8 +130,6 @@ void TPreferencesF::FormShow()
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    m_banner = QImage(kBannerSize, QImage::Format_RGB32);
-    m_iconBitmap = QImage(kPageIconSize, QImage::Format_RGB32);
 
     PreferencesPage = ClampPreferencesPage(PreferencesPage);
     m_list->setFocus();
@@ -159,8 +163,11 @@ void TPreferencesF::PagesListChange(int row)
 
 void TPreferencesF::drawBanner()
 {
+    const qreal ratio = m_bannerBox->devicePixelRatioF();
+    m_banner = NewPicture(kBannerSize, ratio);
+    m_iconBitmap = NewPicture(kPageIconSize, ratio);
     const TColor face = CanvasFromQColor(palette().color(QPalette::Button));
-    DrawPreferencesBanner(m_banner, m_iconBitmap, PreferencesPageDrawing(CurrentPage()),
+    DrawPreferencesBanner(m_banner, m_iconBitmap, PreferencesPageDrawing(CurrentPage(), ratio),
                           PreferencesPageCaption(CurrentPage()), face);
     m_bannerBox->update();
 }
