@@ -150,6 +150,7 @@ void Canvas::Ellipse(int l, int t, int r, int b)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty())
         return;
+    damage(box.l, box.t, box.r, box.b);
     if (scaled()) {
         const Box device = boxOf(toDevice(box.area()));
         const DevicePixels inDevice(*this);
@@ -171,6 +172,7 @@ void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty())
         return;
+    damage(box.l, box.t, box.r, box.b);
     if (scaled()) {
         const Box device = boxOf(toDevice(box.area()));
         const int deviceCornerW = toDevice(cornerW);
@@ -207,6 +209,7 @@ void Canvas::drawSweep(int l, int t, int r, int b, QPointF first, QPointF second
     const bool outlined = pen.style != PenStyle::Clear;
     if (!painting() || box.empty() || (!pie && !outlined))
         return;
+    damage(box.l, box.t, box.r, box.b);
     if (scaled()) {
         const Box device = boxOf(toDevice(box.area()));
         const QPointF deviceFirst = first * m_scale;

@@ -71,8 +71,11 @@ public:
         : m_canvas(canvas),
           m_scale(canvas.m_scale),
           m_penWidth(canvas.pen.width),
-          m_fontHeight(canvas.font.pixelHeight)
+          m_fontHeight(canvas.font.pixelHeight),
+          m_damage(canvas.m_damage)
     {
+        // The logical call logged its place already.
+        m_canvas.m_damage = nullptr;
         if (m_penWidth > 1)
             m_canvas.pen.width = m_canvas.toDevice(m_penWidth);
         m_canvas.font.pixelHeight = m_canvas.toDevice(m_fontHeight);
@@ -85,6 +88,7 @@ public:
         m_canvas.m_dashScale = 1;
         m_canvas.pen.width = m_penWidth;
         m_canvas.font.pixelHeight = m_fontHeight;
+        m_canvas.m_damage = m_damage;
     }
     DevicePixels(const DevicePixels&) = delete;
     DevicePixels& operator=(const DevicePixels&) = delete;
@@ -94,6 +98,7 @@ private:
     qreal m_scale;
     int m_penWidth;
     int m_fontHeight;
+    std::vector<QRect>* m_damage;
 };
 
 // The pixels of an ellipse or a rounded rectangle fitted in a box: which lie

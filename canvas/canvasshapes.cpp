@@ -38,6 +38,7 @@ void Canvas::strokeOpenLine(const QVector<QPoint>& points)
     }
     if (std::all_of(points.begin(), points.end(), [&](QPoint p) { return p == points.first(); }))
         return;
+    damage(points);
     applyPen();
     m_painter->setBrush(Qt::NoBrush);
     // Clipping is undone by restore(): QPainter on a QImage ignores a clip
@@ -60,6 +61,7 @@ void Canvas::Rectangle(int l, int t, int r, int b)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty())
         return;
+    damage(box.l, box.t, box.r, box.b);
     if (scaled()) {
         const Box device = boxOf(toDevice(box.area()));
         const DevicePixels inDevice(*this);
@@ -90,6 +92,7 @@ void Canvas::FillRect(int l, int t, int r, int b)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty() || brush.style == BrushStyle::Clear)
         return;
+    damage(box.l, box.t, box.r, box.b);
     applyBrush();
     m_painter->fillRect(toDevice(box.area()), m_painter->brush());
 }
@@ -99,6 +102,7 @@ void Canvas::FrameRect(int l, int t, int r, int b)
     const Box box = normalised(l, t, r, b);
     if (!painting() || box.empty())
         return;
+    damage(box.l, box.t, box.r, box.b);
     if (scaled()) {
         // The frame stays one device pixel wide, as a one-pixel pen does.
         const Box device = boxOf(toDevice(box.area()));
@@ -119,6 +123,7 @@ void Canvas::Polygon(const QVector<QPoint>& points)
 {
     if (!painting() || points.isEmpty())
         return;
+    damage(points);
     if (scaled()) {
         const QVector<QPoint> device = toDevice(points);
         const DevicePixels inDevice(*this);
@@ -161,6 +166,7 @@ void Canvas::SetPixel(int x, int y, TColor color)
 {
     if (!painting() || x < 0 || y < 0 || !m_image.valid(toDevice(QPoint(x, y))))
         return;
+    AddDamage(QRect(x, y, 1, 1));
     // Through the painter, which writes to the very bytes it paints on.
     m_painter->fillRect(toDevice(QRect(x, y, 1, 1)), QColorFromCanvas(color));
 }
@@ -190,6 +196,7 @@ void Canvas::drawPicture(const QRectF& logicalDest, const QImage& picture, const
                       logicalDest.height() * m_scale);
     if (!painting() || picture.isNull() || dest.isEmpty() || source.isEmpty())
         return;
+    AddDamage(logicalDest.toAlignedRect());
     // Drawing the canvas's own image onto itself reads what it overwrites.
     const bool self = picture.constBits() == m_image.constBits();
     QImage opaque = self ? picture.copy() : picture;

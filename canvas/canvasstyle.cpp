@@ -186,6 +186,32 @@ QPoint Canvas::toDevice(QPoint p) const
     return QPoint(toDevice(p.x()), toDevice(p.y()));
 }
 
+void Canvas::AddDamage(const QRect& logical)
+{
+    if (m_damage && !logical.isEmpty())
+        m_damage->push_back(toDevice(logical).intersected(m_image.rect()));
+}
+
+void Canvas::damage(int l, int t, int r, int b, int margin)
+{
+    if (!m_damage)
+        return;
+    // Round pens and their centring reach past the box by up to a width.
+    const int grow = std::max(1, pen.width) + margin;
+    AddDamage(QRect(QPoint(std::min(l, r), std::min(t, b)), QPoint(std::max(l, r), std::max(t, b)))
+                  .adjusted(-grow, -grow, grow, grow));
+}
+
+void Canvas::damage(const QVector<QPoint>& points, int margin)
+{
+    if (!m_damage || points.isEmpty())
+        return;
+    QRect span(points.first(), QSize(1, 1));
+    for (QPoint p : points)
+        span |= QRect(p, QSize(1, 1));
+    damage(span.left(), span.top(), span.right(), span.bottom(), margin);
+}
+
 QRect Canvas::toDevice(const QRect& rect) const
 {
     // Corner to corner, so that neighbouring rectangles stay neighbours.
@@ -220,6 +246,9 @@ void Canvas::TextOut(int x, int y, const QString& text)
 {
     if (!painting() || text.isEmpty())
         return;
+    // Glyphs may reach past their cell (italics, accents): half a line more.
+    if (m_damage)
+        damage(x, y, x + TextWidth(text), y + TextHeight(text), font.pixelHeight / 2 + 2);
     if (scaled()) {
         const QPoint at = toDevice(QPoint(x, y));
         const DevicePixels device(*this);
@@ -238,6 +267,7 @@ void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
 {
     if (!painting())
         return;
+    AddDamage(clip);
     if (scaled()) {
         const QRect deviceClip = toDevice(clip);
         const QPoint at = toDevice(QPoint(x, y));

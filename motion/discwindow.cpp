@@ -143,6 +143,7 @@ void DiscTurningLines::draw(Canvas& canvas, int frame, TColor color)
         m_scale = scale;
         m_pixels.assign(m_pixels.size(), {});
     }
+    canvas.AddDamage(QRect(m_centre - QPoint(m_radius, m_radius), QSize(2 * m_radius + 1, 2 * m_radius + 1)));
     QImage& image = canvas.image();
     const QRgb rgb = QRgbFromCanvas(color);
     // Written straight into the picture the canvas paints on: a fill per

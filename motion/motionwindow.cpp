@@ -133,6 +133,7 @@ void MotionWindow::LayoutCanvas()
     setScale();
     if (!m_showing)
         return;
+    m_frameDamage.reset();
     m_back = NewPicture(m_canvasSize, Canevas->devicePixelRatioF());
     m_frame = NewPicture(m_canvasSize, Canevas->devicePixelRatioF());
     redrawBackground();
@@ -143,6 +144,7 @@ void MotionWindow::redrawBackground()
 {
     if (m_back.isNull())
         return;
+    m_frameDamage.reset();
     Canvas canvas(m_back);
     DrawBackground(canvas);
 }
@@ -164,11 +166,13 @@ void MotionWindow::ComposeFrame()
     if (m_frame.size() != m_back.size()) {
         m_frame = QImage(m_back.size(), m_back.format());
         m_frame.setDevicePixelRatio(m_back.devicePixelRatio());
+        m_frameDamage.reset();
     }
-    // A straight copy: the background and the picture share size and format.
-    std::memcpy(m_frame.bits(), m_back.constBits(), std::size_t(m_back.sizeInBytes()));
+    restoreBackground();
     {
         Canvas canvas(m_frame);
+        m_frameDamage.emplace();
+        canvas.LogDamage(&*m_frameDamage);
         drawBeforePoints(canvas);
         for (int p = 0; p < 3; ++p)
             if (m_traits.points[std::size_t(p)])
@@ -176,6 +180,24 @@ void MotionWindow::ComposeFrame()
     }
     Canevas->update();
     describePicture();
+}
+
+// The picture goes back to the background: only where the last frame drew,
+// when that is known, since copying a whole picture of a large or scaled
+// screen is most of a frame's cost.
+void MotionWindow::restoreBackground()
+{
+    if (!m_frameDamage) {
+        // A straight copy: the background and the picture share size and format.
+        std::memcpy(m_frame.bits(), m_back.constBits(), std::size_t(m_back.sizeInBytes()));
+        return;
+    }
+    const int pixelBytes = m_back.depth() / 8;
+    for (const QRect& place : *m_frameDamage)
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            std::memcpy(m_frame.scanLine(y) + place.left() * pixelBytes,
+                        m_back.constScanLine(y) + place.left() * pixelBytes,
+                        std::size_t(place.width() * pixelBytes));
 }
 
 // Only text, and only when it changes: a screen reader hears of each new

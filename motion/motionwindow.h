@@ -12,8 +12,11 @@
 #include "window/modulewindow.h"
 
 #include <QImage>
+#include <QRect>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 class PaintBox;
 class QCheckBox;
@@ -119,6 +122,7 @@ protected:
     void LayoutCanvas();
     // Draws the background again (while showing).
     void redrawBackground();
+    void restoreBackground();
     void ApplyTraceLock();
     int canvasWidth() const { return m_canvasSize.width(); }
     int canvasHeight() const { return m_canvasSize.height(); }
@@ -210,6 +214,9 @@ private:
     bool m_showing = false;
     QImage m_back;
     QImage m_frame;
+    // Where the last frame drew over the background (pixels of the
+    // picture); none while the picture holds anything else.
+    std::optional<std::vector<QRect>> m_frameDamage;
     QSize m_canvasSize;
     int m_canvasTop = 0;
     HeldKeyRepeat m_ctrlRepeat;
