@@ -2,8 +2,10 @@
 #include "raster/tdibplus.h"
 
 #include "canvas/colorcontrast.h"
+#include "canvas/textformat.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 int TDibPlus::RowBytesFor(int width)
@@ -12,7 +14,18 @@ int TDibPlus::RowBytesFor(int width)
 }
 
 TDibPlus::TDibPlus(int width, int height)
+    : TDibPlus(width, height, 1)
+{ }
+
+TDibPlus::TDibPlus(int logicalWidth, int logicalHeight, qreal ratio)
 {
+    if (!(ratio > 0) || ratio > 16)
+        ratio = 1;
+    // Rounded as NewPicture rounds, so that a surface and a picture of one
+    // logical size have one device size.
+    const QSize device = (QSizeF(logicalWidth, logicalHeight) * ratio).toSize();
+    const int width = logicalWidth >= 1 ? device.width() : logicalWidth;
+    const int height = logicalHeight >= 1 ? device.height() : logicalHeight;
     if (width >= 1 && width <= kMaxSide && height >= 1 && height <= kMaxSide) {
         m_width = width;
         m_height = height;
@@ -20,6 +33,8 @@ TDibPlus::TDibPlus(int width, int height)
         // Zero-filled: a new surface is black.
         m_storage.assign(static_cast<size_t>(m_rowBytes) * height, 0);
         m_image = QImage(m_storage.data(), width, height, m_rowBytes, QImage::Format_BGR888);
+        m_ratio = ratio;
+        m_image.setDevicePixelRatio(ratio);
     }
     m_canvas = std::make_unique<::Canvas>(m_image);
 }
@@ -146,4 +161,23 @@ void CopyPictureToSurface(const QImage& picture, const QRect& from, TDibPlus& su
             to[2] = static_cast<std::uint8_t>(qRed(source[column]));
         }
     }
+}
+
+QRect DeviceRect(const QRect& logical, qreal ratio)
+{
+    if (ratio == 1)
+        return logical;
+    const auto device = [ratio](int v) { return int(std::lround(v * ratio)); };
+    return QRect(QPoint(device(logical.left()), device(logical.top())),
+                 QPoint(device(logical.left() + logical.width()) - 1, device(logical.top() + logical.height()) - 1));
+}
+
+ColumnSpan RoundedBoxRow(const TDibPlus& surface, int radius, int y)
+{
+    const int r = int(std::lround(radius * surface.Ratio()));
+    const int d = std::min(y, surface.Height() - 1 - y);
+    if (d > r)
+        return {0, surface.Width()};
+    const int inset = RoundHalfEven(std::sqrt(double(r * r - (r - d) * (r - d))));
+    return {r - inset, surface.Width() - r + inset};
 }
