@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 int TDibPlus::RowBytesFor(int width)
 {
@@ -107,17 +106,25 @@ void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
         return;
     x1 = std::max(x1, 0);
     x2 = std::min(x2, m_width - 1);
-    // A row holds few colours (a gradient, a stretch of a picture).
-    std::unordered_map<TDibColor, TDibColor> done;
+    // A caption redrawn on every tick darkens much the same colours again:
+    // they are remembered for as long as the ink and the ratio stay.
+    if (m_darkened.empty() || ink != m_darkenedInk || ratio != m_darkenedRatio) {
+        m_darkened.assign(kDarkenedSlots, {kNoColour, 0});
+        m_darkenedInk = ink;
+        m_darkenedRatio = ratio;
+    }
     for (int x = x1; x <= x2; ++x) {
         const TDibColor pixel = GetPixelFast(x, y);
-        auto found = done.find(pixel);
-        if (found == done.end()) {
-            const TColor darker = DarkenedUnder(swapRedBlue(pixel), ink, ratio);
-            found = done.emplace(pixel, swapRedBlue(darker)).first;
+        // Most pixels are dark enough already: DarkenedUnder would keep them.
+        if (ContrastRatio(ink, swapRedBlue(pixel)) >= ratio)
+            continue;
+        auto& [from, to] = m_darkened[(pixel * 2654435761u >> 20) % kDarkenedSlots];
+        if (from != pixel) {
+            from = pixel;
+            to = swapRedBlue(DarkenedUnder(swapRedBlue(pixel), ink, ratio));
         }
-        if (found->second != pixel)
-            SetPixelFast(x, y, found->second);
+        if (to != pixel)
+            SetPixelFast(x, y, to);
     }
 }
 

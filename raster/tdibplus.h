@@ -12,6 +12,7 @@
 #include <QRect>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // A surface colour: 0x00RRGGBB (blue in the low byte). Not the canvas
@@ -99,6 +100,13 @@ private:
     int m_height = 0;
     int m_rowBytes = 0;
     qreal m_ratio = 1;
+    // Colours DarkenUnderInk worked out, by a hash of the colour (a slot
+    // whose first colour is kNoColour is free).
+    static constexpr std::size_t kDarkenedSlots = 4096;
+    static constexpr TDibColor kNoColour = 0xFFFFFFFFu;
+    std::vector<std::pair<TDibColor, TDibColor>> m_darkened;
+    TColor m_darkenedInk = 0;
+    double m_darkenedRatio = 0;
     std::vector<std::uint8_t> m_storage;
     QImage m_image;
     std::unique_ptr<::Canvas> m_canvas;
