@@ -91,14 +91,16 @@ namespace {
 
 const std::vector<PlaceRecord> kParis = {{}, {3, true, 0, 322, 74, -48, 176, 9.81}};
 
-// One slot showing the Earth at Paris, freed at the end of the case.
+// One slot showing the Earth at Paris, composed at `ratio` device pixels
+// per logical pixel, freed at the end of the case.
 class EarthSlot
 {
 public:
-    EarthSlot()
+    explicit EarthSlot(qreal ratio = 1)
     {
         SetGlobePlaceTable(kParis);
         AllocateGlobes(1, 1);
+        SetGlobeRatio(1, ratio);
         GlobePlace[1] = 1;
         LoadGlobeMap(1, false);
     }
@@ -109,9 +111,10 @@ public:
     }
 };
 
+// Argument: the device pixel ratio.
 void BM_RenderGlobeWithCaption(benchmark::State& state)
 {
-    EarthSlot slot;
+    EarthSlot slot(qreal(state.range(0)));
     float turn = 0;
     for (auto _ : state) {
         GlobeTurn[1] = turn;
@@ -121,7 +124,7 @@ void BM_RenderGlobeWithCaption(benchmark::State& state)
         benchmark::DoNotOptimize(GlobePicture(1).constBits());
     }
 }
-BENCHMARK(BM_RenderGlobeWithCaption)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenderGlobeWithCaption)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 void BM_RenderGlobeWithoutCaption(benchmark::State& state)
 {
@@ -133,19 +136,32 @@ void BM_RenderGlobeWithoutCaption(benchmark::State& state)
 }
 BENCHMARK(BM_RenderGlobeWithoutCaption)->Unit(benchmark::kMicrosecond);
 
+// Arguments: turn, tilt and the device pixel ratio; at 2, four times the
+// pixels, each worked out back to the map.
 void BM_ProjectGlobe(benchmark::State& state)
 {
-    EarthSlot slot;
+    const int ratio = static_cast<int>(state.range(2));
+    EarthSlot slot(ratio);
     TDibPlus& map = *GlobeMap(1);
     TDibPlus& image = *GlobeImage(1);
     const int turn = static_cast<int>(state.range(0));
     const int tilt = static_cast<int>(state.range(1));
     for (auto _ : state) {
-        ProjectGlobe(map, image, turn, tilt);
+        if (ratio == 1)
+            ProjectGlobe(map, image, turn, tilt);
+        else
+            ProjectGlobeAtRatio(map, image, turn, tilt);
         benchmark::DoNotOptimize(image.Bits());
     }
 }
-BENCHMARK(BM_ProjectGlobe)->Args({176, -48})->Args({0, 0})->Args({90, -90})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProjectGlobe)
+    ->Args({176, -48, 1})
+    ->Args({0, 0, 1})
+    ->Args({90, -90, 1})
+    ->Args({176, -48, 2})
+    ->Args({0, 0, 2})
+    ->Args({90, -90, 2})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_LoadGlobeMap(benchmark::State& state)
 {

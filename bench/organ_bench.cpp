@@ -1,6 +1,8 @@
 // The kinetic organ's two pictures at the design size: the bench is drawn
 // on every 40 ms step of the striker, the tubes with their overlays on
-// every move of the mouse over them.
+// every move of the mouse over them. They are composed at the screen's
+// ratio (the "ratio" counter): run under QT_SCALE_FACTOR=2 for a scaled
+// screen.
 #include "app/settings/appsettings.h"
 #include "weight/organ/organwindow.h"
 
@@ -49,6 +51,7 @@ void BM_Organ_DrawBench(benchmark::State& state)
     }
     state.counters["width"] = window.benchPicture().width();
     state.counters["height"] = window.benchPicture().height();
+    state.counters["ratio"] = window.benchPicture().devicePixelRatio();
     window.close();
 }
 
@@ -62,6 +65,7 @@ void BM_Organ_DrawTubes(benchmark::State& state)
     }
     state.counters["width"] = window.tubesPicture().width();
     state.counters["height"] = window.tubesPicture().height();
+    state.counters["ratio"] = window.tubesPicture().devicePixelRatio();
     window.close();
 }
 

@@ -31,26 +31,33 @@ void copyPixels(const QImage& from, QImage& to)
         std::memcpy(to.bits(), from.constBits(), std::size_t(from.sizeInBytes()));
 }
 
+QSize logicalSize(const QImage& picture)
+{
+    return picture.deviceIndependentSize().toSize();
+}
+
 // The first `length` columns (or rows from the top, `rows`) of a picture,
-// drawn with their top-left at (x, y).
+// drawn with their top-left at (x, y); all in logical pixels.
 void drawColumns(Canvas& canvas, const QImage& picture, int x, int y, int length)
 {
-    length = std::min(length, picture.width());
+    const QSize size = logicalSize(picture);
+    length = std::min(length, size.width());
     if (length > 0)
-        canvas.CopyRect(QRect(x, y, length, picture.height()), picture, QRect(0, 0, length, picture.height()));
+        canvas.CopyRect(QRect(x, y, length, size.height()), picture, QRect(0, 0, length, size.height()));
 }
 
 void drawRows(Canvas& canvas, const QImage& picture, int x, int y, int rows)
 {
-    rows = std::min(rows, picture.height());
+    const QSize size = logicalSize(picture);
+    rows = std::min(rows, size.height());
     if (rows > 0)
-        canvas.CopyRect(QRect(x, y, picture.width(), rows), picture, QRect(0, 0, picture.width(), rows));
+        canvas.CopyRect(QRect(x, y, size.width(), rows), picture, QRect(0, 0, size.width(), rows));
 }
 
-// Corner insets of the info panel's rounded darkening, for a radius of 8.
-int panelInset(int k)
+// A logical coordinate in the device pixels of a picture at `ratio`.
+int device(int v, qreal ratio)
 {
-    return RoundHalfEven(std::sqrt(double(kPanelRadius * kPanelRadius - (kPanelRadius - k) * (kPanelRadius - k))));
+    return int(std::lround(v * ratio));
 }
 
 QString oneDecimal(double value)
@@ -111,10 +118,11 @@ void TPercutaF::drawBenchTube(Canvas& canvas)
 void TPercutaF::tintPushedInZone()
 {
     const OrganLayout& layout = m_model.Layout();
-    const int start = layout.px(10);
     TDibPlus& strip = *m_benchTint;
+    const qreal ratio = strip.Ratio();
+    const int start = device(layout.px(10), ratio);
     CopyPictureToSurface(m_bench, QRect(start, 0, strip.Width(), strip.Height()), strip);
-    const int from = m_model.Shot().StopX() - start;
+    const int from = device(m_model.Shot().StopX() - layout.px(10), ratio);
     for (int row = 0; row < strip.Height(); ++row)
         strip.ShadeRow(from, strip.Width() - 1, row, 255, 200, 150);
     CopySurfaceToPicture(strip, m_bench, start, 0);
@@ -144,8 +152,9 @@ void TPercutaF::DrawTube(Canvas& canvas, int k, const TubeRecord& tube, TColor l
     const QImage& crumpled = m_pictures.FrontCrumpled;
     const int straightRows = std::max(0, layout.tubePx(tube.StraightLength()));
     const int crumpledRows = std::max(0, layout.tubePx(tube.Deformed));
-    drawRows(canvas, straight, centre - straight.width() / 2, baseline - straightRows, straightRows);
-    drawRows(canvas, crumpled, centre - crumpled.width() / 2, baseline - straightRows - crumpledRows, crumpledRows);
+    drawRows(canvas, straight, centre - logicalSize(straight).width() / 2, baseline - straightRows, straightRows);
+    drawRows(canvas, crumpled, centre - logicalSize(crumpled).width() / 2, baseline - straightRows - crumpledRows,
+             crumpledRows);
     if (!AppSettings.TubeLabFlag)
         return;
     canvas.font = OrganPictures::LabelFont(labelColor);
@@ -196,7 +205,7 @@ void TPercutaF::DrawTubes()
                              canvas.TextHeight(number));
             // The number can stand on the selected tube's highlight as well
             // as on the field.
-            canvas.font.color = ReadableInkOver(m_pictures.HoverInk, m_tubes, cell);
+            canvas.font.color = ReadableInkOver(m_pictures.HoverInk, m_tubes, DeviceRect(cell, canvas.scale()));
             canvas.TextOut(cell.left(), cell.top(), number);
         }
     }
@@ -212,14 +221,12 @@ void TPercutaF::DrawTubes()
 void TPercutaF::drawInfoPanel(const TubeRecord& tube, int position, bool selected)
 {
     TDibPlus& panel = *m_infoPanel;
-    const QPoint at(m_model.Layout().DisplayWidth() - kPanelWidth - 4, 4);
-    CopyPictureToSurface(m_tubes, QRect(at, QSize(kPanelWidth, kPanelHeight)), panel);
-    for (int r = 0; r < kPanelHeight; ++r) {
-        const int d = std::min(r, kPanelHeight - 1 - r);
-        if (d <= kPanelRadius)
-            panel.ShadeRow(kPanelRadius - panelInset(d), kPanelWidth - kPanelRadius + panelInset(d), r, 110, 90, 70);
-        else
-            panel.ShadeRow(0, kPanelWidth, r, 110, 90, 70);
+    const QRect box = DeviceRect(QRect(m_model.Layout().DisplayWidth() - kPanelWidth - 4, 4, kPanelWidth, kPanelHeight),
+                                 panel.Ratio());
+    CopyPictureToSurface(m_tubes, box, panel);
+    for (int r = 0; r < panel.Height(); ++r) {
+        const ColumnSpan span = RoundedBoxRow(panel, kPanelRadius, r);
+        panel.ShadeRow(span.first, span.last, r, 110, 90, 70);
     }
     Canvas& canvas = panel.Canvas();
     canvas.brush.style = BrushStyle::Clear;
@@ -239,5 +246,5 @@ void TPercutaF::drawInfoPanel(const TubeRecord& tube, int position, bool selecte
     line(74, QStringLiteral("Longueur initiale du tube :"), oneDecimal(TubeLength) + QStringLiteral(" cm"));
     line(90, QStringLiteral("Longueur après le choc :"), oneDecimal(tube.LengthAfter()) + QStringLiteral(" cm"));
     line(106, QStringLiteral("Longueur enfoncée :"), oneDecimal(tube.PushedIn) + QStringLiteral(" cm"));
-    CopySurfaceToPicture(panel, m_tubes, at.x(), at.y());
+    CopySurfaceToPicture(panel, m_tubes, box.left(), box.top());
 }

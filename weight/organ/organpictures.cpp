@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -16,29 +17,31 @@ constexpr TColor kStopBlock = 0x303030;
 constexpr TColor kRail = 0xC0C0C0;
 constexpr TColor kLightOrange = 0x95C4F9;
 
-QImage blank(int width, int height)
+QImage blank(int width, int height, qreal ratio)
 {
-    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    QImage image = NewPicture(QSize(std::max(1, width), std::max(1, height)), ratio);
     image.fill(Qt::white);
     return image;
 }
 
 // A tube lying on the bench: grey edges, a light band a fifth of the way
 // down, as light falls on a round bar from above.
-QImage sideView(int length, int thickness)
+QImage sideView(int length, int thickness, qreal ratio)
 {
-    QImage image = blank(length, thickness);
-    const int t = image.height();
-    ShadedBar(image, kSteel, kWhite, kSteel, 0, t * 2 / 10, t * 3 / 10, t, 0, image.width());
+    length = std::max(1, length);
+    const int t = std::max(1, thickness);
+    QImage image = blank(length, t, ratio);
+    ShadedBar(image, kSteel, kWhite, kSteel, 0, t * 2 / 10, t * 3 / 10, t, 0, length);
     return image;
 }
 
 // The same standing up, its light band near the left edge.
-QImage frontView(int width, int height)
+QImage frontView(int width, int height, qreal ratio)
 {
-    QImage image = blank(width, height);
-    const int w = image.width();
-    ShadedBarVertical(image, kSteel, kWhite, kSteel, 0, w * 2 / 10, w * 3 / 10, w, 0, image.height());
+    const int w = std::max(1, width);
+    height = std::max(1, height);
+    QImage image = blank(w, height, ratio);
+    ShadedBarVertical(image, kSteel, kWhite, kSteel, 0, w * 2 / 10, w * 3 / 10, w, 0, height);
     return image;
 }
 
@@ -46,12 +49,12 @@ QImage frontView(int width, int height)
 // free end, alternately from the top and from the bottom.
 void sideFolds(QImage& image)
 {
-    const int t = image.height();
+    Canvas canvas(image);
+    const int t = canvas.height();
     const int d = std::max(1, t / 15);
     const int reach = t * 7 / 8;
-    Canvas canvas(image);
     canvas.brush = CanvasBrush{kFold};
-    for (int e = image.width(); e > 0; e -= 3 * d) {
+    for (int e = canvas.width(); e > 0; e -= 3 * d) {
         canvas.FillRect(e - 2 * d, 0, e - d, reach);
         canvas.FillRect(e - 3 * d, t - reach, e - 2 * d, t);
     }
@@ -61,11 +64,11 @@ void sideFolds(QImage& image)
 // edge, and one from the right edge on the row below.
 void frontFolds(QImage& image)
 {
-    const int w = image.width();
-    const int reach = w * 7 / 8;
     Canvas canvas(image);
+    const int w = canvas.width();
+    const int reach = w * 7 / 8;
     canvas.brush = CanvasBrush{kFold};
-    for (int r = 0; r < image.height(); r += 3) {
+    for (int r = 0; r < canvas.height(); r += 3) {
         canvas.FillRect(0, r, reach, r + 1);
         canvas.FillRect(w - reach, r + 1, w, r + 2);
     }
@@ -78,8 +81,12 @@ TColor backgroundUnder(const QImage& background, int top, const CanvasFont& font
     QFont qfont(font.name);
     qfont.setPixelSize(font.pixelHeight);
     qfont.setBold(font.bold);
-    const int bottom = std::clamp(top + QFontMetrics(qfont).height() - 1, 0, background.height() - 1);
-    return CanvasFromQColor(background.pixelColor(0, bottom));
+    // Read at the top device row of that logical row.
+    const qreal ratio = background.devicePixelRatio();
+    const int height = int(std::lround(background.height() / ratio));
+    const int bottom = std::clamp(top + QFontMetrics(qfont).height() - 1, 0, height - 1);
+    return CanvasFromQColor(
+        background.pixelColor(0, std::min(int(std::lround(bottom * ratio)), background.height() - 1)));
 }
 
 CanvasFont boldArial(int points, TColor color)
@@ -114,11 +121,12 @@ CanvasFont OrganPictures::PanelFont()
     return boldArial(10, 0xE0E0FF);
 }
 
-void OrganPictures::Build(const OrganLayout& layout)
+void OrganPictures::Build(const OrganLayout& layout, qreal ratio)
 {
+    Ratio = ratio;
     const int width = layout.DisplayWidth();
-    BenchBackground = blank(width, layout.BenchHeight());
-    VerticalGradient(BenchBackground, kWhite, kSkyBlue, BenchBackground.height());
+    BenchBackground = blank(width, layout.BenchHeight(), ratio);
+    VerticalGradient(BenchBackground, kWhite, kSkyBlue, std::max(1, layout.BenchHeight()));
     ShadedBar(BenchBackground, kStopBlock, kWhite, kStopBlock, layout.up(16), layout.up(12.5), layout.up(11),
               layout.up(1), layout.px(3), layout.px(10));
     ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.up(16), layout.up(15.7), layout.up(15.5), layout.up(14.5),
@@ -126,14 +134,14 @@ void OrganPictures::Build(const OrganLayout& layout)
     ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.up(2.5), layout.up(2.2), layout.up(2), layout.up(1),
               layout.px(10), width);
 
-    TubeBackground = blank(width, layout.TubesHeight());
-    VerticalGradient(TubeBackground, kWhite, kSkyBlue, TubeBackground.height());
+    TubeBackground = blank(width, layout.TubesHeight(), ratio);
+    VerticalGradient(TubeBackground, kWhite, kSkyBlue, std::max(1, layout.TubesHeight()));
 
-    SideIntact = sideView(layout.px(32), layout.px(2.7));
-    SideCrumpled = sideView(layout.px(32), layout.px(3.3));
+    SideIntact = sideView(layout.px(32), layout.px(2.7), ratio);
+    SideCrumpled = sideView(layout.px(32), layout.px(3.3), ratio);
     sideFolds(SideCrumpled);
-    FrontStraight = frontView(layout.tubePx(2.7), layout.tubePx(32));
-    FrontCrumpled = frontView(layout.tubePx(3.3), layout.tubePx(32));
+    FrontStraight = frontView(layout.tubePx(2.7), layout.tubePx(32), ratio);
+    FrontCrumpled = frontView(layout.tubePx(3.3), layout.tubePx(32), ratio);
     frontFolds(FrontCrumpled);
 
     TubeTop = layout.up(8.5) - layout.px(2.7) / 2;
@@ -146,14 +154,14 @@ void OrganPictures::Build(const OrganLayout& layout)
 
 void OrganPictures::BuildStriker(const OrganLayout& layout, int massKg)
 {
-    Striker = blank(layout.px(23), layout.px(11.8));
-    ShadedBar(Striker, 0x000000, kWhite, 0x000000, 0, layout.px(3.7), layout.px(4.2), layout.px(12.8), 0,
-              Striker.width());
+    const int width = std::max(1, layout.px(23));
+    Striker = blank(width, layout.px(11.8), Ratio);
+    ShadedBar(Striker, 0x000000, kWhite, 0x000000, 0, layout.px(3.7), layout.px(4.2), layout.px(12.8), 0, width);
     Canvas canvas(Striker);
     canvas.brush.style = BrushStyle::Clear;
     canvas.font = StrikerFont();
     const QString mass = QString::number(massKg) + QStringLiteral(" kg");
-    canvas.TextOut(3, Striker.height() - canvas.TextHeight(mass) - 3, mass);
+    canvas.TextOut(3, canvas.height() - canvas.TextHeight(mass) - 3, mass);
 }
 
 void OrganPictures::Clear()

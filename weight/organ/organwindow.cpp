@@ -1,6 +1,7 @@
 #include "weight/organ/organwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "raster/tdibplus.h"
 #include "shell/preferences/preferenceswindow.h"
@@ -125,14 +126,17 @@ void TPercutaF::Layout()
 void TPercutaF::makeBitmaps()
 {
     const OrganLayout& layout = m_model.Layout();
-    m_pictures.Build(layout);
+    // At the resolution of the screen the window stands on (a move to
+    // another screen comes as a resize, which lays out again).
+    const qreal ratio = Display1->devicePixelRatioF();
+    m_pictures.Build(layout, ratio);
     m_pictures.BuildStriker(layout, m_model.StrikerMass());
     m_strikerMass = m_model.StrikerMass();
-    m_bench = QImage(layout.DisplayWidth(), layout.BenchHeight(), QImage::Format_RGB32);
-    m_tubeField = QImage(layout.DisplayWidth(), layout.TubesHeight(), QImage::Format_RGB32);
-    m_tubes = QImage(layout.DisplayWidth(), layout.TubesHeight(), QImage::Format_RGB32);
-    m_benchTint = std::make_unique<TDibPlus>(layout.px(32), layout.BenchHeight());
-    m_infoPanel = std::make_unique<TDibPlus>(250, 130);
+    m_bench = NewPicture(QSize(layout.DisplayWidth(), layout.BenchHeight()), ratio);
+    m_tubeField = NewPicture(QSize(layout.DisplayWidth(), layout.TubesHeight()), ratio);
+    m_tubes = NewPicture(QSize(layout.DisplayWidth(), layout.TubesHeight()), ratio);
+    m_benchTint = std::make_unique<TDibPlus>(layout.px(32), layout.BenchHeight(), ratio);
+    m_infoPanel = std::make_unique<TDibPlus>(250, 130, ratio);
 }
 
 void TPercutaF::freeBitmaps()

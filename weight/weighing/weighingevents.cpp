@@ -3,6 +3,7 @@
 #include "weight/weighing/weighingwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
 #include "controls/plaincontrols.h"
 #include "platform/calculator.h"
@@ -46,7 +47,7 @@ void TPoidsF::ObjetComboChange(int object)
         return;
     m_object = std::clamp(object, 0, kObjectCount - 1);
     m_picture.Load(m_object);
-    m_picture.Fit(m_zoneHeight);
+    m_picture.Fit(m_zoneHeight, devicePixelRatioF());
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     for (int column = 1; column <= kWeightColumns; ++column) {
         ScaleColumn& scale = at(column).scale;
@@ -128,6 +129,7 @@ void TPoidsF::drawAllZones()
 void TPoidsF::renderGlobe(int column)
 {
     const int place = GlobePlace[column];
+    SetGlobeRatio(column, at(column).display->devicePixelRatioF());
     RenderGlobe(column, m_places.name(place), m_places.detail(place), true, kGlobeBackground);
     at(column).display->update();
 }
@@ -191,7 +193,8 @@ QImage TPoidsF::copiedPicture() const
 {
     if (!m_shown)
         return {};
-    QImage copy(kCopyWidth, m_zoneHeight + kCopyColumnPitch, QImage::Format_RGB32);
+    // At the pictures' own resolution: copied pixel for pixel.
+    QImage copy = NewPicture(QSize(kCopyWidth, m_zoneHeight + kCopyColumnPitch), GlobePicture(1).devicePixelRatio());
     copy.fill(Qt::black);
     {
         Canvas canvas(copy);

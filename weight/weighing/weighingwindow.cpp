@@ -3,6 +3,7 @@
 #include "weight/weighing/weighingwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "platform/calculatorname.h"
 #include "platform/resources/namedresources.h"
@@ -221,7 +222,7 @@ void TPoidsF::FormShow()
     m_shown = true;
     applySettings();
     loadPlaceTexts();
-    m_face.Build();
+    m_face.Build(devicePixelRatioF());
     m_face.SetColour(AppSettings.clDigits);
     Timer->stop();
     AnimTimer->stop();
@@ -238,6 +239,7 @@ void TPoidsF::FormShow()
     SetGlobePlaceTable(PlaceTable);
     AllocateGlobes(1, kWeightColumns);
     for (int column = 1; column <= kWeightColumns; ++column) {
+        SetGlobeRatio(column, at(column).display->devicePixelRatioF());
         LoadGlobeMap(column, false);
         renderGlobe(column);
         const QSignalBlocker blocker(at(column).combo);
@@ -304,10 +306,19 @@ void TPoidsF::FormResize()
     Place(ObjetLabel, objetLeft - 60, 84, 54, kComboHeight);
     if (!m_shown)
         return;
+    // Everything is composed again at the resolution of the screen the
+    // window stands on now: it may have moved to another one.
+    const qreal ratio = devicePixelRatioF();
+    if (m_face.Ratio() != ratio) {
+        m_face.Build(ratio);
+        m_face.SetColour(m_face.Colour());
+    }
     for (MeasureColumn& c : m_columns) {
-        c.zoneImage = QImage(kScaleWidth, m_zoneHeight, QImage::Format_RGB32);
+        c.zoneImage = NewPicture(QSize(kScaleWidth, m_zoneHeight), c.zone->devicePixelRatioF());
         c.zoneImage.fill(Qt::black);
     }
-    m_picture.Fit(m_zoneHeight);
+    m_picture.Fit(m_zoneHeight, ratio);
     drawAllZones();
+    for (int column = 1; column <= kWeightColumns; ++column)
+        renderGlobe(column);
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-using testing_support::rgbAt;
-
 using OrganDrawing = OrganTest;
 
 // How many pixels of `area` have exactly `rgb`.
@@ -31,7 +29,7 @@ unsigned tinted(unsigned rgb)
 // The ink keeps the light orange's hue and reads on `background`.
 void expectReadable(TColor ink, const QImage& background, int row)
 {
-    const TColor under = CanvasFromQColor(background.pixelColor(0, row));
+    const TColor under = CanvasFromQColor(colorAt(background, 0, row));
     EXPECT_GE(ContrastRatio(ink, under), 4.5);
     EXPECT_NEAR(QColorFromCanvas(ink).hueF(), QColorFromCanvas(0x95C4F9).hueF(), 0.01);
 }
@@ -158,11 +156,11 @@ TEST_F(OrganDrawing, TheHoverNumberReadsOnTheSelectedNeighbour)
     QColor darkest = Qt::white;
     for (int y = cell.top(); y <= cell.bottom(); ++y)
         for (int x = cell.left(); x <= cell.right(); ++x)
-            if (tubes().pixelColor(x, y).lightnessF() < darkest.lightnessF())
-                darkest = tubes().pixelColor(x, y);
+            if (colorAt(tubes(), x, y).lightnessF() < darkest.lightnessF())
+                darkest = colorAt(tubes(), x, y);
     const TColor ink = CanvasFromQColor(darkest);
     EXPECT_GE(ContrastRatio(ink, 0x95C4F9), 4.5);
-    EXPECT_GE(ContrastRatio(ink, CanvasFromQColor(window->pictures().TubeBackground.pixelColor(0, 20))), 4.5);
+    EXPECT_GE(ContrastRatio(ink, CanvasFromQColor(colorAt(window->pictures().TubeBackground, 0, 20))), 4.5);
 }
 
 TEST_F(OrganDrawing, TheInfoPanelDarkensItsCornerRoundedBoxAndPrefersTheSelection)

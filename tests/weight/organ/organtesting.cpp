@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <cmath>
 
 void OrganTest::SetUp()
 {
@@ -117,4 +118,20 @@ QString OrganTest::message() const
 unsigned rgbOf(TColor color)
 {
     return QRgbFromCanvas(color) & 0xFFFFFFu;
+}
+
+QColor colorAt(const QImage& picture, int x, int y)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    return picture.pixelColor(int(std::lround(x * ratio)), int(std::lround(y * ratio)));
+}
+
+unsigned rgbAt(const QImage& picture, int x, int y)
+{
+    return colorAt(picture, x, y).rgb() & 0xFFFFFFu;
+}
+
+QSize logicalSize(const QImage& picture)
+{
+    return picture.deviceIndependentSize().toSize();
 }

@@ -7,6 +7,7 @@
 #include "support/testhelpers.h"
 #include "weight/organ/organwindow.h"
 
+#include <QColor>
 #include <QImage>
 #include <gtest/gtest.h>
 #include <memory>
@@ -45,3 +46,10 @@ protected:
 
 // 0x00RRGGBB of a canvas colour, as rgbAt() reads pixels.
 unsigned rgbOf(TColor color);
+
+// The window's pictures are composed at the screen's device pixel ratio
+// (the suite also runs on a screen scaled by 2): read at a logical point,
+// that is its top-left device pixel, 0x00RRGGBB.
+unsigned rgbAt(const QImage& picture, int x, int y);
+QColor colorAt(const QImage& picture, int x, int y);
+QSize logicalSize(const QImage& picture);

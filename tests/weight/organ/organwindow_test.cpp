@@ -95,7 +95,7 @@ TEST_F(OrganWindow, AResizeDuringAShotFinishesItFirst)
     EXPECT_FALSE(window->findChild<QTimer*>(QStringLiteral("AnimTimer"))->isActive());
     EXPECT_EQ(model().Tubes().TubeCount(), 1);
     EXPECT_EQ(model().Layout().DisplayWidth(), 890);
-    EXPECT_EQ(bench().width(), 890);
+    EXPECT_EQ(logicalSize(bench()).width(), 890);
 }
 
 TEST_F(OrganWindow, TheWindowSeesDeleteAndEscapeBeforeItsControls)
@@ -179,7 +179,7 @@ TEST_F(OrganWindow, ThePictureOfTheTubesGoesToTheClipboard)
     moveOverTube(1);
     click("CopyBout");
     const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(copied.size(), QSize(793, 364));
+    EXPECT_EQ(logicalSize(tubes()), QSize(793, 364));
     EXPECT_EQ(copied, tubes());
 }
 

@@ -88,6 +88,13 @@ int CountColour(const QImage& image, unsigned rgb)
     return count;
 }
 
+// The picture's pixels, whatever the ratio it was composed at.
+QImage Pixels(QImage image)
+{
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 bool AllBlack(const QImage& image)
 {
     return CountColour(image, 0x000000) == image.width() * image.height();
@@ -180,13 +187,15 @@ TEST_F(WeighingTest, CopyPutsTheThreeGlobesAboveTheirColumns)
     chooseObject(2);
     settleScales();
     child<QToolButton>(&w, "CopierBout")->click();
-    const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(copied.size(), QSize(711, w.ZoneHeight() + 247));
+    const QImage copied = Pixels(QGuiApplication::clipboard()->image());
+    // Composed at the screen's ratio, as the pictures it holds.
+    const int r = int(GlobePicture(1).devicePixelRatio());
+    ASSERT_EQ(copied.size(), QSize(711, w.ZoneHeight() + 247) * r);
     // Each column 247 pixels right of the one before.
     for (int column = 1; column <= 3; ++column) {
         const int left = (column - 1) * 247;
-        EXPECT_EQ(copied.copy(left, 0, 217, 217), GlobePicture(column).convertToFormat(QImage::Format_RGB32)) << column;
-        EXPECT_EQ(copied.copy(left, 247, 190, w.ZoneHeight()), w.ZoneImage(column)) << column;
+        EXPECT_EQ(copied.copy(left * r, 0, 217 * r, 217 * r), Pixels(GlobePicture(column))) << column;
+        EXPECT_EQ(copied.copy(left * r, 247 * r, 190 * r, w.ZoneHeight() * r), Pixels(w.ZoneImage(column))) << column;
     }
 }
 
@@ -199,7 +208,7 @@ TEST_F(WeighingTest, ColumnsFollowTheWindowSize)
     w.resize(1000, 760);
     EXPECT_EQ(w.ZoneHeight(), 252);
     EXPECT_EQ(child<QWidget>(&w, "Zone3")->geometry(), QRect(3 * 107 + 2 * 190, 760 - 181 - 257, 190, 252));
-    EXPECT_EQ(w.ZoneImage(3).size(), QSize(190, 252));
+    EXPECT_EQ(w.ZoneImage(3).deviceIndependentSize(), QSizeF(190, 252));
     // The elephant is wider than high: the column's width limits it.
     EXPECT_EQ(w.Picture().Size().width(), 190);
     EXPECT_GT(w.Picture().Size().height(), 123 - 70);
