@@ -27,7 +27,7 @@ void StartThreeMoves(TPoidsF& window, int round)
 
 } // namespace
 
-static void BM_WeightGlobeTickThreeMoving(benchmark::State& state)
+static void BmWeightGlobeTickThreeMoving(benchmark::State& state)
 {
     AppSettings = AppSettingsRecord{};
     TPoidsF window;
@@ -46,12 +46,12 @@ static void BM_WeightGlobeTickThreeMoving(benchmark::State& state)
     state.counters["ratio"] = window.devicePixelRatioF();
     window.close();
 }
-BENCHMARK(BM_WeightGlobeTickThreeMoving)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmWeightGlobeTickThreeMoving)->Unit(benchmark::kMillisecond);
 
 // The same tick's pictures without the window, composed at the ratio given
 // as argument: three globes turned and tilted a step, captioned, and each
 // drawn on its display as a paint box draws it.
-static void BM_WeightGlobeTickPictures(benchmark::State& state)
+static void BmWeightGlobeTickPictures(benchmark::State& state)
 {
     const qreal ratio = qreal(state.range(0));
     SetGlobePlaceTable(PlaceTable);
@@ -77,4 +77,4 @@ static void BM_WeightGlobeTickPictures(benchmark::State& state)
     FreeGlobes(1, 3, false);
     SetGlobePlaceTable({});
 }
-BENCHMARK(BM_WeightGlobeTickPictures)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmWeightGlobeTickPictures)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -87,8 +87,8 @@ struct CanvasFont
     bool antialiased = true;
 
     // Sizes in points convert at 96 dpi, rounded (8 pt = 11 px).
-    void setPointSize(int points);
-    int pointSize() const;
+    void SetPointSize(int points);
+    int PointSize() const;
 };
 
 class Canvas
@@ -103,12 +103,12 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    QImage& image() { return m_image; }
+    QImage& Image() { return m_image; }
     // The logical size: the image's size divided by its device pixel ratio.
-    int width() const { return m_logicalSize.width(); }
-    int height() const { return m_logicalSize.height(); }
+    int Width() const { return m_logicalSize.width(); }
+    int Height() const { return m_logicalSize.height(); }
     // Device pixels per logical pixel.
-    qreal scale() const { return m_scale; }
+    qreal Scale() const { return m_scale; }
 
     CanvasPen pen;
     CanvasBrush brush;
@@ -159,7 +159,7 @@ public:
 
     // The font as a QFont (pixel size, no hinting surprises) for measuring
     // and drawing.
-    QFont qfont() const;
+    QFont Qfont() const;
 
     // While `log` is set, every drawing call adds to it a rectangle of the
     // image's own pixels holding every pixel it may change, so that an
@@ -172,31 +172,31 @@ public:
 private:
     class DevicePixels;
 
-    bool scaled() const { return m_scale != 1; }
-    int toDevice(int v) const;
-    QPoint toDevice(QPoint p) const;
-    QRect toDevice(const QRect& rect) const;
-    QVector<QPoint> toDevice(const QVector<QPoint>& points) const;
+    bool Scaled() const { return m_scale != 1; }
+    int ToDevice(int v) const;
+    QPoint ToDevice(QPoint p) const;
+    QRect ToDevice(const QRect& rect) const;
+    QVector<QPoint> ToDevice(const QVector<QPoint>& points) const;
     // Logs the logical rectangle spanned by `points` (or the box l, t, r, b)
     // grown by the pen's width and `margin`.
-    void damage(const QVector<QPoint>& points, int margin = 0);
-    void damage(int l, int t, int r, int b, int margin = 0);
+    void Damage(const QVector<QPoint>& points, int margin = 0);
+    void Damage(int l, int t, int r, int b, int margin = 0);
     // The dash pattern of the pen, in the pixels of the painter's device.
-    QVector<qreal> penDashes() const;
-    bool painting() const { return m_painter != nullptr; }
-    void applyPen();
-    void applyBrush();
-    void applyFont();
+    QVector<qreal> PenDashes() const;
+    bool Painting() const { return m_painter != nullptr; }
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyFont();
     // Strokes `points` as an open line whose last pixel is left out.
-    void strokeOpenLine(const QVector<QPoint>& points);
+    void StrokeOpenLine(const QVector<QPoint>& points);
     // Paints the cells of `shape` whose box starts at `origin` and that
     // `keep` accepts (box coordinates; all when empty): the outline with the
     // pen, the inside with the brush when `fill`.
-    void paintShape(const ShapeCells& shape, QPoint origin, bool fill, const std::function<bool(QPoint)>& keep);
+    void PaintShape(const ShapeCells& shape, QPoint origin, bool fill, const std::function<bool(QPoint)>& keep);
     // The arc (or, with `pie`, the pie) in the box between the rays through
     // `first` and `second`.
-    void drawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie);
-    void drawPicture(const QRectF& logicalDest, const QImage& picture, const QRectF& source, RasterOp op);
+    void DrawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie);
+    void DrawPicture(const QRectF& logicalDest, const QImage& picture, const QRectF& source, RasterOp op);
 
     QImage& m_image;
     // At a device pixel ratio other than 1, the painter works on this view

@@ -45,7 +45,7 @@ namespace {
 // to the nearest integer, halves to even, as RoundHalfEven does, in two
 // plain additions (lrintf is a library call unless errno handling is
 // disabled).
-inline int fastRoundHalfEven(float x)
+inline int FastRoundHalfEven(float x)
 {
     constexpr float magic = 12582912.0f;
     return static_cast<int>((x + magic) - magic);
@@ -89,8 +89,8 @@ void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg
             const float v = p * t.Sin642[j];
             const float w = u * cA - v * sA;
             depth[j] = w * cB + qsB;
-            xs[j] = fastRoundHalfEven(v * cA + u * sA + centre);
-            ys[j] = fastRoundHalfEven(qcB - w * sB + centre);
+            xs[j] = FastRoundHalfEven(v * cA + u * sA + centre);
+            ys[j] = FastRoundHalfEven(qcB - w * sB + centre);
         }
         // ...then the front hemisphere's pixels, in map order. |x - 103|
         // and |y - 103| stay below the radius: 1..205.
@@ -111,7 +111,7 @@ namespace {
 // atan2 in single precision within about 1e-5 radians, without branches, so
 // that a row of pixels is worked out in vectors (a map's device pixel spans
 // more than 2e-3 radians).
-inline float fastAtan2(float y, float x)
+inline float FastAtan2(float y, float x)
 {
     const float ax = std::fabs(x), ay = std::fabs(y);
     const float big = std::max(ax, ay), small = std::min(ax, ay);
@@ -167,8 +167,8 @@ void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int 
             // Untilted, then unturned: the tilt turns (w, q) into (depth, y).
             const float w = depth * cB - sy * sB;
             const float q = depth * sB + sy * cB;
-            const float longitude = fastAtan2(sx, w);
-            const float latitude = fastAtan2(q, std::sqrt(sx * sx + w * w));
+            const float longitude = FastAtan2(sx, w);
+            const float latitude = FastAtan2(q, std::sqrt(sx * sx + w * w));
             int column = static_cast<int>((longitude * columnsPerRadian + columnOffset) * r);
             column = column >= mapColumns ? column - mapColumns : column;
             column = column >= mapColumns ? column - mapColumns : column;

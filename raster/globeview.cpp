@@ -103,7 +103,7 @@ void DrawMarker(Canvas& canvas, const PlaceRecord& place)
 {
     constexpr TColor red = 0x0000FF;
     const bool poleBand = place.MarkRadius == 0 && place.MarkX == 1000;
-    if (!poleBand && !MarkerFits(place, canvas.scale()))
+    if (!poleBand && !MarkerFits(place, canvas.Scale()))
         return;
     canvas.pen = {red, 1, PenStyle::Solid};
     if (place.MarkRadius == 0) {
@@ -299,7 +299,7 @@ void MakeLabel(qreal ratio)
     label = std::make_unique<TDibPlus>(kLabelWidth, kLabelHeight, ratio);
     CanvasFont& font = label->Canvas().font;
     font.color = kLabelTextColor;
-    font.setPointSize(10);
+    font.SetPointSize(10);
     font.name = QStringLiteral("Arial");
     font.bold = true;
 }
@@ -336,12 +336,12 @@ void DrawGlobeLabel(QImage& picture, bool placeShown, const QString& title, cons
     DarkenWithRoundCorners(*label);
     canvas.brush.style = BrushStyle::Clear;
     canvas.font.bold = true;
-    canvas.font.setPointSize(10);
+    canvas.font.SetPointSize(10);
     if (placeShown)
         canvas.TextOut(5, 4, QStringLiteral("Lieu sélectionné :"));
     canvas.TextOut(5, 19, title);
     canvas.font.bold = false;
-    canvas.font.setPointSize(8);
+    canvas.font.SetPointSize(8);
     canvas.TextOut(5, 34, detail);
     canvas.brush.style = BrushStyle::Solid;
     CopySurfaceToPicture(*label, picture, box.left(), box.top());

@@ -93,7 +93,7 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
 namespace {
 
 // Red and blue change places between the two conventions.
-std::uint32_t swapRedBlue(std::uint32_t color)
+std::uint32_t SwapRedBlue(std::uint32_t color)
 {
     return (color & 0x00FF00) | (color >> 16 & 0xFF) | (color & 0xFF) << 16;
 }
@@ -116,12 +116,12 @@ void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
     for (int x = x1; x <= x2; ++x) {
         const TDibColor pixel = GetPixelFast(x, y);
         // Most pixels are dark enough already: DarkenedUnder would keep them.
-        if (ContrastRatio(ink, swapRedBlue(pixel)) >= ratio)
+        if (ContrastRatio(ink, SwapRedBlue(pixel)) >= ratio)
             continue;
         auto& [from, to] = m_darkened[(pixel * 2654435761u >> 20) % kDarkenedSlots];
         if (from != pixel) {
             from = pixel;
-            to = swapRedBlue(DarkenedUnder(swapRedBlue(pixel), ink, ratio));
+            to = SwapRedBlue(DarkenedUnder(SwapRedBlue(pixel), ink, ratio));
         }
         if (to != pixel)
             SetPixelFast(x, y, to);

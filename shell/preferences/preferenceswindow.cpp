@@ -24,7 +24,6 @@ namespace {
 // The dialog is created once at start-up; module windows reach it here.
 TPreferencesF* g_dialog = nullptr;
 
-
 // The modules' settings that "Autoriser" and "Interdire" set together.
 constexpr bool AppSettingsRecord::*kAllowFlags[] = {
     &AppSettingsRecord::OrgueAllowFlag,
@@ -49,14 +48,14 @@ TPreferencesF::TPreferencesF(QWidget* parent)
     setFont(DesignFont());
     setFixedSize(540, 294);
 
-    buildList();
+    BuildList();
     m_bannerBox = new PaintBox(this);
     m_bannerBox->setObjectName("BannerBox");
     m_bannerBox->setGeometry(QRect(QPoint(138, 6), kBannerSize));
     m_bannerBox->onPaint = [this](QPainter& painter) {
         // Moved to a screen of another device pixel ratio: drawn again.
         if (!m_banner.isNull() && m_banner.devicePixelRatio() != m_bannerBox->devicePixelRatioF())
-            drawBanner();
+            DrawBanner();
         if (!m_banner.isNull())
             painter.drawImage(0, 0, m_banner);
     };
@@ -64,7 +63,7 @@ TPreferencesF::TPreferencesF(QWidget* parent)
     m_pages.stack->setGeometry(140, 32, 393, 225);
     connect(m_pages.autoriser, &TAPIButton::clicked, this, &TPreferencesF::AutoriserBoutClick);
     connect(m_pages.interdire, &TAPIButton::clicked, this, &TPreferencesF::InterdireBoutClick);
-    buildButtons();
+    BuildButtons();
     g_dialog = this;
 }
 
@@ -74,7 +73,7 @@ TPreferencesF::~TPreferencesF()
         g_dialog = nullptr;
 }
 
-void TPreferencesF::buildList()
+void TPreferencesF::BuildList()
 {
     m_list = new QListWidget(this);
     m_list->setObjectName("PagesList");
@@ -95,7 +94,7 @@ void TPreferencesF::buildList()
     });
 }
 
-void TPreferencesF::buildButtons()
+void TPreferencesF::BuildButtons()
 {
     const struct
     {
@@ -130,7 +129,6 @@ void TPreferencesF::FormShow()
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-
     PreferencesPage = ClampPreferencesPage(PreferencesPage);
     m_list->setFocus();
     if (m_list->currentRow() == PreferencesPage)
@@ -139,10 +137,10 @@ void TPreferencesF::FormShow()
         m_list->setCurrentRow(PreferencesPage);
 
     m_pages.colors->Begin();
-    loadControls();
+    LoadControls();
 }
 
-void TPreferencesF::loadControls()
+void TPreferencesF::LoadControls()
 {
     for (const auto& [row, box] : m_pages.checks)
         box->setChecked(AppSettings.*row->flag);
@@ -155,13 +153,13 @@ void TPreferencesF::PagesListChange(int row)
     if (row < 0 || row >= kPreferencesPageCount)
         return;
     m_pages.stack->setCurrentIndex(row);
-    if (!isOpen())
+    if (!IsOpen())
         return;
     PreferencesPage = row;
-    drawBanner();
+    DrawBanner();
 }
 
-void TPreferencesF::drawBanner()
+void TPreferencesF::DrawBanner()
 {
     const qreal ratio = m_bannerBox->devicePixelRatioF();
     m_banner = NewPicture(kBannerSize, ratio);
@@ -192,15 +190,15 @@ void TPreferencesF::AideBoutClick()
 
 void TPreferencesF::AutoriserBoutClick()
 {
-    setAllowChecks(true);
+    SetAllowChecks(true);
 }
 
 void TPreferencesF::InterdireBoutClick()
 {
-    setAllowChecks(false);
+    SetAllowChecks(false);
 }
 
-void TPreferencesF::setAllowChecks(bool allowed)
+void TPreferencesF::SetAllowChecks(bool allowed)
 {
     for (const auto flag : kAllowFlags)
         for (const auto& [row, box] : m_pages.checks)

@@ -21,44 +21,44 @@ using FrameDamage = MotionTest;
 // Plays the whole film with every trace on, then back to its start, and
 // compares each frame with the frame composed afresh: a resize of the same
 // size lays the window out again, which redraws the background.
-template <typename W> void checkEveryFrame()
+template <typename W> void CheckEveryFrame()
 {
     Opened<W> w;
     for (QCheckBox* check : w->template findChildren<QCheckBox*>())
         if (check->objectName().startsWith(QLatin1String("Trace")))
             check->setChecked(true);
     auto compareWithFresh = [&](const char* when) {
-        const QImage played = w->frameBitmap().copy();
+        const QImage played = w->FrameBitmap().copy();
         QResizeEvent same(w->size(), w->size());
-        QCoreApplication::sendEvent(w.get(), &same);
-        ASSERT_EQ(played, w->frameBitmap()) << when << " frame " << w->curFrame();
+        QCoreApplication::sendEvent(w.Get(), &same);
+        ASSERT_EQ(played, w->FrameBitmap()) << when << " frame " << w->CurFrame();
     };
-    while (w->curFrame() < w->frameCount()) {
+    while (w->CurFrame() < w->FrameCount()) {
         w->PlayTimerTimer();
         compareWithFresh("playing");
     }
-    click(w.get(), "DebutBout");
+    Click(w.Get(), "DebutBout");
     compareWithFresh("back at the start");
 }
 
 TEST_F(FrameDamage, ProjectileFramesEqualFreshOnes)
 {
-    checkEveryFrame<TBalleF>();
+    CheckEveryFrame<TBalleF>();
 }
 
 TEST_F(FrameDamage, FreeFallFramesEqualFreshOnes)
 {
-    checkEveryFrame<TChuteF>();
+    CheckEveryFrame<TChuteF>();
 }
 
 TEST_F(FrameDamage, WheelFramesEqualFreshOnes)
 {
-    checkEveryFrame<TRoueF>();
+    CheckEveryFrame<TRoueF>();
 }
 
 TEST_F(FrameDamage, DiscFramesEqualFreshOnes)
 {
-    checkEveryFrame<TDisqueF>();
+    CheckEveryFrame<TDisqueF>();
 }
 
 } // namespace

@@ -114,7 +114,7 @@ TEST_F(GlobeViewTest, AtRatioTwoTheSlotComposesAtTwiceTheSize)
 
 TEST_F(GlobeViewTest, ANewRatioRedrawsThePlaceLastLoaded)
 {
-    show(1, 1);
+    Show(1, 1);
     GlobeTurn[1] = 176;
     GlobeTilt[1] = -48;
     SetGlobeRatio(1, 2);
@@ -127,7 +127,7 @@ TEST_F(GlobeViewTest, ANewRatioRedrawsThePlaceLastLoaded)
 
 TEST_F(GlobeViewTest, AtRatioTwoTheCaptionIsDrawnAtFullResolution)
 {
-    show(1, 1);
+    Show(1, 1);
     SetGlobeRatio(1, 2);
     RenderGlobe(1, "Terre ( Paris )", "Altitude : 89 mètres", true, 0);
     const QImage& picture = GlobePicture(1);
@@ -187,7 +187,7 @@ TEST(TDibPlusRatioTest, CountsDevicePixelsAndDrawsInLogicalOnes)
     TDibPlus dib(20, 10, 2);
     EXPECT_EQ(dib.Width(), 40);
     EXPECT_EQ(dib.Height(), 20);
-    EXPECT_EQ(dib.Canvas().width(), 20);
+    EXPECT_EQ(dib.Canvas().Width(), 20);
     dib.Canvas().brush = {0x0000FF, BrushStyle::Solid};
     dib.Canvas().FillRect(5, 5, 6, 6);
     EXPECT_EQ(dib.GetPixel(10, 10), 0xFF0000u);

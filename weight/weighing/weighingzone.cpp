@@ -54,10 +54,10 @@ void ComposeZone(QImage& zone, bool placeChosen, double shownWeight, const Scale
 {
     Canvas canvas(zone);
     canvas.brush = {0x000000, BrushStyle::Solid};
-    canvas.FillRect(0, 0, canvas.width(), canvas.height());
+    canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
     if (!placeChosen)
         return;
-    const int scaleTop = canvas.height() - kScaleHeight;
+    const int scaleTop = canvas.Height() - kScaleHeight;
     face.Draw(canvas, 0, scaleTop, shownWeight);
     if (picture.Present()) {
         const QSize size = picture.Size();
