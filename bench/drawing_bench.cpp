@@ -12,16 +12,16 @@
 
 namespace {
 
-void BM_VerticalGradient(benchmark::State& state)
+void BmVerticalGradient(benchmark::State& state)
 {
     QImage image(800, 455, QImage::Format_BGR888);
     for (auto _ : state)
         VerticalGradient(image, 0xFFFFFF, 0xF8BA88, image.height());
     benchmark::DoNotOptimize(image.constBits());
 }
-BENCHMARK(BM_VerticalGradient);
+BENCHMARK(BmVerticalGradient);
 
-void BM_DiscArcs(benchmark::State& state)
+void BmDiscArcs(benchmark::State& state)
 {
     const int radius = int(state.range(0));
     QImage image(2 * radius + 2, 2 * radius + 2, QImage::Format_RGB32);
@@ -33,9 +33,9 @@ void BM_DiscArcs(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_DiscArcs)->Arg(60)->Arg(200);
+BENCHMARK(BmDiscArcs)->Arg(60)->Arg(200);
 
-void BM_Ellipse(benchmark::State& state)
+void BmEllipse(benchmark::State& state)
 {
     QImage image(400, 400, QImage::Format_RGB32);
     Canvas canvas(image);
@@ -43,18 +43,18 @@ void BM_Ellipse(benchmark::State& state)
     for (auto _ : state)
         canvas.Ellipse(0, 0, 400, 400);
 }
-BENCHMARK(BM_Ellipse);
+BENCHMARK(BmEllipse);
 
-void BM_TextOut(benchmark::State& state)
+void BmTextOut(benchmark::State& state)
 {
     QImage image(400, 40, QImage::Format_RGB32);
     Canvas canvas(image);
     for (auto _ : state)
         canvas.TextOut(2, 2, QStringLiteral("Vitesse : 50 km/h"));
 }
-BENCHMARK(BM_TextOut);
+BENCHMARK(BmTextOut);
 
-void BM_SetPixel(benchmark::State& state)
+void BmSetPixel(benchmark::State& state)
 {
     QImage image(256, 256, QImage::Format_BGR888);
     Canvas canvas(image);
@@ -64,9 +64,9 @@ void BM_SetPixel(benchmark::State& state)
         ++c;
     }
 }
-BENCHMARK(BM_SetPixel);
+BENCHMARK(BmSetPixel);
 
-void BM_MaskedDraw(benchmark::State& state)
+void BmMaskedDraw(benchmark::State& state)
 {
     QImage image(800, 400, QImage::Format_RGB32);
     QImage mask(120, 60, QImage::Format_RGB32);
@@ -79,7 +79,7 @@ void BM_MaskedDraw(benchmark::State& state)
         canvas.Draw(300, 200, picture, RasterOp::And);
     }
 }
-BENCHMARK(BM_MaskedDraw);
+BENCHMARK(BmMaskedDraw);
 
 } // namespace
 
@@ -109,7 +109,7 @@ public:
     }
 };
 
-void BM_RenderGlobeWithCaption(benchmark::State& state)
+void BmRenderGlobeWithCaption(benchmark::State& state)
 {
     EarthSlot slot;
     float turn = 0;
@@ -121,9 +121,9 @@ void BM_RenderGlobeWithCaption(benchmark::State& state)
         benchmark::DoNotOptimize(GlobePicture(1).constBits());
     }
 }
-BENCHMARK(BM_RenderGlobeWithCaption)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmRenderGlobeWithCaption)->Unit(benchmark::kMicrosecond);
 
-void BM_RenderGlobeWithoutCaption(benchmark::State& state)
+void BmRenderGlobeWithoutCaption(benchmark::State& state)
 {
     EarthSlot slot;
     for (auto _ : state) {
@@ -131,9 +131,9 @@ void BM_RenderGlobeWithoutCaption(benchmark::State& state)
         benchmark::DoNotOptimize(GlobePicture(1).constBits());
     }
 }
-BENCHMARK(BM_RenderGlobeWithoutCaption)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmRenderGlobeWithoutCaption)->Unit(benchmark::kMicrosecond);
 
-void BM_ProjectGlobe(benchmark::State& state)
+void BmProjectGlobe(benchmark::State& state)
 {
     EarthSlot slot;
     TDibPlus& map = *GlobeMap(1);
@@ -145,14 +145,14 @@ void BM_ProjectGlobe(benchmark::State& state)
         benchmark::DoNotOptimize(image.Bits());
     }
 }
-BENCHMARK(BM_ProjectGlobe)->Args({176, -48})->Args({0, 0})->Args({90, -90})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmProjectGlobe)->Args({176, -48})->Args({0, 0})->Args({90, -90})->Unit(benchmark::kMicrosecond);
 
-void BM_LoadGlobeMap(benchmark::State& state)
+void BmLoadGlobeMap(benchmark::State& state)
 {
     EarthSlot slot;
     for (auto _ : state)
         LoadGlobeMap(1, false);
 }
-BENCHMARK(BM_LoadGlobeMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmLoadGlobeMap)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -2,6 +2,7 @@
 // on every 40 ms step of the striker, the tubes with their overlays on
 // every move of the mouse over them.
 #include "app/settings/appsettings.h"
+#include "controls/plaincontrols.h"
 #include "weight/organ/organwindow.h"
 
 #include <QAbstractButton>
@@ -14,20 +15,20 @@ namespace {
 // The window at its design size with a full page of tubes, the third one
 // selected and the sixth hovered (the info panel shows), and a crushed
 // tube on the bench.
-void prepare(TPercutaF& window)
+void Prepare(TPercutaF& window)
 {
     AppSettings = AppSettingsRecord{};
     window.show();
     QWidget* launch = window.findChild<QWidget*>("DepartBout");
-    QWidget* speed = window.findChild<QWidget*>("SpeedSpin");
+    auto* speed = window.findChild<SpinButton*>("SpeedSpin");
     for (int shot = 0; shot < 18; ++shot) {
         static_cast<QAbstractButton*>(launch)->click();
-        while (window.model().Shot().Flying())
+        while (window.Model().Shot().Flying())
             window.AnimTimerTimer();
-        QMetaObject::invokeMethod(speed, "upClick");
+        emit speed->UpClick();
     }
     QWidget* tubes = window.findChild<QWidget*>("Display2");
-    const double scale = window.model().Layout().TubeScale();
+    const double scale = window.Model().Layout().TubeScale();
     QMouseEvent select(QEvent::MouseButtonPress, QPointF(12 * scale, 100), tubes->mapToGlobal(QPointF(12 * scale, 100)),
                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(tubes, &select);
@@ -35,37 +36,37 @@ void prepare(TPercutaF& window)
                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(tubes, &hover);
     static_cast<QAbstractButton*>(launch)->click();
-    while (window.model().Shot().Flying())
+    while (window.Model().Shot().Flying())
         window.AnimTimerTimer();
 }
 
-void BM_Organ_DrawBench(benchmark::State& state)
+void BmOrganDrawBench(benchmark::State& state)
 {
     TPercutaF window;
-    prepare(window);
+    Prepare(window);
     for (auto _ : state) {
         window.DrawBench();
-        benchmark::DoNotOptimize(window.benchPicture().constBits());
+        benchmark::DoNotOptimize(window.BenchPicture().constBits());
     }
-    state.counters["width"] = window.benchPicture().width();
-    state.counters["height"] = window.benchPicture().height();
+    state.counters["width"] = window.BenchPicture().width();
+    state.counters["height"] = window.BenchPicture().height();
     window.close();
 }
 
-void BM_Organ_DrawTubes(benchmark::State& state)
+void BmOrganDrawTubes(benchmark::State& state)
 {
     TPercutaF window;
-    prepare(window);
+    Prepare(window);
     for (auto _ : state) {
         window.DrawTubes();
-        benchmark::DoNotOptimize(window.tubesPicture().constBits());
+        benchmark::DoNotOptimize(window.TubesPicture().constBits());
     }
-    state.counters["width"] = window.tubesPicture().width();
-    state.counters["height"] = window.tubesPicture().height();
+    state.counters["width"] = window.TubesPicture().width();
+    state.counters["height"] = window.TubesPicture().height();
     window.close();
 }
 
 } // namespace
 
-BENCHMARK(BM_Organ_DrawBench)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Organ_DrawTubes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmOrganDrawBench)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmOrganDrawTubes)->Unit(benchmark::kMicrosecond);

@@ -19,7 +19,7 @@ void StartThreeMoves(TPoidsF& window, int round)
 
 } // namespace
 
-static void BM_WeightGlobeTickThreeMoving(benchmark::State& state)
+static void BmWeightGlobeTickThreeMoving(benchmark::State& state)
 {
     AppSettings = AppSettingsRecord{};
     TPoidsF window;
@@ -37,4 +37,4 @@ static void BM_WeightGlobeTickThreeMoving(benchmark::State& state)
     }
     window.close();
 }
-BENCHMARK(BM_WeightGlobeTickThreeMoving)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmWeightGlobeTickThreeMoving)->Unit(benchmark::kMillisecond);

@@ -81,8 +81,8 @@ struct CanvasFont
     bool antialiased = true;
 
     // Sizes in points convert at 96 dpi, rounded (8 pt = 11 px).
-    void setPointSize(int points);
-    int pointSize() const;
+    void SetPointSize(int points);
+    int PointSize() const;
 };
 
 class Canvas
@@ -96,9 +96,9 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    QImage& image() { return m_image; }
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    QImage& Image() { return m_image; }
+    int Width() const { return m_image.width(); }
+    int Height() const { return m_image.height(); }
 
     CanvasPen pen;
     CanvasBrush brush;
@@ -146,23 +146,23 @@ public:
 
     // The font as a QFont (pixel size, no hinting surprises) for measuring
     // and drawing.
-    QFont qfont() const;
+    QFont Qfont() const;
 
 private:
-    bool painting() const { return m_painter != nullptr; }
-    void applyPen();
-    void applyBrush();
-    void applyFont();
+    bool Painting() const { return m_painter != nullptr; }
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyFont();
     // Strokes `points` as an open line whose last pixel is left out.
-    void strokeOpenLine(const QVector<QPoint>& points);
+    void StrokeOpenLine(const QVector<QPoint>& points);
     // Paints the cells of `shape` whose box starts at `origin` and that
     // `keep` accepts (box coordinates; all when empty): the outline with the
     // pen, the inside with the brush when `fill`.
-    void paintShape(const ShapeCells& shape, QPoint origin, bool fill, const std::function<bool(QPoint)>& keep);
+    void PaintShape(const ShapeCells& shape, QPoint origin, bool fill, const std::function<bool(QPoint)>& keep);
     // The arc (or, with `pie`, the pie) in the box between the rays through
     // `first` and `second`.
-    void drawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie);
-    void drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op);
+    void DrawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie);
+    void DrawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op);
 
     QImage& m_image;
     std::unique_ptr<QPainter> m_painter;

@@ -7,7 +7,7 @@
 #include <QRegion>
 
 using canvas_internal::Box;
-using canvas_internal::normalised;
+using canvas_internal::Normalised;
 
 void Canvas::MoveTo(int x, int y)
 {
@@ -16,22 +16,22 @@ void Canvas::MoveTo(int x, int y)
 
 void Canvas::LineTo(int x, int y)
 {
-    strokeOpenLine({m_penPos, QPoint(x, y)});
+    StrokeOpenLine({m_penPos, QPoint(x, y)});
     m_penPos = QPoint(x, y);
 }
 
 void Canvas::Polyline(const QVector<QPoint>& points)
 {
-    strokeOpenLine(points);
+    StrokeOpenLine(points);
 }
 
-void Canvas::strokeOpenLine(const QVector<QPoint>& points)
+void Canvas::StrokeOpenLine(const QVector<QPoint>& points)
 {
-    if (!painting() || points.size() < 2 || pen.style == PenStyle::Clear)
+    if (!Painting() || points.size() < 2 || pen.style == PenStyle::Clear)
         return;
     if (std::all_of(points.begin(), points.end(), [&](QPoint p) { return p == points.first(); }))
         return;
-    applyPen();
+    ApplyPen();
     m_painter->setBrush(Qt::NoBrush);
     // Clipping is undone by restore(): QPainter on a QImage ignores a clip
     // region set again after setClipping(false).
@@ -50,41 +50,41 @@ void Canvas::strokeOpenLine(const QVector<QPoint>& points)
 
 void Canvas::Rectangle(int l, int t, int r, int b)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty())
+    const Box box = Normalised(l, t, r, b);
+    if (!Painting() || box.Empty())
         return;
     if (pen.style == PenStyle::Clear) {
         FillRect(box.l, box.t, box.r, box.b);
         return;
     }
-    applyPen();
+    ApplyPen();
     if (box.r - box.l < 2 || box.b - box.t < 2) {
         // No inside left: the outline is the whole box.
-        m_painter->fillRect(box.area(), m_painter->pen().color());
+        m_painter->fillRect(box.Area(), m_painter->pen().color());
         return;
     }
-    applyBrush();
+    ApplyBrush();
     if (pen.width > 1) {
         const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawRect(box.outline());
+        m_painter->drawRect(box.Outline());
         return;
     }
-    m_painter->drawRect(box.outline());
+    m_painter->drawRect(box.Outline());
 }
 
 void Canvas::FillRect(int l, int t, int r, int b)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty() || brush.style == BrushStyle::Clear)
+    const Box box = Normalised(l, t, r, b);
+    if (!Painting() || box.Empty() || brush.style == BrushStyle::Clear)
         return;
-    applyBrush();
-    m_painter->fillRect(box.area(), m_painter->brush());
+    ApplyBrush();
+    m_painter->fillRect(box.Area(), m_painter->brush());
 }
 
 void Canvas::FrameRect(int l, int t, int r, int b)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty())
+    const Box box = Normalised(l, t, r, b);
+    if (!Painting() || box.Empty())
         return;
     const QColor color = QColorFromCanvas(brush.color);
     const int w = box.r - box.l;
@@ -97,10 +97,10 @@ void Canvas::FrameRect(int l, int t, int r, int b)
 
 void Canvas::Polygon(const QVector<QPoint>& points)
 {
-    if (!painting() || points.isEmpty())
+    if (!Painting() || points.isEmpty())
         return;
-    applyPen();
-    applyBrush();
+    ApplyPen();
+    ApplyBrush();
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
         const canvas_internal::PixelCentred centred(*m_painter);
         m_painter->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
@@ -111,7 +111,7 @@ void Canvas::Polygon(const QVector<QPoint>& points)
 
 namespace {
 
-QPainter::CompositionMode compositionFor(RasterOp op)
+QPainter::CompositionMode CompositionFor(RasterOp op)
 {
     switch (op) {
     case RasterOp::Copy: return QPainter::CompositionMode_SourceOver;
@@ -132,7 +132,7 @@ TColor Canvas::Pixel(int x, int y) const
 
 void Canvas::SetPixel(int x, int y, TColor color)
 {
-    if (!painting() || !m_image.valid(x, y))
+    if (!Painting() || !m_image.valid(x, y))
         return;
     // Through the painter, which writes to the very bytes it paints on.
     m_painter->fillRect(QRect(x, y, 1, 1), QColorFromCanvas(color));
@@ -140,29 +140,29 @@ void Canvas::SetPixel(int x, int y, TColor color)
 
 void Canvas::Draw(int x, int y, const QImage& picture, RasterOp op)
 {
-    drawPicture(QRectF(x, y, picture.width(), picture.height()), picture, QRectF(picture.rect()), op);
+    DrawPicture(QRectF(x, y, picture.width(), picture.height()), picture, QRectF(picture.rect()), op);
 }
 
 void Canvas::StretchDraw(const QRect& dest, const QImage& picture)
 {
-    drawPicture(QRectF(dest), picture, QRectF(picture.rect()), RasterOp::Copy);
+    DrawPicture(QRectF(dest), picture, QRectF(picture.rect()), RasterOp::Copy);
 }
 
 void Canvas::CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect, RasterOp op)
 {
-    drawPicture(QRectF(dest), source, QRectF(sourceRect), op);
+    DrawPicture(QRectF(dest), source, QRectF(sourceRect), op);
 }
 
-void Canvas::drawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op)
+void Canvas::DrawPicture(const QRectF& dest, const QImage& picture, const QRectF& source, RasterOp op)
 {
-    if (!painting() || picture.isNull() || dest.isEmpty() || source.isEmpty())
+    if (!Painting() || picture.isNull() || dest.isEmpty() || source.isEmpty())
         return;
     // Drawing the canvas's own image onto itself reads what it overwrites.
     const bool self = picture.constBits() == m_image.constBits();
     QImage opaque = self ? picture.copy() : picture;
     if (op != RasterOp::Copy && opaque.hasAlphaChannel())
         opaque = opaque.convertToFormat(QImage::Format_RGB32);
-    m_painter->setCompositionMode(compositionFor(op));
+    m_painter->setCompositionMode(CompositionFor(op));
     m_painter->drawImage(dest, opaque, source);
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

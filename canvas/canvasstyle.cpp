@@ -12,7 +12,7 @@ namespace {
 constexpr int kScreenDpi = 96;
 constexpr int kPointsPerInch = 72;
 
-Qt::BrushStyle qtBrushStyle(BrushStyle style)
+Qt::BrushStyle QtBrushStyle(BrushStyle style)
 {
     switch (style) {
     case BrushStyle::Solid: return Qt::SolidPattern;
@@ -33,7 +33,7 @@ namespace canvas_internal {
 
 // The usual desktop dashes: dashes of 18 with gaps of 6, dots of 3 with
 // gaps of 3.
-QVector<qreal> dashPattern(PenStyle style)
+QVector<qreal> DashPattern(PenStyle style)
 {
     switch (style) {
     case PenStyle::Dash: return {18, 6};
@@ -46,7 +46,7 @@ QVector<qreal> dashPattern(PenStyle style)
     return {};
 }
 
-bool dashDrawn(const QVector<qreal>& pattern, int index)
+bool DashDrawn(const QVector<qreal>& pattern, int index)
 {
     qreal period = 0;
     for (qreal length : pattern)
@@ -80,12 +80,12 @@ QRgb QRgbFromCanvas(TColor color)
     return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-void CanvasFont::setPointSize(int points)
+void CanvasFont::SetPointSize(int points)
 {
     pixelHeight = int(std::lround(double(points) * kScreenDpi / kPointsPerInch));
 }
 
-int CanvasFont::pointSize() const
+int CanvasFont::PointSize() const
 {
     return int(std::lround(double(pixelHeight) * kPointsPerInch / kScreenDpi));
 }
@@ -116,7 +116,7 @@ Canvas::~Canvas()
         m_painter->end();
 }
 
-QFont Canvas::qfont() const
+QFont Canvas::Qfont() const
 {
     QFont f(font.name);
     f.setPixelSize(std::max(1, font.pixelHeight));
@@ -134,7 +134,7 @@ QFont Canvas::qfont() const
     return f;
 }
 
-void Canvas::applyPen()
+void Canvas::ApplyPen()
 {
     if (pen.style == PenStyle::Clear) {
         m_painter->setPen(Qt::NoPen);
@@ -153,48 +153,48 @@ void Canvas::applyPen()
         p.setCapStyle(Qt::RoundCap);
         p.setJoinStyle(Qt::RoundJoin);
     }
-    const QVector<qreal> dashes = canvas_internal::dashPattern(pen.style);
+    const QVector<qreal> dashes = canvas_internal::DashPattern(pen.style);
     if (!dashes.isEmpty())
         p.setDashPattern(dashes);
     m_painter->setPen(p);
 }
 
-void Canvas::applyBrush()
+void Canvas::ApplyBrush()
 {
-    m_painter->setBrush(QBrush(QColorFromCanvas(brush.color), qtBrushStyle(brush.style)));
+    m_painter->setBrush(QBrush(QColorFromCanvas(brush.color), QtBrushStyle(brush.style)));
     m_painter->setBrushOrigin(0, 0);
 }
 
-void Canvas::applyFont()
+void Canvas::ApplyFont()
 {
-    m_painter->setFont(qfont());
+    m_painter->setFont(Qfont());
     m_painter->setRenderHint(QPainter::TextAntialiasing, font.antialiased);
     m_painter->setPen(QColorFromCanvas(font.color));
 }
 
 void Canvas::TextOut(int x, int y, const QString& text)
 {
-    if (!painting() || text.isEmpty())
+    if (!Painting() || text.isEmpty())
         return;
-    const QFontMetrics metrics(qfont());
+    const QFontMetrics metrics(Qfont());
     if (brush.style != BrushStyle::Clear)
         m_painter->fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
                             QColorFromCanvas(brush.color));
-    applyFont();
+    ApplyFont();
     m_painter->drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
 void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
 {
-    if (!painting())
+    if (!Painting())
         return;
     // As on the desktop: the whole clip rectangle takes the brush colour.
     if (brush.style != BrushStyle::Clear)
         m_painter->fillRect(clip, QColorFromCanvas(brush.color));
     if (text.isEmpty())
         return;
-    const QFontMetrics metrics(qfont());
-    applyFont();
+    const QFontMetrics metrics(Qfont());
+    ApplyFont();
     m_painter->save();
     m_painter->setClipRect(clip);
     m_painter->drawText(QPoint(x, y + metrics.ascent()), text);
@@ -203,10 +203,10 @@ void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
 
 int Canvas::TextWidth(const QString& text) const
 {
-    return QFontMetrics(qfont()).horizontalAdvance(text);
+    return QFontMetrics(Qfont()).horizontalAdvance(text);
 }
 
 int Canvas::TextHeight(const QString&) const
 {
-    return QFontMetrics(qfont()).height();
+    return QFontMetrics(Qfont()).height();
 }

@@ -49,17 +49,17 @@ PaintBox* MakePictureBox(QWidget* parent, const char* name, std::function<const 
 
 void PaintBox::mousePressEvent(QMouseEvent* event)
 {
-    emit mousePressed(event);
+    emit MousePressed(event);
 }
 
 void PaintBox::mouseMoveEvent(QMouseEvent* event)
 {
-    emit mouseMoved(event);
+    emit MouseMoved(event);
 }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit mouseReleased(event);
+    emit MouseReleased(event);
 }
 
 PictureButton::PictureButton(QWidget* parent)
@@ -104,8 +104,8 @@ SpinButton::SpinButton(QWidget* parent)
     m_down->setArrowType(Qt::DownArrow);
     for (QToolButton* b : {m_up, m_down})
         b->setAutoRepeat(true);
-    connect(m_up, &QToolButton::clicked, this, &SpinButton::upClick);
-    connect(m_down, &QToolButton::clicked, this, &SpinButton::downClick);
+    connect(m_up, &QToolButton::clicked, this, &SpinButton::UpClick);
+    connect(m_down, &QToolButton::clicked, this, &SpinButton::DownClick);
     resize(17, 22);
 }
 

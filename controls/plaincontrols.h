@@ -26,9 +26,9 @@ public:
     std::function<void(QPainter&)> onPaint;
 
 signals:
-    void mousePressed(QMouseEvent* event);
-    void mouseMoved(QMouseEvent* event);
-    void mouseReleased(QMouseEvent* event);
+    void MousePressed(QMouseEvent* event);
+    void MouseMoved(QMouseEvent* event);
+    void MouseReleased(QMouseEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,12 +66,12 @@ class SpinButton : public QWidget
 public:
     explicit SpinButton(QWidget* parent = nullptr);
 
-    QToolButton* upButton() const { return m_up; }
-    QToolButton* downButton() const { return m_down; }
+    QToolButton* UpButton() const { return m_up; }
+    QToolButton* DownButton() const { return m_down; }
 
 signals:
-    void upClick();
-    void downClick();
+    void UpClick();
+    void DownClick();
 
 protected:
     bool event(QEvent* event) override;

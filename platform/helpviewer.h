@@ -19,9 +19,9 @@ class THelpF : public QWidget
 public:
     explicit THelpF(QWidget* parent = nullptr);
 
-    QTextBrowser* browser() const { return Texte; }
+    QTextBrowser* Browser() const { return Texte; }
     // The page shown, with the anchor it was opened at.
-    QUrl source() const;
+    QUrl Source() const;
     // Shows a page: the help at a topic, a document, the readme.
     void ShowPage(const QUrl& url);
     // The whole page shown (or, when the printer asks for it, the selected
@@ -34,9 +34,9 @@ public:
     void ImprimerBoutClick();
 
 private:
-    QToolButton* makeButton(const char* name, const char* picture, const QString& text, const QString& hint,
+    QToolButton* MakeButton(const char* name, const char* picture, const QString& text, const QString& hint,
                             const QList<QKeySequence>& keys, void (THelpF::*click)());
-    void followTitle();
+    void FollowTitle();
 
     QTextBrowser* Texte;
     QToolButton* SommaireBout;

@@ -43,7 +43,7 @@ namespace {
 // to the nearest integer, halves to even, as RoundHalfEven does, in two
 // plain additions (lrintf is a library call unless errno handling is
 // disabled).
-inline int fastRoundHalfEven(float x)
+inline int FastRoundHalfEven(float x)
 {
     constexpr float magic = 12582912.0f;
     return static_cast<int>((x + magic) - magic);
@@ -88,8 +88,8 @@ void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg
             const float v = p * t.Sin642[j];
             const float w = u * cA - v * sA;
             depth[j] = w * cB + qsB;
-            xs[j] = fastRoundHalfEven(v * cA + u * sA + centre);
-            ys[j] = fastRoundHalfEven(qcB - w * sB + centre);
+            xs[j] = FastRoundHalfEven(v * cA + u * sA + centre);
+            ys[j] = FastRoundHalfEven(qcB - w * sB + centre);
         }
         // ...then the front hemisphere's pixels, in map order. |x - 103|
         // and |y - 103| stay below the radius: 1..205.

@@ -231,7 +231,7 @@ void AllocateLabel()
     label = std::make_unique<TDibPlus>(kLabelWidth, kLabelHeight);
     CanvasFont& font = label->Canvas().font;
     font.color = kLabelTextColor;
-    font.setPointSize(10);
+    font.SetPointSize(10);
     font.name = QStringLiteral("Arial");
     font.bold = true;
 }
@@ -255,12 +255,12 @@ void DrawGlobeLabel(QImage& picture, bool placeShown, const QString& title, cons
     DarkenWithRoundCorners(*label);
     canvas.brush.style = BrushStyle::Clear;
     canvas.font.bold = true;
-    canvas.font.setPointSize(10);
+    canvas.font.SetPointSize(10);
     if (placeShown)
         canvas.TextOut(5, 4, QStringLiteral("Lieu sélectionné :"));
     canvas.TextOut(5, 19, title);
     canvas.font.bold = false;
-    canvas.font.setPointSize(8);
+    canvas.font.SetPointSize(8);
     canvas.TextOut(5, 34, detail);
     canvas.brush.style = BrushStyle::Solid;
     CopySurfaceToPicture(*label, picture, kLabelLeft, kLabelTop);

@@ -79,7 +79,7 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
 namespace {
 
 // Red and blue change places between the two conventions.
-std::uint32_t swapRedBlue(std::uint32_t color)
+std::uint32_t SwapRedBlue(std::uint32_t color)
 {
     return (color & 0x00FF00) | (color >> 16 & 0xFF) | (color & 0xFF) << 16;
 }
@@ -98,8 +98,8 @@ void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
         const TDibColor pixel = GetPixelFast(x, y);
         auto found = done.find(pixel);
         if (found == done.end()) {
-            const TColor darker = DarkenedUnder(swapRedBlue(pixel), ink, ratio);
-            found = done.emplace(pixel, swapRedBlue(darker)).first;
+            const TColor darker = DarkenedUnder(SwapRedBlue(pixel), ink, ratio);
+            found = done.emplace(pixel, SwapRedBlue(darker)).first;
         }
         if (found->second != pixel)
             SetPixelFast(x, y, found->second);

@@ -19,7 +19,7 @@ public:
 signals:
     // Emitted after the window has been hidden by a close: the launcher
     // then shows itself again.
-    void closed();
+    void Closed();
 
 protected:
     // Names the controls for screen readers (window/accessiblenames.h).
@@ -42,7 +42,7 @@ protected:
     virtual void FormShow() = 0;
     virtual void FormClose() = 0;
     // True from the opening sequence to the closing one.
-    bool isOpen() const { return m_open; }
+    bool IsOpen() const { return m_open; }
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

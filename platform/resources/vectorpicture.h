@@ -19,14 +19,14 @@ public:
     ~VectorPicture();
 
     // Readable and of a non-empty size.
-    bool isValid() const;
+    bool IsValid() const;
     // The drawing's own size: its view box.
-    QSizeF size() const;
+    QSizeF Size() const;
     // Draws the whole picture stretched onto `target`.
-    void render(QPainter& painter, const QRectF& target) const;
+    void Render(QPainter& painter, const QRectF& target) const;
 
     // The file extension of the pictures in this build ("svg" or "kpic").
-    static const char* fileExtension();
+    static const char* FileExtension();
 
 private:
     struct Data;

@@ -70,11 +70,11 @@ public:
     void ImpressionBoutClick();
 
 private:
-    void buildTargets();
-    void buildButtons();
-    void selectTarget(int target);
-    void swatchReleased(int target, QMouseEvent* event);
-    void applyPalette(const ColorSet& colors);
+    void BuildTargets();
+    void BuildButtons();
+    void SelectTarget(int target);
+    void SwatchReleased(int target, QMouseEvent* event);
+    void ApplyPalette(const ColorSet& colors);
 
     int m_target = 0;
     TColor m_current = 0;

@@ -86,7 +86,7 @@ void DrawColorPreview(QImage& preview, const AppSettingsRecord& s, const QString
         canvas.Ellipse(marker.left, 48, marker.left + 4, 52);
     }
 
-    canvas.font.setPointSize(7);
+    canvas.font.SetPointSize(7);
     canvas.font.bold = true;
     canvas.font.color = s.clTexte;
     canvas.brush.style = BrushStyle::Clear;

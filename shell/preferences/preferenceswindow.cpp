@@ -47,7 +47,7 @@ TPreferencesF::TPreferencesF(QWidget* parent)
     setFont(DesignFont());
     setFixedSize(540, 294);
 
-    buildList();
+    BuildList();
     m_bannerBox = new PaintBox(this);
     m_bannerBox->setObjectName("BannerBox");
     m_bannerBox->setGeometry(QRect(QPoint(138, 6), kBannerSize));
@@ -59,7 +59,7 @@ TPreferencesF::TPreferencesF(QWidget* parent)
     m_pages.stack->setGeometry(140, 32, 393, 225);
     connect(m_pages.autoriser, &TAPIButton::clicked, this, &TPreferencesF::AutoriserBoutClick);
     connect(m_pages.interdire, &TAPIButton::clicked, this, &TPreferencesF::InterdireBoutClick);
-    buildButtons();
+    BuildButtons();
     g_dialog = this;
 }
 
@@ -69,7 +69,7 @@ TPreferencesF::~TPreferencesF()
         g_dialog = nullptr;
 }
 
-void TPreferencesF::buildList()
+void TPreferencesF::BuildList()
 {
     m_list = new QListWidget(this);
     m_list->setObjectName("PagesList");
@@ -89,7 +89,7 @@ void TPreferencesF::buildList()
     });
 }
 
-void TPreferencesF::buildButtons()
+void TPreferencesF::BuildButtons()
 {
     const struct
     {
@@ -135,10 +135,10 @@ void TPreferencesF::FormShow()
         m_list->setCurrentRow(PreferencesPage);
 
     m_pages.colors->Begin();
-    loadControls();
+    LoadControls();
 }
 
-void TPreferencesF::loadControls()
+void TPreferencesF::LoadControls()
 {
     for (const auto& [row, box] : m_pages.checks)
         box->setChecked(AppSettings.*row->flag);
@@ -151,13 +151,13 @@ void TPreferencesF::PagesListChange(int row)
     if (row < 0 || row >= kPreferencesPageCount)
         return;
     m_pages.stack->setCurrentIndex(row);
-    if (!isOpen())
+    if (!IsOpen())
         return;
     PreferencesPage = row;
-    drawBanner();
+    DrawBanner();
 }
 
-void TPreferencesF::drawBanner()
+void TPreferencesF::DrawBanner()
 {
     const TColor face = CanvasFromQColor(palette().color(QPalette::Button));
     DrawPreferencesBanner(m_banner, m_iconBitmap, PreferencesPageDrawing(CurrentPage()),
@@ -185,15 +185,15 @@ void TPreferencesF::AideBoutClick()
 
 void TPreferencesF::AutoriserBoutClick()
 {
-    setAllowChecks(true);
+    SetAllowChecks(true);
 }
 
 void TPreferencesF::InterdireBoutClick()
 {
-    setAllowChecks(false);
+    SetAllowChecks(false);
 }
 
-void TPreferencesF::setAllowChecks(bool allowed)
+void TPreferencesF::SetAllowChecks(bool allowed)
 {
     for (const auto flag : kAllowFlags)
         for (const auto& [row, box] : m_pages.checks)

@@ -43,11 +43,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildList();
-    void buildButtons();
-    void loadControls();
-    void drawBanner();
-    void setAllowChecks(bool allowed);
+    void BuildList();
+    void BuildButtons();
+    void LoadControls();
+    void DrawBanner();
+    void SetAllowChecks(bool allowed);
 
     QListWidget* m_list = nullptr;
     PaintBox* m_bannerBox = nullptr;

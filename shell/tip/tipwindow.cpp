@@ -73,10 +73,10 @@ TTipF::TTipF(QWidget* parent)
     m_tipCroix->setGeometry(12, 120, 305, 20);
     connect(m_tipCroix, &QCheckBox::clicked, this, &TTipF::TipCroixClick);
 
-    buildButtons();
+    BuildButtons();
 }
 
-void TTipF::buildButtons()
+void TTipF::BuildButtons()
 {
     const struct
     {
@@ -164,7 +164,7 @@ void TTipF::ComposeTipBox()
     canvas.Rectangle(0, 0, 300, 107);
     const int half = m_tipCroix->isChecked() ? 0 : kStatusSize.width();
     canvas.CopyRect(QRect(kStatusPlace, kStatusSize), m_tipCache, QRect(QPoint(half, 0), kStatusSize));
-    canvas.font.setPointSize(12);
+    canvas.font.SetPointSize(12);
     canvas.font.bold = true;
     canvas.font.color = 0x000000;
     canvas.brush.style = BrushStyle::Clear;

@@ -13,15 +13,15 @@ class TempDir
 public:
     TempDir();
     ~TempDir();
-    QString path() const { return m_path; }
-    QString file(const QString& name) const { return m_path + "/" + name; }
+    QString Path() const { return m_path; }
+    QString File(const QString& name) const { return m_path + "/" + name; }
 
 private:
     QString m_path;
 };
 
 // Reads a whole file as bytes ("" when missing).
-QByteArray readFile(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray ReadFile(const QString& path);
+void WriteFile(const QString& path, const QByteArray& bytes);
 
 } // namespace testing_support

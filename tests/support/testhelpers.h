@@ -12,13 +12,13 @@
 namespace testing_support {
 
 // The child widget with this object name, or nullptr.
-template <typename T> T* child(QWidget* parent, const char* objectName)
+template <typename T> T* Child(QWidget* parent, const char* objectName)
 {
     return parent->findChild<T*>(QString::fromLatin1(objectName));
 }
 
 // Pixel of an image as 0x00RRGGBB, for readable expectations.
-unsigned rgbAt(const QImage& image, int x, int y);
+unsigned RgbAt(const QImage& image, int x, int y);
 
 // The bounding box of the dark pixels of `image` inside `within` (null
 // when there are none): where a control has drawn its caption's letters,
@@ -44,6 +44,6 @@ TextInk ReadTextInk(const QImage& image, const QRect& within, unsigned ink, unsi
 QImage Paint(QWidget* widget);
 
 // Lets pending events (timers at zero, posted events, paints) run.
-void processEvents(int ms = 0);
+void ProcessEvents(int ms = 0);
 
 } // namespace testing_support

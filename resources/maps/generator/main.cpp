@@ -55,7 +55,7 @@ int main(int argc, char** argv)
         mapgen::MapImage map;
         m.paint(map);
         const std::string path = folder + "/" + m.file;
-        if (!mapgen::WriteJpeg(path, map.toBytes(), mapgen::kMapWidth, mapgen::kMapHeight, kQuality)) {
+        if (!mapgen::WriteJpeg(path, map.ToBytes(), mapgen::kMapWidth, mapgen::kMapHeight, kQuality)) {
             std::fprintf(stderr, "kinea_mapgen: cannot write %s\n", path.c_str());
             return 1;
         }
