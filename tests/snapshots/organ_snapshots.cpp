@@ -2,6 +2,8 @@
 // pages of tubes, a selected tube, a hovered one and the info panel.
 #include "app/settings/appsettings.h"
 #include "snapshot.h"
+
+#include "controls/plaincontrols.h"
 #include "weight/organ/organwindow.h"
 
 #include <QMouseEvent>
@@ -17,10 +19,11 @@ void Press(QWidget* window, const char* name)
 
 void EmitSpin(QWidget* window, const char* name, bool up)
 {
-    QWidget* spin = window->findChild<QWidget*>(QString::fromLatin1(name));
-    const QMetaMethod signal
-        = spin->metaObject()->method(spin->metaObject()->indexOfSignal(up ? "upClick()" : "downClick()"));
-    signal.invoke(spin);
+    auto* spin = window->findChild<SpinButton*>(QString::fromLatin1(name));
+    if (up)
+        emit spin->UpClick();
+    else
+        emit spin->DownClick();
 }
 
 void WaitForTheShot(TPercutaF& window)
