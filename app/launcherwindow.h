@@ -53,7 +53,7 @@ public:
     // What the settings load had to tell (a file left unread), once: empty
     // after the first call.
     QString TakeSettingsMessage() { return std::exchange(m_settingsMessage, QString()); }
-    const DisplayQuality& DisplayQuality() const { return m_display; }
+    const DisplayQuality& Quality() const { return m_display; }
     // Replaces the judged display (for a display that cannot be changed,
     // as in tests); the labels follow at the next first show.
     void SetDisplayQuality(const DisplayQuality& quality);

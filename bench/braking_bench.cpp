@@ -27,7 +27,7 @@ struct MidRun
     QImage picture;
 };
 
-void drawZone(benchmark::State& state, QSize zone)
+void DrawZone(benchmark::State& state, QSize zone)
 {
     MidRun run(zone);
     for (auto _ : state) {
@@ -36,19 +36,19 @@ void drawZone(benchmark::State& state, QSize zone)
     }
 }
 
-void BM_DrawZone_Design(benchmark::State& state)
+void BmDrawZoneDesign(benchmark::State& state)
 {
-    drawZone(state, QSize(786, 187));
+    DrawZone(state, QSize(786, 187));
 }
 
-void BM_DrawZone_Large(benchmark::State& state)
+void BmDrawZoneLarge(benchmark::State& state)
 {
-    drawZone(state, QSize(1900, 450));
+    DrawZone(state, QSize(1900, 450));
 }
 
 // The layout after a zoom step (in, then out again), at the design size
 // and at the closest zoom of a large window.
-void layout(benchmark::State& state, QSize zone, double viewHeight)
+void Layout(benchmark::State& state, QSize zone, double viewHeight)
 {
     MidRun run(zone);
     bool closer = false;
@@ -58,19 +58,19 @@ void layout(benchmark::State& state, QSize zone, double viewHeight)
     }
 }
 
-void BM_Layout_Design(benchmark::State& state)
+void BmLayoutDesign(benchmark::State& state)
 {
-    layout(state, QSize(786, 187), 10);
+    Layout(state, QSize(786, 187), 10);
 }
 
-void BM_Layout_LargeClosest(benchmark::State& state)
+void BmLayoutLargeClosest(benchmark::State& state)
 {
-    layout(state, QSize(1900, 450), 4);
+    Layout(state, QSize(1900, 450), 4);
 }
 
 } // namespace
 
-BENCHMARK(BM_DrawZone_Design)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DrawZone_Large)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Layout_Design)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Layout_LargeClosest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmDrawZoneDesign)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmDrawZoneLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmLayoutDesign)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmLayoutLargeClosest)->Unit(benchmark::kMillisecond);

@@ -25,47 +25,47 @@ public:
     TChampF window;
 };
 
-void counters(benchmark::State& state, const TChampF& window)
+void Counters(benchmark::State& state, const TChampF& window)
 {
-    state.counters["display_width"] = window.geometry().displayWidth();
-    state.counters["display_height"] = window.geometry().displayHeight();
+    state.counters["display_width"] = window.geometry().DisplayWidth();
+    state.counters["display_height"] = window.geometry().DisplayHeight();
 }
 
 // Same size: the road picture drawn at this width is kept.
-void BM_FieldRelayout(benchmark::State& state)
+void BmFieldRelayout(benchmark::State& state)
 {
     DrunkWindow drunk;
     for (auto _ : state) {
         drunk.window.Relayout();
-        benchmark::DoNotOptimize(drunk.window.rightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightViewPicture()->Bits());
     }
-    counters(state, drunk.window);
+    Counters(state, drunk.window);
 }
-BENCHMARK(BM_FieldRelayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldRelayout)->Unit(benchmark::kMillisecond);
 
 // A width that changes on every resize: the road picture is drawn anew.
-void BM_FieldResizeWidth(benchmark::State& state)
+void BmFieldResizeWidth(benchmark::State& state)
 {
     DrunkWindow drunk;
     int width = 1920;
     for (auto _ : state) {
         width = width == 1920 ? 1918 : 1920;
         drunk.window.resize(width, 1080);
-        benchmark::DoNotOptimize(drunk.window.rightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightViewPicture()->Bits());
     }
-    counters(state, drunk.window);
+    Counters(state, drunk.window);
 }
-BENCHMARK(BM_FieldResizeWidth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldResizeWidth)->Unit(benchmark::kMillisecond);
 
-void BM_FieldDrawBlurredView(benchmark::State& state)
+void BmFieldDrawBlurredView(benchmark::State& state)
 {
     DrunkWindow drunk;
     for (auto _ : state) {
         drunk.window.DrawView(2);
-        benchmark::DoNotOptimize(drunk.window.rightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightViewPicture()->Bits());
     }
-    counters(state, drunk.window);
+    Counters(state, drunk.window);
 }
-BENCHMARK(BM_FieldDrawBlurredView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFieldDrawBlurredView)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,6 +4,7 @@
 // ratio (the "ratio" counter): run under QT_SCALE_FACTOR=2 for a scaled
 // screen.
 #include "app/settings/appsettings.h"
+#include "controls/plaincontrols.h"
 #include "weight/organ/organwindow.h"
 
 #include <QAbstractButton>
@@ -21,12 +22,12 @@ void Prepare(TPercutaF& window)
     AppSettings = AppSettingsRecord{};
     window.show();
     QWidget* launch = window.findChild<QWidget*>("DepartBout");
-    QWidget* speed = window.findChild<QWidget*>("SpeedSpin");
+    auto* speed = window.findChild<SpinButton*>("SpeedSpin");
     for (int shot = 0; shot < 18; ++shot) {
         static_cast<QAbstractButton*>(launch)->click();
         while (window.Model().Shot().Flying())
             window.AnimTimerTimer();
-        QMetaObject::invokeMethod(speed, "upClick");
+        emit speed->UpClick();
     }
     QWidget* tubes = window.findChild<QWidget*>("Display2");
     const double scale = window.Model().Layout().TubeScale();

@@ -101,7 +101,7 @@ void FillCells(QPainter& painter, const ShapeCells& shape, QPoint origin, bool w
                const std::function<bool(QPoint)>& keep)
 {
     for (int y = 0; y < shape.Height(); ++y) {
-        const ShapeCells::Row& row = shape.Row(y);
+        const ShapeCells::Row& row = shape.RowAt(y);
         const int first = withOutline ? row.left : row.innerLeft;
         const int last = withOutline ? row.right : row.innerRight;
         for (int x = first; x <= last;) {

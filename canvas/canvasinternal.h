@@ -133,7 +133,7 @@ public:
 
     int Width() const { return m_width; }
     int Height() const { return int(m_rows.size()); }
-    const Row& Row(int y) const { return m_rows[std::size_t(y)]; }
+    const Row& RowAt(int y) const { return m_rows[std::size_t(y)]; }
     Cell At(int x, int y) const;
     // Outline pixels in box coordinates, row by row.
     QVector<QPoint> Outline() const;

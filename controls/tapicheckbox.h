@@ -31,7 +31,7 @@ protected:
 
 private:
     int CaptionFlags() const;
-    void PaintBox(QPainter& painter, const QRect& box);
+    void PaintSquare(QPainter& painter, const QRect& box);
 
     TLeftRight m_alignment = 0;
 };

@@ -71,7 +71,7 @@ QString TDisqueF::FileStem() const
     return DiscFileStem();
 }
 
-Worksheet TDisqueF::Worksheet() const
+Worksheet TDisqueF::FilmWorksheet() const
 {
     Worksheet sheet;
     sheet.title = QStringLiteral("Disque en rotation");

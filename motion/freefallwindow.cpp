@@ -140,7 +140,7 @@ QString TChuteF::FileStem() const
     return FreeFallFileStem(AppSettings.HauteurUm);
 }
 
-Worksheet TChuteF::Worksheet() const
+Worksheet TChuteF::FilmWorksheet() const
 {
     Worksheet sheet;
     sheet.title = QStringLiteral("Chute d'une bille");

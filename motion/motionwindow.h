@@ -77,7 +77,7 @@ public:
     virtual QString FileStem() const = 0;
     // The film as a printed worksheet: its name, parameters, marks and
     // measurements.
-    virtual Worksheet Worksheet() const = 0;
+    virtual Worksheet FilmWorksheet() const = 0;
     // "Imprimer..." (Ctrl+P): the worksheet through the print dialog.
     void ImprimerClick();
     // "Copier les mesures" (Ctrl+Maj+C) and "Enregistrer les mesures...".
@@ -177,8 +177,8 @@ private:
     void DescribePicture();
     void DrawCross(Canvas& canvas, QPoint at) const;
     void DrawPoint(Canvas& canvas, int point) const;
-    int StepForward(int frame) const;
-    int StepBack(int frame) const;
+    int FrameAfter(int frame) const;
+    int FrameBefore(int frame) const;
 
     void PlayBoutClick();
     void StopBoutClick();

@@ -23,7 +23,7 @@ public:
 
     MeasurementTable Measurements() const override;
     QString FileStem() const override;
-    Worksheet Worksheet() const override;
+    Worksheet FilmWorksheet() const override;
 
 protected:
     void ComputeFrames() override;

@@ -55,8 +55,9 @@ inline int FastRoundHalfEven(float x)
 
 // The AVX2 clone is picked when the program loads. Clang 14 gives the
 // dispatcher a name that calls from other files do not find, so a build
-// with it (the fuzzing build) keeps one plain version.
-#if defined(__clang__) && __clang_major__ < 15
+// with it (the fuzzing build) keeps one plain version; so does a Windows
+// build, whose loader has no indirect functions to pick a clone with.
+#if (defined(__clang__) && __clang_major__ < 15) || defined(_WIN32)
 #define KINEA_AVX2_CLONES
 #else
 #define KINEA_AVX2_CLONES __attribute__((target_clones("avx2", "default")))

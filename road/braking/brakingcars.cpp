@@ -18,7 +18,7 @@ constexpr ShadeFactors kGlow{255, 50, 50};
 constexpr int kOpaqueAlpha = 128;
 
 // White where `picture` (drawn on transparency) is opaque, black elsewhere.
-QImage maskOf(const QImage& picture)
+QImage MaskOf(const QImage& picture)
 {
     QImage mask(picture.size(), QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y) {
@@ -33,7 +33,7 @@ QImage maskOf(const QImage& picture)
 // The car's own colours inside the mask, white outside: ANDed over the
 // road after the mask was ORed, it leaves the road as it was around the car
 // (an antialiased edge keyed on a colour would leave a halo).
-QImage onWhite(const QImage& picture, const QImage& mask)
+QImage OnWhite(const QImage& picture, const QImage& mask)
 {
     const QImage straight = picture.convertToFormat(QImage::Format_ARGB32);
     QImage car(picture.size(), QImage::Format_RGB32);
@@ -47,7 +47,7 @@ QImage onWhite(const QImage& picture, const QImage& mask)
     return car;
 }
 
-QImage icon(const char* name, QRgb face)
+QImage Icon(const char* name, QRgb face)
 {
     QImage picture(kIconSize, QImage::Format_RGB32);
     picture.fill(face);
@@ -69,17 +69,17 @@ void BrakingScene::BuildCars()
     const QImage red = LoadNamedPicture(QStringLiteral("Auto_r"), size);
     if (red.isNull())
         return;
-    m_carMask = maskOf(red);
-    m_carRed = onWhite(red, m_carMask);
+    m_carMask = MaskOf(red);
+    m_carRed = OnWhite(red, m_carMask);
     const QImage green = LoadNamedPicture(QStringLiteral("Auto_G"), size);
     if (!green.isNull())
-        m_carGreen = onWhite(green, m_carMask);
+        m_carGreen = OnWhite(green, m_carMask);
 }
 
 void BrakingScene::BuildIcons(QRgb face)
 {
-    m_iconRed = icon("Auto_R", face);
-    m_iconGreen = icon("Auto_G", face);
+    m_iconRed = Icon("Auto_R", face);
+    m_iconGreen = Icon("Auto_G", face);
 }
 
 void BrakingScene::FreeIcons()
@@ -88,7 +88,7 @@ void BrakingScene::FreeIcons()
     m_iconGreen = QImage();
 }
 
-void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, int k)
+void BrakingScene::DrawVehicle(QImage& picture, const BrakingSession& session, int k)
 {
     const BrakingView& view = session.View();
     const double origin = view.Origin(k);
@@ -101,7 +101,7 @@ void BrakingScene::drawVehicle(QImage& picture, const BrakingSession& session, i
     if (!car.isNull()) {
         const int x = RoundHalfEven(rear * s);
         const int y = m_zone.height() - RoundHalfEven(0.7 * s) - m_carHeight;
-        drawMasked(picture, QPoint(x, y), m_carMask, car);
+        DrawMasked(picture, QPoint(x, y), m_carMask, car);
     }
     if (session.ShownRow(k).Phase != phBraking || !m_glowSurface || !m_glowSurface->HasHandle())
         return;

@@ -22,7 +22,7 @@ constexpr int kMinBrandPoints = 6;
 
 // The point at angle `a` (counter-clockwise, y up) and distance `d` from the
 // centre (r, r).
-QPoint atAngle(int r, double a, double d)
+QPoint AtAngle(int r, double a, double d)
 {
     return QPoint(r + RoundHalfEven(std::cos(a) * d), r - RoundHalfEven(std::sin(a) * d));
 }
@@ -30,7 +30,7 @@ QPoint atAngle(int r, double a, double d)
 // How far along the ray at angle `a` a label's centre lies when the corner
 // of its box (half sizes hw, hh) farthest from the centre touches the
 // circle of radius `rho`.
-double labelDistance(double a, int hw, int hh, double rho)
+double LabelDistance(double a, int hw, int hh, double rho)
 {
     const double b = std::fabs(std::cos(a)) * hw + std::fabs(std::sin(a)) * hh;
     const double c = double(hw) * hw + double(hh) * hh - rho * rho;
@@ -38,7 +38,7 @@ double labelDistance(double a, int hw, int hh, double rho)
     return discriminant > 0 ? std::max(std::sqrt(discriminant) - b, 0.0) : 0;
 }
 
-void drawScale(Canvas& canvas, int r, int maxSpeed)
+void DrawScale(Canvas& canvas, int r, int maxSpeed)
 {
     const int divisions = std::max(maxSpeed / 10, 1);
     const double division = 2 * (std::numbers::pi - kGapAngle) / divisions;
@@ -47,8 +47,8 @@ void drawScale(Canvas& canvas, int r, int maxSpeed)
     for (int k = 0; k <= divisions; ++k) {
         const double a = kZeroAngle - k * division;
         const bool labelled = k % 2 == 0;
-        const QPoint outer = atAngle(r, a, r);
-        const QPoint inner = atAngle(r, a, labelled ? r - 12 : r - 8);
+        const QPoint outer = AtAngle(r, a, r);
+        const QPoint inner = AtAngle(r, a, labelled ? r - 12 : r - 8);
         canvas.MoveTo(outer.x(), outer.y());
         canvas.LineTo(inner.x(), inner.y());
         if (!labelled)
@@ -56,19 +56,19 @@ void drawScale(Canvas& canvas, int r, int maxSpeed)
         const QString label = QString::number(k * 10);
         const int hw = canvas.TextWidth(label) / 2;
         const int hh = canvas.TextHeight(label) / 2;
-        const QPoint centre = atAngle(r, a, labelDistance(a, hw, hh, r - 12));
+        const QPoint centre = AtAngle(r, a, LabelDistance(a, hw, hh, r - 12));
         canvas.TextOut(centre.x() - hw + 1, centre.y() - hh + 1, label);
     }
 }
 
-void drawUnits(Canvas& canvas, int r)
+void DrawUnits(Canvas& canvas, int r)
 {
     canvas.font.bold = true;
-    canvas.font.setPointSize(std::max(int(r * 0.05), kMinBrandPoints));
+    canvas.font.SetPointSize(std::max(int(r * 0.05), kMinBrandPoints));
     const QString brand = QStringLiteral("KINEA");
     canvas.TextOut(r - canvas.TextWidth(brand) / 2, r + 6, brand);
     const int unitsTop = r + 6 + canvas.TextHeight(brand);
-    canvas.font.setPointSize(r / 7);
+    canvas.font.SetPointSize(r / 7);
     const QString units = QStringLiteral("km/h");
     canvas.TextOut(r - canvas.TextWidth(units) / 2, unitsTop, units);
 }
@@ -87,23 +87,23 @@ void BrakingScene::BuildDial(int maxSpeed)
     {
         Canvas canvas(dial);
         canvas.font.name = QStringLiteral("Arial");
-        canvas.font.setPointSize(RoundHalfEven(r / 7.0));
+        canvas.font.SetPointSize(RoundHalfEven(r / 7.0));
         canvas.font.color = kMarkColor;
         canvas.pen = CanvasPen{kMarkColor, 2};
-        const QPoint from = atAngle(r, 3 * std::numbers::pi / 2 + kGapAngle, r);
-        const QPoint to = atAngle(r, kZeroAngle, r);
+        const QPoint from = AtAngle(r, 3 * std::numbers::pi / 2 + kGapAngle, r);
+        const QPoint to = AtAngle(r, kZeroAngle, r);
         canvas.Arc(0, 0, size, size, from.x(), from.y(), to.x(), to.y());
         canvas.pen = CanvasPen{kRed, 1};
         canvas.brush = CanvasBrush{kRed};
         canvas.Ellipse(r - 5, r - 5, r + 5, r + 5);
-        drawScale(canvas, r, maxSpeed);
-        drawUnits(canvas, r);
+        DrawScale(canvas, r, maxSpeed);
+        DrawUnits(canvas, r);
     }
     m_dialFace = dial;
     m_dialMaxSpeed = maxSpeed;
 }
 
-void BrakingScene::drawDial(QImage& picture, Canvas& canvas)
+void BrakingScene::DrawDial(QImage& picture, Canvas& canvas)
 {
     if (!m_dialSurface || !m_dialSurface->HasHandle())
         return;
@@ -116,11 +116,11 @@ void BrakingScene::drawDial(QImage& picture, Canvas& canvas)
     canvas.Draw(kDialLeft, kDialTop, m_dialFace);
 }
 
-void BrakingScene::drawNeedle(Canvas& canvas, double speedKmh) const
+void BrakingScene::DrawNeedle(Canvas& canvas, double speedKmh) const
 {
     const int r = m_dialRadius;
     const double a = kZeroAngle - speedKmh * (2 * std::numbers::pi - 2 * kGapAngle) / 180;
-    const QPoint tip = atAngle(r, a, r - 5);
+    const QPoint tip = AtAngle(r, a, r - 5);
     canvas.pen = CanvasPen{kRed, 2};
     canvas.MoveTo(kDialLeft + r, kDialTop + r);
     canvas.LineTo(kDialLeft + tip.x(), kDialTop + tip.y());

@@ -27,14 +27,14 @@ constexpr int kPanelLineStep = 15;
 constexpr int kPanelFirstLine = 6;
 
 // Inset of band row i (0..25) at a pointed end: an arrow head 13 deep.
-int bandInset(int row)
+int BandInset(int row)
 {
     return std::abs(13 - row);
 }
 
 } // namespace
 
-void BrakingScene::drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const
+void BrakingScene::DrawMarkers(Canvas& canvas, const BrakingSession& session, int k) const
 {
     const KeyPoints& keys = session.Vehicle(k).Keys();
     const double origin = session.View().Origin(k);
@@ -55,7 +55,7 @@ void BrakingScene::drawMarkers(Canvas& canvas, const BrakingSession& session, in
     }
 }
 
-void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int k)
+void BrakingScene::DrawBands(Canvas& canvas, const BrakingSession& session, int k)
 {
     const KeyPoints& keys = session.Vehicle(k).Keys();
     const double origin = session.View().Origin(k);
@@ -83,13 +83,13 @@ void BrakingScene::drawBands(Canvas& canvas, const BrakingSession& session, int 
             rightPointed = origin + width > front;
             x2 = rightPointed ? column(front) : rightEdge;
         }
-        drawBand(canvas.image(), x1, x2, leftPointed, rightPointed, text);
+        DrawBand(canvas.Image(), x1, x2, leftPointed, rightPointed, text);
     };
     band(keys.ReactionPos, keys.BrakePos, keys.ReactionStep, keys.BrakeStep, QStringLiteral("  Réaction  "));
     band(keys.BrakePos, keys.StopPos, keys.BrakeStep, keys.StopStep, QStringLiteral("  Freinage  "));
 }
 
-void BrakingScene::drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text)
+void BrakingScene::DrawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text)
 {
     if (!m_bandSurface || !m_bandSurface->HasHandle() || x2 <= x1)
         return;
@@ -97,7 +97,7 @@ void BrakingScene::drawBand(QImage& picture, int x1, int x2, bool leftPointed, b
     const int span = x2 - x1;
     CopyPictureToSurface(picture, QRect(0, kBandTop, surface.Width(), kBandHeight), surface);
     for (int i = 0; i < kBandHeight; ++i) {
-        const int inset = std::min(bandInset(i), span);
+        const int inset = std::min(BandInset(i), span);
         const int a = leftPointed ? x1 + inset : x1;
         const int b = rightPointed ? x2 - inset : x2;
         // Ends that meet or cross leave nothing to shade (and a span wholly
@@ -113,7 +113,7 @@ void BrakingScene::drawBand(QImage& picture, int x1, int x2, bool leftPointed, b
     CopySurfaceToPicture(surface, picture, 0, kBandTop);
 }
 
-void BrakingScene::drawPanel(QImage& picture, const BrakingSession& session, int k)
+void BrakingScene::DrawPanel(QImage& picture, const BrakingSession& session, int k)
 {
     if (!m_panelSurface || !m_panelSurface->HasHandle())
         return;

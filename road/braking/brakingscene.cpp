@@ -19,11 +19,11 @@ void BrakingScene::Open()
 void BrakingScene::Close()
 {
     m_open = false;
-    freePictures();
+    FreePictures();
     FreeIcons();
 }
 
-void BrakingScene::freePictures()
+void BrakingScene::FreePictures()
 {
     m_strip = QImage();
     m_dialFace = QImage();
@@ -40,10 +40,10 @@ void BrakingScene::Layout(QSize zone, double scale)
 {
     m_zone = QSize(std::max(zone.width(), 1), std::max(zone.height(), 1));
     m_scale = std::isfinite(scale) && scale > 0 ? scale : 1;
-    computeTables();
+    ComputeTables();
     if (!m_open)
         return;
-    createSurfaces();
+    CreateSurfaces();
     // A change of width alone leaves the scale, and so every picture, as it
     // was: resizing the window stays smooth.
     if (m_strip.height() != m_zone.height() || m_stripScale != m_scale)
@@ -54,7 +54,7 @@ void BrakingScene::Layout(QSize zone, double scale)
         BuildCars();
 }
 
-void BrakingScene::computeTables()
+void BrakingScene::ComputeTables()
 {
     const double s = m_scale;
     m_dialRadius = std::max(RoundHalfEven(m_zone.height() * 0.33), 20);
@@ -86,7 +86,7 @@ void BrakingScene::computeTables()
 namespace {
 
 // A surface of this size: the one there is, or a new one.
-bool resized(std::unique_ptr<TDibPlus>& surface, int width, int height)
+bool Resized(std::unique_ptr<TDibPlus>& surface, int width, int height)
 {
     if (surface && surface->Width() == width && surface->Height() == height)
         return false;
@@ -94,11 +94,11 @@ bool resized(std::unique_ptr<TDibPlus>& surface, int width, int height)
     return true;
 }
 
-void setSurfaceFont(TDibPlus& surface, int points, TColor color)
+void SetSurfaceFont(TDibPlus& surface, int points, TColor color)
 {
     CanvasFont& font = surface.Canvas().font;
     font.name = QStringLiteral("Arial");
-    font.setPointSize(points);
+    font.SetPointSize(points);
     font.bold = true;
     font.color = color;
     surface.Canvas().brush.style = BrushStyle::Clear;
@@ -106,15 +106,15 @@ void setSurfaceFont(TDibPlus& surface, int points, TColor color)
 
 } // namespace
 
-void BrakingScene::createSurfaces()
+void BrakingScene::CreateSurfaces()
 {
     const int dialSize = 2 * m_dialRadius + 1;
-    resized(m_dialSurface, dialSize, dialSize);
-    resized(m_glowSurface, 2 * m_glowRadius, 2 * m_glowRadius);
-    if (resized(m_panelSurface, kPanelWidth, kPanelHeight))
-        setSurfaceFont(*m_panelSurface, 10, 0xE0E0FF);
-    if (resized(m_bandSurface, m_zone.width(), kBandHeight))
-        setSurfaceFont(*m_bandSurface, 12, 0xFFFFFF);
+    Resized(m_dialSurface, dialSize, dialSize);
+    Resized(m_glowSurface, 2 * m_glowRadius, 2 * m_glowRadius);
+    if (Resized(m_panelSurface, kPanelWidth, kPanelHeight))
+        SetSurfaceFont(*m_panelSurface, 10, 0xE0E0FF);
+    if (Resized(m_bandSurface, m_zone.width(), kBandHeight))
+        SetSurfaceFont(*m_bandSurface, 12, 0xFFFFFF);
 }
 
 qint64 BrakingScene::MemoryBytes() const
@@ -128,7 +128,7 @@ qint64 BrakingScene::MemoryBytes() const
     return bytes;
 }
 
-void BrakingScene::drawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face)
+void BrakingScene::DrawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face)
 {
     if (mask.size() != face.size() || mask.format() != QImage::Format_RGB32 || face.format() != QImage::Format_RGB32)
         return;
@@ -149,16 +149,16 @@ void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& pictur
 {
     if (!m_open || picture.size() != m_zone || picture.format() != QImage::Format_RGB32 || m_strip.isNull())
         return;
-    drawBackground(picture, session.View().Origin(k));
+    DrawBackground(picture, session.View().Origin(k));
     Canvas canvas(picture);
     if (session.RunMade()) {
-        drawMarkers(canvas, session, k);
-        drawBands(canvas, session, k);
+        DrawMarkers(canvas, session, k);
+        DrawBands(canvas, session, k);
     }
-    drawDial(picture, canvas);
-    drawVehicle(picture, session, k);
+    DrawDial(picture, canvas);
+    DrawVehicle(picture, session, k);
     // The panel is translucent: drawn over the car, it never hides the
     // stop's text.
-    drawPanel(picture, session, k);
-    drawNeedle(canvas, session.Quantities(k).speedKmh);
+    DrawPanel(picture, session, k);
+    DrawNeedle(canvas, session.Quantities(k).speedKmh);
 }

@@ -74,27 +74,27 @@ public:
     static constexpr int kBandHeight = 26;
 
 private:
-    void computeTables();
-    void createSurfaces();
-    void freePictures();
+    void ComputeTables();
+    void CreateSurfaces();
+    void FreePictures();
     void BuildScenery();
     void BuildDial(int maxSpeed);
     void BuildCars();
 
     // The steps of DrawZone.
-    void drawBackground(QImage& picture, double origin) const;
-    void drawMarkers(Canvas& canvas, const BrakingSession& session, int k) const;
-    void drawBands(Canvas& canvas, const BrakingSession& session, int k);
-    void drawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text);
+    void DrawBackground(QImage& picture, double origin) const;
+    void DrawMarkers(Canvas& canvas, const BrakingSession& session, int k) const;
+    void DrawBands(Canvas& canvas, const BrakingSession& session, int k);
+    void DrawBand(QImage& picture, int x1, int x2, bool leftPointed, bool rightPointed, const QString& text);
     // `canvas` draws on `picture`.
-    void drawDial(QImage& picture, Canvas& canvas);
-    void drawVehicle(QImage& picture, const BrakingSession& session, int k);
-    void drawPanel(QImage& picture, const BrakingSession& session, int k);
-    void drawNeedle(Canvas& canvas, double speedKmh) const;
+    void DrawDial(QImage& picture, Canvas& canvas);
+    void DrawVehicle(QImage& picture, const BrakingSession& session, int k);
+    void DrawPanel(QImage& picture, const BrakingSession& session, int k);
+    void DrawNeedle(Canvas& canvas, double speedKmh) const;
 
     // The mask ORed onto `picture` at `at`, then `face` ANDed: `face` shows
     // where the mask is white, the picture stays where it is black.
-    static void drawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face);
+    static void DrawMasked(QImage& picture, QPoint at, const QImage& mask, const QImage& face);
 
     bool m_open = false;
     QSize m_zone{1, 1};

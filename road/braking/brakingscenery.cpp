@@ -46,18 +46,18 @@ constexpr SceneryObject kObjects[] = {
 
 // Each drawing parsed once for the program's life; null when the picture
 // is missing or unreadable.
-const VectorPicture* drawing(const QString& name)
+const VectorPicture* Drawing(const QString& name)
 {
     static QHash<QString, std::shared_ptr<const VectorPicture>> drawings;
     auto found = drawings.constFind(name);
     if (found == drawings.constEnd()) {
         auto picture = std::make_shared<const VectorPicture>(LoadNamedResource(name));
-        found = drawings.insert(name, picture->isValid() ? picture : nullptr);
+        found = drawings.insert(name, picture->IsValid() ? picture : nullptr);
     }
     return found->get();
 }
 
-QImage gradientBand(int width, int rows, TColor from, TColor to)
+QImage GradientBand(int width, int rows, TColor from, TColor to)
 {
     QImage band(width, std::max(rows, 1), QImage::Format_RGB32);
     VerticalGradient(band, from, to, rows);
@@ -66,7 +66,7 @@ QImage gradientBand(int width, int rows, TColor from, TColor to)
 
 // Fills `picture` with `strip` repeated end to end, starting at strip
 // column `from`.
-void copyWrapped(const QImage& strip, int from, QImage& picture)
+void CopyWrapped(const QImage& strip, int from, QImage& picture)
 {
     const int stripWidth = strip.width();
     const int width = picture.width();
@@ -98,7 +98,7 @@ void BrakingScene::BuildScenery()
         VerticalGradient(tile, kSkyTop, kSkyBottom, skyRows);
     {
         QPainter painter(&tile);
-        painter.drawImage(0, skyRows, gradientBand(kTileWidth, m_roadHeight, kRoadTop, kRoadBottom));
+        painter.drawImage(0, skyRows, GradientBand(kTileWidth, m_roadHeight, kRoadTop, kRoadBottom));
     }
 
     if (m_strip.size() != QSize(m_stripWidth, height))
@@ -116,27 +116,27 @@ void BrakingScene::BuildScenery()
     const double s = m_scale;
     const int bottom = height - RoundHalfEven(s);
     for (const SceneryObject& object : kObjects) {
-        const VectorPicture* picture = drawing(QString::fromLatin1(object.picture));
+        const VectorPicture* picture = Drawing(QString::fromLatin1(object.picture));
         if (!picture)
             continue;
-        const QSizeF natural = picture->size();
+        const QSizeF natural = picture->Size();
         const int objectHeight = RoundHalfEven(object.heightM * s);
         const int halfWidth = RoundHalfEven(object.heightM * s * natural.width() / natural.height() * 0.5);
         if (objectHeight < 1 || halfWidth < 1)
             continue;
         const int x = RoundHalfEven(object.positionM * s);
         // Drawn straight at its final size, so that it stays sharp.
-        picture->render(painter, QRectF(x - halfWidth, bottom - objectHeight, 2 * halfWidth, objectHeight));
+        picture->Render(painter, QRectF(x - halfWidth, bottom - objectHeight, 2 * halfWidth, objectHeight));
     }
     m_stripScale = m_scale;
 }
 
-void BrakingScene::drawBackground(QImage& picture, double origin) const
+void BrakingScene::DrawBackground(QImage& picture, double origin) const
 {
     double within = std::fmod(std::isfinite(origin) ? origin : 0, kPeriodMetres);
     if (within < 0)
         within += kPeriodMetres;
     // The strip is one period: the zone shows it end to end from the
     // offset of the view's left edge into the period.
-    copyWrapped(m_strip, std::clamp(RoundHalfEven(within * m_scale), 0, m_stripWidth - 1), picture);
+    CopyWrapped(m_strip, std::clamp(RoundHalfEven(within * m_scale), 0, m_stripWidth - 1), picture);
 }

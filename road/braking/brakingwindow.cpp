@@ -28,7 +28,7 @@ constexpr QSize kMinOuterSize(700, 500);
 constexpr QSize kDesignClientSize(792, 543);
 constexpr int kTickMs = 30;
 
-VehicleInputs vehicleSettings(int k)
+VehicleInputs VehicleSettings(int k)
 {
     const AppSettingsRecord& s = AppSettings;
     return k == 2 ? VehicleInputs{s.VitesseCible2, s.TempsReac2, s.CoeffRoute2, s.BasBrake2}
@@ -52,22 +52,22 @@ TFreinageF::TFreinageF(QWidget* parent)
     AnimTimer->setTimerType(Qt::PreciseTimer);
     connect(AnimTimer, &QTimer::timeout, this, &TFreinageF::AnimTimerTimer);
 
-    createZones();
-    createPanel();
-    connectControls();
-    watchControls();
+    CreateZones();
+    CreatePanel();
+    ConnectControls();
+    WatchControls();
 }
 
 TFreinageF::~TFreinageF() = default;
 
-void TFreinageF::createZones()
+void TFreinageF::CreateZones()
 {
     for (int k = 1; k <= 2; ++k) {
         auto* zone = MakePictureBox(
             this, k == 1 ? "Zone1" : "Zone2", [this, k] { return &ZonePicture(k); }, Qt::white);
-        connect(zone, &PaintBox::mousePressed, this, [this, k](QMouseEvent* e) { ZoneMouseDown(k, e); });
-        connect(zone, &PaintBox::mouseMoved, this, [this, k](QMouseEvent* e) { ZoneMouseMove(k, e); });
-        connect(zone, &PaintBox::mouseReleased, this, [this](QMouseEvent* e) { ZoneMouseUp(e); });
+        connect(zone, &PaintBox::MousePressed, this, [this, k](QMouseEvent* e) { ZoneMouseDown(k, e); });
+        connect(zone, &PaintBox::MouseMoved, this, [this, k](QMouseEvent* e) { ZoneMouseMove(k, e); });
+        connect(zone, &PaintBox::MouseReleased, this, [this](QMouseEvent* e) { ZoneMouseUp(e); });
         m_zones[std::size_t(k - 1)] = zone;
     }
 }
@@ -135,7 +135,7 @@ void TFreinageF::FormLayout()
     Bevel->resize(client.width() - 12, Bevel->height());
     MessLab->resize(Bevel->width() - 8, MessLab->height());
     m_messageWidth = MessLab->width();
-    shortenMessage();
+    ShortenMessage();
 
     m_session.View().SetZoneSize(zoneWidth, zoneHeight);
     m_scene.Layout(QSize(zoneWidth, zoneHeight), m_session.View().Scale());
@@ -167,7 +167,7 @@ void TFreinageF::AnimTimerTimer()
     }
 }
 
-void TFreinageF::setTimerRunning(bool running)
+void TFreinageF::SetTimerRunning(bool running)
 {
     if (running)
         AnimTimer->start();
@@ -179,22 +179,22 @@ void TFreinageF::setTimerRunning(bool running)
 
 void TFreinageF::DepartBoutClick()
 {
-    m_session.StartRun(vehicleSettings(1), vehicleSettings(2), OfferedTimeStep(AppSettings.PasAnim0));
+    m_session.StartRun(VehicleSettings(1), VehicleSettings(2), OfferedTimeStep(AppSettings.PasAnim0));
     DrawZone(1);
     DrawZone(2);
-    setTimerRunning(true);
+    SetTimerRunning(true);
     ControlsState();
 }
 
 void TFreinageF::PauseBoutClick(bool paused)
 {
-    setTimerRunning(m_session.AnyRunning() && !paused);
+    SetTimerRunning(m_session.AnyRunning() && !paused);
 }
 
 void TFreinageF::StopBoutClick()
 {
     m_session.ResetRun();
-    setTimerRunning(false);
+    SetTimerRunning(false);
     ControlsState();
     DrawZone(1);
     DrawZone(2);
@@ -249,15 +249,15 @@ void TFreinageF::AideBoutClick()
     // Reading the help holds a run under way, and the next press resumes
     // it; with no run under way there is nothing to hold.
     if (m_session.AnyRunning())
-        setTimerRunning(!AnimTimer->isActive());
+        SetTimerRunning(!AnimTimer->isActive());
 }
 
 void TFreinageF::CopierBoutClick()
 {
-    CopyPicture(copiedPicture());
+    CopyPicture(CopiedPicture());
 }
 
-QImage TFreinageF::copiedPicture()
+QImage TFreinageF::CopiedPicture()
 {
     DrawZone(1);
     DrawZone(2);

@@ -53,18 +53,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createZones();
-    void createPanel();
-    void createVehicleControls(int k, int top);
-    void connectControls();
-    void watchControls();
+    void CreateZones();
+    void CreatePanel();
+    void CreateVehicleControls(int k, int top);
+    void ConnectControls();
+    void WatchControls();
 
     void FormShow();
     void FormLayout();
     void SettingsIntoControls();
     void ControlsState();
     void ShowMessage(int index);
-    void shortenMessage();
+    void ShortenMessage();
 
     void DepartBoutClick();
     void PauseBoutClick(bool paused);
@@ -75,7 +75,7 @@ private:
     void AideBoutClick();
     void CopierBoutClick();
     // Both zones one above the other: what the copy and the saved image hold.
-    QImage copiedPicture();
+    QImage CopiedPicture();
     void CalcBoutClick();
     void OptionsBoutClick();
     // Shared by both vehicles' controls.
@@ -90,8 +90,8 @@ private:
     void ZoneMouseMove(int k, QMouseEvent* event);
     void ZoneMouseUp(QMouseEvent* event);
     void MouseWheel(int delta);
-    void setTimerRunning(bool running);
-    void showSpeed(int k);
+    void SetTimerRunning(bool running);
+    void ShowSpeed(int k);
 
     BrakingSession m_session;
     BrakingScene m_scene;

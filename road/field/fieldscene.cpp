@@ -47,7 +47,7 @@ void BuildBackground(TDibPlus& background, RoadPicture& picture)
     if (!background.HasHandle())
         return;
     Canvas& canvas = background.Canvas();
-    VerticalGradient(canvas.image(), kSkyTop, kSkyBottom, background.Height());
+    VerticalGradient(canvas.Image(), kSkyTop, kSkyBottom, background.Height());
     const QImage road = picture.RenderedAt(background.Width());
     if (!road.isNull())
         canvas.Draw(0, background.Height() - road.height(), road);

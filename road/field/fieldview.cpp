@@ -12,7 +12,7 @@ constexpr int kTextBottomMargin = 4;
 
 // The mean of the last column's block, its missing right-hand column taken
 // from the column before it, so that nothing past the row is read.
-void blurLastColumn(TDibPlus& view, int y)
+void BlurLastColumn(TDibPlus& view, int y)
 {
     const int x = view.Width() - 1;
     int sum[3] = {0, 0, 0};
@@ -33,7 +33,7 @@ std::unique_ptr<TDibPlus> CreateView(int width, int height)
     auto view = std::make_unique<TDibPlus>(width, height);
     CanvasFont& font = view->Canvas().font;
     font.name = QStringLiteral("Arial");
-    font.setPointSize(10);
+    font.SetPointSize(10);
     font.bold = true;
     font.color = 0xFFFFFF;
     return view;
@@ -74,7 +74,7 @@ void BlurField(TDibPlus& view, const std::vector<FieldSpan>& field, int eyeY)
             if (x < width - 1)
                 view.BlurPixel(x, row);
             else
-                blurLastColumn(view, row);
+                BlurLastColumn(view, row);
         }
     }
 }

@@ -38,8 +38,8 @@ TChampF::TChampF(QWidget* parent)
     Display2->setObjectName(QStringLiteral("Display2"));
     Display2->setFocusPolicy(Qt::TabFocus);
     Display2->onPaint = [this](QPainter& painter) { Display1Paint(painter, RightView.get()); };
-    createPanel();
-    setHints();
+    CreatePanel();
+    SetHints();
 
     // The smallest window, frame included, outweighs the design's 659 x 504.
     SetMinimumOuterSize(this, QSize(750, 550));
@@ -97,11 +97,11 @@ void TChampF::Relayout()
 {
     // The window system may refuse the minimum size (a tiling desktop):
     // the displays follow the size the window really has.
-    placeControls();
+    PlaceControls();
     if (!m_shown)
         return;
-    const int w = m_geometry.displayWidth();
-    const int h = m_geometry.displayHeight();
+    const int w = m_geometry.DisplayWidth();
+    const int h = m_geometry.DisplayHeight();
     SceneBackground = std::make_unique<TDibPlus>(w, h);
     LeftView = CreateView(w, h);
     RightView = CreateView(w, h);
@@ -121,9 +121,9 @@ void TChampF::DrawView(int n)
     if (!view || !SceneBackground)
         return;
     if (n == 1)
-        ComposeView(*view, *SceneBackground, FieldRows, m_geometry.eyeY(), false, LeftViewLines());
+        ComposeView(*view, *SceneBackground, FieldRows, m_geometry.EyeY(), false, LeftViewLines());
     else
-        ComposeView(*view, *SceneBackground, FieldRows, m_geometry.eyeY(), Drunk && AppSettings.FlouFlag,
+        ComposeView(*view, *SceneBackground, FieldRows, m_geometry.EyeY(), Drunk && AppSettings.FlouFlag,
                     RightViewLines(Drunk, VehicleSpeed, FieldAngle));
 }
 
@@ -137,7 +137,7 @@ void TChampF::Display1Paint(QPainter& painter, const TDibPlus* view)
 
 // ---- speed and mode -------------------------------------------------------------
 
-void TChampF::showRightView()
+void TChampF::ShowRightView()
 {
     FieldRows = ComputeField(m_geometry, FieldAngle);
     DrawView(2);
@@ -148,14 +148,14 @@ void TChampF::SpeedUpdate()
 {
     SpeedEd->setText(QStringLiteral(" %1").arg(VehicleSpeed));
     FieldAngle = FieldAngleFor(VehicleSpeed);
-    showRightView();
+    ShowRightView();
 }
 
 void TChampF::DrunkUpdate()
 {
     SpeedEd->setText(QStringLiteral(" 0"));
     FieldAngle = kDrunkFieldAngle;
-    showRightView();
+    ShowRightView();
 }
 
 void TChampF::ModeUpdate()
@@ -216,15 +216,15 @@ void TChampF::AideBoutClick()
 
 void TChampF::CopyBoutClick()
 {
-    CopyPicture(copiedPicture());
+    CopyPicture(CopiedPicture());
 }
 
-QImage TChampF::copiedPicture() const
+QImage TChampF::CopiedPicture() const
 {
     if (!LeftView || !RightView)
         return {};
-    const int w = m_geometry.displayWidth();
-    QImage both(2 * w, m_geometry.displayHeight(), QImage::Format_RGB32);
+    const int w = m_geometry.DisplayWidth();
+    QImage both(2 * w, m_geometry.DisplayHeight(), QImage::Format_RGB32);
     {
         Canvas canvas(both);
         LeftView->Draw(canvas, 0, 0);

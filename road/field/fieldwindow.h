@@ -28,14 +28,14 @@ public:
     explicit TChampF(QWidget* parent = nullptr);
     ~TChampF() override;
 
-    int vehicleSpeed() const { return VehicleSpeed; }
-    int fieldAngle() const { return FieldAngle; }
-    bool isDrunk() const { return Drunk; }
+    int ShownVehicleSpeed() const { return VehicleSpeed; }
+    int ShownFieldAngle() const { return FieldAngle; }
+    bool IsDrunk() const { return Drunk; }
     const FieldGeometry& geometry() const { return m_geometry; }
     // The composed displays and the scene under them; null while closed.
-    const TDibPlus* leftView() const { return LeftView.get(); }
-    const TDibPlus* rightView() const { return RightView.get(); }
-    const TDibPlus* sceneBackground() const { return SceneBackground.get(); }
+    const TDibPlus* LeftViewPicture() const { return LeftView.get(); }
+    const TDibPlus* RightViewPicture() const { return RightView.get(); }
+    const TDibPlus* ScenePicture() const { return SceneBackground.get(); }
 
     // Places the displays for the window's size and, while shown, composes
     // both views again.
@@ -49,14 +49,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void createPanel();
-    void setHints();
-    void placeControls();
+    void CreatePanel();
+    void SetHints();
+    void PlaceControls();
     void FormShow();
     void SpeedUpdate();
     void DrunkUpdate();
     void ModeUpdate();
-    void showRightView();
+    void ShowRightView();
     void Display1Paint(QPainter& painter, const TDibPlus* view);
 
     void SpeedSpinUpClick();
@@ -66,7 +66,7 @@ private:
     void AideBoutClick();
     void CopyBoutClick();
     // Both views side by side: what the copy and the saved image hold.
-    QImage copiedPicture() const;
+    QImage CopiedPicture() const;
 
     PaintBox* Display1;
     PaintBox* Display2;

@@ -130,7 +130,7 @@ void TPoidsF::RenderGlobe(int column)
 {
     const int place = GlobePlace[column];
     SetGlobeRatio(column, At(column).display->devicePixelRatioF());
-    RenderGlobe(column, m_places.Name(place), m_places.Detail(place), true, kGlobeBackground);
+    ::RenderGlobe(column, m_places.Name(place), m_places.Detail(place), true, kGlobeBackground);
     At(column).display->update();
 }
 

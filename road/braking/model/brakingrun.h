@@ -83,11 +83,11 @@ public:
 
 private:
     // The steps of BuildRun; each returns the step where the next begins.
-    int accelerate(double targetSpeed);
-    int cruise(int from, int extra, RunPhase phase);
-    int brake(int from, double deceleration);
-    void stopAt(int step);
-    void plainAdvance(int step, RunPhase phase);
+    int Accelerate(double targetSpeed);
+    int Cruise(int from, int extra, RunPhase phase);
+    int Brake(int from, double deceleration);
+    void StopAt(int step);
+    void PlainAdvance(int step, RunPhase phase);
 
     std::unique_ptr<MotionTable> m_table;
     KeyPoints m_keys;

@@ -35,7 +35,7 @@ class BrakingSession
 {
 public:
     // Vehicle k is 1 or 2 (any other value means vehicle 1).
-    const VehicleRun& Vehicle(int k) const { return m_vehicles[index(k)]; }
+    const VehicleRun& Vehicle(int k) const { return m_vehicles[Index(k)]; }
     BrakingView& View() { return m_view; }
     const BrakingView& View() const { return m_view; }
 
@@ -43,7 +43,7 @@ public:
     int CurrentStep() const { return m_currentStep; }
     void SetCurrentStep(int step);
     int StepIncrement() const { return m_stepIncrement; }
-    bool Running(int k) const { return m_running[index(k)]; }
+    bool Running(int k) const { return m_running[Index(k)]; }
     bool AnyRunning() const { return m_running[0] || m_running[1]; }
     bool RunMade() const { return m_runMade; }
 
@@ -66,7 +66,7 @@ public:
     Readout Quantities(int k) const;
 
 private:
-    static std::size_t index(int k) { return k == 2 ? 1 : 0; }
+    static std::size_t Index(int k) { return k == 2 ? 1 : 0; }
 
     std::array<VehicleRun, 2> m_vehicles;
     BrakingView m_view;

@@ -46,9 +46,9 @@ public:
 
     // Vehicle k (1 or 2): road position at the zone's left edge, the front
     // as last shown, and whether the camera has seen the reaction.
-    double Origin(int k) const { return m_origin[index(k)]; }
-    double CurrentPos(int k) const { return m_currentPos[index(k)]; }
-    bool Reached(int k) const { return m_reached[index(k)]; }
+    double Origin(int k) const { return m_origin[Index(k)]; }
+    double CurrentPos(int k) const { return m_currentPos[Index(k)]; }
+    bool Reached(int k) const { return m_reached[Index(k)]; }
     // Places zone k's left edge at `metres` (never left of the start).
     void SetOrigin(int k, double metres);
     // Both cameras back at the start, the cars waiting.
@@ -69,8 +69,8 @@ public:
     bool DragTo(int k, int x);
 
 private:
-    static std::size_t index(int k) { return k == 2 ? 1 : 0; }
-    void updateScale();
+    static std::size_t Index(int k) { return k == 2 ? 1 : 0; }
+    void UpdateScale();
 
     int m_zoneWidth = 1;
     int m_zoneHeight = 1;

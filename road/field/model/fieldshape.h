@@ -27,17 +27,17 @@ public:
     // Sizes below one pixel count as one.
     FieldGeometry(int displayWidth, int displayHeight);
 
-    int displayWidth() const { return m_width; }
-    int displayHeight() const { return m_height; }
-    double pixelsPerMetre() const { return m_width / 20.0; }
+    int DisplayWidth() const { return m_width; }
+    int DisplayHeight() const { return m_height; }
+    double PixelsPerMetre() const { return m_width / 20.0; }
 
     // Metres across to a column, and metres above the bottom to a row,
     // rounded to the nearest pixel, halves to even.
-    int columnAt(double metres) const;
-    int rowAt(double metresFromBottom) const;
+    int ColumnAt(double metres) const;
+    int RowAt(double metresFromBottom) const;
 
-    int eyeX() const { return columnAt(11.3); }
-    int eyeY() const { return rowAt(4.5); }
+    int EyeX() const { return ColumnAt(11.3); }
+    int EyeY() const { return RowAt(4.5); }
 
 private:
     int m_width;

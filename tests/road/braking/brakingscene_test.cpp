@@ -11,7 +11,7 @@ namespace {
 const VehicleInputs kFast{180, 300, 100, false}; // 150 m of reaction
 const QRect kBandRows(0, BrakingScene::kBandTop, 786, BrakingScene::kBandHeight);
 
-bool stripHasScenery(const QImage& strip)
+bool StripHasScenery(const QImage& strip)
 {
     const int row = strip.height() - 30;
     for (int x = 1; x < strip.width(); ++x)
@@ -21,7 +21,7 @@ bool stripHasScenery(const QImage& strip)
 }
 
 // The columns of the car rows where the zone differs from the plain road.
-QRect changedArea(const QImage& a, const QImage& b, const QRect& within)
+QRect ChangedArea(const QImage& a, const QImage& b, const QRect& within)
 {
     QRect changed;
     for (int y = within.top(); y <= within.bottom(); ++y)
@@ -38,10 +38,10 @@ TEST(BrakingScene, BackgroundRunsFromTheStripsEndIntoItsStart)
     SceneRig rig;
     const QImage& strip = rig.scene.SceneryStrip();
     ASSERT_EQ(strip.width(), 2805);
-    if (!stripHasScenery(strip))
+    if (!StripHasScenery(strip))
         GTEST_SKIP() << "the scenery pictures are missing";
     rig.session.View().SetOrigin(1, 140);
-    rig.draw();
+    rig.Draw();
     const int offset = 2618; // Round(140 x 18.7)
     for (int y = 160; y < 187; ++y)
         for (int x = 0; x < 786; ++x) {
@@ -54,20 +54,20 @@ TEST(BrakingScene, NeedlePointsStraightUpAt90)
 {
     SceneRig rig;
     const VehicleInputs at90{90, 100, 100, false};
-    rig.showStep(at90, 0, 0);
-    rig.showStep(at90, rig.session.Vehicle(1).Keys().ReactionStep, 0);
+    rig.ShowStep(at90, 0, 0);
+    rig.ShowStep(at90, rig.session.Vehicle(1).Keys().ReactionStep, 0);
     ASSERT_NEAR(rig.session.Quantities(1).speedKmh, 90, 0.2);
-    rig.draw();
+    rig.Draw();
     const int r = rig.scene.DialRadius();
     const int cx = BrakingScene::kDialLeft + r;
     const int cy = BrakingScene::kDialTop + r;
     for (int y = cy - r + 8; y < cy - 6; ++y)
-        EXPECT_EQ(testing_support::rgbAt(rig.picture, cx, y), 0xFF0000u) << y;
-    EXPECT_NE(testing_support::rgbAt(rig.picture, cx - 12, cy - r / 2), 0xFF0000u);
+        EXPECT_EQ(testing_support::RgbAt(rig.picture, cx, y), 0xFF0000u) << y;
+    EXPECT_NE(testing_support::RgbAt(rig.picture, cx - 12, cy - r / 2), 0xFF0000u);
 
-    rig.showStep(at90, 0, 0);
-    rig.draw();
-    EXPECT_NE(testing_support::rgbAt(rig.picture, cx, cy - r / 2), 0xFF0000u) << "0 km/h points down left";
+    rig.ShowStep(at90, 0, 0);
+    rig.Draw();
+    EXPECT_NE(testing_support::RgbAt(rig.picture, cx, cy - r / 2), 0xFF0000u) << "0 km/h points down left";
 }
 
 // At the design size Trunc(R x 0.05) is 3 points: "KINEA" would be a smudge
@@ -94,12 +94,12 @@ TEST(BrakingScene, DialBrandIsReadable)
 TEST(BrakingScene, BandCoveringTheViewHasSquareEndsAndACentredLabel)
 {
     SceneRig rig;
-    rig.showStep(kFast, 0, 0);
+    rig.ShowStep(kFast, 0, 0);
     const KeyPoints& keys = rig.session.Vehicle(1).Keys();
     const double origin = keys.ReactionPos + 10;
-    rig.showStep(kFast, keys.BrakeStep + 10, origin);
-    rig.draw();
-    const QImage plain = rig.background(origin);
+    rig.ShowStep(kFast, keys.BrakeStep + 10, origin);
+    rig.Draw();
+    const QImage plain = rig.Background(origin);
     for (int x : {0, 1, 300, 784, 785})
         for (int y : {BrakingScene::kBandTop, BrakingScene::kBandTop + 25}) {
             const QRgb bg = plain.pixel(x, y);
@@ -119,12 +119,12 @@ TEST(BrakingScene, BandNarrowerThanItsLabelShowsNoLabel)
 {
     SceneRig rig;
     const VehicleInputs slow{5, 50, 100, false};
-    rig.showStep(slow, 0, 0);
+    rig.ShowStep(slow, 0, 0);
     const KeyPoints& keys = rig.session.Vehicle(1).Keys();
-    rig.showStep(slow, keys.StopStep, 0);
-    rig.draw();
-    EXPECT_EQ(countNear(rig.picture, kBandRows, 0xFFFFFF, 0), 0);
-    const QImage plain = rig.background(0);
+    rig.ShowStep(slow, keys.StopStep, 0);
+    rig.Draw();
+    EXPECT_EQ(CountNear(rig.picture, kBandRows, 0xFFFFFF, 0), 0);
+    const QImage plain = rig.Background(0);
     const int reactionColumn = int(std::lround(keys.ReactionPos * 18.7));
     EXPECT_NE(rig.picture.pixel(reactionColumn + 6, 16), plain.pixel(reactionColumn + 6, 16)) << "band drawn";
 }
@@ -135,12 +135,12 @@ TEST(BrakingScene, PointedEndAtTheRightEdgeLeavesTheRowsAlone)
 {
     SceneRig rig;
     const VehicleInputs defaults{60, 100, 100, false};
-    rig.showStep(defaults, 0, 0);
+    rig.ShowStep(defaults, 0, 0);
     const double reaction = rig.session.Vehicle(1).Keys().ReactionPos;
     const double origin = reaction - 781 / 18.7;
-    rig.showStep(defaults, 560, origin);
-    rig.draw();
-    const QImage plain = rig.background(origin);
+    rig.ShowStep(defaults, 560, origin);
+    rig.Draw();
+    const QImage plain = rig.Background(origin);
     for (int y = kBandRows.top(); y <= kBandRows.bottom(); ++y)
         EXPECT_EQ(rig.picture.pixel(100, y), plain.pixel(100, y)) << y;
 }
@@ -157,8 +157,8 @@ TEST(BrakingScene, CarIsSixPointOneMetresLongWithNoHalo)
     if (rig.scene.CarRed().isNull())
         GTEST_SKIP() << "the car picture is missing";
     rig.session.View().Follow(1, {20, 0, phReacting});
-    rig.draw();
-    const QImage plain = rig.background(0);
+    rig.Draw();
+    const QImage plain = rig.Background(0);
     const QImage& mask = rig.scene.CarMask();
     const int left = int(std::lround((20 - CarLength) * 18.7));
     const int top = 187 - int(std::lround(0.7 * 18.7)) - 34;
@@ -181,7 +181,7 @@ TEST(BrakingScene, CarLeavesTheViewPastItsOwnLengthOrBehindTheLeftEdge)
     SceneRig rig;
     if (rig.scene.CarRed().isNull())
         GTEST_SKIP() << "the car picture is missing";
-    const QImage plain = rig.background(0);
+    const QImage plain = rig.Background(0);
     const QRect carRows(0, 187 - 13 - 34, 786, 34);
     const double width = rig.session.View().ViewWidth();
     struct Case
@@ -198,8 +198,8 @@ TEST(BrakingScene, CarLeavesTheViewPastItsOwnLengthOrBehindTheLeftEdge)
     for (const Case& c : cases) {
         rig.session.View().Follow(1, {c.front, 0, phReacting});
         rig.session.View().SetOrigin(1, 0);
-        rig.draw();
-        EXPECT_EQ(!changedArea(rig.picture, plain, carRows).isNull(), c.shown) << c.name;
+        rig.Draw();
+        EXPECT_EQ(!ChangedArea(rig.picture, plain, carRows).isNull(), c.shown) << c.name;
     }
 }
 
@@ -211,13 +211,13 @@ TEST(BrakingScene, StoppedCarUnderThePanelLeavesItsTextReadable)
     if (rig.scene.CarRed().isNull())
         GTEST_SKIP() << "the car picture is missing";
     const VehicleInputs defaults{60, 100, 100, false};
-    rig.showStep(defaults, 0, 0);
+    rig.ShowStep(defaults, 0, 0);
     const KeyPoints& keys = rig.session.Vehicle(1).Keys();
     // At 46.75 px/m the car's 6.1 m reach from x = 500 to the right edge.
-    rig.showStep(defaults, keys.StopStep, keys.StopPos - 786 / 46.75);
-    rig.draw();
+    rig.ShowStep(defaults, keys.StopStep, keys.StopPos - 786 / 46.75);
+    rig.Draw();
     const QRect phaseLine(786 - 151 + 7, 32 + 81, 120, 14);
-    EXPECT_GT(countNear(rig.picture, phaseLine, qRgb(0xFF, 0xE0, 0xE0), 40), 40);
+    EXPECT_GT(CountNear(rig.picture, phaseLine, qRgb(0xFF, 0xE0, 0xE0), 40), 40);
 }
 
 // The panel's values end 7 pixels from its right edge (x = 140 in the
@@ -226,14 +226,14 @@ TEST(BrakingScene, ThePanelWritesTheReadoutRightAligned)
 {
     SceneRig rig;
     const VehicleInputs defaults{60, 100, 100, false};
-    rig.showStep(defaults, 0, 0);
-    rig.showStep(defaults, rig.session.Vehicle(1).Keys().ReactionStep, 0);
-    rig.draw();
+    rig.ShowStep(defaults, 0, 0);
+    rig.ShowStep(defaults, rig.session.Vehicle(1).Keys().ReactionStep, 0);
+    rig.Draw();
     const ReadoutTexts texts = ReadoutLines(rig.session.Quantities(1));
     ASSERT_EQ(texts.values[0], QStringLiteral("59.9 km/h"));
     QImage probe(1, 1, QImage::Format_RGB32);
     Canvas measure(probe);
-    measure.font.setPointSize(10);
+    measure.font.SetPointSize(10);
     measure.font.bold = true;
     const int panelLeft = 786 - 151;
     for (int line = 0; line < 3; ++line) {
@@ -261,10 +261,10 @@ TEST(BrakingScene, HostileSizesAndScalesComposeSafely)
         for (double height : heights) {
             SCOPED_TRACE(testing::Message() << zone.width() << "x" << zone.height() << " at " << height);
             SceneRig rig(zone, height);
-            rig.showStep(kFast, 0, 0);
-            rig.showStep(kFast, rig.session.Vehicle(1).Keys().BrakeStep + 5, 0);
-            rig.draw(1);
-            rig.draw(2);
+            rig.ShowStep(kFast, 0, 0);
+            rig.ShowStep(kFast, rig.session.Vehicle(1).Keys().BrakeStep + 5, 0);
+            rig.Draw(1);
+            rig.Draw(2);
             ASSERT_EQ(rig.picture.size(), zone);
             if (zone.width() >= 100 && zone.height() >= 30) {
                 // Road, scenery, dial: several colours, not a blank.

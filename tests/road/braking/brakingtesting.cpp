@@ -14,21 +14,21 @@ void BrakingWindowTest::TearDown()
     AppSettings = AppSettingsRecord{};
 }
 
-void BrakingWindowTest::open(QSize client)
+void BrakingWindowTest::Open(QSize client)
 {
     window.resize(client);
     window.show();
-    testing_support::processEvents();
+    testing_support::ProcessEvents();
 }
 
-void BrakingWindowTest::click(const char* name)
+void BrakingWindowTest::Click(const char* name)
 {
-    QToolButton* button = control<QToolButton>(name);
+    QToolButton* button = Control<QToolButton>(name);
     ASSERT_NE(button, nullptr);
     button->click();
 }
 
-void BrakingWindowTest::playToEnd()
+void BrakingWindowTest::PlayToEnd()
 {
     for (int tick = 0; tick < 10000 && window.Session().AnyRunning(); ++tick)
         window.AnimTimerTimer();
@@ -43,7 +43,7 @@ SceneRig::SceneRig(QSize zone, double viewHeight)
     scene.Layout(zone, session.View().Scale());
 }
 
-void SceneRig::showStep(const VehicleInputs& inputs, int step, double origin)
+void SceneRig::ShowStep(const VehicleInputs& inputs, int step, double origin)
 {
     session.StartRun(inputs, inputs, 3);
     session.SetCurrentStep(step);
@@ -53,7 +53,7 @@ void SceneRig::showStep(const VehicleInputs& inputs, int step, double origin)
     }
 }
 
-QImage SceneRig::background(double origin)
+QImage SceneRig::Background(double origin)
 {
     BrakingSession empty;
     empty.View().SetZoneSize(picture.width(), picture.height());
@@ -66,7 +66,7 @@ QImage SceneRig::background(double origin)
     return plain;
 }
 
-int countNear(const QImage& picture, const QRect& area, QRgb rgb, int tolerance)
+int CountNear(const QImage& picture, const QRect& area, QRgb rgb, int tolerance)
 {
     int count = 0;
     const QRect inside = area & picture.rect();

@@ -19,14 +19,14 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    void open(QSize client = QSize(792, 543));
-    void click(const char* name);
+    void Open(QSize client = QSize(792, 543));
+    void Click(const char* name);
     // Ticks until both cars have stopped (bounded).
-    void playToEnd();
+    void PlayToEnd();
 
-    template <typename T = QWidget> T* control(const char* name)
+    template <typename T = QWidget> T* Control(const char* name)
     {
-        T* found = testing_support::child<T>(&window, name);
+        T* found = testing_support::Child<T>(&window, name);
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
@@ -39,10 +39,10 @@ struct SceneRig
 {
     explicit SceneRig(QSize zone = QSize(786, 187), double viewHeight = 10);
     // Builds the run and shows vehicle 1 at `step`, its camera at `origin`.
-    void showStep(const VehicleInputs& inputs, int step, double origin);
-    void draw(int k = 1) { scene.DrawZone(k, session, picture); }
+    void ShowStep(const VehicleInputs& inputs, int step, double origin);
+    void Draw(int k = 1) { scene.DrawZone(k, session, picture); }
     // The same zone with nothing but the road and scenery.
-    QImage background(double origin);
+    QImage Background(double origin);
 
     BrakingSession session;
     BrakingScene scene;
@@ -51,4 +51,4 @@ struct SceneRig
 
 // Pixels of `picture` inside `area` whose colour is within `tolerance` of
 // `rgb` in each channel.
-int countNear(const QImage& picture, const QRect& area, QRgb rgb, int tolerance = 24);
+int CountNear(const QImage& picture, const QRect& area, QRgb rgb, int tolerance = 24);

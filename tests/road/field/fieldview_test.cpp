@@ -11,7 +11,7 @@ constexpr TDibColor kGrey = 0xC8C8C8; // 200 in each channel
 constexpr TDibColor kShadedGrey = 0x363636; // 200 * 70 / 256 = 54
 
 // Row `y` as a string, '#' for a darkened pixel and '.' for an untouched one.
-std::string rowPattern(const TDibPlus& view, int y)
+std::string RowPattern(const TDibPlus& view, int y)
 {
     std::string pattern;
     for (int x = 0; x < view.Width(); ++x)
@@ -27,14 +27,14 @@ TEST(FieldDarkening, OutsideTheSpansBothEndsIncludedOnceEachAndEverythingBehindT
     // the left edge on row 3 and both edges on row 2; rows 1 and 0 are
     // beyond the field's rows.
     ShadeOutsideField(view, {{5, 5}, {4, 7}, {0, 8}, {0, 10}}, 5);
-    EXPECT_EQ(rowPattern(view, 0), "..........");
-    EXPECT_EQ(rowPattern(view, 1), "..........");
-    EXPECT_EQ(rowPattern(view, 2), "..........");
-    EXPECT_EQ(rowPattern(view, 3), "........##");
-    EXPECT_EQ(rowPattern(view, 4), "#####..###");
-    EXPECT_EQ(rowPattern(view, 5), "##########");
-    EXPECT_EQ(rowPattern(view, 6), "##########");
-    EXPECT_EQ(rowPattern(view, 7), "##########");
+    EXPECT_EQ(RowPattern(view, 0), "..........");
+    EXPECT_EQ(RowPattern(view, 1), "..........");
+    EXPECT_EQ(RowPattern(view, 2), "..........");
+    EXPECT_EQ(RowPattern(view, 3), "........##");
+    EXPECT_EQ(RowPattern(view, 4), "#####..###");
+    EXPECT_EQ(RowPattern(view, 5), "##########");
+    EXPECT_EQ(RowPattern(view, 6), "##########");
+    EXPECT_EQ(RowPattern(view, 7), "##########");
 }
 
 TEST(FieldBlur, SweepsRowsUpwardLeftToRightOverAlreadyBlurredPixels)

@@ -19,11 +19,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using testing_support::child;
+using testing_support::Child;
 
 namespace {
 
-TDibColor shaded(TDibColor c)
+TDibColor Shaded(TDibColor c)
 {
     TDibColor result = 0;
     for (int shift : {0, 8, 16})
@@ -32,13 +32,13 @@ TDibColor shaded(TDibColor c)
 }
 
 // The first row of the views' three lines of text, and their spacing.
-int lineHeight()
+int LineHeight()
 {
     return CreateView(1, 1)->Canvas().TextHeight("|");
 }
-int firstTextRow(const TChampF& w)
+int FirstTextRow(const TChampF& w)
 {
-    return w.geometry().displayHeight() - (3 * lineHeight() + 4);
+    return w.geometry().DisplayHeight() - (3 * LineHeight() + 4);
 }
 
 // Each test opens the smallest window: displays of 365 x 431, the eye at
@@ -49,25 +49,25 @@ protected:
     void SetUp() override
     {
         AppSettings = AppSettingsRecord{};
-        open(QSize(742, 523));
+        Open(QSize(742, 523));
     }
     void TearDown() override { window->close(); }
 
-    void open(QSize size)
+    void Open(QSize size)
     {
         window = std::make_unique<TChampF>();
         window->resize(size);
         window->show();
     }
-    void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(window.get(), name), Qt::LeftButton); }
-    void spin(bool up, int times)
+    void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(window.get(), name), Qt::LeftButton); }
+    void Spin(bool up, int times)
     {
-        auto* s = child<SpinButton>(window.get(), "SpeedSpin");
+        auto* s = Child<SpinButton>(window.get(), "SpeedSpin");
         for (int i = 0; i < times; ++i)
-            QTest::mouseClick(up ? s->upButton() : s->downButton(), Qt::LeftButton);
+            QTest::mouseClick(up ? s->UpButton() : s->DownButton(), Qt::LeftButton);
     }
-    QString speedText() const { return child<QLineEdit>(window.get(), "SpeedEd")->text(); }
-    bool enabled(const char* name) const { return child<QWidget>(window.get(), name)->isEnabled(); }
+    QString SpeedText() const { return Child<QLineEdit>(window.get(), "SpeedEd")->text(); }
+    bool Enabled(const char* name) const { return Child<QWidget>(window.get(), name)->isEnabled(); }
 
     std::unique_ptr<TChampF> window;
 };
@@ -75,55 +75,55 @@ protected:
 TEST_F(FieldWindow, TheDesignSizeGivesWayToTheMinimum)
 {
     window->close();
-    open(QSize(659, 504));
+    Open(QSize(659, 504));
     EXPECT_EQ(window->size(), QSize(742, 523));
-    EXPECT_EQ(window->geometry().displayWidth(), 365);
-    EXPECT_EQ(window->geometry().displayHeight(), 431);
+    EXPECT_EQ(window->geometry().DisplayWidth(), 365);
+    EXPECT_EQ(window->geometry().DisplayHeight(), 431);
 }
 
 TEST_F(FieldWindow, OnlyTheArrowsSetTheSpeedFromNoughtTo120)
 {
-    QTest::keyClicks(child<QLineEdit>(window.get(), "SpeedEd"), "90");
-    EXPECT_EQ(speedText(), " 0");
-    spin(true, 12);
-    EXPECT_EQ(speedText(), " 60");
-    EXPECT_EQ(window->fieldAngle(), 81);
-    spin(true, 13);
-    EXPECT_EQ(speedText(), " 120");
-    EXPECT_EQ(window->fieldAngle(), 32);
-    spin(false, 25);
-    EXPECT_EQ(speedText(), " 0");
-    EXPECT_EQ(window->fieldAngle(), 170);
+    QTest::keyClicks(Child<QLineEdit>(window.get(), "SpeedEd"), "90");
+    EXPECT_EQ(SpeedText(), " 0");
+    Spin(true, 12);
+    EXPECT_EQ(SpeedText(), " 60");
+    EXPECT_EQ(window->ShownFieldAngle(), 81);
+    Spin(true, 13);
+    EXPECT_EQ(SpeedText(), " 120");
+    EXPECT_EQ(window->ShownFieldAngle(), 32);
+    Spin(false, 25);
+    EXPECT_EQ(SpeedText(), " 0");
+    EXPECT_EQ(window->ShownFieldAngle(), 170);
 }
 
 TEST_F(FieldWindow, AlcoholGreysTheSpeedAndTheSpeedComesBack)
 {
-    spin(true, 12);
-    click("AlcoolRadio");
-    EXPECT_EQ(speedText(), " 0");
-    EXPECT_EQ(window->fieldAngle(), 30);
+    Spin(true, 12);
+    Click("AlcoolRadio");
+    EXPECT_EQ(SpeedText(), " 0");
+    EXPECT_EQ(window->ShownFieldAngle(), 30);
     for (const char* name : {"SpeedLab0", "SpeedSpin", "SpeedEd", "SpeedLab"})
-        EXPECT_FALSE(enabled(name)) << name;
-    EXPECT_TRUE(enabled("AlcoolLab"));
-    EXPECT_EQ(child<QLabel>(window.get(), "AlcoolLab")->text(), "Conducteur fortement alcoolisé");
+        EXPECT_FALSE(Enabled(name)) << name;
+    EXPECT_TRUE(Enabled("AlcoolLab"));
+    EXPECT_EQ(Child<QLabel>(window.get(), "AlcoolLab")->text(), "Conducteur fortement alcoolisé");
 
-    click("SpeedRadio");
-    EXPECT_EQ(speedText(), " 60");
-    EXPECT_EQ(window->fieldAngle(), 81);
-    EXPECT_TRUE(enabled("SpeedSpin"));
-    EXPECT_FALSE(enabled("AlcoolLab"));
+    Click("SpeedRadio");
+    EXPECT_EQ(SpeedText(), " 60");
+    EXPECT_EQ(window->ShownFieldAngle(), 81);
+    EXPECT_TRUE(Enabled("SpeedSpin"));
+    EXPECT_FALSE(Enabled("AlcoolLab"));
 }
 
 TEST_F(FieldWindow, AtRestTheRightViewDiffersOnlyInItsFirstLine)
 {
-    const QImage left = window->leftView()->Image();
-    const QImage right = window->rightView()->Image();
-    const int first = firstTextRow(*window);
+    const QImage left = window->LeftViewPicture()->Image();
+    const QImage right = window->RightViewPicture()->Image();
+    const int first = FirstTextRow(*window);
     int differing = 0;
     for (int y = 0; y < left.height(); ++y)
         for (int x = 0; x < left.width(); ++x)
             if (left.pixel(x, y) != right.pixel(x, y)) {
-                ASSERT_TRUE(y >= first && y < first + lineHeight()) << x << ", " << y;
+                ASSERT_TRUE(y >= first && y < first + LineHeight()) << x << ", " << y;
                 ++differing;
             }
     EXPECT_GT(differing, 0);
@@ -131,8 +131,8 @@ TEST_F(FieldWindow, AtRestTheRightViewDiffersOnlyInItsFirstLine)
 
 TEST_F(FieldWindow, DarkensOutsideTheFieldFromTheDriversEye)
 {
-    spin(true, 24); // 32 degrees: 6 columns either side of column 206, 20 rows up
-    const TDibPlus& scene = *window->sceneBackground();
+    Spin(true, 24); // 32 degrees: 6 columns either side of column 206, 20 rows up
+    const TDibPlus& scene = *window->ScenePicture();
     const struct
     {
         const char* name;
@@ -153,82 +153,84 @@ TEST_F(FieldWindow, DarkensOutsideTheFieldFromTheDriversEye)
     };
     for (const auto& p : probes) {
         const TDibColor under = scene.GetPixel(p.x, p.y);
-        EXPECT_EQ(window->rightView()->GetPixel(p.x, p.y), p.dark ? shaded(under) : under) << p.name;
+        EXPECT_EQ(window->RightViewPicture()->GetPixel(p.x, p.y), p.dark ? Shaded(under) : under) << p.name;
     }
 }
 
 TEST_F(FieldWindow, TheEyeIsTheRedCarsDriver)
 {
     // Dark brown hair at the eye, red bodywork 0.45 m to its left.
-    const TDibColor hair = window->sceneBackground()->GetPixel(206, 349);
+    const TDibColor hair = window->ScenePicture()->GetPixel(206, 349);
     const int r = int(hair >> 16), g = int(hair >> 8 & 0xFF), b = int(hair & 0xFF);
     EXPECT_TRUE(r < 0x80 && r > g && g > b) << std::hex << hair;
-    const TDibColor body = window->sceneBackground()->GetPixel(198, 349);
+    const TDibColor body = window->ScenePicture()->GetPixel(198, 349);
     EXPECT_TRUE(body >> 16 > 0xB0 && (body >> 8 & 0xFF) < 0x40 && (body & 0xFF) < 0x40) << std::hex << body;
 }
 
 TEST_F(FieldWindow, BlurFollowsTheSettingAtOnceAndNeverTheLeftView)
 {
-    const QImage leftBefore = window->leftView()->Image().copy();
+    const QImage leftBefore = window->LeftViewPicture()->Image().copy();
     AppSettings.FlouFlag = false;
-    click("AlcoolRadio");
+    Click("AlcoolRadio");
     // Sharp, the right view shows inside the drunk field what the left one does.
     const auto differingInField = [this] {
-        const int eyeY = window->geometry().eyeY();
+        const int eyeY = window->geometry().EyeY();
         const std::vector<FieldSpan> field = ComputeField(window->geometry(), 30);
         int differing = 0;
         for (int j = 1; eyeY - j > 0; ++j)
             for (int x = field[j].left + 1; x < field[j].right; ++x)
-                differing += window->leftView()->GetPixel(x, eyeY - j) != window->rightView()->GetPixel(x, eyeY - j);
+                differing += window->LeftViewPicture()->GetPixel(x, eyeY - j)
+                             != window->RightViewPicture()->GetPixel(x, eyeY - j);
         return differing;
     };
     EXPECT_EQ(differingInField(), 0);
     AppSettings.FlouFlag = true;
-    click("OptionsBout"); // no dialog in the tests: it returns at once
+    Click("OptionsBout"); // no dialog in the tests: it returns at once
     EXPECT_GT(differingInField(), 1000);
-    EXPECT_EQ(window->leftView()->Image(), leftBefore);
+    EXPECT_EQ(window->LeftViewPicture()->Image(), leftBefore);
 }
 
 TEST_F(FieldWindow, CopyPutsBothViewsSideBySide)
 {
-    click("CopyBout");
+    Click("CopyBout");
     const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB888);
     ASSERT_EQ(copied.size(), QSize(730, 431));
-    EXPECT_EQ(copied.copy(0, 0, 365, 431), window->leftView()->Image().convertToFormat(QImage::Format_RGB888));
-    EXPECT_EQ(copied.copy(365, 0, 365, 431), window->rightView()->Image().convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(copied.copy(0, 0, 365, 431), window->LeftViewPicture()->Image().convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(copied.copy(365, 0, 365, 431),
+              window->RightViewPicture()->Image().convertToFormat(QImage::Format_RGB888));
 }
 
 TEST_F(FieldWindow, ARestoredWindowKeepsItsSpeedAndAReopenedOneStartsAfresh)
 {
-    spin(true, 12);
+    Spin(true, 12);
     QShowEvent restored;
     QApplication::sendEvent(window.get(), &restored);
-    EXPECT_EQ(window->vehicleSpeed(), 60);
-    click("AlcoolRadio");
+    EXPECT_EQ(window->ShownVehicleSpeed(), 60);
+    Click("AlcoolRadio");
     window->close();
-    EXPECT_EQ(window->rightView(), nullptr);
+    EXPECT_EQ(window->RightViewPicture(), nullptr);
     AppSettings.ChampAllowFlag = false;
     AppSettings.HintFlag = false;
     window->show();
-    EXPECT_EQ(speedText(), " 0");
-    EXPECT_TRUE(child<QRadioButton>(window.get(), "SpeedRadio")->isChecked());
-    EXPECT_FALSE(enabled("OptionsBout"));
+    EXPECT_EQ(SpeedText(), " 0");
+    EXPECT_TRUE(Child<QRadioButton>(window.get(), "SpeedRadio")->isChecked());
+    EXPECT_FALSE(Enabled("OptionsBout"));
     EXPECT_FALSE(WindowHintsShown(window.get()));
 }
 
 TEST_F(FieldWindow, ThreeLinesOfWhiteTextAtTheBottomLeft)
 {
     // Everything below the eye is darkened: only the text is white there.
-    const QImage view = window->leftView()->Image();
+    const QImage view = window->LeftViewPicture()->Image();
     QRect ink;
-    for (int y = window->geometry().eyeY() + 1; y < view.height(); ++y)
+    for (int y = window->geometry().EyeY() + 1; y < view.height(); ++y)
         for (int x = 0; x < 120; ++x)
             if (qGray(view.pixel(x, y)) > 0xE0)
                 ink |= QRect(x, y, 1, 1);
     EXPECT_TRUE(ink.left() >= 4 && ink.left() <= 6) << ink.left();
-    EXPECT_GE(ink.top(), firstTextRow(*window));
+    EXPECT_GE(ink.top(), FirstTextRow(*window));
     EXPECT_LE(ink.bottom(), view.height() - 4);
-    EXPECT_GT(ink.height(), 2 * lineHeight());
+    EXPECT_GT(ink.height(), 2 * LineHeight());
 }
 
 } // namespace
