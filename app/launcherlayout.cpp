@@ -48,17 +48,19 @@ const CaptionRow kCaptionRows[] = {
 };
 
 // The bullet's background (its pixel at (12, 1)) takes the button face,
-// so that the bullet sits on the window like a transparent picture.
-QPixmap bulletPixmap(const QString& name, const QColor& buttonFace)
+// so that the bullet sits on the window like a transparent picture. Drawn
+// at the screen's device pixel ratio `ratio`.
+QPixmap BulletPixmap(const QString& name, const QColor& buttonFace, qreal ratio)
 {
-    QImage image = LoadNamedPicture(name).convertToFormat(QImage::Format_RGB32);
+    QImage image = LoadNamedPicture(name, QSize(), ratio).convertToFormat(QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    ReplaceColor(image, CanvasFromQColor(QColor(image.pixel(12, 1))), CanvasFromQColor(buttonFace));
+    const QPoint corner = (QPointF(12, 1) * image.devicePixelRatio()).toPoint();
+    ReplaceColor(image, CanvasFromQColor(QColor(image.pixel(corner))), CanvasFromQColor(buttonFace));
     return QPixmap::fromImage(image);
 }
 
-QFrame* raisedLine(QWidget* parent)
+QFrame* RaisedLine(QWidget* parent)
 {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
@@ -68,10 +70,10 @@ QFrame* raisedLine(QWidget* parent)
 
 } // namespace
 
-void TMainF::buildCaptions()
+void TMainF::BuildCaptions()
 {
     QWidget* client = centralWidget();
-    raisedLine(client)->setGeometry(0, 0, 4000, 2);
+    RaisedLine(client)->setGeometry(0, 0, 4000, 2);
 
     QFont captionFont(QStringLiteral("Arial"));
     captionFont.setPixelSize(16);
@@ -79,8 +81,8 @@ void TMainF::buildCaptions()
     captionFont.setItalic(true);
 
     const QColor face = palette().color(QPalette::Button);
-    const QPixmap blue = bulletPixmap(QStringLiteral("PuceBleue"), face);
-    const QPixmap red = bulletPixmap(QStringLiteral("PuceRouge"), face);
+    const QPixmap blue = BulletPixmap(QStringLiteral("PuceBleue"), face, devicePixelRatioF());
+    const QPixmap red = BulletPixmap(QStringLiteral("PuceRouge"), face, devicePixelRatioF());
 
     for (const CaptionRow& row : kCaptionRows) {
         auto* bullet = new QLabel(client);
@@ -96,18 +98,18 @@ void TMainF::buildCaptions()
         label->setCursor(Qt::PointingHandCursor);
         label->setMouseTracking(true);
         label->installEventFilter(this);
-        setTextColour(label, kCaptionColour);
+        SetTextColour(label, kCaptionColour);
         m_captions.append(label);
         m_captionActions.insert(label, findChild<QAction*>(row.action));
     }
 }
 
-void TMainF::buildStatusPanel()
+void TMainF::BuildStatusPanel()
 {
     QWidget* client = centralWidget();
     auto* panel = new QWidget(client);
     panel->setObjectName("StatusPanel");
-    auto* line = raisedLine(client);
+    auto* line = RaisedLine(client);
     line->setObjectName("StatusLine");
 
     m_modeLab = new QLabel(panel);
@@ -127,24 +129,24 @@ QAction* TMainF::addAction(QMenu* menu, const char* name, const QString& text, v
     return action;
 }
 
-void TMainF::buildMenus()
+void TMainF::BuildMenus()
 {
     QMenu* use = menuBar()->addMenu(QStringLiteral("&Utiliser"));
     use->setObjectName("UtiliserMenu");
-    addAction(use, "m1", QStringLiteral("&Roue de bicyclette"), &TMainF::m1Click);
-    addAction(use, "m2", QStringLiteral("&Mouvement d'un projectile"), &TMainF::m2Click);
-    addAction(use, "m3", QStringLiteral("&Disque en rotation"), &TMainF::m3Click);
-    addAction(use, "m4", QStringLiteral("&Chute d'une bille"), &TMainF::m4Click);
-    addAction(use, "m20", QStringLiteral("&Freinage"), &TMainF::m20Click);
-    addAction(use, "m21", QStringLiteral("&Poids et masse d'un objet"), &TMainF::m21Click);
-    addAction(use, "m22", QStringLiteral("&Orgue cinétique"), &TMainF::m22Click);
-    addAction(use, "m10", QStringLiteral("Champ &visuel et conduite"), &TMainF::m10Click);
+    addAction(use, "m1", QStringLiteral("&Roue de bicyclette"), &TMainF::M1Click);
+    addAction(use, "m2", QStringLiteral("&Mouvement d'un projectile"), &TMainF::M2Click);
+    addAction(use, "m3", QStringLiteral("&Disque en rotation"), &TMainF::M3Click);
+    addAction(use, "m4", QStringLiteral("&Chute d'une bille"), &TMainF::M4Click);
+    addAction(use, "m20", QStringLiteral("&Freinage"), &TMainF::M20Click);
+    addAction(use, "m21", QStringLiteral("&Poids et masse d'un objet"), &TMainF::M21Click);
+    addAction(use, "m22", QStringLiteral("&Orgue cinétique"), &TMainF::M22Click);
+    addAction(use, "m10", QStringLiteral("Champ &visuel et conduite"), &TMainF::M10Click);
     use->addSeparator();
-    addAction(use, "m23", QStringLiteral(" Mesure de la vitesse d'un véhicule ( documentaire ) "), &TMainF::m23Click);
+    addAction(use, "m23", QStringLiteral(" Mesure de la vitesse d'un véhicule ( documentaire ) "), &TMainF::M23Click);
     addAction(use, "m24", QStringLiteral(" Le tour du monde des règles de conduite ( documentaire ) "),
-              &TMainF::m24Click);
+              &TMainF::M24Click);
     use->addSeparator();
-    addAction(use, "m5", QStringLiteral("&Quitter"), &TMainF::m5Click);
+    addAction(use, "m5", QStringLiteral("&Quitter"), &TMainF::M5Click);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edition"));
     edit->setObjectName("EditionMenu");
@@ -172,12 +174,12 @@ void TMainF::buildMenus()
     for (const auto& entry : optionEntries) {
         QAction* action = addAction(prefs, entry.name, QString::fromUtf8(entry.text), nullptr);
         const int page = entry.page;
-        connect(action, &QAction::triggered, this, [this, page] { openPreferences(page); });
+        connect(action, &QAction::triggered, this, [this, page] { OpenPreferences(page); });
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Aide"));
     help->setObjectName("AideMenu");
-    addAction(help, "m6", QStringLiteral("&Aide de Kinea"), &TMainF::m6Click);
+    addAction(help, "m6", QStringLiteral("&Aide de Kinea"), &TMainF::M6Click);
     addAction(help, "AboutMenu", QStringLiteral("A &propos de..."), &TMainF::AboutMenuClick);
     help->addSeparator();
     addAction(help, "Astucedujour1", QStringLiteral("A&stuce du jour"), &TMainF::Astucedujour1Click);
@@ -185,17 +187,17 @@ void TMainF::buildMenus()
     addAction(help, "Lisezmoi1", QStringLiteral("&Lisez moi"), &TMainF::Lisezmoi1Click);
 }
 
-void TMainF::setDisplayLabels()
+void TMainF::SetDisplayLabels()
 {
     m_modeLab->setText(m_display.text);
     m_modeLab->adjustSize();
     m_warningLab->setText(DisplayWarningText(m_display));
-    setTextColour(m_warningLab, DisplayWarningColour(m_display));
+    SetTextColour(m_warningLab, DisplayWarningColour(m_display));
     m_warningLab->adjustSize();
     m_warningLab->move(m_modeLab->geometry().right() + 1 + 10, 2);
 }
 
-void TMainF::setTextColour(QLabel* label, TColor colour)
+void TMainF::SetTextColour(QLabel* label, TColor colour)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColorFromCanvas(colour));

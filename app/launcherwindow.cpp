@@ -58,9 +58,9 @@ TMainF::TMainF(QWidget* parent)
     client->installEventFilter(this);
     setCentralWidget(client);
 
-    buildMenus();
-    buildCaptions();
-    buildStatusPanel();
+    BuildMenus();
+    BuildCaptions();
+    BuildStatusPanel();
 
     m_tipTimer = new QTimer(this);
     m_tipTimer->setObjectName("TipTimer");
@@ -76,12 +76,12 @@ TMainF::~TMainF()
     CloseHelp();
 }
 
-void TMainF::setWindows(const AppWindows& windows)
+void TMainF::SetWindows(const AppWindows& windows)
 {
     m_windows = windows;
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot) {
-        if (auto* module = qobject_cast<ModuleWindow*>(m_windows.placed(slot)))
-            connect(module, &ModuleWindow::closed, this, &TMainF::moduleClosed);
+        if (auto* module = qobject_cast<ModuleWindow*>(m_windows.Placed(slot)))
+            connect(module, &ModuleWindow::Closed, this, &TMainF::ModuleClosed);
     }
     if (m_windows.preferences)
         connect(m_windows.preferences, &QDialog::accepted, this, &TMainF::ApplyHintSetting);
@@ -89,25 +89,25 @@ void TMainF::setWindows(const AppWindows& windows)
     if (auto* about = qobject_cast<TSplashF*>(m_windows.about)) {
         QAction* entry = findChild<QAction*>("AboutMenu");
         entry->setEnabled(!about->isVisible());
-        connect(about, &TSplashF::shownChanged, entry, [entry](bool shown) { entry->setEnabled(!shown); });
+        connect(about, &TSplashF::ShownChanged, entry, [entry](bool shown) { entry->setEnabled(!shown); });
     }
 }
 
-QLabel* TMainF::caption(const char* name) const
+QLabel* TMainF::Caption(const char* name) const
 {
     return findChild<QLabel*>(QString::fromLatin1(name));
 }
 
-void TMainF::setDisplayQuality(const DisplayQuality& quality)
+void TMainF::SetDisplayQuality(const DisplayQuality& quality)
 {
     m_display = quality;
     if (!m_firstShow)
-        setDisplayLabels();
+        SetDisplayLabels();
 }
 
 void TMainF::ApplyHintSetting()
 {
-    for (QWidget* window : m_windows.hinted())
+    for (QWidget* window : m_windows.Hinted())
         if (window)
             SetWindowHints(window, AppSettings.HintFlag);
 }
@@ -121,7 +121,7 @@ void TMainF::showEvent(QShowEvent* event)
     m_hovered = nullptr;
     m_pressedCaption = nullptr;
     for (QLabel* caption : m_captions)
-        setTextColour(caption, kCaptionColour);
+        SetTextColour(caption, kCaptionColour);
     if (m_firstShow)
         FormFirstShow();
 }
@@ -133,9 +133,9 @@ void TMainF::FormFirstShow()
         m_tipTimer->start();
     ApplyPlacement(this, AppSettings.Placements[SlotMain]);
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
-        if (QWidget* window = m_windows.placed(slot))
+        if (QWidget* window = m_windows.Placed(slot))
             ApplyPlacement(window, AppSettings.Placements[slot]);
-    setDisplayLabels();
+    SetDisplayLabels();
     m_firstShow = false;
 }
 
@@ -157,7 +157,7 @@ void TMainF::closeEvent(QCloseEvent* event)
     FreeGlobes(1, 0, true); // only the caption surface the globes share
     CapturePlacement(this, AppSettings.Placements[SlotMain]);
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
-        if (QWidget* window = m_windows.placed(slot))
+        if (QWidget* window = m_windows.Placed(slot))
             CapturePlacement(window, AppSettings.Placements[slot]);
     // A write that failed is told; a file the user protected is left alone.
     const SettingsSaveResult saved = SaveSettings();
@@ -191,22 +191,22 @@ bool TMainF::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::MouseMove || type == QEvent::Enter) {
         auto* label = qobject_cast<QLabel*>(watched);
         if (label && m_captions.contains(label)) {
-            hoverCaption(label);
+            HoverCaption(label);
             // Unaccepted, the move would reach the window's surface below
             // and turn every caption black again.
             return type == QEvent::MouseMove;
         }
         if (watched == centralWidget())
-            hoverLauncher();
+            HoverLauncher();
     } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
         auto* label = qobject_cast<QLabel*>(watched);
         if (label && m_captionActions.value(label))
-            return captionMouseEvent(label, static_cast<const QMouseEvent&>(*event));
+            return CaptionMouseEvent(label, static_cast<const QMouseEvent&>(*event));
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TMainF::captionMouseEvent(QLabel* label, const QMouseEvent& event)
+bool TMainF::CaptionMouseEvent(QLabel* label, const QMouseEvent& event)
 {
     if (event.button() != Qt::LeftButton)
         return true;
@@ -219,11 +219,11 @@ bool TMainF::captionMouseEvent(QLabel* label, const QMouseEvent& event)
     const bool sameCaption = m_pressedCaption == label && label->rect().contains(event.position().toPoint());
     m_pressedCaption = nullptr;
     if (sameCaption)
-        runCaption(label);
+        RunCaption(label);
     return true;
 }
 
-void TMainF::runCaption(QLabel* label)
+void TMainF::RunCaption(QLabel* label)
 {
     if (QAction* action = m_captionActions.value(label))
         action->trigger();
@@ -232,19 +232,19 @@ void TMainF::runCaption(QLabel* label)
 void TMainF::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Down: moveKeyboardHighlight(1); break;
-    case Qt::Key_Up: moveKeyboardHighlight(-1); break;
+    case Qt::Key_Down: MoveKeyboardHighlight(1); break;
+    case Qt::Key_Up: MoveKeyboardHighlight(-1); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (auto* label = qobject_cast<QLabel*>(m_hovered); label && m_captions.contains(label))
-            runCaption(label);
+            RunCaption(label);
         break;
     default: QMainWindow::keyPressEvent(event); return;
     }
     event->accept();
 }
 
-void TMainF::moveKeyboardHighlight(int step)
+void TMainF::MoveKeyboardHighlight(int step)
 {
     const int count = int(m_captions.size());
     if (count == 0)
@@ -252,31 +252,31 @@ void TMainF::moveKeyboardHighlight(int step)
     const int current = int(m_captions.indexOf(qobject_cast<QLabel*>(m_hovered)));
     // From no highlight, Down starts at the first caption and Up at the last.
     const int next = current < 0 ? (step > 0 ? 0 : count - 1) : (current + step + count) % count;
-    hoverCaption(m_captions[next]);
+    HoverCaption(m_captions[next]);
 }
 
-void TMainF::hoverCaption(QLabel* label)
+void TMainF::HoverCaption(QLabel* label)
 {
     if (m_hovered == label)
         return;
     for (QLabel* caption : m_captions)
-        setTextColour(caption, kCaptionColour);
-    setTextColour(label, kHoverColour);
+        SetTextColour(caption, kCaptionColour);
+    SetTextColour(label, kHoverColour);
     m_hovered = label;
 }
 
-void TMainF::hoverLauncher()
+void TMainF::HoverLauncher()
 {
     if (m_hovered == this)
         return;
     for (QLabel* caption : m_captions)
-        setTextColour(caption, kCaptionColour);
+        SetTextColour(caption, kCaptionColour);
     m_hovered = this;
 }
 
 // ---------------------------------------------------------------- actions
 
-void TMainF::openModule(QWidget* window)
+void TMainF::OpenModule(QWidget* window)
 {
     if (!window)
         return;
@@ -287,7 +287,7 @@ void TMainF::openModule(QWidget* window)
     hide();
 }
 
-void TMainF::moduleClosed()
+void TMainF::ModuleClosed()
 {
     show();
     // The keyboard comes back to the launcher, as it went to the module:
@@ -295,10 +295,10 @@ void TMainF::moduleClosed()
     raise();
     activateWindow();
     if (m_openerCaption && m_captions.contains(m_openerCaption))
-        hoverCaption(m_openerCaption);
+        HoverCaption(m_openerCaption);
 }
 
-void TMainF::openPreferences(int page)
+void TMainF::OpenPreferences(int page)
 {
     PreferencesPage = page;
     if (m_windows.preferences)
@@ -311,55 +311,55 @@ void TMainF::EditionMenuShow()
     m_clearMenu->setEnabled(data && data->hasImage());
 }
 
-void TMainF::m1Click()
+void TMainF::M1Click()
 {
-    openModule(m_windows.wheel);
+    OpenModule(m_windows.wheel);
 }
-void TMainF::m2Click()
+void TMainF::M2Click()
 {
-    openModule(m_windows.projectile);
+    OpenModule(m_windows.projectile);
 }
-void TMainF::m3Click()
+void TMainF::M3Click()
 {
-    openModule(m_windows.disc);
+    OpenModule(m_windows.disc);
 }
-void TMainF::m4Click()
+void TMainF::M4Click()
 {
-    openModule(m_windows.freefall);
+    OpenModule(m_windows.freefall);
 }
-void TMainF::m20Click()
+void TMainF::M20Click()
 {
-    openModule(m_windows.braking);
+    OpenModule(m_windows.braking);
 }
-void TMainF::m21Click()
+void TMainF::M21Click()
 {
-    openModule(m_windows.weighing);
+    OpenModule(m_windows.weighing);
 }
-void TMainF::m22Click()
+void TMainF::M22Click()
 {
-    openModule(m_windows.organ);
+    OpenModule(m_windows.organ);
 }
-void TMainF::m10Click()
+void TMainF::M10Click()
 {
-    openModule(m_windows.field);
+    OpenModule(m_windows.field);
 }
 
-void TMainF::m23Click()
+void TMainF::M23Click()
 {
     OpenDocument(ProgramDir + QStringLiteral("/html/cinemometres.html"));
 }
 
-void TMainF::m24Click()
+void TMainF::M24Click()
 {
     OpenDocument(ProgramDir + QStringLiteral("/html/planis.html"));
 }
 
-void TMainF::m5Click()
+void TMainF::M5Click()
 {
     close();
 }
 
-void TMainF::m6Click()
+void TMainF::M6Click()
 {
     ShowHelpTopic(QStringLiteral("Sommaire"));
 }
@@ -376,7 +376,7 @@ void TMainF::ClearMenuClick()
 
 void TMainF::AboutMenuClick()
 {
-    setTextColour(caption("l11"), kCaptionColour);
+    SetTextColour(Caption("l11"), kCaptionColour);
     if (auto* about = qobject_cast<TSplashF*>(m_windows.about))
         about->SetOpenedFromMenu(true);
     if (m_windows.about)

@@ -44,19 +44,19 @@ public:
     ~TMainF() override;
 
     // The other windows, created after the launcher.
-    void setWindows(const AppWindows& windows);
+    void SetWindows(const AppWindows& windows);
 
     // Applies HintFlag to the module windows' hint bubbles.
     void ApplyHintSetting();
 
-    QLabel* caption(const char* name) const;
+    QLabel* Caption(const char* name) const;
     // What the settings load had to tell (a file left unread), once: empty
     // after the first call.
-    QString takeSettingsMessage() { return std::exchange(m_settingsMessage, QString()); }
-    const DisplayQuality& displayQuality() const { return m_display; }
+    QString TakeSettingsMessage() { return std::exchange(m_settingsMessage, QString()); }
+    const DisplayQuality& Quality() const { return m_display; }
     // Replaces the judged display (for a display that cannot be changed,
     // as in tests); the labels follow at the next first show.
-    void setDisplayQuality(const DisplayQuality& quality);
+    void SetDisplayQuality(const DisplayQuality& quality);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,40 +69,40 @@ private:
     static constexpr TColor kCaptionColour = 0x000000;
     static constexpr TColor kHoverColour = 0xFF0000; // blue
 
-    static void setTextColour(QLabel* label, TColor colour);
-    void buildCaptions();
-    void buildStatusPanel();
-    void buildMenus();
+    static void SetTextColour(QLabel* label, TColor colour);
+    void BuildCaptions();
+    void BuildStatusPanel();
+    void BuildMenus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (TMainF::*slot)());
-    void hoverCaption(QLabel* label);
-    void hoverLauncher();
+    void HoverCaption(QLabel* label);
+    void HoverLauncher();
     // A left click pressed and released on the same caption runs it.
-    bool captionMouseEvent(QLabel* label, const QMouseEvent& event);
+    bool CaptionMouseEvent(QLabel* label, const QMouseEvent& event);
     // Up and Down move the highlight among the captions, by `step`.
-    void moveKeyboardHighlight(int step);
-    void runCaption(QLabel* label);
+    void MoveKeyboardHighlight(int step);
+    void RunCaption(QLabel* label);
     void FormFirstShow();
-    void setDisplayLabels();
+    void SetDisplayLabels();
 
-    void openModule(QWidget* window);
+    void OpenModule(QWidget* window);
     // Shows the launcher again, active, when a module window closes.
-    void moduleClosed();
-    void openPreferences(int page);
+    void ModuleClosed();
+    void OpenPreferences(int page);
     void EditionMenuShow();
     void TipTimerTimer();
 
-    void m1Click();
-    void m2Click();
-    void m3Click();
-    void m4Click();
-    void m20Click();
-    void m21Click();
-    void m22Click();
-    void m10Click();
-    void m23Click();
-    void m24Click();
-    void m5Click();
-    void m6Click();
+    void M1Click();
+    void M2Click();
+    void M3Click();
+    void M4Click();
+    void M20Click();
+    void M21Click();
+    void M22Click();
+    void M10Click();
+    void M23Click();
+    void M24Click();
+    void M5Click();
+    void M6Click();
     void CalcMenuClick();
     void ClearMenuClick();
     void AboutMenuClick();

@@ -26,7 +26,7 @@
 
 bool SecondCopyRefused(SingleInstance& instance, bool instanceFlag)
 {
-    const bool alone = instance.tryAcquire();
+    const bool alone = instance.TryAcquire();
     return !alone && instanceFlag;
 }
 
@@ -75,7 +75,7 @@ int RunKinea(QApplication& app)
     // With no window manager to give it, the keyboard would go nowhere.
     launcher.activateWindow();
     // A settings file left unread is told once, over the launcher.
-    if (const QString message = launcher.takeSettingsMessage(); !message.isEmpty())
+    if (const QString message = launcher.TakeSettingsMessage(); !message.isEmpty())
         QMessageBox::warning(&launcher, ProgramTitle(), message);
     const int code = app.exec();
     DeleteModuleWindows(windows);
@@ -102,19 +102,19 @@ void CreateWindows(TMainF& launcher, AppWindows& windows)
     windows.tip = new TTipF(&launcher);
     windows.projectile = new TBalleF;
     windows.disc = new TDisqueF;
-    launcher.setWindows(windows);
+    launcher.SetWindows(windows);
 }
 
 void DeleteModuleWindows(AppWindows& windows)
 {
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
-        delete windows.placed(slot);
+        delete windows.Placed(slot);
     windows = AppWindows{};
 }
 
 // ---- windows
 
-QWidget* AppWindows::placed(int slot) const
+QWidget* AppWindows::Placed(int slot) const
 {
     switch (slot) {
     case SlotRoue: return wheel;
@@ -129,7 +129,7 @@ QWidget* AppWindows::placed(int slot) const
     }
 }
 
-std::array<QWidget*, 7> AppWindows::hinted() const
+std::array<QWidget*, 7> AppWindows::Hinted() const
 {
     return {weighing, field, preferences, projectile, freefall, disc, wheel};
 }

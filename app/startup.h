@@ -33,9 +33,9 @@ struct AppWindows
     QDialog* preferences = nullptr;
 
     // The window of each placement slot but the launcher's (slots 1..8).
-    QWidget* placed(int slot) const;
+    QWidget* Placed(int slot) const;
     // The module windows whose hint bubbles follow HintFlag.
-    std::array<QWidget*, 7> hinted() const;
+    std::array<QWidget*, 7> Hinted() const;
 };
 
 // ---- start

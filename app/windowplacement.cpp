@@ -17,12 +17,12 @@ struct Span
     std::int64_t start;
     std::int64_t length;
 
-    std::int64_t end() const { return start + length; }
+    std::int64_t End() const { return start + length; }
 };
 
 std::int64_t Overlap(Span a, Span b)
 {
-    return std::max<std::int64_t>(0, std::min(a.end(), b.end()) - std::max(a.start, b.start));
+    return std::max<std::int64_t>(0, std::min(a.End(), b.End()) - std::max(a.start, b.start));
 }
 
 Span Horizontal(const QRect& r)
@@ -66,7 +66,7 @@ bool IsDefaultSize(const WindowPlacement& placement)
 // or at its start when it is longer.
 std::int64_t MovedIn(std::int64_t start, std::int64_t length, Span screen)
 {
-    return std::max(screen.start, std::min(start, screen.end() - length));
+    return std::max(screen.start, std::min(start, screen.End() - length));
 }
 
 } // namespace

@@ -12,16 +12,16 @@
 
 namespace {
 
-void BM_VerticalGradient(benchmark::State& state)
+void BmVerticalGradient(benchmark::State& state)
 {
     QImage image(800, 455, QImage::Format_BGR888);
     for (auto _ : state)
         VerticalGradient(image, 0xFFFFFF, 0xF8BA88, image.height());
     benchmark::DoNotOptimize(image.constBits());
 }
-BENCHMARK(BM_VerticalGradient);
+BENCHMARK(BmVerticalGradient);
 
-void BM_DiscArcs(benchmark::State& state)
+void BmDiscArcs(benchmark::State& state)
 {
     const int radius = int(state.range(0));
     QImage image(2 * radius + 2, 2 * radius + 2, QImage::Format_RGB32);
@@ -33,9 +33,9 @@ void BM_DiscArcs(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_DiscArcs)->Arg(60)->Arg(200);
+BENCHMARK(BmDiscArcs)->Arg(60)->Arg(200);
 
-void BM_Ellipse(benchmark::State& state)
+void BmEllipse(benchmark::State& state)
 {
     QImage image(400, 400, QImage::Format_RGB32);
     Canvas canvas(image);
@@ -43,18 +43,18 @@ void BM_Ellipse(benchmark::State& state)
     for (auto _ : state)
         canvas.Ellipse(0, 0, 400, 400);
 }
-BENCHMARK(BM_Ellipse);
+BENCHMARK(BmEllipse);
 
-void BM_TextOut(benchmark::State& state)
+void BmTextOut(benchmark::State& state)
 {
     QImage image(400, 40, QImage::Format_RGB32);
     Canvas canvas(image);
     for (auto _ : state)
         canvas.TextOut(2, 2, QStringLiteral("Vitesse : 50 km/h"));
 }
-BENCHMARK(BM_TextOut);
+BENCHMARK(BmTextOut);
 
-void BM_SetPixel(benchmark::State& state)
+void BmSetPixel(benchmark::State& state)
 {
     QImage image(256, 256, QImage::Format_BGR888);
     Canvas canvas(image);
@@ -64,9 +64,9 @@ void BM_SetPixel(benchmark::State& state)
         ++c;
     }
 }
-BENCHMARK(BM_SetPixel);
+BENCHMARK(BmSetPixel);
 
-void BM_MaskedDraw(benchmark::State& state)
+void BmMaskedDraw(benchmark::State& state)
 {
     QImage image(800, 400, QImage::Format_RGB32);
     QImage mask(120, 60, QImage::Format_RGB32);
@@ -79,7 +79,7 @@ void BM_MaskedDraw(benchmark::State& state)
         canvas.Draw(300, 200, picture, RasterOp::And);
     }
 }
-BENCHMARK(BM_MaskedDraw);
+BENCHMARK(BmMaskedDraw);
 
 } // namespace
 
@@ -91,14 +91,16 @@ namespace {
 
 const std::vector<PlaceRecord> kParis = {{}, {3, true, 0, 322, 74, -48, 176, 9.81}};
 
-// One slot showing the Earth at Paris, freed at the end of the case.
+// One slot showing the Earth at Paris, composed at `ratio` device pixels
+// per logical pixel, freed at the end of the case.
 class EarthSlot
 {
 public:
-    EarthSlot()
+    explicit EarthSlot(qreal ratio = 1)
     {
         SetGlobePlaceTable(kParis);
         AllocateGlobes(1, 1);
+        SetGlobeRatio(1, ratio);
         GlobePlace[1] = 1;
         LoadGlobeMap(1, false);
     }
@@ -109,9 +111,10 @@ public:
     }
 };
 
-void BM_RenderGlobeWithCaption(benchmark::State& state)
+// Argument: the device pixel ratio.
+void BmRenderGlobeWithCaption(benchmark::State& state)
 {
-    EarthSlot slot;
+    EarthSlot slot(qreal(state.range(0)));
     float turn = 0;
     for (auto _ : state) {
         GlobeTurn[1] = turn;
@@ -121,9 +124,9 @@ void BM_RenderGlobeWithCaption(benchmark::State& state)
         benchmark::DoNotOptimize(GlobePicture(1).constBits());
     }
 }
-BENCHMARK(BM_RenderGlobeWithCaption)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmRenderGlobeWithCaption)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-void BM_RenderGlobeWithoutCaption(benchmark::State& state)
+void BmRenderGlobeWithoutCaption(benchmark::State& state)
 {
     EarthSlot slot;
     for (auto _ : state) {
@@ -131,28 +134,41 @@ void BM_RenderGlobeWithoutCaption(benchmark::State& state)
         benchmark::DoNotOptimize(GlobePicture(1).constBits());
     }
 }
-BENCHMARK(BM_RenderGlobeWithoutCaption)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmRenderGlobeWithoutCaption)->Unit(benchmark::kMicrosecond);
 
-void BM_ProjectGlobe(benchmark::State& state)
+// Arguments: turn, tilt and the device pixel ratio; at 2, four times the
+// pixels, each worked out back to the map.
+void BmProjectGlobe(benchmark::State& state)
 {
-    EarthSlot slot;
+    const int ratio = static_cast<int>(state.range(2));
+    EarthSlot slot(ratio);
     TDibPlus& map = *GlobeMap(1);
     TDibPlus& image = *GlobeImage(1);
     const int turn = static_cast<int>(state.range(0));
     const int tilt = static_cast<int>(state.range(1));
     for (auto _ : state) {
-        ProjectGlobe(map, image, turn, tilt);
+        if (ratio == 1)
+            ProjectGlobe(map, image, turn, tilt);
+        else
+            ProjectGlobeAtRatio(map, image, turn, tilt);
         benchmark::DoNotOptimize(image.Bits());
     }
 }
-BENCHMARK(BM_ProjectGlobe)->Args({176, -48})->Args({0, 0})->Args({90, -90})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmProjectGlobe)
+    ->Args({176, -48, 1})
+    ->Args({0, 0, 1})
+    ->Args({90, -90, 1})
+    ->Args({176, -48, 2})
+    ->Args({0, 0, 2})
+    ->Args({90, -90, 2})
+    ->Unit(benchmark::kMicrosecond);
 
-void BM_LoadGlobeMap(benchmark::State& state)
+void BmLoadGlobeMap(benchmark::State& state)
 {
     EarthSlot slot;
     for (auto _ : state)
         LoadGlobeMap(1, false);
 }
-BENCHMARK(BM_LoadGlobeMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmLoadGlobeMap)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -41,7 +41,7 @@ void BmFieldRelayout(benchmark::State& state)
     DrunkWindow drunk;
     for (auto _ : state) {
         drunk.window.Relayout();
-        benchmark::DoNotOptimize(drunk.window.RightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightViewPicture()->Bits());
     }
     Counters(state, drunk.window);
 }
@@ -55,7 +55,7 @@ void BmFieldResizeWidth(benchmark::State& state)
     for (auto _ : state) {
         width = width == 1920 ? 1918 : 1920;
         drunk.window.resize(width, 1080);
-        benchmark::DoNotOptimize(drunk.window.RightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightViewPicture()->Bits());
     }
     Counters(state, drunk.window);
 }
@@ -66,7 +66,7 @@ void BmFieldDrawBlurredView(benchmark::State& state)
     DrunkWindow drunk;
     for (auto _ : state) {
         drunk.window.DrawView(2);
-        benchmark::DoNotOptimize(drunk.window.RightView()->Bits());
+        benchmark::DoNotOptimize(drunk.window.RightViewPicture()->Bits());
     }
     Counters(state, drunk.window);
 }

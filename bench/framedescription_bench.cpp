@@ -7,7 +7,7 @@
 
 namespace {
 
-void BM_FrameDescription_Wheel(benchmark::State& state)
+void BmFrameDescriptionWheel(benchmark::State& state)
 {
     const auto points = ComputeWheel();
     int frame = 1;
@@ -19,4 +19,4 @@ void BM_FrameDescription_Wheel(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_FrameDescription_Wheel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmFrameDescriptionWheel)->Unit(benchmark::kMicrosecond);

@@ -1,7 +1,10 @@
 // The kinetic organ's two pictures at the design size: the bench is drawn
 // on every 40 ms step of the striker, the tubes with their overlays on
-// every move of the mouse over them.
+// every move of the mouse over them. They are composed at the screen's
+// ratio (the "ratio" counter): run under QT_SCALE_FACTOR=2 for a scaled
+// screen.
 #include "app/settings/appsettings.h"
+#include "controls/plaincontrols.h"
 #include "weight/organ/organwindow.h"
 
 #include <QAbstractButton>
@@ -14,20 +17,20 @@ namespace {
 // The window at its design size with a full page of tubes, the third one
 // selected and the sixth hovered (the info panel shows), and a crushed
 // tube on the bench.
-void prepare(TPercutaF& window)
+void Prepare(TPercutaF& window)
 {
     AppSettings = AppSettingsRecord{};
     window.show();
     QWidget* launch = window.findChild<QWidget*>("DepartBout");
-    QWidget* speed = window.findChild<QWidget*>("SpeedSpin");
+    auto* speed = window.findChild<SpinButton*>("SpeedSpin");
     for (int shot = 0; shot < 18; ++shot) {
         static_cast<QAbstractButton*>(launch)->click();
-        while (window.model().Shot().Flying())
+        while (window.Model().Shot().Flying())
             window.AnimTimerTimer();
-        QMetaObject::invokeMethod(speed, "upClick");
+        emit speed->UpClick();
     }
     QWidget* tubes = window.findChild<QWidget*>("Display2");
-    const double scale = window.model().Layout().TubeScale();
+    const double scale = window.Model().Layout().TubeScale();
     QMouseEvent select(QEvent::MouseButtonPress, QPointF(12 * scale, 100), tubes->mapToGlobal(QPointF(12 * scale, 100)),
                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(tubes, &select);
@@ -35,37 +38,39 @@ void prepare(TPercutaF& window)
                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(tubes, &hover);
     static_cast<QAbstractButton*>(launch)->click();
-    while (window.model().Shot().Flying())
+    while (window.Model().Shot().Flying())
         window.AnimTimerTimer();
 }
 
-void BM_Organ_DrawBench(benchmark::State& state)
+void BmOrganDrawBench(benchmark::State& state)
 {
     TPercutaF window;
-    prepare(window);
+    Prepare(window);
     for (auto _ : state) {
         window.DrawBench();
-        benchmark::DoNotOptimize(window.benchPicture().constBits());
+        benchmark::DoNotOptimize(window.BenchPicture().constBits());
     }
-    state.counters["width"] = window.benchPicture().width();
-    state.counters["height"] = window.benchPicture().height();
+    state.counters["width"] = window.BenchPicture().width();
+    state.counters["height"] = window.BenchPicture().height();
+    state.counters["ratio"] = window.BenchPicture().devicePixelRatio();
     window.close();
 }
 
-void BM_Organ_DrawTubes(benchmark::State& state)
+void BmOrganDrawTubes(benchmark::State& state)
 {
     TPercutaF window;
-    prepare(window);
+    Prepare(window);
     for (auto _ : state) {
         window.DrawTubes();
-        benchmark::DoNotOptimize(window.tubesPicture().constBits());
+        benchmark::DoNotOptimize(window.TubesPicture().constBits());
     }
-    state.counters["width"] = window.tubesPicture().width();
-    state.counters["height"] = window.tubesPicture().height();
+    state.counters["width"] = window.TubesPicture().width();
+    state.counters["height"] = window.TubesPicture().height();
+    state.counters["ratio"] = window.TubesPicture().devicePixelRatio();
     window.close();
 }
 
 } // namespace
 
-BENCHMARK(BM_Organ_DrawBench)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Organ_DrawTubes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmOrganDrawBench)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmOrganDrawTubes)->Unit(benchmark::kMicrosecond);

@@ -1,11 +1,19 @@
 // The weight window's 50 ms globe tick with the three globes turning:
-// three sphere renderings with their captions and three copies.
+// three sphere renderings with their captions and three copies. The window
+// composes at its screen's ratio (run under QT_SCALE_FACTOR=2 for a scaled
+// screen); the tick's pictures alone are also measured at a ratio of 2.
 #include "app/settings/appsettings.h"
 #include "weight/weighing/weighingwindow.h"
 
+#include "canvas/picturehelpers.h"
+#include "raster/globeview.h"
+#include "weight/weighing/model/placetable.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QPainter>
 #include <benchmark/benchmark.h>
+#include <cmath>
 
 namespace {
 
@@ -19,7 +27,7 @@ void StartThreeMoves(TPoidsF& window, int round)
 
 } // namespace
 
-static void BM_WeightGlobeTickThreeMoving(benchmark::State& state)
+static void BmWeightGlobeTickThreeMoving(benchmark::State& state)
 {
     AppSettings = AppSettingsRecord{};
     TPoidsF window;
@@ -35,6 +43,38 @@ static void BM_WeightGlobeTickThreeMoving(benchmark::State& state)
         // The displays copy the new pictures when they paint.
         QCoreApplication::processEvents();
     }
+    state.counters["ratio"] = window.devicePixelRatioF();
     window.close();
 }
-BENCHMARK(BM_WeightGlobeTickThreeMoving)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmWeightGlobeTickThreeMoving)->Unit(benchmark::kMillisecond);
+
+// The same tick's pictures without the window, composed at the ratio given
+// as argument: three globes turned and tilted a step, captioned, and each
+// drawn on its display as a paint box draws it.
+static void BmWeightGlobeTickPictures(benchmark::State& state)
+{
+    const qreal ratio = qreal(state.range(0));
+    SetGlobePlaceTable(PlaceTable);
+    AllocateGlobes(1, 3);
+    QImage display = NewPicture(QSize(kGlobePictureSide, kGlobePictureSide), ratio);
+    for (int slot = 1; slot <= 3; ++slot) {
+        SetGlobeRatio(slot, ratio);
+        GlobePlace[slot] = 3 + slot;
+        LoadGlobeMap(slot, false);
+    }
+    float step = 0;
+    for (auto _ : state) {
+        step += 1;
+        for (int slot = 1; slot <= 3; ++slot) {
+            GlobeTurn[slot] = 17 * step + 40 * slot;
+            GlobeTilt[slot] = std::fmod(3 * step, 120.0f) - 60;
+            RenderGlobe(slot, QStringLiteral("Terre ( Paris )"), QStringLiteral("Altitude : 89 mètres"), true, 0);
+            QPainter painter(&display);
+            painter.drawImage(0, 0, GlobePicture(slot));
+        }
+        benchmark::DoNotOptimize(display.constBits());
+    }
+    FreeGlobes(1, 3, false);
+    SetGlobePlaceTable({});
+}
+BENCHMARK(BmWeightGlobeTickPictures)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -22,7 +22,7 @@ namespace {
 
 // The window shown with a 1280 x 960 canvas (the free fall's canvas is half
 // as wide as high), on its last frame with every trace on.
-template <typename W> void composeFrame(benchmark::State& state, QSize client)
+template <typename W> void ComposeFrame(benchmark::State& state, QSize client)
 {
     AppSettings = AppSettingsRecord{};
     W window;
@@ -30,50 +30,50 @@ template <typename W> void composeFrame(benchmark::State& state, QSize client)
     window.show();
     for (QCheckBox* check : window.template findChildren<QCheckBox*>())
         check->setChecked(true);
-    while (window.curFrame() < window.frameCount())
+    while (window.CurFrame() < window.FrameCount())
         window.PlayTimerTimer();
     for (auto _ : state) {
         window.ComposeFrame();
-        benchmark::DoNotOptimize(window.frameBitmap().constBits());
+        benchmark::DoNotOptimize(window.FrameBitmap().constBits());
     }
-    state.counters["width"] = window.frameBitmap().width();
-    state.counters["height"] = window.frameBitmap().height();
+    state.counters["width"] = window.FrameBitmap().width();
+    state.counters["height"] = window.FrameBitmap().height();
     window.close();
 }
 
-void BM_ComposeFrame_Projectile(benchmark::State& state)
+void BmComposeFrameProjectile(benchmark::State& state)
 {
-    composeFrame<TBalleF>(state, QSize(1290, 1040));
+    ComposeFrame<TBalleF>(state, QSize(1290, 1040));
 }
 
-void BM_ComposeFrame_FreeFall(benchmark::State& state)
+void BmComposeFrameFreeFall(benchmark::State& state)
 {
-    composeFrame<TChuteF>(state, QSize(645, 966));
+    ComposeFrame<TChuteF>(state, QSize(645, 966));
 }
 
-void BM_ComposeFrame_Wheel(benchmark::State& state)
+void BmComposeFrameWheel(benchmark::State& state)
 {
-    composeFrame<TRoueF>(state, QSize(1290, 1040));
+    ComposeFrame<TRoueF>(state, QSize(1290, 1040));
 }
 
-void BM_ComposeFrame_Disc(benchmark::State& state)
+void BmComposeFrameDisc(benchmark::State& state)
 {
-    composeFrame<TDisqueF>(state, QSize(1290, 1040));
+    ComposeFrame<TDisqueF>(state, QSize(1290, 1040));
 }
 
 } // namespace
 
-BENCHMARK(BM_ComposeFrame_Projectile)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ComposeFrame_FreeFall)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ComposeFrame_Wheel)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ComposeFrame_Disc)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmComposeFrameProjectile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmComposeFrameFreeFall)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmComposeFrameWheel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmComposeFrameDisc)->Unit(benchmark::kMicrosecond);
 
 // ---- about box
 
 // The about box's 30 ms tick: while the globe turns (a rendering of the
 // sphere and a whole frame) and once the event is presented (a frame with
 // the scrolling credits only).
-static void BM_AboutTickWhileTurning(benchmark::State& state)
+static void BmAboutTickWhileTurning(benchmark::State& state)
 {
     AppSettings = AppSettingsRecord{};
     TSplashF box;
@@ -93,9 +93,9 @@ static void BM_AboutTickWhileTurning(benchmark::State& state)
     }
     box.close();
 }
-BENCHMARK(BM_AboutTickWhileTurning)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmAboutTickWhileTurning)->Unit(benchmark::kMillisecond);
 
-static void BM_AboutTickPresented(benchmark::State& state)
+static void BmAboutTickPresented(benchmark::State& state)
 {
     AppSettings = AppSettingsRecord{};
     TSplashF box;
@@ -110,7 +110,7 @@ static void BM_AboutTickPresented(benchmark::State& state)
     }
     box.close();
 }
-BENCHMARK(BM_AboutTickPresented)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmAboutTickPresented)->Unit(benchmark::kMillisecond);
 
 // ---- start-up
 
@@ -119,7 +119,7 @@ BENCHMARK(BM_AboutTickPresented)->Unit(benchmark::kMillisecond);
 namespace {
 
 // Resident memory of this process in megabytes, from the kernel's account.
-double residentMegabytes()
+double ResidentMegabytes()
 {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly))
@@ -130,7 +130,7 @@ double residentMegabytes()
     return 0;
 }
 
-void BM_StartToLauncherShown(benchmark::State& state)
+void BmStartToLauncherShown(benchmark::State& state)
 {
     QTemporaryDir dir;
     for (auto _ : state) {
@@ -143,7 +143,7 @@ void BM_StartToLauncherShown(benchmark::State& state)
         CreateWindows(launcher, windows);
         launcher.show();
         QCoreApplication::processEvents();
-        state.counters["resident_MB"] = residentMegabytes();
+        state.counters["resident_MB"] = ResidentMegabytes();
         state.PauseTiming();
         launcher.hide();
         DeleteModuleWindows(windows);
@@ -155,5 +155,5 @@ void BM_StartToLauncherShown(benchmark::State& state)
 
 // The first iteration is the one a user sees: fonts, styles and resources
 // are loaded then.
-BENCHMARK(BM_StartToLauncherShown)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StartToLauncherShown)->Iterations(5)->Unit(benchmark::kMillisecond)->Name("BM_StartToLauncherShown_warm");
+BENCHMARK(BmStartToLauncherShown)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmStartToLauncherShown)->Iterations(5)->Unit(benchmark::kMillisecond)->Name("BM_StartToLauncherShown_warm");

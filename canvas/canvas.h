@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class ShapeCells;
 
@@ -160,6 +161,14 @@ public:
     // and drawing.
     QFont Qfont() const;
 
+    // While `log` is set, every drawing call adds to it a rectangle of the
+    // image's own pixels holding every pixel it may change, so that an
+    // owner can undo a drawing by copying those places back.
+    void LogDamage(std::vector<QRect>* log) { m_damage = log; }
+    // Adds a logical rectangle changed behind the canvas's back (pixels
+    // written straight into the image).
+    void AddDamage(const QRect& logical);
+
 private:
     class DevicePixels;
 
@@ -168,6 +177,10 @@ private:
     QPoint ToDevice(QPoint p) const;
     QRect ToDevice(const QRect& rect) const;
     QVector<QPoint> ToDevice(const QVector<QPoint>& points) const;
+    // Logs the logical rectangle spanned by `points` (or the box l, t, r, b)
+    // grown by the pen's width and `margin`.
+    void Damage(const QVector<QPoint>& points, int margin = 0);
+    void Damage(int l, int t, int r, int b, int margin = 0);
     // The dash pattern of the pen, in the pixels of the painter's device.
     QVector<qreal> PenDashes() const;
     bool Painting() const { return m_painter != nullptr; }
@@ -194,6 +207,7 @@ private:
     // Dashes of a one-pixel pen are counted in logical pixels.
     qreal m_dashScale = 1;
     QSize m_logicalSize;
+    std::vector<QRect>* m_damage = nullptr;
     std::unique_ptr<QPainter> m_painter;
     QPoint m_penPos;
 };

@@ -9,8 +9,8 @@
 #include <cmath>
 
 using canvas_internal::Box;
-using canvas_internal::boxOf;
-using canvas_internal::normalised;
+using canvas_internal::BoxOf;
+using canvas_internal::Normalised;
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr double kAngleTolerance = 1e-9;
 
 // Direction of the ray from `centre` through `p`, counter-clockwise on
 // screen from the east, in 0..2pi (screen y grows downwards).
-double rayAngle(QPointF centre, QPointF p)
+double RayAngle(QPointF centre, QPointF p)
 {
     const double a = std::atan2(-(p.y() - centre.y()), p.x() - centre.x());
     return a < 0 ? a + kTurn : a;
@@ -32,25 +32,25 @@ class Sweep
 public:
     Sweep(QPointF centre, QPointF first, QPointF second)
         : m_centre(centre),
-          m_start(rayAngle(centre, first))
+          m_start(RayAngle(centre, first))
     {
-        m_span = std::fmod(rayAngle(centre, second) - m_start + kTurn, kTurn);
+        m_span = std::fmod(RayAngle(centre, second) - m_start + kTurn, kTurn);
         if (m_span < kAngleTolerance)
             m_span = kTurn;
     }
 
-    bool contains(QPointF p) const
+    bool Contains(QPointF p) const
     {
         if (p == m_centre)
             return true;
-        const double d = std::fmod(rayAngle(m_centre, p) - m_start + kTurn, kTurn);
+        const double d = std::fmod(RayAngle(m_centre, p) - m_start + kTurn, kTurn);
         return d <= m_span + kAngleTolerance || d >= kTurn - kAngleTolerance;
     }
 
     // Start and span in Qt's sixteenths of a degree for an ellipse in `box`:
     // Qt places arc ends by the ellipse's own parameter, so each ray's
     // direction is scaled by the half-axes.
-    std::pair<int, int> qtAngles(const QRectF& box) const
+    std::pair<int, int> QtAngles(const QRectF& box) const
     {
         const double a = std::max<qreal>(box.width() / 2, 0.5);
         const double b = std::max<qreal>(box.height() / 2, 0.5);
@@ -67,7 +67,7 @@ public:
 
     // Where the ray at the sweep's start (or end) meets the ellipse through
     // the pixel centres of `box`.
-    QPoint endOnEllipse(const QRectF& box, bool atEnd) const
+    QPoint EndOnEllipse(const QRectF& box, bool atEnd) const
     {
         const double ray = atEnd ? m_start + m_span : m_start;
         const double dx = std::cos(ray);
@@ -84,24 +84,24 @@ private:
     double m_span = kTurn;
 };
 
-QPointF centreOf(const Box& box)
+QPointF CentreOf(const Box& box)
 {
-    return QPointF(box.l + (box.width() - 1) / 2.0, box.t + (box.height() - 1) / 2.0);
+    return QPointF(box.l + (box.Width() - 1) / 2.0, box.t + (box.Height() - 1) / 2.0);
 }
 
-QRectF pixelCentres(const Box& box)
+QRectF PixelCentres(const Box& box)
 {
-    return QRectF(box.outline());
+    return QRectF(box.Outline());
 }
 
 // Fills the inside cells (and the outline cells when `withOutline`) that
 // `keep` accepts (all when it is empty), run by run, with the painter's
 // brush.
-void fillCells(QPainter& painter, const ShapeCells& shape, QPoint origin, bool withOutline,
+void FillCells(QPainter& painter, const ShapeCells& shape, QPoint origin, bool withOutline,
                const std::function<bool(QPoint)>& keep)
 {
-    for (int y = 0; y < shape.height(); ++y) {
-        const ShapeCells::Row& row = shape.row(y);
+    for (int y = 0; y < shape.Height(); ++y) {
+        const ShapeCells::Row& row = shape.RowAt(y);
         const int first = withOutline ? row.left : row.innerLeft;
         const int last = withOutline ? row.right : row.innerRight;
         for (int x = first; x <= last;) {
@@ -119,23 +119,23 @@ void fillCells(QPainter& painter, const ShapeCells& shape, QPoint origin, bool w
 
 } // namespace
 
-void Canvas::paintShape(const ShapeCells& shape, QPoint origin, bool fill, const std::function<bool(QPoint)>& keep)
+void Canvas::PaintShape(const ShapeCells& shape, QPoint origin, bool fill, const std::function<bool(QPoint)>& keep)
 {
     const bool outlined = pen.style != PenStyle::Clear;
     if (fill && brush.style != BrushStyle::Clear) {
-        applyBrush();
-        fillCells(*m_painter, shape, origin, !outlined, keep);
+        ApplyBrush();
+        FillCells(*m_painter, shape, origin, !outlined, keep);
     }
     if (!outlined)
         return;
     // Dashes run along the outline in drawing order.
-    const QVector<qreal> dashes = penDashes();
+    const QVector<qreal> dashes = PenDashes();
     QPolygon pixels;
     int index = 0;
-    for (QPoint cell : dashes.isEmpty() ? shape.outline() : shape.outlineAround()) {
+    for (QPoint cell : dashes.isEmpty() ? shape.Outline() : shape.OutlineAround()) {
         if (keep && !keep(cell))
             continue;
-        if (canvas_internal::dashDrawn(dashes, index++))
+        if (canvas_internal::DashDrawn(dashes, index++))
             pixels.append(origin + cell);
     }
     QPen dot(QColorFromCanvas(pen.color), 1);
@@ -147,98 +147,99 @@ void Canvas::paintShape(const ShapeCells& shape, QPoint origin, bool fill, const
 
 void Canvas::Ellipse(int l, int t, int r, int b)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty())
+    const Box box = Normalised(l, t, r, b);
+    if (!Painting() || box.Empty())
         return;
-    if (scaled()) {
-        const Box device = boxOf(toDevice(box.area()));
+    Damage(box.l, box.t, box.r, box.b);
+    if (Scaled()) {
+        const Box device = BoxOf(ToDevice(box.Area()));
         const DevicePixels inDevice(*this);
         Ellipse(device.l, device.t, device.r, device.b);
         return;
     }
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
-        applyPen();
-        applyBrush();
+        ApplyPen();
+        ApplyBrush();
         const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawEllipse(box.outline());
+        m_painter->drawEllipse(box.Outline());
         return;
     }
-    paintShape(ShapeCells::ellipse(box.width(), box.height()), QPoint(box.l, box.t), true, {});
+    PaintShape(ShapeCells::Ellipse(box.Width(), box.Height()), QPoint(box.l, box.t), true, {});
 }
 
 void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty())
+    const Box box = Normalised(l, t, r, b);
+    if (!Painting() || box.Empty())
         return;
-    if (scaled()) {
-        const Box device = boxOf(toDevice(box.area()));
-        const int deviceCornerW = toDevice(cornerW);
-        const int deviceCornerH = toDevice(cornerH);
+    Damage(box.l, box.t, box.r, box.b);
+    if (Scaled()) {
+        const Box device = BoxOf(ToDevice(box.Area()));
+        const int deviceCornerW = ToDevice(cornerW);
+        const int deviceCornerH = ToDevice(cornerH);
         const DevicePixels inDevice(*this);
-        RoundRect(device.l, device.t, device.r, device.b,
-                  deviceCornerW, deviceCornerH);
+        RoundRect(device.l, device.t, device.r, device.b, deviceCornerW, deviceCornerH);
         return;
     }
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
-        applyPen();
-        applyBrush();
+        ApplyPen();
+        ApplyBrush();
         const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawRoundedRect(box.outline(), std::abs(cornerW) / 2.0, std::abs(cornerH) / 2.0);
+        m_painter->drawRoundedRect(box.Outline(), std::abs(cornerW) / 2.0, std::abs(cornerH) / 2.0);
         return;
     }
-    paintShape(ShapeCells::roundRect(box.width(), box.height(), std::abs(cornerW), std::abs(cornerH)),
+    PaintShape(ShapeCells::RoundRect(box.Width(), box.Height(), std::abs(cornerW), std::abs(cornerH)),
                QPoint(box.l, box.t), true, {});
 }
 
 void Canvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
 {
-    drawSweep(l, t, r, b, QPointF(x3, y3), QPointF(x4, y4), false);
+    DrawSweep(l, t, r, b, QPointF(x3, y3), QPointF(x4, y4), false);
 }
 
 void Canvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
 {
-    drawSweep(l, t, r, b, QPointF(x3, y3), QPointF(x4, y4), true);
+    DrawSweep(l, t, r, b, QPointF(x3, y3), QPointF(x4, y4), true);
 }
 
-void Canvas::drawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie)
+void Canvas::DrawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie)
 {
-    const Box box = normalised(l, t, r, b);
+    const Box box = Normalised(l, t, r, b);
     const bool outlined = pen.style != PenStyle::Clear;
-    if (!painting() || box.empty() || (!pie && !outlined))
+    if (!Painting() || box.Empty() || (!pie && !outlined))
         return;
-    if (scaled()) {
-        const Box device = boxOf(toDevice(box.area()));
+    Damage(box.l, box.t, box.r, box.b);
+    if (Scaled()) {
+        const Box device = BoxOf(ToDevice(box.Area()));
         const QPointF deviceFirst = first * m_scale;
         const QPointF deviceSecond = second * m_scale;
         const DevicePixels inDevice(*this);
-        drawSweep(device.l, device.t, device.r, device.b,
-                  deviceFirst, deviceSecond, pie);
+        DrawSweep(device.l, device.t, device.r, device.b, deviceFirst, deviceSecond, pie);
         return;
     }
-    const Sweep sweep(centreOf(box), first, second);
+    const Sweep sweep(CentreOf(box), first, second);
     if (pen.width > 1 && outlined) {
-        applyPen();
+        ApplyPen();
         if (pie)
-            applyBrush();
+            ApplyBrush();
         else
             m_painter->setBrush(Qt::NoBrush);
-        const auto [start, span] = sweep.qtAngles(pixelCentres(box));
+        const auto [start, span] = sweep.QtAngles(PixelCentres(box));
         const canvas_internal::PixelCentred centred(*m_painter);
         if (pie)
-            m_painter->drawPie(box.outline(), start, span);
+            m_painter->drawPie(box.Outline(), start, span);
         else
-            m_painter->drawArc(box.outline(), start, span);
+            m_painter->drawArc(box.Outline(), start, span);
         return;
     }
     const QPoint origin(box.l, box.t);
-    paintShape(ShapeCells::ellipse(box.width(), box.height()), origin, pie,
-               [&](QPoint cell) { return sweep.contains(origin + cell); });
+    PaintShape(ShapeCells::Ellipse(box.Width(), box.Height()), origin, pie,
+               [&](QPoint cell) { return sweep.Contains(origin + cell); });
     if (!pie || !outlined)
         return;
     // The two radii, both ends drawn.
-    applyPen();
-    const QPoint centre = centreOf(box).toPoint();
-    m_painter->drawLine(centre, sweep.endOnEllipse(pixelCentres(box), false));
-    m_painter->drawLine(centre, sweep.endOnEllipse(pixelCentres(box), true));
+    ApplyPen();
+    const QPoint centre = CentreOf(box).toPoint();
+    m_painter->drawLine(centre, sweep.EndOnEllipse(PixelCentres(box), false));
+    m_painter->drawLine(centre, sweep.EndOnEllipse(PixelCentres(box), true));
 }

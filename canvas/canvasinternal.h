@@ -15,30 +15,30 @@ namespace canvas_internal {
 struct Box
 {
     int l, t, r, b;
-    bool empty() const { return r <= l || b <= t; }
-    int width() const { return r - l; }
-    int height() const { return b - t; }
-    QRect area() const { return QRect(l, t, r - l, b - t); }
+    bool Empty() const { return r <= l || b <= t; }
+    int Width() const { return r - l; }
+    int Height() const { return b - t; }
+    QRect Area() const { return QRect(l, t, r - l, b - t); }
     // The rectangle QPainter strokes with a one-pixel pen to cover the box.
-    QRect outline() const { return QRect(l, t, r - l - 1, b - t - 1); }
+    QRect Outline() const { return QRect(l, t, r - l - 1, b - t - 1); }
 };
 
-inline Box boxOf(const QRect& rect)
+inline Box BoxOf(const QRect& rect)
 {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-inline Box normalised(int l, int t, int r, int b)
+inline Box Normalised(int l, int t, int r, int b)
 {
     return {std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b)};
 }
 
 // Dash lengths in pen widths (pixels for a one-pixel pen), alternately
 // drawn and left out; empty for solid and clear pens.
-QVector<qreal> dashPattern(PenStyle style);
+QVector<qreal> DashPattern(PenStyle style);
 
 // Whether the pixel at `index` along a one-pixel line is drawn.
-bool dashDrawn(const QVector<qreal>& pattern, int index);
+bool DashDrawn(const QVector<qreal>& pattern, int index);
 
 // While alive, coordinates name pixel centres rather than pixel corners, so
 // that wide pens lie centred on the pixels they are drawn through.
@@ -71,11 +71,14 @@ public:
         : m_canvas(canvas),
           m_scale(canvas.m_scale),
           m_penWidth(canvas.pen.width),
-          m_fontHeight(canvas.font.pixelHeight)
+          m_fontHeight(canvas.font.pixelHeight),
+          m_damage(canvas.m_damage)
     {
+        // The logical call logged its place already.
+        m_canvas.m_damage = nullptr;
         if (m_penWidth > 1)
-            m_canvas.pen.width = m_canvas.toDevice(m_penWidth);
-        m_canvas.font.pixelHeight = m_canvas.toDevice(m_fontHeight);
+            m_canvas.pen.width = m_canvas.ToDevice(m_penWidth);
+        m_canvas.font.pixelHeight = m_canvas.ToDevice(m_fontHeight);
         m_canvas.m_dashScale = m_scale;
         m_canvas.m_scale = 1;
     }
@@ -85,6 +88,7 @@ public:
         m_canvas.m_dashScale = 1;
         m_canvas.pen.width = m_penWidth;
         m_canvas.font.pixelHeight = m_fontHeight;
+        m_canvas.m_damage = m_damage;
     }
     DevicePixels(const DevicePixels&) = delete;
     DevicePixels& operator=(const DevicePixels&) = delete;
@@ -94,6 +98,7 @@ private:
     qreal m_scale;
     int m_penWidth;
     int m_fontHeight;
+    std::vector<QRect>* m_damage;
 };
 
 // The pixels of an ellipse or a rounded rectangle fitted in a box: which lie
@@ -121,25 +126,25 @@ public:
 
     // The ellipse whose pixel centres lie inside the ellipse inscribed in a
     // width x height box.
-    static ShapeCells ellipse(int width, int height);
+    static ShapeCells Ellipse(int width, int height);
     // A rectangle whose corners are the quarters of a cornerW x cornerH
     // ellipse.
-    static ShapeCells roundRect(int width, int height, int cornerW, int cornerH);
+    static ShapeCells RoundRect(int width, int height, int cornerW, int cornerH);
 
-    int width() const { return m_width; }
-    int height() const { return int(m_rows.size()); }
-    const Row& row(int y) const { return m_rows[std::size_t(y)]; }
-    Cell at(int x, int y) const;
+    int Width() const { return m_width; }
+    int Height() const { return int(m_rows.size()); }
+    const Row& RowAt(int y) const { return m_rows[std::size_t(y)]; }
+    Cell At(int x, int y) const;
     // Outline pixels in box coordinates, row by row.
-    QVector<QPoint> outline() const;
+    QVector<QPoint> Outline() const;
     // The same counter-clockwise on screen, starting from the east.
-    QVector<QPoint> outlineAround() const;
+    QVector<QPoint> OutlineAround() const;
 
 private:
     ShapeCells(int width, int height);
     // Splits each row into outline and inside: a pixel is on the outline
     // when one of its four neighbours is outside the shape.
-    void findInsides();
+    void FindInsides();
 
     int m_width;
     std::vector<Row> m_rows;

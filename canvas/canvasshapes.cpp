@@ -7,8 +7,8 @@
 #include <QRegion>
 
 using canvas_internal::Box;
-using canvas_internal::boxOf;
-using canvas_internal::normalised;
+using canvas_internal::BoxOf;
+using canvas_internal::Normalised;
 
 void Canvas::MoveTo(int x, int y)
 {
@@ -17,28 +17,29 @@ void Canvas::MoveTo(int x, int y)
 
 void Canvas::LineTo(int x, int y)
 {
-    strokeOpenLine({m_penPos, QPoint(x, y)});
+    StrokeOpenLine({m_penPos, QPoint(x, y)});
     m_penPos = QPoint(x, y);
 }
 
 void Canvas::Polyline(const QVector<QPoint>& points)
 {
-    strokeOpenLine(points);
+    StrokeOpenLine(points);
 }
 
-void Canvas::strokeOpenLine(const QVector<QPoint>& points)
+void Canvas::StrokeOpenLine(const QVector<QPoint>& points)
 {
-    if (!painting() || points.size() < 2 || pen.style == PenStyle::Clear)
+    if (!Painting() || points.size() < 2 || pen.style == PenStyle::Clear)
         return;
-    if (scaled()) {
-        const QVector<QPoint> device = toDevice(points);
+    if (Scaled()) {
+        const QVector<QPoint> device = ToDevice(points);
         const DevicePixels inDevice(*this);
-        strokeOpenLine(device);
+        StrokeOpenLine(device);
         return;
     }
     if (std::all_of(points.begin(), points.end(), [&](QPoint p) { return p == points.first(); }))
         return;
-    applyPen();
+    Damage(points);
+    ApplyPen();
     m_painter->setBrush(Qt::NoBrush);
     // Clipping is undone by restore(): QPainter on a QImage ignores a clip
     // region set again after setClipping(false).
@@ -57,11 +58,12 @@ void Canvas::strokeOpenLine(const QVector<QPoint>& points)
 
 void Canvas::Rectangle(int l, int t, int r, int b)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty())
+    const Box box = Normalised(l, t, r, b);
+    if (!Painting() || box.Empty())
         return;
-    if (scaled()) {
-        const Box device = boxOf(toDevice(box.area()));
+    Damage(box.l, box.t, box.r, box.b);
+    if (Scaled()) {
+        const Box device = BoxOf(ToDevice(box.Area()));
         const DevicePixels inDevice(*this);
         Rectangle(device.l, device.t, device.r, device.b);
         return;
@@ -70,38 +72,40 @@ void Canvas::Rectangle(int l, int t, int r, int b)
         FillRect(box.l, box.t, box.r, box.b);
         return;
     }
-    applyPen();
+    ApplyPen();
     if (box.r - box.l < 2 || box.b - box.t < 2) {
         // No inside left: the outline is the whole box.
-        m_painter->fillRect(box.area(), m_painter->pen().color());
+        m_painter->fillRect(box.Area(), m_painter->pen().color());
         return;
     }
-    applyBrush();
+    ApplyBrush();
     if (pen.width > 1) {
         const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawRect(box.outline());
+        m_painter->drawRect(box.Outline());
         return;
     }
-    m_painter->drawRect(box.outline());
+    m_painter->drawRect(box.Outline());
 }
 
 void Canvas::FillRect(int l, int t, int r, int b)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty() || brush.style == BrushStyle::Clear)
+    const Box box = Normalised(l, t, r, b);
+    if (!Painting() || box.Empty() || brush.style == BrushStyle::Clear)
         return;
-    applyBrush();
-    m_painter->fillRect(toDevice(box.area()), m_painter->brush());
+    Damage(box.l, box.t, box.r, box.b);
+    ApplyBrush();
+    m_painter->fillRect(ToDevice(box.Area()), m_painter->brush());
 }
 
 void Canvas::FrameRect(int l, int t, int r, int b)
 {
-    const Box box = normalised(l, t, r, b);
-    if (!painting() || box.empty())
+    const Box box = Normalised(l, t, r, b);
+    if (!Painting() || box.Empty())
         return;
-    if (scaled()) {
+    Damage(box.l, box.t, box.r, box.b);
+    if (Scaled()) {
         // The frame stays one device pixel wide, as a one-pixel pen does.
-        const Box device = boxOf(toDevice(box.area()));
+        const Box device = BoxOf(ToDevice(box.Area()));
         const DevicePixels inDevice(*this);
         FrameRect(device.l, device.t, device.r, device.b);
         return;
@@ -117,16 +121,17 @@ void Canvas::FrameRect(int l, int t, int r, int b)
 
 void Canvas::Polygon(const QVector<QPoint>& points)
 {
-    if (!painting() || points.isEmpty())
+    if (!Painting() || points.isEmpty())
         return;
-    if (scaled()) {
-        const QVector<QPoint> device = toDevice(points);
+    Damage(points);
+    if (Scaled()) {
+        const QVector<QPoint> device = ToDevice(points);
         const DevicePixels inDevice(*this);
         Polygon(device);
         return;
     }
-    applyPen();
-    applyBrush();
+    ApplyPen();
+    ApplyBrush();
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
         const canvas_internal::PixelCentred centred(*m_painter);
         m_painter->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
@@ -137,7 +142,7 @@ void Canvas::Polygon(const QVector<QPoint>& points)
 
 namespace {
 
-QPainter::CompositionMode compositionFor(RasterOp op)
+QPainter::CompositionMode CompositionFor(RasterOp op)
 {
     switch (op) {
     case RasterOp::Copy: return QPainter::CompositionMode_SourceOver;
@@ -151,7 +156,7 @@ QPainter::CompositionMode compositionFor(RasterOp op)
 
 TColor Canvas::Pixel(int x, int y) const
 {
-    const QPoint device = toDevice(QPoint(x, y));
+    const QPoint device = ToDevice(QPoint(x, y));
     if (x < 0 || y < 0 || !m_image.valid(device))
         return 0;
     return CanvasFromQColor(QColor(m_image.pixel(device)));
@@ -159,20 +164,21 @@ TColor Canvas::Pixel(int x, int y) const
 
 void Canvas::SetPixel(int x, int y, TColor color)
 {
-    if (!painting() || x < 0 || y < 0 || !m_image.valid(toDevice(QPoint(x, y))))
+    if (!Painting() || x < 0 || y < 0 || !m_image.valid(ToDevice(QPoint(x, y))))
         return;
+    AddDamage(QRect(x, y, 1, 1));
     // Through the painter, which writes to the very bytes it paints on.
-    m_painter->fillRect(toDevice(QRect(x, y, 1, 1)), QColorFromCanvas(color));
+    m_painter->fillRect(ToDevice(QRect(x, y, 1, 1)), QColorFromCanvas(color));
 }
 
 void Canvas::Draw(int x, int y, const QImage& picture, RasterOp op)
 {
-    drawPicture(QRectF(QPointF(x, y), picture.deviceIndependentSize()), picture, QRectF(picture.rect()), op);
+    DrawPicture(QRectF(QPointF(x, y), picture.deviceIndependentSize()), picture, QRectF(picture.rect()), op);
 }
 
 void Canvas::StretchDraw(const QRect& dest, const QImage& picture)
 {
-    drawPicture(QRectF(dest), picture, QRectF(picture.rect()), RasterOp::Copy);
+    DrawPicture(QRectF(dest), picture, QRectF(picture.rect()), RasterOp::Copy);
 }
 
 void Canvas::CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect, RasterOp op)
@@ -180,22 +186,23 @@ void Canvas::CopyRect(const QRect& dest, const QImage& source, const QRect& sour
     const qreal ratio = source.devicePixelRatio();
     const QRectF sourcePixels(sourceRect.x() * ratio, sourceRect.y() * ratio, sourceRect.width() * ratio,
                               sourceRect.height() * ratio);
-    drawPicture(QRectF(dest), source, sourcePixels, op);
+    DrawPicture(QRectF(dest), source, sourcePixels, op);
 }
 
 // `dest` in logical pixels, `source` in the picture's own pixels.
-void Canvas::drawPicture(const QRectF& logicalDest, const QImage& picture, const QRectF& source, RasterOp op)
+void Canvas::DrawPicture(const QRectF& logicalDest, const QImage& picture, const QRectF& source, RasterOp op)
 {
     const QRectF dest(logicalDest.x() * m_scale, logicalDest.y() * m_scale, logicalDest.width() * m_scale,
                       logicalDest.height() * m_scale);
-    if (!painting() || picture.isNull() || dest.isEmpty() || source.isEmpty())
+    if (!Painting() || picture.isNull() || dest.isEmpty() || source.isEmpty())
         return;
+    AddDamage(logicalDest.toAlignedRect());
     // Drawing the canvas's own image onto itself reads what it overwrites.
     const bool self = picture.constBits() == m_image.constBits();
     QImage opaque = self ? picture.copy() : picture;
     if (op != RasterOp::Copy && opaque.hasAlphaChannel())
         opaque = opaque.convertToFormat(QImage::Format_RGB32);
-    m_painter->setCompositionMode(compositionFor(op));
+    m_painter->setCompositionMode(CompositionFor(op));
     m_painter->drawImage(dest, opaque, source);
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

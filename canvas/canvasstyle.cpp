@@ -12,7 +12,7 @@ namespace {
 constexpr int kScreenDpi = 96;
 constexpr int kPointsPerInch = 72;
 
-Qt::BrushStyle qtBrushStyle(BrushStyle style)
+Qt::BrushStyle QtBrushStyle(BrushStyle style)
 {
     switch (style) {
     case BrushStyle::Solid: return Qt::SolidPattern;
@@ -33,7 +33,7 @@ namespace canvas_internal {
 
 // The usual desktop dashes: dashes of 18 with gaps of 6, dots of 3 with
 // gaps of 3.
-QVector<qreal> dashPattern(PenStyle style)
+QVector<qreal> DashPattern(PenStyle style)
 {
     switch (style) {
     case PenStyle::Dash: return {18, 6};
@@ -46,7 +46,7 @@ QVector<qreal> dashPattern(PenStyle style)
     return {};
 }
 
-bool dashDrawn(const QVector<qreal>& pattern, int index)
+bool DashDrawn(const QVector<qreal>& pattern, int index)
 {
     qreal period = 0;
     for (qreal length : pattern)
@@ -80,12 +80,12 @@ QRgb QRgbFromCanvas(TColor color)
     return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-void CanvasFont::setPointSize(int points)
+void CanvasFont::SetPointSize(int points)
 {
     pixelHeight = int(std::lround(double(points) * kScreenDpi / kPointsPerInch));
 }
 
-int CanvasFont::pointSize() const
+int CanvasFont::PointSize() const
 {
     return int(std::lround(double(pixelHeight) * kPointsPerInch / kScreenDpi));
 }
@@ -102,7 +102,7 @@ Canvas::Canvas(QImage& image)
         || format == QImage::Format_MonoLSB)
         return;
     QImage* target = &m_image;
-    if (scaled()) {
+    if (Scaled()) {
         m_deviceView = QImage(m_image.bits(), m_image.width(), m_image.height(), m_image.bytesPerLine(), format);
         target = &m_deviceView;
     }
@@ -123,7 +123,7 @@ Canvas::~Canvas()
         m_painter->end();
 }
 
-QFont Canvas::qfont() const
+QFont Canvas::Qfont() const
 {
     QFont f(font.name);
     f.setPixelSize(std::max(1, font.pixelHeight));
@@ -141,7 +141,7 @@ QFont Canvas::qfont() const
     return f;
 }
 
-void Canvas::applyPen()
+void Canvas::ApplyPen()
 {
     if (pen.style == PenStyle::Clear) {
         m_painter->setPen(Qt::NoPen);
@@ -160,15 +160,15 @@ void Canvas::applyPen()
         p.setCapStyle(Qt::RoundCap);
         p.setJoinStyle(Qt::RoundJoin);
     }
-    const QVector<qreal> dashes = penDashes();
+    const QVector<qreal> dashes = PenDashes();
     if (!dashes.isEmpty())
         p.setDashPattern(dashes);
     m_painter->setPen(p);
 }
 
-QVector<qreal> Canvas::penDashes() const
+QVector<qreal> Canvas::PenDashes() const
 {
-    QVector<qreal> dashes = canvas_internal::dashPattern(pen.style);
+    QVector<qreal> dashes = canvas_internal::DashPattern(pen.style);
     // A wide pen's dashes are in pen widths, which are scaled already.
     if (pen.width <= 1)
         for (qreal& length : dashes)
@@ -176,71 +176,101 @@ QVector<qreal> Canvas::penDashes() const
     return dashes;
 }
 
-int Canvas::toDevice(int v) const
+int Canvas::ToDevice(int v) const
 {
     return int(std::lround(v * m_scale));
 }
 
-QPoint Canvas::toDevice(QPoint p) const
+QPoint Canvas::ToDevice(QPoint p) const
 {
-    return QPoint(toDevice(p.x()), toDevice(p.y()));
+    return QPoint(ToDevice(p.x()), ToDevice(p.y()));
 }
 
-QRect Canvas::toDevice(const QRect& rect) const
+void Canvas::AddDamage(const QRect& logical)
+{
+    if (m_damage && !logical.isEmpty())
+        m_damage->push_back(ToDevice(logical).intersected(m_image.rect()));
+}
+
+void Canvas::Damage(int l, int t, int r, int b, int margin)
+{
+    if (!m_damage)
+        return;
+    // Round pens and their centring reach past the box by up to a width.
+    const int grow = std::max(1, pen.width) + margin;
+    AddDamage(QRect(QPoint(std::min(l, r), std::min(t, b)), QPoint(std::max(l, r), std::max(t, b)))
+                  .adjusted(-grow, -grow, grow, grow));
+}
+
+void Canvas::Damage(const QVector<QPoint>& points, int margin)
+{
+    if (!m_damage || points.isEmpty())
+        return;
+    QRect span(points.first(), QSize(1, 1));
+    for (QPoint p : points)
+        span |= QRect(p, QSize(1, 1));
+    Damage(span.left(), span.top(), span.right(), span.bottom(), margin);
+}
+
+QRect Canvas::ToDevice(const QRect& rect) const
 {
     // Corner to corner, so that neighbouring rectangles stay neighbours.
-    const QPoint topLeft = toDevice(rect.topLeft());
-    const QPoint bottomRight = toDevice(rect.topLeft() + QPoint(rect.width(), rect.height()));
+    const QPoint topLeft = ToDevice(rect.topLeft());
+    const QPoint bottomRight = ToDevice(rect.topLeft() + QPoint(rect.width(), rect.height()));
     return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
 }
 
-QVector<QPoint> Canvas::toDevice(const QVector<QPoint>& points) const
+QVector<QPoint> Canvas::ToDevice(const QVector<QPoint>& points) const
 {
     QVector<QPoint> device;
     device.reserve(points.size());
     for (QPoint p : points)
-        device.append(toDevice(p));
+        device.append(ToDevice(p));
     return device;
 }
 
-void Canvas::applyBrush()
+void Canvas::ApplyBrush()
 {
-    m_painter->setBrush(QBrush(QColorFromCanvas(brush.color), qtBrushStyle(brush.style)));
+    m_painter->setBrush(QBrush(QColorFromCanvas(brush.color), QtBrushStyle(brush.style)));
     m_painter->setBrushOrigin(0, 0);
 }
 
-void Canvas::applyFont()
+void Canvas::ApplyFont()
 {
-    m_painter->setFont(qfont());
+    m_painter->setFont(Qfont());
     m_painter->setRenderHint(QPainter::TextAntialiasing, font.antialiased);
     m_painter->setPen(QColorFromCanvas(font.color));
 }
 
 void Canvas::TextOut(int x, int y, const QString& text)
 {
-    if (!painting() || text.isEmpty())
+    if (!Painting() || text.isEmpty())
         return;
-    if (scaled()) {
-        const QPoint at = toDevice(QPoint(x, y));
+    // Glyphs may reach past their cell (italics, accents): half a line more.
+    if (m_damage)
+        Damage(x, y, x + TextWidth(text), y + TextHeight(text), font.pixelHeight / 2 + 2);
+    if (Scaled()) {
+        const QPoint at = ToDevice(QPoint(x, y));
         const DevicePixels device(*this);
         TextOut(at.x(), at.y(), text);
         return;
     }
-    const QFontMetrics metrics(qfont());
+    const QFontMetrics metrics(Qfont());
     if (brush.style != BrushStyle::Clear)
         m_painter->fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
                             QColorFromCanvas(brush.color));
-    applyFont();
+    ApplyFont();
     m_painter->drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
 void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
 {
-    if (!painting())
+    if (!Painting())
         return;
-    if (scaled()) {
-        const QRect deviceClip = toDevice(clip);
-        const QPoint at = toDevice(QPoint(x, y));
+    AddDamage(clip);
+    if (Scaled()) {
+        const QRect deviceClip = ToDevice(clip);
+        const QPoint at = ToDevice(QPoint(x, y));
         const DevicePixels device(*this);
         TextRect(deviceClip, at.x(), at.y(), text);
         return;
@@ -250,8 +280,8 @@ void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
         m_painter->fillRect(clip, QColorFromCanvas(brush.color));
     if (text.isEmpty())
         return;
-    const QFontMetrics metrics(qfont());
-    applyFont();
+    const QFontMetrics metrics(Qfont());
+    ApplyFont();
     m_painter->save();
     m_painter->setClipRect(clip);
     m_painter->drawText(QPoint(x, y + metrics.ascent()), text);
@@ -260,10 +290,10 @@ void Canvas::TextRect(const QRect& clip, int x, int y, const QString& text)
 
 int Canvas::TextWidth(const QString& text) const
 {
-    return QFontMetrics(qfont()).horizontalAdvance(text);
+    return QFontMetrics(Qfont()).horizontalAdvance(text);
 }
 
 int Canvas::TextHeight(const QString&) const
 {
-    return QFontMetrics(qfont()).height();
+    return QFontMetrics(Qfont()).height();
 }

@@ -9,7 +9,7 @@ namespace {
 // Lighter than this, a colour takes dark text; darker, light text.
 constexpr double kMiddleLuminance = 0.18;
 
-double linearChannel(int value)
+double LinearChannel(int value)
 {
     static const std::array<double, 256> table = [] {
         std::array<double, 256> t{};
@@ -22,15 +22,15 @@ double linearChannel(int value)
     return table[std::size_t(std::clamp(value, 0, 255))];
 }
 
-double luminance(TColor color)
+double Luminance(TColor color)
 {
-    return 0.2126 * linearChannel(int(color & 0xFF)) + 0.7152 * linearChannel(int((color >> 8) & 0xFF))
-           + 0.0722 * linearChannel(int((color >> 16) & 0xFF));
+    return 0.2126 * LinearChannel(int(color & 0xFF)) + 0.7152 * LinearChannel(int((color >> 8) & 0xFF))
+           + 0.0722 * LinearChannel(int((color >> 16) & 0xFF));
 }
 
 // Each channel moved `amount` (0..1) of the way to `target` (0 or 255):
 // the proportions between the channels, hence the hue, stay.
-TColor toward(TColor color, int target, double amount)
+TColor Toward(TColor color, int target, double amount)
 {
     TColor result = 0;
     for (int shift : {0, 8, 16}) {
@@ -45,8 +45,8 @@ TColor toward(TColor color, int target, double amount)
 
 double ContrastRatio(TColor a, TColor b)
 {
-    const double la = luminance(a);
-    const double lb = luminance(b);
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
@@ -56,13 +56,13 @@ TColor ReadableInk(TColor ink, TColor background, double ratio)
     if (ContrastRatio(ink, background) >= ratio)
         return ink;
     // Away from the background: darker on a light one, lighter on a dark one.
-    const int target = luminance(background) > kMiddleLuminance ? 0 : 255;
+    const int target = Luminance(background) > kMiddleLuminance ? 0 : 255;
     for (int step = 1; step <= 100; ++step) {
-        const TColor candidate = toward(ink, target, step / 100.0);
+        const TColor candidate = Toward(ink, target, step / 100.0);
         if (ContrastRatio(candidate, background) >= ratio)
             return candidate;
     }
-    return toward(ink, target, 1.0);
+    return Toward(ink, target, 1.0);
 }
 
 TColor DarkenedUnder(TColor background, TColor ink, double ratio)
@@ -70,16 +70,16 @@ TColor DarkenedUnder(TColor background, TColor ink, double ratio)
     background &= 0xFFFFFF;
     // Dark text (as ReadableInk judges a background) is helped by a lighter
     // background, never by a darker one.
-    if (ContrastRatio(ink, background) >= ratio || luminance(ink) <= kMiddleLuminance)
+    if (ContrastRatio(ink, background) >= ratio || Luminance(ink) <= kMiddleLuminance)
         return background;
     // The least darkening that is enough, to within a 1/1024 step.
     double enough = 1.0;
     double short_ = 0.0;
     for (int i = 0; i < 10; ++i) {
         const double middle = (enough + short_) / 2;
-        (ContrastRatio(ink, toward(background, 0, middle)) >= ratio ? enough : short_) = middle;
+        (ContrastRatio(ink, Toward(background, 0, middle)) >= ratio ? enough : short_) = middle;
     }
-    return toward(background, 0, enough);
+    return Toward(background, 0, enough);
 }
 
 TColor ReadableInkOver(TColor ink, const QImage& picture, const QRect& area, double ratio)
@@ -96,14 +96,14 @@ TColor ReadableInkOver(TColor ink, const QImage& picture, const QRect& area, dou
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const TColor under = CanvasFromQColor(QColor(picture.pixel(x, y)));
-            const double level = luminance(under);
+            const double level = Luminance(under);
             if (level > kMiddleLuminance) {
                 ++lighter;
-                if (level < luminance(nearestLighter))
+                if (level < Luminance(nearestLighter))
                     nearestLighter = under;
             } else {
                 ++darker;
-                if (level > luminance(nearestDarker))
+                if (level > Luminance(nearestDarker))
                     nearestDarker = under;
             }
         }

@@ -8,14 +8,14 @@
 
 namespace {
 
-bool isRgb32Family(QImage::Format format)
+bool IsRgb32Family(QImage::Format format)
 {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
            || format == QImage::Format_ARGB32_Premultiplied;
 }
 
 // Paints pixels x0..x1-1 of row y, clipped to the image.
-void fillRow(QImage& image, int y, int x0, int x1, QRgb rgb)
+void FillRow(QImage& image, int y, int x0, int x1, QRgb rgb)
 {
     if (y < 0 || y >= image.height())
         return;
@@ -24,7 +24,7 @@ void fillRow(QImage& image, int y, int x0, int x1, QRgb rgb)
     if (x0 >= x1)
         return;
     const QRgb opaque = rgb | 0xFF000000u;
-    if (isRgb32Family(image.format())) {
+    if (IsRgb32Family(image.format())) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         std::fill(line + x0, line + x1, opaque);
     } else if (image.format() == QImage::Format_BGR888) {
@@ -40,24 +40,24 @@ void fillRow(QImage& image, int y, int x0, int x1, QRgb rgb)
     }
 }
 
-void fillColumn(QImage& image, int x, int y0, int y1, QRgb rgb)
+void FillColumn(QImage& image, int x, int y0, int y1, QRgb rgb)
 {
     for (int y = std::max(y0, 0); y < std::min(y1, image.height()); ++y)
-        fillRow(image, y, x, x + 1, rgb);
+        FillRow(image, y, x, x + 1, rgb);
 }
 
-int channel(TColor color, int shift)
+int Channel(TColor color, int shift)
 {
     return int((color >> shift) & 0xFF);
 }
 
 // `from` moved by step/steps of the way to `to`, each channel rounded.
-QRgb blend(TColor from, TColor to, int step, int steps)
+QRgb Blend(TColor from, TColor to, int step, int steps)
 {
     TColor result = 0;
     for (int shift : {0, 8, 16}) {
-        const int a = channel(from, shift);
-        const int b = channel(to, shift);
+        const int a = Channel(from, shift);
+        const int b = Channel(to, shift);
         const long v = std::lround(a + double(step) * (b - a) / steps);
         result |= TColor(std::clamp<long>(v, 0, 255)) << shift;
     }
@@ -66,18 +66,18 @@ QRgb blend(TColor from, TColor to, int step, int steps)
 
 // Calls draw(line, colour) for the three bands of a shaded bar.
 template <typename DrawLine>
-void shadeBands(TColor edge, TColor light, TColor edge2, int p0, int p1, int p2, int p3, DrawLine draw)
+void ShadeBands(TColor edge, TColor light, TColor edge2, int p0, int p1, int p2, int p3, DrawLine draw)
 {
     for (int p = p0; p < p1; ++p)
-        draw(p, blend(edge, light, p - p0, p1 - p0));
+        draw(p, Blend(edge, light, p - p0, p1 - p0));
     for (int p = std::max(p0, p1); p < p2; ++p)
         draw(p, QRgbFromCanvas(light));
     for (int p = std::max({p0, p1, p2}); p < p3; ++p)
-        draw(p, blend(light, edge2, p - p2, p3 - p2));
+        draw(p, Blend(light, edge2, p - p2, p3 - p2));
 }
 
 // A logical coordinate of `image` in its own pixels.
-int devicePixels(const QImage& image, int v)
+int DevicePixels(const QImage& image, int v)
 {
     return int(std::lround(v * image.devicePixelRatio()));
 }
@@ -101,36 +101,36 @@ void ReplaceColor(QImage& image, TColor from, TColor to)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
             if ((pixel & 0xFFFFFFu) == source)
-                fillRow(image, y, x, x + 1, target);
+                FillRow(image, y, x, x + 1, target);
         }
     }
 }
 
 void VerticalGradient(QImage& image, TColor from, TColor to, int rows)
 {
-    rows = devicePixels(image, rows);
+    rows = DevicePixels(image, rows);
     for (int y = 0; y < std::min(rows, image.height()); ++y)
-        fillRow(image, y, 0, image.width(), blend(from, to, y, rows));
+        FillRow(image, y, 0, image.width(), Blend(from, to, y, rows));
 }
 
 void HorizontalGradient(QImage& image, TColor from, TColor to, int columns)
 {
-    columns = devicePixels(image, columns);
+    columns = DevicePixels(image, columns);
     for (int x = 0; x < std::min(columns, image.width()); ++x)
-        fillColumn(image, x, 0, image.height(), blend(from, to, x, columns));
+        FillColumn(image, x, 0, image.height(), Blend(from, to, x, columns));
 }
 
 void ShadedBar(QImage& image, TColor edge, TColor light, TColor edge2, int y0, int y1, int y2, int y3, int x0, int x1)
 {
-    auto px = [&](int v) { return devicePixels(image, v); };
-    shadeBands(edge, light, edge2, px(y0), px(y1), px(y2), px(y3),
-               [&](int y, QRgb rgb) { fillRow(image, y, px(x0), px(x1), rgb); });
+    auto px = [&](int v) { return DevicePixels(image, v); };
+    ShadeBands(edge, light, edge2, px(y0), px(y1), px(y2), px(y3),
+               [&](int y, QRgb rgb) { FillRow(image, y, px(x0), px(x1), rgb); });
 }
 
 void ShadedBarVertical(QImage& image, TColor edge, TColor light, TColor edge2, int x0, int x1, int x2, int x3, int y0,
                        int y1)
 {
-    auto px = [&](int v) { return devicePixels(image, v); };
-    shadeBands(edge, light, edge2, px(x0), px(x1), px(x2), px(x3),
-               [&](int x, QRgb rgb) { fillColumn(image, x, px(y0), px(y1), rgb); });
+    auto px = [&](int v) { return DevicePixels(image, v); };
+    ShadeBands(edge, light, edge2, px(x0), px(x1), px(x2), px(x3),
+               [&](int x, QRgb rgb) { FillColumn(image, x, px(y0), px(y1), rgb); });
 }

@@ -8,14 +8,14 @@ ShapeCells::ShapeCells(int width, int height)
       m_rows(std::size_t(std::max(height, 0)))
 { }
 
-ShapeCells ShapeCells::ellipse(int width, int height)
+ShapeCells ShapeCells::Ellipse(int width, int height)
 {
     ShapeCells cells(width, height);
     const double cx = (cells.m_width - 1) / 2.0;
-    const double cy = (cells.height() - 1) / 2.0;
+    const double cy = (cells.Height() - 1) / 2.0;
     const double rx = cells.m_width / 2.0;
-    const double ry = cells.height() / 2.0;
-    for (int y = 0; y < cells.height(); ++y) {
+    const double ry = cells.Height() / 2.0;
+    for (int y = 0; y < cells.Height(); ++y) {
         const double dy = (y - cy) / ry;
         const double half = rx * std::sqrt(std::max(0.0, 1 - dy * dy));
         // The left end is mirrored, so that the shape is exactly symmetric.
@@ -23,36 +23,36 @@ ShapeCells ShapeCells::ellipse(int width, int height)
         row.left = std::max(0, int(std::ceil(cx - half - 1e-9)));
         row.right = cells.m_width - 1 - row.left;
     }
-    cells.findInsides();
+    cells.FindInsides();
     return cells;
 }
 
-ShapeCells ShapeCells::roundRect(int width, int height, int cornerW, int cornerH)
+ShapeCells ShapeCells::RoundRect(int width, int height, int cornerW, int cornerH)
 {
     ShapeCells cells(width, height);
     const int ew = std::clamp(cornerW, 1, std::max(cells.m_width, 1));
-    const int eh = std::clamp(cornerH, 1, std::max(cells.height(), 1));
-    const ShapeCells corner = ellipse(ew, eh);
+    const int eh = std::clamp(cornerH, 1, std::max(cells.Height(), 1));
+    const ShapeCells corner = Ellipse(ew, eh);
     // The top and bottom rows take the corner ellipse's halves; the rows
     // between repeat its middle row. Each row is the ellipse's row widened
     // by the straight stretch of the sides.
-    for (int y = 0; y < cells.height(); ++y) {
+    for (int y = 0; y < cells.Height(); ++y) {
         int ey = eh / 2;
         if (y < eh / 2)
             ey = y;
-        else if (y >= cells.height() - (eh - eh / 2))
-            ey = y - (cells.height() - eh);
+        else if (y >= cells.Height() - (eh - eh / 2))
+            ey = y - (cells.Height() - eh);
         Row& row = cells.m_rows[std::size_t(y)];
-        row.left = corner.row(ey).left;
-        row.right = corner.row(ey).right + (cells.m_width - ew);
+        row.left = corner.RowAt(ey).left;
+        row.right = corner.RowAt(ey).right + (cells.m_width - ew);
     }
-    cells.findInsides();
+    cells.FindInsides();
     return cells;
 }
 
-void ShapeCells::findInsides()
+void ShapeCells::FindInsides()
 {
-    const int rows = height();
+    const int rows = Height();
     for (int y = 0; y < rows; ++y) {
         Row& row = m_rows[std::size_t(y)];
         if (y == 0 || y == rows - 1) {
@@ -67,21 +67,21 @@ void ShapeCells::findInsides()
     }
 }
 
-ShapeCells::Cell ShapeCells::at(int x, int y) const
+ShapeCells::Cell ShapeCells::At(int x, int y) const
 {
-    if (y < 0 || y >= height())
+    if (y < 0 || y >= Height())
         return Cell::Outside;
-    const Row& r = row(y);
+    const Row& r = RowAt(y);
     if (x < r.left || x > r.right)
         return Cell::Outside;
     return x >= r.innerLeft && x <= r.innerRight ? Cell::Inside : Cell::Outline;
 }
 
-QVector<QPoint> ShapeCells::outline() const
+QVector<QPoint> ShapeCells::Outline() const
 {
     QVector<QPoint> points;
-    for (int y = 0; y < height(); ++y) {
-        const Row& r = row(y);
+    for (int y = 0; y < Height(); ++y) {
+        const Row& r = RowAt(y);
         const bool hollow = r.innerLeft <= r.innerRight;
         for (int x = r.left; x <= r.right; ++x) {
             if (hollow && x == r.innerLeft)
@@ -92,12 +92,12 @@ QVector<QPoint> ShapeCells::outline() const
     return points;
 }
 
-QVector<QPoint> ShapeCells::outlineAround() const
+QVector<QPoint> ShapeCells::OutlineAround() const
 {
     const double cx = (m_width - 1) / 2.0;
-    const double cy = (height() - 1) / 2.0;
+    const double cy = (Height() - 1) / 2.0;
     std::vector<std::pair<double, QPoint>> keyed;
-    for (QPoint p : outline()) {
+    for (QPoint p : Outline()) {
         const double a = std::atan2(-(p.y() - cy), p.x() - cx);
         keyed.emplace_back(a < 0 ? a + 2 * M_PI : a, p);
     }

@@ -21,7 +21,7 @@ struct DecimalDigits
 // The shortest decimal text that reads back as `magnitude` (>= 0): 1.45 is
 // seen as 1.45 rather than as its binary neighbour 1.4499999..., so that
 // rounding works on the number the user meant.
-DecimalDigits shortestDigits(double magnitude)
+DecimalDigits ShortestDigits(double magnitude)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
@@ -36,7 +36,7 @@ DecimalDigits shortestDigits(double magnitude)
 }
 
 // Keeps `decimals` digits after the point, rounding half away from zero.
-std::string roundedFixed(DecimalDigits d, int decimals)
+std::string RoundedFixed(DecimalDigits d, int decimals)
 {
     if (d.point <= 0) {
         d.digits.insert(0, std::size_t(1 - d.point), '0');
@@ -64,7 +64,7 @@ std::string roundedFixed(DecimalDigits d, int decimals)
     return fraction.empty() ? whole : whole + '.' + fraction;
 }
 
-QString nonFinite(double value)
+QString NonFinite(double value)
 {
     if (std::isnan(value))
         return QStringLiteral("NaN");
@@ -89,9 +89,9 @@ QString FormatFixed(double value, int width, int decimals)
     width = std::clamp(width, 0, kMaxWidth);
     QString text;
     if (!std::isfinite(value)) {
-        text = nonFinite(value);
+        text = NonFinite(value);
     } else {
-        const std::string digits = roundedFixed(shortestDigits(std::fabs(value)), decimals);
+        const std::string digits = RoundedFixed(ShortestDigits(std::fabs(value)), decimals);
         // A value that rounds to zero is written without a sign.
         const bool negative = value < 0 && digits.find_first_not_of("0.") != std::string::npos;
         text = QString::fromStdString((negative ? "-" : "") + digits);

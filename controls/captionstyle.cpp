@@ -6,7 +6,7 @@
 
 namespace {
 
-std::uint32_t horizontalBits(TBtnHAlignment hAlign)
+std::uint32_t HorizontalBits(TBtnHAlignment hAlign)
 {
     switch (hAlign) {
     case btnHLeft: return CaptionBits::Left;
@@ -16,7 +16,7 @@ std::uint32_t horizontalBits(TBtnHAlignment hAlign)
     return 0;
 }
 
-std::uint32_t verticalBits(TBtnVAlignment vAlign)
+std::uint32_t VerticalBits(TBtnVAlignment vAlign)
 {
     switch (vAlign) {
     case btnVTop: return CaptionBits::Top;
@@ -26,7 +26,7 @@ std::uint32_t verticalBits(TBtnVAlignment vAlign)
     return 0;
 }
 
-std::uint32_t withBit(std::uint32_t style, std::uint32_t bit, bool on)
+std::uint32_t WithBit(std::uint32_t style, std::uint32_t bit, bool on)
 {
     return on ? (style | bit) : (style & ~bit);
 }
@@ -36,16 +36,16 @@ std::uint32_t withBit(std::uint32_t style, std::uint32_t bit, bool on)
 std::uint32_t ApplyCaptionStyle(std::uint32_t style, bool multiline, bool flat, TBtnHAlignment hAlign,
                                 TBtnVAlignment vAlign)
 {
-    style = withBit(style, CaptionBits::Multiline, multiline);
-    style = withBit(style, CaptionBits::Flat, flat);
-    style = (style & ~CaptionBits::Center) | horizontalBits(hAlign);
-    style = (style & ~CaptionBits::VCenter) | verticalBits(vAlign);
+    style = WithBit(style, CaptionBits::Multiline, multiline);
+    style = WithBit(style, CaptionBits::Flat, flat);
+    style = (style & ~CaptionBits::Center) | HorizontalBits(hAlign);
+    style = (style & ~CaptionBits::VCenter) | VerticalBits(vAlign);
     return style;
 }
 
 std::uint32_t ApplyLeftTextStyle(std::uint32_t style, TLeftRight alignment)
 {
-    return withBit(style, CaptionBits::LeftText, alignment == 1);
+    return WithBit(style, CaptionBits::LeftText, alignment == 1);
 }
 
 int CaptionTextFlags(std::uint32_t style, Qt::Alignment defaultH)

@@ -62,31 +62,31 @@ public:
     void SetFlat(bool flat)
     {
         m_flat = flat;
-        applyStyle();
+        ApplyStyle();
     }
     bool Multiline() const { return m_multiline; }
     void SetMultiline(bool multiline)
     {
         m_multiline = multiline;
-        applyStyle();
+        ApplyStyle();
     }
     QString Caption() const { return this->text(); }
     void SetCaption(const QString& caption)
     {
         this->setText(caption);
-        applyStyle();
+        ApplyStyle();
     }
     TBtnHAlignment CaptionHAlign() const { return m_hAlign; }
     void SetCaptionHAlign(TBtnHAlignment hAlign)
     {
         m_hAlign = hAlign;
-        applyStyle();
+        ApplyStyle();
     }
     TBtnVAlignment CaptionVAlign() const { return m_vAlign; }
     void SetCaptionVAlign(TBtnVAlignment vAlign)
     {
         m_vAlign = vAlign;
-        applyStyle();
+        ApplyStyle();
     }
 
     // The style word rebuilt from the properties at every change.
@@ -107,7 +107,7 @@ protected:
         this->setText(name);
     }
 
-    virtual void applyStyle()
+    virtual void ApplyStyle()
     {
         m_style = ApplyCaptionStyle(m_style, m_multiline, m_flat, m_hAlign, m_vAlign);
         this->update();

@@ -49,17 +49,17 @@ PaintBox* MakePictureBox(QWidget* parent, const char* name, std::function<const 
 
 void PaintBox::mousePressEvent(QMouseEvent* event)
 {
-    emit mousePressed(event);
+    emit MousePressed(event);
 }
 
 void PaintBox::mouseMoveEvent(QMouseEvent* event)
 {
-    emit mouseMoved(event);
+    emit MouseMoved(event);
 }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit mouseReleased(event);
+    emit MouseReleased(event);
 }
 
 PictureButton::PictureButton(QWidget* parent)
@@ -104,8 +104,8 @@ SpinButton::SpinButton(QWidget* parent)
     m_down->setArrowType(Qt::DownArrow);
     for (QToolButton* b : {m_up, m_down})
         b->setAutoRepeat(true);
-    connect(m_up, &QToolButton::clicked, this, &SpinButton::upClick);
-    connect(m_down, &QToolButton::clicked, this, &SpinButton::downClick);
+    connect(m_up, &QToolButton::clicked, this, &SpinButton::UpClick);
+    connect(m_down, &QToolButton::clicked, this, &SpinButton::DownClick);
     resize(17, 22);
 }
 
@@ -132,12 +132,24 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char
     auto* button = new PictureButton(parent);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setToolTip(hint);
-    const QImage picture = LoadNamedPicture(QString::fromLatin1(pictureName));
+    const QString name = QString::fromLatin1(pictureName);
+    const QImage picture = LoadNamedPicture(name);
     if (!picture.isNull()) {
-        button->setIcon(QIcon(QPixmap::fromImage(picture)));
+        button->setIcon(IconAtRatios([&name](qreal ratio) { return LoadNamedPicture(name, QSize(), ratio); }));
         button->setIconSize(picture.size());
     }
     return button;
+}
+
+QIcon IconAtRatios(const std::function<QImage(qreal ratio)>& draw)
+{
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0}) {
+        const QImage picture = draw(ratio);
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    return icon;
 }
 
 void SetCheckedSilently(QAbstractButton* button, bool checked)

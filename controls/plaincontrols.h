@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QString>
 #include <QToolButton>
 #include <QWidget>
@@ -85,6 +86,11 @@ private:
 // The module windows' picture buttons: a picture button showing one of the
 // program's button pictures.
 QToolButton* MakeSpeedButton(QWidget* parent, const char* objectName, const char* pictureName, const QString& hint);
+
+// An icon holding the picture `draw` makes for a device pixel ratio, drawn
+// for ordinary and for doubled screens: a button or list shows the one that
+// suits its screen, so that an icon is never enlarged on a scaled screen.
+QIcon IconAtRatios(const std::function<QImage(qreal ratio)>& draw);
 
 // Sets a check box or toggle button without running its click handler.
 void SetCheckedSilently(QAbstractButton* button, bool checked);

@@ -18,7 +18,7 @@ TAPIButton::TAPIButton(const QString& name, QWidget* parent)
     : CaptionControl(name, parent, CaptionBits::PushButton, btnHRight, btnVBottom)
 {
     resize(100, 30);
-    applyStyle();
+    ApplyStyle();
 }
 
 bool TAPIButton::hitButton(const QPoint& pos) const
@@ -26,7 +26,7 @@ bool TAPIButton::hitButton(const QPoint& pos) const
     return rect().contains(pos);
 }
 
-void TAPIButton::paintFace(QPainter& painter)
+void TAPIButton::PaintFace(QPainter& painter)
 {
     if (!(m_style & CaptionBits::Flat)) {
         QStyleOptionButton option;
@@ -49,7 +49,7 @@ void TAPIButton::paintFace(QPainter& painter)
 void TAPIButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintFace(painter);
+    PaintFace(painter);
 
     QRect area = rect().adjusted(kMarginX, kMarginY, -kMarginX, -kMarginY);
     if (isDown())

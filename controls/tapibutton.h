@@ -20,5 +20,5 @@ protected:
     bool hitButton(const QPoint& pos) const override;
 
 private:
-    void paintFace(QPainter& painter);
+    void PaintFace(QPainter& painter);
 };

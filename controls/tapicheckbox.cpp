@@ -16,23 +16,23 @@ constexpr int kBoxGap = 4; // between the box and its caption
 TAPICheckBox::TAPICheckBox(const QString& name, QWidget* parent)
     : CaptionControl(name, parent, CaptionBits::AutoCheckBox, btnHLeft, btnVCenter)
 {
-    applyStyle();
+    ApplyStyle();
 }
 
 void TAPICheckBox::SetAlignment(TLeftRight alignment)
 {
     m_alignment = alignment;
-    applyStyle();
+    ApplyStyle();
 }
 
-void TAPICheckBox::applyStyle()
+void TAPICheckBox::ApplyStyle()
 {
     m_style = ApplyLeftTextStyle(m_style, m_alignment);
-    CaptionControl::applyStyle();
+    CaptionControl::ApplyStyle();
     updateGeometry();
 }
 
-int TAPICheckBox::captionFlags() const
+int TAPICheckBox::CaptionFlags() const
 {
     return CaptionTextFlags(m_style, Qt::AlignLeft);
 }
@@ -50,7 +50,7 @@ QRect TAPICheckBox::BoxRect() const
 {
     const int left = (m_style & CaptionBits::LeftText) ? width() - kBoxSize : 0;
     const int lineHeight = fontMetrics().height();
-    const QRect caption = CaptionBounds(fontMetrics(), TextArea(), text(), captionFlags());
+    const QRect caption = CaptionBounds(fontMetrics(), TextArea(), text(), CaptionFlags());
     int top = (height() - kBoxSize) / 2;
     switch (m_style & CaptionBits::VCenter) {
     case CaptionBits::Top: top = caption.top() + (lineHeight - kBoxSize) / 2; break;
@@ -76,7 +76,7 @@ bool TAPICheckBox::hitButton(const QPoint& pos) const
     return rect().contains(pos);
 }
 
-void TAPICheckBox::paintBox(QPainter& painter, const QRect& box)
+void TAPICheckBox::PaintSquare(QPainter& painter, const QRect& box)
 {
     if (!(m_style & CaptionBits::Flat)) {
         QStyleOptionButton option;
@@ -107,11 +107,11 @@ void TAPICheckBox::paintBox(QPainter& painter, const QRect& box)
 void TAPICheckBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintBox(painter, BoxRect());
+    PaintSquare(painter, BoxRect());
     const QRect area = TextArea();
-    DrawCaption(painter, area, text(), captionFlags(), palette(), isEnabled());
+    DrawCaption(painter, area, text(), CaptionFlags(), palette(), isEnabled());
     if (ShowsFocusCue(this) && !text().isEmpty())
         DrawFocusCue(
             painter,
-            CaptionBounds(fontMetrics(), area, text(), captionFlags()).adjusted(-1, 0, 1, 1).intersected(rect()));
+            CaptionBounds(fontMetrics(), area, text(), CaptionFlags()).adjusted(-1, 0, 1, 1).intersected(rect()));
 }

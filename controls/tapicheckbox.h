@@ -25,13 +25,13 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
-    void applyStyle() override;
+    void ApplyStyle() override;
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
-    int captionFlags() const;
-    void paintBox(QPainter& painter, const QRect& box);
+    int CaptionFlags() const;
+    void PaintSquare(QPainter& painter, const QRect& box);
 
     TLeftRight m_alignment = 0;
 };

@@ -55,7 +55,7 @@ std::vector<Change> TakeChanges(const std::uint8_t* data, std::size_t& size)
 void CheckValues(const IniProfile& profile, const std::vector<ProfileKey>& keys)
 {
     for (const ProfileKey& key : keys) {
-        const std::optional<QByteArray> value = profile.value(key.section, key.key);
+        const std::optional<QByteArray> value = profile.Value(key.section, key.key);
         FuzzCheck(value.has_value(), "every key line is found by its section and key");
         FuzzCheck(value->size() <= IniProfile::MaxValueLength, "values are cut to the reader's buffer");
         FuzzCheck(ParseProfileInt(*value) == ReferenceProfileInt(*value),
@@ -66,12 +66,12 @@ void CheckValues(const IniProfile& profile, const std::vector<ProfileKey>& keys)
 // Written out and read again, the profile gives every key the same value.
 void CheckRewrite(const IniProfile& profile, const std::vector<ProfileKey>& keys)
 {
-    const QByteArray written = profile.toBytes();
-    const IniProfile reread = IniProfile::fromBytes(written);
+    const QByteArray written = profile.ToBytes();
+    const IniProfile reread = IniProfile::FromBytes(written);
     for (const ProfileKey& key : keys)
-        FuzzCheck(reread.value(key.section, key.key) == profile.value(key.section, key.key),
+        FuzzCheck(reread.Value(key.section, key.key) == profile.Value(key.section, key.key),
                   "a written profile reads back with the same values");
-    FuzzCheck(reread.toBytes() == written, "writing a profile read from its own text changes nothing");
+    FuzzCheck(reread.ToBytes() == written, "writing a profile read from its own text changes nothing");
 }
 
 } // namespace
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::vector<Change> changes = TakeChanges(data, size);
     const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
-    const IniProfile original = IniProfile::fromBytes(text);
+    const IniProfile original = IniProfile::FromBytes(text);
     const std::vector<ProfileKey> keys = ProfileKeys(text);
     CheckValues(original, keys);
     CheckRewrite(original, keys);
@@ -89,16 +89,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Change& change : changes) {
         const QByteArray number = FormatProfileInt(change.value);
         FuzzCheck(ParseProfileInt(number) == change.value, "a written number reads back");
-        profile.setValue(change.section, change.key, number);
-        FuzzCheck(profile.value(change.section, change.key) == number, "a changed key reads its new value");
+        profile.SetValue(change.section, change.key, number);
+        FuzzCheck(profile.Value(change.section, change.key) == number, "a changed key reads its new value");
     }
-    const IniProfile reread = IniProfile::fromBytes(profile.toBytes());
+    const IniProfile reread = IniProfile::FromBytes(profile.ToBytes());
     for (const Change& change : changes)
-        FuzzCheck(reread.value(change.section, change.key) == profile.value(change.section, change.key),
+        FuzzCheck(reread.Value(change.section, change.key) == profile.Value(change.section, change.key),
                   "a changed profile reads back with its new values");
     for (const ProfileKey& key : keys)
         if (!IsSavedKey(key.section, key.key))
-            FuzzCheck(reread.value(key.section, key.key) == original.value(key.section, key.key),
+            FuzzCheck(reread.Value(key.section, key.key) == original.Value(key.section, key.key),
                       "changing the program's keys leaves the others alone");
     return 0;
 }

@@ -55,20 +55,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PlaceTexts places = ParsePlaceTexts(Decoded(text), kPlaceCount);
     const std::vector<std::string> lines = ReferenceLines(text);
     const int expected = std::min<int>(int(lines.size() / 3), kPlaceCount);
-    FuzzCheck(places.count() == expected, "one place per whole group of three lines, up to the table's size");
+    FuzzCheck(places.Count() == expected, "one place per whole group of three lines, up to the table's size");
     FuzzCheck(places.names.size() == places.items.size() && places.details.size() == places.items.size(),
               "every place has its item, name and detail");
-    for (int i = 0; i < places.count(); ++i) {
+    for (int i = 0; i < places.Count(); ++i) {
         FuzzCheck(places.items[i] == Decoded(lines[size_t(3 * i)]), "the item is the group's first line");
-        FuzzCheck(places.name(i) == Decoded(lines[size_t(3 * i + 1)]), "the name is the group's second line");
-        FuzzCheck(places.detail(i) == Decoded(lines[size_t(3 * i + 2)]), "the detail is the group's third line");
+        FuzzCheck(places.Name(i) == Decoded(lines[size_t(3 * i + 1)]), "the name is the group's second line");
+        FuzzCheck(places.Detail(i) == Decoded(lines[size_t(3 * i + 2)]), "the detail is the group's third line");
     }
-    for (const int outside : {-1, places.count(), kPlaceCount})
-        FuzzCheck(places.name(outside).isEmpty() && places.detail(outside).isEmpty(),
+    for (const int outside : {-1, places.Count(), kPlaceCount})
+        FuzzCheck(places.Name(outside).isEmpty() && places.Detail(outside).isEmpty(),
                   "a place without texts has empty ones");
 
     // The caption of every place the window can show, the empty ones too.
     for (int place = 0; place < kPlaceCount; ++place)
-        DrawGlobeLabel(picture, place > 0, places.name(place), places.detail(place));
+        DrawGlobeLabel(picture, place > 0, places.Name(place), places.Detail(place));
     return 0;
 }

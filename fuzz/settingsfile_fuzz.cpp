@@ -68,11 +68,11 @@ void CheckOtherLinesKept(const QByteArray& original, const QByteArray& saved)
 
 void CheckKeysKept(const QByteArray& original, const QByteArray& saved)
 {
-    const IniProfile before = IniProfile::fromBytes(original);
-    const IniProfile after = IniProfile::fromBytes(saved);
+    const IniProfile before = IniProfile::FromBytes(original);
+    const IniProfile after = IniProfile::FromBytes(saved);
     for (const ProfileKey& key : ProfileKeys(original)) {
-        const std::optional<QByteArray> was = before.value(key.section, key.key);
-        const std::optional<QByteArray> is = after.value(key.section, key.key);
+        const std::optional<QByteArray> was = before.Value(key.section, key.key);
+        const std::optional<QByteArray> is = after.Value(key.section, key.key);
         FuzzCheck(was.has_value(), "every key line of the file is found by its section and key");
         FuzzCheck(is.has_value(), "every key survives a save");
         if (!IsSavedKey(key.section, key.key))
@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     AppSettings = AppSettingsRecord{};
     const SettingsLoadResult load = LoadSettings(path);
-    if (IniProfile::shapeOf(original) != IniProfile::Load::Read) {
+    if (IniProfile::ShapeOf(original) != IniProfile::Load::Read) {
         // Text this reader cannot split into lines is said once and left as it is.
         FuzzCheck(!load.message.isEmpty(), "a file left unread is said at loading");
         FuzzCheck(SameSettings(AppSettings, AppSettingsRecord{}), "a file left unread gives the defaults");

@@ -1,9 +1,9 @@
 #include "motion/discwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "motion/model/framedescription.h"
 #include "motion/model/motions.h"
-#include "canvas/picturehelpers.h"
 #include "motion/motionbackgrounds.h"
 
 #include <algorithm>
@@ -46,8 +46,8 @@ TDisqueF::TDisqueF(QWidget* parent)
 {
     setObjectName(QStringLiteral("DisqueF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Disque en rotation")));
-    buildBottomPanel(kPanelHeight, kCanvasTop);
-    orderBottomPanelTabs({});
+    BuildBottomPanel(kPanelHeight, kCanvasTop);
+    OrderBottomPanelTabs({});
     resize(477, 328);
 }
 
@@ -58,43 +58,43 @@ void TDisqueF::ComputeFrames()
     m_rimDirections = std::move(disc.rimDirections);
     m_frameCount = DiscFrameCount;
     m_curFrame = 1;
-    m_turningLines.reset(centrePx(), m_discRadiusPx, &m_rimDirections);
+    m_turningLines.Reset(CentrePx(), m_discRadiusPx, &m_rimDirections);
 }
 
-MeasurementTable TDisqueF::measurements() const
+MeasurementTable TDisqueF::Measurements() const
 {
     return DiscMeasurements();
 }
 
-QString TDisqueF::fileStem() const
+QString TDisqueF::FileStem() const
 {
     return DiscFileStem();
 }
 
-Worksheet TDisqueF::worksheet() const
+Worksheet TDisqueF::FilmWorksheet() const
 {
     Worksheet sheet;
     sheet.title = QStringLiteral("Disque en rotation");
     sheet.parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100));
-    sheet.table = measurements();
+    sheet.table = Measurements();
     sheet.points = NamedWorksheetPoints(2);
     sheet.circles = {{0, 0, DiscRadiusMetres}};
     return sheet;
 }
 
-QString TDisqueF::frameDescription() const
+QString TDisqueF::FrameDescription() const
 {
     return DiscFrameText(m_frames, m_curFrame);
 }
 
-void TDisqueF::setScale()
+void TDisqueF::SetScale()
 {
-    WorldScale = std::max(1, DiscWorldWidth / std::max(1, canvasWidth()));
+    WorldScale = std::max(1, DiscWorldWidth / std::max(1, CanvasWidth()));
     m_discRadiusPx = DiscRadius / WorldScale;
-    m_turningLines.reset(centrePx(), m_discRadiusPx, &m_rimDirections);
+    m_turningLines.Reset(CentrePx(), m_discRadiusPx, &m_rimDirections);
 }
 
-QPoint TDisqueF::centrePx() const
+QPoint TDisqueF::CentrePx() const
 {
     return QPoint(ToPixels(DiscCentreX), ToPixels(DiscCentreY));
 }
@@ -102,7 +102,7 @@ QPoint TDisqueF::centrePx() const
 void TDisqueF::DrawBackground(Canvas& canvas)
 {
     DrawMotionGround(canvas);
-    const QPoint c = centrePx();
+    const QPoint c = CentrePx();
     const int r = m_discRadiusPx;
     canvas.pen.color = AppSettings.clContour;
     canvas.brush.color = AppSettings.clObjet;
@@ -111,14 +111,14 @@ void TDisqueF::DrawBackground(Canvas& canvas)
 
 // Half of the rim in the frame colour over the background's outline, and
 // three pairs of grooves, turn with the disc so that its rotation shows.
-void TDisqueF::drawBeforePoints(Canvas& canvas)
+void TDisqueF::DrawBeforePoints(Canvas& canvas)
 {
-    m_turningLines.draw(canvas, m_curFrame, AppSettings.clCadre);
+    m_turningLines.Draw(canvas, m_curFrame, AppSettings.clCadre);
 }
 
 // ---- the turning rim and grooves
 
-void DiscTurningLines::reset(QPoint centre, int radius, const std::array<FrameTable, 4>* rimDirections)
+void DiscTurningLines::Reset(QPoint centre, int radius, const std::array<FrameTable, 4>* rimDirections)
 {
     m_centre = centre;
     m_radius = radius;
@@ -126,33 +126,33 @@ void DiscTurningLines::reset(QPoint centre, int radius, const std::array<FrameTa
     m_pixels.assign(std::size_t(DiscFrameCount) + 1, {});
 }
 
-void DiscTurningLines::draw(Canvas& canvas, int frame, TColor color)
+void DiscTurningLines::Draw(Canvas& canvas, int frame, TColor color)
 {
-    if (!m_directions || (*m_directions)[E1].count() < frame || frame < 1)
+    if (!m_directions || (*m_directions)[E1].Count() < frame || frame < 1)
         return;
     // Kept pixels serve canvases of one whole scale: at 1.5 a shifted arc
     // may round onto other device pixels than the arc drawn in place.
-    const qreal scale = canvas.scale();
-    if (2 * m_radius * scale > kLargestKeptBox || std::size_t(frame) >= m_pixels.size()
-        || scale != std::floor(scale)) {
+    const qreal scale = canvas.Scale();
+    if (2 * m_radius * scale > kLargestKeptBox || std::size_t(frame) >= m_pixels.size() || scale != std::floor(scale)) {
         canvas.pen = CanvasPen{color};
-        drawArcs(canvas, frame, QPoint());
+        DrawArcs(canvas, frame, QPoint());
         return;
     }
     if (scale != m_scale) {
         m_scale = scale;
         m_pixels.assign(m_pixels.size(), {});
     }
-    QImage& image = canvas.image();
+    canvas.AddDamage(QRect(m_centre - QPoint(m_radius, m_radius), QSize(2 * m_radius + 1, 2 * m_radius + 1)));
+    QImage& image = canvas.Image();
     const QRgb rgb = QRgbFromCanvas(color);
     // Written straight into the picture the canvas paints on: a fill per
     // pixel would cost as much as the arcs.
-    for (const QPoint& p : pixelsOf(frame))
+    for (const QPoint& p : PixelsOf(frame))
         if (image.valid(p))
             reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] = rgb;
 }
 
-const std::vector<QPoint>& DiscTurningLines::pixelsOf(int frame)
+const std::vector<QPoint>& DiscTurningLines::PixelsOf(int frame)
 {
     std::vector<QPoint>& pixels = m_pixels[std::size_t(frame)];
     if (!pixels.empty())
@@ -163,7 +163,7 @@ const std::vector<QPoint>& DiscTurningLines::pixelsOf(int frame)
     {
         Canvas canvas(scratch);
         canvas.pen = CanvasPen{0xFFFFFF};
-        drawArcs(canvas, frame, -origin);
+        DrawArcs(canvas, frame, -origin);
     }
     for (int y = 0; y < scratch.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
@@ -174,9 +174,9 @@ const std::vector<QPoint>& DiscTurningLines::pixelsOf(int frame)
     return pixels;
 }
 
-QPoint DiscTurningLines::rayPoint(int table, int frame, bool opposite) const
+QPoint DiscTurningLines::RayPoint(int table, int frame, bool opposite) const
 {
-    const FramePos& e = (*m_directions)[std::size_t(table)].at(frame);
+    const FramePos& e = (*m_directions)[std::size_t(table)].At(frame);
     if (opposite)
         return QPoint(ToPixels(DiscCentreX - e.x), ToPixels(DiscCentreY + e.y));
     return QPoint(ToPixels(DiscCentreX + e.x), ToPixels(DiscCentreY - e.y));
@@ -184,7 +184,7 @@ QPoint DiscTurningLines::rayPoint(int table, int frame, bool opposite) const
 
 // The rim from E1 to E2 (half a turn), then for 9/10, 8/10 and 7/10 of the
 // radius a groove from E3 to E4 and its twin half a turn on.
-void DiscTurningLines::drawArcs(Canvas& canvas, int frame, QPoint offset) const
+void DiscTurningLines::DrawArcs(Canvas& canvas, int frame, QPoint offset) const
 {
     auto arc = [&](int r, QPoint from, QPoint to) {
         const QPoint c = m_centre + offset;
@@ -192,10 +192,10 @@ void DiscTurningLines::drawArcs(Canvas& canvas, int frame, QPoint offset) const
         to += offset;
         canvas.Arc(c.x() - r, c.y() - r, c.x() + r, c.y() + r, from.x(), from.y(), to.x(), to.y());
     };
-    arc(m_radius, rayPoint(E1, frame, false), rayPoint(E2, frame, false));
+    arc(m_radius, RayPoint(E1, frame, false), RayPoint(E2, frame, false));
     for (int tenths : {9, 8, 7}) {
         const int r = m_radius * tenths / 10;
-        arc(r, rayPoint(E3, frame, false), rayPoint(E4, frame, false));
-        arc(r, rayPoint(E3, frame, true), rayPoint(E4, frame, true));
+        arc(r, RayPoint(E3, frame, false), RayPoint(E4, frame, false));
+        arc(r, RayPoint(E3, frame, true), RayPoint(E4, frame, true));
     }
 }

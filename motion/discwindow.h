@@ -16,16 +16,16 @@ class DiscTurningLines
 {
 public:
     // Forgets the kept pixels: the disc's place, size or motion changed.
-    void reset(QPoint centre, int radius, const std::array<FrameTable, 4>* rimDirections);
+    void Reset(QPoint centre, int radius, const std::array<FrameTable, 4>* rimDirections);
     // Draws the lines of `frame` in `color` on `canvas`.
-    void draw(Canvas& canvas, int frame, TColor color);
+    void Draw(Canvas& canvas, int frame, TColor color);
 
 private:
     // The arcs of `frame`, shifted by `offset`, with the canvas's own arcs.
-    void drawArcs(Canvas& canvas, int frame, QPoint offset) const;
-    QPoint rayPoint(int table, int frame, bool opposite) const;
+    void DrawArcs(Canvas& canvas, int frame, QPoint offset) const;
+    QPoint RayPoint(int table, int frame, bool opposite) const;
     // In device pixels of a canvas of scale m_scale.
-    const std::vector<QPoint>& pixelsOf(int frame);
+    const std::vector<QPoint>& PixelsOf(int frame);
 
     QPoint m_centre;
     qreal m_scale = 1;
@@ -41,19 +41,19 @@ class TDisqueF : public MotionWindow
 public:
     explicit TDisqueF(QWidget* parent = nullptr);
 
-    int discRadiusPx() const { return m_discRadiusPx; }
-    QPoint centrePx() const;
+    int DiscRadiusPx() const { return m_discRadiusPx; }
+    QPoint CentrePx() const;
 
-    MeasurementTable measurements() const override;
-    QString fileStem() const override;
-    Worksheet worksheet() const override;
+    MeasurementTable Measurements() const override;
+    QString FileStem() const override;
+    Worksheet FilmWorksheet() const override;
 
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
-    void drawBeforePoints(Canvas& canvas) override;
-    void setScale() override;
-    QString frameDescription() const override;
+    void DrawBeforePoints(Canvas& canvas) override;
+    void SetScale() override;
+    QString FrameDescription() const override;
 
 private:
     std::array<FrameTable, 4> m_rimDirections;

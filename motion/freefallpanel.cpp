@@ -16,7 +16,7 @@ namespace {
 constexpr int kButtonW = 33;
 constexpr int kButtonH = 28;
 
-void horizontalBevel(QWidget* panel, int y)
+void HorizontalBevel(QWidget* panel, int y)
 {
     auto* bevel = new QFrame(panel);
     bevel->setFrameShape(QFrame::HLine);
@@ -24,7 +24,7 @@ void horizontalBevel(QWidget* panel, int y)
     bevel->setGeometry(0, y, panel->width(), 2);
 }
 
-QLabel* wrappedLabel(QWidget* panel, const QString& text, int x, int y, int w)
+QLabel* WrappedLabel(QWidget* panel, const QString& text, int x, int y, int w)
 {
     auto* label = new QLabel(text, panel);
     label->setWordWrap(true);
@@ -35,7 +35,7 @@ QLabel* wrappedLabel(QWidget* panel, const QString& text, int x, int y, int w)
 
 } // namespace
 
-void TChuteF::createPanel()
+void TChuteF::CreatePanel()
 {
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -55,35 +55,35 @@ void TChuteF::createPanel()
     InfosZone->setGeometry(24, 13, 114, 17);
     InfosZone->onPaint = [this](QPainter& painter) { InfosZonePaint(painter); };
 
-    placePanelControls();
+    PlacePanelControls();
 }
 
-void TChuteF::placePanelControls()
+void TChuteF::PlacePanelControls()
 {
-    place(DebutBout, Panneau, 36, 42, kButtonW, kButtonH);
-    place(FinBout, Panneau, 70, 42, kButtonW, kButtonH);
-    place(PlayBout, Panneau, 2, 72, kButtonW, kButtonH);
-    place(ArriereBout, Panneau, 36, 72, kButtonW, kButtonH);
-    place(AvantBout, Panneau, 70, 72, kButtonW, kButtonH);
-    place(StopBout, Panneau, 104, 72, kButtonW, kButtonH);
+    Place(DebutBout, Panneau, 36, 42, kButtonW, kButtonH);
+    Place(FinBout, Panneau, 70, 42, kButtonW, kButtonH);
+    Place(PlayBout, Panneau, 2, 72, kButtonW, kButtonH);
+    Place(ArriereBout, Panneau, 36, 72, kButtonW, kButtonH);
+    Place(AvantBout, Panneau, 70, 72, kButtonW, kButtonH);
+    Place(StopBout, Panneau, 104, 72, kButtonW, kButtonH);
 
-    wrappedLabel(Panneau, QStringLiteral("Cadence d'affichage :"), 4, 108, 62);
-    place(IpsCombo, Panneau, 68, 112, 70, 21);
-    horizontalBevel(Panneau, 142);
+    WrappedLabel(Panneau, QStringLiteral("Cadence d'affichage :"), 4, 108, 62);
+    Place(IpsCombo, Panneau, 68, 112, 70, 21);
+    HorizontalBevel(Panneau, 142);
 
-    wrappedLabel(Panneau, QStringLiteral("Hauteur de chute :"), 4, 148, 60);
+    WrappedLabel(Panneau, QStringLiteral("Hauteur de chute :"), 4, 148, 60);
     std::tie(HauteurSpin, HautEd) = MakeParameterControls(
         Panneau, "HauteurSpin", "HautEd", {65, 149}, QStringLiteral(" Définir la hauteur de chute en centimètres"));
-    connect(HauteurSpin, &SpinButton::upClick, this, &TChuteF::HauteurSpinUpClick);
-    connect(HauteurSpin, &SpinButton::downClick, this, &TChuteF::HauteurSpinDownClick);
-    connect(HautEd, &ParameterEntry::entered, this, &TChuteF::HautEdExit);
+    connect(HauteurSpin, &SpinButton::UpClick, this, &TChuteF::HauteurSpinUpClick);
+    connect(HauteurSpin, &SpinButton::DownClick, this, &TChuteF::HauteurSpinDownClick);
+    connect(HautEd, &ParameterEntry::Entered, this, &TChuteF::HautEdExit);
 
-    place(TraceChecks[PointB], Panneau, 4, 175, 87, 17);
-    place(Carres[PointB], Panneau, 92, 177, 12, 12);
-    horizontalBevel(Panneau, 194);
+    Place(TraceChecks[PointB], Panneau, 4, 175, 87, 17);
+    Place(Carres[PointB], Panneau, 92, 177, 12, 12);
+    HorizontalBevel(Panneau, 194);
 
-    place(CloseBout, Panneau, 2, 200, kButtonW, kButtonH);
-    place(AideBout, Panneau, 36, 200, kButtonW, kButtonH);
-    place(CalcBout, Panneau, 70, 200, kButtonW, kButtonH);
-    place(CopierBout, Panneau, 104, 200, kButtonW, kButtonH);
+    Place(CloseBout, Panneau, 2, 200, kButtonW, kButtonH);
+    Place(AideBout, Panneau, 36, 200, kButtonW, kButtonH);
+    Place(CalcBout, Panneau, 70, 200, kButtonW, kButtonH);
+    Place(CopierBout, Panneau, 104, 200, kButtonW, kButtonH);
 }

@@ -38,14 +38,14 @@ constexpr int kCanvasMinWidth = 200;
 // Room left of the canvas and between it and the panel.
 constexpr int kCanvasMargins = 16;
 
-int canvasHeightFor(int clientHeight)
+int CanvasHeightFor(int clientHeight)
 {
     return clientHeight - 6;
 }
 
-int canvasWidthFor(int clientHeight)
+int CanvasWidthFor(int clientHeight)
 {
-    return std::max(kCanvasMinWidth, canvasHeightFor(clientHeight) / 2);
+    return std::max(kCanvasMinWidth, CanvasHeightFor(clientHeight) / 2);
 }
 
 } // namespace
@@ -55,44 +55,44 @@ TChuteF::TChuteF(QWidget* parent)
 {
     setObjectName(QStringLiteral("ChuteF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Chute d'une bille")));
-    createPanel();
+    CreatePanel();
     SetMinimumOuterSize(this, kMinOuterSize);
     // The right-hand panel, top to bottom and left to right.
-    orderTabs({Canevas, NoCursBout, DebutBout, FinBout, PlayBout, ArriereBout, AvantBout, StopBout, IpsCombo,
-               HauteurSpin->upButton(), HauteurSpin->downButton(), HautEd, TraceChecks[PointB], CloseBout, AideBout,
+    OrderTabs({Canevas, NoCursBout, DebutBout, FinBout, PlayBout, ArriereBout, AvantBout, StopBout, IpsCombo,
+               HauteurSpin->UpButton(), HauteurSpin->DownButton(), HautEd, TraceChecks[PointB], CloseBout, AideBout,
                CalcBout, CopierBout});
     resize(433, 374);
-    connect(Canevas, &PaintBox::mousePressed, this, &TChuteF::CanevasMouseMove);
-    connect(Canevas, &PaintBox::mouseMoved, this, &TChuteF::CanevasMouseMove);
+    connect(Canevas, &PaintBox::MousePressed, this, &TChuteF::CanevasMouseMove);
+    connect(Canevas, &PaintBox::MouseMoved, this, &TChuteF::CanevasMouseMove);
 }
 
-QSize TChuteF::enforcedSize(QSize size) const
+QSize TChuteF::EnforcedSize(QSize size) const
 {
     const QSize least = kMinOuterSize - DesignFrame;
     const int h = std::max(size.height(), least.height());
     // A tall window must stay wide enough to show the canvas beside the panel.
-    const int w = std::max({size.width(), least.width(), canvasWidthFor(h) + kPanelWidth + kCanvasMargins});
+    const int w = std::max({size.width(), least.width(), CanvasWidthFor(h) + kPanelWidth + kCanvasMargins});
     return QSize(w, h);
 }
 
-void TChuteF::placeControls(QSize client)
+void TChuteF::PlaceControls(QSize client)
 {
     Panel2->setGeometry(client.width() - kPanelWidth, 0, kPanelWidth, client.height());
     Panneau->move(4, client.height() - 234);
-    const int hc = canvasHeightFor(client.height());
-    const int wc = canvasWidthFor(client.height());
+    const int hc = CanvasHeightFor(client.height());
+    const int wc = CanvasWidthFor(client.height());
     Canevas->setGeometry((client.width() - 150 - wc) / 2, kCanvasTop, wc, hc);
     if (m_cursorY > hc)
         m_cursorY = NoCursor;
 }
 
-void TChuteF::setScale()
+void TChuteF::SetScale()
 {
-    m_rule = FreeFallRule(canvasHeight(), AppSettings.HauteurUm);
+    m_rule = FreeFallRule(CanvasHeight(), AppSettings.HauteurUm);
     WorldScale = m_rule.worldScale;
 }
 
-void TChuteF::prepareShow()
+void TChuteF::PrepareShow()
 {
     // A hand-edited settings file may hold any height; the rule needs one
     // within 50 cm .. 3 m.
@@ -102,22 +102,23 @@ void TChuteF::prepareShow()
     InfosZone->update();
 }
 
-void TChuteF::applyShowPlayFlags()
+void TChuteF::ApplyShowPlayFlags()
 {
     // No loop button here: the loop stays as the last motion window left it.
     PlayFlags &= PlayBit::Loop;
 }
 
-void TChuteF::finishShow()
+void TChuteF::FinishShow()
 {
-    m_logo = LoadNamedPicture(QStringLiteral("LogoG"), QSize(), Logo->devicePixelRatioF()).convertToFormat(QImage::Format_RGB32);
+    m_logo = LoadNamedPicture(QStringLiteral("LogoG"), QSize(), Logo->devicePixelRatioF())
+                 .convertToFormat(QImage::Format_RGB32);
     if (!m_logo.isNull())
         ReplaceColor(m_logo, CanvasFromQColor(m_logo.pixelColor(0, 0)),
                      CanvasFromQColor(palette().color(QPalette::Button)));
     Logo->update();
 }
 
-void TChuteF::finishClose()
+void TChuteF::FinishClose()
 {
     m_logo = QImage();
 }
@@ -125,26 +126,26 @@ void TChuteF::finishClose()
 void TChuteF::ComputeFrames()
 {
     m_frames[PointB] = ComputeFreeFall(AppSettings.HauteurUm);
-    m_frameCount = m_frames[PointB].count();
+    m_frameCount = m_frames[PointB].Count();
     m_curFrame = 1;
 }
 
-MeasurementTable TChuteF::measurements() const
+MeasurementTable TChuteF::Measurements() const
 {
     return FreeFallMeasurements(AppSettings.HauteurUm);
 }
 
-QString TChuteF::fileStem() const
+QString TChuteF::FileStem() const
 {
     return FreeFallFileStem(AppSettings.HauteurUm);
 }
 
-Worksheet TChuteF::worksheet() const
+Worksheet TChuteF::FilmWorksheet() const
 {
     Worksheet sheet;
     sheet.title = QStringLiteral("Chute d'une bille");
     sheet.parameters = QStringLiteral("Hauteur de chute : %1 cm").arg(AppSettings.HauteurUm / 10000);
-    sheet.table = measurements();
+    sheet.table = Measurements();
     sheet.points = {{QString(), QString(), QStringLiteral("y"), WorksheetPointColor(0)}};
     sheet.unitMetres = 0.01;
     sheet.fallRule = true;
@@ -154,18 +155,18 @@ Worksheet TChuteF::worksheet() const
 
 void TChuteF::DrawBackground(Canvas& canvas)
 {
-    m_rule = FreeFallRule(canvas.height(), AppSettings.HauteurUm);
+    m_rule = FreeFallRule(canvas.Height(), AppSettings.HauteurUm);
     WorldScale = m_rule.worldScale;
     DrawFreeFallBackground(canvas, m_rule, AppSettings.HauteurUm);
 }
 
-QPoint TChuteF::toPixel(const FramePos& position) const
+QPoint TChuteF::ToPixel(const FramePos& position) const
 {
     return QPoint(FreeFallBallX, m_rule.top - ToPixels(position.y));
 }
 
 // The ball rests on its point: its lowest row marks the distance fallen.
-void TChuteF::drawMark(Canvas& canvas, QPoint at) const
+void TChuteF::DrawMark(Canvas& canvas, QPoint at) const
 {
     canvas.Ellipse(at.x() - 6, at.y() - 12, at.x() + 5, at.y());
 }
@@ -174,24 +175,24 @@ void TChuteF::drawMark(Canvas& canvas, QPoint at) const
 
 void TChuteF::HauteurSpinUpClick()
 {
-    applyHeight(AppSettings.HauteurUm + DropHeightStepUm);
+    ApplyHeight(AppSettings.HauteurUm + DropHeightStepUm);
 }
 
 void TChuteF::HauteurSpinDownClick()
 {
-    applyHeight(AppSettings.HauteurUm - DropHeightStepUm);
+    ApplyHeight(AppSettings.HauteurUm - DropHeightStepUm);
 }
 
 void TChuteF::HautEdExit()
 {
-    applyHeight(ParseEntry(HautEd->text(), DropHeightRule) * 10000);
+    ApplyHeight(ParseEntry(HautEd->text(), DropHeightRule) * 10000);
 }
 
-void TChuteF::applyHeight(std::int32_t heightUm)
+void TChuteF::ApplyHeight(std::int32_t heightUm)
 {
     AppSettings.HauteurUm = ClampDropHeight(heightUm);
     HautEd->setText(DropHeightText(AppSettings.HauteurUm));
-    redrawBackground();
+    RedrawBackground();
     ComputeFrames();
     ComposeFrame();
     InfosZone->update();
@@ -203,7 +204,7 @@ void TChuteF::CanevasMouseMove(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton))
         return;
-    m_cursorY = std::clamp(int(event->position().y()), 0, canvasHeight());
+    m_cursorY = std::clamp(int(event->position().y()), 0, CanvasHeight());
     Canevas->update();
     InfosZone->update();
 }
@@ -215,7 +216,7 @@ void TChuteF::NoCursBoutClick()
     InfosZone->update();
 }
 
-void TChuteF::paintOverFrame(QPainter& painter)
+void TChuteF::PaintOverFrame(QPainter& painter)
 {
     if (m_cursorY == NoCursor)
         return;
@@ -224,15 +225,15 @@ void TChuteF::paintOverFrame(QPainter& painter)
     cursor.setCosmetic(true);
     painter.setPen(cursor);
     // From column 1 up to, not including, the last column.
-    painter.drawLine(1, m_cursorY, canvasWidth() - 2, m_cursorY);
+    painter.drawLine(1, m_cursorY, CanvasWidth() - 2, m_cursorY);
 }
 
-QString TChuteF::frameDescription() const
+QString TChuteF::FrameDescription() const
 {
     return FreeFallFrameText(m_frames[PointB], m_curFrame, AppSettings.HauteurUm);
 }
 
-QString TChuteF::infosText() const
+QString TChuteF::InfosText() const
 {
     return CursorDisplayText(m_cursorY, m_rule);
 }
@@ -245,7 +246,7 @@ void TChuteF::InfosZonePaint(QPainter& painter)
         DrawMotionGround(canvas);
         canvas.font = CanvasFont{};
         canvas.font.color = AppSettings.clCurseur;
-        canvas.TextOut(6, 1, infosText());
+        canvas.TextOut(6, 1, InfosText());
     }
     painter.drawImage(0, 0, picture);
 }

@@ -16,37 +16,37 @@ class TChuteF : public MotionWindow
 public:
     explicit TChuteF(QWidget* parent = nullptr);
 
-    int cursorY() const { return m_cursorY; }
-    const RuleGeometry& rule() const { return m_rule; }
-    QString infosText() const;
-    const QImage& logoBitmap() const { return m_logo; }
+    int CursorY() const { return m_cursorY; }
+    const RuleGeometry& Rule() const { return m_rule; }
+    QString InfosText() const;
+    const QImage& LogoBitmap() const { return m_logo; }
 
-    MeasurementTable measurements() const override;
-    QString fileStem() const override;
-    Worksheet worksheet() const override;
+    MeasurementTable Measurements() const override;
+    QString FileStem() const override;
+    Worksheet FilmWorksheet() const override;
 
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
-    QPoint toPixel(const FramePos& position) const override;
-    void drawMark(Canvas& canvas, QPoint at) const override;
-    void setScale() override;
-    QSize enforcedSize(QSize size) const override;
-    void placeControls(QSize client) override;
-    void paintOverFrame(QPainter& painter) override;
-    void prepareShow() override;
-    void applyShowPlayFlags() override;
-    void finishShow() override;
-    void finishClose() override;
-    QString frameDescription() const override;
+    QPoint ToPixel(const FramePos& position) const override;
+    void DrawMark(Canvas& canvas, QPoint at) const override;
+    void SetScale() override;
+    QSize EnforcedSize(QSize size) const override;
+    void PlaceControls(QSize client) override;
+    void PaintOverFrame(QPainter& painter) override;
+    void PrepareShow() override;
+    void ApplyShowPlayFlags() override;
+    void FinishShow() override;
+    void FinishClose() override;
+    QString FrameDescription() const override;
 
 private:
-    void createPanel();
-    void placePanelControls();
+    void CreatePanel();
+    void PlacePanelControls();
     void HauteurSpinUpClick();
     void HauteurSpinDownClick();
     void HautEdExit();
-    void applyHeight(std::int32_t heightUm);
+    void ApplyHeight(std::int32_t heightUm);
     void CanevasMouseMove(QMouseEvent* event);
     void NoCursBoutClick();
     void InfosZonePaint(QPainter& painter);

@@ -11,33 +11,33 @@ constexpr int kMajorTick = 6;
 constexpr int kMiddleTick = 4;
 constexpr int kMinorTick = 2;
 
-void line(Canvas& c, int x1, int y1, int x2, int y2)
+void Line(Canvas& c, int x1, int y1, int x2, int y2)
 {
     c.MoveTo(x1, y1);
     c.LineTo(x2, y2);
 }
 
 // The axes' and the rule's lines and labels: the text colour, 7 points bold.
-void useScaleStyle(Canvas& c)
+void UseScaleStyle(Canvas& c)
 {
     c.pen.color = AppSettings.clTexte;
     c.brush.color = AppSettings.clFond;
     c.brush.style = BrushStyle::Solid;
     c.font = CanvasFont{};
-    c.font.setPointSize(7);
+    c.font.SetPointSize(7);
     c.font.bold = true;
     c.font.color = AppSettings.clTexte;
 }
 
 // Distance, along the bottom: a labelled tick every 10 m, a longer one at
 // 5 m and short ones for each metre.
-void drawHorizontalAxis(Canvas& c, int x0, int y0, int length, double perMetre)
+void DrawHorizontalAxis(Canvas& c, int x0, int y0, int length, double perMetre)
 {
-    line(c, x0, y0, x0 + length, y0);
+    Line(c, x0, y0, x0 + length, y0);
     double x = x0;
     for (int label = 0; RoundHalfEven(x) <= x0 + length; label += 10, x += 10 * perMetre) {
         const int tick = RoundHalfEven(x);
-        line(c, tick, y0, tick, y0 + kMajorTick);
+        Line(c, tick, y0, tick, y0 + kMajorTick);
         const QString text = QString::number(label);
         c.TextOut(tick - c.TextWidth(text) / 2, y0 + 7, text);
         for (int k = 1; k <= 9; ++k) {
@@ -45,7 +45,7 @@ void drawHorizontalAxis(Canvas& c, int x0, int y0, int length, double perMetre)
             if (x0 + length <= at)
                 continue;
             const int size = k == 5 ? kMiddleTick : kMinorTick;
-            line(c, RoundHalfEven(at), y0, RoundHalfEven(at), y0 + size);
+            Line(c, RoundHalfEven(at), y0, RoundHalfEven(at), y0 + size);
         }
     }
     const QString title = QStringLiteral("Distance ( m )");
@@ -53,13 +53,13 @@ void drawHorizontalAxis(Canvas& c, int x0, int y0, int length, double perMetre)
 }
 
 // Height, up the left side, at the same scale as the distance.
-void drawVerticalAxis(Canvas& c, int x0, int y0, double perMetre)
+void DrawVerticalAxis(Canvas& c, int x0, int y0, double perMetre)
 {
-    line(c, x0, y0, x0, 0);
+    Line(c, x0, y0, x0, 0);
     double y = y0;
     for (int label = 0; y >= 0; label += 10, y -= 10 * perMetre) {
         const int tick = RoundHalfEven(y);
-        line(c, x0 - kMajorTick, tick, x0, tick);
+        Line(c, x0 - kMajorTick, tick, x0, tick);
         const QString text = QString::number(label);
         c.TextOut(x0 - 7 - c.TextWidth(text), tick - c.TextHeight(text) / 2, text);
         for (int k = 1; k <= 9; ++k) {
@@ -68,13 +68,13 @@ void drawVerticalAxis(Canvas& c, int x0, int y0, double perMetre)
             if (at <= 0)
                 continue;
             const int size = k == 5 ? kMiddleTick : kMinorTick;
-            line(c, x0 - size, at, x0, at);
+            Line(c, x0 - size, at, x0, at);
         }
     }
     c.TextOut(x0 + 4, 3, QStringLiteral("Hauteur ( m )"));
 }
 
-void drawInfoBlock(Canvas& c, const std::array<QString, 5>& infoLines)
+void DrawInfoBlock(Canvas& c, const std::array<QString, 5>& infoLines)
 {
     c.font = CanvasFont{};
     c.font.color = AppSettings.clTexte;
@@ -83,28 +83,28 @@ void drawInfoBlock(Canvas& c, const std::array<QString, 5>& infoLines)
     int widest = 0;
     for (const QString& text : infoLines)
         widest = std::max(widest, c.TextWidth(text + QStringLiteral("  ")));
-    const int left = c.width() - widest;
+    const int left = c.Width() - widest;
     for (int i = 1; i <= int(infoLines.size()); ++i)
         c.TextOut(left, 15 * i - 10, infoLines[std::size_t(i - 1)]);
 }
 
 // A labelled tick every 20 cm, a longer one every 10 cm, short ones every 2.
-void drawRule(Canvas& c, const RuleGeometry& rule, std::int32_t heightUm)
+void DrawRule(Canvas& c, const RuleGeometry& rule, std::int32_t heightUm)
 {
     const double perCm = rule.length / (heightUm * 0.0001);
     const int bottom = rule.top + rule.length;
-    line(c, FreeFallRuleX, rule.top, FreeFallRuleX, bottom + 1);
+    Line(c, FreeFallRuleX, rule.top, FreeFallRuleX, bottom + 1);
     double y = rule.top;
     for (int label = 0; bottom + 1 > y; label += 20, y += 20 * perCm) {
         const int row = RoundHalfEven(y);
-        line(c, FreeFallRuleX - kMajorTick, row, FreeFallRuleX, row);
+        Line(c, FreeFallRuleX - kMajorTick, row, FreeFallRuleX, row);
         const QString text = QString::number(label);
         c.TextOut(FreeFallRuleX - 7 - c.TextWidth(text), row - c.TextHeight(text) / 2, text);
         for (int k = 1; k <= 9; ++k) {
             const double at = y + 2 * k * perCm;
             if (bottom > at) {
                 const int size = k == 5 ? kMiddleTick : kMinorTick;
-                line(c, FreeFallRuleX - size, RoundHalfEven(at), FreeFallRuleX, RoundHalfEven(at));
+                Line(c, FreeFallRuleX - size, RoundHalfEven(at), FreeFallRuleX, RoundHalfEven(at));
             }
         }
     }
@@ -118,7 +118,7 @@ void DrawMotionGround(Canvas& c)
 {
     c.pen = CanvasPen{AppSettings.clCadre};
     c.brush = CanvasBrush{AppSettings.clFond};
-    c.Rectangle(0, 0, c.width(), c.height());
+    c.Rectangle(0, 0, c.Width(), c.Height());
 }
 
 int ProjectileWorldScale(int width)
@@ -133,24 +133,24 @@ double ProjectilePixelsPerMetre(int width)
 
 void DrawProjectileBackground(Canvas& c, const std::array<QString, 5>& infoLines)
 {
-    const int w = c.width();
-    const int h = c.height();
+    const int w = c.Width();
+    const int h = c.Height();
     DrawMotionGround(c);
     const int x0 = ProjectileOriginX;
     const int y0 = h - ProjectileOriginBottom;
-    useScaleStyle(c);
+    UseScaleStyle(c);
     // The ball is placed with the whole millimetres per pixel of
     // ProjectileWorldScale: graduated at the exact width / 100 instead, the
     // axes would drift from it by up to a metre or two.
     const double perMetre = ProjectilePixelsPerMetre(w);
-    drawHorizontalAxis(c, x0, y0, w - x0, perMetre);
-    drawVerticalAxis(c, x0, y0, perMetre);
-    drawInfoBlock(c, infoLines);
+    DrawHorizontalAxis(c, x0, y0, w - x0, perMetre);
+    DrawVerticalAxis(c, x0, y0, perMetre);
+    DrawInfoBlock(c, infoLines);
 }
 
 void DrawFreeFallBackground(Canvas& c, const RuleGeometry& rule, std::int32_t heightUm)
 {
     DrawMotionGround(c);
-    useScaleStyle(c);
-    drawRule(c, rule, heightUm);
+    UseScaleStyle(c);
+    DrawRule(c, rule, heightUm);
 }

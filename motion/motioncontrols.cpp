@@ -15,7 +15,7 @@ namespace {
 constexpr int kRepeatDelayMs = 500;
 constexpr int kFallbackRatePerSecond = 25;
 
-int desktopRepeatInterval()
+int DesktopRepeatInterval()
 {
     int rate = QGuiApplication::styleHints()->keyboardAutoRepeatRate();
     if (rate <= 0)
@@ -28,33 +28,33 @@ int desktopRepeatInterval()
 HeldKeyRepeat::HeldKeyRepeat(QObject* parent)
     : QObject(parent),
       m_delayMs(kRepeatDelayMs),
-      m_intervalMs(desktopRepeatInterval())
+      m_intervalMs(DesktopRepeatInterval())
 {
     m_timer.setSingleShot(false);
-    connect(&m_timer, &QTimer::timeout, this, &HeldKeyRepeat::onTimeout);
+    connect(&m_timer, &QTimer::timeout, this, &HeldKeyRepeat::OnTimeout);
 }
 
-void HeldKeyRepeat::setTimings(int delayMs, int intervalMs)
+void HeldKeyRepeat::SetTimings(int delayMs, int intervalMs)
 {
     m_delayMs = std::max(1, delayMs);
     m_intervalMs = std::max(1, intervalMs);
 }
 
-void HeldKeyRepeat::start()
+void HeldKeyRepeat::Start()
 {
     m_timer.start(m_delayMs);
 }
 
-void HeldKeyRepeat::stop()
+void HeldKeyRepeat::Stop()
 {
     m_timer.stop();
 }
 
-void HeldKeyRepeat::onTimeout()
+void HeldKeyRepeat::OnTimeout()
 {
     if (m_timer.interval() != m_intervalMs)
         m_timer.setInterval(m_intervalMs);
-    emit repeated();
+    emit Repeated();
 }
 
 namespace {
@@ -73,7 +73,7 @@ void ParameterEntry::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
-        emit entered();
+        emit Entered();
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -87,7 +87,7 @@ void ParameterEntry::focusOutEvent(QFocusEvent* event)
     // typed number.
     const Qt::FocusReason reason = event->reason();
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-        emit entered();
+        emit Entered();
 }
 
 std::pair<SpinButton*, ParameterEntry*> MakeParameterControls(QWidget* parent, const char* spinName,
@@ -112,7 +112,7 @@ LegendSquare::LegendSquare(QWidget* parent)
     setEnabled(false);
 }
 
-void LegendSquare::setFill(const QColor& color)
+void LegendSquare::SetFill(const QColor& color)
 {
     m_fill = color;
     update();

@@ -23,18 +23,18 @@ public:
     explicit HeldKeyRepeat(QObject* parent = nullptr);
 
     // Starts repeating after the first delay; stop() ends it.
-    void start();
-    void stop();
-    bool isActive() const { return m_timer.isActive(); }
+    void Start();
+    void Stop();
+    bool IsActive() const { return m_timer.isActive(); }
 
     // The pause before the first repeat and between repeats, in ms.
-    void setTimings(int delayMs, int intervalMs);
+    void SetTimings(int delayMs, int intervalMs);
 
 signals:
-    void repeated();
+    void Repeated();
 
 private:
-    void onTimeout();
+    void OnTimeout();
 
     QTimer m_timer;
     int m_delayMs;
@@ -52,7 +52,7 @@ public:
     explicit ParameterEntry(QWidget* parent = nullptr);
 
 signals:
-    void entered();
+    void Entered();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -72,8 +72,8 @@ class LegendSquare : public QWidget
 public:
     explicit LegendSquare(QWidget* parent = nullptr);
 
-    void setFill(const QColor& color);
-    QColor fill() const { return m_fill; }
+    void SetFill(const QColor& color);
+    QColor Fill() const { return m_fill; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -15,10 +15,10 @@
 #include <QMenu>
 #include <QToolButton>
 
-void MotionWindow::createCopyMenu()
+void MotionWindow::CreateCopyMenu()
 {
     CopierMenu = AddPictureMenu(
-        CopierBout, {[this] { return m_frame; }, [this] { return fileStem(); }, [this] { ImprimerClick(); }});
+        CopierBout, {[this] { return m_frame; }, [this] { return FileStem(); }, [this] { ImprimerClick(); }});
     // A window action, so that Ctrl+P works wherever the focus is in it.
     QAction* print = CopierMenu->findChild<QAction*>(QStringLiteral("ImprimerMenu"));
     print->setText(QStringLiteral("Imprimer...\tCtrl+P"));
@@ -45,15 +45,15 @@ void MotionWindow::createCopyMenu()
 
 void MotionWindow::ImprimerClick()
 {
-    PrintWorksheet(this, worksheet(), fileStem());
+    PrintWorksheet(this, FilmWorksheet(), FileStem());
 }
 
 void MotionWindow::CopierMesuresClick()
 {
-    QGuiApplication::clipboard()->setText(MeasurementsText(measurements()));
+    QGuiApplication::clipboard()->setText(MeasurementsText(Measurements()));
 }
 
 void MotionWindow::EnregistrerMesuresClick()
 {
-    SaveCsvAs(this, MeasurementsCsv(measurements()), fileStem());
+    SaveCsvAs(this, MeasurementsCsv(Measurements()), FileStem());
 }

@@ -36,7 +36,7 @@ constexpr int kButtonH = 28;
 constexpr int kCheckW = 87;
 constexpr int kCheckH = 17;
 
-QFrame* verticalBevel(QWidget* panel, int x)
+QFrame* VerticalBevel(QWidget* panel, int x)
 {
     auto* bevel = new QFrame(panel);
     bevel->setFrameShape(QFrame::VLine);
@@ -47,7 +47,7 @@ QFrame* verticalBevel(QWidget* panel, int x)
 
 } // namespace
 
-void MotionWindow::createControls()
+void MotionWindow::CreateControls()
 {
     Canevas = new PaintBox(this);
     Canevas->setObjectName(QStringLiteral("Canevas"));
@@ -55,7 +55,7 @@ void MotionWindow::createControls()
     // click takes the keyboard out of an edit box, so that the transport
     // keys drive the film again.
     Canevas->setFocusPolicy(Qt::StrongFocus);
-    Canevas->onPaint = [this](QPainter& painter) { paintCanvas(painter); };
+    Canevas->onPaint = [this](QPainter& painter) { PaintCanvas(painter); };
 
     PlayBout = MakeSpeedButton(this, "PlayBout", "MotionPlay", {});
     StopBout = MakeSpeedButton(this, "StopBout", "MotionStop", {});
@@ -115,10 +115,10 @@ void MotionWindow::createControls()
     // A stored odd interval shows as " 20 ips": choosing that item again must
     // still give 20 pictures a second.
     connect(IpsCombo, &QComboBox::activated, this, &MotionWindow::IpsComboChange);
-    createCopyMenu();
+    CreateCopyMenu();
 }
 
-void MotionWindow::setHints()
+void MotionWindow::SetHints()
 {
     const MotionHints& own = m_traits.hints;
     auto hint = [](const char* text, const char* fallback) { return QString::fromUtf8(text ? text : fallback); };
@@ -140,13 +140,13 @@ void MotionWindow::setHints()
             check->setToolTip(hint(own.traces, "Afficher les positions successives de la balle"));
 }
 
-void MotionWindow::orderTabs(const QList<QWidget*>& chain)
+void MotionWindow::OrderTabs(const QList<QWidget*>& chain)
 {
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-void MotionWindow::orderBottomPanelTabs(const QList<QWidget*>& entries)
+void MotionWindow::OrderBottomPanelTabs(const QList<QWidget*>& entries)
 {
     QList<QWidget*> chain{Canevas, AideBout, CopierBout, CloseBout, CalcBout, IpsCombo};
     for (QCheckBox* check : TraceChecks)
@@ -155,43 +155,43 @@ void MotionWindow::orderBottomPanelTabs(const QList<QWidget*>& entries)
     chain << entries << QList<QWidget*>{DebutBout, ArriereBout, AvantBout, FinBout, StopBout, PlayBout};
     if (BoucleBout)
         chain << BoucleBout;
-    orderTabs(chain);
+    OrderTabs(chain);
 }
 
-void MotionWindow::place(QWidget* widget, QWidget* parent, int x, int y, int w, int h)
+void MotionWindow::Place(QWidget* widget, QWidget* parent, int x, int y, int w, int h)
 {
     widget->setParent(parent);
     widget->setGeometry(x, y, w, h);
 }
 
-void MotionWindow::buildBottomPanel(int panelHeight, int canvasTop)
+void MotionWindow::BuildBottomPanel(int panelHeight, int canvasTop)
 {
     m_canvasTop = canvasTop;
     m_bottomPanel = new QWidget(this);
     m_bottomPanel->setObjectName(QStringLiteral("Panel1"));
     m_bottomPanel->resize(width(), panelHeight);
 
-    place(AideBout, m_bottomPanel, 3, 3, kBigButtonW, kBigButtonH);
-    place(CloseBout, m_bottomPanel, 3, 36, kBigButtonW, kBigButtonH);
-    place(CopierBout, m_bottomPanel, 37, 3, kBigButtonW, kBigButtonH);
-    place(CalcBout, m_bottomPanel, 37, 36, kBigButtonW, kBigButtonH);
-    verticalBevel(m_bottomPanel, 72);
-    place(IpsCombo, m_bottomPanel, 80, 4, 61, 21);
+    Place(AideBout, m_bottomPanel, 3, 3, kBigButtonW, kBigButtonH);
+    Place(CloseBout, m_bottomPanel, 3, 36, kBigButtonW, kBigButtonH);
+    Place(CopierBout, m_bottomPanel, 37, 3, kBigButtonW, kBigButtonH);
+    Place(CalcBout, m_bottomPanel, 37, 36, kBigButtonW, kBigButtonH);
+    VerticalBevel(m_bottomPanel, 72);
+    Place(IpsCombo, m_bottomPanel, 80, 4, 61, 21);
     for (int p = 0, row = 0; p < 3; ++p) {
         if (!TraceChecks[std::size_t(p)])
             continue;
         // A lone point B sits on the first row, as A would.
-        place(TraceChecks[std::size_t(p)], m_bottomPanel, 148, 3 + 20 * row, kCheckW, kCheckH);
-        place(Carres[std::size_t(p)], m_bottomPanel, 236, 5 + 20 * row, 12, 12);
+        Place(TraceChecks[std::size_t(p)], m_bottomPanel, 148, 3 + 20 * row, kCheckW, kCheckH);
+        Place(Carres[std::size_t(p)], m_bottomPanel, 236, 5 + 20 * row, 12, 12);
         ++row;
     }
-    verticalBevel(m_bottomPanel, 251);
-    place(DebutBout, m_bottomPanel, 257, 3, kButtonW, kButtonH);
-    place(ArriereBout, m_bottomPanel, 291, 3, kButtonW, kButtonH);
-    place(AvantBout, m_bottomPanel, 325, 3, kButtonW, kButtonH);
-    place(FinBout, m_bottomPanel, 359, 3, kButtonW, kButtonH);
-    place(StopBout, m_bottomPanel, 257, 32, kButtonW, kButtonH);
-    place(PlayBout, m_bottomPanel, 291, 32, kButtonW, kButtonH);
+    VerticalBevel(m_bottomPanel, 251);
+    Place(DebutBout, m_bottomPanel, 257, 3, kButtonW, kButtonH);
+    Place(ArriereBout, m_bottomPanel, 291, 3, kButtonW, kButtonH);
+    Place(AvantBout, m_bottomPanel, 325, 3, kButtonW, kButtonH);
+    Place(FinBout, m_bottomPanel, 359, 3, kButtonW, kButtonH);
+    Place(StopBout, m_bottomPanel, 257, 32, kButtonW, kButtonH);
+    Place(PlayBout, m_bottomPanel, 291, 32, kButtonW, kButtonH);
     if (BoucleBout)
-        place(BoucleBout, m_bottomPanel, 325, 32, kButtonW, kButtonH);
+        Place(BoucleBout, m_bottomPanel, 325, 32, kButtonW, kButtonH);
 }

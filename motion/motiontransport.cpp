@@ -22,12 +22,12 @@
 #include <QTimer>
 #include <QToolButton>
 
-int MotionWindow::stepForward(int frame) const
+int MotionWindow::FrameAfter(int frame) const
 {
     return StepForward(m_traits.kind, frame, m_frameCount, PlayFlags & PlayBit::Loop);
 }
 
-int MotionWindow::stepBack(int frame) const
+int MotionWindow::FrameBefore(int frame) const
 {
     return StepBack(m_traits.kind, frame, m_frameCount, PlayFlags & PlayBit::Loop);
 }
@@ -42,13 +42,13 @@ void MotionWindow::PlayTimerTimer()
     } else if (PlayFlags & PlayBit::Loop) {
         m_curFrame = 1;
     } else {
-        stopPlaying();
+        StopPlaying();
     }
     ComposeFrame();
     m_tickBusy = false;
 }
 
-void MotionWindow::stopPlaying()
+void MotionWindow::StopPlaying()
 {
     PlayFlags &= std::uint8_t(~PlayBit::Playing);
     PlayTimer->stop();
@@ -65,7 +65,7 @@ void MotionWindow::PlayBoutClick()
 
 void MotionWindow::StopBoutClick()
 {
-    stopPlaying();
+    StopPlaying();
 }
 
 void MotionWindow::BoucleBoutClick()
@@ -90,17 +90,17 @@ void MotionWindow::FinBoutClick()
 
 void MotionWindow::ArriereBoutClick()
 {
-    stopPlaying();
+    StopPlaying();
     if (m_frameCount >= 1)
-        m_curFrame = stepBack(m_curFrame);
+        m_curFrame = FrameBefore(m_curFrame);
     ComposeFrame();
 }
 
 void MotionWindow::AvantBoutClick()
 {
-    stopPlaying();
+    StopPlaying();
     if (m_frameCount >= 1)
-        m_curFrame = stepForward(m_curFrame);
+        m_curFrame = FrameAfter(m_curFrame);
     ComposeFrame();
 }
 
@@ -134,10 +134,10 @@ bool MotionWindow::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::KeyRelease) {
         const auto* widget = qobject_cast<const QWidget*>(watched);
         if (key->key() == Qt::Key_Control && !key->isAutoRepeat() && widget && widget->window() == this)
-            ctrlKeyUp();
+            CtrlKeyUp();
         return false;
     }
-    if (!isFirstKeyReceiver(watched))
+    if (!IsFirstKeyReceiver(watched))
         return false;
     return FormKeyDown(*key);
 }
@@ -145,7 +145,7 @@ bool MotionWindow::eventFilter(QObject* watched, QEvent* event)
 // A key goes first to the focused control (or to the window when nothing has
 // the focus); if the control leaves it, it goes on to the parents and passes
 // the application filter again, which must not count twice.
-bool MotionWindow::isFirstKeyReceiver(QObject* watched) const
+bool MotionWindow::IsFirstKeyReceiver(QObject* watched) const
 {
     const QWidget* focus = QApplication::focusWidget();
     if (focus && focus->window() == this)
@@ -158,11 +158,11 @@ bool MotionWindow::FormKeyDown(const QKeyEvent& event)
     if (m_traits.beepsOnEveryKey)
         Beep();
     if (event.key() == Qt::Key_Control) {
-        ctrlKeyDown(event.isAutoRepeat());
+        CtrlKeyDown(event.isAutoRepeat());
         return m_traits.consumesCtrl;
     }
     // Any other key makes the Ctrl held so far part of a shortcut.
-    cancelCtrlStep();
+    CancelCtrlStep();
     if (event.key() == Qt::Key_V && (event.modifiers() & Qt::ControlModifier)) {
         AppSettings.LockFlag = !AppSettings.LockFlag;
         ApplyTraceLock();
@@ -174,38 +174,38 @@ bool MotionWindow::FormKeyDown(const QKeyEvent& event)
         CopierMesuresClick();
         return true;
     }
-    return transportKey(event);
+    return TransportKey(event);
 }
 
 // Ctrl begins shortcuts (Ctrl+Maj+C, Ctrl+V, Ctrl+P) as well as stepping:
 // the step waits until Ctrl is released alone or held past the repeat delay.
-void MotionWindow::ctrlKeyDown(bool autoRepeat)
+void MotionWindow::CtrlKeyDown(bool autoRepeat)
 {
     if (!autoRepeat) {
         m_ctrlAlone = true;
         m_ctrlStepped = false;
-        m_ctrlRepeat.start();
+        m_ctrlRepeat.Start();
         return;
     }
     // Where the window system repeats Ctrl itself, its repeats step.
-    m_ctrlRepeat.stop();
+    m_ctrlRepeat.Stop();
     if (m_ctrlAlone) {
         m_ctrlStepped = true;
         AvantBout->click();
     }
 }
 
-void MotionWindow::ctrlKeyUp()
+void MotionWindow::CtrlKeyUp()
 {
     const bool tapped = m_ctrlAlone && !m_ctrlStepped;
-    cancelCtrlStep();
+    CancelCtrlStep();
     if (tapped)
         AvantBout->click();
 }
 
-void MotionWindow::cancelCtrlStep()
+void MotionWindow::CancelCtrlStep()
 {
-    m_ctrlRepeat.stop();
+    m_ctrlRepeat.Stop();
     m_ctrlAlone = false;
     m_ctrlStepped = false;
 }
@@ -214,7 +214,7 @@ namespace {
 
 // Where typed keys belong to the text: arrows, Home and End move the text
 // cursor and Space is a character.
-bool isEditBox(const QWidget* widget)
+bool IsEditBox(const QWidget* widget)
 {
     if (const auto* combo = qobject_cast<const QComboBox*>(widget))
         return combo->isEditable();
@@ -225,9 +225,9 @@ bool isEditBox(const QWidget* widget)
 // True when the focused control has its own use for this transport key: an
 // edit box for all of them, a list for its moves and Space (which opens it),
 // a check box or a button for Space. The others stay with the film.
-bool focusUsesKey(const QWidget* focus, int key)
+bool FocusUsesKey(const QWidget* focus, int key)
 {
-    if (isEditBox(focus))
+    if (IsEditBox(focus))
         return true;
     if (qobject_cast<const QComboBox*>(focus))
         return key != Qt::Key_Left && key != Qt::Key_Right;
@@ -238,11 +238,11 @@ bool focusUsesKey(const QWidget* focus, int key)
 
 } // namespace
 
-bool MotionWindow::transportKey(const QKeyEvent& event)
+bool MotionWindow::TransportKey(const QKeyEvent& event)
 {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    if (focusUsesKey(QApplication::focusWidget(), event.key()))
+    if (FocusUsesKey(QApplication::focusWidget(), event.key()))
         return false;
     switch (event.key()) {
     case Qt::Key_Space:
@@ -258,7 +258,7 @@ bool MotionWindow::transportKey(const QKeyEvent& event)
     }
 }
 
-void MotionWindow::ctrlStep()
+void MotionWindow::CtrlStep()
 {
     if (m_traits.beepsOnEveryKey)
         Beep();
@@ -270,6 +270,6 @@ void MotionWindow::changeEvent(QEvent* event)
 {
     // A window that loses the keyboard never hears the Ctrl key go up.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        cancelCtrlStep();
+        CancelCtrlStep();
     ModuleWindow::changeEvent(event);
 }

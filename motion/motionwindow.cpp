@@ -21,7 +21,7 @@ namespace {
 constexpr QSize kMinOuterSize(400, 300);
 constexpr std::array<std::uint8_t, 3> kTraceBits{PlayBit::TraceA, PlayBit::TraceB, PlayBit::TraceC};
 
-TColor traceColor(int point)
+TColor TraceColor(int point)
 {
     const std::array<TColor, 3> colors{AppSettings.clTraceA, AppSettings.clTraceB, AppSettings.clTraceC};
     return colors[std::size_t(point)];
@@ -35,9 +35,9 @@ MotionWindow::MotionWindow(const MotionTraits& traits, QWidget* parent)
 {
     setFont(DesignFont());
     SetMinimumOuterSize(this, kMinOuterSize);
-    createControls();
-    setHints();
-    connect(&m_ctrlRepeat, &HeldKeyRepeat::repeated, this, &MotionWindow::ctrlStep);
+    CreateControls();
+    SetHints();
+    connect(&m_ctrlRepeat, &HeldKeyRepeat::Repeated, this, &MotionWindow::CtrlStep);
 }
 
 MotionWindow::~MotionWindow()
@@ -52,15 +52,15 @@ void MotionWindow::showEvent(QShowEvent* event)
     ModuleWindow::showEvent(event);
     // A window restored from the task bar is not a new show.
     if (!event->spontaneous())
-        runShowSequence();
+        RunShowSequence();
 }
 
-void MotionWindow::runShowSequence()
+void MotionWindow::RunShowSequence()
 {
     ApplyTraceLock();
-    prepareShow();
+    PrepareShow();
     m_tickBusy = false;
-    applyShowPlayFlags();
+    ApplyShowPlayFlags();
     m_showing = true;
     if (!m_firstShowDone || m_back.isNull()) {
         m_firstShowDone = true;
@@ -68,8 +68,8 @@ void MotionWindow::runShowSequence()
     }
     m_curFrame = 1;
     ComputeFrames();
-    showIpsSetting();
-    finishShow();
+    ShowIpsSetting();
+    FinishShow();
     // The window opens with the keyboard on the picture, not in a parameter
     // entry where the transport keys would edit the text.
     Canevas->setFocus();
@@ -78,14 +78,14 @@ void MotionWindow::runShowSequence()
     ComposeFrame();
 }
 
-void MotionWindow::applyShowPlayFlags()
+void MotionWindow::ApplyShowPlayFlags()
 {
     if (BoucleBout)
         SetCheckedSilently(BoucleBout, AppSettings.BoucleFlag);
     PlayFlags = AppSettings.BoucleFlag ? PlayBit::Loop : 0;
 }
 
-void MotionWindow::showIpsSetting()
+void MotionWindow::ShowIpsSetting()
 {
     AppSettings.Ips = SafeIpsInterval(AppSettings.Ips);
     PlayTimer->setInterval(AppSettings.Ips);
@@ -95,14 +95,14 @@ void MotionWindow::showIpsSetting()
 
 void MotionWindow::closeEvent(QCloseEvent* event)
 {
-    stopPlaying();
-    cancelCtrlStep();
+    StopPlaying();
+    CancelCtrlStep();
     qApp->removeEventFilter(this);
     m_back = QImage();
     m_frame = QImage();
     m_firstShowDone = false;
     m_showing = false;
-    finishClose();
+    FinishClose();
     ModuleWindow::closeEvent(event);
 }
 
@@ -114,7 +114,7 @@ void MotionWindow::resizeEvent(QResizeEvent* event)
     LayoutCanvas();
 }
 
-QSize MotionWindow::enforcedSize(QSize size) const
+QSize MotionWindow::EnforcedSize(QSize size) const
 {
     // The rule holds for the whole window, frame included.
     const QSize outer = (size + DesignFrame).expandedTo(kMinOuterSize);
@@ -123,31 +123,33 @@ QSize MotionWindow::enforcedSize(QSize size) const
 
 void MotionWindow::LayoutCanvas()
 {
-    const QSize wanted = enforcedSize(size());
+    const QSize wanted = EnforcedSize(size());
     if (wanted != size())
         resize(wanted);
     // The window system may refuse or delay the new size (a maximised
     // window): the controls follow the size the window really has.
-    placeControls(size());
+    PlaceControls(size());
     m_canvasSize = Canevas->size();
-    setScale();
+    SetScale();
     if (!m_showing)
         return;
+    m_frameDamage.reset();
     m_back = NewPicture(m_canvasSize, Canevas->devicePixelRatioF());
     m_frame = NewPicture(m_canvasSize, Canevas->devicePixelRatioF());
-    redrawBackground();
+    RedrawBackground();
     ComposeFrame();
 }
 
-void MotionWindow::redrawBackground()
+void MotionWindow::RedrawBackground()
 {
     if (m_back.isNull())
         return;
+    m_frameDamage.reset();
     Canvas canvas(m_back);
     DrawBackground(canvas);
 }
 
-void MotionWindow::placeControls(QSize client)
+void MotionWindow::PlaceControls(QSize client)
 {
     Canevas->setGeometry(5, m_canvasTop, client.width() - 10, client.height() - 80);
     if (m_bottomPanel)
@@ -164,51 +166,70 @@ void MotionWindow::ComposeFrame()
     if (m_frame.size() != m_back.size()) {
         m_frame = QImage(m_back.size(), m_back.format());
         m_frame.setDevicePixelRatio(m_back.devicePixelRatio());
+        m_frameDamage.reset();
     }
-    // A straight copy: the background and the picture share size and format.
-    std::memcpy(m_frame.bits(), m_back.constBits(), std::size_t(m_back.sizeInBytes()));
+    RestoreBackground();
     {
         Canvas canvas(m_frame);
-        drawBeforePoints(canvas);
+        m_frameDamage.emplace();
+        canvas.LogDamage(&*m_frameDamage);
+        DrawBeforePoints(canvas);
         for (int p = 0; p < 3; ++p)
             if (m_traits.points[std::size_t(p)])
-                drawPoint(canvas, p);
+                DrawPoint(canvas, p);
     }
     Canevas->update();
-    describePicture();
+    DescribePicture();
+}
+
+// The picture goes back to the background: only where the last frame drew,
+// when that is known, since copying a whole picture of a large or scaled
+// screen is most of a frame's cost.
+void MotionWindow::RestoreBackground()
+{
+    if (!m_frameDamage) {
+        // A straight copy: the background and the picture share size and format.
+        std::memcpy(m_frame.bits(), m_back.constBits(), std::size_t(m_back.sizeInBytes()));
+        return;
+    }
+    const int pixelBytes = m_back.depth() / 8;
+    for (const QRect& place : *m_frameDamage)
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            std::memcpy(m_frame.scanLine(y) + place.left() * pixelBytes,
+                        m_back.constScanLine(y) + place.left() * pixelBytes, std::size_t(place.width() * pixelBytes));
 }
 
 // Only text, and only when it changes: a screen reader hears of each new
 // frame without a word for a still picture.
-void MotionWindow::describePicture()
+void MotionWindow::DescribePicture()
 {
-    const QString text = frameDescription();
+    const QString text = FrameDescription();
     if (text != Canevas->accessibleDescription())
         Canevas->setAccessibleDescription(text);
 }
 
-void MotionWindow::drawPoint(Canvas& canvas, int point) const
+void MotionWindow::DrawPoint(Canvas& canvas, int point) const
 {
     const FrameTable& table = m_frames[std::size_t(point)];
-    const int current = std::min(m_curFrame, table.count());
+    const int current = std::min(m_curFrame, table.Count());
     if (current < 1)
         return;
-    const TColor color = traceColor(point);
+    const TColor color = TraceColor(point);
     canvas.pen = CanvasPen{color};
     canvas.brush = CanvasBrush{color};
     if (PlayFlags & kTraceBits[std::size_t(point)])
         for (int f = 1; f <= current; ++f)
             if (FrameTraced(m_traits.kind, point, f, m_curFrame))
-                drawCross(canvas, toPixel(table.at(f)));
-    drawMark(canvas, toPixel(table.at(current)));
+                DrawCross(canvas, ToPixel(table.At(f)));
+    DrawMark(canvas, ToPixel(table.At(current)));
 }
 
-QPoint MotionWindow::toPixel(const FramePos& position) const
+QPoint MotionWindow::ToPixel(const FramePos& position) const
 {
     return QPoint(ToPixels(position.x), ToPixels(position.y));
 }
 
-void MotionWindow::drawMark(Canvas& canvas, QPoint at) const
+void MotionWindow::DrawMark(Canvas& canvas, QPoint at) const
 {
     canvas.Ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 4);
 }
@@ -216,20 +237,20 @@ void MotionWindow::drawMark(Canvas& canvas, QPoint at) const
 // The two arms of a cross, X-4..X+3 and Y-4..Y+3, as lines leaving out
 // their end pixel would draw them; pen and brush share the point's colour,
 // and one-pixel fills cost far less than clipped lines.
-void MotionWindow::drawCross(Canvas& canvas, QPoint at) const
+void MotionWindow::DrawCross(Canvas& canvas, QPoint at) const
 {
     canvas.FillRect(at.x() - 4, at.y(), at.x() + 4, at.y() + 1);
     canvas.FillRect(at.x(), at.y() - 4, at.x() + 1, at.y() + 4);
 }
 
-void MotionWindow::paintCanvas(QPainter& painter)
+void MotionWindow::PaintCanvas(QPainter& painter)
 {
     if (m_frame.isNull()) {
         painter.fillRect(Canevas->rect(), QColorFromCanvas(AppSettings.clFond));
         return;
     }
     painter.drawImage(0, 0, m_frame);
-    paintOverFrame(painter);
+    PaintOverFrame(painter);
 }
 
 // ---- traces -------------------------------------------------------------------
@@ -244,7 +265,7 @@ void MotionWindow::ApplyTraceLock()
             continue;
         SetCheckedSilently(check, false);
         check->setEnabled(!locked);
-        Carres[std::size_t(p)]->setFill(locked ? face : QColorFromCanvas(traceColor(p)));
+        Carres[std::size_t(p)]->SetFill(locked ? face : QColorFromCanvas(TraceColor(p)));
     }
     PlayFlags &= std::uint8_t(~PlayBit::AllTraces);
 }

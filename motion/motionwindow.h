@@ -12,8 +12,11 @@
 #include "window/modulewindow.h"
 
 #include <QImage>
+#include <QRect>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 class PaintBox;
 class QCheckBox;
@@ -55,13 +58,13 @@ class MotionWindow : public ModuleWindow
 public:
     ~MotionWindow() override;
 
-    int curFrame() const { return m_curFrame; }
-    int frameCount() const { return m_frameCount; }
+    int CurFrame() const { return m_curFrame; }
+    int FrameCount() const { return m_frameCount; }
     // The picture of the current frame as last composed, and what lies
     // under it; both null while the window is closed.
-    const QImage& frameBitmap() const { return m_frame; }
-    const QImage& backBitmap() const { return m_back; }
-    HeldKeyRepeat& ctrlRepeat() { return m_ctrlRepeat; }
+    const QImage& FrameBitmap() const { return m_frame; }
+    const QImage& BackBitmap() const { return m_back; }
+    HeldKeyRepeat& CtrlRepeat() { return m_ctrlRepeat; }
 
     // Builds the picture of the current frame and puts it on the canvas.
     void ComposeFrame();
@@ -70,11 +73,11 @@ public:
 
     // The positions at the marked frames, and the name proposed for the
     // files of this motion (without extension).
-    virtual MeasurementTable measurements() const = 0;
-    virtual QString fileStem() const = 0;
+    virtual MeasurementTable Measurements() const = 0;
+    virtual QString FileStem() const = 0;
     // The film as a printed worksheet: its name, parameters, marks and
     // measurements.
-    virtual Worksheet worksheet() const = 0;
+    virtual Worksheet FilmWorksheet() const = 0;
     // "Imprimer..." (Ctrl+P): the worksheet through the print dialog.
     void ImprimerClick();
     // "Copier les mesures" (Ctrl+Maj+C) and "Enregistrer les mesures...".
@@ -88,50 +91,51 @@ protected:
     virtual void ComputeFrames() = 0;
     virtual void DrawBackground(Canvas& canvas) = 0;
     // Origins and WorldScale for the current canvas size.
-    virtual void setScale() = 0;
+    virtual void SetScale() = 0;
     // Where a position of the world lies on the canvas (default: world
     // origin at the canvas's top-left, y downward).
-    virtual QPoint toPixel(const FramePos& position) const;
+    virtual QPoint ToPixel(const FramePos& position) const;
     // The mark of a point at its current frame (default: a disc of 8 pixels
     // across centred on it).
-    virtual void drawMark(Canvas& canvas, QPoint at) const;
+    virtual void DrawMark(Canvas& canvas, QPoint at) const;
 
     // The window's size after its minimum-size rule (default: a framed
     // window at least 400 x 300 and never taller than wide).
-    virtual QSize enforcedSize(QSize size) const;
+    virtual QSize EnforcedSize(QSize size) const;
     // Places the canvas and the panels for this client size (default: the
     // canvas above a bottom panel).
-    virtual void placeControls(QSize client);
-    virtual void drawBeforePoints(Canvas&) { }
-    virtual void paintOverFrame(QPainter&) { }
+    virtual void PlaceControls(QSize client);
+    virtual void DrawBeforePoints(Canvas&) { }
+    virtual void PaintOverFrame(QPainter&) { }
     // The module's own steps of the show sequence, before the frames are
     // computed, and after the timer is set.
-    virtual void prepareShow() { }
-    virtual void finishShow() { }
-    virtual void finishClose() { }
+    virtual void PrepareShow() { }
+    virtual void FinishShow() { }
+    virtual void FinishClose() { }
     // Play bits at show: the loop follows BoucleFlag (default).
-    virtual void applyShowPlayFlags();
+    virtual void ApplyShowPlayFlags();
     // What the picture shows at the current frame, for a screen reader
     // (motion/model/framedescription.h).
-    virtual QString frameDescription() const { return {}; }
+    virtual QString FrameDescription() const { return {}; }
 
     // Canvas placement, scale and, while showing, bitmaps and background.
     void LayoutCanvas();
     // Draws the background again (while showing).
-    void redrawBackground();
+    void RedrawBackground();
+    void RestoreBackground();
     void ApplyTraceLock();
-    int canvasWidth() const { return m_canvasSize.width(); }
-    int canvasHeight() const { return m_canvasSize.height(); }
+    int CanvasWidth() const { return m_canvasSize.width(); }
+    int CanvasHeight() const { return m_canvasSize.height(); }
 
     // Design of the bottom panel of the projectile, wheel and disc windows.
-    void buildBottomPanel(int panelHeight, int canvasTop);
+    void BuildBottomPanel(int panelHeight, int canvasTop);
     // The Tab order of a window with the bottom panel, as the eye reads it:
     // the picture, the window's buttons, the frame rate, the traces and
     // then `entries`, the transport.
-    void orderBottomPanelTabs(const QList<QWidget*>& entries);
+    void OrderBottomPanelTabs(const QList<QWidget*>& entries);
     // Tab goes through `chain` in this order.
-    static void orderTabs(const QList<QWidget*>& chain);
-    static void place(QWidget* widget, QWidget* parent, int x, int y, int w, int h);
+    static void OrderTabs(const QList<QWidget*>& chain);
+    static void Place(QWidget* widget, QWidget* parent, int x, int y, int w, int h);
 
     std::array<FrameTable, 3> m_frames;
     int m_frameCount = 0;
@@ -164,17 +168,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
-    void createCopyMenu();
-    void setHints();
-    void runShowSequence();
-    void showIpsSetting();
-    void paintCanvas(QPainter& painter);
-    void describePicture();
-    void drawCross(Canvas& canvas, QPoint at) const;
-    void drawPoint(Canvas& canvas, int point) const;
-    int stepForward(int frame) const;
-    int stepBack(int frame) const;
+    void CreateControls();
+    void CreateCopyMenu();
+    void SetHints();
+    void RunShowSequence();
+    void ShowIpsSetting();
+    void PaintCanvas(QPainter& painter);
+    void DescribePicture();
+    void DrawCross(Canvas& canvas, QPoint at) const;
+    void DrawPoint(Canvas& canvas, int point) const;
+    int FrameAfter(int frame) const;
+    int FrameBefore(int frame) const;
 
     void PlayBoutClick();
     void StopBoutClick();
@@ -189,20 +193,20 @@ private:
     void AideBoutClick();
     void CalcBoutClick();
 
-    void stopPlaying();
+    void StopPlaying();
     // Key preview: the window's handling of a key-down before the focused
     // control; true when the key goes no further.
     bool FormKeyDown(const QKeyEvent& event);
     // Space, the arrows, Home and End drive the transport unless an edit
     // box has the focus; true when the key was used.
-    bool transportKey(const QKeyEvent& event);
-    bool isFirstKeyReceiver(QObject* watched) const;
+    bool TransportKey(const QKeyEvent& event);
+    bool IsFirstKeyReceiver(QObject* watched) const;
     // Ctrl pressed, repeated by the window system, released; and a Ctrl
     // that will not step (another key came, the window lost the keyboard).
-    void ctrlKeyDown(bool autoRepeat);
-    void ctrlKeyUp();
-    void cancelCtrlStep();
-    void ctrlStep();
+    void CtrlKeyDown(bool autoRepeat);
+    void CtrlKeyUp();
+    void CancelCtrlStep();
+    void CtrlStep();
 
     MotionTraits m_traits;
     bool m_tickBusy = false;
@@ -210,6 +214,9 @@ private:
     bool m_showing = false;
     QImage m_back;
     QImage m_frame;
+    // Where the last frame drew over the background (pixels of the
+    // picture); none while the picture holds anything else.
+    std::optional<std::vector<QRect>> m_frameDamage;
     QSize m_canvasSize;
     int m_canvasTop = 0;
     HeldKeyRepeat m_ctrlRepeat;

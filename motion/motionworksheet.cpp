@@ -27,16 +27,16 @@ struct Header
 };
 
 // The film's name, its parameters, its pace and the scale with its bar.
-Header drawHeader(const WorksheetPaper& paper, const Worksheet& sheet, double metresPerCm)
+Header DrawHeader(const WorksheetPaper& paper, const Worksheet& sheet, double metresPerCm)
 {
     double y = 0;
     const QFont title = WorksheetFont(kTitlePt, true);
     const QFont text = WorksheetFont(kTextPt);
-    paper.text({0, y}, Qt::AlignLeft | Qt::AlignTop, sheet.title, title);
-    y += paper.lineHeightMm(title) + 1;
+    paper.Text({0, y}, Qt::AlignLeft | Qt::AlignTop, sheet.title, title);
+    y += paper.LineHeightMm(title) + 1;
     if (!sheet.parameters.isEmpty()) {
-        paper.text({0, y}, Qt::AlignLeft | Qt::AlignTop, sheet.parameters, text);
-        y += paper.lineHeightMm(text);
+        paper.Text({0, y}, Qt::AlignLeft | Qt::AlignTop, sheet.parameters, text);
+        y += paper.LineHeightMm(text);
     }
     // The first two marks give the time between marks (the last one, the
     // landing, may come sooner).
@@ -45,16 +45,16 @@ Header drawHeader(const WorksheetPaper& paper, const Worksheet& sheet, double me
     const QString pace = QStringLiteral("%1 images par seconde ; %2 s entre deux marques")
                              .arg(std::lround(1 / MotionFrameSeconds))
                              .arg(DecimalComma(between, 2));
-    paper.text({0, y}, Qt::AlignLeft | Qt::AlignTop, pace, text);
-    y += paper.lineHeightMm(text) + 2;
+    paper.Text({0, y}, Qt::AlignLeft | Qt::AlignTop, pace, text);
+    y += paper.LineHeightMm(text) + 2;
     const QString scale = QStringLiteral("Échelle : ") + WorksheetScaleText(metresPerCm);
-    paper.text({0, y}, Qt::AlignLeft | Qt::AlignTop, scale, text);
-    const QRectF bar = DrawWorksheetScaleBar(paper, {paper.textSizeMm(scale, text).width() + 8, y + 1}, metresPerCm);
-    return {std::max(y + paper.lineHeightMm(text), bar.bottom() + paper.lineHeightMm(WorksheetFont(8))) + kGapMm, bar};
+    paper.Text({0, y}, Qt::AlignLeft | Qt::AlignTop, scale, text);
+    const QRectF bar = DrawWorksheetScaleBar(paper, {paper.TextSizeMm(scale, text).width() + 8, y + 1}, metresPerCm);
+    return {std::max(y + paper.LineHeightMm(text), bar.bottom() + paper.LineHeightMm(WorksheetFont(8))) + kGapMm, bar};
 }
 
 // The room left for the figure, its axes' labels aside.
-QRectF figureRoom(QSizeF page, double top, double tableWidth, double tableHeight, bool fallRule)
+QRectF FigureRoom(QSizeF page, double top, double tableWidth, double tableHeight, bool fallRule)
 {
     const double right = page.width() - WorksheetAxisRightMm - (tableWidth > 0 ? tableWidth + kGapMm : 0)
                          - (fallRule ? WorksheetRuleGapMm : 0);
@@ -85,7 +85,7 @@ WorksheetLayout PaintWorksheet(QPainter& painter, const Worksheet& sheet, bool w
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const WorksheetPaper paper(painter);
-    const QSizeF page(painter.device()->width() / paper.px(1.0), painter.device()->height() / paper.px(1.0));
+    const QSizeF page(painter.device()->width() / paper.Px(1.0), painter.device()->height() / paper.Px(1.0));
     const std::vector<WorksheetTrack> tracks = WorksheetTracks(sheet);
     const WorldBox box = WorksheetBox(sheet, tracks);
 
@@ -99,10 +99,10 @@ WorksheetLayout PaintWorksheet(QPainter& painter, const Worksheet& sheet, bool w
     if (withTable)
         table = beside ? ShapeWorksheetTable(paper, sheet.table, QSizeF(page.width() / 2, page.height() - headerGuess))
                        : ShapeFlatWorksheetTable(paper, sheet.table, page.width());
-    QRectF room = figureRoom(page, headerGuess, beside ? table.sizeMm().width() : 0,
-                             withTable && !beside ? table.sizeMm().height() : 0, sheet.fallRule);
+    QRectF room = FigureRoom(page, headerGuess, beside ? table.SizeMm().width() : 0,
+                             withTable && !beside ? table.SizeMm().height() : 0, sheet.fallRule);
     const double metresPerCm = PlaceWorksheetFigure(box, room).metresPerCm;
-    const Header header = drawHeader(paper, sheet, metresPerCm);
+    const Header header = DrawHeader(paper, sheet, metresPerCm);
     room.moveTop(header.bottomMm + WorksheetAxisTopMm);
     const WorksheetGeometry figure = PlaceWorksheetFigure(box, room);
     DrawWorksheetFigure(paper, sheet, tracks, figure);
@@ -110,10 +110,10 @@ WorksheetLayout PaintWorksheet(QPainter& painter, const Worksheet& sheet, bool w
     WorksheetLayout layout{figure, header.scaleBarMm, {}};
     if (withTable) {
         const QPointF at
-            = beside ? QPointF(page.width() - table.sizeMm().width(), header.bottomMm)
-                     : QPointF(0, figure.topLeftMm.y() + figure.sizeMm().height() + WorksheetAxisBottomMm + kGapMm);
+            = beside ? QPointF(page.width() - table.SizeMm().width(), header.bottomMm)
+                     : QPointF(0, figure.topLeftMm.y() + figure.SizeMm().height() + WorksheetAxisBottomMm + kGapMm);
         DrawWorksheetTable(paper, sheet.table, table, at);
-        layout.tableMm = QRectF(at, table.sizeMm());
+        layout.tableMm = QRectF(at, table.SizeMm());
     }
     return layout;
 }

@@ -31,15 +31,15 @@ TBalleF::TBalleF(QWidget* parent)
 {
     setObjectName(QStringLiteral("BalleF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Mouvement d'un projectile")));
-    buildBottomPanel(kPanelHeight, kCanvasTop);
-    createEntries();
-    orderBottomPanelTabs(
-        {AlphaSpin->upButton(), AlphaSpin->downButton(), AlphaEd, V0Spin->upButton(), V0Spin->downButton(), V0Ed});
+    BuildBottomPanel(kPanelHeight, kCanvasTop);
+    CreateEntries();
+    OrderBottomPanelTabs(
+        {AlphaSpin->UpButton(), AlphaSpin->DownButton(), AlphaEd, V0Spin->UpButton(), V0Spin->DownButton(), V0Ed});
     resize(427, 273);
     ComputeFrames();
 }
 
-void TBalleF::createEntries()
+void TBalleF::CreateEntries()
 {
     auto* speedLabel = new QLabel(QStringLiteral("Vitesse initiale"), m_bottomPanel);
     speedLabel->move(164, 28);
@@ -51,15 +51,15 @@ void TBalleF::createEntries()
     std::tie(AlphaSpin, AlphaEd) = MakeParameterControls(m_bottomPanel, "AlphaSpin", "AlphaEd", {81, 43},
                                                          QStringLiteral(" Définir l'angle de tir du projectile"));
 
-    connect(V0Spin, &SpinButton::upClick, this, &TBalleF::V0SpinUpClick);
-    connect(V0Spin, &SpinButton::downClick, this, &TBalleF::V0SpinDownClick);
-    connect(V0Ed, &ParameterEntry::entered, this, &TBalleF::V0EdExit);
-    connect(AlphaSpin, &SpinButton::upClick, this, &TBalleF::AlphaSpinUpClick);
-    connect(AlphaSpin, &SpinButton::downClick, this, &TBalleF::AlphaSpinDownClick);
-    connect(AlphaEd, &ParameterEntry::entered, this, &TBalleF::AlphaEdExit);
+    connect(V0Spin, &SpinButton::UpClick, this, &TBalleF::V0SpinUpClick);
+    connect(V0Spin, &SpinButton::DownClick, this, &TBalleF::V0SpinDownClick);
+    connect(V0Ed, &ParameterEntry::Entered, this, &TBalleF::V0EdExit);
+    connect(AlphaSpin, &SpinButton::UpClick, this, &TBalleF::AlphaSpinUpClick);
+    connect(AlphaSpin, &SpinButton::DownClick, this, &TBalleF::AlphaSpinDownClick);
+    connect(AlphaEd, &ParameterEntry::Entered, this, &TBalleF::AlphaEdExit);
 }
 
-void TBalleF::prepareShow()
+void TBalleF::PrepareShow()
 {
     V0Ed->setText(LaunchSpeedText(m_launchSpeed));
     AlphaEd->setText(LaunchAngleText(m_launchAngle));
@@ -70,28 +70,28 @@ void TBalleF::ComputeFrames()
     ProjectileMotion motion = ComputeProjectile(m_launchSpeed, m_launchAngle);
     m_frames[PointB] = std::move(motion.ball);
     m_infoLines = motion.infoLines;
-    m_frameCount = m_frames[PointB].count();
+    m_frameCount = m_frames[PointB].Count();
     m_curFrame = std::clamp(m_curFrame, 1, m_frameCount);
-    redrawBackground();
+    RedrawBackground();
 }
 
-MeasurementTable TBalleF::measurements() const
+MeasurementTable TBalleF::Measurements() const
 {
     return ProjectileMeasurements(m_launchSpeed, m_launchAngle);
 }
 
-QString TBalleF::fileStem() const
+QString TBalleF::FileStem() const
 {
     return ProjectileFileStem(m_launchSpeed, m_launchAngle);
 }
 
-Worksheet TBalleF::worksheet() const
+Worksheet TBalleF::FilmWorksheet() const
 {
     Worksheet sheet;
     sheet.title = QStringLiteral("Mouvement d'un projectile");
     sheet.parameters
         = QStringLiteral("Vitesse initiale : %1 m/s ; angle de tir : %2°").arg(m_launchSpeed).arg(m_launchAngle);
-    sheet.table = measurements();
+    sheet.table = Measurements();
     sheet.points = {{QString(), QStringLiteral("x"), QStringLiteral("y"), WorksheetPointColor(0)}};
     return sheet;
 }
@@ -101,29 +101,29 @@ void TBalleF::DrawBackground(Canvas& canvas)
     DrawProjectileBackground(canvas, m_infoLines);
 }
 
-QString TBalleF::frameDescription() const
+QString TBalleF::FrameDescription() const
 {
     return ProjectileFrameText(m_frames[PointB], m_curFrame, ProjectileFlightSeconds(m_launchSpeed, m_launchAngle));
 }
 
-void TBalleF::setScale()
+void TBalleF::SetScale()
 {
     m_originX = ProjectileOriginX;
-    m_originY = canvasHeight() - ProjectileOriginBottom;
-    WorldScale = ProjectileWorldScale(canvasWidth());
+    m_originY = CanvasHeight() - ProjectileOriginBottom;
+    WorldScale = ProjectileWorldScale(CanvasWidth());
 }
 
-QPoint TBalleF::toPixel(const FramePos& position) const
+QPoint TBalleF::ToPixel(const FramePos& position) const
 {
     return QPoint(m_originX + ToPixels(position.x), m_originY - ToPixels(position.y));
 }
 
-void TBalleF::drawMark(Canvas& canvas, QPoint at) const
+void TBalleF::DrawMark(Canvas& canvas, QPoint at) const
 {
     canvas.Ellipse(at.x() - 6, at.y() - 6, at.x() + 5, at.y() + 5);
 }
 
-void TBalleF::applyParameters(int launchSpeed, int launchAngle)
+void TBalleF::ApplyParameters(int launchSpeed, int launchAngle)
 {
     m_launchSpeed = launchSpeed;
     m_launchAngle = launchAngle;
@@ -135,30 +135,30 @@ void TBalleF::applyParameters(int launchSpeed, int launchAngle)
 
 void TBalleF::V0SpinUpClick()
 {
-    applyParameters(std::min(m_launchSpeed + 1, LaunchSpeedRule.maximum), m_launchAngle);
+    ApplyParameters(std::min(m_launchSpeed + 1, LaunchSpeedRule.maximum), m_launchAngle);
 }
 
 void TBalleF::V0SpinDownClick()
 {
-    applyParameters(std::max(m_launchSpeed - 1, LaunchSpeedRule.minimum), m_launchAngle);
+    ApplyParameters(std::max(m_launchSpeed - 1, LaunchSpeedRule.minimum), m_launchAngle);
 }
 
 void TBalleF::V0EdExit()
 {
-    applyParameters(ParseEntry(V0Ed->text(), LaunchSpeedRule), m_launchAngle);
+    ApplyParameters(ParseEntry(V0Ed->text(), LaunchSpeedRule), m_launchAngle);
 }
 
 void TBalleF::AlphaSpinUpClick()
 {
-    applyParameters(m_launchSpeed, std::min(m_launchAngle + 1, LaunchAngleRule.maximum));
+    ApplyParameters(m_launchSpeed, std::min(m_launchAngle + 1, LaunchAngleRule.maximum));
 }
 
 void TBalleF::AlphaSpinDownClick()
 {
-    applyParameters(m_launchSpeed, std::max(m_launchAngle - 1, LaunchAngleSpinMinimum));
+    ApplyParameters(m_launchSpeed, std::max(m_launchAngle - 1, LaunchAngleSpinMinimum));
 }
 
 void TBalleF::AlphaEdExit()
 {
-    applyParameters(m_launchSpeed, ParseEntry(AlphaEd->text(), LaunchAngleRule));
+    ApplyParameters(m_launchSpeed, ParseEntry(AlphaEd->text(), LaunchAngleRule));
 }

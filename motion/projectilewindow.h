@@ -17,25 +17,25 @@ class TBalleF : public MotionWindow
 public:
     explicit TBalleF(QWidget* parent = nullptr);
 
-    int launchSpeed() const { return m_launchSpeed; }
-    int launchAngle() const { return m_launchAngle; }
-    const std::array<QString, 5>& infoLines() const { return m_infoLines; }
+    int LaunchSpeed() const { return m_launchSpeed; }
+    int LaunchAngle() const { return m_launchAngle; }
+    const std::array<QString, 5>& InfoLines() const { return m_infoLines; }
 
-    MeasurementTable measurements() const override;
-    QString fileStem() const override;
-    Worksheet worksheet() const override;
+    MeasurementTable Measurements() const override;
+    QString FileStem() const override;
+    Worksheet FilmWorksheet() const override;
 
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
-    QPoint toPixel(const FramePos& position) const override;
-    void drawMark(Canvas& canvas, QPoint at) const override;
-    void setScale() override;
-    void prepareShow() override;
-    QString frameDescription() const override;
+    QPoint ToPixel(const FramePos& position) const override;
+    void DrawMark(Canvas& canvas, QPoint at) const override;
+    void SetScale() override;
+    void PrepareShow() override;
+    QString FrameDescription() const override;
 
 private:
-    void createEntries();
+    void CreateEntries();
     void V0SpinUpClick();
     void V0SpinDownClick();
     void V0EdExit();
@@ -43,7 +43,7 @@ private:
     void AlphaSpinDownClick();
     void AlphaEdExit();
     // Shows the new parameters and plays the new motion from here on.
-    void applyParameters(int launchSpeed, int launchAngle);
+    void ApplyParameters(int launchSpeed, int launchAngle);
 
     int m_launchSpeed = 30;
     int m_launchAngle = 45;

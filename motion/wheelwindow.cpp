@@ -32,8 +32,8 @@ TRoueF::TRoueF(QWidget* parent)
 {
     setObjectName(QStringLiteral("RoueF"));
     setWindowTitle(ModuleCaption(QStringLiteral("Roue d'une bicyclette")));
-    buildBottomPanel(kPanelHeight, kCanvasTop);
-    orderBottomPanelTabs({});
+    BuildBottomPanel(kPanelHeight, kCanvasTop);
+    OrderBottomPanelTabs({});
     resize(477, 328);
 }
 
@@ -44,22 +44,22 @@ void TRoueF::ComputeFrames()
     m_curFrame = 1;
 }
 
-MeasurementTable TRoueF::measurements() const
+MeasurementTable TRoueF::Measurements() const
 {
     return WheelMeasurements();
 }
 
-QString TRoueF::fileStem() const
+QString TRoueF::FileStem() const
 {
     return WheelFileStem();
 }
 
-Worksheet TRoueF::worksheet() const
+Worksheet TRoueF::FilmWorksheet() const
 {
     Worksheet sheet;
     sheet.title = QStringLiteral("Roue d'une bicyclette");
     sheet.parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100));
-    sheet.table = measurements();
+    sheet.table = Measurements();
     sheet.points = NamedWorksheetPoints(3);
     // The wheel where it starts, its hub above the first point of contact.
     sheet.circles = {{0, WheelRadiusMetres, WheelRadiusMetres}};
@@ -67,20 +67,20 @@ Worksheet TRoueF::worksheet() const
     return sheet;
 }
 
-QString TRoueF::frameDescription() const
+QString TRoueF::FrameDescription() const
 {
     return WheelFrameText(m_frames, m_curFrame);
 }
 
-void TRoueF::setScale()
+void TRoueF::SetScale()
 {
-    WorldScale = std::max(1, WheelWorldWidth / std::max(1, canvasWidth()));
+    WorldScale = std::max(1, WheelWorldWidth / std::max(1, CanvasWidth()));
     m_wheelRadiusPx = WheelRadius / WorldScale;
 }
 
 void TRoueF::DrawBackground(Canvas& canvas)
 {
-    const int w = canvas.width();
+    const int w = canvas.Width();
     DrawMotionGround(canvas);
     canvas.pen.color = AppSettings.clTexte;
     canvas.brush = CanvasBrush{AppSettings.clContour, BrushStyle::FDiagonal};
@@ -88,9 +88,9 @@ void TRoueF::DrawBackground(Canvas& canvas)
     canvas.brush.style = BrushStyle::Solid;
 }
 
-void TRoueF::drawBeforePoints(Canvas& canvas)
+void TRoueF::DrawBeforePoints(Canvas& canvas)
 {
-    const QPoint hub = toPixel(m_frames[PointC].at(m_curFrame));
+    const QPoint hub = ToPixel(m_frames[PointC].At(m_curFrame));
     const int r = m_wheelRadiusPx;
     canvas.pen = CanvasPen{AppSettings.clContour};
     canvas.brush = CanvasBrush{AppSettings.clObjet};

@@ -11,18 +11,18 @@ class TRoueF : public MotionWindow
 public:
     explicit TRoueF(QWidget* parent = nullptr);
 
-    int wheelRadiusPx() const { return m_wheelRadiusPx; }
+    int WheelRadiusPx() const { return m_wheelRadiusPx; }
 
-    MeasurementTable measurements() const override;
-    QString fileStem() const override;
-    Worksheet worksheet() const override;
+    MeasurementTable Measurements() const override;
+    QString FileStem() const override;
+    Worksheet FilmWorksheet() const override;
 
 protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
-    void drawBeforePoints(Canvas& canvas) override;
-    void setScale() override;
-    QString frameDescription() const override;
+    void DrawBeforePoints(Canvas& canvas) override;
+    void SetScale() override;
+    QString FrameDescription() const override;
 
 private:
     int m_wheelRadiusPx = 0;

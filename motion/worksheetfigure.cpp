@@ -19,7 +19,7 @@ constexpr double kWidestLabelMm = 6;
 constexpr double kBarHeightMm = 2;
 constexpr int kBarCm = 5;
 
-int columnOf(const MeasurementTable& table, const QString& name)
+int ColumnOf(const MeasurementTable& table, const QString& name)
 {
     for (std::size_t c = 0; c < table.columns.size(); ++c)
         if (table.columns[c].name == name)
@@ -27,103 +27,103 @@ int columnOf(const MeasurementTable& table, const QString& name)
     return -1;
 }
 
-double valueAt(const std::vector<double>& row, int column)
+double ValueAt(const std::vector<double>& row, int column)
 {
     return column >= 0 && std::size_t(column) < row.size() ? row[std::size_t(column)] : 0.0;
 }
 
 // The whole centimetres of paper an axis covers, from the origin.
-std::pair<int, int> axisSpan(double from, double to, double metresPerCm)
+std::pair<int, int> AxisSpan(double from, double to, double metresPerCm)
 {
     const int low = int(std::floor(from / metresPerCm + 1e-6));
     const int high = int(std::ceil(to / metresPerCm - 1e-6));
     return {std::min(low, 0), std::max({high, 0, low + 1})};
 }
 
-QString axisLabel(int cm, double metresPerCm, double unitMetres)
+QString AxisLabel(int cm, double metresPerCm, double unitMetres)
 {
     const double step = metresPerCm / unitMetres;
     const int decimals = step >= 1 ? 0 : int(std::ceil(-std::log10(step) - 1e-9));
     return DecimalComma(cm * step, decimals);
 }
 
-QString unitName(double unitMetres)
+QString UnitName(double unitMetres)
 {
     return unitMetres < 1 ? QStringLiteral("cm") : QStringLiteral("m");
 }
 
 // Every centimetre labelled, or every other one when the labels would touch.
-int labelStride(const WorksheetPaper& paper, std::pair<int, int> span, double metresPerCm, double unitMetres)
+int LabelStride(const WorksheetPaper& paper, std::pair<int, int> span, double metresPerCm, double unitMetres)
 {
     const QFont font = WorksheetFont(kLabelPt);
     double widest = 0;
     for (int cm : {span.first, span.second})
-        widest = std::max(widest, paper.textSizeMm(axisLabel(cm, metresPerCm, unitMetres), font).width());
+        widest = std::max(widest, paper.TextSizeMm(AxisLabel(cm, metresPerCm, unitMetres), font).width());
     return widest > kWidestLabelMm ? 2 : 1;
 }
 
-void drawHorizontalAxis(const WorksheetPaper& paper, const Worksheet& sheet, const WorksheetGeometry& g)
+void DrawHorizontalAxis(const WorksheetPaper& paper, const Worksheet& sheet, const WorksheetGeometry& g)
 {
-    const auto span = axisSpan(g.box.left, g.box.right, g.metresPerCm);
-    const double y = g.toPaperMm(0, 0).y();
-    const double x0 = g.toPaperMm(0, 0).x();
-    paper.line({x0 + span.first * 10.0, y}, {x0 + span.second * 10.0, y}, kLineMm);
-    const int stride = labelStride(paper, span, g.metresPerCm, sheet.unitMetres);
+    const auto span = AxisSpan(g.box.left, g.box.right, g.metresPerCm);
+    const double y = g.ToPaperMm(0, 0).y();
+    const double x0 = g.ToPaperMm(0, 0).x();
+    paper.Line({x0 + span.first * 10.0, y}, {x0 + span.second * 10.0, y}, kLineMm);
+    const int stride = LabelStride(paper, span, g.metresPerCm, sheet.unitMetres);
     for (int cm = span.first; cm <= span.second; ++cm) {
         const double x = x0 + cm * 10.0;
-        paper.line({x, y}, {x, y + kMajorTickMm}, kThinMm);
+        paper.Line({x, y}, {x, y + kMajorTickMm}, kThinMm);
         if (cm < span.second)
-            paper.line({x + 5, y}, {x + 5, y + kMinorTickMm}, kThinMm);
+            paper.Line({x + 5, y}, {x + 5, y + kMinorTickMm}, kThinMm);
         // Where the axes cross inside the figure, the 0 would sit on the
         // vertical axis.
         if (cm % stride == 0 && (cm != 0 || span.first == 0))
-            paper.text({x, y + kMajorTickMm + 0.5}, Qt::AlignHCenter | Qt::AlignTop,
-                       axisLabel(cm, g.metresPerCm, sheet.unitMetres), WorksheetFont(kLabelPt));
+            paper.Text({x, y + kMajorTickMm + 0.5}, Qt::AlignHCenter | Qt::AlignTop,
+                       AxisLabel(cm, g.metresPerCm, sheet.unitMetres), WorksheetFont(kLabelPt));
     }
-    paper.text({x0 + span.second * 10.0 + 3, y + 0.5}, Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("x (%1)").arg(unitName(sheet.unitMetres)), WorksheetFont(kLabelPt, true));
+    paper.Text({x0 + span.second * 10.0 + 3, y + 0.5}, Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("x (%1)").arg(UnitName(sheet.unitMetres)), WorksheetFont(kLabelPt, true));
 }
 
 // Height upward, or for the free fall the distance fallen, downward from
 // the release point.
-void drawVerticalAxis(const WorksheetPaper& paper, const Worksheet& sheet, const WorksheetGeometry& g)
+void DrawVerticalAxis(const WorksheetPaper& paper, const Worksheet& sheet, const WorksheetGeometry& g)
 {
-    const auto span = axisSpan(g.box.bottom, g.box.top, g.metresPerCm);
-    const QPointF origin = g.toPaperMm(0, 0);
-    paper.line({origin.x(), origin.y() - span.first * 10.0}, {origin.x(), origin.y() - span.second * 10.0}, kLineMm);
-    const int stride = labelStride(paper, span, g.metresPerCm, sheet.unitMetres);
+    const auto span = AxisSpan(g.box.bottom, g.box.top, g.metresPerCm);
+    const QPointF origin = g.ToPaperMm(0, 0);
+    paper.Line({origin.x(), origin.y() - span.first * 10.0}, {origin.x(), origin.y() - span.second * 10.0}, kLineMm);
+    const int stride = LabelStride(paper, span, g.metresPerCm, sheet.unitMetres);
     for (int cm = span.first; cm <= span.second; ++cm) {
         const double y = origin.y() - cm * 10.0;
-        paper.line({origin.x() - kMajorTickMm, y}, {origin.x(), y}, kThinMm);
+        paper.Line({origin.x() - kMajorTickMm, y}, {origin.x(), y}, kThinMm);
         if (cm < span.second)
-            paper.line({origin.x() - kMinorTickMm, y - 5}, {origin.x(), y - 5}, kThinMm);
+            paper.Line({origin.x() - kMinorTickMm, y - 5}, {origin.x(), y - 5}, kThinMm);
         // The horizontal axis already says 0 where they cross.
         if (cm % stride != 0 || (cm == 0 && !sheet.fallRule))
             continue;
-        paper.text({origin.x() - kMajorTickMm - 0.8, y}, Qt::AlignRight | Qt::AlignVCenter,
-                   axisLabel(sheet.fallRule ? -cm : cm, g.metresPerCm, sheet.unitMetres), WorksheetFont(kLabelPt));
+        paper.Text({origin.x() - kMajorTickMm - 0.8, y}, Qt::AlignRight | Qt::AlignVCenter,
+                   AxisLabel(sheet.fallRule ? -cm : cm, g.metresPerCm, sheet.unitMetres), WorksheetFont(kLabelPt));
     }
     const QString title = sheet.fallRule ? QStringLiteral("y (cm), compté vers le bas")
-                                         : QStringLiteral("y (%1)").arg(unitName(sheet.unitMetres));
+                                         : QStringLiteral("y (%1)").arg(UnitName(sheet.unitMetres));
     const double end = sheet.fallRule ? origin.y() - span.first * 10.0 : origin.y() - span.second * 10.0;
-    paper.text({origin.x(), sheet.fallRule ? origin.y() - 2 : end - 2}, Qt::AlignHCenter | Qt::AlignBottom, title,
+    paper.Text({origin.x(), sheet.fallRule ? origin.y() - 2 : end - 2}, Qt::AlignHCenter | Qt::AlignBottom, title,
                WorksheetFont(kLabelPt, true));
 }
 
 // A ground line hatched underneath, across the figure.
-void drawGround(const WorksheetPaper& paper, const Worksheet& sheet, const WorksheetGeometry& g)
+void DrawGround(const WorksheetPaper& paper, const Worksheet& sheet, const WorksheetGeometry& g)
 {
-    const QPointF at = g.toPaperMm(0, *sheet.groundY);
+    const QPointF at = g.ToPaperMm(0, *sheet.groundY);
     double left = at.x() - 3;
     double right = at.x() + WorksheetRuleGapMm + 8;
     if (!sheet.fallRule) {
-        const auto span = axisSpan(g.box.left, g.box.right, g.metresPerCm);
+        const auto span = AxisSpan(g.box.left, g.box.right, g.metresPerCm);
         left = at.x() + span.first * 10.0;
         right = at.x() + span.second * 10.0;
     }
-    paper.line({left, at.y()}, {right, at.y()}, 2 * kLineMm);
+    paper.Line({left, at.y()}, {right, at.y()}, 2 * kLineMm);
     for (double x = left + 2; x <= right; x += 2)
-        paper.line({x, at.y()}, {x - 1.5, at.y() + 1.5}, kThinMm);
+        paper.Line({x, at.y()}, {x - 1.5, at.y() + 1.5}, kThinMm);
 }
 
 } // namespace
@@ -132,12 +132,12 @@ std::vector<WorksheetTrack> WorksheetTracks(const Worksheet& sheet)
 {
     std::vector<WorksheetTrack> tracks;
     for (const WorksheetPoint& point : sheet.points) {
-        const int xColumn = point.xColumn.isEmpty() ? -1 : columnOf(sheet.table, point.xColumn);
-        const int yColumn = columnOf(sheet.table, point.yColumn);
+        const int xColumn = point.xColumn.isEmpty() ? -1 : ColumnOf(sheet.table, point.xColumn);
+        const int yColumn = ColumnOf(sheet.table, point.yColumn);
         WorksheetTrack track{&point, {}};
         for (const std::vector<double>& row : sheet.table.rows) {
-            const double y = valueAt(row, yColumn) * sheet.unitMetres;
-            track.marks.emplace_back(valueAt(row, xColumn) * sheet.unitMetres, sheet.fallRule ? -y : y);
+            const double y = ValueAt(row, yColumn) * sheet.unitMetres;
+            track.marks.emplace_back(ValueAt(row, xColumn) * sheet.unitMetres, sheet.fallRule ? -y : y);
         }
         tracks.push_back(std::move(track));
     }
@@ -169,23 +169,23 @@ void DrawWorksheetFigure(const WorksheetPaper& paper, const Worksheet& sheet, co
                          const WorksheetGeometry& figure)
 {
     if (sheet.groundY)
-        drawGround(paper, sheet, figure);
-    QPainter& painter = paper.painter();
+        DrawGround(paper, sheet, figure);
+    QPainter& painter = paper.Painter();
     painter.setBrush(Qt::NoBrush);
     for (const WorksheetCircle& circle : sheet.circles) {
-        painter.setPen(QPen(Qt::black, paper.px(kLineMm)));
-        const double r = paper.px(circle.radius * figure.mmPerMetre());
-        painter.drawEllipse(paper.px(figure.toPaperMm(circle.x, circle.y)), r, r);
+        painter.setPen(QPen(Qt::black, paper.Px(kLineMm)));
+        const double r = paper.Px(circle.radius * figure.MmPerMetre());
+        painter.drawEllipse(paper.Px(figure.ToPaperMm(circle.x, circle.y)), r, r);
     }
     if (!sheet.fallRule)
-        drawHorizontalAxis(paper, sheet, figure);
-    drawVerticalAxis(paper, sheet, figure);
+        DrawHorizontalAxis(paper, sheet, figure);
+    DrawVerticalAxis(paper, sheet, figure);
     const QPointF shift(sheet.fallRule ? WorksheetRuleGapMm : 0, 0);
     for (const WorksheetTrack& track : tracks) {
         for (const QPointF& mark : track.marks)
-            paper.cross(figure.toPaperMm(mark.x(), mark.y()) + shift, kCrossArmMm, kLineMm, track.point->color);
+            paper.Cross(figure.ToPaperMm(mark.x(), mark.y()) + shift, kCrossArmMm, kLineMm, track.point->color);
         if (!track.point->name.isEmpty() && !track.marks.empty())
-            paper.text(figure.toPaperMm(track.marks.front().x(), track.marks.front().y()) + shift + QPointF(2, -1),
+            paper.Text(figure.ToPaperMm(track.marks.front().x(), track.marks.front().y()) + shift + QPointF(2, -1),
                        Qt::AlignLeft | Qt::AlignBottom, track.point->name, WorksheetFont(kLabelPt, true));
     }
 }
@@ -193,28 +193,28 @@ void DrawWorksheetFigure(const WorksheetPaper& paper, const Worksheet& sheet, co
 QRectF DrawWorksheetScaleBar(const WorksheetPaper& paper, QPointF topLeftMm, double metresPerCm)
 {
     const QRectF bar(topLeftMm, QSizeF(kBarCm * 10.0, kBarHeightMm));
-    QPainter& painter = paper.painter();
+    QPainter& painter = paper.Painter();
     for (int cm = 0; cm < kBarCm; cm += 2)
         painter.fillRect(
-            QRectF(paper.px(bar.topLeft() + QPointF(cm * 10.0, 0)), QSizeF(paper.px(10), paper.px(kBarHeightMm))),
+            QRectF(paper.Px(bar.topLeft() + QPointF(cm * 10.0, 0)), QSizeF(paper.Px(10), paper.Px(kBarHeightMm))),
             Qt::black);
     // The outline drawn inside the bar, so that its ink is as long as it says.
     const double half = kThinMm / 2;
-    painter.setPen(QPen(Qt::black, paper.px(kThinMm), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(Qt::black, paper.Px(kThinMm), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(
-        QRectF(paper.px(bar.topLeft() + QPointF(half, half)), paper.px(bar.bottomRight() - QPointF(half, half))));
+        QRectF(paper.Px(bar.topLeft() + QPointF(half, half)), paper.Px(bar.bottomRight() - QPointF(half, half))));
     const QFont font = WorksheetFont(kLabelPt);
     const bool inMetres = metresPerCm >= 1;
     for (int cm = 0; cm <= kBarCm; ++cm) {
         const QString number = QString::number(std::lround(cm * metresPerCm * (inMetres ? 1 : 100)));
         const QPointF at(bar.left() + cm * 10.0, bar.bottom() + 0.5);
         if (cm < kBarCm) {
-            paper.text(at, Qt::AlignHCenter | Qt::AlignTop, number, font);
+            paper.Text(at, Qt::AlignHCenter | Qt::AlignTop, number, font);
             continue;
         }
         // The last number centred on its tick like the others, the unit after it.
-        paper.text(at - QPointF(paper.textSizeMm(number, font).width() / 2, 0), Qt::AlignLeft | Qt::AlignTop,
+        paper.Text(at - QPointF(paper.TextSizeMm(number, font).width() / 2, 0), Qt::AlignLeft | Qt::AlignTop,
                    number + (inMetres ? QStringLiteral(" m") : QStringLiteral(" cm")), font);
     }
     return bar;

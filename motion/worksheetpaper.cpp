@@ -17,19 +17,19 @@ WorksheetPaper::WorksheetPaper(QPainter& painter)
       m_dotsPerMm(painter.device()->logicalDpiX() / kMmPerInch)
 { }
 
-void WorksheetPaper::line(QPointF fromMm, QPointF toMm, double widthMm, const QColor& color) const
+void WorksheetPaper::Line(QPointF fromMm, QPointF toMm, double widthMm, const QColor& color) const
 {
-    m_painter.setPen(QPen(color, px(widthMm), Qt::SolidLine, Qt::FlatCap));
-    m_painter.drawLine(px(fromMm), px(toMm));
+    m_painter.setPen(QPen(color, Px(widthMm), Qt::SolidLine, Qt::FlatCap));
+    m_painter.drawLine(Px(fromMm), Px(toMm));
 }
 
-void WorksheetPaper::cross(QPointF atMm, double armMm, double widthMm, const QColor& color) const
+void WorksheetPaper::Cross(QPointF atMm, double armMm, double widthMm, const QColor& color) const
 {
-    line(atMm - QPointF(armMm, 0), atMm + QPointF(armMm, 0), widthMm, color);
-    line(atMm - QPointF(0, armMm), atMm + QPointF(0, armMm), widthMm, color);
+    Line(atMm - QPointF(armMm, 0), atMm + QPointF(armMm, 0), widthMm, color);
+    Line(atMm - QPointF(0, armMm), atMm + QPointF(0, armMm), widthMm, color);
 }
 
-void WorksheetPaper::text(QPointF anchorMm, Qt::Alignment alignment, const QString& text, const QFont& font) const
+void WorksheetPaper::Text(QPointF anchorMm, Qt::Alignment alignment, const QString& text, const QFont& font) const
 {
     double left = anchorMm.x();
     if (alignment & Qt::AlignRight)
@@ -43,17 +43,17 @@ void WorksheetPaper::text(QPointF anchorMm, Qt::Alignment alignment, const QStri
         top -= kTextBoxMm / 2;
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);
-    m_painter.drawText(QRectF(px(QPointF(left, top)), QSizeF(px(kTextBoxMm), px(kTextBoxMm))),
+    m_painter.drawText(QRectF(Px(QPointF(left, top)), QSizeF(Px(kTextBoxMm), Px(kTextBoxMm))),
                        int(alignment) | Qt::TextSingleLine, text);
 }
 
-QSizeF WorksheetPaper::textSizeMm(const QString& text, const QFont& font) const
+QSizeF WorksheetPaper::TextSizeMm(const QString& text, const QFont& font) const
 {
     const QFontMetricsF metrics(font, m_painter.device());
     return QSizeF(metrics.horizontalAdvance(text), metrics.height()) / m_dotsPerMm;
 }
 
-double WorksheetPaper::lineHeightMm(const QFont& font) const
+double WorksheetPaper::LineHeightMm(const QFont& font) const
 {
     return QFontMetricsF(font, m_painter.device()).height() / m_dotsPerMm;
 }

@@ -43,8 +43,8 @@ struct WorksheetTableShape
     std::vector<double> columnWidthsMm;
     double rowHeightMm = 0;
 
-    double blockWidthMm() const;
-    QSizeF sizeMm() const;
+    double BlockWidthMm() const;
+    QSizeF SizeMm() const;
 };
 constexpr double WorksheetTableGapMm = 6;
 

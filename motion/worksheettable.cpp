@@ -17,25 +17,25 @@ constexpr double kRowSpacing = 1.25;
 constexpr int kHeadRows = 2;
 constexpr double kRuleMm = 0.15;
 
-QString cellText(const MeasurementTable& table, std::size_t row, std::size_t column)
+QString CellText(const MeasurementTable& table, std::size_t row, std::size_t column)
 {
     const std::vector<double>& values = table.rows[row];
     return column < values.size() ? DecimalComma(values[column], table.columns[column].decimals) : QString();
 }
 
 // The table at `points`, its rows in `blocks` as even as they go.
-WorksheetTableShape shapeAt(const WorksheetPaper& paper, const MeasurementTable& table, double points, int blocks)
+WorksheetTableShape ShapeAt(const WorksheetPaper& paper, const MeasurementTable& table, double points, int blocks)
 {
     WorksheetTableShape shape;
     shape.points = points;
     const QFont plain = WorksheetFont(points);
     const QFont bold = WorksheetFont(points, true);
-    shape.rowHeightMm = paper.lineHeightMm(plain) * kRowSpacing;
+    shape.rowHeightMm = paper.LineHeightMm(plain) * kRowSpacing;
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
-        double widest = std::max(paper.textSizeMm(table.columns[c].name, bold).width(),
-                                 paper.textSizeMm(table.columns[c].unit, plain).width());
+        double widest = std::max(paper.TextSizeMm(table.columns[c].name, bold).width(),
+                                 paper.TextSizeMm(table.columns[c].unit, plain).width());
         for (std::size_t r = 0; r < table.rows.size(); ++r)
-            widest = std::max(widest, paper.textSizeMm(cellText(table, r, c), plain).width());
+            widest = std::max(widest, paper.TextSizeMm(CellText(table, r, c), plain).width());
         shape.columnWidthsMm.push_back(widest + 2 * kPaddingMm);
     }
     const int rows = std::max(1, int(table.rows.size()));
@@ -45,17 +45,17 @@ WorksheetTableShape shapeAt(const WorksheetPaper& paper, const MeasurementTable&
 }
 
 // As many blocks as the rows need to fit `heightMm`.
-WorksheetTableShape shapeForHeight(const WorksheetPaper& paper, const MeasurementTable& table, double points,
+WorksheetTableShape ShapeForHeight(const WorksheetPaper& paper, const MeasurementTable& table, double points,
                                    double heightMm)
 {
-    const WorksheetTableShape one = shapeAt(paper, table, points, 1);
+    const WorksheetTableShape one = ShapeAt(paper, table, points, 1);
     const int fitting = std::max(1, int(heightMm / one.rowHeightMm) - kHeadRows);
-    return shapeAt(paper, table, points, (int(table.rows.size()) + fitting - 1) / fitting);
+    return ShapeAt(paper, table, points, (int(table.rows.size()) + fitting - 1) / fitting);
 }
 
 } // namespace
 
-double WorksheetTableShape::blockWidthMm() const
+double WorksheetTableShape::BlockWidthMm() const
 {
     double width = 0;
     for (double column : columnWidthsMm)
@@ -63,18 +63,18 @@ double WorksheetTableShape::blockWidthMm() const
     return width;
 }
 
-QSizeF WorksheetTableShape::sizeMm() const
+QSizeF WorksheetTableShape::SizeMm() const
 {
-    return QSizeF(blocks * blockWidthMm() + (blocks - 1) * WorksheetTableGapMm,
+    return QSizeF(blocks * BlockWidthMm() + (blocks - 1) * WorksheetTableGapMm,
                   (rowsPerBlock + kHeadRows) * rowHeightMm);
 }
 
 WorksheetTableShape ShapeWorksheetTable(const WorksheetPaper& paper, const MeasurementTable& table, QSizeF roomMm)
 {
-    WorksheetTableShape shape = shapeForHeight(paper, table, kLargestPt, roomMm.height());
-    for (double points = kLargestPt - 0.5; points >= kSmallestPt && shape.sizeMm().width() > roomMm.width();
+    WorksheetTableShape shape = ShapeForHeight(paper, table, kLargestPt, roomMm.height());
+    for (double points = kLargestPt - 0.5; points >= kSmallestPt && shape.SizeMm().width() > roomMm.width();
          points -= 0.5)
-        shape = shapeForHeight(paper, table, points, roomMm.height());
+        shape = ShapeForHeight(paper, table, points, roomMm.height());
     return shape;
 }
 
@@ -84,11 +84,11 @@ WorksheetTableShape ShapeFlatWorksheetTable(const WorksheetPaper& paper, const M
     // largest type that gets the most blocks.
     WorksheetTableShape best;
     for (double points = kLargestPt; points >= kSmallestFlatPt; points -= 0.5) {
-        const WorksheetTableShape one = shapeAt(paper, table, points, 1);
+        const WorksheetTableShape one = ShapeAt(paper, table, points, 1);
         const int blocks
-            = std::max(1, int((widthMm + WorksheetTableGapMm) / (one.blockWidthMm() + WorksheetTableGapMm)));
+            = std::max(1, int((widthMm + WorksheetTableGapMm) / (one.BlockWidthMm() + WorksheetTableGapMm)));
         if (best.columnWidthsMm.empty() || blocks > best.blocks)
-            best = shapeAt(paper, table, points, blocks);
+            best = ShapeAt(paper, table, points, blocks);
     }
     return best;
 }
@@ -102,22 +102,22 @@ void DrawWorksheetTable(const WorksheetPaper& paper, const MeasurementTable& tab
     for (int block = 0; block < shape.blocks; ++block) {
         const int first = block * shape.rowsPerBlock;
         const int last = std::min(int(table.rows.size()), first + shape.rowsPerBlock);
-        const double left = topLeftMm.x() + block * (shape.blockWidthMm() + WorksheetTableGapMm);
+        const double left = topLeftMm.x() + block * (shape.BlockWidthMm() + WorksheetTableGapMm);
         double x = left;
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
             const double w = shape.columnWidthsMm[c];
             const double centre = x + w / 2;
-            paper.text({centre, topLeftMm.y() + h / 2}, Qt::AlignCenter, table.columns[c].name, bold);
-            paper.text({centre, topLeftMm.y() + 1.5 * h}, Qt::AlignCenter, table.columns[c].unit, plain);
+            paper.Text({centre, topLeftMm.y() + h / 2}, Qt::AlignCenter, table.columns[c].name, bold);
+            paper.Text({centre, topLeftMm.y() + 1.5 * h}, Qt::AlignCenter, table.columns[c].unit, plain);
             for (int r = first; r < last; ++r)
-                paper.text({x + w - kPaddingMm, topLeftMm.y() + (kHeadRows + r - first + 0.5) * h},
-                           Qt::AlignRight | Qt::AlignVCenter, cellText(table, std::size_t(r), c), plain);
+                paper.Text({x + w - kPaddingMm, topLeftMm.y() + (kHeadRows + r - first + 0.5) * h},
+                           Qt::AlignRight | Qt::AlignVCenter, CellText(table, std::size_t(r), c), plain);
             x += w;
         }
-        const double right = left + shape.blockWidthMm();
+        const double right = left + shape.BlockWidthMm();
         const double bottom = topLeftMm.y() + (kHeadRows + last - first) * h;
-        paper.line({left, topLeftMm.y()}, {right, topLeftMm.y()}, kRuleMm);
-        paper.line({left, topLeftMm.y() + kHeadRows * h}, {right, topLeftMm.y() + kHeadRows * h}, kRuleMm);
-        paper.line({left, bottom}, {right, bottom}, kRuleMm);
+        paper.Line({left, topLeftMm.y()}, {right, topLeftMm.y()}, kRuleMm);
+        paper.Line({left, topLeftMm.y() + kHeadRows * h}, {right, topLeftMm.y() + kHeadRows * h}, kRuleMm);
+        paper.Line({left, bottom}, {right, bottom}, kRuleMm);
     }
 }

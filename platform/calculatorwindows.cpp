@@ -5,8 +5,11 @@
 #include "platform/calculatordesktop.h"
 
 #include <QString>
-#include <tlhelp32.h>
+
+// windows.h first: the tool-help header uses its types.
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 namespace {
 

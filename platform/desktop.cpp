@@ -54,7 +54,7 @@ namespace {
 
 // ":0", ":0.0" and "unix:0" name the same X display; a screen number does
 // not make another display.
-QString xDisplay(const QString& name)
+QString XDisplay(const QString& name)
 {
     const qsizetype colon = name.lastIndexOf(QLatin1Char(':'));
     if (colon < 0)
@@ -68,7 +68,7 @@ QString xDisplay(const QString& name)
 
 // Whatever the environment holds, the name stays one plain file in the
 // folder.
-QString fileNamePart(const QString& text)
+QString FileNamePart(const QString& text)
 {
     QString part = text;
     for (QChar& c : part) {
@@ -87,7 +87,7 @@ QString InstanceLockName(const QString& platformName, const std::function<QStrin
 {
     QString scope;
     if (platformName == QLatin1String("xcb") && !env("DISPLAY").isEmpty()) {
-        scope = QStringLiteral("x11-") + xDisplay(env("DISPLAY"));
+        scope = QStringLiteral("x11-") + XDisplay(env("DISPLAY"));
     } else if (platformName.startsWith(QLatin1String("wayland"))) {
         const QString display = env("WAYLAND_DISPLAY");
         scope = QStringLiteral("wayland-") + (display.isEmpty() ? QStringLiteral("wayland-0") : display);
@@ -95,11 +95,11 @@ QString InstanceLockName(const QString& platformName, const std::function<QStrin
         scope = QStringLiteral("session-") + env("XDG_SESSION_ID");
     }
     return scope.isEmpty() ? QStringLiteral("kinea.lock")
-                           : QStringLiteral("kinea-") + fileNamePart(scope) + QStringLiteral(".lock");
+                           : QStringLiteral("kinea-") + FileNamePart(scope) + QStringLiteral(".lock");
 }
 
 SingleInstance::SingleInstance(const QString& lockPath)
-    : m_lock(std::make_unique<QLockFile>(lockPath.isEmpty() ? defaultLockPath() : lockPath))
+    : m_lock(std::make_unique<QLockFile>(lockPath.isEmpty() ? DefaultLockPath() : lockPath))
 {
     // Judge a lock by its owner's process alone: by age, a copy running for
     // more than the default 30 s would lose its lock to a second one.
@@ -108,7 +108,7 @@ SingleInstance::SingleInstance(const QString& lockPath)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::tryAcquire()
+bool SingleInstance::TryAcquire()
 {
     return m_lock->isLocked() || m_lock->tryLock(0);
 }

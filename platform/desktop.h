@@ -56,9 +56,9 @@ public:
 
     // True when this process now holds the lock; false when another live
     // copy holds it.
-    bool tryAcquire();
+    bool TryAcquire();
 
-    static QString defaultLockPath();
+    static QString DefaultLockPath();
 
 private:
     std::unique_ptr<QLockFile> m_lock;

@@ -9,13 +9,13 @@
 
 namespace {
 
-DesktopOpener& opener()
+DesktopOpener& Opener()
 {
     static DesktopOpener current = OpenWithDesktop;
     return current;
 }
 
-void reportNotShown(const QString& path)
+void ReportNotShown(const QString& path)
 {
     QMessageBox::warning(nullptr, QStringLiteral("Ouverture d'un document"),
                          QStringLiteral("Impossible d'afficher le document %1 : le fichier est introuvable "
@@ -27,8 +27,8 @@ void reportNotShown(const QString& path)
 
 DesktopOpener SetDesktopOpener(DesktopOpener replacement)
 {
-    DesktopOpener previous = opener();
-    opener() = replacement ? std::move(replacement) : DesktopOpener(OpenWithDesktop);
+    DesktopOpener previous = Opener();
+    Opener() = replacement ? std::move(replacement) : DesktopOpener(OpenWithDesktop);
     return previous;
 }
 
@@ -36,10 +36,10 @@ DocumentOutcome OpenDocument(const QString& path)
 {
     // A missing file is not the desktop's business: it would start a viewer
     // that fails out of sight.
-    if (QFileInfo(path).isFile() && opener()(path))
+    if (QFileInfo(path).isFile() && Opener()(path))
         return DocumentOutcome::OpenedByDesktop;
     if (ShowInHelpWindow(path))
         return DocumentOutcome::ShownInHelpWindow;
-    reportNotShown(path);
+    ReportNotShown(path);
     return DocumentOutcome::NotShown;
 }

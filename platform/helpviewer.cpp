@@ -42,7 +42,7 @@ public:
 QString g_helpFile;
 QPointer<THelpF> g_window;
 
-THelpF* ensureWindow()
+THelpF* EnsureWindow()
 {
     if (!g_window)
         g_window = new THelpF;
@@ -51,7 +51,7 @@ THelpF* ensureWindow()
 
 // A modal dialog (the preferences) blocks every other window but its own
 // children: the help it opens must stay usable beside it.
-void showOnTop(THelpF* window)
+void ShowOnTop(THelpF* window)
 {
     QWidget* modal = QApplication::activeModalWidget();
     if (window->parentWidget() != modal)
@@ -61,7 +61,7 @@ void showOnTop(THelpF* window)
     window->activateWindow();
 }
 
-bool helpFileFound()
+bool HelpFileFound()
 {
     if (QFileInfo::exists(g_helpFile))
         return true;
@@ -70,7 +70,7 @@ bool helpFileFound()
     return false;
 }
 
-QUrl topicUrl(const QString& topicId)
+QUrl TopicUrl(const QString& topicId)
 {
     QUrl url = QUrl::fromLocalFile(g_helpFile);
     url.setFragment(topicId);
@@ -91,17 +91,17 @@ THelpF::THelpF(QWidget* parent)
     Texte->setOpenExternalLinks(true);
     Texte->setAccessibleName(QStringLiteral("Texte de l'aide"));
 
-    SommaireBout = makeButton("SommaireBout", "AideSommaire", QStringLiteral("Sommaire"),
+    SommaireBout = MakeButton("SommaireBout", "AideSommaire", QStringLiteral("Sommaire"),
                               QStringLiteral(" Revenir au sommaire de l'aide"), {}, &THelpF::SommaireBoutClick);
     PrecedentBout
-        = makeButton("PrecedentBout", "AidePrecedente", QStringLiteral("Précédente"),
+        = MakeButton("PrecedentBout", "AidePrecedente", QStringLiteral("Précédente"),
                      QStringLiteral(" Revenir à la page précédente ( Alt+Gauche )"),
                      {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)}, &THelpF::PrecedentBoutClick);
     SuivantBout
-        = makeButton("SuivantBout", "AideSuivante", QStringLiteral("Suivante"),
+        = MakeButton("SuivantBout", "AideSuivante", QStringLiteral("Suivante"),
                      QStringLiteral(" Aller à la page suivante ( Alt+Droite )"),
                      {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)}, &THelpF::SuivantBoutClick);
-    ImprimerBout = makeButton("ImprimerBout", "AideImprimer", QStringLiteral("Imprimer..."),
+    ImprimerBout = MakeButton("ImprimerBout", "AideImprimer", QStringLiteral("Imprimer..."),
                               QStringLiteral(" Imprimer la page affichée ( Ctrl+P )"), {QKeySequence::Print},
                               &THelpF::ImprimerBoutClick);
     PrecedentBout->defaultAction()->setEnabled(false);
@@ -121,11 +121,11 @@ THelpF::THelpF(QWidget* parent)
 
     connect(Texte, &QTextBrowser::backwardAvailable, PrecedentBout->defaultAction(), &QAction::setEnabled);
     connect(Texte, &QTextBrowser::forwardAvailable, SuivantBout->defaultAction(), &QAction::setEnabled);
-    connect(Texte, &QTextBrowser::sourceChanged, this, &THelpF::followTitle);
+    connect(Texte, &QTextBrowser::sourceChanged, this, &THelpF::FollowTitle);
     resize(660, 600);
 }
 
-QToolButton* THelpF::makeButton(const char* name, const char* picture, const QString& text, const QString& hint,
+QToolButton* THelpF::MakeButton(const char* name, const char* picture, const QString& text, const QString& hint,
                                 const QList<QKeySequence>& keys, void (THelpF::*click)())
 {
     // The window's action carries the keys, so that they work wherever the
@@ -151,7 +151,7 @@ QToolButton* THelpF::makeButton(const char* name, const char* picture, const QSt
     return button;
 }
 
-QUrl THelpF::source() const
+QUrl THelpF::Source() const
 {
     return Texte->source();
 }
@@ -161,7 +161,7 @@ void THelpF::ShowPage(const QUrl& url)
     Texte->setSource(url);
 }
 
-void THelpF::followTitle()
+void THelpF::FollowTitle()
 {
     const QString title = Texte->documentTitle();
     setWindowTitle(title.isEmpty() ? kHelpTitle : title);
@@ -169,8 +169,8 @@ void THelpF::followTitle()
 
 void THelpF::SommaireBoutClick()
 {
-    if (helpFileFound())
-        ShowPage(topicUrl(QStringLiteral("Sommaire")));
+    if (HelpFileFound())
+        ShowPage(TopicUrl(QStringLiteral("Sommaire")));
 }
 
 void THelpF::PrecedentBoutClick()
@@ -213,20 +213,20 @@ QString HelpFile()
 
 void ShowHelpTopic(const QString& topicId)
 {
-    if (!helpFileFound())
+    if (!HelpFileFound())
         return;
-    THelpF* window = ensureWindow();
-    window->ShowPage(topicUrl(topicId));
-    showOnTop(window);
+    THelpF* window = EnsureWindow();
+    window->ShowPage(TopicUrl(topicId));
+    ShowOnTop(window);
 }
 
 bool ShowInHelpWindow(const QString& path)
 {
     if (!ReadHelpPage(path))
         return false;
-    THelpF* window = ensureWindow();
+    THelpF* window = EnsureWindow();
     window->ShowPage(QUrl::fromLocalFile(path));
-    showOnTop(window);
+    ShowOnTop(window);
     return true;
 }
 

@@ -12,7 +12,7 @@ namespace {
 PrintDialogRunner g_runner;
 constexpr double kMarginMm = 15;
 
-bool toolkitDialog(QWidget* parent, QPrinter& printer, const QList<QWidget*>& optionTabs)
+bool ToolkitDialog(QWidget* parent, QPrinter& printer, const QList<QWidget*>& optionTabs)
 {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
@@ -38,7 +38,7 @@ void PrepareA4Printer(QPrinter& printer, const QString& docName)
 
 bool RunPrintDialog(QWidget* parent, QPrinter& printer, const QList<QWidget*>& optionTabs)
 {
-    const bool accepted = g_runner ? g_runner(parent, printer, optionTabs) : toolkitDialog(parent, printer, optionTabs);
+    const bool accepted = g_runner ? g_runner(parent, printer, optionTabs) : ToolkitDialog(parent, printer, optionTabs);
     // Tabs the dialog never took are still the caller's to free.
     if (g_runner)
         qDeleteAll(optionTabs);

@@ -17,7 +17,7 @@ SaveFailureReporter g_reporter;
 // films finds them side by side.
 QString g_lastFolder;
 
-QString startFolder()
+QString StartFolder()
 {
     if (!g_lastFolder.isEmpty() && QDir(g_lastFolder).exists())
         return g_lastFolder;
@@ -26,7 +26,7 @@ QString startFolder()
 }
 
 // The toolkit's dialog, its words in French.
-QString dialogChooser(QWidget* parent, const SaveRequest& request)
+QString DialogChooser(QWidget* parent, const SaveRequest& request)
 {
     QFileDialog dialog(parent, request.title, request.proposedPath, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -42,15 +42,15 @@ QString dialogChooser(QWidget* parent, const SaveRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
-void messageReporter(QWidget* parent, const QString& title, const QString& message)
+void MessageReporter(QWidget* parent, const QString& title, const QString& message)
 {
     QMessageBox::warning(parent, title, message);
 }
 
 // Asks for the path; a name typed without an extension gets `request.suffix`.
-QString choosePath(QWidget* parent, const SaveRequest& request)
+QString ChoosePath(QWidget* parent, const SaveRequest& request)
 {
-    QString path = g_chooser ? g_chooser(parent, request) : dialogChooser(parent, request);
+    QString path = g_chooser ? g_chooser(parent, request) : DialogChooser(parent, request);
     if (path.isEmpty())
         return {};
     if (QFileInfo(path).suffix().isEmpty())
@@ -60,7 +60,7 @@ QString choosePath(QWidget* parent, const SaveRequest& request)
 
 // Writes through a temporary file, so that a failure never leaves half a
 // file in place of an older one.
-bool writeFile(const QString& path, const std::function<bool(QSaveFile&)>& write)
+bool WriteFile(const QString& path, const std::function<bool(QSaveFile&)>& write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -69,17 +69,17 @@ bool writeFile(const QString& path, const std::function<bool(QSaveFile&)>& write
     return write(file) && file.commit();
 }
 
-SaveResult save(QWidget* parent, const SaveRequest& request, const std::function<bool(QSaveFile&)>& write)
+SaveResult Save(QWidget* parent, const SaveRequest& request, const std::function<bool(QSaveFile&)>& write)
 {
-    const QString path = choosePath(parent, request);
+    const QString path = ChoosePath(parent, request);
     if (path.isEmpty())
         return SaveResult::Cancelled;
-    if (!writeFile(path, write)) {
+    if (!WriteFile(path, write)) {
         const QString message = QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré.\n"
                                                "Vérifiez que le dossier existe, que vous avez le droit d'y écrire "
                                                "et que le disque n'est pas plein, ou choisissez un autre emplacement.")
                                     .arg(QDir::toNativeSeparators(path));
-        (g_reporter ? g_reporter : messageReporter)(parent, request.title, message);
+        (g_reporter ? g_reporter : MessageReporter)(parent, request.title, message);
         return SaveResult::Failed;
     }
     g_lastFolder = QFileInfo(path).absolutePath();
@@ -103,15 +103,15 @@ SaveResult SavePictureAs(QWidget* parent, const QImage& picture, const QString& 
     if (picture.isNull())
         return SaveResult::Cancelled;
     const SaveRequest request{QStringLiteral("Enregistrer l'image"),
-                              QDir(startFolder()).filePath(fileStem + QStringLiteral(".png")),
+                              QDir(StartFolder()).filePath(fileStem + QStringLiteral(".png")),
                               QStringLiteral("Image PNG (*.png)"), QStringLiteral("png")};
-    return save(parent, request, [&picture](QSaveFile& file) { return picture.save(&file, "PNG"); });
+    return Save(parent, request, [&picture](QSaveFile& file) { return picture.save(&file, "PNG"); });
 }
 
 SaveResult SaveCsvAs(QWidget* parent, const QByteArray& csv, const QString& fileStem)
 {
     const SaveRequest request{QStringLiteral("Enregistrer les mesures"),
-                              QDir(startFolder()).filePath(fileStem + QStringLiteral(".csv")),
+                              QDir(StartFolder()).filePath(fileStem + QStringLiteral(".csv")),
                               QStringLiteral("Tableau CSV (*.csv)"), QStringLiteral("csv")};
-    return save(parent, request, [&csv](QSaveFile& file) { return file.write(csv) == csv.size(); });
+    return Save(parent, request, [&csv](QSaveFile& file) { return file.write(csv) == csv.size(); });
 }

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QStandardPaths>
 
-QString SingleInstance::defaultLockPath()
+QString SingleInstance::DefaultLockPath()
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <windows.h>
 
-QString SingleInstance::defaultLockPath()
+QString SingleInstance::DefaultLockPath()
 {
     DWORD session = 0;
     if (!ProcessIdToSessionId(GetCurrentProcessId(), &session))

@@ -1,8 +1,10 @@
 // The sphere projection of the globe view.
 #include "raster/globeview.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 const GlobeTables& GlobeTrigTables()
 {
@@ -43,7 +45,7 @@ namespace {
 // to the nearest integer, halves to even, as RoundHalfEven does, in two
 // plain additions (lrintf is a library call unless errno handling is
 // disabled).
-inline int fastRoundHalfEven(float x)
+inline int FastRoundHalfEven(float x)
 {
     constexpr float magic = 12582912.0f;
     return static_cast<int>((x + magic) - magic);
@@ -53,8 +55,9 @@ inline int fastRoundHalfEven(float x)
 
 // The AVX2 clone is picked when the program loads. Clang 14 gives the
 // dispatcher a name that calls from other files do not find, so a build
-// with it (the fuzzing build) keeps one plain version.
-#if defined(__clang__) && __clang_major__ < 15
+// with it (the fuzzing build) keeps one plain version; so does a Windows
+// build, whose loader has no indirect functions to pick a clone with.
+#if (defined(__clang__) && __clang_major__ < 15) || defined(_WIN32)
 #define KINEA_AVX2_CLONES
 #else
 #define KINEA_AVX2_CLONES __attribute__((target_clones("avx2", "default")))
@@ -87,8 +90,8 @@ void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg
             const float v = p * t.Sin642[j];
             const float w = u * cA - v * sA;
             depth[j] = w * cB + qsB;
-            xs[j] = fastRoundHalfEven(v * cA + u * sA + centre);
-            ys[j] = fastRoundHalfEven(qcB - w * sB + centre);
+            xs[j] = FastRoundHalfEven(v * cA + u * sA + centre);
+            ys[j] = FastRoundHalfEven(qcB - w * sB + centre);
         }
         // ...then the front hemisphere's pixels, in map order. |x - 103|
         // and |y - 103| stay below the radius: 1..205.
@@ -97,6 +100,88 @@ void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg
             if (!(depth[j] > 0.0f))
                 continue;
             std::uint8_t* target = out + ys[j] * rowBytes + 3 * xs[j];
+            target[0] = source[0];
+            target[1] = source[1];
+            target[2] = source[2];
+        }
+    }
+}
+
+namespace {
+
+// atan2 in single precision within about 1e-5 radians, without branches, so
+// that a row of pixels is worked out in vectors (a map's device pixel spans
+// more than 2e-3 radians).
+inline float FastAtan2(float y, float x)
+{
+    const float ax = std::fabs(x), ay = std::fabs(y);
+    const float big = std::max(ax, ay), small = std::min(ax, ay);
+    const float a = small / (big > 0.0f ? big : 1.0f);
+    const float s = a * a;
+    float r = (((((-0.01172120f * s + 0.05265332f) * s - 0.11643287f) * s + 0.19354346f) * s - 0.33262347f) * s
+               + 0.99997726f)
+              * a;
+    r = ay > ax ? 1.57079633f - r : r;
+    r = x < 0.0f ? 3.14159265f - r : r;
+    return y < 0.0f ? -r : r;
+}
+
+} // namespace
+
+KINEA_AVX2_CLONES
+void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg)
+{
+    const double ratio = image.Ratio();
+    const int mapColumns = static_cast<int>(std::lround(kGlobeMapColumns * ratio));
+    const int mapRows = static_cast<int>(std::lround(kGlobeMapRows * ratio));
+    const int side = static_cast<int>(std::lround(kGlobeImageSide * ratio));
+    if (map.Width() < mapColumns || map.Height() < mapRows || image.Width() < side || image.Height() < side)
+        return;
+    const GlobeTables& t = GlobeTrigTables();
+    const int b = NormalizeDegrees(tiltDeg);
+    const float cB = t.Cos360[b], sB = t.Sin360[b];
+    const float r = static_cast<float>(ratio), inv = static_cast<float>(1.0 / ratio);
+    const float radius = static_cast<float>(kGlobeRadius), radius2 = radius * radius;
+    // A map column's centre stands at its longitude, as in the forward
+    // projection; two turns added keep the column positive before wrapping.
+    const float columnsPerRadian = static_cast<float>(kGlobeMapColumns / (2.0 * std::numbers::pi));
+    const float columnOffset
+        = static_cast<float>(2 * kGlobeMapColumns - NormalizeDegrees(turnDeg) * kGlobeMapColumns / 360.0 + 0.5);
+    const float rowsPerRadian = static_cast<float>(kGlobeMapRows / std::numbers::pi);
+    constexpr float kEquatorRow = 160.0f;
+    const int rowBytes = image.RowBytes();
+    const int mapRowBytes = map.RowBytes();
+    std::vector<int> offsets(static_cast<std::size_t>(side));
+    for (int y = 0; y < side; ++y) {
+        // Pixel centres in logical units from the sphere's centre.
+        const float sy = (static_cast<float>(y) + 0.5f) * inv - (kGlobeCentre + 0.5f);
+        const float room = radius2 - sy * sy;
+        if (!(room > 0.0f))
+            continue;
+        const float half = std::sqrt(room);
+        const int x0 = std::max(0, static_cast<int>(std::ceil((kGlobeCentre + 0.5f - half) * r - 0.5f)));
+        const int x1 = std::min(side - 1, static_cast<int>(std::floor((kGlobeCentre + 0.5f + half) * r - 0.5f)));
+        // The map offsets of the row's pixels, in vectors...
+        for (int x = x0; x <= x1; ++x) {
+            const float sx = (static_cast<float>(x) + 0.5f) * inv - (kGlobeCentre + 0.5f);
+            const float depth = std::sqrt(std::max(room - sx * sx, 0.0f));
+            // Untilted, then unturned: the tilt turns (w, q) into (depth, y).
+            const float w = depth * cB - sy * sB;
+            const float q = depth * sB + sy * cB;
+            const float longitude = FastAtan2(sx, w);
+            const float latitude = FastAtan2(q, std::sqrt(sx * sx + w * w));
+            int column = static_cast<int>((longitude * columnsPerRadian + columnOffset) * r);
+            column = column >= mapColumns ? column - mapColumns : column;
+            column = column >= mapColumns ? column - mapColumns : column;
+            column = column >= mapColumns ? column - mapColumns : column;
+            int row = static_cast<int>((latitude * rowsPerRadian + (kEquatorRow + 0.5f)) * r);
+            row = std::clamp(row, 0, mapRows - 1);
+            offsets[static_cast<std::size_t>(x)] = row * mapRowBytes + 3 * column;
+        }
+        // ...then the copies.
+        std::uint8_t* target = image.Bits() + y * rowBytes + 3 * x0;
+        for (int x = x0; x <= x1; ++x, target += 3) {
+            const std::uint8_t* source = map.Bits() + offsets[static_cast<std::size_t>(x)];
             target[0] = source[0];
             target[1] = source[1];
             target[2] = source[2];

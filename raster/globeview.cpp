@@ -2,12 +2,14 @@
 // the caption box drawn over a globe.
 #include "raster/globeview.h"
 
+#include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
 #include "platform/resources/namedresources.h"
 
 #include <QCoreApplication>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 std::array<std::int32_t, kLastGlobeSlot + 1> GlobePlace{};
 std::array<float, kLastGlobeSlot + 1> GlobeTurn{};
@@ -18,18 +20,30 @@ namespace {
 
 constexpr int kMapSurfaceHeight = 621;
 constexpr int kImageOffset = 5;
+// Beyond any screen's: a map at 8 times is already 46 MB.
+constexpr qreal kMaxRatio = 8;
 
 struct GlobeSlot
 {
-    TDibPlus map{kGlobeMapColumns, kMapSurfaceHeight};
-    TDibPlus image{kGlobeImageSide, kGlobeImageSide};
+    explicit GlobeSlot(qreal ratio = 1)
+        : ratio(ratio),
+          map(kGlobeMapColumns, kMapSurfaceHeight, ratio),
+          image(kGlobeImageSide, kGlobeImageSide, ratio),
+          picture(NewPicture(QSize(kGlobePictureSide, kGlobePictureSide), ratio))
+    {
+        // A new picture is white until its first render, like any new
+        // bitmap, rather than whatever the memory held.
+        picture.fill(Qt::white);
+    }
+
+    qreal ratio;
+    TDibPlus map;
+    TDibPlus image;
     // Written by plain pixel copies, never through a lasting painter, so
     // that copies the owners keep of it cannot get out of step.
-    QImage picture{kGlobePictureSide, kGlobePictureSide, QImage::Format_RGB32};
-
-    // A new picture is white until its first render, like any new bitmap,
-    // rather than whatever the memory held.
-    GlobeSlot() { picture.fill(Qt::white); }
+    QImage picture;
+    // The place last drawn into the map, to draw it again at a new ratio.
+    std::optional<PlaceRecord> loaded;
 };
 
 std::array<std::unique_ptr<GlobeSlot>, kLastGlobeSlot + 1> globeSlots;
@@ -75,11 +89,12 @@ void FreeAtExit()
     }
 }
 
-// The painter's raster works within +-32767; an event's numbers can be any
-// integers, whose marker box would overflow or lose all precision.
-bool MarkerFits(const PlaceRecord& place)
+// The painter's raster works within +-32767 device pixels; an event's
+// numbers can be any integers, whose marker box would overflow or lose all
+// precision.
+bool MarkerFits(const PlaceRecord& place, qreal ratio)
 {
-    constexpr std::int64_t limit = 32767;
+    const auto limit = static_cast<std::int64_t>(32767 / ratio);
     const std::int64_t reach = place.MarkRadius == 0 ? 3 : std::abs(std::int64_t(place.MarkRadius));
     return std::abs(std::int64_t(place.MarkX)) + reach <= limit && std::abs(std::int64_t(place.MarkY)) + reach <= limit;
 }
@@ -88,7 +103,7 @@ void DrawMarker(Canvas& canvas, const PlaceRecord& place)
 {
     constexpr TColor red = 0x0000FF;
     const bool poleBand = place.MarkRadius == 0 && place.MarkX == 1000;
-    if (!poleBand && !MarkerFits(place))
+    if (!poleBand && !MarkerFits(place, canvas.Scale()))
         return;
     canvas.pen = {red, 1, PenStyle::Solid};
     if (place.MarkRadius == 0) {
@@ -138,6 +153,46 @@ void FreeGlobes(int first, int last, bool alsoLabel)
         FreeLabel();
 }
 
+namespace {
+
+// The Earth also comes at twice the map size, for scaled screens.
+QImage LoadPlanetPictureFor(int picture, qreal ratio)
+{
+    if (ratio > 1 && PlanetPictureName(picture) == QLatin1String("Terre_jpg")) {
+        QImage fine = LoadPlanetPicture(QStringLiteral("Terre2x_jpg"));
+        if (!fine.isNull())
+            return fine;
+    }
+    return LoadPlanetPicture(PlanetPictureName(picture));
+}
+
+// The place's picture, stretched over the map's planet rows, and its marker.
+// On a map finer than the picture (a scaled screen) the picture is smoothed
+// to the map's pixels, so that the sphere shows no blocks; the marker is
+// drawn at full resolution.
+void DrawPlaceOnMap(TDibPlus& map, const PlaceRecord& place)
+{
+    Canvas& canvas = map.Canvas();
+    if (place.Picture > 0) {
+        const QImage picture = LoadPlanetPictureFor(place.Picture, map.Ratio());
+        if (picture.isNull()) {
+            canvas.brush = {0x000000, BrushStyle::Solid};
+            canvas.FillRect(0, 0, kGlobeMapColumns, kGlobeMapRows);
+        } else if (map.Ratio() == 1) {
+            canvas.StretchDraw(QRect(0, 0, kGlobeMapColumns, kGlobeMapRows), picture);
+        } else {
+            QImage fine = picture.scaled(DeviceRect(QRect(0, 0, kGlobeMapColumns, kGlobeMapRows), map.Ratio()).size(),
+                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            fine.setDevicePixelRatio(map.Ratio());
+            canvas.Draw(0, 0, fine);
+        }
+    }
+    if (place.Marked)
+        DrawMarker(canvas, place);
+}
+
+} // namespace
+
 void LoadGlobeMap(int slot, bool fromEvent)
 {
     GlobeSlot* globe = Slot(slot);
@@ -151,18 +206,31 @@ void LoadGlobeMap(int slot, bool fromEvent)
     if (!fromEvent && index >= static_cast<int>(placeTable.size()))
         return;
     const PlaceRecord& place = fromEvent ? GlobeEventRecord : placeTable[index];
-    Canvas& canvas = globe->map.Canvas();
-    if (place.Picture > 0) {
-        const QImage picture = LoadPlanetPicture(PlanetPictureName(place.Picture));
-        if (picture.isNull()) {
-            canvas.brush = {0x000000, BrushStyle::Solid};
-            canvas.FillRect(0, 0, kGlobeMapColumns, kGlobeMapRows);
-        } else {
-            canvas.StretchDraw(QRect(0, 0, kGlobeMapColumns, kGlobeMapRows), picture);
-        }
-    }
-    if (place.Marked)
-        DrawMarker(canvas, place);
+    globe->loaded = place;
+    DrawPlaceOnMap(globe->map, place);
+}
+
+void SetGlobeRatio(int slot, qreal ratio)
+{
+    GlobeSlot* globe = Slot(slot);
+    if (!globe)
+        return;
+    if (!(ratio > 0) || ratio > kMaxRatio)
+        ratio = 1;
+    if (ratio == globe->ratio)
+        return;
+    const std::optional<PlaceRecord> loaded = globe->loaded;
+    globeSlots[slot] = std::make_unique<GlobeSlot>(ratio);
+    globe = globeSlots[slot].get();
+    globe->loaded = loaded;
+    if (loaded)
+        DrawPlaceOnMap(globe->map, *loaded);
+}
+
+qreal GlobeRatio(int slot)
+{
+    const GlobeSlot* globe = Slot(slot);
+    return globe ? globe->ratio : 1;
 }
 
 void RenderGlobe(int slot, const QString& title, const QString& detail, bool withLabel, TColor background)
@@ -173,8 +241,14 @@ void RenderGlobe(int slot, const QString& title, const QString& detail, bool wit
     globe->picture.fill(QRgbFromCanvas(background));
     if (GlobePlace[slot] > 0) {
         globe->image.Fill(background);
-        ProjectGlobe(globe->map, globe->image, RoundHalfEven(GlobeTurn[slot]), RoundHalfEven(GlobeTilt[slot]));
-        CopySurfaceToPicture(globe->image, globe->picture, kImageOffset, kImageOffset);
+        const int turn = RoundHalfEven(GlobeTurn[slot]);
+        const int tilt = RoundHalfEven(GlobeTilt[slot]);
+        if (globe->ratio == 1)
+            ProjectGlobe(globe->map, globe->image, turn, tilt);
+        else
+            ProjectGlobeAtRatio(globe->map, globe->image, turn, tilt);
+        const QPoint at = DeviceRect(QRect(kImageOffset, kImageOffset, 1, 1), globe->ratio).topLeft();
+        CopySurfaceToPicture(globe->image, globe->picture, at.x(), at.y());
     }
     if (withLabel)
         DrawGlobeLabel(globe->picture, GlobePlace[slot] > 0, title, detail);
@@ -212,28 +286,30 @@ std::unique_ptr<TDibPlus> label;
 
 void DarkenWithRoundCorners(TDibPlus& surface)
 {
-    for (int r = 0; r < kLabelHeight; ++r) {
-        const int d = std::min(r, kLabelHeight - 1 - r);
-        const int x1 = d <= LabelRadius ? LabelRadius - LabelInset[d] : 0;
-        const int x2 = d <= LabelRadius ? 138 + LabelInset[d] : kLabelWidth;
-        surface.ShadeRow(x1, x2, r, kDarkening, kDarkening, kDarkening);
+    for (int r = 0; r < surface.Height(); ++r) {
+        const ColumnSpan span = RoundedBoxRow(surface, LabelRadius, r);
+        surface.ShadeRow(span.first, span.last, r, kDarkening, kDarkening, kDarkening);
         // Ice and clouds stay too light for the text at half brightness.
-        surface.DarkenUnderInk(x1, x2, r, kLabelTextColor);
+        surface.DarkenUnderInk(span.first, span.last, r, kLabelTextColor);
     }
+}
+
+void MakeLabel(qreal ratio)
+{
+    label = std::make_unique<TDibPlus>(kLabelWidth, kLabelHeight, ratio);
+    CanvasFont& font = label->Canvas().font;
+    font.color = kLabelTextColor;
+    font.SetPointSize(10);
+    font.name = QStringLiteral("Arial");
+    font.bold = true;
 }
 
 } // namespace
 
 void AllocateLabel()
 {
-    if (label)
-        return;
-    label = std::make_unique<TDibPlus>(kLabelWidth, kLabelHeight);
-    CanvasFont& font = label->Canvas().font;
-    font.color = kLabelTextColor;
-    font.setPointSize(10);
-    font.name = QStringLiteral("Arial");
-    font.bold = true;
+    if (!label)
+        MakeLabel(1);
 }
 
 void FreeLabel()
@@ -250,18 +326,23 @@ void DrawGlobeLabel(QImage& picture, bool placeShown, const QString& title, cons
 {
     if (!label)
         return;
-    CopyPictureToSurface(picture, QRect(kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight), *label);
+    // One surface serves every slot: it follows the resolution of the
+    // picture it is drawn on.
+    if (label->Ratio() != picture.devicePixelRatio())
+        MakeLabel(picture.devicePixelRatio());
+    const QRect box = DeviceRect(QRect(kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight), label->Ratio());
+    CopyPictureToSurface(picture, box, *label);
     Canvas& canvas = label->Canvas();
     DarkenWithRoundCorners(*label);
     canvas.brush.style = BrushStyle::Clear;
     canvas.font.bold = true;
-    canvas.font.setPointSize(10);
+    canvas.font.SetPointSize(10);
     if (placeShown)
         canvas.TextOut(5, 4, QStringLiteral("Lieu sélectionné :"));
     canvas.TextOut(5, 19, title);
     canvas.font.bold = false;
-    canvas.font.setPointSize(8);
+    canvas.font.SetPointSize(8);
     canvas.TextOut(5, 34, detail);
     canvas.brush.style = BrushStyle::Solid;
-    CopySurfaceToPicture(*label, picture, kLabelLeft, kLabelTop);
+    CopySurfaceToPicture(*label, picture, box.left(), box.top());
 }

@@ -48,15 +48,22 @@ void FreeGlobes(int first, int last, bool alsoLabel);
 // that is missing or cannot be decoded leaves the map black.
 void LoadGlobeMap(int slot, bool fromEvent);
 
+// The device pixel ratio of the screen that shows the slot's picture (1
+// until set). A new ratio rebuilds the slot's map, sphere and picture at
+// that resolution, the map from the place last loaded; render again after.
+void SetGlobeRatio(int slot, qreal ratio);
+qreal GlobeRatio(int slot);
+
 // Renders the sphere and, with withLabel, the caption box into the slot's
 // picture. `background` is a canvas colour (0x00BBGGRR).
 void RenderGlobe(int slot, const QString& title, const QString& detail, bool withLabel, TColor background);
 
-// The slot's finished 217 x 217 picture, to copy onto its paint box; a null
-// image when the slot is not allocated.
+// The slot's finished 217 x 217 picture (logical size, at the slot's ratio),
+// to copy onto its paint box; a null image when the slot is not allocated.
 const QImage& GlobePicture(int slot);
-// The slot's map (642 x 621, rows 0..320 hold the planet) and rendered
-// sphere (206 x 206); null when the slot is not allocated.
+// The slot's map (642 x 621 logical pixels, rows 0..320 hold the planet) and
+// rendered sphere (206 x 206), at the slot's ratio; null when the slot is
+// not allocated.
 TDibPlus* GlobeMap(int slot);
 TDibPlus* GlobeImage(int slot);
 // The shared 145 x 55 caption scratch surface; null when absent.
@@ -98,6 +105,11 @@ int NormalizeDegrees(int n);
 // earlier ones, the rest of `image` untouched.
 void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg);
 
+// The same sphere on surfaces composed at a device pixel ratio (both at the
+// image's ratio): each device pixel of the front hemisphere takes the map's
+// device pixel under it (mapped back), so none is left out at any ratio.
+void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg);
+
 // ---- caption box
 
 // A translucent, round-cornered box in the upper part of a globe picture,
@@ -109,14 +121,16 @@ constexpr int kLabelLeft = 55; // 217 - 145 - 17
 constexpr int kLabelTop = 19;
 constexpr int LabelRadius = 7;
 
-// Corner profile: LabelInset[k] = RoundHalfEven(sqrt(7^2 - (7 - k)^2)).
+// Corner profile at a ratio of 1 (RoundedBoxRow gives it at any ratio):
+// LabelInset[k] = RoundHalfEven(sqrt(7^2 - (7 - k)^2)).
 extern const std::array<int, LabelRadius + 1> LabelInset;
 
 // Creates the caption surface if it is absent; frees it.
 void AllocateLabel();
 void FreeLabel();
 
-// Darkens the box's rectangle of `picture` (RGB32) with round corners and writes
+// Darkens the box's rectangle of `picture` (RGB32, at any ratio: the caption
+// surface follows it) with round corners and writes
 // "Lieu sélectionné :" (when a place is shown), the title and the detail
 // on it. Does nothing while the caption surface is absent.
 void DrawGlobeLabel(QImage& picture, bool placeShown, const QString& title, const QString& detail);

@@ -2,9 +2,10 @@
 #include "raster/tdibplus.h"
 
 #include "canvas/colorcontrast.h"
+#include "canvas/textformat.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <cmath>
 
 int TDibPlus::RowBytesFor(int width)
 {
@@ -12,7 +13,18 @@ int TDibPlus::RowBytesFor(int width)
 }
 
 TDibPlus::TDibPlus(int width, int height)
+    : TDibPlus(width, height, 1)
+{ }
+
+TDibPlus::TDibPlus(int logicalWidth, int logicalHeight, qreal ratio)
 {
+    if (!(ratio > 0) || ratio > 16)
+        ratio = 1;
+    // Rounded as NewPicture rounds, so that a surface and a picture of one
+    // logical size have one device size.
+    const QSize device = (QSizeF(logicalWidth, logicalHeight) * ratio).toSize();
+    const int width = logicalWidth >= 1 ? device.width() : logicalWidth;
+    const int height = logicalHeight >= 1 ? device.height() : logicalHeight;
     if (width >= 1 && width <= kMaxSide && height >= 1 && height <= kMaxSide) {
         m_width = width;
         m_height = height;
@@ -20,6 +32,8 @@ TDibPlus::TDibPlus(int width, int height)
         // Zero-filled: a new surface is black.
         m_storage.assign(static_cast<size_t>(m_rowBytes) * height, 0);
         m_image = QImage(m_storage.data(), width, height, m_rowBytes, QImage::Format_BGR888);
+        m_ratio = ratio;
+        m_image.setDevicePixelRatio(ratio);
     }
     m_canvas = std::make_unique<::Canvas>(m_image);
 }
@@ -79,7 +93,7 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
 namespace {
 
 // Red and blue change places between the two conventions.
-std::uint32_t swapRedBlue(std::uint32_t color)
+std::uint32_t SwapRedBlue(std::uint32_t color)
 {
     return (color & 0x00FF00) | (color >> 16 & 0xFF) | (color & 0xFF) << 16;
 }
@@ -92,17 +106,25 @@ void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
         return;
     x1 = std::max(x1, 0);
     x2 = std::min(x2, m_width - 1);
-    // A row holds few colours (a gradient, a stretch of a picture).
-    std::unordered_map<TDibColor, TDibColor> done;
+    // A caption redrawn on every tick darkens much the same colours again:
+    // they are remembered for as long as the ink and the ratio stay.
+    if (m_darkened.empty() || ink != m_darkenedInk || ratio != m_darkenedRatio) {
+        m_darkened.assign(kDarkenedSlots, {kNoColour, 0});
+        m_darkenedInk = ink;
+        m_darkenedRatio = ratio;
+    }
     for (int x = x1; x <= x2; ++x) {
         const TDibColor pixel = GetPixelFast(x, y);
-        auto found = done.find(pixel);
-        if (found == done.end()) {
-            const TColor darker = DarkenedUnder(swapRedBlue(pixel), ink, ratio);
-            found = done.emplace(pixel, swapRedBlue(darker)).first;
+        // Most pixels are dark enough already: DarkenedUnder would keep them.
+        if (ContrastRatio(ink, SwapRedBlue(pixel)) >= ratio)
+            continue;
+        auto& [from, to] = m_darkened[(pixel * 2654435761u >> 20) % kDarkenedSlots];
+        if (from != pixel) {
+            from = pixel;
+            to = SwapRedBlue(DarkenedUnder(SwapRedBlue(pixel), ink, ratio));
         }
-        if (found->second != pixel)
-            SetPixelFast(x, y, found->second);
+        if (to != pixel)
+            SetPixelFast(x, y, to);
     }
 }
 
@@ -146,4 +168,23 @@ void CopyPictureToSurface(const QImage& picture, const QRect& from, TDibPlus& su
             to[2] = static_cast<std::uint8_t>(qRed(source[column]));
         }
     }
+}
+
+QRect DeviceRect(const QRect& logical, qreal ratio)
+{
+    if (ratio == 1)
+        return logical;
+    const auto device = [ratio](int v) { return int(std::lround(v * ratio)); };
+    return QRect(QPoint(device(logical.left()), device(logical.top())),
+                 QPoint(device(logical.left() + logical.width()) - 1, device(logical.top() + logical.height()) - 1));
+}
+
+ColumnSpan RoundedBoxRow(const TDibPlus& surface, int radius, int y)
+{
+    const int r = int(std::lround(radius * surface.Ratio()));
+    const int d = std::min(y, surface.Height() - 1 - y);
+    if (d > r)
+        return {0, surface.Width()};
+    const int inset = RoundHalfEven(std::sqrt(double(r * r - (r - d) * (r - d))));
+    return {r - inset, surface.Width() - r + inset};
 }

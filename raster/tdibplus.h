@@ -1,6 +1,9 @@
 // TDibPlus: a fixed-size 24-bit off-screen raster surface with direct pixel
 // access, a Canvas bound to the same pixels and a one-to-one copy onto any
 // other canvas; and plain pixel copies between a surface and a picture.
+// A surface may be composed at a device pixel ratio (for a scaled screen):
+// its pixel operations then work on device pixels, its canvas on logical
+// ones.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -9,6 +12,7 @@
 #include <QRect>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // A surface colour: 0x00RRGGBB (blue in the low byte). Not the canvas
@@ -22,6 +26,9 @@ public:
     // an empty surface with no storage, on which every operation does
     // nothing.
     TDibPlus(int width, int height);
+    // A surface of `width` x `height` logical pixels at `ratio` device
+    // pixels per logical pixel: Width() and Height() count device pixels.
+    TDibPlus(int width, int height, qreal ratio);
     ~TDibPlus();
     TDibPlus(const TDibPlus&) = delete;
     TDibPlus& operator=(const TDibPlus&) = delete;
@@ -35,6 +42,8 @@ public:
     int Height() const { return m_height; }
     int RowBytes() const { return m_rowBytes; }
     int ImageSize() const { return m_rowBytes * m_height; }
+    // Device pixels per logical pixel (1 unless given).
+    qreal Ratio() const { return m_ratio; }
 
     // Top row first; pixel (x, y) is the blue, green and red bytes at
     // y * RowBytes + 3 * x.
@@ -90,6 +99,14 @@ private:
     int m_width = 0;
     int m_height = 0;
     int m_rowBytes = 0;
+    qreal m_ratio = 1;
+    // Colours DarkenUnderInk worked out, by a hash of the colour (a slot
+    // whose first colour is kNoColour is free).
+    static constexpr std::size_t kDarkenedSlots = 4096;
+    static constexpr TDibColor kNoColour = 0xFFFFFFFFu;
+    std::vector<std::pair<TDibColor, TDibColor>> m_darkened;
+    TColor m_darkenedInk = 0;
+    double m_darkenedRatio = 0;
     std::vector<std::uint8_t> m_storage;
     QImage m_image;
     std::unique_ptr<::Canvas> m_canvas;
@@ -105,3 +122,17 @@ void CopySurfaceToPicture(const TDibPlus& surface, QImage& picture, int x, int y
 // Copies the picture's rectangle `from` into the surface at (0, 0), clipped
 // to both.
 void CopyPictureToSurface(const QImage& picture, const QRect& from, TDibPlus& surface);
+
+// Both copies count in the picture's own (device) pixels; this is the device
+// rectangle of a logical one, for a picture or surface at `ratio`.
+QRect DeviceRect(const QRect& logical, qreal ratio);
+
+// A box covering the whole surface with its corners rounded to `radius`
+// logical pixels: the first and last device column it covers on device row
+// `y` (the last may lie one past the surface's right edge).
+struct ColumnSpan
+{
+    int first = 0;
+    int last = 0;
+};
+ColumnSpan RoundedBoxRow(const TDibPlus& surface, int radius, int y);

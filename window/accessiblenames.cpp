@@ -15,7 +15,7 @@ struct Entry
 
 // Keys are "Window/Control" for a window's own control, "Control" for a
 // name shared by every window.
-const std::map<std::string, Entry>& speechList()
+const std::map<std::string, Entry>& SpeechList()
 {
     static const std::map<std::string, Entry> list{
         // the windows' picture buttons
@@ -120,7 +120,7 @@ const std::map<std::string, Entry>& speechList()
     return list;
 }
 
-bool hasCaption(const QWidget* control)
+bool HasCaption(const QWidget* control)
 {
     const auto* button = qobject_cast<const QAbstractButton*>(control);
     return button && !button->text().trimmed().isEmpty();
@@ -130,7 +130,7 @@ bool hasCaption(const QWidget* control)
 
 ControlSpeech ControlSpeechFor(const QString& window, const QString& control)
 {
-    const auto& list = speechList();
+    const auto& list = SpeechList();
     auto found = list.find((window + QLatin1Char('/') + control).toStdString());
     if (found == list.end())
         found = list.find(control.toStdString());
@@ -148,7 +148,7 @@ void NameControls(QWidget* window)
         if (control->accessibleName().isEmpty()) {
             if (!speech.name.isEmpty())
                 control->setAccessibleName(speech.name);
-            else if (!hasCaption(control) && !control->toolTip().trimmed().isEmpty())
+            else if (!HasCaption(control) && !control->toolTip().trimmed().isEmpty())
                 control->setAccessibleName(control->toolTip().trimmed());
         }
         if (control->accessibleDescription().isEmpty() && control->toolTip().isEmpty() && !speech.description.isEmpty())

@@ -35,7 +35,7 @@ void ModuleWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     if (event->isAccepted())
-        emit closed();
+        emit Closed();
 }
 
 void OpeningDialog::showEvent(QShowEvent* event)

@@ -117,43 +117,43 @@ std::function<bool(const QString&)> writableCheck;
 // The files a load reads, the one whose keys win first.
 using Profiles = std::vector<const IniProfile*>;
 
-std::int32_t readInt(const Profiles& profiles, const char* section, const char* key, std::int32_t fallback)
+std::int32_t ReadInt(const Profiles& profiles, const char* section, const char* key, std::int32_t fallback)
 {
     for (const IniProfile* profile : profiles)
-        if (const std::optional<QByteArray> text = profile->value(section, key))
+        if (const std::optional<QByteArray> text = profile->Value(section, key))
             return ParseProfileInt(*text).value_or(fallback);
     return fallback;
 }
 
-bool readBool(const Profiles& profile, const char* section, const char* key, bool fallback)
+bool ReadBool(const Profiles& profile, const char* section, const char* key, bool fallback)
 {
-    return readInt(profile, section, key, fallback ? 1 : 0) != 0;
+    return ReadInt(profile, section, key, fallback ? 1 : 0) != 0;
 }
 
-void writeInt(IniProfile& profile, const char* section, const char* key, std::int32_t value)
+void WriteInt(IniProfile& profile, const char* section, const char* key, std::int32_t value)
 {
-    profile.setValue(section, key, FormatProfileInt(value));
+    profile.SetValue(section, key, FormatProfileInt(value));
 }
 
-WindowPlacement readPlacement(const Profiles& profile, const char* section)
+WindowPlacement ReadPlacement(const Profiles& profile, const char* section)
 {
     const WindowPlacement defaults;
     WindowPlacement placement;
-    placement.X = readInt(profile, section, "X", defaults.X);
-    placement.Y = readInt(profile, section, "Y", defaults.Y);
-    placement.W = readInt(profile, section, "W", defaults.W);
-    placement.H = readInt(profile, section, "H", defaults.H);
-    placement.Maxis = readBool(profile, section, "Maxis", defaults.Maxis);
+    placement.X = ReadInt(profile, section, "X", defaults.X);
+    placement.Y = ReadInt(profile, section, "Y", defaults.Y);
+    placement.W = ReadInt(profile, section, "W", defaults.W);
+    placement.H = ReadInt(profile, section, "H", defaults.H);
+    placement.Maxis = ReadBool(profile, section, "Maxis", defaults.Maxis);
     return placement;
 }
 
-void writePlacement(IniProfile& profile, const char* section, const WindowPlacement& placement)
+void WritePlacement(IniProfile& profile, const char* section, const WindowPlacement& placement)
 {
-    writeInt(profile, section, "X", placement.X);
-    writeInt(profile, section, "Y", placement.Y);
-    writeInt(profile, section, "W", placement.W);
-    writeInt(profile, section, "H", placement.H);
-    writeInt(profile, section, "Maxis", placement.Maxis ? 1 : 0);
+    WriteInt(profile, section, "X", placement.X);
+    WriteInt(profile, section, "Y", placement.Y);
+    WriteInt(profile, section, "W", placement.W);
+    WriteInt(profile, section, "H", placement.H);
+    WriteInt(profile, section, "Maxis", placement.Maxis ? 1 : 0);
 }
 
 // Colours go through the file as their signed 32-bit pattern, so that every
@@ -165,16 +165,16 @@ struct KeyReader
     AppSettingsRecord& record;
     void operator()(bool AppSettingsRecord::*field) const
     {
-        record.*field = readBool(profile, key.section, key.key, AppSettingsRecord{}.*field);
+        record.*field = ReadBool(profile, key.section, key.key, AppSettingsRecord{}.*field);
     }
     void operator()(std::int32_t AppSettingsRecord::*field) const
     {
-        record.*field = readInt(profile, key.section, key.key, AppSettingsRecord{}.*field);
+        record.*field = ReadInt(profile, key.section, key.key, AppSettingsRecord{}.*field);
     }
     void operator()(TColor AppSettingsRecord::*field) const
     {
         const auto fallback = std::int32_t(AppSettingsRecord{}.*field);
-        record.*field = TColor(readInt(profile, key.section, key.key, fallback));
+        record.*field = TColor(ReadInt(profile, key.section, key.key, fallback));
     }
 };
 
@@ -185,31 +185,31 @@ struct KeyWriter
     const AppSettingsRecord& record;
     void operator()(bool AppSettingsRecord::*field) const
     {
-        writeInt(profile, key.section, key.key, record.*field ? 1 : 0);
+        WriteInt(profile, key.section, key.key, record.*field ? 1 : 0);
     }
     void operator()(std::int32_t AppSettingsRecord::*field) const
     {
-        writeInt(profile, key.section, key.key, record.*field);
+        WriteInt(profile, key.section, key.key, record.*field);
     }
     void operator()(TColor AppSettingsRecord::*field) const
     {
-        writeInt(profile, key.section, key.key, std::int32_t(record.*field));
+        WriteInt(profile, key.section, key.key, std::int32_t(record.*field));
     }
 };
 
-void writeRecord(IniProfile& profile, const AppSettingsRecord& record)
+void WriteRecord(IniProfile& profile, const AppSettingsRecord& record)
 {
     // Written first: it opens a fresh file with the "Access" section.
-    profile.setValue("Access", "Allowed", "1");
+    profile.SetValue("Access", "Allowed", "1");
     for (const PlacementSlot slot : kPlacementSaveOrder)
-        writePlacement(profile, PlacementSection(slot), record.Placements[slot]);
+        WritePlacement(profile, PlacementSection(slot), record.Placements[slot]);
     for (const SettingKey& key : kSettingKeys) {
         if (!key.readOnly)
             std::visit(KeyWriter{profile, key, record}, key.field);
     }
 }
 
-bool writeWholeFile(const QString& path, const QByteArray& bytes)
+bool WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     // A writable file in a read-only folder cannot be replaced, only
@@ -274,14 +274,14 @@ SettingsLoadResult LoadSettings(const SettingsFiles& files)
     for (const auto& [profile, path] : {std::pair{&shared, files.shared}, std::pair{&own, files.own}}) {
         if (path.isEmpty())
             continue;
-        const QString message = UnreadFileMessage(profile->load(path), path);
+        const QString message = UnreadFileMessage(profile->LoadFile(path), path);
         if (!message.isEmpty())
             messages << message;
     }
     const Profiles profiles{&shared, &own};
     AppSettingsRecord loaded;
     for (int slot = 0; slot < PlacementSlotCount; ++slot)
-        loaded.Placements[size_t(slot)] = readPlacement(profiles, PlacementSection(slot));
+        loaded.Placements[size_t(slot)] = ReadPlacement(profiles, PlacementSection(slot));
     for (const SettingKey& key : kSettingKeys)
         std::visit(KeyReader{profiles, key, loaded}, key.field);
     AppSettings = loaded;
@@ -306,11 +306,11 @@ SettingsSaveResult SaveSettings(const QString& path)
     // Unknown sections and keys are kept, so an existing file that cannot be
     // read is left alone rather than replaced by our keys alone.
     IniProfile profile;
-    switch (profile.load(path)) {
+    switch (profile.LoadFile(path)) {
     case IniProfile::Load::Read:
     case IniProfile::Load::Missing:
-        writeRecord(profile, AppSettings);
-        if (writeWholeFile(path, profile.toBytes()))
+        WriteRecord(profile, AppSettings);
+        if (WriteWholeFile(path, profile.ToBytes()))
             return {true, {}};
         break;
     case IniProfile::Load::NotAFile:

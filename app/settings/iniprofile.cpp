@@ -11,7 +11,7 @@ namespace {
 
 constexpr char kBom[] = "\xEF\xBB\xBF";
 
-QByteArrayView firstLineOf(QByteArrayView text)
+QByteArrayView FirstLineOf(QByteArrayView text)
 {
     qsizetype end = 0;
     while (end < text.size() && text[end] != '\r' && text[end] != '\n')
@@ -21,9 +21,9 @@ QByteArrayView firstLineOf(QByteArrayView text)
 
 // The value as a profile reader hands it out: blanks around it dropped, one
 // pair of enclosing quotes removed, cut to the reader's buffer.
-QByteArray valueOf(QByteArrayView line)
+QByteArray ValueOf(QByteArrayView line)
 {
-    QByteArrayView value = trimmed(line.sliced(line.indexOf('=') + 1));
+    QByteArrayView value = Trimmed(line.sliced(line.indexOf('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.sliced(1, value.size() - 2);
     return value.first(std::min(value.size(), IniProfile::MaxValueLength)).toByteArray();
@@ -32,7 +32,7 @@ QByteArray valueOf(QByteArrayView line)
 // Copies whole lines, each ended with `ending`; the CRs before a line end
 // go with it, as they do when the text is read. One pass over the bytes:
 // millions of blank lines cost no call each.
-char* copyLines(const char* from, const char* to, char* out, QByteArrayView ending)
+char* CopyLines(const char* from, const char* to, char* out, QByteArrayView ending)
 {
     for (const char* p = from; p < to;) {
         const char c = *p++;
@@ -55,14 +55,14 @@ char* copyLines(const char* from, const char* to, char* out, QByteArrayView endi
     return out;
 }
 
-bool hasNonBlank(QByteArrayView text)
+bool HasNonBlank(QByteArrayView text)
 {
-    return !trimmed(text).isEmpty();
+    return !Trimmed(text).isEmpty();
 }
 
 } // namespace
 
-IniProfile IniProfile::fromBytes(const QByteArray& bytes)
+IniProfile IniProfile::FromBytes(const QByteArray& bytes)
 {
     IniProfile profile;
     if (bytes.size() > MaxFileBytes)
@@ -72,12 +72,12 @@ IniProfile IniProfile::fromBytes(const QByteArray& bytes)
     const QByteArrayView text = QByteArrayView(bytes).sliced(profile.m_start);
     const qsizetype firstNewline = text.indexOf('\n');
     profile.m_crlf = firstNewline < 0 || (firstNewline > 0 && text[firstNewline - 1] == '\r');
-    profile.m_hasContent = hasNonBlank(text);
-    profile.m_index.build(profile.m_text, profile.m_start);
+    profile.m_hasContent = HasNonBlank(text);
+    profile.m_index.Build(profile.m_text, profile.m_start);
     return profile;
 }
 
-IniProfile::Load IniProfile::shapeOf(QByteArrayView bytes)
+IniProfile::Load IniProfile::ShapeOf(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
         return Load::Utf16;
@@ -89,7 +89,7 @@ IniProfile::Load IniProfile::shapeOf(QByteArrayView bytes)
     return Load::Read;
 }
 
-IniProfile::Load IniProfile::load(const QString& path)
+IniProfile::Load IniProfile::LoadFile(const QString& path)
 {
     *this = IniProfile();
     const QFileInfo info(path);
@@ -109,102 +109,102 @@ IniProfile::Load IniProfile::load(const QString& path)
         return Load::Unreadable;
     if (bytes.size() > MaxFileBytes)
         return Load::TooLarge;
-    const Load shape = shapeOf(bytes);
+    const Load shape = ShapeOf(bytes);
     if (shape == Load::Read)
-        *this = fromBytes(bytes);
+        *this = FromBytes(bytes);
     return shape;
 }
 
-const IniProfile::AddedLine* IniProfile::findAdded(QByteArrayView section, QByteArrayView key) const
+const IniProfile::AddedLine* IniProfile::FindAdded(QByteArrayView section, QByteArrayView key) const
 {
     for (const auto* lines : {&m_inserted, &m_appended})
         for (const AddedLine& line : *lines)
-            if (!line.header && sameName(keyOf(line.text), key) && sameName(line.section, section))
+            if (!line.header && SameName(KeyOf(line.text), key) && SameName(line.section, section))
                 return &line;
     return nullptr;
 }
 
-std::optional<QByteArray> IniProfile::value(QByteArrayView section, QByteArrayView key) const
+std::optional<QByteArray> IniProfile::Value(QByteArrayView section, QByteArrayView key) const
 {
-    if (const std::optional<Offset> line = m_index.keyLine(m_text, section, key)) {
+    if (const std::optional<Offset> line = m_index.KeyLine(m_text, section, key)) {
         const auto changed = m_changed.find(*line);
-        return valueOf(changed != m_changed.end() ? QByteArrayView(changed->second) : lineAt(m_text, *line));
+        return ValueOf(changed != m_changed.end() ? QByteArrayView(changed->second) : LineAt(m_text, *line));
     }
-    if (const AddedLine* added = findAdded(section, key))
-        return valueOf(added->text);
+    if (const AddedLine* added = FindAdded(section, key))
+        return ValueOf(added->text);
     return std::nullopt;
 }
 
-IniProfile::Offset IniProfile::insertionPoint(Offset header)
+IniProfile::Offset IniProfile::InsertionPoint(Offset header)
 {
     // After the section's last non-blank line, so that the blank lines
     // separating it from the next section stay after it.
     if (const auto known = m_insertionPoints.constFind(header); known != m_insertionPoints.constEnd())
         return *known;
-    const Offset end = m_index.sectionEnd(m_text, header);
-    Offset point = nextLine(m_text, header);
-    for (Offset at = point; at < end; at = nextLine(m_text, at))
-        if (!isBlank(lineAt(m_text, at)))
-            point = nextLine(m_text, at);
+    const Offset end = m_index.SectionEnd(m_text, header);
+    Offset point = NextLine(m_text, header);
+    for (Offset at = point; at < end; at = NextLine(m_text, at))
+        if (!IsBlank(LineAt(m_text, at)))
+            point = NextLine(m_text, at);
     m_insertionPoints.insert(header, point);
     return point;
 }
 
-bool IniProfile::endsWithBlankLine() const
+bool IniProfile::EndsWithBlankLine() const
 {
     if (!m_appended.empty())
-        return isBlank(m_appended.back().text);
-    if (!m_inserted.empty() && m_inserted.back().before == textEnd())
+        return IsBlank(m_appended.back().text);
+    if (!m_inserted.empty() && m_inserted.back().before == TextEnd())
         return false;
     const QByteArrayView text = QByteArrayView(m_text).sliced(m_start);
     const QByteArrayView lines = text.endsWith('\n') ? text.chopped(1) : text;
-    return isBlank(lines.sliced(lines.lastIndexOf('\n') + 1));
+    return IsBlank(lines.sliced(lines.lastIndexOf('\n') + 1));
 }
 
-void IniProfile::addToNewSection(QByteArrayView section, QByteArray line)
+void IniProfile::AddToNewSection(QByteArrayView section, QByteArray line)
 {
     auto header = std::find_if(m_appended.begin(), m_appended.end(), [&](const AddedLine& added) {
-        return added.header && sameName(added.section, section);
+        return added.header && SameName(added.section, section);
     });
     if (header != m_appended.end()) {
         auto end = std::find_if(header + 1, m_appended.end(), [](const AddedLine& l) { return l.header; });
-        while (end - 1 != header && isBlank((end - 1)->text))
+        while (end - 1 != header && IsBlank((end - 1)->text))
             --end;
-        m_appended.insert(end, AddedLine{textEnd(), section.toByteArray(), std::move(line)});
+        m_appended.insert(end, AddedLine{TextEnd(), section.toByteArray(), std::move(line)});
         return;
     }
-    if ((m_hasContent || !m_inserted.empty() || !m_appended.empty()) && !endsWithBlankLine())
-        m_appended.push_back(AddedLine{textEnd(), {}, {}});
-    m_appended.push_back(AddedLine{textEnd(), section.toByteArray(), '[' + section.toByteArray() + ']', true});
-    m_appended.push_back(AddedLine{textEnd(), section.toByteArray(), std::move(line)});
+    if ((m_hasContent || !m_inserted.empty() || !m_appended.empty()) && !EndsWithBlankLine())
+        m_appended.push_back(AddedLine{TextEnd(), {}, {}});
+    m_appended.push_back(AddedLine{TextEnd(), section.toByteArray(), '[' + section.toByteArray() + ']', true});
+    m_appended.push_back(AddedLine{TextEnd(), section.toByteArray(), std::move(line)});
 }
 
-void IniProfile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
+void IniProfile::SetValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
     // A line break inside a name or value would split the line in two.
-    section = firstLineOf(section);
-    key = firstLineOf(key);
-    value = firstLineOf(value);
-    if (const std::optional<Offset> line = m_index.keyLine(m_text, section, key)) {
-        m_changed[*line] = keyOf(lineAt(m_text, *line)).toByteArray() + '=' + value.toByteArray();
+    section = FirstLineOf(section);
+    key = FirstLineOf(key);
+    value = FirstLineOf(value);
+    if (const std::optional<Offset> line = m_index.KeyLine(m_text, section, key)) {
+        m_changed[*line] = KeyOf(LineAt(m_text, *line)).toByteArray() + '=' + value.toByteArray();
         return;
     }
-    if (auto* added = const_cast<AddedLine*>(findAdded(section, key))) {
-        added->text = keyOf(added->text).toByteArray() + '=' + value.toByteArray();
+    if (auto* added = const_cast<AddedLine*>(FindAdded(section, key))) {
+        added->text = KeyOf(added->text).toByteArray() + '=' + value.toByteArray();
         return;
     }
     QByteArray text = key.toByteArray() + '=' + value.toByteArray();
-    if (const std::optional<Offset> header = m_index.section(m_text, section)) {
-        const Offset before = insertionPoint(*header);
+    if (const std::optional<Offset> header = m_index.Section(m_text, section)) {
+        const Offset before = InsertionPoint(*header);
         const auto at = std::upper_bound(m_inserted.begin(), m_inserted.end(), before,
                                          [](Offset point, const AddedLine& added) { return point < added.before; });
         m_inserted.insert(at, AddedLine{before, section.toByteArray(), std::move(text)});
         return;
     }
-    addToNewSection(section, std::move(text));
+    AddToNewSection(section, std::move(text));
 }
 
-QByteArray IniProfile::toBytes() const
+QByteArray IniProfile::ToBytes() const
 {
     const QByteArrayView ending = m_crlf ? QByteArrayView("\r\n") : QByteArrayView("\n");
     // Written through a pointer into room enough for every line of the
@@ -226,17 +226,17 @@ QByteArray IniProfile::toBytes() const
     out += m_start;
     auto changed = m_changed.begin();
     auto inserted = m_inserted.begin();
-    for (Offset at = m_start; at < textEnd();) {
-        const Offset nextChange = changed == m_changed.end() ? textEnd() : changed->first;
-        const Offset nextInsert = inserted == m_inserted.end() ? textEnd() : inserted->before;
+    for (Offset at = m_start; at < TextEnd();) {
+        const Offset nextChange = changed == m_changed.end() ? TextEnd() : changed->first;
+        const Offset nextInsert = inserted == m_inserted.end() ? TextEnd() : inserted->before;
         const Offset until = std::min(nextChange, nextInsert);
-        out = copyLines(m_text.constData() + at, m_text.constData() + until, out, ending);
+        out = CopyLines(m_text.constData() + at, m_text.constData() + until, out, ending);
         at = until;
         for (; inserted != m_inserted.end() && inserted->before == at; ++inserted)
             put(inserted->text);
         if (changed != m_changed.end() && changed->first == at) {
             put((changed++)->second);
-            at = nextLine(m_text, at);
+            at = NextLine(m_text, at);
         }
     }
     for (; inserted != m_inserted.end(); ++inserted)

@@ -45,22 +45,22 @@ public:
 
     IniProfile() = default;
     // The text's lines; a UTF-8 byte-order mark is skipped and written back.
-    static IniProfile fromBytes(const QByteArray& bytes);
+    static IniProfile FromBytes(const QByteArray& bytes);
     // Utf16 or CrOnly for a text that would read as one garbled line, else Read.
-    static Load shapeOf(QByteArrayView bytes);
+    static Load ShapeOf(QByteArrayView bytes);
 
     // Replaces the content by the file's; anything but Read leaves the
     // profile empty.
-    Load load(const QString& path);
+    Load LoadFile(const QString& path);
 
-    std::optional<QByteArray> value(QByteArrayView section, QByteArrayView key) const;
+    std::optional<QByteArray> Value(QByteArrayView section, QByteArrayView key) const;
     // Changes the key in place; a new key goes at the end of its section, a
     // new section at the end of the file.
-    void setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+    void SetValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
 
     // The whole file, every line ended with the file's line ending (CR LF
     // for a profile that did not come from a file with LF endings).
-    QByteArray toBytes() const;
+    QByteArray ToBytes() const;
 
 private:
     using Offset = ProfileIndex::Offset;
@@ -74,11 +74,11 @@ private:
         bool header = false;
     };
 
-    const AddedLine* findAdded(QByteArrayView section, QByteArrayView key) const;
-    Offset insertionPoint(Offset header);
-    void addToNewSection(QByteArrayView section, QByteArray line);
-    bool endsWithBlankLine() const;
-    Offset textEnd() const { return Offset(m_text.size()); }
+    const AddedLine* FindAdded(QByteArrayView section, QByteArrayView key) const;
+    Offset InsertionPoint(Offset header);
+    void AddToNewSection(QByteArrayView section, QByteArray line);
+    bool EndsWithBlankLine() const;
+    Offset TextEnd() const { return Offset(m_text.size()); }
 
     QByteArray m_text; // the bytes read, byte-order mark included
     Offset m_start = 0; // where the first line starts

@@ -5,7 +5,7 @@
 
 namespace profiletext {
 
-QByteArrayView lineAt(const QByteArray& text, Offset at)
+QByteArrayView LineAt(const QByteArray& text, Offset at)
 {
     const char* begin = text.constData() + at;
     const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', size_t(text.size() - at)));
@@ -15,7 +15,7 @@ QByteArrayView lineAt(const QByteArray& text, Offset at)
     return QByteArrayView(begin, length);
 }
 
-Offset nextLine(const QByteArray& text, Offset at)
+Offset NextLine(const QByteArray& text, Offset at)
 {
     const char* begin = text.constData() + at;
     const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', size_t(text.size() - at)));
@@ -24,59 +24,59 @@ Offset nextLine(const QByteArray& text, Offset at)
 
 namespace {
 
-    bool isSpace(char c)
+    bool IsSpace(char c)
     {
         return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
     }
 
-    char lower(char c)
+    char Lower(char c)
     {
         return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
     }
 
 } // namespace
 
-QByteArrayView trimmed(QByteArrayView text)
+QByteArrayView Trimmed(QByteArrayView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isSpace(text[begin]))
+    while (begin < end && IsSpace(text[begin]))
         ++begin;
-    while (end > begin && isSpace(text[end - 1]))
+    while (end > begin && IsSpace(text[end - 1]))
         --end;
     return text.sliced(begin, end - begin);
 }
 
-bool isBlank(QByteArrayView line)
+bool IsBlank(QByteArrayView line)
 {
-    return trimmed(line).isEmpty();
+    return Trimmed(line).isEmpty();
 }
 
-bool isHeader(QByteArrayView line)
+bool IsHeader(QByteArrayView line)
 {
-    return trimmed(line).startsWith('[');
+    return Trimmed(line).startsWith('[');
 }
 
-QByteArrayView sectionName(QByteArrayView headerLine)
+QByteArrayView SectionName(QByteArrayView headerLine)
 {
-    const QByteArrayView text = trimmed(headerLine);
+    const QByteArrayView text = Trimmed(headerLine);
     const qsizetype close = text.indexOf(']');
     const qsizetype end = close < 0 ? text.size() : close;
-    return trimmed(text.sliced(1, end - 1));
+    return Trimmed(text.sliced(1, end - 1));
 }
 
-QByteArrayView keyOf(QByteArrayView line)
+QByteArrayView KeyOf(QByteArrayView line)
 {
     const qsizetype equals = line.indexOf('=');
-    return equals < 0 ? QByteArrayView() : trimmed(line.first(equals));
+    return equals < 0 ? QByteArrayView() : Trimmed(line.first(equals));
 }
 
-bool sameName(QByteArrayView a, QByteArrayView b)
+bool SameName(QByteArrayView a, QByteArrayView b)
 {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
+        if (Lower(a[i]) != Lower(b[i]))
             return false;
     return true;
 }
@@ -85,20 +85,20 @@ namespace {
 
     constexpr std::uint64_t kFnvBasis = 14695981039346656037ull;
 
-    std::uint64_t hashOn(std::uint64_t hash, QByteArrayView name)
+    std::uint64_t HashOn(std::uint64_t hash, QByteArrayView name)
     {
         for (const char c : name)
-            hash = (hash ^ std::uint8_t(lower(c))) * 1099511628211ull;
+            hash = (hash ^ std::uint8_t(Lower(c))) * 1099511628211ull;
         return hash;
     }
 
-    std::uint64_t pairHash(QByteArrayView section, QByteArrayView key)
+    std::uint64_t PairHash(QByteArrayView section, QByteArrayView key)
     {
-        return hashOn(hashOn(kFnvBasis, section) ^ 0xFF, key);
+        return HashOn(HashOn(kFnvBasis, section) ^ 0xFF, key);
     }
 
     // The slot where `same` holds, else the empty slot where the probe ended.
-    template <typename Same> std::size_t probe(const OffsetTable& table, std::uint64_t hash, Same same)
+    template <typename Same> std::size_t Probe(const OffsetTable& table, std::uint64_t hash, Same same)
     {
         const std::size_t mask = table.entries.size() - 1;
         for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
@@ -108,29 +108,29 @@ namespace {
         }
     }
 
-    template <typename Same> std::optional<Offset> lookUp(const OffsetTable& table, std::uint64_t hash, Same same)
+    template <typename Same> std::optional<Offset> LookUp(const OffsetTable& table, std::uint64_t hash, Same same)
     {
         if (table.entries.empty())
             return std::nullopt;
-        const Offset slot = table.entries[probe(table, hash, same)];
+        const Offset slot = table.entries[Probe(table, hash, same)];
         return slot == 0 ? std::nullopt : std::optional<Offset>(slot - 1);
     }
 
     // Adds the line unless one that is `same` is there already (the first of a
     // name wins); `hashOf` gives the hash of a stored line when the table grows.
     template <typename HashOf, typename Same>
-    void insert(OffsetTable& table, Offset line, std::uint64_t hash, HashOf hashOf, Same same)
+    void Insert(OffsetTable& table, Offset line, std::uint64_t hash, HashOf hashOf, Same same)
     {
         if ((table.used + 1) * 10 > table.entries.size() * 7) {
             OffsetTable grown;
             grown.entries.assign(std::max<std::size_t>(16, table.entries.size() * 2), 0);
             for (const Offset slot : table.entries)
                 if (slot != 0)
-                    grown.entries[probe(grown, hashOf(slot - 1), [](Offset) { return false; })] = slot;
+                    grown.entries[Probe(grown, hashOf(slot - 1), [](Offset) { return false; })] = slot;
             grown.used = table.used;
             table = std::move(grown);
         }
-        const std::size_t at = probe(table, hash, same);
+        const std::size_t at = Probe(table, hash, same);
         if (table.entries[at] == 0) {
             table.entries[at] = line + 1;
             ++table.used;
@@ -143,68 +143,68 @@ namespace {
 
 using namespace profiletext;
 
-void ProfileIndex::build(const QByteArray& text, Offset start)
+void ProfileIndex::Build(const QByteArray& text, Offset start)
 {
     *this = ProfileIndex();
-    const auto nameHashOf = [&](Offset header) { return hashOn(kFnvBasis, sectionName(lineAt(text, header))); };
-    const auto keyHashOf = [&](Offset line) { return keyHash(text, line); };
+    const auto nameHashOf = [&](Offset header) { return HashOn(kFnvBasis, SectionName(LineAt(text, header))); };
+    const auto keyHashOf = [&](Offset line) { return KeyHash(text, line); };
     const char* data = text.constData();
     const auto size = Offset(text.size());
     // Room for a header at every '[': growing would copy the list, while
     // room never used is never touched.
     m_headers.reserve(size_t(std::count(data + start, data + size, '[')));
-    for (Offset at = start; at < size; at = nextLine(text, at)) {
+    for (Offset at = start; at < size; at = NextLine(text, at)) {
         // Runs of blank lines are passed over in one sweep: at the end, `at`
         // is the start of the first line holding something.
-        for (Offset next = at; next < size && isSpace(data[next]); ++next)
+        for (Offset next = at; next < size && IsSpace(data[next]); ++next)
             if (data[next] == '\n')
                 at = next + 1;
         if (at >= size)
             break;
-        const QByteArrayView line = lineAt(text, at);
-        if (isHeader(line)) {
+        const QByteArrayView line = LineAt(text, at);
+        if (IsHeader(line)) {
             m_headers.push_back(at);
-            const QByteArrayView name = sectionName(line);
-            insert(m_sections, at, hashOn(kFnvBasis, name), nameHashOf,
-                   [&](Offset other) { return sameName(sectionName(lineAt(text, other)), name); });
+            const QByteArrayView name = SectionName(line);
+            Insert(m_sections, at, HashOn(kFnvBasis, name), nameHashOf,
+                   [&](Offset other) { return SameName(SectionName(LineAt(text, other)), name); });
             continue;
         }
-        const QByteArrayView key = keyOf(line);
+        const QByteArrayView key = KeyOf(line);
         if (key.isEmpty() || m_headers.empty())
             continue;
-        const QByteArrayView section = sectionName(lineAt(text, m_headers.back()));
-        insert(m_keys, at, pairHash(section, key), keyHashOf, [&](Offset other) {
-            return sameName(keyOf(lineAt(text, other)), key) && sameName(sectionOfLine(text, other), section);
+        const QByteArrayView section = SectionName(LineAt(text, m_headers.back()));
+        Insert(m_keys, at, PairHash(section, key), keyHashOf, [&](Offset other) {
+            return SameName(KeyOf(LineAt(text, other)), key) && SameName(SectionOfLine(text, other), section);
         });
     }
 }
 
-QByteArrayView ProfileIndex::sectionOfLine(const QByteArray& text, Offset line) const
+QByteArrayView ProfileIndex::SectionOfLine(const QByteArray& text, Offset line) const
 {
     const auto header = std::upper_bound(m_headers.begin(), m_headers.end(), line);
-    return sectionName(lineAt(text, *(header - 1)));
+    return SectionName(LineAt(text, *(header - 1)));
 }
 
-std::uint64_t ProfileIndex::keyHash(const QByteArray& text, Offset line) const
+std::uint64_t ProfileIndex::KeyHash(const QByteArray& text, Offset line) const
 {
-    return pairHash(sectionOfLine(text, line), keyOf(lineAt(text, line)));
+    return PairHash(SectionOfLine(text, line), KeyOf(LineAt(text, line)));
 }
 
-std::optional<ProfileIndex::Offset> ProfileIndex::keyLine(const QByteArray& text, QByteArrayView section,
+std::optional<ProfileIndex::Offset> ProfileIndex::KeyLine(const QByteArray& text, QByteArrayView section,
                                                           QByteArrayView key) const
 {
-    return lookUp(m_keys, pairHash(section, key), [&](Offset line) {
-        return sameName(keyOf(lineAt(text, line)), key) && sameName(sectionOfLine(text, line), section);
+    return LookUp(m_keys, PairHash(section, key), [&](Offset line) {
+        return SameName(KeyOf(LineAt(text, line)), key) && SameName(SectionOfLine(text, line), section);
     });
 }
 
-std::optional<ProfileIndex::Offset> ProfileIndex::section(const QByteArray& text, QByteArrayView name) const
+std::optional<ProfileIndex::Offset> ProfileIndex::Section(const QByteArray& text, QByteArrayView name) const
 {
-    return lookUp(m_sections, hashOn(kFnvBasis, name),
-                  [&](Offset header) { return sameName(sectionName(lineAt(text, header)), name); });
+    return LookUp(m_sections, HashOn(kFnvBasis, name),
+                  [&](Offset header) { return SameName(SectionName(LineAt(text, header)), name); });
 }
 
-ProfileIndex::Offset ProfileIndex::sectionEnd(const QByteArray& text, Offset header) const
+ProfileIndex::Offset ProfileIndex::SectionEnd(const QByteArray& text, Offset header) const
 {
     const auto next = std::upper_bound(m_headers.begin(), m_headers.end(), header);
     return next == m_headers.end() ? Offset(text.size()) : *next;

@@ -5,7 +5,7 @@
 
 namespace {
 
-int hexDigit(char c)
+int HexDigit(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -16,11 +16,11 @@ int hexDigit(char c)
     return -1;
 }
 
-std::optional<std::int32_t> parseHex(QByteArrayView digits)
+std::optional<std::int32_t> ParseHex(QByteArrayView digits)
 {
     std::uint64_t value = 0;
     for (const char c : digits) {
-        const int digit = hexDigit(c);
+        const int digit = HexDigit(c);
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + std::uint64_t(digit);
@@ -30,7 +30,7 @@ std::optional<std::int32_t> parseHex(QByteArrayView digits)
     return std::int32_t(std::uint32_t(value));
 }
 
-std::optional<std::int32_t> parseDecimal(QByteArrayView text)
+std::optional<std::int32_t> ParseDecimal(QByteArrayView text)
 {
     const bool negative = text.startsWith('-');
     if (negative || text.startsWith('+'))
@@ -55,8 +55,8 @@ std::optional<std::int32_t> parseDecimal(QByteArrayView text)
 std::optional<std::int32_t> ParseProfileInt(QByteArrayView text)
 {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        return parseHex(text.sliced(2));
-    return parseDecimal(text);
+        return ParseHex(text.sliced(2));
+    return ParseDecimal(text);
 }
 
 QByteArray FormatProfileInt(std::int32_t value)

@@ -14,7 +14,7 @@ const QString kFileName = QStringLiteral("Kinea.ini");
 // Judged by the permission bits that apply to this user, as for anyone:
 // the superuser, whom the system lets write anything, must not rewrite a
 // file or fill a folder that its owner protected.
-bool writableByMode(const QFileInfo& info)
+bool WritableByMode(const QFileInfo& info)
 {
     if (!info.isWritable())
         return false;
@@ -32,7 +32,7 @@ bool writableByMode(const QFileInfo& info)
 #endif
 }
 
-QString inUserFolder()
+QString InUserFolder()
 {
     const QString folder = UserSettingsFolder();
     return folder.isEmpty() ? QString() : folder + '/' + kFileName;
@@ -55,15 +55,15 @@ SettingsFiles LocateSettingsFiles(const QString& programDir)
     const QString beside = programDir + '/' + kFileName;
     const QFileInfo file(beside);
     if (QFileInfo::exists(programDir + '/' + QLatin1String(InstalledMarkerName)))
-        return {file.isFile() ? beside : QString(), inUserFolder()};
+        return {file.isFile() ? beside : QString(), InUserFolder()};
     // A pipe or a folder named Kinea.ini is left alone: reading a pipe
     // would wait for ever.
-    const bool besideUsable = file.exists() ? file.isFile() : writableByMode(QFileInfo(programDir));
+    const bool besideUsable = file.exists() ? file.isFile() : WritableByMode(QFileInfo(programDir));
     if (besideUsable)
         return {{}, beside};
     // A system-wide copy installed without its marker: keep the settings
     // in the user's own folder rather than lose them at every exit.
-    const QString own = inUserFolder();
+    const QString own = InUserFolder();
     return {{}, own.isEmpty() ? beside : own};
 }
 
@@ -71,7 +71,7 @@ bool SettingsFileWritable(const QString& path)
 {
     const QFileInfo file(path);
     if (file.exists())
-        return file.isFile() && writableByMode(file);
+        return file.isFile() && WritableByMode(file);
     const QFileInfo folder(file.absolutePath());
-    return folder.isDir() && writableByMode(folder);
+    return folder.isDir() && WritableByMode(folder);
 }

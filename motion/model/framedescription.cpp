@@ -13,7 +13,7 @@ constexpr double kWheelTurnDeg = 360.0 / 21;
 constexpr double kDiscTurnDeg = 360.0 / (DiscFrameCount - 1);
 
 // A decimal comma whatever the locale, and no "-0,0".
-QString number(double value, int decimals)
+QString Number(double value, int decimals)
 {
     const double unit = std::pow(10.0, decimals);
     double rounded = std::round(value * unit) / unit;
@@ -22,31 +22,31 @@ QString number(double value, int decimals)
     return QString::number(rounded, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-QString frameOf(int frame, int count)
+QString FrameOf(int frame, int count)
 {
     return QStringLiteral("Image %1 sur %2").arg(frame).arg(count);
 }
 
 // The films of the ball take a frame every 0.05 s; the last one, where the
 // ball lands, at its own instant.
-double secondsOf(int frame, int count, double lastSeconds)
+double SecondsOf(int frame, int count, double lastSeconds)
 {
     return frame >= count ? lastSeconds : (frame - 1) * kFrameSeconds;
 }
 
-QString rotation(double degrees)
+QString Rotation(double degrees)
 {
     return QStringLiteral(", rotation %1°").arg(std::lround(degrees) % 360);
 }
 
-QString point(const char* letter, double x, double y)
+QString Point(const char* letter, double x, double y)
 {
-    return QStringLiteral("%1 : x = %2 R, y = %3 R").arg(QLatin1String(letter), number(x, 2), number(y, 2));
+    return QStringLiteral("%1 : x = %2 R, y = %3 R").arg(QLatin1String(letter), Number(x, 2), Number(y, 2));
 }
 
-bool holds(const FrameTable& table, int frame)
+bool Holds(const FrameTable& table, int frame)
 {
-    return frame >= 1 && frame <= table.count();
+    return frame >= 1 && frame <= table.Count();
 }
 
 } // namespace
@@ -63,50 +63,50 @@ double FreeFallSeconds(std::int32_t heightUm)
 
 QString ProjectileFrameText(const FrameTable& ball, int frame, double flightSeconds)
 {
-    if (!holds(ball, frame))
+    if (!Holds(ball, frame))
         return {};
-    const FramePos& p = ball.at(frame);
-    return frameOf(frame, ball.count()) + QStringLiteral(", t = ")
-           + number(secondsOf(frame, ball.count(), flightSeconds), 2) + QStringLiteral(" s, x = ")
-           + number(p.x / 1000.0, 1) + QStringLiteral(" m, y = ") + number(p.y / 1000.0, 1) + QStringLiteral(" m");
+    const FramePos& p = ball.At(frame);
+    return FrameOf(frame, ball.Count()) + QStringLiteral(", t = ")
+           + Number(SecondsOf(frame, ball.Count(), flightSeconds), 2) + QStringLiteral(" s, x = ")
+           + Number(p.x / 1000.0, 1) + QStringLiteral(" m, y = ") + Number(p.y / 1000.0, 1) + QStringLiteral(" m");
 }
 
 QString FreeFallFrameText(const FrameTable& ball, int frame, std::int32_t heightUm)
 {
-    if (!holds(ball, frame))
+    if (!Holds(ball, frame))
         return {};
-    const FramePos& p = ball.at(frame);
-    return frameOf(frame, ball.count()) + QStringLiteral(", t = ")
-           + number(secondsOf(frame, ball.count(), FreeFallSeconds(heightUm)), 2) + QStringLiteral(" s, chute = ")
-           + number(-p.y / 10000.0, 1) + QStringLiteral(" cm");
+    const FramePos& p = ball.At(frame);
+    return FrameOf(frame, ball.Count()) + QStringLiteral(", t = ")
+           + Number(SecondsOf(frame, ball.Count(), FreeFallSeconds(heightUm)), 2) + QStringLiteral(" s, chute = ")
+           + Number(-p.y / 10000.0, 1) + QStringLiteral(" cm");
 }
 
 QString WheelFrameText(const std::array<FrameTable, 3>& points, int frame)
 {
     for (const FrameTable& table : points)
-        if (!holds(table, frame))
+        if (!Holds(table, frame))
             return {};
     const double r = WheelRadius;
-    const double startX = points[PointC].at(1).x;
-    QString text = frameOf(frame, points[PointA].count()) + rotation((frame - 1) * kWheelTurnDeg);
+    const double startX = points[PointC].At(1).x;
+    QString text = FrameOf(frame, points[PointA].Count()) + Rotation((frame - 1) * kWheelTurnDeg);
     const char* letters[3] = {"A", "B", "C"};
     for (int p = 0; p < 3; ++p) {
-        const FramePos& at = points[std::size_t(p)].at(frame);
+        const FramePos& at = points[std::size_t(p)].At(frame);
         text += (p == 0 ? QStringLiteral(", ") : QStringLiteral(" ; "))
-                + point(letters[p], (at.x - startX) / r, (WheelGroundY - at.y) / r);
+                + Point(letters[p], (at.x - startX) / r, (WheelGroundY - at.y) / r);
     }
     return text;
 }
 
 QString DiscFrameText(const std::array<FrameTable, 3>& points, int frame)
 {
-    if (!holds(points[PointA], frame) || !holds(points[PointB], frame))
+    if (!Holds(points[PointA], frame) || !Holds(points[PointB], frame))
         return {};
     const double r = DiscRadius;
     auto of = [&](const char* letter, const FramePos& at) {
-        return point(letter, (at.x - DiscCentreX) / r, (DiscCentreY - at.y) / r);
+        return Point(letter, (at.x - DiscCentreX) / r, (DiscCentreY - at.y) / r);
     };
-    return frameOf(frame, points[PointA].count()) + rotation((frame - 1) * kDiscTurnDeg) + QStringLiteral(", ")
-           + of("A", points[PointA].at(frame)) + QStringLiteral(" ; ") + of("B", points[PointB].at(frame))
+    return FrameOf(frame, points[PointA].Count()) + Rotation((frame - 1) * kDiscTurnDeg) + QStringLiteral(", ")
+           + of("A", points[PointA].At(frame)) + QStringLiteral(" ; ") + of("B", points[PointB].At(frame))
            + QStringLiteral(" ; C au centre");
 }

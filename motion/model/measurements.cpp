@@ -13,16 +13,16 @@ constexpr int kTimeDecimals = 3;
 // an angle).
 constexpr double kTurnFrameSeconds = 0.05;
 
-MeasurementColumn timeColumn()
+MeasurementColumn TimeColumn()
 {
     return {QStringLiteral("t"), QStringLiteral("s"), kTimeDecimals};
 }
 
 // The time, then each point's x and y in metres (and its angle in degrees
 // when `withAngle`), for the wheel's and the disc's tables.
-void addPointColumns(MeasurementTable& table, std::initializer_list<const char*> names, bool withAngle)
+void AddPointColumns(MeasurementTable& table, std::initializer_list<const char*> names, bool withAngle)
 {
-    table.columns.push_back(timeColumn());
+    table.columns.push_back(TimeColumn());
     for (const char* name : names) {
         table.columns.push_back({QStringLiteral("x") + QLatin1String(name), QStringLiteral("m"), 4});
         table.columns.push_back({QStringLiteral("y") + QLatin1String(name), QStringLiteral("m"), 4});
@@ -33,7 +33,7 @@ void addPointColumns(MeasurementTable& table, std::initializer_list<const char*>
 
 // The frames that carry a cross of `point` at the end of the film, by the
 // player's own trace rule.
-std::vector<int> markedFrames(MotionKind kind, int point, int count)
+std::vector<int> MarkedFrames(MotionKind kind, int point, int count)
 {
     std::vector<int> frames;
     for (int f = 1; f <= count; ++f)
@@ -43,14 +43,14 @@ std::vector<int> markedFrames(MotionKind kind, int point, int count)
 }
 
 // Frames 0.05 s apart, but for the last, which lands at `landingTime`.
-double frameTime(int frame, int count, double landingTime)
+double FrameTime(int frame, int count, double landingTime)
 {
     return frame < count ? (frame - 1) * MotionFrameSeconds : landingTime;
 }
 
 // The angle of (x, y) in degrees, counted on from `previous` so that a
 // turning point's angle grows past 360° instead of jumping back.
-double unwrappedAngle(double x, double y, double previous, bool first)
+double UnwrappedAngle(double x, double y, double previous, bool first)
 {
     const double angle = std::atan2(y, x) * 180 / std::numbers::pi;
     if (first)
@@ -58,12 +58,12 @@ double unwrappedAngle(double x, double y, double previous, bool first)
     return previous + std::remainder(angle - previous, 360.0);
 }
 
-QString joinedRow(const QStringList& cells, QChar separator)
+QString JoinedRow(const QStringList& cells, QChar separator)
 {
     return cells.join(separator) + QStringLiteral("\r\n");
 }
 
-QString tableText(const MeasurementTable& table, QChar separator)
+QString TableText(const MeasurementTable& table, QChar separator)
 {
     QStringList names;
     QStringList units;
@@ -71,12 +71,12 @@ QString tableText(const MeasurementTable& table, QChar separator)
         names << column.name;
         units << column.unit;
     }
-    QString text = joinedRow(names, separator) + joinedRow(units, separator);
+    QString text = JoinedRow(names, separator) + JoinedRow(units, separator);
     for (const std::vector<double>& row : table.rows) {
         QStringList cells;
         for (std::size_t c = 0; c < row.size() && c < table.columns.size(); ++c)
             cells << DecimalComma(row[c], table.columns[c].decimals);
-        text += joinedRow(cells, separator);
+        text += JoinedRow(cells, separator);
     }
     return text;
 }
@@ -86,13 +86,13 @@ QString tableText(const MeasurementTable& table, QChar separator)
 MeasurementTable ProjectileMeasurements(int launchSpeed, int launchAngleDeg)
 {
     const ProjectileMotion motion = ComputeProjectile(launchSpeed, launchAngleDeg);
-    const int count = motion.ball.count();
+    const int count = motion.ball.Count();
     MeasurementTable table;
     table.columns
-        = {timeColumn(), {QStringLiteral("x"), QStringLiteral("m"), 3}, {QStringLiteral("y"), QStringLiteral("m"), 3}};
-    for (int f : markedFrames(MotionKind::Projectile, PointB, count)) {
-        const FramePos& p = motion.ball.at(f);
-        table.rows.push_back({frameTime(f, count, motion.flightTimeS), p.x / 1000.0, p.y / 1000.0});
+        = {TimeColumn(), {QStringLiteral("x"), QStringLiteral("m"), 3}, {QStringLiteral("y"), QStringLiteral("m"), 3}};
+    for (int f : MarkedFrames(MotionKind::Projectile, PointB, count)) {
+        const FramePos& p = motion.ball.At(f);
+        table.rows.push_back({FrameTime(f, count, motion.flightTimeS), p.x / 1000.0, p.y / 1000.0});
     }
     return table;
 }
@@ -100,11 +100,11 @@ MeasurementTable ProjectileMeasurements(int launchSpeed, int launchAngleDeg)
 MeasurementTable FreeFallMeasurements(std::int32_t heightUm)
 {
     const FrameTable ball = ComputeFreeFall(heightUm);
-    const int count = ball.count();
+    const int count = ball.Count();
     MeasurementTable table;
-    table.columns = {timeColumn(), {QStringLiteral("y"), QStringLiteral("cm"), 4}};
-    for (int f : markedFrames(MotionKind::FreeFall, PointB, count))
-        table.rows.push_back({frameTime(f, count, FreeFallLandingTime(heightUm)), -ball.at(f).y / 10000.0});
+    table.columns = {TimeColumn(), {QStringLiteral("y"), QStringLiteral("cm"), 4}};
+    for (int f : MarkedFrames(MotionKind::FreeFall, PointB, count))
+        table.rows.push_back({FrameTime(f, count, FreeFallLandingTime(heightUm)), -ball.At(f).y / 10000.0});
     return table;
 }
 
@@ -113,12 +113,12 @@ MeasurementTable WheelMeasurements()
     const auto points = ComputeWheel();
     const double metresPerUnit = WheelRadiusMetres / WheelRadius;
     MeasurementTable table;
-    addPointColumns(table, {"A", "B", "C"}, false);
-    for (int f : markedFrames(MotionKind::Wheel, PointA, WheelFrameCount)) {
+    AddPointColumns(table, {"A", "B", "C"}, false);
+    for (int f : MarkedFrames(MotionKind::Wheel, PointA, WheelFrameCount)) {
         std::vector<double> row{(f - 1) * kTurnFrameSeconds};
         for (const FrameTable& point : points) {
-            row.push_back(point.at(f).x * metresPerUnit);
-            row.push_back((WheelGroundY - point.at(f).y) * metresPerUnit);
+            row.push_back(point.At(f).x * metresPerUnit);
+            row.push_back((WheelGroundY - point.At(f).y) * metresPerUnit);
         }
         table.rows.push_back(std::move(row));
     }
@@ -130,16 +130,16 @@ MeasurementTable DiscMeasurements()
     const DiscMotion disc = ComputeDisc();
     const double metresPerUnit = DiscRadiusMetres / DiscRadius;
     MeasurementTable table;
-    addPointColumns(table, {"A", "B"}, true);
+    AddPointColumns(table, {"A", "B"}, true);
     // The centre C never moves: it is the origin.
     std::vector<double> angles{0, 0};
     bool first = true;
-    for (int f : markedFrames(MotionKind::Disc, PointA, DiscFrameCount)) {
+    for (int f : MarkedFrames(MotionKind::Disc, PointA, DiscFrameCount)) {
         std::vector<double> row{(f - 1) * kTurnFrameSeconds};
         for (std::size_t p = 0; p < 2; ++p) {
-            const double x = (disc.points[p].at(f).x - DiscCentreX) * metresPerUnit;
-            const double y = (DiscCentreY - disc.points[p].at(f).y) * metresPerUnit;
-            angles[p] = unwrappedAngle(x, y, angles[p], first);
+            const double x = (disc.points[p].At(f).x - DiscCentreX) * metresPerUnit;
+            const double y = (DiscCentreY - disc.points[p].At(f).y) * metresPerUnit;
+            angles[p] = UnwrappedAngle(x, y, angles[p], first);
             row.insert(row.end(), {x, y, angles[p]});
         }
         first = false;
@@ -161,12 +161,12 @@ QString DecimalComma(double value, int decimals)
 
 QString MeasurementsText(const MeasurementTable& table)
 {
-    return tableText(table, u'\t');
+    return TableText(table, u'\t');
 }
 
 QByteArray MeasurementsCsv(const MeasurementTable& table)
 {
-    return QByteArrayLiteral("\xEF\xBB\xBF") + tableText(table, u';').toUtf8();
+    return QByteArrayLiteral("\xEF\xBB\xBF") + TableText(table, u';').toUtf8();
 }
 
 QString ProjectileFileStem(int launchSpeed, int launchAngleDeg)

@@ -19,30 +19,30 @@ constexpr std::array<const char*, IpsItemCount> kItemTexts{" 2,5 ips", " 5 ips",
 // from the launch and their gaps show the uniform horizontal motion.
 constexpr int kProjectileStride = 5;
 
-bool projectileMarked(int frame)
+bool ProjectileMarked(int frame)
 {
     return frame >= 1 && (frame - 1) % kProjectileStride == 0;
 }
 
-int projectileForward(int frame, int count)
+int ProjectileForward(int frame, int count)
 {
     return std::min((frame - 1) / kProjectileStride * kProjectileStride + kProjectileStride + 1, count);
 }
 
-int projectileBack(int frame)
+int ProjectileBack(int frame)
 {
-    if (projectileMarked(frame))
+    if (ProjectileMarked(frame))
         return frame - kProjectileStride;
     return (frame - 1) / kProjectileStride * kProjectileStride + 1;
 }
 
 // The disc's steps land on the odd frames.
-int discForward(int frame, int count)
+int DiscForward(int frame, int count)
 {
     return std::min(frame % 2 == 0 ? frame + 1 : frame + 2, count);
 }
 
-int discBack(int frame)
+int DiscBack(int frame)
 {
     if (frame == 2)
         return 1;
@@ -60,8 +60,8 @@ int StepForward(MotionKind kind, int frame, int count, bool loop)
         return loop ? 1 : count;
     }
     switch (kind) {
-    case MotionKind::Projectile: return projectileForward(frame, count);
-    case MotionKind::Disc: return discForward(frame, count);
+    case MotionKind::Projectile: return ProjectileForward(frame, count);
+    case MotionKind::Disc: return DiscForward(frame, count);
     case MotionKind::FreeFall:
     case MotionKind::Wheel: break;
     }
@@ -76,8 +76,8 @@ int StepBack(MotionKind kind, int frame, int count, bool loop)
         return loop ? count : 1;
     }
     switch (kind) {
-    case MotionKind::Projectile: return projectileBack(frame);
-    case MotionKind::Disc: return discBack(frame);
+    case MotionKind::Projectile: return ProjectileBack(frame);
+    case MotionKind::Disc: return DiscBack(frame);
     case MotionKind::FreeFall:
     case MotionKind::Wheel: break;
     }
@@ -87,7 +87,7 @@ int StepBack(MotionKind kind, int frame, int count, bool loop)
 bool FrameTraced(MotionKind kind, int point, int frame, int currentFrame)
 {
     switch (kind) {
-    case MotionKind::Projectile: return projectileMarked(frame);
+    case MotionKind::Projectile: return ProjectileMarked(frame);
     case MotionKind::FreeFall: return frame < currentFrame;
     case MotionKind::Wheel: return true;
     case MotionKind::Disc: return point != PointC && frame % 2 == 1;

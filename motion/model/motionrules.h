@@ -21,13 +21,13 @@ struct FramePos
 class FrameTable
 {
 public:
-    void clear() { m_positions.clear(); }
-    void append(FramePos p) { m_positions.push_back(p); }
-    void reserve(int n) { m_positions.reserve(std::size_t(n)); }
-    int count() const { return int(m_positions.size()); }
-    bool empty() const { return m_positions.empty(); }
-    const FramePos& at(int frame) const { return m_positions.at(std::size_t(frame - 1)); }
-    FramePos& last() { return m_positions.back(); }
+    void Clear() { m_positions.clear(); }
+    void Append(FramePos p) { m_positions.push_back(p); }
+    void Reserve(int n) { m_positions.reserve(std::size_t(n)); }
+    int Count() const { return int(m_positions.size()); }
+    bool Empty() const { return m_positions.empty(); }
+    const FramePos& At(int frame) const { return m_positions.at(std::size_t(frame - 1)); }
+    FramePos& Last() { return m_positions.back(); }
 
 private:
     std::vector<FramePos> m_positions;

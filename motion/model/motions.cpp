@@ -13,12 +13,12 @@ constexpr int kMaxInfoLength = 30;
 constexpr int kRuleTop = 20;
 constexpr int kRuleBottomMargin = 15;
 
-QString infoLine(const QString& text)
+QString InfoLine(const QString& text)
 {
     return text.left(kMaxInfoLength);
 }
 
-QString oneDecimal(double value)
+QString OneDecimal(double value)
 {
     return FormatFixed(value, 3, 1);
 }
@@ -37,24 +37,24 @@ ProjectileMotion ComputeProjectile(int launchSpeed, int launchAngleDeg)
     const int n = int(flightTime * 20);
 
     ProjectileMotion motion;
-    motion.ball.reserve(n + 1);
+    motion.ball.Reserve(n + 1);
     double t = 0;
     for (int i = 1; i <= n; ++i) {
-        motion.ball.append(
+        motion.ball.Append(
             {RoundHalfEven(v0 * c * t * 1000), RoundHalfEven((t * t * (-0.5 * kG) + v0 * s * t) * 1000)});
         t += MotionFrameSeconds;
     }
     const double range = v0 * v0 * std::sin(2 * a) / kG;
-    motion.ball.append({RoundHalfEven(range * 1000), 0});
+    motion.ball.Append({RoundHalfEven(range * 1000), 0});
 
     const double height = v0 * v0 * 0.5 / kG * s * s;
     const double time = s * 2 * v0 / kG;
     motion.infoLines = {
-        infoLine(QStringLiteral("Angle de tir : %1° ").arg(launchAngleDeg)),
-        infoLine(QStringLiteral("Vitesse initiale : %1 m/s ").arg(launchSpeed)),
-        infoLine(QStringLiteral("Distance atteinte : ") + oneDecimal(range) + QStringLiteral(" m ")),
-        infoLine(QStringLiteral("Hauteur atteinte : ") + oneDecimal(height) + QStringLiteral(" m ")),
-        infoLine(QStringLiteral("Temps de vol : ") + oneDecimal(time) + QStringLiteral(" s ")),
+        InfoLine(QStringLiteral("Angle de tir : %1° ").arg(launchAngleDeg)),
+        InfoLine(QStringLiteral("Vitesse initiale : %1 m/s ").arg(launchSpeed)),
+        InfoLine(QStringLiteral("Distance atteinte : ") + OneDecimal(range) + QStringLiteral(" m ")),
+        InfoLine(QStringLiteral("Hauteur atteinte : ") + OneDecimal(height) + QStringLiteral(" m ")),
+        InfoLine(QStringLiteral("Temps de vol : ") + OneDecimal(time) + QStringLiteral(" s ")),
     };
     motion.flightTimeS = time;
     return motion;
@@ -81,13 +81,13 @@ FrameTable ComputeFreeFall(std::int32_t heightUm)
 {
     const int n = int(std::sqrt(2 * (heightUm * 0.000001) / kG) * 20) + 1;
     FrameTable ball;
-    ball.reserve(n + 1);
+    ball.Reserve(n + 1);
     double t = 0;
     for (int i = 1; i <= n; ++i) {
-        ball.append({0, RoundHalfEven((t * t * (-0.5 * kG)) * 1000000)});
+        ball.Append({0, RoundHalfEven((t * t * (-0.5 * kG)) * 1000000)});
         t += MotionFrameSeconds;
     }
-    ball.append({0, -heightUm});
+    ball.Append({0, -heightUm});
     return ball;
 }
 
@@ -130,19 +130,19 @@ std::array<FrameTable, 3> ComputeWheel()
     constexpr double kHalfPi = std::numbers::pi / 2;
     std::array<FrameTable, 3> points;
     for (FrameTable& table : points)
-        table.reserve(WheelFrameCount);
+        table.Reserve(WheelFrameCount);
     // Each point's angle restarts from 0 and grows by repeated addition.
     double theta = 0;
     for (int k = 1; k <= WheelFrameCount; ++k, theta += kWheelStep)
-        points[0].append({RoundHalfEven((theta + std::cos(theta - kHalfPi)) * kWheelR),
+        points[0].Append({RoundHalfEven((theta + std::cos(theta - kHalfPi)) * kWheelR),
                           WheelGroundY - RoundHalfEven((1 - std::sin(theta - kHalfPi)) * kWheelR)});
     theta = 0;
     for (int k = 1; k <= WheelFrameCount; ++k, theta += kWheelStep)
-        points[1].append({RoundHalfEven((theta + 0.5 * std::cos(theta + kHalfPi)) * kWheelR),
+        points[1].Append({RoundHalfEven((theta + 0.5 * std::cos(theta + kHalfPi)) * kWheelR),
                           WheelGroundY - RoundHalfEven((1 - 0.5 * std::sin(theta + kHalfPi)) * kWheelR)});
     theta = 0;
     for (int k = 1; k <= WheelFrameCount; ++k, theta += kWheelStep)
-        points[2].append({RoundHalfEven(kWheelR * theta), WheelGroundY - RoundHalfEven(kWheelR)});
+        points[2].Append({RoundHalfEven(kWheelR * theta), WheelGroundY - RoundHalfEven(kWheelR)});
     return points;
 }
 
@@ -156,24 +156,24 @@ constexpr double kStep = 2 * kPi / (DiscFrameCount - 1);
 
 // A point turning at `fraction` of the radius from `start`, as absolute
 // canvas positions.
-FrameTable turningPoint(double start, double fraction)
+FrameTable TurningPoint(double start, double fraction)
 {
     FrameTable table;
-    table.reserve(DiscFrameCount);
+    table.Reserve(DiscFrameCount);
     double theta = start;
     for (int k = 1; k <= DiscFrameCount; ++k, theta += kStep)
-        table.append({RoundHalfEven(std::cos(theta) * fraction * kR) + DiscCentreX,
+        table.Append({RoundHalfEven(std::cos(theta) * fraction * kR) + DiscCentreX,
                       DiscCentreY - RoundHalfEven(std::sin(theta) * fraction * kR)});
     return table;
 }
 
-FrameTable rimDirection(double start)
+FrameTable RimDirection(double start)
 {
     FrameTable table;
-    table.reserve(DiscFrameCount);
+    table.Reserve(DiscFrameCount);
     double theta = start;
     for (int k = 1; k <= DiscFrameCount; ++k, theta += kStep)
-        table.append({RoundHalfEven(std::cos(theta) * kR), RoundHalfEven(std::sin(theta) * kR)});
+        table.Append({RoundHalfEven(std::cos(theta) * kR), RoundHalfEven(std::sin(theta) * kR)});
     return table;
 }
 
@@ -182,11 +182,11 @@ FrameTable rimDirection(double start)
 DiscMotion ComputeDisc()
 {
     DiscMotion disc;
-    disc.points[0] = turningPoint(0, 0.95);
-    disc.points[1] = turningPoint(kPi / 2, 0.5);
+    disc.points[0] = TurningPoint(0, 0.95);
+    disc.points[1] = TurningPoint(kPi / 2, 0.5);
     for (int k = 1; k <= DiscFrameCount; ++k)
-        disc.points[2].append({DiscCentreX, DiscCentreY});
-    disc.rimDirections = {rimDirection(2 + kPi / 2), rimDirection(2 + 3 * kPi / 2), rimDirection(kPi / 2),
-                          rimDirection(kPi / 2 + 0.8)};
+        disc.points[2].Append({DiscCentreX, DiscCentreY});
+    disc.rimDirections = {RimDirection(2 + kPi / 2), RimDirection(2 + 3 * kPi / 2), RimDirection(kPi / 2),
+                          RimDirection(kPi / 2 + 0.8)};
     return disc;
 }

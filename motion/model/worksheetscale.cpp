@@ -16,8 +16,8 @@ constexpr double kSlackCm = 1e-9;
 double WorksheetMetresPerCm(const WorldBox& box, double roomWidthCm, double roomHeightCm)
 {
     for (double metresPerCm : kMetresPerCm)
-        if (box.width() / metresPerCm <= roomWidthCm + kSlackCm
-            && box.height() / metresPerCm <= roomHeightCm + kSlackCm)
+        if (box.Width() / metresPerCm <= roomWidthCm + kSlackCm
+            && box.Height() / metresPerCm <= roomHeightCm + kSlackCm)
             return metresPerCm;
     return kMetresPerCm.back();
 }
@@ -38,14 +38,14 @@ QString WorksheetScaleText(double metresPerCm)
     return text;
 }
 
-QPointF WorksheetGeometry::toPaperMm(double xMetres, double yMetres) const
+QPointF WorksheetGeometry::ToPaperMm(double xMetres, double yMetres) const
 {
-    return topLeftMm + QPointF((xMetres - box.left) * mmPerMetre(), (box.top - yMetres) * mmPerMetre());
+    return topLeftMm + QPointF((xMetres - box.left) * MmPerMetre(), (box.top - yMetres) * MmPerMetre());
 }
 
-QSizeF WorksheetGeometry::sizeMm() const
+QSizeF WorksheetGeometry::SizeMm() const
 {
-    return QSizeF(box.width() * mmPerMetre(), box.height() * mmPerMetre());
+    return QSizeF(box.Width() * MmPerMetre(), box.Height() * MmPerMetre());
 }
 
 WorksheetGeometry PlaceWorksheetFigure(const WorldBox& box, const QRectF& roomMm)
@@ -53,7 +53,7 @@ WorksheetGeometry PlaceWorksheetFigure(const WorldBox& box, const QRectF& roomMm
     WorksheetGeometry geometry;
     geometry.box = box;
     geometry.metresPerCm = WorksheetMetresPerCm(box, roomMm.width() / 10, roomMm.height() / 10);
-    const double widthMm = geometry.sizeMm().width();
+    const double widthMm = geometry.SizeMm().width();
     geometry.topLeftMm = QPointF(roomMm.left() + (roomMm.width() - widthMm) / 2, roomMm.top());
     return geometry;
 }

@@ -15,8 +15,8 @@ struct WorldBox
     double bottom = 0;
     double top = 0;
 
-    double width() const { return right - left; }
-    double height() const { return top - bottom; }
+    double Width() const { return right - left; }
+    double Height() const { return top - bottom; }
 };
 
 // Metres of the world that one centimetre of paper stands for: the
@@ -38,10 +38,10 @@ struct WorksheetGeometry
     WorldBox box;
     QPointF topLeftMm; // the paper point of (box.left, box.top)
 
-    double mmPerMetre() const { return 10.0 / metresPerCm; }
+    double MmPerMetre() const { return 10.0 / metresPerCm; }
     // The paper point of a world point (metres, y upward).
-    QPointF toPaperMm(double xMetres, double yMetres) const;
-    QSizeF sizeMm() const;
+    QPointF ToPaperMm(double xMetres, double yMetres) const;
+    QSizeF SizeMm() const;
 };
 
 // The figure at its scale, centred across `roomMm` and at its top.

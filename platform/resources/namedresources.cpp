@@ -19,7 +19,7 @@ constexpr char16_t kHighControls[32] = {
 };
 
 // Built once: every compiled-in file by its lower-case base name.
-const QHash<QString, QString>& resourceIndex()
+const QHash<QString, QString>& ResourceIndex()
 {
     static const QHash<QString, QString> index = [] {
         QHash<QString, QString> map;
@@ -33,20 +33,20 @@ const QHash<QString, QString>& resourceIndex()
     return index;
 }
 
-QImage renderVector(const QByteArray& bytes, QSize size, qreal ratio)
+QImage RenderVector(const QByteArray& bytes, QSize size, qreal ratio)
 {
     const VectorPicture picture(bytes);
-    if (!picture.isValid())
+    if (!picture.IsValid())
         return {};
     if (size.isEmpty())
-        size = picture.size().toSize();
+        size = picture.Size().toSize();
     if (size.isEmpty())
         return {};
     ratio = ratio > 0 ? ratio : 1;
     QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    picture.render(painter, QRectF(QPointF(0, 0), image.size()));
+    picture.Render(painter, QRectF(QPointF(0, 0), image.size()));
     painter.end();
     image.setDevicePixelRatio(ratio);
     return image;
@@ -56,7 +56,7 @@ QImage renderVector(const QByteArray& bytes, QSize size, qreal ratio)
 
 QString NamedResourcePath(const QString& name)
 {
-    return resourceIndex().value(name.toLower());
+    return ResourceIndex().value(name.toLower());
 }
 
 QByteArray LoadNamedResource(const QString& name)
@@ -76,8 +76,8 @@ QImage LoadNamedPicture(const QString& name, QSize size, qreal ratio)
     if (path.isEmpty())
         return {};
     const QByteArray bytes = LoadNamedResource(name);
-    if (QFileInfo(path).suffix().compare(QLatin1String(VectorPicture::fileExtension()), Qt::CaseInsensitive) == 0)
-        return renderVector(bytes, size, ratio);
+    if (QFileInfo(path).suffix().compare(QLatin1String(VectorPicture::FileExtension()), Qt::CaseInsensitive) == 0)
+        return RenderVector(bytes, size, ratio);
     QImage image = QImage::fromData(bytes);
     if (!image.isNull() && !size.isEmpty() && image.size() != size)
         image = image.scaled(size);

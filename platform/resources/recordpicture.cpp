@@ -9,7 +9,7 @@
 
 namespace {
 
-int fail(const char* what, const QString& path)
+int Fail(const char* what, const QString& path)
 {
     std::fprintf(stderr, "kinea_recordpicture: %s %s\n", what, qPrintable(path));
     return 1;
@@ -32,9 +32,9 @@ int main(int argc, char** argv)
     QFile source(in);
     RecordedPicture recorded;
     if (!source.open(QIODevice::ReadOnly) || !RecordSvg(source.readAll(), recorded))
-        return fail("cannot read", in);
+        return Fail("cannot read", in);
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(EncodeRecordedPicture(recorded)) < 0 || !file.commit())
-        return fail("cannot write", out);
+        return Fail("cannot write", out);
     return 0;
 }

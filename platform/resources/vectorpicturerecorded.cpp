@@ -20,17 +20,17 @@ VectorPicture::VectorPicture(const QByteArray& bytes)
 
 VectorPicture::~VectorPicture() = default;
 
-bool VectorPicture::isValid() const
+bool VectorPicture::IsValid() const
 {
     return d->valid;
 }
 
-QSizeF VectorPicture::size() const
+QSizeF VectorPicture::Size() const
 {
     return d->valid ? d->recorded.viewBox.size() : QSizeF();
 }
 
-void VectorPicture::render(QPainter& painter, const QRectF& target) const
+void VectorPicture::Render(QPainter& painter, const QRectF& target) const
 {
     if (!d->valid || target.isEmpty())
         return;
@@ -43,7 +43,7 @@ void VectorPicture::render(QPainter& painter, const QRectF& target) const
     painter.restore();
 }
 
-const char* VectorPicture::fileExtension()
+const char* VectorPicture::FileExtension()
 {
     return "kpic";
 }

@@ -17,23 +17,23 @@ VectorPicture::VectorPicture(const QByteArray& bytes)
 
 VectorPicture::~VectorPicture() = default;
 
-bool VectorPicture::isValid() const
+bool VectorPicture::IsValid() const
 {
     return d->renderer.isValid() && !d->renderer.viewBoxF().isEmpty();
 }
 
-QSizeF VectorPicture::size() const
+QSizeF VectorPicture::Size() const
 {
-    return isValid() ? d->renderer.viewBoxF().size() : QSizeF();
+    return IsValid() ? d->renderer.viewBoxF().size() : QSizeF();
 }
 
-void VectorPicture::render(QPainter& painter, const QRectF& target) const
+void VectorPicture::Render(QPainter& painter, const QRectF& target) const
 {
-    if (isValid())
+    if (IsValid())
         d->renderer.render(&painter, target);
 }
 
-const char* VectorPicture::fileExtension()
+const char* VectorPicture::FileExtension()
 {
     return "svg";
 }

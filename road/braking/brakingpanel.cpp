@@ -26,7 +26,7 @@ constexpr QSize kButtonSize(32, 38);
 constexpr int kComboHeight = 22;
 constexpr int kSecondVehicleOffset = 68;
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y)
+QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y)
 {
     auto* created = new QLabel(text, parent);
     created->setObjectName(QString::fromLatin1(name));
@@ -35,14 +35,14 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int
     return created;
 }
 
-QToolButton* button(QWidget* parent, const char* name, const char* picture, int x, int y)
+QToolButton* Button(QWidget* parent, const char* name, const char* picture, int x, int y)
 {
     QToolButton* created = MakeSpeedButton(parent, name, picture, {});
     created->setGeometry(QRect(QPoint(x, y), kButtonSize));
     return created;
 }
 
-QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items, int x, int y, int width)
+QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items, int x, int y, int width)
 {
     auto* created = new QComboBox(parent);
     created->setObjectName(name);
@@ -51,7 +51,7 @@ QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items,
     return created;
 }
 
-QFrame* bevel(QWidget* parent, const char* name, QFrame::Shape shape, const QRect& place)
+QFrame* MakeBevel(QWidget* parent, const char* name, QFrame::Shape shape, const QRect& place)
 {
     auto* created = new QFrame(parent);
     created->setObjectName(QString::fromLatin1(name));
@@ -61,58 +61,58 @@ QFrame* bevel(QWidget* parent, const char* name, QFrame::Shape shape, const QRec
     return created;
 }
 
-int& speedSetting(int k)
+int& SpeedSetting(int k)
 {
     return k == 2 ? AppSettings.VitesseCible2 : AppSettings.VitesseCible1;
 }
 
 } // namespace
 
-void TFreinageF::createPanel()
+void TFreinageF::CreatePanel()
 {
     Panneau = new QWidget(this);
     Panneau->setObjectName("Panneau");
 
-    DepartBout = button(Panneau, "DepartBout", "FreinDepart", 7, 6);
-    PauseBout = button(Panneau, "PauseBout", "FreinPause", 41, 6);
+    DepartBout = Button(Panneau, "DepartBout", "FreinDepart", 7, 6);
+    PauseBout = Button(Panneau, "PauseBout", "FreinPause", 41, 6);
     PauseBout->setCheckable(true);
     QIcon pauseIcon = PauseBout->icon();
     pauseIcon.addPixmap(QPixmap::fromImage(LoadNamedPicture(QStringLiteral("FreinReprise"))), QIcon::Normal, QIcon::On);
     PauseBout->setIcon(pauseIcon);
-    StopBout = button(Panneau, "StopBout", "FreinStop", 75, 6);
-    PasLab = label(Panneau, "PasLab", QStringLiteral("Echelle temporelle :"), 117, 7);
+    StopBout = Button(Panneau, "StopBout", "FreinStop", 75, 6);
+    PasLab = Label(Panneau, "PasLab", QStringLiteral("Echelle temporelle :"), 117, 7);
     PasBar = new QSlider(Qt::Horizontal, Panneau);
     PasBar->setObjectName("PasBar");
     PasBar->setRange(1, 3);
     PasBar->setPageStep(1);
     PasBar->setTickPosition(QSlider::TicksBelow);
     PasBar->setGeometry(116, 22, 41, 21);
-    ZoomPlusBout = button(Panneau, "ZoomPlusBout", "FreinZoomPlus", 7, 46);
-    ZoomMoinsBout = button(Panneau, "ZoomMoinsBout", "FreinZoomMoins", 41, 46);
-    ZoomAdapteBout = button(Panneau, "ZoomAdapteBout", "FreinZoomAdapte", 75, 46);
-    CloseBout = button(Panneau, "CloseBout", "FreinFermer", 7, 90);
-    AideBout = button(Panneau, "AideBout", "FreinAide", 41, 90);
-    CopierBout = button(Panneau, "CopierBout", "FreinCopier", 75, 90);
-    CalcBout = button(Panneau, "CalcBout", "FreinCalc", 109, 90);
-    OptionsBout = button(Panneau, "OptionsBout", "FreinOptions", 143, 90);
+    ZoomPlusBout = Button(Panneau, "ZoomPlusBout", "FreinZoomPlus", 7, 46);
+    ZoomMoinsBout = Button(Panneau, "ZoomMoinsBout", "FreinZoomMoins", 41, 46);
+    ZoomAdapteBout = Button(Panneau, "ZoomAdapteBout", "FreinZoomAdapte", 75, 46);
+    CloseBout = Button(Panneau, "CloseBout", "FreinFermer", 7, 90);
+    AideBout = Button(Panneau, "AideBout", "FreinAide", 41, 90);
+    CopierBout = Button(Panneau, "CopierBout", "FreinCopier", 75, 90);
+    CalcBout = Button(Panneau, "CalcBout", "FreinCalc", 109, 90);
+    OptionsBout = Button(Panneau, "OptionsBout", "FreinOptions", 143, 90);
 
-    createVehicleControls(1, 0);
-    createVehicleControls(2, kSecondVehicleOffset);
+    CreateVehicleControls(1, 0);
+    CreateVehicleControls(2, kSecondVehicleOffset);
 
-    MessLab = label(Panneau, "MessLab", QString(), 14, 132);
+    MessLab = Label(Panneau, "MessLab", QString(), 14, 132);
     MessLab->setGeometry(14, 132, 737, 14);
-    Bevel = bevel(Panneau, "Bevel", QFrame::Box, QRect(5, 131, 983, 16));
-    bevel(Panneau, "Bevel1", QFrame::HLine, QRect(224, 64, 529, 2));
-    bevel(Panneau, "Bevel2", QFrame::VLine, QRect(220, 4, 2, 124));
+    Bevel = MakeBevel(Panneau, "Bevel", QFrame::Box, QRect(5, 131, 983, 16));
+    MakeBevel(Panneau, "Bevel1", QFrame::HLine, QRect(224, 64, 529, 2));
+    MakeBevel(Panneau, "Bevel2", QFrame::VLine, QRect(220, 4, 2, 124));
     Bevel->lower();
 }
 
-void TFreinageF::createVehicleControls(int k, int top)
+void TFreinageF::CreateVehicleControls(int k, int top)
 {
     const std::size_t i = std::size_t(k - 1);
     const QString n = QString::number(k);
     const bool first = k == 1;
-    label(Panneau, first ? "Label2" : "Label3", QStringLiteral("Vitesse :"), 233, 9 + top);
+    Label(Panneau, first ? "Label2" : "Label3", QStringLiteral("Vitesse :"), 233, 9 + top);
     SpeedSpins[i] = new SpinButton(Panneau);
     SpeedSpins[i]->setObjectName("Speed" + n + "Spin");
     SpeedSpins[i]->move(293, 6 + top);
@@ -123,18 +123,18 @@ void TFreinageF::createVehicleControls(int k, int top)
     SpeedEds[i]->setText(QStringLiteral(" 180"));
     SpeedEds[i]->setGeometry(314, 6 + top, 29, 22);
     SpeedLabs[i]
-        = label(Panneau, first ? "SpeedLab1" : "SpeedLab2", QStringLiteral("km/h"), first ? 349 : 345, 9 + top);
-    label(Panneau, first ? "Label6" : "Label11", QStringLiteral("Freins :"), 461, 9 + top);
+        = Label(Panneau, first ? "SpeedLab1" : "SpeedLab2", QStringLiteral("km/h"), first ? 349 : 345, 9 + top);
+    Label(Panneau, first ? "Label6" : "Label11", QStringLiteral("Freins :"), 461, 9 + top);
     FreinsCombos[i]
-        = combo(Panneau, "Freins" + n + "Combo", {QStringLiteral("Neufs"), QStringLiteral("Usagés")}, 504, 6 + top, 69);
-    label(Panneau, first ? "Label7" : "Label10", QStringLiteral("Chaussée :"), 233, 37 + top);
-    RouteCombos[i] = combo(
+        = Combo(Panneau, "Freins" + n + "Combo", {QStringLiteral("Neufs"), QStringLiteral("Usagés")}, 504, 6 + top, 69);
+    Label(Panneau, first ? "Label7" : "Label10", QStringLiteral("Chaussée :"), 233, 37 + top);
+    RouteCombos[i] = Combo(
         Panneau, "Route" + n + "Combo",
         {QStringLiteral(" Chaussée sèche"), QStringLiteral(" Chaussée humide"), QStringLiteral(" Chaussée glissante")},
         292, 34 + top, 125);
-    label(Panneau, first ? "Label8" : "Label12", QStringLiteral("T. de réaction :"), 429, 37 + top);
+    Label(Panneau, first ? "Label8" : "Label12", QStringLiteral("T. de réaction :"), 429, 37 + top);
     ReactionCombos[i]
-        = combo(Panneau, "Reaction" + n + "Combo",
+        = Combo(Panneau, "Reaction" + n + "Combo",
                 {QStringLiteral("0,5 s"), QStringLiteral("1 s"), QStringLiteral("2 s"), QStringLiteral("3 s")}, 504,
                 34 + top, 69);
     auto* icon = new PaintBox(Panneau);
@@ -150,7 +150,7 @@ void TFreinageF::createVehicleControls(int k, int top)
     AutoIcones[i] = icon;
 }
 
-void TFreinageF::connectControls()
+void TFreinageF::ConnectControls()
 {
     connect(DepartBout, &QToolButton::clicked, this, &TFreinageF::DepartBoutClick);
     connect(PauseBout, &QToolButton::toggled, this, &TFreinageF::PauseBoutClick);
@@ -161,14 +161,14 @@ void TFreinageF::connectControls()
     connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
     connect(AideBout, &QToolButton::clicked, this, &TFreinageF::AideBoutClick);
     connect(CopierBout, &QToolButton::clicked, this, &TFreinageF::CopierBoutClick);
-    AddPictureMenu(CopierBout, {[this] { return copiedPicture(); }, [] { return QStringLiteral("freinage"); }});
+    AddPictureMenu(CopierBout, {[this] { return CopiedPicture(); }, [] { return QStringLiteral("freinage"); }});
     connect(CalcBout, &QToolButton::clicked, this, &TFreinageF::CalcBoutClick);
     connect(OptionsBout, &QToolButton::clicked, this, &TFreinageF::OptionsBoutClick);
     connect(PasBar, &QSlider::valueChanged, this, &TFreinageF::PasBarChange);
     for (int k = 1; k <= 2; ++k) {
         const std::size_t i = std::size_t(k - 1);
-        connect(SpeedSpins[i], &SpinButton::upClick, this, [this, k] { SpeedSpinUpClick(k); });
-        connect(SpeedSpins[i], &SpinButton::downClick, this, [this, k] { SpeedSpinDownClick(k); });
+        connect(SpeedSpins[i], &SpinButton::UpClick, this, [this, k] { SpeedSpinUpClick(k); });
+        connect(SpeedSpins[i], &SpinButton::DownClick, this, [this, k] { SpeedSpinDownClick(k); });
         // Only what the user chooses: the program sets the combos silently.
         connect(FreinsCombos[i], &QComboBox::activated, this, [this, k](int item) { FreinsComboChange(k, item); });
         connect(RouteCombos[i], &QComboBox::activated, this, [this, k](int item) { RouteComboChange(k, item); });
@@ -209,13 +209,13 @@ void TFreinageF::SettingsIntoControls()
         FreinsCombos[i]->setCurrentIndex(worn[i] ? 1 : 0);
         RouteCombos[i]->setCurrentIndex(RoadItem(roads[i]));
         ReactionCombos[i]->setCurrentIndex(ReactionItem(reactions[i]));
-        showSpeed(int(i) + 1);
+        ShowSpeed(int(i) + 1);
     }
 }
 
-void TFreinageF::showSpeed(int k)
+void TFreinageF::ShowSpeed(int k)
 {
-    SpeedEds[std::size_t(k - 1)]->setText(QLatin1Char(' ') + QString::number(speedSetting(k)));
+    SpeedEds[std::size_t(k - 1)]->setText(QLatin1Char(' ') + QString::number(SpeedSetting(k)));
 }
 
 void TFreinageF::ControlsState()
@@ -236,14 +236,14 @@ void TFreinageF::ControlsState()
 
 void TFreinageF::SpeedSpinUpClick(int k)
 {
-    speedSetting(k) = SpeedUp(speedSetting(k));
-    showSpeed(k);
+    SpeedSetting(k) = SpeedUp(SpeedSetting(k));
+    ShowSpeed(k);
 }
 
 void TFreinageF::SpeedSpinDownClick(int k)
 {
-    speedSetting(k) = SpeedDown(speedSetting(k));
-    showSpeed(k);
+    SpeedSetting(k) = SpeedDown(SpeedSetting(k));
+    ShowSpeed(k);
 }
 
 void TFreinageF::ReactionComboChange(int k, int item)

@@ -48,7 +48,7 @@ QString TFreinageF::StatusText(int index)
     return WithCalculatorName(QString::fromUtf8(kStatusTexts[std::size_t(index)]));
 }
 
-void TFreinageF::watchControls()
+void TFreinageF::WatchControls()
 {
     const std::array<std::pair<QWidget*, int>, 18> described{{
         {Panneau, kPanelMessage},
@@ -121,11 +121,11 @@ void TFreinageF::ShowMessage(int index)
     if (index == m_lastMessage)
         return;
     m_lastMessage = index;
-    shortenMessage();
+    ShortenMessage();
 }
 
 // The status text, cut with "..." until it fits the line.
-void TFreinageF::shortenMessage()
+void TFreinageF::ShortenMessage()
 {
     const QString text = StatusText(m_lastMessage);
     const QFontMetrics metrics = MessLab->fontMetrics();

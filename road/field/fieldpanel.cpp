@@ -19,14 +19,14 @@ namespace {
 
 constexpr int kPanelHeight = 84;
 
-QToolButton* pictureButton(QWidget* panel, const char* name, const char* picture, int x, int y)
+QToolButton* PanelButton(QWidget* panel, const char* name, const char* picture, int x, int y)
 {
     QToolButton* button = MakeSpeedButton(panel, name, picture, {});
     button->setGeometry(x, y, 32, 38);
     return button;
 }
 
-QLabel* label(QWidget* panel, const char* name, const QString& text, int x, int y)
+QLabel* Label(QWidget* panel, const char* name, const QString& text, int x, int y)
 {
     auto* result = new QLabel(text, panel);
     result->setObjectName(QString::fromLatin1(name));
@@ -35,7 +35,7 @@ QLabel* label(QWidget* panel, const char* name, const QString& text, int x, int 
     return result;
 }
 
-void verticalBevel(QWidget* panel, int x)
+void VerticalBevel(QWidget* panel, int x)
 {
     auto* bevel = new QFrame(panel);
     bevel->setFrameShape(QFrame::VLine);
@@ -45,18 +45,18 @@ void verticalBevel(QWidget* panel, int x)
 
 } // namespace
 
-void TChampF::createPanel()
+void TChampF::CreatePanel()
 {
     Panneau = new QWidget(this);
     Panneau->setObjectName(QStringLiteral("Panneau"));
     Panneau->resize(width(), kPanelHeight);
 
-    CloseBout = pictureButton(Panneau, "CloseBout", "MotionClose", 5, 3);
-    OptionsBout = pictureButton(Panneau, "OptionsBout", "Pref_Generales", 40, 3);
-    AideBout = pictureButton(Panneau, "AideBout", "MotionHelp", 5, 42);
-    CopyBout = pictureButton(Panneau, "CopyBout", "MotionCopy", 40, 42);
-    verticalBevel(Panneau, 80);
-    verticalBevel(Panneau, 236);
+    CloseBout = PanelButton(Panneau, "CloseBout", "MotionClose", 5, 3);
+    OptionsBout = PanelButton(Panneau, "OptionsBout", "Pref_Generales", 40, 3);
+    AideBout = PanelButton(Panneau, "AideBout", "MotionHelp", 5, 42);
+    CopyBout = PanelButton(Panneau, "CopyBout", "MotionCopy", 40, 42);
+    VerticalBevel(Panneau, 80);
+    VerticalBevel(Panneau, 236);
 
     SpeedRadio = new QRadioButton(QStringLiteral(" Influence de la vitesse"), Panneau);
     SpeedRadio->setObjectName(QStringLiteral("SpeedRadio"));
@@ -65,7 +65,7 @@ void TChampF::createPanel()
     AlcoolRadio->setObjectName(QStringLiteral("AlcoolRadio"));
     AlcoolRadio->setGeometry(244, 8, 185, 17);
 
-    SpeedLab0 = label(Panneau, "SpeedLab0", QStringLiteral("Vitesse :"), 101, 41);
+    SpeedLab0 = Label(Panneau, "SpeedLab0", QStringLiteral("Vitesse :"), 101, 41);
     SpeedSpin = new SpinButton(Panneau);
     SpeedSpin->setObjectName(QStringLiteral("SpeedSpin"));
     SpeedSpin->setGeometry(149, 38, 17, 22);
@@ -75,23 +75,23 @@ void TChampF::createPanel()
     // The speed changes only through the arrows: a typed value the picture
     // ignored would tell the pupil something false.
     SpeedEd->setReadOnly(true);
-    SpeedLab = label(Panneau, "SpeedLab", QStringLiteral("km/h"), 201, 41);
-    AlcoolLab = label(Panneau, "AlcoolLab", QStringLiteral("Conducteur fortement alcoolisé"), 256, 40);
+    SpeedLab = Label(Panneau, "SpeedLab", QStringLiteral("km/h"), 201, 41);
+    AlcoolLab = Label(Panneau, "AlcoolLab", QStringLiteral("Conducteur fortement alcoolisé"), 256, 40);
 
     connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
     connect(OptionsBout, &QToolButton::clicked, this, &TChampF::OptionsBoutClick);
     connect(AideBout, &QToolButton::clicked, this, &TChampF::AideBoutClick);
     connect(CopyBout, &QToolButton::clicked, this, &TChampF::CopyBoutClick);
-    AddPictureMenu(CopyBout, {[this] { return copiedPicture(); }, [] { return QStringLiteral("champ_visuel"); }});
-    connect(SpeedSpin, &SpinButton::upClick, this, &TChampF::SpeedSpinUpClick);
-    connect(SpeedSpin, &SpinButton::downClick, this, &TChampF::SpeedSpinDownClick);
+    AddPictureMenu(CopyBout, {[this] { return CopiedPicture(); }, [] { return QStringLiteral("champ_visuel"); }});
+    connect(SpeedSpin, &SpinButton::UpClick, this, &TChampF::SpeedSpinUpClick);
+    connect(SpeedSpin, &SpinButton::DownClick, this, &TChampF::SpeedSpinDownClick);
     // Each change of mode unchecks one button and checks the other: the
     // checked one alone runs the handler.
     connect(SpeedRadio, &QRadioButton::toggled, this, &TChampF::RadioClick);
     connect(AlcoolRadio, &QRadioButton::toggled, this, &TChampF::RadioClick);
 }
 
-void TChampF::setHints()
+void TChampF::SetHints()
 {
     CloseBout->setToolTip(QStringLiteral(" Fermer la fenêtre"));
     OptionsBout->setToolTip(QStringLiteral(" Accéder aux préférences du logiciel"));
@@ -103,7 +103,7 @@ void TChampF::setHints()
     SpeedEd->setToolTip(QStringLiteral(" Définir la vitesse du véhicule"));
 }
 
-void TChampF::placeControls()
+void TChampF::PlaceControls()
 {
     const int w = width();
     const int h = height();

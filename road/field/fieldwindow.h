@@ -28,8 +28,8 @@ public:
     explicit TChampF(QWidget* parent = nullptr);
     ~TChampF() override;
 
-    int VehicleSpeed() const { return VehicleSpeed; }
-    int FieldAngle() const { return FieldAngle; }
+    int ShownVehicleSpeed() const { return VehicleSpeed; }
+    int ShownFieldAngle() const { return FieldAngle; }
     bool IsDrunk() const { return Drunk; }
     const FieldGeometry& geometry() const { return m_geometry; }
     // The same display counted in device pixels, those of the composed
@@ -37,9 +37,9 @@ public:
     const FieldGeometry& DeviceGeometry() const { return m_deviceGeometry; }
     qreal Ratio() const { return m_ratio; }
     // The composed displays and the scene under them; null while closed.
-    const TDibPlus* LeftView() const { return LeftView.get(); }
-    const TDibPlus* RightView() const { return RightView.get(); }
-    const TDibPlus* SceneBackground() const { return SceneBackground.get(); }
+    const TDibPlus* LeftViewPicture() const { return LeftView.get(); }
+    const TDibPlus* RightViewPicture() const { return RightView.get(); }
+    const TDibPlus* ScenePicture() const { return SceneBackground.get(); }
 
     // Places the displays for the window's size and, while shown, composes
     // both views again.

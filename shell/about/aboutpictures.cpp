@@ -66,7 +66,7 @@ CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo)
 {
     CreditsPictures credits;
     CanvasFont font;
-    font.setPointSize(kCreditsFontPoints);
+    font.SetPointSize(kCreditsFontPoints);
     font.bold = true;
     font.color = kCreditsTextColor;
     {
@@ -163,7 +163,7 @@ TColor TextPanelInk()
 CanvasFont TextPanelFont(bool bold)
 {
     CanvasFont font;
-    font.setPointSize(kTextPanelPoints);
+    font.SetPointSize(kTextPanelPoints);
     font.color = TextPanelInk();
     font.bold = bold;
     return font;

@@ -48,8 +48,8 @@ TSplashF::TSplashF(QWidget* parent)
         if (!m_composition.isNull())
             painter.drawImage(0, 0, m_composition);
     };
-    connect(m_zone, &PaintBox::mousePressed, this, [this](QMouseEvent* e) { ZoneMouseDown(e->position().toPoint()); });
-    connect(m_zone, &PaintBox::mouseMoved, this, [this](QMouseEvent* e) { ZoneMouseMove(e->position().toPoint()); });
+    connect(m_zone, &PaintBox::MousePressed, this, [this](QMouseEvent* e) { ZoneMouseDown(e->position().toPoint()); });
+    connect(m_zone, &PaintBox::MouseMoved, this, [this](QMouseEvent* e) { ZoneMouseMove(e->position().toPoint()); });
 
     m_splasheCheck = new QCheckBox(QStringLiteral(" Afficher cette fenêtre au démarrage du logiciel"), this);
     m_splasheCheck->setObjectName("SplasheCheck");
@@ -70,7 +70,7 @@ TSplashF::TSplashF(QWidget* parent)
 
 TSplashF::~TSplashF()
 {
-    if (isOpen())
+    if (IsOpen())
         FormClose();
 }
 
@@ -78,7 +78,7 @@ TSplashF::~TSplashF()
 
 void TSplashF::FormShow()
 {
-    emit shownChanged(true);
+    emit ShownChanged(true);
     m_events = LoadAboutEvents();
     if (QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -109,7 +109,7 @@ void TSplashF::FormClose()
     m_credits = CreditsPictures();
     m_buttons = AboutButtons();
     m_creditsSurface.reset();
-    emit shownChanged(false);
+    emit ShownChanged(false);
 }
 
 void TSplashF::PreparePictures()
@@ -176,7 +176,7 @@ void TSplashF::RenderTurnedGlobe()
 
 void TSplashF::AnimTimerTimer()
 {
-    if (!isOpen())
+    if (!IsOpen())
         return;
     m_tickCounter = (m_tickCounter + 1) & 0xFFFFFF;
     m_typing.Tick();
@@ -215,7 +215,7 @@ bool TSplashF::OnButtons(QPoint point) const
 
 void TSplashF::ZoneMouseDown(QPoint point)
 {
-    if (!isOpen())
+    if (!IsOpen())
         return;
     if (OnButtons(point)) {
         m_startupMode = false;
@@ -241,9 +241,9 @@ bool TSplashF::eventFilter(QObject* watched, QEvent* event)
 {
     // The mouse can leave the box straight from the buttons, with no move
     // over Zone to say so: the hover would otherwise hold the event forever.
-    if (watched == m_zone && event->type() == QEvent::Leave && isOpen())
+    if (watched == m_zone && event->type() == QEvent::Leave && IsOpen())
         ZoneMouseMove(QPoint(-1, -1));
-    if (event->type() != QEvent::KeyPress || !isOpen())
+    if (event->type() != QEvent::KeyPress || !IsOpen())
         return QDialog::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Right: ShowOtherEvent(+1); return true;

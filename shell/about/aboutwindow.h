@@ -54,7 +54,7 @@ public:
 signals:
     // The box has been shown or has closed: the launcher keeps its
     // "A propos" entry disabled meanwhile.
-    void shownChanged(bool shown);
+    void ShownChanged(bool shown);
 
 protected:
     void FormShow() override;

@@ -1,6 +1,7 @@
 #include "shell/preferences/preferencescolorpage.h"
 
 #include "canvas/canvas.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "controls/tapibutton.h"
 #include "shell/preferences/preferencesdrawing.h"
@@ -31,7 +32,7 @@ constexpr int kRadioLeft = 30;
 constexpr int kPreviewLeft = 205;
 constexpr int kPreviewTop = 8;
 
-TAPIButton* makeButton(QWidget* parent, const char* name, const QString& caption, int top)
+TAPIButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int top)
 {
     auto* button = new TAPIButton(QString::fromLatin1(name), parent);
     button->SetCaption(caption);
@@ -100,11 +101,11 @@ std::optional<TColor> ChooseColorWithDialog(TColor initial, QWidget* parent)
 ColorEditorPage::ColorEditorPage(QWidget* parent)
     : QWidget(parent)
 {
-    buildTargets();
-    buildButtons();
+    BuildTargets();
+    BuildButtons();
 }
 
-void ColorEditorPage::buildTargets()
+void ColorEditorPage::BuildTargets()
 {
     const auto targets = ColorTargets();
     for (int i = 0; i < kColorTargetCount; ++i) {
@@ -114,7 +115,7 @@ void ColorEditorPage::buildTargets()
         radio->setGeometry(kRadioLeft, top, 170, 18);
         connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                selectTarget(i);
+                SelectTarget(i);
         });
         m_radios[i] = radio;
 
@@ -128,35 +129,39 @@ void ColorEditorPage::buildTargets()
             painter.setBrush(QColorFromCanvas(*ColorSetting(AppSettings, i)));
             painter.drawRoundedRect(QRect(0, 0, 15, 11), 3, 3);
         };
-        connect(swatch, &PaintBox::mouseReleased, this, [this, i](QMouseEvent* event) { swatchReleased(i, event); });
+        connect(swatch, &PaintBox::MouseReleased, this, [this, i](QMouseEvent* event) { SwatchReleased(i, event); });
         m_swatches[i] = swatch;
     }
 }
 
-void ColorEditorPage::buildButtons()
+void ColorEditorPage::BuildButtons()
 {
     m_previewBox = new PaintBox(this);
     m_previewBox->setObjectName("PreviewBox");
     m_previewBox->setGeometry(QRect(QPoint(kPreviewLeft, kPreviewTop), kPreviewSize));
     m_previewBox->onPaint = [this](QPainter& painter) {
+        if (!m_preview.isNull() && m_preview.devicePixelRatio() != m_previewBox->devicePixelRatioF()) {
+            m_preview = NewPicture(kPreviewSize, m_previewBox->devicePixelRatioF());
+            DrawColorPreview(m_preview, AppSettings, ProgramTitle());
+        }
         if (!m_preview.isNull())
             painter.drawImage(0, 0, m_preview);
     };
 
     const int top = kPreviewTop + kPreviewSize.height() + 10;
-    connect(makeButton(this, "ChangerBout", QStringLiteral("&Changer..."), top), &TAPIButton::clicked, this,
+    connect(MakeButton(this, "ChangerBout", QStringLiteral("&Changer..."), top), &TAPIButton::clicked, this,
             &ColorEditorPage::ChangerBoutClick);
-    connect(makeButton(this, "DefautBout", QStringLiteral("Couleurs par &défaut"), top + 32), &TAPIButton::clicked,
+    connect(MakeButton(this, "DefautBout", QStringLiteral("Couleurs par &défaut"), top + 32), &TAPIButton::clicked,
             this, &ColorEditorPage::DefautBoutClick);
-    connect(makeButton(this, "ImpressionBout", QStringLiteral("&Adapter à l'impression"), top + 64),
+    connect(MakeButton(this, "ImpressionBout", QStringLiteral("&Adapter à l'impression"), top + 64),
             &TAPIButton::clicked, this, &ColorEditorPage::ImpressionBoutClick);
 }
 
 void ColorEditorPage::Begin()
 {
-    m_preview = QImage(kPreviewSize, QImage::Format_RGB32);
+    m_preview = NewPicture(kPreviewSize, m_previewBox->devicePixelRatioF());
     if (m_radios[0]->isChecked())
-        selectTarget(0);
+        SelectTarget(0);
     else
         m_radios[0]->setChecked(true);
     Redraw();
@@ -176,13 +181,13 @@ void ColorEditorPage::Redraw()
     m_previewBox->update();
 }
 
-void ColorEditorPage::selectTarget(int target)
+void ColorEditorPage::SelectTarget(int target)
 {
     m_target = target;
     m_current = *ColorSetting(AppSettings, target);
 }
 
-void ColorEditorPage::swatchReleased(int target, QMouseEvent* event)
+void ColorEditorPage::SwatchReleased(int target, QMouseEvent* event)
 {
     if (!m_swatches[target]->rect().contains(event->position().toPoint()))
         return;
@@ -203,15 +208,15 @@ void ColorEditorPage::ChangerBoutClick()
 
 void ColorEditorPage::DefautBoutClick()
 {
-    applyPalette(DefaultColors());
+    ApplyPalette(DefaultColors());
 }
 
 void ColorEditorPage::ImpressionBoutClick()
 {
-    applyPalette(PrintColors());
+    ApplyPalette(PrintColors());
 }
 
-void ColorEditorPage::applyPalette(const ColorSet& colors)
+void ColorEditorPage::ApplyPalette(const ColorSet& colors)
 {
     WriteColors(AppSettings, colors);
     Redraw();

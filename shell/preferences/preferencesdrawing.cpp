@@ -15,27 +15,28 @@ constexpr TColor kWhite = 0xFFFFFF;
 
 } // namespace
 
-QImage PreferencesPageDrawing(int page)
+QImage PreferencesPageDrawing(int page, qreal ratio)
 {
     if (page < 0 || page >= int(std::size(kIconNames)))
         return {};
-    return LoadNamedPicture(kIconNames[page], kPageIconSize);
+    return LoadNamedPicture(kIconNames[page], kPageIconSize, ratio);
 }
 
-QImage PreferencesPageIcon(int page)
+QImage PreferencesPageIcon(int page, qreal ratio)
 {
-    QImage icon(kPageIconSize, QImage::Format_RGB32);
+    QImage icon = NewPicture(kPageIconSize, ratio);
     icon.fill(Qt::white);
     Canvas canvas(icon);
-    canvas.Draw(0, 0, PreferencesPageDrawing(page));
+    canvas.Draw(0, 0, PreferencesPageDrawing(page, ratio));
     return icon;
 }
 
 void DrawPreferencesBanner(QImage& banner, QImage& iconBitmap, const QImage& drawing, const QString& caption,
                            TColor buttonFace)
 {
-    const int gradientWidth = std::max(0, banner.width() - kBannerGradientLeft);
-    QImage gradient(gradientWidth, banner.height(), QImage::Format_RGB32);
+    const QSize size = banner.deviceIndependentSize().toSize();
+    const int gradientWidth = std::max(0, size.width() - kBannerGradientLeft);
+    QImage gradient = NewPicture(QSize(gradientWidth, size.height()), banner.devicePixelRatio());
     HorizontalGradient(gradient, kBannerNavy, buttonFace, gradientWidth);
 
     // The drawing's ground is transparent, so laying it on navy turns its
@@ -49,7 +50,7 @@ void DrawPreferencesBanner(QImage& banner, QImage& iconBitmap, const QImage& dra
 
     Canvas canvas(banner);
     canvas.brush = {kBannerNavy, BrushStyle::Solid};
-    canvas.FillRect(0, 0, banner.width(), banner.height());
+    canvas.FillRect(0, 0, size.width(), size.height());
     if (gradientWidth > 0)
         canvas.Draw(kBannerGradientLeft, 0, gradient);
     canvas.Draw(kBannerIconLeft, 0, iconBitmap);
@@ -57,7 +58,7 @@ void DrawPreferencesBanner(QImage& banner, QImage& iconBitmap, const QImage& dra
     canvas.font.color = kWhite;
     canvas.font.bold = true;
     canvas.brush.style = BrushStyle::Clear;
-    canvas.TextOut(kBannerGradientLeft, (banner.height() - canvas.TextHeight(caption)) / 2, caption);
+    canvas.TextOut(kBannerGradientLeft, (size.height() - canvas.TextHeight(caption)) / 2, caption);
 }
 
 void DrawColorPreview(QImage& preview, const AppSettingsRecord& s, const QString& title)
@@ -86,7 +87,7 @@ void DrawColorPreview(QImage& preview, const AppSettingsRecord& s, const QString
         canvas.Ellipse(marker.left, 48, marker.left + 4, 52);
     }
 
-    canvas.font.setPointSize(7);
+    canvas.font.SetPointSize(7);
     canvas.font.bold = true;
     canvas.font.color = s.clTexte;
     canvas.brush.style = BrushStyle::Clear;

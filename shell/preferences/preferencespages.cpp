@@ -129,7 +129,7 @@ const PreferenceCheck kChecks[] = {
      {8, 56, 377, 20}},
 };
 
-void setUpCheck(TAPICheckBox* box, const PreferenceCheck& row)
+void SetUpCheck(TAPICheckBox* box, const PreferenceCheck& row)
 {
     switch (row.layout) {
     case CaptionLayout::SingleLine: box->SetMultiline(false); break;
@@ -139,7 +139,7 @@ void setUpCheck(TAPICheckBox* box, const PreferenceCheck& row)
     box->setToolTip(row.hint ? QString::fromUtf8(row.hint) : QString());
 }
 
-QLabel* addLabel(QWidget* page, const char* name, const QString& text, const QRect& rect)
+QLabel* AddLabel(QWidget* page, const char* name, const QString& text, const QRect& rect)
 {
     auto* label = new QLabel(text, page);
     label->setObjectName(QString::fromLatin1(name));
@@ -147,7 +147,7 @@ QLabel* addLabel(QWidget* page, const char* name, const QString& text, const QRe
     return label;
 }
 
-TAPIButton* addButton(QWidget* page, const char* name, const QString& caption, const QRect& rect)
+TAPIButton* AddButton(QWidget* page, const char* name, const QString& caption, const QRect& rect)
 {
     auto* button = new TAPIButton(QString::fromLatin1(name), page);
     button->SetCaption(caption);
@@ -157,17 +157,17 @@ TAPIButton* addButton(QWidget* page, const char* name, const QString& caption, c
     return button;
 }
 
-void addPageTexts(const std::vector<QWidget*>& pages, PreferencesPages& built)
+void AddPageTexts(const std::vector<QWidget*>& pages, PreferencesPages& built)
 {
-    addLabel(pages[0], "AutoriserLab",
+    AddLabel(pages[0], "AutoriserLab",
              QStringLiteral("Autoriser l'accès aux options pour tous les modules qui en disposent :"),
              {8, 116, 377, 16});
-    built.autoriser = addButton(pages[0], "AutoriserBout", QStringLiteral("&Autoriser"), {24, 134, 90, 20});
-    addLabel(pages[0], "InterdireLab",
+    built.autoriser = AddButton(pages[0], "AutoriserBout", QStringLiteral("&Autoriser"), {24, 134, 90, 20});
+    AddLabel(pages[0], "InterdireLab",
              QStringLiteral("Interdire l'accès aux options pour tous les modules qui en disposent :"),
              {8, 166, 377, 16});
-    built.interdire = addButton(pages[0], "InterdireBout", QStringLiteral("&Interdire"), {24, 184, 90, 20});
-    addLabel(pages[7], "LockLab",
+    built.interdire = AddButton(pages[0], "InterdireBout", QStringLiteral("&Interdire"), {24, 184, 90, 20});
+    AddLabel(pages[7], "LockLab",
              QStringLiteral("( Combinaison \" Ctrl + V \" dans tous les modules d'étude du mouvement )"),
              {25, 28, 360, 16});
 }
@@ -217,9 +217,9 @@ PreferencesPages BuildPreferencesPages(QWidget* parent)
         auto* box = new TAPICheckBox(QString::fromLatin1(row.name), holder);
         box->SetCaption(WithCalculatorName(QString::fromUtf8(row.caption)));
         box->setGeometry(row.rect);
-        setUpCheck(box, row);
+        SetUpCheck(box, row);
         built.checks.emplace_back(&row, box);
     }
-    addPageTexts(pages, built);
+    AddPageTexts(pages, built);
     return built;
 }

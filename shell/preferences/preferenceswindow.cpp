@@ -1,6 +1,7 @@
 #include "shell/preferences/preferenceswindow.h"
 
 #include "canvas/canvas.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "controls/tapibutton.h"
 #include "controls/tapicheckbox.h"
@@ -47,11 +48,14 @@ TPreferencesF::TPreferencesF(QWidget* parent)
     setFont(DesignFont());
     setFixedSize(540, 294);
 
-    buildList();
+    BuildList();
     m_bannerBox = new PaintBox(this);
     m_bannerBox->setObjectName("BannerBox");
     m_bannerBox->setGeometry(QRect(QPoint(138, 6), kBannerSize));
     m_bannerBox->onPaint = [this](QPainter& painter) {
+        // Moved to a screen of another device pixel ratio: drawn again.
+        if (!m_banner.isNull() && m_banner.devicePixelRatio() != m_bannerBox->devicePixelRatioF())
+            DrawBanner();
         if (!m_banner.isNull())
             painter.drawImage(0, 0, m_banner);
     };
@@ -59,7 +63,7 @@ TPreferencesF::TPreferencesF(QWidget* parent)
     m_pages.stack->setGeometry(140, 32, 393, 225);
     connect(m_pages.autoriser, &TAPIButton::clicked, this, &TPreferencesF::AutoriserBoutClick);
     connect(m_pages.interdire, &TAPIButton::clicked, this, &TPreferencesF::InterdireBoutClick);
-    buildButtons();
+    BuildButtons();
     g_dialog = this;
 }
 
@@ -69,7 +73,7 @@ TPreferencesF::~TPreferencesF()
         g_dialog = nullptr;
 }
 
-void TPreferencesF::buildList()
+void TPreferencesF::BuildList()
 {
     m_list = new QListWidget(this);
     m_list->setObjectName("PagesList");
@@ -78,7 +82,8 @@ void TPreferencesF::buildList()
     m_list->setIconSize(kPageIconSize);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int page = 0; page < kPreferencesPageCount; ++page) {
-        new QListWidgetItem(QIcon(QPixmap::fromImage(PreferencesPageIcon(page))), PreferencesPageCaption(page), m_list);
+        new QListWidgetItem(IconAtRatios([page](qreal ratio) { return PreferencesPageIcon(page, ratio); }),
+                            PreferencesPageCaption(page), m_list);
     }
     connect(m_list, &QListWidget::currentRowChanged, this, &TPreferencesF::PagesListChange);
     // A click below the items would clear the highlight while the page
@@ -89,7 +94,7 @@ void TPreferencesF::buildList()
     });
 }
 
-void TPreferencesF::buildButtons()
+void TPreferencesF::BuildButtons()
 {
     const struct
     {
@@ -124,9 +129,6 @@ void TPreferencesF::FormShow()
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    m_banner = QImage(kBannerSize, QImage::Format_RGB32);
-    m_iconBitmap = QImage(kPageIconSize, QImage::Format_RGB32);
-
     PreferencesPage = ClampPreferencesPage(PreferencesPage);
     m_list->setFocus();
     if (m_list->currentRow() == PreferencesPage)
@@ -135,10 +137,10 @@ void TPreferencesF::FormShow()
         m_list->setCurrentRow(PreferencesPage);
 
     m_pages.colors->Begin();
-    loadControls();
+    LoadControls();
 }
 
-void TPreferencesF::loadControls()
+void TPreferencesF::LoadControls()
 {
     for (const auto& [row, box] : m_pages.checks)
         box->setChecked(AppSettings.*row->flag);
@@ -151,16 +153,19 @@ void TPreferencesF::PagesListChange(int row)
     if (row < 0 || row >= kPreferencesPageCount)
         return;
     m_pages.stack->setCurrentIndex(row);
-    if (!isOpen())
+    if (!IsOpen())
         return;
     PreferencesPage = row;
-    drawBanner();
+    DrawBanner();
 }
 
-void TPreferencesF::drawBanner()
+void TPreferencesF::DrawBanner()
 {
+    const qreal ratio = m_bannerBox->devicePixelRatioF();
+    m_banner = NewPicture(kBannerSize, ratio);
+    m_iconBitmap = NewPicture(kPageIconSize, ratio);
     const TColor face = CanvasFromQColor(palette().color(QPalette::Button));
-    DrawPreferencesBanner(m_banner, m_iconBitmap, PreferencesPageDrawing(CurrentPage()),
+    DrawPreferencesBanner(m_banner, m_iconBitmap, PreferencesPageDrawing(CurrentPage(), ratio),
                           PreferencesPageCaption(CurrentPage()), face);
     m_bannerBox->update();
 }
@@ -185,15 +190,15 @@ void TPreferencesF::AideBoutClick()
 
 void TPreferencesF::AutoriserBoutClick()
 {
-    setAllowChecks(true);
+    SetAllowChecks(true);
 }
 
 void TPreferencesF::InterdireBoutClick()
 {
-    setAllowChecks(false);
+    SetAllowChecks(false);
 }
 
-void TPreferencesF::setAllowChecks(bool allowed)
+void TPreferencesF::SetAllowChecks(bool allowed)
 {
     for (const auto flag : kAllowFlags)
         for (const auto& [row, box] : m_pages.checks)

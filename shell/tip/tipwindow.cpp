@@ -40,15 +40,13 @@ TTipF::TTipF(QWidget* parent)
     setFont(DesignFont());
     setFixedSize(kClientWidth, kClientHeight);
 
-    // The two status pictures stand on a key colour, taken from their corner.
-    m_tipCache = LoadNamedPicture(QStringLiteral("TipCache")).convertToFormat(QImage::Format_RGB32);
-    if (!m_tipCache.isNull())
-        ReplaceColor(m_tipCache, CanvasFromQColor(m_tipCache.pixelColor(0, 0)), kPaleGreen);
-
     m_tipBox = new PaintBox(this);
     m_tipBox->setObjectName("tipBox");
     m_tipBox->setGeometry(14, 8, 300, 107);
     m_tipBox->onPaint = [this](QPainter& painter) {
+        // Moved to a screen of another device pixel ratio: composed again.
+        if (!m_boxPicture.isNull() && m_boxPicture.devicePixelRatio() != m_tipBox->devicePixelRatioF())
+            ComposeTipBox();
         if (!m_boxPicture.isNull())
             painter.drawImage(0, 0, m_boxPicture);
     };
@@ -73,10 +71,10 @@ TTipF::TTipF(QWidget* parent)
     m_tipCroix->setGeometry(12, 120, 305, 20);
     connect(m_tipCroix, &QCheckBox::clicked, this, &TTipF::TipCroixClick);
 
-    buildButtons();
+    BuildButtons();
 }
 
-void TTipF::buildButtons()
+void TTipF::BuildButtons()
 {
     const struct
     {
@@ -157,14 +155,21 @@ void TTipF::TipCroixClick()
 
 void TTipF::ComposeTipBox()
 {
-    m_boxPicture = QImage(300, 107, QImage::Format_RGB32);
+    const qreal ratio = m_tipBox->devicePixelRatioF();
+    if (m_tipCache.isNull() || m_tipCache.devicePixelRatio() != ratio) {
+        // The two status pictures stand on a key colour, taken from their corner.
+        m_tipCache = LoadNamedPicture(QStringLiteral("TipCache"), QSize(), ratio).convertToFormat(QImage::Format_RGB32);
+        if (!m_tipCache.isNull())
+            ReplaceColor(m_tipCache, CanvasFromQColor(m_tipCache.pixelColor(0, 0)), kPaleGreen);
+    }
+    m_boxPicture = NewPicture(QSize(300, 107), ratio);
     Canvas canvas(m_boxPicture);
     canvas.pen = {kBoxOutline, 1, PenStyle::Solid};
     canvas.brush = {kPaleGreen, BrushStyle::Solid};
     canvas.Rectangle(0, 0, 300, 107);
     const int half = m_tipCroix->isChecked() ? 0 : kStatusSize.width();
     canvas.CopyRect(QRect(kStatusPlace, kStatusSize), m_tipCache, QRect(QPoint(half, 0), kStatusSize));
-    canvas.font.setPointSize(12);
+    canvas.font.SetPointSize(12);
     canvas.font.bold = true;
     canvas.font.color = 0x000000;
     canvas.brush.style = BrushStyle::Clear;

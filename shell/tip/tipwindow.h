@@ -36,7 +36,7 @@ protected:
     void FormClose() override;
 
 private:
-    void buildButtons();
+    void BuildButtons();
     void ShowCurrentTip();
     void ComposeTipBox();
     void StepTip(int step);

@@ -23,7 +23,7 @@ namespace {
 using ScreenReader = LauncherFixture;
 
 // A view's scroll bars are part of the view a screen reader speaks of.
-bool isControl(const QWidget* w)
+bool IsControl(const QWidget* w)
 {
     if (qobject_cast<const QScrollBar*>(w))
         return false;
@@ -35,7 +35,7 @@ bool isControl(const QWidget* w)
 
 // The hint a mouse user sees over the control: its own, or its spin
 // button's.
-bool hasHint(const QWidget* w)
+bool HasHint(const QWidget* w)
 {
     for (; w && !w->isWindow(); w = w->parentWidget())
         if (!w->toolTip().trimmed().isEmpty())
@@ -43,27 +43,27 @@ bool hasHint(const QWidget* w)
     return false;
 }
 
-QString said(QWidget* w, QAccessible::Text what)
+QString Said(QWidget* w, QAccessible::Text what)
 {
     QAccessibleInterface* speech = QAccessible::queryAccessibleInterface(w);
     return speech ? speech->text(what).trimmed() : QString();
 }
 
 // Returns how many controls were checked.
-int checkWindow(QWidget* window)
+int CheckWindow(QWidget* window)
 {
     int checked = 0;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window) || !isControl(w) || w->window() != window)
+        if (!w->isVisibleTo(window) || !IsControl(w) || w->window() != window)
             continue;
         ++checked;
         const QString where = window->objectName() + QLatin1Char('/') + w->objectName();
         // On this desktop a list box speaks its current item as its name:
         // its own name is what the other desktops read.
-        const QString name = qobject_cast<QComboBox*>(w) ? w->accessibleName() : said(w, QAccessible::Name);
+        const QString name = qobject_cast<QComboBox*>(w) ? w->accessibleName() : Said(w, QAccessible::Name);
         EXPECT_FALSE(name.isEmpty()) << qPrintable(where);
-        if (hasHint(w)) {
-            EXPECT_FALSE(said(w, QAccessible::Description).isEmpty()) << qPrintable(where);
+        if (HasHint(w)) {
+            EXPECT_FALSE(Said(w, QAccessible::Description).isEmpty()) << qPrintable(where);
         }
     }
     return checked;
@@ -80,20 +80,20 @@ TEST_F(ScreenReader, EveryControlOfEveryWindowHasANameAndItsHintAsDescription)
 
     QList<QWidget*> all{launcher.get(), HelpWindow(), windows.about, windows.tip, windows.preferences};
     for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
-        all << windows.placed(slot);
+        all << windows.Placed(slot);
     for (QWidget* window : all) {
         SCOPED_TRACE(qPrintable(window->objectName()));
         window->show();
-        testing_support::processEvents();
-        EXPECT_FALSE(said(window, QAccessible::Name).isEmpty());
+        testing_support::ProcessEvents();
+        EXPECT_FALSE(Said(window, QAccessible::Name).isEmpty());
         // The launcher's captions are labels.
-        EXPECT_EQ(checkWindow(window) > 0, window != launcher.get());
+        EXPECT_EQ(CheckWindow(window) > 0, window != launcher.get());
         // The preferences' pages: each one shown in turn.
         if (window == windows.preferences) {
             auto* pages = window->findChild<QListWidget*>("PagesList");
             for (int page = 1; page < pages->count(); ++page) {
                 pages->setCurrentRow(page);
-                checkWindow(window);
+                CheckWindow(window);
             }
         }
         window->close();

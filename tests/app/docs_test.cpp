@@ -24,12 +24,12 @@ const QString kDocs = QStringLiteral(KINEA_DOCS_DIR);
 
 const QStringList kDocuments = {"Kinea.html", "html/cinemometres.html", "html/planis.html"};
 
-QString readText(const QString& path)
+QString ReadText(const QString& path)
 {
-    return QString::fromUtf8(testing_support::readFile(path));
+    return QString::fromUtf8(testing_support::ReadFile(path));
 }
 
-QSet<QString> anchorsIn(const QString& html)
+QSet<QString> AnchorsIn(const QString& html)
 {
     static const QRegularExpression anchor(QStringLiteral(R"re(\s(?:name|id)\s*=\s*"([^"]+)")re"));
     QSet<QString> names;
@@ -38,7 +38,7 @@ QSet<QString> anchorsIn(const QString& html)
     return names;
 }
 
-QStringList linksIn(const QString& html)
+QStringList LinksIn(const QString& html)
 {
     static const QRegularExpression link(
         QStringLiteral(R"re(\s(?:href|src)\s*=\s*"([^"]*)"|url\(\s*['"]?([^'")]+))re"));
@@ -48,14 +48,14 @@ QStringList linksIn(const QString& html)
     return links;
 }
 
-bool isRemote(const QString& link)
+bool IsRemote(const QString& link)
 {
     return link.contains(QStringLiteral("://")) || link.startsWith(QStringLiteral("//"))
            || link.startsWith(QStringLiteral("mailto:"));
 }
 
 // The topic ids the program's code opens, found in its sources.
-QSet<QString> topicIdsInSources()
+QSet<QString> TopicIdsInSources()
 {
     static const QRegularExpression call(
         QStringLiteral(R"re(ShowHelpTopic\(\s*(?:QStringLiteral\(|QString::fromLatin1\()?\s*"([^"]+)")re"));
@@ -68,7 +68,7 @@ QSet<QString> topicIdsInSources()
             continue;
         QDirIterator files(root.filePath(folder), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
-            const QString code = readText(files.next());
+            const QString code = ReadText(files.next());
             for (const auto* pattern : {&call, &motionTraits})
                 for (const auto& match : pattern->globalMatch(code))
                     ids.insert(match.captured(1));
@@ -78,7 +78,7 @@ QSet<QString> topicIdsInSources()
 }
 
 // Anchor names as Qt's rich-text importer keeps them in the help window.
-QSet<QString> anchorsSeenBy(const QTextBrowser* browser)
+QSet<QString> AnchorsSeenBy(const QTextBrowser* browser)
 {
     QSet<QString> names;
     for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
@@ -94,23 +94,23 @@ TEST(Documents, EveryLinkResolvesAndNothingIsFetchedFromTheNetwork)
 {
     for (const QString& document : kDocuments) {
         const QString path = kDocs + "/" + document;
-        const QString html = readText(path);
+        const QString html = ReadText(path);
         ASSERT_FALSE(html.isEmpty()) << path.toStdString();
         EXPECT_TRUE(html.contains(QStringLiteral("charset=\"utf-8\""), Qt::CaseInsensitive)
                     || html.contains(QStringLiteral("charset=utf-8"), Qt::CaseInsensitive))
             << document.toStdString();
         EXPECT_FALSE(html.contains(QStringLiteral("@import"))) << document.toStdString();
-        for (const QString& link : linksIn(html)) {
+        for (const QString& link : LinksIn(html)) {
             const std::string where = (document + " -> " + link).toStdString();
-            EXPECT_FALSE(isRemote(link)) << where;
-            if (isRemote(link) || link.startsWith(QStringLiteral("data:")))
+            EXPECT_FALSE(IsRemote(link)) << where;
+            if (IsRemote(link) || link.startsWith(QStringLiteral("data:")))
                 continue;
             const QString file = link.section('#', 0, 0);
             const QString fragment = link.section('#', 1);
             const QString target = file.isEmpty() ? path : QFileInfo(path).dir().filePath(file);
             ASSERT_TRUE(QFileInfo::exists(target)) << where;
             if (!fragment.isEmpty()) {
-                EXPECT_TRUE(anchorsIn(readText(target)).contains(fragment)) << where;
+                EXPECT_TRUE(AnchorsIn(ReadText(target)).contains(fragment)) << where;
             }
         }
     }
@@ -118,7 +118,7 @@ TEST(Documents, EveryLinkResolvesAndNothingIsFetchedFromTheNetwork)
 
 TEST(Documents, ReadmeIsUtf8Text)
 {
-    const QByteArray bytes = testing_support::readFile(kDocs + "/lisezmoi.txt");
+    const QByteArray bytes = testing_support::ReadFile(kDocs + "/lisezmoi.txt");
     ASSERT_FALSE(bytes.isEmpty());
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
@@ -130,7 +130,7 @@ TEST(Documents, EveryTopicTheProgramOpensIsShownAtItsAnchor)
 {
     QSet<QString> ids
         = {"Sommaire", "OPTIONS", "Balle", "Roue", "Disque", "FREINAGE", "CHAMP", "POIDS", "ORGUE", "Mesures"};
-    const QSet<QString> fromSources = topicIdsInSources();
+    const QSet<QString> fromSources = TopicIdsInSources();
     EXPECT_TRUE(fromSources.contains("Balle") && fromSources.contains("OPTIONS")) << "source scan found nothing";
     ids.unite(fromSources);
 
@@ -138,9 +138,9 @@ TEST(Documents, EveryTopicTheProgramOpensIsShownAtItsAnchor)
     for (const QString& id : ids) {
         ShowHelpTopic(id);
         ASSERT_NE(HelpWindow(), nullptr);
-        QTextBrowser* window = HelpWindow()->browser();
-        testing_support::processEvents();
-        EXPECT_TRUE(anchorsSeenBy(window).contains(id)) << id.toStdString();
+        QTextBrowser* window = HelpWindow()->Browser();
+        testing_support::ProcessEvents();
+        EXPECT_TRUE(AnchorsSeenBy(window).contains(id)) << id.toStdString();
         if (id != QLatin1String("Sommaire")) {
             EXPECT_GT(window->verticalScrollBar()->value(), 0) << id.toStdString() << " is not scrolled to";
         }
@@ -152,8 +152,8 @@ TEST(Documents, EveryTopicTheProgramOpensIsShownAtItsAnchor)
 // and each film's own topic lead there.
 TEST(Documents, ContentsAndEveryFilmTopicLeadToTheMeasurementsTopic)
 {
-    const QString html = readText(kDocs + "/Kinea.html");
-    ASSERT_TRUE(anchorsIn(html).contains("Mesures"));
+    const QString html = ReadText(kDocs + "/Kinea.html");
+    ASSERT_TRUE(AnchorsIn(html).contains("Mesures"));
     for (const char* topic : {"Sommaire", "Balle", "Chute", "Roue", "Disque"}) {
         const qsizetype start = html.indexOf(QStringLiteral("name=\"%1\"").arg(topic));
         ASSERT_GE(start, 0) << topic;
@@ -167,7 +167,7 @@ namespace {
 
 // The text a reader sees: tags, styles and scripts left out, entities
 // decoded (&nbsp; becomes U+00A0).
-QString visibleText(QString html)
+QString VisibleText(QString html)
 {
     static const QRegularExpression hidden(QStringLiteral("<(style|script|code)[^>]*>.*?</\\1>"),
                                            QRegularExpression::DotMatchesEverythingOption);
@@ -180,7 +180,7 @@ QString visibleText(QString html)
     return html;
 }
 
-std::string sortedText(const QSet<QString>& words)
+std::string SortedText(const QSet<QString>& words)
 {
     QStringList list(words.begin(), words.end());
     list.sort();
@@ -200,7 +200,7 @@ TEST(Documents, NoNumberIsCutFromItsUnitNorAWordFromItsPunctuation)
             "|\\S[ \\t\\n]+[:;?!»]|«[ \\t\\n]"),
         QRegularExpression::UseUnicodePropertiesOption);
     for (const QString& document : kDocuments) {
-        const QString text = visibleText(readText(kDocs + "/" + document));
+        const QString text = VisibleText(ReadText(kDocs + "/" + document));
         for (const auto& match : cut.globalMatch(text))
             ADD_FAILURE() << document.toStdString() << ": \""
                           << text.mid(std::max<qsizetype>(0, match.capturedStart() - 30), match.capturedLength() + 40)
@@ -213,7 +213,7 @@ TEST(Documents, NoNumberIsCutFromItsUnitNorAWordFromItsPunctuation)
 // Each film's topic names the units its measurements are exported in.
 TEST(Documents, EachFilmTopicNamesTheUnitsOfItsExportedTable)
 {
-    const QString html = readText(kDocs + "/Kinea.html");
+    const QString html = ReadText(kDocs + "/Kinea.html");
     const struct
     {
         const char* topic;
@@ -229,14 +229,14 @@ TEST(Documents, EachFilmTopicNamesTheUnitsOfItsExportedTable)
         const qsizetype start = html.indexOf(QStringLiteral("<h3>Mesures</h3>"),
                                              html.indexOf(QStringLiteral("name=\"%1\"").arg(film.topic)));
         ASSERT_GE(start, 0) << film.topic;
-        const QString paragraph = visibleText(html.mid(start, html.indexOf(QStringLiteral("</p>"), start) - start));
+        const QString paragraph = VisibleText(html.mid(start, html.indexOf(QStringLiteral("</p>"), start) - start));
         QSet<QString> named;
         for (const auto& match : unitNamed.globalMatch(paragraph))
             named.insert(match.captured(1));
         QSet<QString> exported;
         for (const MeasurementColumn& column : film.table.columns)
             exported.insert(column.unit);
-        EXPECT_EQ(sortedText(named), sortedText(exported))
+        EXPECT_EQ(SortedText(named), SortedText(exported))
             << film.topic << ": " << paragraph.simplified().toStdString();
     }
 }
@@ -245,14 +245,14 @@ TEST(Documents, EachFilmTopicNamesTheUnitsOfItsExportedTable)
 // and that the readmes name.
 TEST(Documents, ReadmesNameTheLicenceThePackageDeclaresAndItsTextIsThere)
 {
-    const QString packaging = readText(QStringLiteral(KINEA_SOURCE_DIR "/packaging/CMakeLists.txt"));
+    const QString packaging = ReadText(QStringLiteral(KINEA_SOURCE_DIR "/packaging/CMakeLists.txt"));
     static const QRegularExpression declared(QStringLiteral("set\\(KINEA_LICENSE \"([^\"]+)\"\\)"));
     const QString licence = declared.match(packaging).captured(1);
     ASSERT_EQ(licence, QStringLiteral("GPL-3.0-or-later"));
     for (const QString& readme :
          {QStringLiteral(KINEA_DOCS_DIR "/lisezmoi.txt"), QStringLiteral(KINEA_SOURCE_DIR "/README.md")})
-        EXPECT_TRUE(readText(readme).contains(licence)) << readme.toStdString();
-    const QString text = readText(QStringLiteral(KINEA_SOURCE_DIR "/COPYING"));
+        EXPECT_TRUE(ReadText(readme).contains(licence)) << readme.toStdString();
+    const QString text = ReadText(QStringLiteral(KINEA_SOURCE_DIR "/COPYING"));
     EXPECT_TRUE(text.simplified().startsWith(QStringLiteral("GNU GENERAL PUBLIC LICENSE Version 3, 29 June 2007")));
     EXPECT_TRUE(text.contains(QStringLiteral("How to Apply These Terms to Your New Programs")));
 }

@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     }
     if (args.size() >= 3 && args[1] == "hold") {
         SingleInstance instance(args[2]);
-        std::puts(instance.tryAcquire() ? "held" : "busy");
+        std::puts(instance.TryAcquire() ? "held" : "busy");
         std::fflush(stdout);
         QThread::sleep(60);
         return 0;

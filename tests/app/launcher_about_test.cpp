@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using testing_support::child;
+using testing_support::Child;
 
 namespace {
 
@@ -30,7 +30,7 @@ protected:
         tip = new TTipF(launcher.get());
         windows.about = about;
         windows.tip = tip;
-        launcher->setWindows(windows);
+        launcher->SetWindows(windows);
     }
 
     TSplashF* about = nullptr;
@@ -43,9 +43,9 @@ TEST_F(AboutLauncherTest, AboutEntryDisabledWhileTheBoxShows)
 {
     about->SetStartupMode(true);
     about->show();
-    EXPECT_FALSE(action("AboutMenu")->isEnabled());
+    EXPECT_FALSE(Action("AboutMenu")->isEnabled());
     about->close();
-    EXPECT_TRUE(action("AboutMenu")->isEnabled());
+    EXPECT_TRUE(Action("AboutMenu")->isEnabled());
 }
 
 TEST_F(AboutLauncherTest, CaptionDoesNotReopenTheStartUpBox)
@@ -59,7 +59,7 @@ TEST_F(AboutLauncherTest, CaptionDoesNotReopenTheStartUpBox)
         reopened = about->OpenedFromMenu();
         about->close();
     });
-    QTest::mouseClick(launcher->caption("l11"), Qt::LeftButton);
+    QTest::mouseClick(launcher->Caption("l11"), Qt::LeftButton);
     EXPECT_FALSE(reopened);
     EXPECT_FALSE(about->OpenedFromMenu());
     EXPECT_TRUE(about->StartupMode());
@@ -72,14 +72,14 @@ TEST_F(AboutLauncherTest, MenuOpensTheBoxInMenuMode)
     bool checkHidden = false;
     QTimer::singleShot(0, about, [&] {
         seenMenuMode = about->OpenedFromMenu() && !about->StartupMode();
-        checkHidden = !child<QCheckBox>(about, "SplasheCheck")->isVisible();
+        checkHidden = !Child<QCheckBox>(about, "SplasheCheck")->isVisible();
         about->close();
     });
-    action("AboutMenu")->trigger();
+    Action("AboutMenu")->trigger();
     EXPECT_TRUE(seenMenuMode);
     EXPECT_TRUE(checkHidden);
     EXPECT_FALSE(about->OpenedFromMenu());
-    EXPECT_TRUE(action("AboutMenu")->isEnabled());
+    EXPECT_TRUE(Action("AboutMenu")->isEnabled());
 }
 
 TEST_F(AboutLauncherTest, TipFollowsTheStartUpBoxThenNothingMore)
@@ -111,7 +111,7 @@ TEST_F(AboutLauncherTest, TipMenuBringsForwardTheStartUpTip)
     tip->show();
     // Should the menu run the open tip modally, this ends it rather than the test.
     QTimer::singleShot(200, tip, [this] { tip->close(); });
-    action("Astucedujour1")->trigger();
+    Action("Astucedujour1")->trigger();
     EXPECT_TRUE(tip->isVisible());
     EXPECT_FALSE(tip->isModal());
     tip->close();
@@ -130,7 +130,7 @@ TEST_F(AboutLauncherTest, StartUpShowsTheBoxInStartUpModeWhenAsked)
         EXPECT_EQ(box->StartupMode(), flag);
         EXPECT_FALSE(box->OpenedFromMenu());
         box->close();
-        launcher->setWindows(windows);
+        launcher->SetWindows(windows);
         delete created.about;
         delete created.tip;
         delete created.preferences;

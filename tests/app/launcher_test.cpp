@@ -118,10 +118,10 @@ protected:
         windows.preferences = &preferences;
         windows.about = &about;
         windows.tip = &tip;
-        launcher->setWindows(windows);
+        launcher->SetWindows(windows);
     }
 
-    QColor colourOf(const char* name) { return launcher->caption(name)->palette().color(QPalette::WindowText); }
+    QColor ColourOf(const char* name) { return launcher->Caption(name)->palette().color(QPalette::WindowText); }
 
     std::unique_ptr<ModuleWindow> modules[8];
     RecordingDialog preferences, about, tip;
@@ -133,7 +133,7 @@ TEST_F(LauncherTest, CaptionsStandAtTheirPlacesWithTheirTexts)
 {
     for (const CaptionCase& c : kCaptions) {
         SCOPED_TRACE(c.name);
-        QLabel* label = launcher->caption(c.name);
+        QLabel* label = launcher->Caption(c.name);
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), QString::fromUtf8(c.text));
         EXPECT_EQ(label->pos(), QPoint(56, c.top));
@@ -161,7 +161,7 @@ TEST_F(LauncherTest, MenuEntriesHaveTheirCaptions)
 {
     for (const MenuCase& m : kMenuEntries) {
         SCOPED_TRACE(m.name);
-        QAction* a = action(m.name);
+        QAction* a = Action(m.name);
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(), QString::fromUtf8(m.text));
     }
@@ -176,18 +176,18 @@ TEST_F(LauncherTest, HoveringColoursOneCaptionBlueAndTheBackgroundResetsAll)
     launcher->show();
     const QColor blue(0, 0, 255);
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(launcher->caption("l2"), &move);
-    EXPECT_EQ(colourOf("l2"), blue);
-    EXPECT_EQ(colourOf("l1"), QColor(Qt::black));
+    QApplication::sendEvent(launcher->Caption("l2"), &move);
+    EXPECT_EQ(ColourOf("l2"), blue);
+    EXPECT_EQ(ColourOf("l1"), QColor(Qt::black));
 
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(launcher->caption("l3"), &enter);
-    EXPECT_EQ(colourOf("l3"), blue);
-    EXPECT_EQ(colourOf("l2"), QColor(Qt::black));
+    QApplication::sendEvent(launcher->Caption("l3"), &enter);
+    EXPECT_EQ(ColourOf("l3"), blue);
+    EXPECT_EQ(ColourOf("l2"), QColor(Qt::black));
 
     QApplication::sendEvent(launcher->centralWidget(), &enter);
     for (const CaptionCase& c : kCaptions)
-        EXPECT_EQ(colourOf(c.name), QColor(Qt::black)) << c.name;
+        EXPECT_EQ(ColourOf(c.name), QColor(Qt::black)) << c.name;
 }
 
 TEST_F(LauncherTest, OpeningAModuleHidesTheLauncherUntilItCloses)
@@ -200,7 +200,7 @@ TEST_F(LauncherTest, OpeningAModuleHidesTheLauncherUntilItCloses)
     } cases[] = {{"m1", 0}, {"m2", 1}, {"m3", 2}, {"m4", 3}, {"m20", 4}, {"m22", 5}, {"m21", 6}, {"m10", 7}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entry);
-        action(c.entry)->trigger();
+        Action(c.entry)->trigger();
         EXPECT_TRUE(modules[c.index]->isVisible());
         EXPECT_FALSE(launcher->isVisible());
         modules[c.index]->close();
@@ -211,11 +211,11 @@ TEST_F(LauncherTest, OpeningAModuleHidesTheLauncherUntilItCloses)
 TEST_F(LauncherTest, ClickingACaptionRunsItsMenuEntry)
 {
     launcher->show();
-    QTest::mouseClick(launcher->caption("l4"), Qt::LeftButton);
+    QTest::mouseClick(launcher->Caption("l4"), Qt::LeftButton);
     EXPECT_TRUE(modules[3]->isVisible());
     modules[3]->close();
 
-    QTest::mouseClick(launcher->caption("l12"), Qt::LeftButton);
+    QTest::mouseClick(launcher->Caption("l12"), Qt::LeftButton);
     EXPECT_EQ(preferences.opened, 1);
     EXPECT_EQ(preferences.pageSeen, 0);
 }
@@ -223,8 +223,8 @@ TEST_F(LauncherTest, ClickingACaptionRunsItsMenuEntry)
 TEST_F(LauncherTest, OnlyALeftClickPressedAndReleasedOnTheSameCaptionRunsIt)
 {
     launcher->show();
-    QLabel* l4 = launcher->caption("l4");
-    QLabel* l3 = launcher->caption("l3");
+    QLabel* l4 = launcher->Caption("l4");
+    QLabel* l3 = launcher->Caption("l3");
     const QPoint inside = l4->rect().center();
     const QPoint outside(l4->width() + 5, l4->height() / 2);
     const struct
@@ -266,7 +266,7 @@ TEST_F(LauncherTest, ArrowKeysHighlightTheCaptionsAndEnterRunsIt)
     const auto highlighted = [&] {
         QStringList names;
         for (const CaptionCase& c : kCaptions)
-            if (colourOf(c.name) == blue)
+            if (ColourOf(c.name) == blue)
                 names << c.name;
         return names;
     };
@@ -289,7 +289,7 @@ TEST_F(LauncherTest, ArrowKeysHighlightTheCaptionsAndEnterRunsIt)
     // The keys go on from the caption under the mouse; the keypad's Enter
     // runs it too.
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(launcher->caption("l4"), &enter);
+    QApplication::sendEvent(launcher->Caption("l4"), &enter);
     QTest::keyClick(launcher.get(), Qt::Key_Down);
     EXPECT_EQ(highlighted(), QStringList{"l20"});
     QTest::keyClick(launcher.get(), Qt::Key_Enter, Qt::KeypadModifier);
@@ -318,7 +318,7 @@ TEST_F(LauncherTest, ClosingAModuleGivesTheKeyboardBackToTheLauncherWithItsHighl
         ASSERT_TRUE(QTest::qWaitForWindowActive(module));
         module->close();
         EXPECT_TRUE(QTest::qWaitForWindowActive(launcher.get()));
-        EXPECT_EQ(colourOf(row.caption), QColor(0, 0, 255));
+        EXPECT_EQ(ColourOf(row.caption), QColor(0, 0, 255));
     }
 }
 
@@ -331,7 +331,7 @@ TEST_F(LauncherTest, PreferenceEntriesOpenTheirPage)
     } cases[] = {{"Option0Menu", 0}, {"Option1Menu", 1}, {"Option3Menu", 3}, {"Option4Menu", 4},
                  {"Option5Menu", 5}, {"Option6Menu", 6}, {"Option7Menu", 7}};
     for (const auto& c : cases) {
-        action(c.entry)->trigger();
+        Action(c.entry)->trigger();
         EXPECT_EQ(preferences.pageSeen, c.page) << c.entry;
     }
     EXPECT_EQ(preferences.opened, 7);
@@ -339,9 +339,9 @@ TEST_F(LauncherTest, PreferenceEntriesOpenTheirPage)
 
 TEST_F(LauncherTest, AboutAndTipEntriesOpenTheirDialogs)
 {
-    action("AboutMenu")->trigger();
+    Action("AboutMenu")->trigger();
     EXPECT_EQ(about.opened, 1);
-    action("Astucedujour1")->trigger();
+    Action("Astucedujour1")->trigger();
     EXPECT_EQ(tip.opened, 1);
 }
 
@@ -353,14 +353,14 @@ TEST_F(LauncherTest, DocumentEntriesHandTheirFilesBesideTheProgramToTheDesktop)
         return true;
     });
     for (const char* file : {"html/cinemometres.html", "html/planis.html", "lisezmoi.txt"}) {
-        QDir().mkpath(QFileInfo(dir.file(file)).path());
-        testing_support::writeFile(dir.file(file), "Kinea");
+        QDir().mkpath(QFileInfo(dir.File(file)).path());
+        testing_support::WriteFile(dir.File(file), "Kinea");
     }
     for (const char* entry : {"m23", "m24", "Lisezmoi1"})
-        action(entry)->trigger();
+        Action(entry)->trigger();
     SetDesktopOpener(previous);
-    EXPECT_EQ(handed, QStringList({dir.file("html/cinemometres.html"), dir.file("html/planis.html"),
-                                   dir.file("lisezmoi.txt")}));
+    EXPECT_EQ(handed, QStringList({dir.File("html/cinemometres.html"), dir.File("html/planis.html"),
+                                   dir.File("lisezmoi.txt")}));
 }
 
 TEST_F(LauncherTest, ClearEntryEnabledOnlyForAPictureOnTheClipboard)
@@ -372,15 +372,15 @@ TEST_F(LauncherTest, ClearEntryEnabledOnlyForAPictureOnTheClipboard)
     picture.fill(Qt::red);
     clipboard->setImage(picture);
     emit edit->aboutToShow();
-    EXPECT_TRUE(action("ClearMenu")->isEnabled());
+    EXPECT_TRUE(Action("ClearMenu")->isEnabled());
 
-    action("ClearMenu")->trigger();
+    Action("ClearMenu")->trigger();
     emit edit->aboutToShow();
-    EXPECT_FALSE(action("ClearMenu")->isEnabled());
+    EXPECT_FALSE(Action("ClearMenu")->isEnabled());
 
     clipboard->setText("du texte");
     emit edit->aboutToShow();
-    EXPECT_FALSE(action("ClearMenu")->isEnabled());
+    EXPECT_FALSE(Action("ClearMenu")->isEnabled());
 }
 
 TEST_F(LauncherTest, DisplayLabelsFollowTheColourDepth)
@@ -407,7 +407,7 @@ TEST_F(LauncherTest, DisplayLabelsFollowTheColourDepth)
     launcher->show();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bits);
-        launcher->setDisplayQuality(JudgeDisplay(c.bits, 1024, 768));
+        launcher->SetDisplayQuality(JudgeDisplay(c.bits, 1024, 768));
         auto* mode = launcher->findChild<QLabel*>("ModeLab");
         auto* warning = launcher->findChild<QLabel*>("WarningLab");
         EXPECT_EQ(mode->text(), QString::fromUtf8(c.text));
@@ -424,7 +424,7 @@ TEST_F(LauncherTest, ResizedTooSmallSnapsBackToTheMinimum)
     launcher->show();
     // 500 x 390 with the window's 8 x 27 frame.
     launcher->resize(400, 300);
-    testing_support::processEvents();
+    testing_support::ProcessEvents();
     EXPECT_EQ(launcher->size(), QSize(492, 363));
     launcher->resize(450, 600);
     EXPECT_EQ(launcher->size(), QSize(492, 600));
@@ -438,7 +438,7 @@ TEST_F(LauncherTest, ClosingCapturesPlacementsAndWritesTheSettings)
     launcher->close();
     EXPECT_EQ(AppSettings.Placements[SlotBalle].W, 610);
     EXPECT_EQ(AppSettings.Placements[SlotBalle].H, 620);
-    const QByteArray file = testing_support::readFile(dir.file("Kinea.ini"));
+    const QByteArray file = testing_support::ReadFile(dir.File("Kinea.ini"));
     EXPECT_TRUE(file.contains("[BalleF]"));
     EXPECT_TRUE(file.contains("W=610"));
 }

@@ -20,11 +20,11 @@ protected:
         launcher = std::make_unique<TMainF>();
         // The launcher's creation found the program's folder and loaded its
         // settings: both are replaced.
-        ProgramDir = dir.path();
+        ProgramDir = dir.Path();
         AppSettings = AppSettingsRecord{};
     }
 
-    QAction* action(const char* name) { return launcher->findChild<QAction*>(name); }
+    QAction* Action(const char* name) { return launcher->findChild<QAction*>(name); }
 
     testing_support::TempDir dir;
     std::unique_ptr<TMainF> launcher;

@@ -23,7 +23,7 @@
 
 namespace {
 
-template <typename W> std::unique_ptr<QWidget> make()
+template <typename W> std::unique_ptr<QWidget> Make()
 {
     return std::make_unique<W>();
 }
@@ -37,28 +37,28 @@ TEST(PictureFiles, SavedPngHoldsExactlyTheCopiedPixels)
         const char* fileName;
     };
     const Case cases[] = {
-        {make<TBalleF>, "CopierBout", "projectile_30ms_45deg.png"},
-        {make<TChuteF>, "CopierBout", "chute_libre_120cm.png"},
-        {make<TRoueF>, "CopierBout", "roue.png"},
-        {make<TDisqueF>, "CopierBout", "disque.png"},
-        {make<TFreinageF>, "CopierBout", "freinage.png"},
-        {make<TChampF>, "CopyBout", "champ_visuel.png"},
-        {make<TPoidsF>, "CopierBout", "poids.png"},
-        {make<TPercutaF>, "CopyBout", "orgue.png"},
+        {Make<TBalleF>, "CopierBout", "projectile_30ms_45deg.png"},
+        {Make<TChuteF>, "CopierBout", "chute_libre_120cm.png"},
+        {Make<TRoueF>, "CopierBout", "roue.png"},
+        {Make<TDisqueF>, "CopierBout", "disque.png"},
+        {Make<TFreinageF>, "CopierBout", "freinage.png"},
+        {Make<TChampF>, "CopyBout", "champ_visuel.png"},
+        {Make<TPoidsF>, "CopierBout", "poids.png"},
+        {Make<TPercutaF>, "CopyBout", "orgue.png"},
     };
     AppSettings = AppSettingsRecord{};
     testing_support::TempDir dir;
     QString proposed;
     SetSavePathChooser([&](QWidget*, const SaveRequest& request) {
         proposed = QFileInfo(request.proposedPath).fileName();
-        return dir.file(proposed);
+        return dir.File(proposed);
     });
     for (const Case& c : cases) {
         const std::unique_ptr<QWidget> window = c.make();
         window->show();
-        testing_support::processEvents();
+        testing_support::ProcessEvents();
         const std::string name = window->objectName().toStdString();
-        auto* copy = testing_support::child<QToolButton>(window.get(), c.copyButton);
+        auto* copy = testing_support::Child<QToolButton>(window.get(), c.copyButton);
         ASSERT_NE(copy, nullptr) << name;
         ASSERT_NE(copy->menu(), nullptr) << name;
         QGuiApplication::clipboard()->clear();
@@ -67,7 +67,7 @@ TEST(PictureFiles, SavedPngHoldsExactlyTheCopiedPixels)
         ASSERT_FALSE(copied.isNull()) << name;
         copy->menu()->findChild<QAction*>("EnregistrerImageMenu")->trigger();
         EXPECT_EQ(proposed, QString::fromLatin1(c.fileName)) << name;
-        const QImage saved(dir.file(proposed), "PNG");
+        const QImage saved(dir.File(proposed), "PNG");
         EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32)) << name;
         window->close();
     }

@@ -44,7 +44,7 @@ TEST(Placement, MaximisedWindowKeepsItsLastNormalSize)
     QWidget window;
     ApplyPlacement(&window, {10, 10, 640, 480, true});
     window.show();
-    testing_support::processEvents(20);
+    testing_support::ProcessEvents(20);
     EXPECT_TRUE(window.isMaximized());
     WindowPlacement captured{10, 10, 640, 480, false};
     CapturePlacement(&window, captured);

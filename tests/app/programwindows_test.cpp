@@ -25,7 +25,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using testing_support::child;
+using testing_support::Child;
 
 namespace {
 
@@ -41,23 +41,23 @@ protected:
     }
     void TearDown() override
     {
-        for (QWidget* window : placedWindows())
+        for (QWidget* window : PlacedWindows())
             window->hide();
         DeleteModuleWindows(windows);
     }
 
-    void createWindows()
+    void CreateWindows()
     {
         windows.field = new TChampF;
-        CreateWindows(*launcher, windows);
+        ::CreateWindows(*launcher, windows);
     }
 
     // The nine windows in placement-slot order.
-    std::vector<QWidget*> placedWindows() const
+    std::vector<QWidget*> PlacedWindows() const
     {
         std::vector<QWidget*> placed{launcher.get()};
         for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
-            if (QWidget* window = windows.placed(slot))
+            if (QWidget* window = windows.Placed(slot))
                 placed.push_back(window);
         return placed;
     }
@@ -96,7 +96,7 @@ constexpr int hi = INT_MAX;
 
 TEST_F(ProgramWindows, TitleBarsShowTheCaptionsAlone)
 {
-    createWindows();
+    CreateWindows();
     const struct
     {
         QWidget* window;
@@ -130,14 +130,14 @@ TEST_F(ProgramWindows, TitleBarsShowTheCaptionsAlone)
 
 TEST_F(ProgramWindows, AnyStoredKeyAloneKeepsEveryWindowWithinReach)
 {
-    createWindows();
+    CreateWindows();
     const StoredRow rows[] = {
         {"X lowest", {lo, 1, 700, 500, false}}, {"X highest", {hi, 1, 700, 500, false}},
         {"Y lowest", {1, lo, 700, 500, false}}, {"Y highest", {1, hi, 700, 500, false}},
         {"W lowest", {1, 1, lo, 500, false}},   {"W highest", {1, 1, hi, 500, false}},
         {"H lowest", {1, 1, 700, lo, false}},   {"H highest", {1, 1, 700, hi, false}},
     };
-    for (QWidget* window : placedWindows()) {
+    for (QWidget* window : PlacedWindows()) {
         const QSize design = window->size();
         for (const StoredRow& row : rows) {
             window->resize(design);
@@ -155,20 +155,20 @@ class ProgramWindowsAtAnEnd : public ProgramWindows, public ::testing::WithParam
 TEST_P(ProgramWindowsAtAnEnd, EveryWindowOpensOnScreen)
 {
     const StoredRow& row = GetParam();
-    createWindows();
+    CreateWindows();
     AppSettings.Placements.fill(row.placement);
     launcher->show();
-    testing_support::processEvents();
-    for (QWidget* window : placedWindows())
+    testing_support::ProcessEvents();
+    for (QWidget* window : PlacedWindows())
         ExpectWithinReach(window, row.name);
     // Each module as the launcher opens it.
     for (const char* entry : {"m1", "m2", "m3", "m4", "m20", "m21", "m22", "m10"}) {
-        action(entry)->trigger();
-        testing_support::processEvents();
-        for (QWidget* window : placedWindows())
+        Action(entry)->trigger();
+        testing_support::ProcessEvents();
+        for (QWidget* window : PlacedWindows())
             if (window->isVisible())
                 ExpectWithinReach(window, row.name);
-        for (QWidget* window : placedWindows())
+        for (QWidget* window : PlacedWindows())
             if (window != launcher.get())
                 window->close();
     }
@@ -203,7 +203,7 @@ TEST_F(ProgramWindows, MinimumSizesLeaveTheFrameOutSoThatTheDesignSizeIsReachabl
         std::unique_ptr<QWidget> window(row.create());
         // The launcher's creation has loaded the settings again; its first
         // show then keeps the design size.
-        ProgramDir = dir.path();
+        ProgramDir = dir.Path();
         AppSettings = AppSettingsRecord{};
         AppSettings.TipFlag = false;
         AppSettings.Placements[SlotMain] = {1, 1, 0, 0, false};
@@ -213,13 +213,13 @@ TEST_F(ProgramWindows, MinimumSizesLeaveTheFrameOutSoThatTheDesignSizeIsReachabl
         const QSize design = main ? row.design + QSize(0, main->menuBar()->sizeHint().height()) : row.design;
         window->resize(design);
         window->show();
-        testing_support::processEvents();
+        testing_support::ProcessEvents();
         EXPECT_EQ(window->size(), design);
         if (main) {
             EXPECT_EQ(main->centralWidget()->size(), row.design);
         }
         if (auto* balle = qobject_cast<TBalleF*>(window.get())) {
-            EXPECT_EQ(child<QWidget>(balle, "Canevas")->size(), QSize(417, 193));
+            EXPECT_EQ(Child<QWidget>(balle, "Canevas")->size(), QSize(417, 193));
         }
         window->hide();
     }

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 using testing_support::TempDir;
-using testing_support::writeFile;
+using testing_support::WriteFile;
 
 namespace {
 
-QString runCheck(const QString& lock, const QString& ini)
+QString RunCheck(const QString& lock, const QString& ini)
 {
     QProcess probe;
     probe.start(KINEA_INSTANCE_PROBE, {"check", lock, ini});
@@ -24,42 +24,42 @@ QString runCheck(const QString& lock, const QString& ini)
 TEST(SingleCopy, SecondCopyRefusedOnlyWhenSettingsAskForOneCopy)
 {
     TempDir dir;
-    const QString lock = dir.file("kinea.lock");
+    const QString lock = dir.File("kinea.lock");
     SingleInstance first(lock);
-    ASSERT_TRUE(first.tryAcquire());
+    ASSERT_TRUE(first.TryAcquire());
 
-    writeFile(dir.file("one.ini"), "[General]\r\nInstanceFlag=1\r\n");
-    writeFile(dir.file("many.ini"), "[General]\r\nInstanceFlag=0\r\n");
-    writeFile(dir.file("default.ini"), "");
+    WriteFile(dir.File("one.ini"), "[General]\r\nInstanceFlag=1\r\n");
+    WriteFile(dir.File("many.ini"), "[General]\r\nInstanceFlag=0\r\n");
+    WriteFile(dir.File("default.ini"), "");
 
-    EXPECT_EQ(runCheck(lock, dir.file("one.ini")), "refused");
-    EXPECT_EQ(runCheck(lock, dir.file("default.ini")), "refused");
-    EXPECT_EQ(runCheck(lock, dir.file("many.ini")), "allowed");
+    EXPECT_EQ(RunCheck(lock, dir.File("one.ini")), "refused");
+    EXPECT_EQ(RunCheck(lock, dir.File("default.ini")), "refused");
+    EXPECT_EQ(RunCheck(lock, dir.File("many.ini")), "allowed");
 }
 
 TEST(SingleCopy, AloneCopyAllowed)
 {
     TempDir dir;
-    writeFile(dir.file("one.ini"), "[General]\r\nInstanceFlag=1\r\n");
-    EXPECT_EQ(runCheck(dir.file("kinea.lock"), dir.file("one.ini")), "allowed");
+    WriteFile(dir.File("one.ini"), "[General]\r\nInstanceFlag=1\r\n");
+    EXPECT_EQ(RunCheck(dir.File("kinea.lock"), dir.File("one.ini")), "allowed");
 }
 
 TEST(SingleCopy, LockOfAKilledCopyIsTakenOver)
 {
     TempDir dir;
-    const QString lock = dir.file("kinea.lock");
+    const QString lock = dir.File("kinea.lock");
     QProcess holder;
     holder.start(KINEA_INSTANCE_PROBE, {"hold", lock});
     ASSERT_TRUE(holder.waitForReadyRead(30000));
     ASSERT_EQ(QString::fromLatin1(holder.readAllStandardOutput()).trimmed(), "held");
 
     SingleInstance whileAlive(lock);
-    EXPECT_FALSE(whileAlive.tryAcquire());
+    EXPECT_FALSE(whileAlive.TryAcquire());
 
     holder.kill();
     holder.waitForFinished(30000);
     SingleInstance afterCrash(lock);
-    EXPECT_TRUE(afterCrash.tryAcquire());
+    EXPECT_TRUE(afterCrash.TryAcquire());
 }
 
 TEST(SingleCopy, WarningTextHasItsThreeLines)

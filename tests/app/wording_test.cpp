@@ -28,14 +28,14 @@ struct Shown
     bool caption;
 };
 
-void addText(std::vector<Shown>& texts, const QString& where, const QString& text, bool caption)
+void AddText(std::vector<Shown>& texts, const QString& where, const QString& text, bool caption)
 {
     if (!text.trimmed().isEmpty())
         texts.push_back({where, text, caption});
 }
 
 // Every caption, list item, hint and description of the windows.
-std::vector<Shown> everyText(const QList<QWidget*>& windows)
+std::vector<Shown> EveryText(const QList<QWidget*>& windows)
 {
     std::vector<Shown> texts;
     for (QWidget* window : windows) {
@@ -44,26 +44,26 @@ std::vector<Shown> everyText(const QList<QWidget*>& windows)
         for (QObject* object : objects) {
             const QString where = window->objectName() + QLatin1Char('/') + object->objectName();
             if (auto* action = qobject_cast<QAction*>(object)) {
-                addText(texts, where, action->text(), true);
+                AddText(texts, where, action->text(), true);
                 continue;
             }
             auto* w = qobject_cast<QWidget*>(object);
             if (!w)
                 continue;
-            addText(texts, where, w->toolTip(), false);
-            addText(texts, where, w->accessibleDescription(), false);
+            AddText(texts, where, w->toolTip(), false);
+            AddText(texts, where, w->accessibleDescription(), false);
             if (auto* label = qobject_cast<QLabel*>(w))
-                addText(texts, where, label->text(), true);
+                AddText(texts, where, label->text(), true);
             if (auto* button = qobject_cast<QAbstractButton*>(w))
-                addText(texts, where, button->text(), true);
+                AddText(texts, where, button->text(), true);
             if (auto* group = qobject_cast<QGroupBox*>(w))
-                addText(texts, where, group->title(), true);
+                AddText(texts, where, group->title(), true);
             if (auto* combo = qobject_cast<QComboBox*>(w))
                 for (int i = 0; i < combo->count(); ++i)
-                    addText(texts, where, combo->itemText(i), false);
+                    AddText(texts, where, combo->itemText(i), false);
             if (auto* list = qobject_cast<QListWidget*>(w))
                 for (int i = 0; i < list->count(); ++i)
-                    addText(texts, where, list->item(i)->text(), false);
+                    AddText(texts, where, list->item(i)->text(), false);
         }
     }
     return texts;
@@ -80,8 +80,8 @@ protected:
         CreateWindows(*launcher, windows);
         QList<QWidget*> all{launcher.get(), windows.about, windows.tip, windows.preferences};
         for (int slot = SlotRoue; slot < PlacementSlotCount; ++slot)
-            all << windows.placed(slot);
-        texts = everyText(all);
+            all << windows.Placed(slot);
+        texts = EveryText(all);
     }
     void TearDown() override
     {
@@ -93,7 +93,7 @@ protected:
     }
 
     // The texts that `pattern` finds in.
-    QStringList matching(const QRegularExpression& pattern, bool captionsOnly = false) const
+    QStringList Matching(const QRegularExpression& pattern, bool captionsOnly = false) const
     {
         QStringList found;
         for (const Shown& shown : texts)
@@ -109,24 +109,24 @@ TEST_F(WindowsWording, TheWindowsShowTheirTexts)
 {
     // Enough texts that the rules below read something.
     EXPECT_GT(texts.size(), 300u);
-    EXPECT_FALSE(matching(QRegularExpression(QStringLiteral("calculatrice"))).isEmpty());
+    EXPECT_FALSE(Matching(QRegularExpression(QStringLiteral("calculatrice"))).isEmpty());
 }
 
 TEST_F(WindowsWording, UnitSymbolsAreLowerCaseAndSpacedFromTheirNumber)
 {
     // "Km/h", "0,5s", "20kg", "32cm"; "1er", "2D" and the like are no units.
     const QRegularExpression wrong(QStringLiteral("\\bKm/h|\\d(s|m|kg|cm|km/h|m/s)\\b"));
-    EXPECT_EQ(matching(wrong).join(QLatin1Char('\n')).toStdString(), "");
+    EXPECT_EQ(Matching(wrong).join(QLatin1Char('\n')).toStdString(), "");
 }
 
 TEST_F(WindowsWording, TheCalculatorIsTheOneThisDesktopHas)
 {
-    const QStringList named = matching(QRegularExpression(QStringLiteral("calculatrice de Windows")));
+    const QStringList named = Matching(QRegularExpression(QStringLiteral("calculatrice de Windows")));
     if (CalculatorName() == QStringLiteral("la calculatrice de Windows"))
         GTEST_SKIP() << "Windows names its own calculator";
     EXPECT_EQ(named.join(QLatin1Char('\n')).toStdString(), "");
     EXPECT_EQ(
-        matching(QRegularExpression(QStringLiteral("\\{[Cc]alculatrice\\}"))).join(QLatin1Char('\n')).toStdString(),
+        Matching(QRegularExpression(QStringLiteral("\\{[Cc]alculatrice\\}"))).join(QLatin1Char('\n')).toStdString(),
         "");
 }
 
@@ -135,7 +135,7 @@ TEST_F(WindowsWording, NoCaptionHasADoubleSpaceBetweenWords)
     // Leading spaces are the captions' margin, and a long run of spaces
     // pushes a wrapped caption's end to its next line: both stay.
     const QRegularExpression doubled(QStringLiteral("\\S {2}\\S"));
-    EXPECT_EQ(matching(doubled, true).join(QLatin1Char('\n')).toStdString(), "");
+    EXPECT_EQ(Matching(doubled, true).join(QLatin1Char('\n')).toStdString(), "");
 }
 
 } // namespace

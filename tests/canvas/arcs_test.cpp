@@ -9,17 +9,17 @@ using namespace canvas_testing;
 namespace {
 
 // An 11 x 11 box centred on (5, 5): east is (10, 5), north (5, 0).
-QImage arc(QPoint first, QPoint second)
+QImage Arc(QPoint first, QPoint second)
 {
-    QImage image = blank(11, 11);
+    QImage image = Blank(11, 11);
     Canvas canvas(image);
     canvas.Arc(0, 0, 11, 11, first.x(), first.y(), second.x(), second.y());
     return image;
 }
 
-QImage ellipseOutline(int w, int h)
+QImage EllipseOutline(int w, int h)
 {
-    QImage image = blank(w, h);
+    QImage image = Blank(w, h);
     Canvas canvas(image);
     canvas.brush.style = BrushStyle::Clear;
     canvas.Ellipse(0, 0, w, h);
@@ -30,8 +30,8 @@ QImage ellipseOutline(int w, int h)
 
 TEST(CanvasArcs, QuarterFromEastToNorthIsTheUpperRight)
 {
-    const QImage image = arc({10, 5}, {5, 0});
-    const QImage outline = ellipseOutline(11, 11);
+    const QImage image = Arc({10, 5}, {5, 0});
+    const QImage outline = EllipseOutline(11, 11);
     for (int y = 0; y < 11; ++y) {
         for (int x = 0; x < 11; ++x) {
             const bool upperRight = x >= 5 && y <= 5;
@@ -43,8 +43,8 @@ TEST(CanvasArcs, QuarterFromEastToNorthIsTheUpperRight)
 
 TEST(CanvasArcs, FromNorthToEastCoversTheOtherThreeQuarters)
 {
-    const QImage image = arc({5, 0}, {10, 5});
-    const QImage outline = ellipseOutline(11, 11);
+    const QImage image = Arc({5, 0}, {10, 5});
+    const QImage outline = EllipseOutline(11, 11);
     for (int y = 0; y < 11; ++y) {
         for (int x = 0; x < 11; ++x) {
             const bool strictlyUpperRight = x > 5 && y < 5;
@@ -57,25 +57,25 @@ TEST(CanvasArcs, FromNorthToEastCoversTheOtherThreeQuarters)
 TEST(CanvasArcs, RaysOnlyGiveDirections)
 {
     // Points far outside the box, on the same rays, draw the same arc.
-    EXPECT_EQ(arc({10, 5}, {5, 0}), arc({100, 5}, {5, -40}));
+    EXPECT_EQ(Arc({10, 5}, {5, 0}), Arc({100, 5}, {5, -40}));
 }
 
 TEST(CanvasArcs, EqualRaysDrawTheWholeEllipse)
 {
-    QImage image = blank(21, 9);
+    QImage image = Blank(21, 9);
     Canvas canvas(image);
     canvas.Arc(0, 0, 21, 9, 3, 0, 3, 0);
-    EXPECT_EQ(image, ellipseOutline(21, 9));
+    EXPECT_EQ(image, EllipseOutline(21, 9));
 }
 
 TEST(CanvasArcs, ArcOfAFlatEllipseFollowsItsRays)
 {
     // 45 degrees to 135 degrees from the centre (10, 4): the top of the
     // ellipse, between the diagonals.
-    QImage image = blank(21, 9);
+    QImage image = Blank(21, 9);
     Canvas canvas(image);
     canvas.Arc(0, 0, 21, 9, 20, -6, 0, -6);
-    const QImage outline = ellipseOutline(21, 9);
+    const QImage outline = EllipseOutline(21, 9);
     for (int y = 0; y < 9; ++y) {
         for (int x = 0; x < 21; ++x) {
             const bool between = (4 - y) >= std::abs(x - 10);
@@ -87,11 +87,11 @@ TEST(CanvasArcs, ArcOfAFlatEllipseFollowsItsRays)
 
 TEST(CanvasArcs, PieIsTheQuarterClosedToTheCentre)
 {
-    QImage image = blank(11, 11);
+    QImage image = Blank(11, 11);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.Pie(0, 0, 11, 11, 10, 5, 5, 0);
-    EXPECT_EQ(sketch(image),
-              rows({".....###...", ".....#rr#..", ".....#rrr#.", ".....#rrrr#", ".....#rrrr#", ".....######",
+    EXPECT_EQ(Sketch(image),
+              Rows({".....###...", ".....#rr#..", ".....#rrr#.", ".....#rrrr#", ".....#rrrr#", ".....######",
                     "...........", "...........", "...........", "...........", "..........."}));
 }

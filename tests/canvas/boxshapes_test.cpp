@@ -9,7 +9,7 @@ using namespace canvas_testing;
 namespace {
 
 // The smallest rectangle holding every pixel that is not white.
-QRect inkBounds(const QImage& image)
+QRect InkBounds(const QImage& image)
 {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y)
@@ -19,7 +19,7 @@ QRect inkBounds(const QImage& image)
     return bounds;
 }
 
-bool mirrorSymmetric(const QImage& image)
+bool MirrorSymmetric(const QImage& image)
 {
     return image == image.mirrored(true, false) && image == image.mirrored(false, true);
 }
@@ -28,17 +28,17 @@ bool mirrorSymmetric(const QImage& image)
 
 TEST(CanvasBox, RectangleOutlinesWithPenAndFillsWithBrush)
 {
-    QImage image = blank(8, 6);
+    QImage image = Blank(8, 6);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.Rectangle(1, 1, 6, 5);
-    EXPECT_EQ(sketch(image), rows({"........", ".#####..", ".#rrr#..", ".#rrr#..", ".#####..", "........"}));
+    EXPECT_EQ(Sketch(image), Rows({"........", ".#####..", ".#rrr#..", ".#rrr#..", ".#####..", "........"}));
 }
 
 TEST(CanvasBox, FillRectAndClearPenRectangleCoverTheSameBox)
 {
     for (bool clearPen : {false, true}) {
-        QImage image = blank(6, 5);
+        QImage image = Blank(6, 5);
         Canvas canvas(image);
         canvas.brush.color = kBlue;
         canvas.pen.style = PenStyle::Clear;
@@ -46,39 +46,39 @@ TEST(CanvasBox, FillRectAndClearPenRectangleCoverTheSameBox)
             canvas.Rectangle(4, 3, 1, 1); // corners given in reverse order
         else
             canvas.FillRect(1, 1, 4, 3);
-        EXPECT_EQ(sketch(image), rows({"......", ".bbb..", ".bbb..", "......", "......"}))
+        EXPECT_EQ(Sketch(image), Rows({"......", ".bbb..", ".bbb..", "......", "......"}))
             << (clearPen ? "Rectangle with a clear pen" : "FillRect");
     }
 }
 
 TEST(CanvasBox, FrameRectOutlinesInTheBrushColour)
 {
-    QImage image = blank(6, 5);
+    QImage image = Blank(6, 5);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.FrameRect(0, 0, 5, 4);
-    EXPECT_EQ(sketch(image), rows({"rrrrr.", "r...r.", "r...r.", "rrrrr.", "......"}));
+    EXPECT_EQ(Sketch(image), Rows({"rrrrr.", "r...r.", "r...r.", "rrrrr.", "......"}));
 }
 
 TEST(CanvasBox, ThinAndEmptyBoxes)
 {
-    QImage image = blank(5, 4);
+    QImage image = Blank(5, 4);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.Rectangle(1, 0, 2, 3); // one column: all outline
     canvas.Rectangle(3, 1, 3, 3); // no column at all
     canvas.Ellipse(4, 2, 4, 4);
-    EXPECT_EQ(sketch(image), rows({".#...", ".#...", ".#...", "....."}));
+    EXPECT_EQ(Sketch(image), Rows({".#...", ".#...", ".#...", "....."}));
 }
 
 TEST(CanvasBox, EllipseFitsItsBoxAndIsSymmetric)
 {
-    QImage image = blank(12, 12);
+    QImage image = Blank(12, 12);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.Ellipse(0, 0, 11, 11);
-    EXPECT_EQ(sketch(image),
-              rows({"...#####....", "..#rrrrr#...", ".#rrrrrrr#..", "#rrrrrrrrr#.", "#rrrrrrrrr#.", "#rrrrrrrrr#.",
+    EXPECT_EQ(Sketch(image),
+              Rows({"...#####....", "..#rrrrr#...", ".#rrrrrrr#..", "#rrrrrrrrr#.", "#rrrrrrrrr#.", "#rrrrrrrrr#.",
                     "#rrrrrrrrr#.", "#rrrrrrrrr#.", ".#rrrrrrr#..", "..#rrrrr#...", "...#####....", "............"}));
 }
 
@@ -87,7 +87,7 @@ TEST(CanvasBox, CurvedShapesFitEveryBoxSize)
     const QSize sizes[] = {{1, 1}, {2, 2}, {3, 3}, {6, 3}, {16, 12}, {7, 30}, {40, 9}};
     for (QSize size : sizes) {
         for (bool round : {false, true}) {
-            QImage image = blank(size.width() + 4, size.height() + 4);
+            QImage image = Blank(size.width() + 4, size.height() + 4);
             Canvas canvas(image);
             canvas.brush.color = kRed;
             const int r = 2 + size.width();
@@ -97,9 +97,9 @@ TEST(CanvasBox, CurvedShapesFitEveryBoxSize)
             else
                 canvas.Ellipse(2, 2, r, b);
             const char* shape = round ? "RoundRect " : "Ellipse ";
-            EXPECT_EQ(inkBounds(image), QRect(2, 2, size.width(), size.height()))
+            EXPECT_EQ(InkBounds(image), QRect(2, 2, size.width(), size.height()))
                 << shape << size.width() << "x" << size.height();
-            EXPECT_TRUE(mirrorSymmetric(image.copy(2, 2, size.width(), size.height())))
+            EXPECT_TRUE(MirrorSymmetric(image.copy(2, 2, size.width(), size.height())))
                 << shape << size.width() << "x" << size.height();
         }
     }
@@ -107,21 +107,21 @@ TEST(CanvasBox, CurvedShapesFitEveryBoxSize)
 
 TEST(CanvasBox, RoundRectHasStraightSidesAndCutCorners)
 {
-    QImage image = blank(10, 7);
+    QImage image = Blank(10, 7);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.RoundRect(0, 0, 10, 7, 4, 4);
-    EXPECT_EQ(sketch(image),
-              rows({".########.", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", ".########."}));
+    EXPECT_EQ(Sketch(image),
+              Rows({".########.", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", "#rrrrrrrr#", ".########."}));
 }
 
 TEST(CanvasBox, PolygonOutlinesEveryVertex)
 {
-    QImage image = blank(6, 5);
+    QImage image = Blank(6, 5);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.Polygon({{1, 0}, {4, 0}, {4, 3}, {1, 3}});
-    EXPECT_EQ(sketch(image), rows({".####.", ".#rr#.", ".#rr#.", ".####.", "......"}));
+    EXPECT_EQ(Sketch(image), Rows({".####.", ".#rr#.", ".#rr#.", ".####.", "......"}));
 }
 
 TEST(CanvasBox, HatchedBrushesLeaveTheBackgroundUntouched)
@@ -129,23 +129,23 @@ TEST(CanvasBox, HatchedBrushesLeaveTheBackgroundUntouched)
     const BrushStyle hatches[] = {BrushStyle::Horizontal, BrushStyle::Vertical, BrushStyle::FDiagonal,
                                   BrushStyle::BDiagonal,  BrushStyle::Cross,    BrushStyle::DiagCross};
     for (BrushStyle hatch : hatches) {
-        QImage image = blank(24, 24);
+        QImage image = Blank(24, 24);
         image.fill(QColorFromCanvas(kBlue));
         Canvas canvas(image);
         canvas.pen.style = PenStyle::Clear;
         canvas.brush = {kRed, hatch};
         canvas.FillRect(0, 0, 24, 24);
-        const int red = countColor(image, kRed);
+        const int red = CountColor(image, kRed);
         EXPECT_GT(red, 0) << int(hatch);
-        EXPECT_GT(countColor(image, kBlue), 0) << int(hatch);
-        EXPECT_EQ(red + countColor(image, kBlue), 24 * 24) << int(hatch);
+        EXPECT_GT(CountColor(image, kBlue), 0) << int(hatch);
+        EXPECT_EQ(red + CountColor(image, kBlue), 24 * 24) << int(hatch);
     }
 }
 
 TEST(CanvasBox, HatchInsideAShapeLinesUpWithTheImage)
 {
-    QImage filled = blank(20, 20);
-    QImage ellipse = blank(20, 20);
+    QImage filled = Blank(20, 20);
+    QImage ellipse = Blank(20, 20);
     for (QImage* image : {&filled, &ellipse}) {
         Canvas canvas(*image);
         canvas.pen.style = PenStyle::Clear;

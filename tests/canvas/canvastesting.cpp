@@ -2,14 +2,14 @@
 
 namespace canvas_testing {
 
-QImage blank(int width, int height, QImage::Format format)
+QImage Blank(int width, int height, QImage::Format format)
 {
     QImage image(width, height, format);
     image.fill(Qt::white);
     return image;
 }
 
-std::string sketch(const QImage& image)
+std::string Sketch(const QImage& image)
 {
     std::string out;
     for (int y = 0; y < image.height(); ++y) {
@@ -27,7 +27,7 @@ std::string sketch(const QImage& image)
     return out;
 }
 
-std::string rows(const std::vector<std::string>& lines)
+std::string Rows(const std::vector<std::string>& lines)
 {
     std::string out;
     for (const std::string& row : lines)
@@ -35,7 +35,7 @@ std::string rows(const std::vector<std::string>& lines)
     return out;
 }
 
-int countColor(const QImage& image, TColor color)
+int CountColor(const QImage& image, TColor color)
 {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)

@@ -16,13 +16,13 @@ constexpr TColor kRed = 0x0000FF; // canvas layout: red in the low byte
 constexpr TColor kBlue = 0xFF0000;
 
 // A white image of the given size and format.
-QImage blank(int width, int height, QImage::Format format = QImage::Format_RGB32);
+QImage Blank(int width, int height, QImage::Format format = QImage::Format_RGB32);
 
 // Rows of characters: '.' white, '#' black, 'r' red, 'b' blue, '?' any other.
-std::string sketch(const QImage& image);
-std::string rows(const std::vector<std::string>& lines);
+std::string Sketch(const QImage& image);
+std::string Rows(const std::vector<std::string>& lines);
 
 // How many pixels of the image have this canvas colour.
-int countColor(const QImage& image, TColor color);
+int CountColor(const QImage& image, TColor color);
 
 } // namespace canvas_testing

@@ -8,15 +8,15 @@ using namespace canvas_testing;
 
 namespace {
 
-TColor at(const QImage& image, int x, int y)
+TColor At(const QImage& image, int x, int y)
 {
     return CanvasFromQColor(QColor(image.pixel(x, y)));
 }
 
-void expectRow(const QImage& image, int y, TColor color)
+void ExpectRow(const QImage& image, int y, TColor color)
 {
     for (int x = 0; x < image.width(); ++x)
-        EXPECT_EQ(at(image, x, y), color) << "row " << y << " column " << x;
+        EXPECT_EQ(At(image, x, y), color) << "row " << y << " column " << x;
 }
 
 } // namespace
@@ -24,78 +24,78 @@ void expectRow(const QImage& image, int y, TColor color)
 TEST(PictureHelpers, VerticalGradientRowsAreRoundedSteps)
 {
     // White toward 0xF8BA88 over 455 rows: the about box's sky.
-    QImage image = blank(3, 455, QImage::Format_BGR888);
+    QImage image = Blank(3, 455, QImage::Format_BGR888);
     VerticalGradient(image, 0xFFFFFF, 0xF8BA88, 455);
-    expectRow(image, 0, 0xFFFFFF);
-    expectRow(image, 227, 0xFCDDC4); // 195.63, 220.58, 251.51 rounded
-    expectRow(image, 454, 0xF8BA88); // 136.26, 186.15, 248.02 rounded
+    ExpectRow(image, 0, 0xFFFFFF);
+    ExpectRow(image, 227, 0xFCDDC4); // 195.63, 220.58, 251.51 rounded
+    ExpectRow(image, 454, 0xF8BA88); // 136.26, 186.15, 248.02 rounded
 }
 
 TEST(PictureHelpers, GradientHalvesRoundAwayFromZeroAndStopAtTheirRows)
 {
-    QImage image = blank(2, 4);
+    QImage image = Blank(2, 4);
     VerticalGradient(image, 0x000000, 0x0000FF, 2);
-    expectRow(image, 0, 0x000000);
-    expectRow(image, 1, 0x000080); // 127.5
-    expectRow(image, 2, kWhite); // beyond the gradient's rows
-    expectRow(image, 3, kWhite);
+    ExpectRow(image, 0, 0x000000);
+    ExpectRow(image, 1, 0x000080); // 127.5
+    ExpectRow(image, 2, kWhite); // beyond the gradient's rows
+    ExpectRow(image, 3, kWhite);
 }
 
 TEST(PictureHelpers, HorizontalGradientColumns)
 {
-    QImage image = blank(4, 2);
+    QImage image = Blank(4, 2);
     HorizontalGradient(image, 0x000000, 0xC8C8C8, 4);
     const TColor expected[] = {0x000000, 0x323232, 0x646464, 0x969696};
     for (int x = 0; x < 4; ++x)
         for (int y = 0; y < 2; ++y)
-            EXPECT_EQ(at(image, x, y), expected[x]) << x << "," << y;
+            EXPECT_EQ(At(image, x, y), expected[x]) << x << "," << y;
 }
 
 TEST(PictureHelpers, ShadedBarHasThreeBands)
 {
-    QImage image = blank(4, 8);
+    QImage image = Blank(4, 8);
     ShadedBar(image, 0x000000, 0xC8C8C8, 0x646464, 1, 3, 5, 7, 1, 3);
     const TColor rows[] = {kWhite, 0x000000, 0x646464, 0xC8C8C8, 0xC8C8C8, 0xC8C8C8, 0x969696, kWhite};
     for (int y = 0; y < 8; ++y) {
-        EXPECT_EQ(at(image, 0, y), kWhite) << "row " << y;
-        EXPECT_EQ(at(image, 1, y), rows[y]) << "row " << y;
-        EXPECT_EQ(at(image, 2, y), rows[y]) << "row " << y;
-        EXPECT_EQ(at(image, 3, y), kWhite) << "row " << y;
+        EXPECT_EQ(At(image, 0, y), kWhite) << "row " << y;
+        EXPECT_EQ(At(image, 1, y), rows[y]) << "row " << y;
+        EXPECT_EQ(At(image, 2, y), rows[y]) << "row " << y;
+        EXPECT_EQ(At(image, 3, y), kWhite) << "row " << y;
     }
 }
 
 TEST(PictureHelpers, ShadedBarVerticalHasThreeBandsOfColumns)
 {
-    QImage image = blank(8, 3, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Blank(8, 3, QImage::Format_ARGB32_Premultiplied);
     ShadedBarVertical(image, 0x000000, 0xC8C8C8, 0x646464, 1, 3, 5, 7, 0, 2);
     const TColor columns[] = {kWhite, 0x000000, 0x646464, 0xC8C8C8, 0xC8C8C8, 0xC8C8C8, 0x969696, kWhite};
     for (int x = 0; x < 8; ++x) {
-        EXPECT_EQ(at(image, x, 0), columns[x]) << "column " << x;
-        EXPECT_EQ(at(image, x, 1), columns[x]) << "column " << x;
-        EXPECT_EQ(at(image, x, 2), kWhite) << "column " << x;
+        EXPECT_EQ(At(image, x, 0), columns[x]) << "column " << x;
+        EXPECT_EQ(At(image, x, 1), columns[x]) << "column " << x;
+        EXPECT_EQ(At(image, x, 2), kWhite) << "column " << x;
     }
 }
 
 TEST(PictureHelpers, BandsCutByTheImageEdgeAreClipped)
 {
-    QImage image = blank(3, 3);
+    QImage image = Blank(3, 3);
     ShadedBar(image, 0x000000, 0xFFFFFF, 0x000000, -4, 1, 2, 12, -5, 40);
     ShadedBarVertical(image, 0x000000, 0xFFFFFF, 0x000000, 5, 4, 3, 2, 0, 3); // bands out of order
     VerticalGradient(image, 0, 0, -1);
-    expectRow(image, 0, 0xCCCCCC); // 4 of the 5 steps from black to white
-    expectRow(image, 1, kWhite);
-    expectRow(image, 2, kWhite); // the first row of the last band is light
+    ExpectRow(image, 0, 0xCCCCCC); // 4 of the 5 steps from black to white
+    ExpectRow(image, 1, kWhite);
+    ExpectRow(image, 2, kWhite); // the first row of the last band is light
 }
 
 TEST(PictureHelpers, ReplaceColorChangesOnlyThatColour)
 {
     for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_BGR888, QImage::Format_ARGB32}) {
-        QImage image = blank(3, 1, format);
+        QImage image = Blank(3, 1, format);
         image.setPixel(0, 0, QRgbFromCanvas(kRed));
         image.setPixel(2, 0, QRgbFromCanvas(0x0000FE));
         ReplaceColor(image, kRed, kBlue);
-        EXPECT_EQ(at(image, 0, 0), kBlue) << format;
-        EXPECT_EQ(at(image, 1, 0), kWhite) << format;
-        EXPECT_EQ(at(image, 2, 0), 0x0000FEu) << format;
+        EXPECT_EQ(At(image, 0, 0), kBlue) << format;
+        EXPECT_EQ(At(image, 1, 0), kWhite) << format;
+        EXPECT_EQ(At(image, 2, 0), 0x0000FEu) << format;
     }
 }

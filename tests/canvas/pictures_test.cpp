@@ -17,7 +17,7 @@ TEST(CanvasColours, RedIsTheLowByte)
 
 TEST(CanvasPixels, SetPixelAndPixelIgnoreOutOfRange)
 {
-    QImage image = blank(4, 3);
+    QImage image = Blank(4, 3);
     Canvas canvas(image);
     canvas.SetPixel(1, 2, 0x563412);
     EXPECT_EQ(image.pixel(1, 2), qRgb(0x12, 0x34, 0x56));
@@ -26,7 +26,7 @@ TEST(CanvasPixels, SetPixelAndPixelIgnoreOutOfRange)
         canvas.SetPixel(p.x(), p.y(), kBlack);
         EXPECT_EQ(canvas.Pixel(p.x(), p.y()), 0u);
     }
-    EXPECT_EQ(countColor(image, kBlack), 0);
+    EXPECT_EQ(CountColor(image, kBlack), 0);
 }
 
 TEST(CanvasPixels, ImagesThatCannotBePaintedDrawNothing)
@@ -41,7 +41,7 @@ TEST(CanvasPixels, ImagesThatCannotBePaintedDrawNothing)
         canvas.Ellipse(0, 0, 5, 5);
         canvas.TextOut(0, 0, "x");
         canvas.SetPixel(0, 0, kRed);
-        canvas.Draw(0, 0, blank(2, 2));
+        canvas.Draw(0, 0, Blank(2, 2));
     }
     EXPECT_EQ(indexed.pixel(0, 0), qRgb(255, 255, 255));
 }
@@ -51,7 +51,7 @@ class CanvasFormats : public testing::TestWithParam<QImage::Format>
 
 TEST_P(CanvasFormats, PixelsAndShapesKeepTheirColours)
 {
-    QImage image = blank(6, 4, GetParam());
+    QImage image = Blank(6, 4, GetParam());
     Canvas canvas(image);
     canvas.SetPixel(5, 3, 0x563412);
     canvas.brush.color = kRed;
@@ -71,7 +71,7 @@ TEST_P(CanvasFormats, OrAndAndCombineWithTheDestination)
         TColor result;
     };
     for (Case c : {Case{RasterOp::Copy, 0x0F0F0F}, Case{RasterOp::Or, 0x3F3F3F}, Case{RasterOp::And, 0x030303}}) {
-        QImage image = blank(4, 4, GetParam());
+        QImage image = Blank(4, 4, GetParam());
         image.fill(QColorFromCanvas(0x333333));
         QImage picture(2, 2, QImage::Format_RGB32);
         picture.fill(QColorFromCanvas(0x0F0F0F));
@@ -88,7 +88,7 @@ TEST_P(CanvasFormats, MaskedDrawingShowsOnlyThePicture)
 {
     // The transparency idiom: OR with the mask (white on the shape, black
     // around it), then AND with the picture (white around the shape).
-    QImage image = blank(3, 1, GetParam());
+    QImage image = Blank(3, 1, GetParam());
     image.fill(QColorFromCanvas(kBlue));
     QImage mask(3, 1, QImage::Format_RGB32);
     QImage picture(3, 1, QImage::Format_RGB32);
@@ -99,7 +99,7 @@ TEST_P(CanvasFormats, MaskedDrawingShowsOnlyThePicture)
     Canvas canvas(image);
     canvas.Draw(0, 0, mask, RasterOp::Or);
     canvas.Draw(0, 0, picture, RasterOp::And);
-    EXPECT_EQ(sketch(image), "\nbrb");
+    EXPECT_EQ(Sketch(image), "\nbrb");
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFormats, CanvasFormats,
@@ -111,31 +111,31 @@ TEST(CanvasPictures, StretchDrawRepeatsPixels)
     QImage picture(2, 1, QImage::Format_RGB32);
     picture.setPixel(0, 0, QRgbFromCanvas(kRed));
     picture.setPixel(1, 0, QRgbFromCanvas(kBlue));
-    QImage image = blank(6, 2);
+    QImage image = Blank(6, 2);
     Canvas canvas(image);
     canvas.StretchDraw(QRect(1, 0, 4, 2), picture);
-    EXPECT_EQ(sketch(image), rows({".rrbb.", ".rrbb."}));
+    EXPECT_EQ(Sketch(image), Rows({".rrbb.", ".rrbb."}));
 }
 
 TEST(CanvasPictures, CopyRectTakesPartOfASource)
 {
-    QImage source = blank(4, 1);
+    QImage source = Blank(4, 1);
     source.setPixel(2, 0, QRgbFromCanvas(kRed));
     source.setPixel(3, 0, QRgbFromCanvas(kBlue));
-    QImage image = blank(4, 1);
+    QImage image = Blank(4, 1);
     Canvas canvas(image);
     canvas.CopyRect(QRect(0, 0, 2, 1), source, QRect(2, 0, 2, 1));
-    EXPECT_EQ(sketch(image), "\nrb..");
+    EXPECT_EQ(Sketch(image), "\nrb..");
 }
 
 TEST(CanvasPictures, CopyRectWithinItsOwnImage)
 {
-    QImage image = blank(4, 1);
+    QImage image = Blank(4, 1);
     Canvas canvas(image);
     canvas.SetPixel(0, 0, kRed);
     canvas.SetPixel(1, 0, kBlue);
     canvas.CopyRect(QRect(1, 0, 2, 1), image, QRect(0, 0, 2, 1));
-    EXPECT_EQ(sketch(image), "\nrrb.");
+    EXPECT_EQ(Sketch(image), "\nrrb.");
 }
 
 TEST(CanvasPictures, ForeignStorageIsDrawnInPlace)

@@ -11,7 +11,7 @@ using namespace canvas_testing;
 
 namespace {
 
-QImage blankAt(int logicalWidth, int logicalHeight, qreal ratio)
+QImage BlankAt(int logicalWidth, int logicalHeight, qreal ratio)
 {
     QImage image = NewPicture(QSize(logicalWidth, logicalHeight), ratio);
     image.fill(Qt::white);
@@ -26,9 +26,9 @@ struct Pair
     QImage doubled;
 };
 
-Pair drawBoth(int width, int height, const std::function<void(Canvas&, int)>& draw)
+Pair DrawBoth(int width, int height, const std::function<void(Canvas&, int)>& draw)
 {
-    Pair pair{blankAt(width, height, 2), blank(2 * width, 2 * height)};
+    Pair pair{BlankAt(width, height, 2), Blank(2 * width, 2 * height)};
     {
         Canvas canvas(pair.scaled);
         draw(canvas, 1);
@@ -41,7 +41,7 @@ Pair drawBoth(int width, int height, const std::function<void(Canvas&, int)>& dr
     return pair;
 }
 
-int inkInRow(const QImage& image, int y)
+int InkInRow(const QImage& image, int y)
 {
     int ink = 0;
     for (int x = 0; x < image.width(); ++x)
@@ -66,8 +66,7 @@ TEST(CanvasScaled, ShapesAreDrawnAtDeviceResolution)
         {"FrameRect", [](Canvas& c, int k) { c.FrameRect(2 * k, 2 * k, 10 * k, 8 * k); }},
         {"Ellipse", [](Canvas& c, int k) { c.brush.color = kRed, c.Ellipse(1 * k, 1 * k, 10 * k, 8 * k); }},
         {"RoundRect", [](Canvas& c, int k) { c.RoundRect(1 * k, 1 * k, 11 * k, 9 * k, 4 * k, 4 * k); }},
-        {"Arc",
-         [](Canvas& c, int k) { c.Arc(1 * k, 1 * k, 11 * k, 9 * k, 11 * k, 1 * k, 1 * k, 9 * k); }},
+        {"Arc", [](Canvas& c, int k) { c.Arc(1 * k, 1 * k, 11 * k, 9 * k, 11 * k, 1 * k, 1 * k, 9 * k); }},
         {"Pie",
          [](Canvas& c, int k) {
              c.brush.color = kBlue;
@@ -98,28 +97,28 @@ TEST(CanvasScaled, ShapesAreDrawnAtDeviceResolution)
          }},
     };
     for (const Row& row : table) {
-        const Pair pair = drawBoth(12, 10, row.draw);
-        EXPECT_EQ(sketch(pair.scaled), sketch(pair.doubled)) << row.name;
+        const Pair pair = DrawBoth(12, 10, row.draw);
+        EXPECT_EQ(Sketch(pair.scaled), Sketch(pair.doubled)) << row.name;
     }
 }
 
 TEST(CanvasScaled, OnePixelLineIsOneDevicePixelWide)
 {
-    QImage image = blankAt(10, 4, 2);
+    QImage image = BlankAt(10, 4, 2);
     Canvas canvas(image);
     canvas.MoveTo(1, 1);
     canvas.LineTo(6, 1);
-    EXPECT_EQ(inkInRow(image, 2), 10); // logical columns 1..5, end left out
-    EXPECT_EQ(inkInRow(image, 3), 0);
-    EXPECT_EQ(canvas.width(), 10);
-    EXPECT_EQ(canvas.height(), 4);
+    EXPECT_EQ(InkInRow(image, 2), 10); // logical columns 1..5, end left out
+    EXPECT_EQ(InkInRow(image, 3), 0);
+    EXPECT_EQ(canvas.Width(), 10);
+    EXPECT_EQ(canvas.Height(), 4);
 }
 
 // Dashes keep their logical length: 18 on and 6 off become 36 and 12
 // device pixels of a line one device pixel wide.
 TEST(CanvasScaled, DashesKeepTheirLogicalLength)
 {
-    QImage image = blankAt(40, 2, 2);
+    QImage image = BlankAt(40, 2, 2);
     {
         Canvas canvas(image);
         canvas.pen.style = PenStyle::Dash;
@@ -130,14 +129,14 @@ TEST(CanvasScaled, DashesKeepTheirLogicalLength)
     for (int x = 0; x < 60; ++x)
         row += (image.pixel(x, 0) & 0xFFFFFF) == 0 ? '#' : '.';
     EXPECT_EQ(row, std::string(36, '#') + std::string(12, '.') + std::string(12, '#'));
-    EXPECT_EQ(inkInRow(image, 1), 0);
+    EXPECT_EQ(InkInRow(image, 1), 0);
 }
 
 // At a ratio of 1.5 a box's corners round to whole device pixels, and a
 // one-pixel outline lies on the box's first and last device columns.
 TEST(CanvasScaled, FractionalRatioKeepsOutlinesOnTheBox)
 {
-    QImage image = blankAt(10, 10, 1.5);
+    QImage image = BlankAt(10, 10, 1.5);
     ASSERT_EQ(image.size(), QSize(15, 15));
     Canvas canvas(image);
     canvas.Rectangle(2, 2, 8, 8); // device 3..11
@@ -150,12 +149,12 @@ TEST(CanvasScaled, FractionalRatioKeepsOutlinesOnTheBox)
 
 TEST(CanvasScaled, PixelReadsAndWritesWholeLogicalPixels)
 {
-    QImage image = blankAt(4, 4, 2);
+    QImage image = BlankAt(4, 4, 2);
     Canvas canvas(image);
     canvas.SetPixel(1, 2, kBlue);
     EXPECT_EQ(canvas.Pixel(1, 2), kBlue);
     EXPECT_EQ(canvas.Pixel(2, 2), kWhite);
-    EXPECT_EQ(countColor(image, kBlue), 4);
+    EXPECT_EQ(CountColor(image, kBlue), 4);
     EXPECT_EQ(canvas.Pixel(-1, 0), 0u);
     EXPECT_EQ(canvas.Pixel(4, 0), 0u);
 }
@@ -164,8 +163,8 @@ TEST(CanvasScaled, PixelReadsAndWritesWholeLogicalPixels)
 // while its measures stay logical so that layouts do not move.
 TEST(CanvasScaled, TextIsSetAtDeviceResolutionAndMeasuredLogically)
 {
-    QImage plain = blank(60, 16);
-    QImage scaled = blankAt(60, 16, 2);
+    QImage plain = Blank(60, 16);
+    QImage scaled = BlankAt(60, 16, 2);
     int plainWidth = 0;
     int scaledWidth = 0;
     {
@@ -184,13 +183,13 @@ TEST(CanvasScaled, TextIsSetAtDeviceResolutionAndMeasuredLogically)
     auto inkRows = [](const QImage& image) {
         int rows = 0;
         for (int y = 0; y < image.height(); ++y)
-            rows += inkInRow(image, y) > 0;
+            rows += InkInRow(image, y) > 0;
         return rows;
     };
     // Twice the rows of ink, within a row or two of hinting.
     EXPECT_NEAR(inkRows(scaled), 2 * inkRows(plain), 2);
-    EXPECT_GT(countColor(scaled, kBlack) + 0, 0);
-    const int grey = scaled.width() * scaled.height() - countColor(scaled, kWhite) - countColor(scaled, kBlack);
+    EXPECT_GT(CountColor(scaled, kBlack) + 0, 0);
+    const int grey = scaled.width() * scaled.height() - CountColor(scaled, kWhite) - CountColor(scaled, kBlack);
     EXPECT_GT(grey, 0) << "smoothed edges";
 }
 
@@ -198,11 +197,11 @@ TEST(CanvasScaled, TextIsSetAtDeviceResolutionAndMeasuredLogically)
 // picture of ratio 1 covers its logical size, enlarged.
 TEST(CanvasScaled, PicturesArePlacedAtTheirLogicalSize)
 {
-    QImage fine = blankAt(2, 2, 2);
+    QImage fine = BlankAt(2, 2, 2);
     fine.setPixel(1, 0, qRgb(0, 0, 0));
-    QImage coarse = blank(2, 2);
+    QImage coarse = Blank(2, 2);
     coarse.setPixel(1, 0, qRgb(0, 0, 0));
-    QImage image = blankAt(6, 3, 2);
+    QImage image = BlankAt(6, 3, 2);
     {
         Canvas canvas(image);
         canvas.Draw(0, 0, fine);
@@ -210,8 +209,8 @@ TEST(CanvasScaled, PicturesArePlacedAtTheirLogicalSize)
         canvas.CopyRect(QRect(0, 2, 1, 1), fine, QRect(0, 0, 1, 1), RasterOp::And);
     }
     image.setDevicePixelRatio(1);
-    EXPECT_EQ(sketch(image), rows({".#......##..", "........##..", "............", "............", ".#..........",
-                                   "............"}));
+    EXPECT_EQ(Sketch(image),
+              Rows({".#......##..", "........##..", "............", "............", ".#..........", "............"}));
 }
 
 TEST(CanvasScaled, GradientsAndBarsFollowTheRatio)

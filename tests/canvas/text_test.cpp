@@ -19,18 +19,18 @@ TEST(CanvasText, PointSizesConvertAt96Dpi)
     };
     for (Case c : {Case{8, 11}, Case{10, 13}, Case{12, 16}, Case{9, 12}, Case{14, 19}}) {
         CanvasFont font;
-        font.setPointSize(c.points);
+        font.SetPointSize(c.points);
         EXPECT_EQ(font.pixelHeight, c.pixels) << c.points << " pt";
-        EXPECT_EQ(font.pointSize(), c.points) << c.points << " pt";
+        EXPECT_EQ(font.PointSize(), c.points) << c.points << " pt";
     }
-    EXPECT_EQ(CanvasFont().pointSize(), 8);
+    EXPECT_EQ(CanvasFont().PointSize(), 8);
 }
 
 TEST(CanvasText, ArialIsLiberationSansTwelvePixelsHigh)
 {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
-    EXPECT_EQ(QFontInfo(canvas.qfont()).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(canvas.Qfont()).family(), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(canvas.TextHeight("Ag"), 12);
     EXPECT_GT(canvas.TextWidth("Mass"), canvas.TextWidth("Mas"));
     canvas.font.bold = true;
@@ -39,7 +39,7 @@ TEST(CanvasText, ArialIsLiberationSansTwelvePixelsHigh)
 
 TEST(CanvasText, TextOutPaintsTheCellFromItsTopLeft)
 {
-    QImage image = blank(40, 20);
+    QImage image = Blank(40, 20);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     canvas.TextOut(3, 4, "Ag");
@@ -63,10 +63,10 @@ TEST(CanvasText, TextOutPaintsTheCellFromItsTopLeft)
 // colour fringes of subpixel smoothing.
 TEST(CanvasText, TextIsSmoothedInGrays)
 {
-    QImage image = blank(60, 16);
+    QImage image = Blank(60, 16);
     Canvas canvas(image);
     canvas.brush.style = BrushStyle::Clear;
-    canvas.font.setPointSize(7);
+    canvas.font.SetPointSize(7);
     canvas.font.bold = true;
     canvas.TextOut(1, 1, "( m ) 70");
     const TextInk ink = ReadTextInk(image, image.rect(), 0x000000, 0xFFFFFF);
@@ -84,19 +84,19 @@ TEST(CanvasText, TextIsSmoothedInGrays)
 // its two colours only.
 TEST(CanvasText, AliasedFontDrawsOnlyTheInk)
 {
-    QImage image = blank(60, 16);
+    QImage image = Blank(60, 16);
     Canvas canvas(image);
     canvas.brush.style = BrushStyle::Clear;
     canvas.font.antialiased = false;
     canvas.TextOut(1, 1, "( m ) 70");
-    const int ink = countColor(image, kBlack);
+    const int ink = CountColor(image, kBlack);
     EXPECT_GT(ink, 10);
-    EXPECT_EQ(ink + countColor(image, kWhite), 60 * 16);
+    EXPECT_EQ(ink + CountColor(image, kWhite), 60 * 16);
 }
 
 TEST(CanvasText, ShapesAfterTextStayAliased)
 {
-    QImage image = blank(40, 30);
+    QImage image = Blank(40, 30);
     Canvas canvas(image);
     canvas.brush.style = BrushStyle::Clear;
     canvas.TextOut(1, 1, "Ag");
@@ -106,12 +106,12 @@ TEST(CanvasText, ShapesAfterTextStayAliased)
     canvas.Ellipse(3, 3, 30, 25);
     canvas.MoveTo(0, 29);
     canvas.LineTo(39, 26);
-    EXPECT_EQ(countColor(image, kWhite) + countColor(image, kRed) + countColor(image, kBlue), 40 * 30);
+    EXPECT_EQ(CountColor(image, kWhite) + CountColor(image, kRed) + CountColor(image, kBlue), 40 * 30);
 }
 
 TEST(CanvasText, ClearBrushKeepsTheBackground)
 {
-    QImage image = blank(40, 20);
+    QImage image = Blank(40, 20);
     image.fill(QColorFromCanvas(kBlue));
     Canvas canvas(image);
     canvas.brush.style = BrushStyle::Clear;
@@ -131,7 +131,7 @@ TEST(CanvasText, ClearBrushKeepsTheBackground)
 
 TEST(CanvasText, TextRectPaintsAndClipsToItsRectangle)
 {
-    QImage image = blank(40, 20);
+    QImage image = Blank(40, 20);
     Canvas canvas(image);
     canvas.brush.color = kRed;
     const QRect clip(5, 2, 10, 8);

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 using testing_support::Paint;
-using testing_support::processEvents;
+using testing_support::ProcessEvents;
 
 namespace {
 
@@ -24,21 +24,21 @@ struct Row
     QRect cue; // where the dotted rectangle lies, edges included
 };
 
-QWidget* captionButton(QWidget* window)
+QWidget* CaptionButton(QWidget* window)
 {
     auto* button = new TAPIButton("OkBout", window);
     button->setGeometry(0, 30, 90, 25);
     return button;
 }
 
-QWidget* pictureButton(QWidget* window)
+QWidget* PictureButton(QWidget* window)
 {
     QToolButton* button = MakeSpeedButton(window, "CloseBout", "MotionClose", {});
     button->setGeometry(0, 30, 33, 28);
     return button;
 }
 
-QWidget* paintBox(QWidget* window)
+QWidget* NewPaintBox(QWidget* window)
 {
     auto* box = new PaintBox(window);
     box->setFocusPolicy(Qt::TabFocus);
@@ -48,12 +48,12 @@ QWidget* paintBox(QWidget* window)
 }
 
 const Row kRows[] = {
-    {"caption_button", captionButton, QRect(QPoint(3, 3), QPoint(85, 20))},
-    {"picture_button", pictureButton, QRect(QPoint(3, 3), QPoint(28, 23))},
-    {"paint_box", paintBox, QRect(QPoint(2, 2), QPoint(56, 36))},
+    {"caption_button", CaptionButton, QRect(QPoint(3, 3), QPoint(85, 20))},
+    {"picture_button", PictureButton, QRect(QPoint(3, 3), QPoint(28, 23))},
+    {"paint_box", NewPaintBox, QRect(QPoint(2, 2), QPoint(56, 36))},
 };
 
-bool onEdge(const QRect& r, QPoint p)
+bool OnEdge(const QRect& r, QPoint p)
 {
     return r.contains(p) && (p.x() == r.left() || p.x() == r.right() || p.y() == r.top() || p.y() == r.bottom());
 }
@@ -74,20 +74,20 @@ TEST(FocusCue, ShownOnTheFocusedControlOnlyAfterTab)
 
         // Focus given by a program, not by the keyboard: nothing shows.
         control->setFocus(Qt::OtherFocusReason);
-        processEvents();
+        ProcessEvents();
         ASSERT_TRUE(control->hasFocus());
         EXPECT_EQ(Paint(control), before);
 
         entry->setFocus();
         QTest::keyClick(entry, Qt::Key_Tab);
-        processEvents();
+        ProcessEvents();
         ASSERT_TRUE(control->hasFocus());
         const QImage focused = Paint(control);
         int dots = 0;
         for (int y = 0; y < before.height(); ++y)
             for (int x = 0; x < before.width(); ++x) {
                 const bool changed = focused.pixel(x, y) != before.pixel(x, y);
-                const bool dot = onEdge(row.cue, {x, y}) && (x - row.cue.left() + y - row.cue.top()) % 2 == 0;
+                const bool dot = OnEdge(row.cue, {x, y}) && (x - row.cue.left() + y - row.cue.top()) % 2 == 0;
                 ASSERT_EQ(changed, dot) << x << "," << y;
                 dots += dot;
             }

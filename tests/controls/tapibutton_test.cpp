@@ -16,7 +16,7 @@ constexpr int kW = 120;
 constexpr int kH = 60;
 
 // Leaves out the frame, which a flat button draws in a dark colour.
-QRect captionInk(TAPIButton& button)
+QRect CaptionInk(TAPIButton& button)
 {
     return InkBounds(Paint(&button), button.rect().adjusted(3, 3, -3, -3));
 }
@@ -35,7 +35,7 @@ TEST(TAPIButtonPlacement, UnchangedButtonShowsItsCaptionAtTheBottomRight)
 {
     TAPIButton button("Ok");
     button.resize(kW, kH);
-    const QRect ink = captionInk(button);
+    const QRect ink = CaptionInk(button);
     ASSERT_FALSE(ink.isNull());
     EXPECT_GT(ink.right(), kW - 12);
     EXPECT_GT(ink.bottom(), kH - 12);
@@ -50,7 +50,7 @@ TEST(TAPIButtonPlacement, CaptionMovesToEachOfTheNinePlaces)
         for (TBtnVAlignment v : {btnVTop, btnVBottom, btnVCenter}) {
             button.SetCaptionHAlign(h);
             button.SetCaptionVAlign(v);
-            const QRect ink = captionInk(button);
+            const QRect ink = CaptionInk(button);
             SCOPED_TRACE(testing::Message() << "h " << int(h) << " v " << int(v));
             ASSERT_FALSE(ink.isNull());
             if (h == btnHLeft)
@@ -75,9 +75,9 @@ TEST(TAPIButtonWrapping, MultiLineCaptionWrapsAndSingleLineDoesNot)
     button.resize(70, 50);
     button.SetCaptionVAlign(btnVCenter);
     const int lineHeight = button.fontMetrics().height();
-    EXPECT_GT(captionInk(button).height(), lineHeight + lineHeight / 2);
+    EXPECT_GT(CaptionInk(button).height(), lineHeight + lineHeight / 2);
     button.SetMultiline(false);
-    EXPECT_LE(captionInk(button).height(), lineHeight);
+    EXPECT_LE(CaptionInk(button).height(), lineHeight);
 }
 
 TEST(TAPIButtonLook, FlatAndRaisedFacesDiffer)

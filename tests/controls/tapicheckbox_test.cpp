@@ -14,7 +14,7 @@ namespace {
 const QString kLong = QStringLiteral(" Utiliser une image floue dans le cas d'un conducteur alcoolisé");
 
 // The caption's ink: the box is left out.
-QRect captionInk(TAPICheckBox& box)
+QRect CaptionInk(TAPICheckBox& box)
 {
     return InkBounds(Paint(&box), box.TextArea());
 }
@@ -35,11 +35,11 @@ TEST(TAPICheckBoxSide, BoxIsLeftOfTheCaptionUnlessAlignmentIsOne)
     TAPICheckBox box(" Masse");
     box.resize(150, 20);
     EXPECT_EQ(box.BoxRect().left(), 0);
-    EXPECT_GT(captionInk(box).left(), box.BoxRect().right());
+    EXPECT_GT(CaptionInk(box).left(), box.BoxRect().right());
 
     box.SetAlignment(1);
     EXPECT_EQ(box.BoxRect().right(), 149);
-    const QRect ink = captionInk(box);
+    const QRect ink = CaptionInk(box);
     ASSERT_FALSE(ink.isNull());
     EXPECT_LT(ink.right(), box.BoxRect().left());
 }
@@ -50,11 +50,11 @@ TEST(TAPICheckBoxPlace, CaptionSitsLeftRightOrCentredBesideTheBox)
     box.resize(200, 20);
     const QRect area = box.TextArea();
     box.SetCaptionHAlign(btnHRight);
-    EXPECT_GT(captionInk(box).right(), area.right() - 4);
+    EXPECT_GT(CaptionInk(box).right(), area.right() - 4);
     box.SetCaptionHAlign(btnHCenter);
-    EXPECT_NEAR(captionInk(box).center().x(), area.center().x(), 3);
+    EXPECT_NEAR(CaptionInk(box).center().x(), area.center().x(), 3);
     box.SetCaptionHAlign(btnHLeft);
-    EXPECT_LT(captionInk(box).left(), area.left() + 4);
+    EXPECT_LT(CaptionInk(box).left(), area.left() + 4);
 }
 
 TEST(TAPICheckBoxWrapping, WideCaptionWrapsWhenMultiLine)
@@ -62,9 +62,9 @@ TEST(TAPICheckBoxWrapping, WideCaptionWrapsWhenMultiLine)
     TAPICheckBox box(kLong);
     box.resize(200, 30);
     const int lineHeight = box.fontMetrics().height();
-    EXPECT_GT(captionInk(box).height(), lineHeight + lineHeight / 2);
+    EXPECT_GT(CaptionInk(box).height(), lineHeight + lineHeight / 2);
     box.SetMultiline(false);
-    EXPECT_LE(captionInk(box).height(), lineHeight);
+    EXPECT_LE(CaptionInk(box).height(), lineHeight);
 }
 
 TEST(TAPICheckBoxWrapping, TopPlacedTwoLineCaptionStartsLevelWithTheBox)
@@ -72,13 +72,13 @@ TEST(TAPICheckBoxWrapping, TopPlacedTwoLineCaptionStartsLevelWithTheBox)
     TAPICheckBox box(kLong);
     box.resize(200, 40);
     box.SetCaptionVAlign(btnVTop);
-    const QRect ink = captionInk(box);
+    const QRect ink = CaptionInk(box);
     const QRect square = box.BoxRect();
     EXPECT_LE(std::abs(ink.top() - square.top()), 3);
     // A bottom-placed caption takes the box down to its last line.
     box.SetCaptionVAlign(btnVBottom);
     EXPECT_GE(box.BoxRect().bottom(), 40 - 5);
-    EXPECT_GT(captionInk(box).bottom(), 40 - 5);
+    EXPECT_GT(CaptionInk(box).bottom(), 40 - 5);
 }
 
 TEST(TAPICheckBoxLook, CheckingShowsATick)

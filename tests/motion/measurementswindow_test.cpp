@@ -17,7 +17,7 @@
 #include <QMenu>
 #include <QMimeData>
 
-using testing_support::child;
+using testing_support::Child;
 
 namespace {
 
@@ -26,7 +26,7 @@ using MotionMeasures = MotionTest;
 TEST_F(MotionMeasures, CtrlShiftCCopiesTheTableEvenFromAnEditBox)
 {
     Opened<TBalleF> w;
-    auto* edit = child<QLineEdit>(w.get(), "AlphaEd");
+    auto* edit = Child<QLineEdit>(w.Get(), "AlphaEd");
     edit->setFocus();
     const QString before = edit->text();
     QGuiApplication::clipboard()->clear();
@@ -45,18 +45,18 @@ TEST_F(MotionMeasures, RightClickOnThePictureOffersToSaveTheTable)
     QString proposed;
     SetSavePathChooser([&](QWidget*, const SaveRequest& request) {
         proposed = QFileInfo(request.proposedPath).fileName();
-        return dir.file(proposed);
+        return dir.File(proposed);
     });
-    QWidget* canvas = child<QWidget>(w.get(), "Canevas");
+    QWidget* canvas = Child<QWidget>(w.Get(), "Canevas");
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(10, 10), canvas->mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(canvas, &rightClick);
-    QMenu* menu = child<QToolButton>(w.get(), "CopierBout")->menu();
+    QMenu* menu = Child<QToolButton>(w.Get(), "CopierBout")->menu();
     ASSERT_TRUE(menu && menu->isVisible());
     menu->findChild<QAction*>("EnregistrerMesuresMenu")->trigger();
     menu->hide();
     SetSavePathChooser({});
     EXPECT_EQ(proposed, QStringLiteral("chute_libre_120cm.csv"));
-    EXPECT_EQ(testing_support::readFile(dir.file(proposed)), MeasurementsCsv(FreeFallMeasurements(1200000)));
+    EXPECT_EQ(testing_support::ReadFile(dir.File(proposed)), MeasurementsCsv(FreeFallMeasurements(1200000)));
 }
 
 } // namespace

@@ -15,9 +15,9 @@ namespace {
 using MotionAccess = MotionTest;
 
 // The object name of each control Tab reaches from the picture, one lap.
-QStringList tabLap(QWidget* window, int steps)
+QStringList TabLap(QWidget* window, int steps)
 {
-    QWidget* picture = testing_support::child<QWidget>(window, "Canevas");
+    QWidget* picture = testing_support::Child<QWidget>(window, "Canevas");
     picture->setFocus(Qt::TabFocusReason);
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < steps; ++i) {
@@ -56,7 +56,7 @@ TEST_F(MotionAccess, TabFollowsTheProjectilePanelAsTheEyeReadsIt)
                                "PlayBout",
                                "BoucleBout",
                                "Canevas"};
-    EXPECT_EQ(tabLap(w.get(), int(expected.size()) - 1), expected);
+    EXPECT_EQ(TabLap(w.Get(), int(expected.size()) - 1), expected);
 }
 
 TEST_F(MotionAccess, TabGoesDownTheFreeFallPanel)
@@ -80,26 +80,26 @@ TEST_F(MotionAccess, TabGoesDownTheFreeFallPanel)
                                "CalcBout",
                                "CopierBout",
                                "Canevas"};
-    EXPECT_EQ(tabLap(w.get(), int(expected.size()) - 1), expected);
+    EXPECT_EQ(TabLap(w.Get(), int(expected.size()) - 1), expected);
 }
 
 TEST_F(MotionAccess, PictureDescriptionFollowsTheFrame)
 {
     Opened<TBalleF> w;
-    QWidget* picture = testing_support::child<QWidget>(w.get(), "Canevas");
+    QWidget* picture = testing_support::Child<QWidget>(w.Get(), "Canevas");
     QAccessibleInterface* speech = QAccessible::queryAccessibleInterface(picture);
     ASSERT_NE(speech, nullptr);
     EXPECT_EQ(speech->text(QAccessible::Name), QStringLiteral("Image du mouvement"));
     EXPECT_EQ(speech->text(QAccessible::Description),
               QStringLiteral("Image 1 sur 87, t = 0,00 s, x = 0,0 m, y = 0,0 m"));
 
-    click(w.get(), "FinBout");
+    Click(w.Get(), "FinBout");
     EXPECT_EQ(speech->text(QAccessible::Description),
               QStringLiteral("Image 87 sur 87, t = 4,32 s, x = 91,7 m, y = 0,0 m"));
-    click(w.get(), "ArriereBout");
+    Click(w.Get(), "ArriereBout");
     EXPECT_TRUE(
-        speech->text(QAccessible::Description).startsWith(QStringLiteral("Image %1 sur 87, t = ").arg(w->curFrame())));
-    EXPECT_LT(w->curFrame(), 87);
+        speech->text(QAccessible::Description).startsWith(QStringLiteral("Image %1 sur 87, t = ").arg(w->CurFrame())));
+    EXPECT_LT(w->CurFrame(), 87);
 }
 
 } // namespace

@@ -18,16 +18,16 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-using testing_support::child;
+using testing_support::Child;
 
 namespace {
 
-bool playing()
+bool Playing()
 {
     return PlayFlags & PlayBit::Playing;
 }
 
-QTimer* playTimer(QWidget* window)
+QTimer* PlayTimer(QWidget* window)
 {
     return window->findChild<QTimer*>(QStringLiteral("PlayTimer"));
 }
@@ -37,12 +37,12 @@ using PlayerShow = MotionTest;
 TEST_F(PlayerShow, OpensStoppedOnFrameOneWithLoopFromTheSetting)
 {
     Opened<TBalleF> w;
-    EXPECT_EQ(w->curFrame(), 1);
-    EXPECT_EQ(w->frameCount(), 87);
-    EXPECT_FALSE(playTimer(w.get())->isActive());
+    EXPECT_EQ(w->CurFrame(), 1);
+    EXPECT_EQ(w->FrameCount(), 87);
+    EXPECT_FALSE(PlayTimer(w.Get())->isActive());
     EXPECT_EQ(PlayFlags, PlayBit::Loop);
-    EXPECT_TRUE(child<QToolButton>(w.get(), "BoucleBout")->isChecked());
-    EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isChecked());
+    EXPECT_TRUE(Child<QToolButton>(w.Get(), "BoucleBout")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(w.Get(), "TraceBCheck")->isChecked());
     EXPECT_EQ(w->windowTitle(), ModuleCaption(QStringLiteral("Mouvement d'un projectile")));
 }
 
@@ -52,30 +52,30 @@ TEST_F(PlayerShow, LoopOffWhenTheSettingIsOff)
     PlayFlags = PlayBit::Loop | PlayBit::Playing | PlayBit::TraceB;
     Opened<TRoueF> w;
     EXPECT_EQ(PlayFlags, 0);
-    EXPECT_FALSE(child<QToolButton>(w.get(), "BoucleBout")->isChecked());
+    EXPECT_FALSE(Child<QToolButton>(w.Get(), "BoucleBout")->isChecked());
 }
 
 TEST_F(PlayerShow, EveryShowStartsAgainStoppedOnFrameOneWithoutTrace)
 {
     Opened<TDisqueF> w;
-    child<QCheckBox>(w.get(), "TraceACheck")->setChecked(true);
-    click(w.get(), "PlayBout");
+    Child<QCheckBox>(w.Get(), "TraceACheck")->setChecked(true);
+    Click(w.Get(), "PlayBout");
     w->PlayTimerTimer();
     w->close();
-    EXPECT_TRUE(w->frameBitmap().isNull());
-    EXPECT_FALSE(playTimer(w.get())->isActive());
+    EXPECT_TRUE(w->FrameBitmap().isNull());
+    EXPECT_FALSE(PlayTimer(w.Get())->isActive());
     w->show();
-    EXPECT_EQ(w->curFrame(), 1);
-    EXPECT_FALSE(playing());
-    EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceACheck")->isChecked());
-    EXPECT_FALSE(w->frameBitmap().isNull());
+    EXPECT_EQ(w->CurFrame(), 1);
+    EXPECT_FALSE(Playing());
+    EXPECT_FALSE(Child<QCheckBox>(w.Get(), "TraceACheck")->isChecked());
+    EXPECT_FALSE(w->FrameBitmap().isNull());
 }
 
 TEST_F(PlayerShow, CloseSaysSoSoThatTheLauncherComesBack)
 {
     Opened<TRoueF> w;
-    QSignalSpy closed(w.get(), &ModuleWindow::closed);
-    click(w.get(), "CloseBout");
+    QSignalSpy closed(w.Get(), &ModuleWindow::Closed);
+    Click(w.Get(), "CloseBout");
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(w->isVisible());
 }
@@ -85,92 +85,92 @@ using PlayerTransport = MotionTest;
 TEST_F(PlayerTransport, PlayAtTheLastFrameWithLoopStartsAgainAtOnce)
 {
     Opened<TBalleF> w;
-    click(w.get(), "FinBout");
-    click(w.get(), "PlayBout");
-    EXPECT_EQ(w->curFrame(), 1);
-    EXPECT_TRUE(playing());
-    EXPECT_TRUE(playTimer(w.get())->isActive());
+    Click(w.Get(), "FinBout");
+    Click(w.Get(), "PlayBout");
+    EXPECT_EQ(w->CurFrame(), 1);
+    EXPECT_TRUE(Playing());
+    EXPECT_TRUE(PlayTimer(w.Get())->isActive());
 }
 
 TEST_F(PlayerTransport, PlayAtTheLastFrameWithoutLoopStopsAtTheFirstTick)
 {
     Opened<TBalleF> w;
-    click(w.get(), "BoucleBout");
+    Click(w.Get(), "BoucleBout");
     EXPECT_EQ(PlayFlags & PlayBit::Loop, 0);
-    click(w.get(), "FinBout");
-    click(w.get(), "PlayBout");
-    EXPECT_EQ(w->curFrame(), 87);
-    const QImage before = w->frameBitmap().copy();
+    Click(w.Get(), "FinBout");
+    Click(w.Get(), "PlayBout");
+    EXPECT_EQ(w->CurFrame(), 87);
+    const QImage before = w->FrameBitmap().copy();
     w->PlayTimerTimer();
-    EXPECT_EQ(w->curFrame(), 87);
-    EXPECT_FALSE(playing());
-    EXPECT_FALSE(playTimer(w.get())->isActive());
-    EXPECT_EQ(w->frameBitmap(), before);
+    EXPECT_EQ(w->CurFrame(), 87);
+    EXPECT_FALSE(Playing());
+    EXPECT_FALSE(PlayTimer(w.Get())->isActive());
+    EXPECT_EQ(w->FrameBitmap(), before);
 }
 
 TEST_F(PlayerTransport, TicksAdvanceAndLoopBackToTheFirstFrame)
 {
     Opened<TRoueF> w;
-    click(w.get(), "PlayBout");
+    Click(w.Get(), "PlayBout");
     w->PlayTimerTimer();
-    EXPECT_EQ(w->curFrame(), 2);
-    click(w.get(), "FinBout");
+    EXPECT_EQ(w->CurFrame(), 2);
+    Click(w.Get(), "FinBout");
     w->PlayTimerTimer();
-    EXPECT_EQ(w->curFrame(), 1);
-    EXPECT_TRUE(playing());
+    EXPECT_EQ(w->CurFrame(), 1);
+    EXPECT_TRUE(Playing());
 }
 
 TEST_F(PlayerTransport, FirstAndLastDoNotStopPlayback)
 {
     Opened<TBalleF> w;
-    click(w.get(), "PlayBout");
-    click(w.get(), "FinBout");
-    EXPECT_EQ(w->curFrame(), 87);
-    EXPECT_TRUE(playing());
-    click(w.get(), "DebutBout");
-    EXPECT_EQ(w->curFrame(), 1);
-    EXPECT_TRUE(playTimer(w.get())->isActive());
+    Click(w.Get(), "PlayBout");
+    Click(w.Get(), "FinBout");
+    EXPECT_EQ(w->CurFrame(), 87);
+    EXPECT_TRUE(Playing());
+    Click(w.Get(), "DebutBout");
+    EXPECT_EQ(w->CurFrame(), 1);
+    EXPECT_TRUE(PlayTimer(w.Get())->isActive());
 }
 
 TEST_F(PlayerTransport, StopKeepsThePicture)
 {
     Opened<TBalleF> w;
-    click(w.get(), "PlayBout");
+    Click(w.Get(), "PlayBout");
     w->PlayTimerTimer();
-    click(w.get(), "StopBout");
-    EXPECT_FALSE(playing());
-    EXPECT_EQ(w->curFrame(), 2);
+    Click(w.Get(), "StopBout");
+    EXPECT_FALSE(Playing());
+    EXPECT_EQ(w->CurFrame(), 2);
 }
 
 TEST_F(PlayerTransport, AStepStopsPlaybackAndWrapsWithLoop)
 {
     Opened<TBalleF> w;
-    click(w.get(), "PlayBout");
-    click(w.get(), "FinBout");
-    click(w.get(), "AvantBout");
-    EXPECT_FALSE(playing());
-    EXPECT_FALSE(playTimer(w.get())->isActive());
-    EXPECT_EQ(w->curFrame(), 1);
-    click(w.get(), "ArriereBout");
-    EXPECT_EQ(w->curFrame(), 87);
+    Click(w.Get(), "PlayBout");
+    Click(w.Get(), "FinBout");
+    Click(w.Get(), "AvantBout");
+    EXPECT_FALSE(Playing());
+    EXPECT_FALSE(PlayTimer(w.Get())->isActive());
+    EXPECT_EQ(w->CurFrame(), 1);
+    Click(w.Get(), "ArriereBout");
+    EXPECT_EQ(w->CurFrame(), 87);
 }
 
 TEST_F(PlayerTransport, StepsDoNotWrapWithoutLoop)
 {
     AppSettings.BoucleFlag = false;
     Opened<TDisqueF> w;
-    click(w.get(), "ArriereBout");
-    EXPECT_EQ(w->curFrame(), 1);
-    click(w.get(), "FinBout");
-    click(w.get(), "AvantBout");
-    EXPECT_EQ(w->curFrame(), 41);
+    Click(w.Get(), "ArriereBout");
+    EXPECT_EQ(w->CurFrame(), 1);
+    Click(w.Get(), "FinBout");
+    Click(w.Get(), "AvantBout");
+    EXPECT_EQ(w->CurFrame(), 41);
 }
 
 TEST_F(PlayerTransport, LoopButtonLeavesTheSettingAndThePlayingStateAlone)
 {
     Opened<TRoueF> w;
-    click(w.get(), "PlayBout");
-    click(w.get(), "BoucleBout");
+    Click(w.Get(), "PlayBout");
+    Click(w.Get(), "BoucleBout");
     EXPECT_TRUE(AppSettings.BoucleFlag);
     EXPECT_EQ(PlayFlags, PlayBit::Playing);
 }
@@ -180,35 +180,35 @@ using PlayerTraces = MotionTest;
 TEST_F(PlayerTraces, CheckingWhileStoppedRedrawsAtOnce)
 {
     Opened<TBalleF> w;
-    click(w.get(), "FinBout");
-    const QImage without = w->frameBitmap().copy();
-    child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
-    EXPECT_NE(w->frameBitmap(), without);
+    Click(w.Get(), "FinBout");
+    const QImage without = w->FrameBitmap().copy();
+    Child<QCheckBox>(w.Get(), "TraceBCheck")->setChecked(true);
+    EXPECT_NE(w->FrameBitmap(), without);
     EXPECT_EQ(PlayFlags & PlayBit::TraceB, PlayBit::TraceB);
 }
 
 TEST_F(PlayerTraces, CheckingWhilePlayingWaitsForTheNextTick)
 {
     Opened<TBalleF> w;
-    click(w.get(), "PlayBout");
+    Click(w.Get(), "PlayBout");
     for (int i = 0; i < 20; ++i)
         w->PlayTimerTimer();
-    const QImage without = w->frameBitmap().copy();
-    child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
-    EXPECT_EQ(w->frameBitmap(), without);
+    const QImage without = w->FrameBitmap().copy();
+    Child<QCheckBox>(w.Get(), "TraceBCheck")->setChecked(true);
+    EXPECT_EQ(w->FrameBitmap(), without);
     w->PlayTimerTimer();
     // Frame 22: crosses of frames 1, 6, 11 and 16; the ball covers that of 21.
-    EXPECT_EQ(countCrosses(w->frameBitmap(), AppSettings.clTraceB, QPoint(-100, -100)), 4);
+    EXPECT_EQ(CountCrosses(w->FrameBitmap(), AppSettings.clTraceB, QPoint(-100, -100)), 4);
 }
 
 TEST_F(PlayerTraces, ProjectileCrossesOnEveryFifthFrameFromTheFirst)
 {
     Opened<TBalleF> w(QSize(1010, 380));
-    child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
-    click(w.get(), "FinBout");
+    Child<QCheckBox>(w.Get(), "TraceBCheck")->setChecked(true);
+    Click(w.Get(), "FinBout");
     // Frames 1, 6, 11, ..., 86; the ball itself lies at the landing point.
-    const QPoint ball(25 + 91743 / WorldScale, w->frameBitmap().height() - 20);
-    EXPECT_EQ(countCrosses(w->frameBitmap(), AppSettings.clTraceB, ball), 18);
+    const QPoint ball(25 + 91743 / WorldScale, w->FrameBitmap().height() - 20);
+    EXPECT_EQ(CountCrosses(w->FrameBitmap(), AppSettings.clTraceB, ball), 18);
 }
 
 TEST_F(PlayerTraces, LockDisablesTheBoxesAndGreysTheSquares)
@@ -217,19 +217,19 @@ TEST_F(PlayerTraces, LockDisablesTheBoxesAndGreysTheSquares)
     Opened<TDisqueF> w;
     const QColor face = w->palette().color(QPalette::Button);
     for (const char* name : {"TraceACheck", "TraceBCheck", "TraceCCheck"}) {
-        EXPECT_FALSE(child<QCheckBox>(w.get(), name)->isEnabled()) << name;
-        EXPECT_FALSE(child<QCheckBox>(w.get(), name)->isChecked()) << name;
+        EXPECT_FALSE(Child<QCheckBox>(w.Get(), name)->isEnabled()) << name;
+        EXPECT_FALSE(Child<QCheckBox>(w.Get(), name)->isChecked()) << name;
     }
     for (const char* name : {"CarreA", "CarreB", "CarreC"})
-        EXPECT_EQ(child<LegendSquare>(w.get(), name)->fill(), face) << name;
+        EXPECT_EQ(Child<LegendSquare>(w.Get(), name)->Fill(), face) << name;
 }
 
 TEST_F(PlayerTraces, UnlockedSquaresShowThePointColours)
 {
     Opened<TRoueF> w;
-    EXPECT_EQ(child<LegendSquare>(w.get(), "CarreA")->fill(), QColorFromCanvas(AppSettings.clTraceA));
-    EXPECT_EQ(child<LegendSquare>(w.get(), "CarreC")->fill(), QColorFromCanvas(AppSettings.clTraceC));
-    EXPECT_TRUE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
+    EXPECT_EQ(Child<LegendSquare>(w.Get(), "CarreA")->Fill(), QColorFromCanvas(AppSettings.clTraceA));
+    EXPECT_EQ(Child<LegendSquare>(w.Get(), "CarreC")->Fill(), QColorFromCanvas(AppSettings.clTraceC));
+    EXPECT_TRUE(Child<QCheckBox>(w.Get(), "TraceBCheck")->isEnabled());
 }
 
 using PlayerFrameRate = MotionTest;
@@ -238,41 +238,41 @@ TEST_F(PlayerFrameRate, ChoiceIsSharedByTheWindows)
 {
     {
         Opened<TBalleF> w;
-        child<QComboBox>(w.get(), "IpsCombo")->setCurrentIndex(3);
+        Child<QComboBox>(w.Get(), "IpsCombo")->setCurrentIndex(3);
         EXPECT_EQ(AppSettings.Ips, 50);
-        EXPECT_EQ(playTimer(w.get())->interval(), 50);
+        EXPECT_EQ(PlayTimer(w.Get())->interval(), 50);
     }
     Opened<TRoueF> wheel;
-    EXPECT_EQ(child<QComboBox>(wheel.get(), "IpsCombo")->currentIndex(), 3);
-    EXPECT_EQ(playTimer(wheel.get())->interval(), 50);
+    EXPECT_EQ(Child<QComboBox>(wheel.Get(), "IpsCombo")->currentIndex(), 3);
+    EXPECT_EQ(PlayTimer(wheel.Get())->interval(), 50);
 }
 
 TEST_F(PlayerFrameRate, ChangeDuringPlaybackKeepsPlaying)
 {
     Opened<TDisqueF> w;
-    click(w.get(), "PlayBout");
-    child<QComboBox>(w.get(), "IpsCombo")->setCurrentIndex(0);
-    EXPECT_EQ(playTimer(w.get())->interval(), 400);
-    EXPECT_TRUE(playTimer(w.get())->isActive());
+    Click(w.Get(), "PlayBout");
+    Child<QComboBox>(w.Get(), "IpsCombo")->setCurrentIndex(0);
+    EXPECT_EQ(PlayTimer(w.Get())->interval(), 400);
+    EXPECT_TRUE(PlayTimer(w.Get())->isActive());
 }
 
 TEST_F(PlayerFrameRate, StoredOddValuePlaysAsStoredAndShowsTwentyIps)
 {
     AppSettings.Ips = 75;
     Opened<TBalleF> w;
-    EXPECT_EQ(playTimer(w.get())->interval(), 75);
-    EXPECT_EQ(child<QComboBox>(w.get(), "IpsCombo")->currentText(), QStringLiteral(" 20 ips"));
+    EXPECT_EQ(PlayTimer(w.Get())->interval(), 75);
+    EXPECT_EQ(Child<QComboBox>(w.Get(), "IpsCombo")->currentText(), QStringLiteral(" 20 ips"));
 }
 
 TEST_F(PlayerFrameRate, ChoosingTheShownItemOverAnOddStoredValueAppliesIt)
 {
     AppSettings.Ips = 75;
     Opened<TChuteF> w;
-    auto* combo = child<QComboBox>(w.get(), "IpsCombo");
+    auto* combo = Child<QComboBox>(w.Get(), "IpsCombo");
     ASSERT_EQ(combo->currentIndex(), 3);
     emit combo->activated(3);
     EXPECT_EQ(AppSettings.Ips, 50);
-    EXPECT_EQ(playTimer(w.get())->interval(), 50);
+    EXPECT_EQ(PlayTimer(w.Get())->interval(), 50);
 }
 
 TEST_F(PlayerFrameRate, StoredValueThatWouldStallTheTimerCountsAsDefault)
@@ -280,9 +280,9 @@ TEST_F(PlayerFrameRate, StoredValueThatWouldStallTheTimerCountsAsDefault)
     for (int stored : {0, -40, 5, 86400000}) {
         AppSettings.Ips = stored;
         Opened<TRoueF> w;
-        EXPECT_EQ(playTimer(w.get())->interval(), 100) << stored;
+        EXPECT_EQ(PlayTimer(w.Get())->interval(), 100) << stored;
         EXPECT_EQ(AppSettings.Ips, 100) << stored;
-        EXPECT_EQ(child<QComboBox>(w.get(), "IpsCombo")->currentIndex(), 2) << stored;
+        EXPECT_EQ(Child<QComboBox>(w.Get(), "IpsCombo")->currentIndex(), 2) << stored;
     }
 }
 
@@ -292,7 +292,7 @@ TEST_F(PlayerLayout, NeverTallerThanWide)
 {
     Opened<TBalleF> w;
     w->resize(600, 700);
-    testing_support::processEvents();
+    testing_support::ProcessEvents();
     // With its 8 x 27 frame, the window is 608 wide and as high.
     EXPECT_EQ(w->size(), QSize(600, 581));
 }
@@ -301,31 +301,31 @@ TEST_F(PlayerLayout, MinimumSize)
 {
     Opened<TRoueF> w;
     w->resize(200, 100);
-    testing_support::processEvents();
+    testing_support::ProcessEvents();
     // 400 x 300 with the frame.
     EXPECT_EQ(w->size(), QSize(392, 273));
-    EXPECT_EQ(child<QWidget>(w.get(), "Canevas")->size(), QSize(382, 193));
+    EXPECT_EQ(Child<QWidget>(w.Get(), "Canevas")->size(), QSize(382, 193));
 }
 
 TEST_F(PlayerLayout, CopyAfterAResizeGivesTheNewCanvasSize)
 {
     Opened<TDisqueF> w;
     w->resize(700, 500);
-    testing_support::processEvents();
-    click(w.get(), "CopierBout");
+    testing_support::ProcessEvents();
+    Click(w.Get(), "CopierBout");
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copied.size(), QSize(690, 420));
-    EXPECT_EQ(copied.size(), child<QWidget>(w.get(), "Canevas")->size());
+    EXPECT_EQ(copied.size(), Child<QWidget>(w.Get(), "Canevas")->size());
 }
 
 TEST_F(PlayerLayout, ResizeWhileHiddenOnlyMovesTheCanvas)
 {
     TBalleF w;
     w.resize(800, 500);
-    EXPECT_TRUE(w.frameBitmap().isNull());
+    EXPECT_TRUE(w.FrameBitmap().isNull());
     w.show();
-    testing_support::processEvents();
-    EXPECT_EQ(w.frameBitmap().size(), QSize(790, 420));
+    testing_support::ProcessEvents();
+    EXPECT_EQ(w.FrameBitmap().size(), QSize(790, 420));
     w.close();
 }
 
@@ -334,12 +334,12 @@ using PlayerHelp = MotionTest;
 TEST_F(PlayerHelp, HelpButtonOpensTheWindowTopic)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("Kinea.html"), "<html><body><a name=\"Roue\"></a><p>Roue</p></body></html>");
-    SetHelpFile(dir.file("Kinea.html"));
+    testing_support::WriteFile(dir.File("Kinea.html"), "<html><body><a name=\"Roue\"></a><p>Roue</p></body></html>");
+    SetHelpFile(dir.File("Kinea.html"));
     Opened<TRoueF> w;
-    click(w.get(), "AideBout");
+    Click(w.Get(), "AideBout");
     ASSERT_NE(HelpWindow(), nullptr);
-    EXPECT_EQ(HelpWindow()->source().fragment(), QStringLiteral("Roue"));
+    EXPECT_EQ(HelpWindow()->Source().fragment(), QStringLiteral("Roue"));
     CloseHelp();
 }
 

@@ -19,30 +19,30 @@ void MotionTest::TearDown()
     PlayFlags = 0;
 }
 
-void click(QWidget* window, const char* buttonName)
+void Click(QWidget* window, const char* buttonName)
 {
-    auto* button = testing_support::child<QAbstractButton>(window, buttonName);
+    auto* button = testing_support::Child<QAbstractButton>(window, buttonName);
     ASSERT_NE(button, nullptr) << buttonName;
     button->click();
 }
 
-QWidget* keyTarget(QWidget* window)
+QWidget* KeyTarget(QWidget* window)
 {
     QWidget* focus = QApplication::focusWidget();
     return focus && focus->window() == window ? focus : window;
 }
 
-unsigned rgbOf(TColor color)
+unsigned RgbOf(TColor color)
 {
     return QRgbFromCanvas(color) & 0xFFFFFFu;
 }
 
-std::vector<QPoint> crossCentres(const QImage& picture, TColor color, QPoint skip)
+std::vector<QPoint> CrossCentres(const QImage& picture, TColor color, QPoint skip)
 {
-    const unsigned c = rgbOf(color);
+    const unsigned c = RgbOf(color);
     auto is = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < picture.width() && y < picture.height()
-               && testing_support::rgbAt(picture, x, y) == c;
+               && testing_support::RgbAt(picture, x, y) == c;
     };
     std::vector<QPoint> centres;
     for (int y = 0; y < picture.height(); ++y) {
@@ -59,7 +59,7 @@ std::vector<QPoint> crossCentres(const QImage& picture, TColor color, QPoint ski
     return centres;
 }
 
-int countCrosses(const QImage& picture, TColor color, QPoint skip)
+int CountCrosses(const QImage& picture, TColor color, QPoint skip)
 {
-    return int(crossCentres(picture, color, skip).size());
+    return int(CrossCentres(picture, color, skip).size());
 }

@@ -35,25 +35,25 @@ public:
         m_window->show();
         m_window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
-        testing_support::processEvents();
+        testing_support::ProcessEvents();
     }
     ~Opened() { m_window->close(); }
     W* operator->() const { return m_window.get(); }
-    W* get() const { return m_window.get(); }
+    W* Get() const { return m_window.get(); }
 
 private:
     std::unique_ptr<W> m_window;
 };
 
-void click(QWidget* window, const char* buttonName);
+void Click(QWidget* window, const char* buttonName);
 // Where the window system delivers a key: the focused control of the
 // window, or the window itself.
-QWidget* keyTarget(QWidget* window);
+QWidget* KeyTarget(QWidget* window);
 // 0x00RRGGBB of a setting colour (0x00BBGGRR), as rgbAt() reads pixels.
-unsigned rgbOf(TColor color);
+unsigned RgbOf(TColor color);
 // Centres of the traced crosses of `color` in `picture`, row by row: a
 // horizontal arm from x-4 to x+3 and a vertical one from y-4 to y+3, with
 // background at the diagonal neighbours; centres within 7 pixels of `skip`
 // are left out.
-std::vector<QPoint> crossCentres(const QImage& picture, TColor color, QPoint skip);
-int countCrosses(const QImage& picture, TColor color, QPoint skip);
+std::vector<QPoint> CrossCentres(const QImage& picture, TColor color, QPoint skip);
+int CountCrosses(const QImage& picture, TColor color, QPoint skip);

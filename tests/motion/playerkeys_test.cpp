@@ -19,7 +19,7 @@
 #include <QLineEdit>
 #include <QtTest/QTest>
 
-using testing_support::child;
+using testing_support::Child;
 
 namespace {
 
@@ -41,10 +41,10 @@ using PlayerKeys = MotionTest;
 TEST_F(PlayerKeys, CtrlTappedAloneStepsForwardLikeTheStepButton)
 {
     Opened<TBalleF> w;
-    QTest::keyPress(keyTarget(w.get()), Qt::Key_Control);
-    QTest::keyRelease(keyTarget(w.get()), Qt::Key_Control);
-    EXPECT_EQ(w->curFrame(), 6);
-    EXPECT_FALSE(w->ctrlRepeat().isActive());
+    QTest::keyPress(KeyTarget(w.Get()), Qt::Key_Control);
+    QTest::keyRelease(KeyTarget(w.Get()), Qt::Key_Control);
+    EXPECT_EQ(w->CurFrame(), 6);
+    EXPECT_FALSE(w->CtrlRepeat().IsActive());
 }
 
 // Each of these begins with a Ctrl key-down of its own.
@@ -61,15 +61,15 @@ TEST_F(PlayerKeys, ShortcutsThatBeginWithCtrlLeaveTheFilmWhereItWas)
         {"Ctrl+V", Qt::Key_V, Qt::ControlModifier},
     };
     Opened<TBalleF> w;
-    click(w.get(), "FinBout");
-    click(w.get(), "ArriereBout");
-    const int frame = w->curFrame();
+    Click(w.Get(), "FinBout");
+    Click(w.Get(), "ArriereBout");
+    const int frame = w->CurFrame();
     // Ctrl+P opens the print dialog, which is given up.
     ModalCloser closer;
     for (const auto& shortcut : shortcuts) {
-        QTest::keyClick(keyTarget(w.get()), shortcut.key, shortcut.modifiers);
-        EXPECT_EQ(w->curFrame(), frame) << shortcut.name;
-        EXPECT_FALSE(w->ctrlRepeat().isActive()) << shortcut.name;
+        QTest::keyClick(KeyTarget(w.Get()), shortcut.key, shortcut.modifiers);
+        EXPECT_EQ(w->CurFrame(), frame) << shortcut.name;
+        EXPECT_FALSE(w->CtrlRepeat().IsActive()) << shortcut.name;
     }
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QLatin1Char('\t')));
 }
@@ -77,53 +77,53 @@ TEST_F(PlayerKeys, ShortcutsThatBeginWithCtrlLeaveTheFilmWhereItWas)
 TEST_F(PlayerKeys, HeldCtrlKeepsSteppingUntilReleased)
 {
     Opened<TRoueF> w;
-    w->ctrlRepeat().setTimings(1, 1);
-    QTest::keyPress(keyTarget(w.get()), Qt::Key_Control);
-    EXPECT_TRUE(w->ctrlRepeat().isActive());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->curFrame() >= 4; }, 5000));
-    QTest::keyRelease(keyTarget(w.get()), Qt::Key_Control);
-    const int released = w->curFrame();
-    testing_support::processEvents(20);
-    EXPECT_EQ(w->curFrame(), released);
+    w->CtrlRepeat().SetTimings(1, 1);
+    QTest::keyPress(KeyTarget(w.Get()), Qt::Key_Control);
+    EXPECT_TRUE(w->CtrlRepeat().IsActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->CurFrame() >= 4; }, 5000));
+    QTest::keyRelease(KeyTarget(w.Get()), Qt::Key_Control);
+    const int released = w->CurFrame();
+    testing_support::ProcessEvents(20);
+    EXPECT_EQ(w->CurFrame(), released);
 }
 
 TEST_F(PlayerKeys, CtrlVTogglesTheLock)
 {
     Opened<TBalleF> w;
-    child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_V, Qt::ControlModifier);
+    Child<QCheckBox>(w.Get(), "TraceBCheck")->setChecked(true);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(AppSettings.LockFlag);
-    EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
-    EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(w.Get(), "TraceBCheck")->isEnabled());
+    EXPECT_FALSE(Child<QCheckBox>(w.Get(), "TraceBCheck")->isChecked());
     EXPECT_EQ(PlayFlags & PlayBit::AllTraces, 0);
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_V, Qt::ControlModifier);
     EXPECT_FALSE(AppSettings.LockFlag);
-    EXPECT_TRUE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
-    EXPECT_FALSE(child<QCheckBox>(w.get(), "TraceBCheck")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(w.Get(), "TraceBCheck")->isEnabled());
+    EXPECT_FALSE(Child<QCheckBox>(w.Get(), "TraceBCheck")->isChecked());
 }
 
 TEST_F(PlayerKeys, CtrlVWorksFromAnEditBoxAndPastesNothing)
 {
     AppSettings.LockFlag = true;
     Opened<TChuteF> w;
-    auto* edit = child<QLineEdit>(w.get(), "HautEd");
+    auto* edit = Child<QLineEdit>(w.Get(), "HautEd");
     edit->setFocus();
     const QString before = edit->text();
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_FALSE(AppSettings.LockFlag);
-    EXPECT_TRUE(child<QCheckBox>(w.get(), "TraceBCheck")->isEnabled());
+    EXPECT_TRUE(Child<QCheckBox>(w.Get(), "TraceBCheck")->isEnabled());
     EXPECT_EQ(edit->text(), before);
 }
 
 TEST_F(PlayerKeys, OtherKeysGoToTheFocusedControl)
 {
     Opened<TBalleF> w;
-    auto* edit = child<QLineEdit>(w.get(), "AlphaEd");
+    auto* edit = Child<QLineEdit>(w.Get(), "AlphaEd");
     edit->setFocus();
     edit->clear();
     QTest::keyClicks(edit, "12");
     EXPECT_EQ(edit->text(), QStringLiteral("12"));
-    EXPECT_EQ(w->curFrame(), 1);
+    EXPECT_EQ(w->CurFrame(), 1);
 }
 
 TEST_F(PlayerKeys, WheelKeepsTheCtrlKeyOthersPassItOn)
@@ -140,13 +140,13 @@ TEST_F(PlayerKeys, WheelKeepsTheCtrlKeyOthersPassItOn)
         ASSERT_TRUE(QTest::qWaitForWindowActive(c.window.get()));
         if (auto* edit = c.window->findChild<QLineEdit*>())
             edit->setFocus();
-        QWidget* target = keyTarget(c.window.get());
+        QWidget* target = KeyTarget(c.window.get());
         KeySeen seen;
         target->installEventFilter(&seen);
         QTest::keyPress(target, Qt::Key_Control);
         QTest::keyRelease(target, Qt::Key_Control);
         EXPECT_EQ(seen.keys.contains(Qt::Key_Control), c.reaches) << c.window->objectName().toStdString();
-        EXPECT_EQ(c.window->curFrame(), c.window->objectName() == "RoueF" ? 2 : 6);
+        EXPECT_EQ(c.window->CurFrame(), c.window->objectName() == "RoueF" ? 2 : 6);
         c.window->close();
     }
 }
@@ -155,7 +155,7 @@ TEST_F(PlayerKeys, TransportKeysDriveTheFilmFromThePicture)
 {
     Opened<TBalleF> w;
     // The window opens with the keyboard on the picture.
-    const int last = w->frameCount();
+    const int last = w->FrameCount();
     const struct
     {
         const char* name;
@@ -166,19 +166,19 @@ TEST_F(PlayerKeys, TransportKeysDriveTheFilmFromThePicture)
                  {"Right", Qt::Key_Right, StepForward(MotionKind::Projectile, 1, last, false)},
                  {"Left", Qt::Key_Left, 1}};
     for (const auto& step : steps) {
-        QTest::keyClick(keyTarget(w.get()), step.key);
-        EXPECT_EQ(w->curFrame(), step.frame) << step.name;
+        QTest::keyClick(KeyTarget(w.Get()), step.key);
+        EXPECT_EQ(w->CurFrame(), step.frame) << step.name;
     }
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_Space);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_Space);
     EXPECT_TRUE(PlayFlags & PlayBit::Playing);
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_Space);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_Space);
     EXPECT_FALSE(PlayFlags & PlayBit::Playing);
 }
 
 TEST_F(PlayerKeys, AFocusedListTakesItsMovesAndLeavesLeftAndRightToTheFilm)
 {
     Opened<TBalleF> w;
-    auto* rate = child<QComboBox>(w.get(), "IpsCombo");
+    auto* rate = Child<QComboBox>(w.Get(), "IpsCombo");
     rate->setFocus(Qt::TabFocusReason);
     const struct
     {
@@ -189,11 +189,11 @@ TEST_F(PlayerKeys, AFocusedListTakesItsMovesAndLeavesLeftAndRightToTheFilm)
     } steps[] = {{"End", Qt::Key_End, 3, 1},
                  {"Home", Qt::Key_Home, 0, 1},
                  {"Down", Qt::Key_Down, 1, 1},
-                 {"Right", Qt::Key_Right, 1, StepForward(MotionKind::Projectile, 1, w->frameCount(), false)}};
+                 {"Right", Qt::Key_Right, 1, StepForward(MotionKind::Projectile, 1, w->FrameCount(), false)}};
     for (const auto& step : steps) {
         QTest::keyClick(rate, step.key);
         EXPECT_EQ(rate->currentIndex(), step.item) << step.name;
-        EXPECT_EQ(w->curFrame(), step.frame) << step.name;
+        EXPECT_EQ(w->CurFrame(), step.frame) << step.name;
     }
     EXPECT_EQ(AppSettings.Ips, 200);
 }
@@ -214,15 +214,15 @@ TEST_F(PlayerKeys, SpaceTicksAFocusedTraceBoxInEveryFilm)
                 trace = window->findChild<QCheckBox*>(box);
         ASSERT_NE(trace, nullptr) << name;
         trace->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(keyTarget(window.get()), Qt::Key_Space);
+        QTest::keyClick(KeyTarget(window.get()), Qt::Key_Space);
         EXPECT_TRUE(trace->isChecked()) << name;
         EXPECT_NE(PlayFlags & PlayBit::AllTraces, 0) << name;
         EXPECT_FALSE(PlayFlags & PlayBit::Playing) << name;
-        QTest::keyClick(keyTarget(window.get()), Qt::Key_Space);
+        QTest::keyClick(KeyTarget(window.get()), Qt::Key_Space);
         EXPECT_FALSE(trace->isChecked()) << name;
         // The arrows still step the film.
-        QTest::keyClick(keyTarget(window.get()), Qt::Key_Right);
-        EXPECT_GT(window->curFrame(), 1) << name;
+        QTest::keyClick(KeyTarget(window.get()), Qt::Key_Right);
+        EXPECT_GT(window->CurFrame(), 1) << name;
         window->close();
     }
 }
@@ -230,32 +230,32 @@ TEST_F(PlayerKeys, SpaceTicksAFocusedTraceBoxInEveryFilm)
 TEST_F(PlayerKeys, TransportKeysInAnEditBoxEditItsText)
 {
     Opened<TBalleF> w;
-    auto* edit = child<QLineEdit>(w.get(), "V0Ed");
+    auto* edit = Child<QLineEdit>(w.Get(), "V0Ed");
     edit->setFocus();
     edit->setText(QStringLiteral("30"));
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_Space, Qt::Key_End, Qt::Key_Left})
         QTest::keyClick(edit, key);
     EXPECT_EQ(edit->text(), QStringLiteral(" 30"));
     EXPECT_EQ(edit->cursorPosition(), 2);
-    EXPECT_EQ(w->curFrame(), 1);
+    EXPECT_EQ(w->CurFrame(), 1);
     EXPECT_FALSE(PlayFlags & PlayBit::Playing);
     // A click on the picture gives the keys back to the film.
-    QTest::mouseClick(child<QWidget>(w.get(), "Canevas"), Qt::LeftButton);
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_End);
-    EXPECT_EQ(w->curFrame(), w->frameCount());
+    QTest::mouseClick(Child<QWidget>(w.Get(), "Canevas"), Qt::LeftButton);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_End);
+    EXPECT_EQ(w->CurFrame(), w->FrameCount());
 }
 
 TEST_F(PlayerKeys, EnterAndSpacePressAFocusedPictureButton)
 {
     Opened<TBalleF> w;
-    auto* end = child<QWidget>(w.get(), "FinBout");
+    auto* end = Child<QWidget>(w.Get(), "FinBout");
     end->setFocus(Qt::TabFocusReason);
     QTest::keyClick(end, Qt::Key_Return);
     // The press is animated: let its release run.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w->curFrame() == w->frameCount(); }, 1000));
-    click(w.get(), "DebutBout");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->CurFrame() == w->FrameCount(); }, 1000));
+    Click(w.Get(), "DebutBout");
     QTest::keyClick(end, Qt::Key_Space);
-    EXPECT_EQ(w->curFrame(), w->frameCount());
+    EXPECT_EQ(w->CurFrame(), w->FrameCount());
     EXPECT_FALSE(PlayFlags & PlayBit::Playing);
 }
 

@@ -15,23 +15,23 @@
 #include <numbers>
 #include <vector>
 
-using testing_support::child;
-using testing_support::rgbAt;
+using testing_support::Child;
+using testing_support::RgbAt;
 
 namespace {
 
-void typeInto(QWidget* window, const char* entry, const QString& text)
+void TypeInto(QWidget* window, const char* entry, const QString& text)
 {
-    auto* edit = child<QLineEdit>(window, entry);
+    auto* edit = Child<QLineEdit>(window, entry);
     edit->setFocus();
     edit->setText(text);
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
-void spin(QWidget* window, const char* name, bool up)
+void Spin(QWidget* window, const char* name, bool up)
 {
-    auto* s = child<SpinButton>(window, name);
-    emit(up ? s->upClick() : s->downClick());
+    auto* s = Child<SpinButton>(window, name);
+    emit(up ? s->UpClick() : s->DownClick());
 }
 
 using ProjectileWindow = MotionTest;
@@ -39,9 +39,9 @@ using ProjectileWindow = MotionTest;
 TEST_F(ProjectileWindow, EntriesShowTheParametersAtShow)
 {
     Opened<TBalleF> w;
-    EXPECT_EQ(child<QLineEdit>(w.get(), "V0Ed")->text(), QStringLiteral(" 30 m/s"));
-    EXPECT_EQ(child<QLineEdit>(w.get(), "AlphaEd")->text(), QStringLiteral(" 45 °"));
-    EXPECT_EQ(child<QLineEdit>(w.get(), "AlphaEd")->maxLength(), 7);
+    EXPECT_EQ(Child<QLineEdit>(w.Get(), "V0Ed")->text(), QStringLiteral(" 30 m/s"));
+    EXPECT_EQ(Child<QLineEdit>(w.Get(), "AlphaEd")->text(), QStringLiteral(" 45 °"));
+    EXPECT_EQ(Child<QLineEdit>(w.Get(), "AlphaEd")->maxLength(), 7);
 }
 
 struct TypedAngle
@@ -56,21 +56,21 @@ TEST_F(ProjectileWindow, TypedAnglesAreFilteredAndClamped)
     const TypedAngle cases[] = {{"4a5", 45, 87}, {"120", 45, 87}, {"99", 90, 123}, {"-10", 10, 22}, {"0", 0, 1}};
     Opened<TBalleF> w;
     for (const TypedAngle& c : cases) {
-        typeInto(w.get(), "AlphaEd", QString::fromLatin1(c.typed));
-        EXPECT_EQ(w->launchAngle(), c.angle) << c.typed;
-        EXPECT_EQ(w->frameCount(), c.frameCount) << c.typed;
-        EXPECT_EQ(child<QLineEdit>(w.get(), "AlphaEd")->text(), QStringLiteral(" %1 °").arg(c.angle)) << c.typed;
+        TypeInto(w.Get(), "AlphaEd", QString::fromLatin1(c.typed));
+        EXPECT_EQ(w->LaunchAngle(), c.angle) << c.typed;
+        EXPECT_EQ(w->FrameCount(), c.frameCount) << c.typed;
+        EXPECT_EQ(Child<QLineEdit>(w.Get(), "AlphaEd")->text(), QStringLiteral(" %1 °").arg(c.angle)) << c.typed;
     }
 }
 
 TEST_F(ProjectileWindow, LeavingTheEntryReadsItToo)
 {
     Opened<TBalleF> w;
-    auto* edit = child<QLineEdit>(w.get(), "V0Ed");
+    auto* edit = Child<QLineEdit>(w.Get(), "V0Ed");
     edit->setFocus();
     edit->setText(QStringLiteral("12"));
-    child<QLineEdit>(w.get(), "AlphaEd")->setFocus();
-    EXPECT_EQ(w->launchSpeed(), 12);
+    Child<QLineEdit>(w.Get(), "AlphaEd")->setFocus();
+    EXPECT_EQ(w->LaunchSpeed(), 12);
     EXPECT_EQ(edit->text(), QStringLiteral(" 12 m/s"));
 }
 
@@ -87,7 +87,7 @@ TEST_F(ProjectileWindow, OnlyAMoveToAnotherControlReadsTheEntry)
         {Qt::ActiveWindowFocusReason, false}, // another window in front
     };
     Opened<TBalleF> w;
-    auto* edit = child<QLineEdit>(w.get(), "V0Ed");
+    auto* edit = Child<QLineEdit>(w.Get(), "V0Ed");
     for (const auto& c : cases) {
         edit->setText(QString());
         QFocusEvent leave(QEvent::FocusOut, c.reason);
@@ -99,40 +99,40 @@ TEST_F(ProjectileWindow, OnlyAMoveToAnotherControlReadsTheEntry)
 TEST_F(ProjectileWindow, FlatShotLiesAtTheOriginWithZeroes)
 {
     Opened<TBalleF> w;
-    typeInto(w.get(), "AlphaEd", QStringLiteral("0"));
-    EXPECT_EQ(w->frameCount(), 1);
-    EXPECT_EQ(w->infoLines()[2], QStringLiteral("Distance atteinte : 0.0 m "));
-    EXPECT_EQ(w->infoLines()[3], QStringLiteral("Hauteur atteinte : 0.0 m "));
-    EXPECT_EQ(w->infoLines()[4], QStringLiteral("Temps de vol : 0.0 s "));
-    const int h = w->frameBitmap().height();
-    EXPECT_EQ(rgbAt(w->frameBitmap(), 24, h - 21), rgbOf(AppSettings.clTraceB));
+    TypeInto(w.Get(), "AlphaEd", QStringLiteral("0"));
+    EXPECT_EQ(w->FrameCount(), 1);
+    EXPECT_EQ(w->InfoLines()[2], QStringLiteral("Distance atteinte : 0.0 m "));
+    EXPECT_EQ(w->InfoLines()[3], QStringLiteral("Hauteur atteinte : 0.0 m "));
+    EXPECT_EQ(w->InfoLines()[4], QStringLiteral("Temps de vol : 0.0 s "));
+    const int h = w->FrameBitmap().height();
+    EXPECT_EQ(RgbAt(w->FrameBitmap(), 24, h - 21), RgbOf(AppSettings.clTraceB));
 }
 
 TEST_F(ProjectileWindow, AngleSpinStopsAtFiveGoingDown)
 {
     Opened<TBalleF> w;
-    typeInto(w.get(), "AlphaEd", QStringLiteral("2"));
-    spin(w.get(), "AlphaSpin", false);
-    EXPECT_EQ(w->launchAngle(), 5);
-    typeInto(w.get(), "AlphaEd", QStringLiteral("2"));
-    spin(w.get(), "AlphaSpin", true);
-    EXPECT_EQ(w->launchAngle(), 3);
-    typeInto(w.get(), "AlphaEd", QStringLiteral("90"));
-    spin(w.get(), "AlphaSpin", true);
-    EXPECT_EQ(w->launchAngle(), 90);
+    TypeInto(w.Get(), "AlphaEd", QStringLiteral("2"));
+    Spin(w.Get(), "AlphaSpin", false);
+    EXPECT_EQ(w->LaunchAngle(), 5);
+    TypeInto(w.Get(), "AlphaEd", QStringLiteral("2"));
+    Spin(w.Get(), "AlphaSpin", true);
+    EXPECT_EQ(w->LaunchAngle(), 3);
+    TypeInto(w.Get(), "AlphaEd", QStringLiteral("90"));
+    Spin(w.Get(), "AlphaSpin", true);
+    EXPECT_EQ(w->LaunchAngle(), 90);
 }
 
 TEST_F(ProjectileWindow, SpeedSpinStaysWithinFiveToThirty)
 {
     Opened<TBalleF> w;
-    spin(w.get(), "V0Spin", true);
-    EXPECT_EQ(w->launchSpeed(), 30);
-    typeInto(w.get(), "V0Ed", QStringLiteral("5"));
-    spin(w.get(), "V0Spin", false);
-    EXPECT_EQ(w->launchSpeed(), 5);
-    typeInto(w.get(), "AlphaEd", QStringLiteral("5"));
-    EXPECT_EQ(w->frameCount(), 2);
-    EXPECT_EQ(child<QLineEdit>(w.get(), "V0Ed")->text(), QStringLiteral(" 5 m/s"));
+    Spin(w.Get(), "V0Spin", true);
+    EXPECT_EQ(w->LaunchSpeed(), 30);
+    TypeInto(w.Get(), "V0Ed", QStringLiteral("5"));
+    Spin(w.Get(), "V0Spin", false);
+    EXPECT_EQ(w->LaunchSpeed(), 5);
+    TypeInto(w.Get(), "AlphaEd", QStringLiteral("5"));
+    EXPECT_EQ(w->FrameCount(), 2);
+    EXPECT_EQ(Child<QLineEdit>(w.Get(), "V0Ed")->text(), QStringLiteral(" 5 m/s"));
 }
 
 TEST_F(ProjectileWindow, ShorterMotionMovesToItsLastFrame)
@@ -140,109 +140,109 @@ TEST_F(ProjectileWindow, ShorterMotionMovesToItsLastFrame)
     Opened<TBalleF> w;
     for (int i = 0; i < 79; ++i)
         w->PlayTimerTimer();
-    ASSERT_EQ(w->curFrame(), 80);
-    typeInto(w.get(), "AlphaEd", QStringLiteral("10"));
-    EXPECT_EQ(w->curFrame(), w->frameCount());
-    EXPECT_EQ(w->frameCount(), 22);
+    ASSERT_EQ(w->CurFrame(), 80);
+    TypeInto(w.Get(), "AlphaEd", QStringLiteral("10"));
+    EXPECT_EQ(w->CurFrame(), w->FrameCount());
+    EXPECT_EQ(w->FrameCount(), 22);
 }
 
 TEST_F(ProjectileWindow, NewParameterKeepsTheFrameAndThePlayback)
 {
     Opened<TBalleF> w;
-    click(w.get(), "PlayBout");
+    Click(w.Get(), "PlayBout");
     w->PlayTimerTimer();
     w->PlayTimerTimer();
-    typeInto(w.get(), "V0Ed", QStringLiteral("25"));
-    EXPECT_EQ(w->curFrame(), 3);
+    TypeInto(w.Get(), "V0Ed", QStringLiteral("25"));
+    EXPECT_EQ(w->CurFrame(), 3);
     EXPECT_TRUE(PlayFlags & PlayBit::Playing);
 }
 
 TEST_F(ProjectileWindow, ParametersSurviveACloseButAreNotSettings)
 {
     testing_support::TempDir dir;
-    ASSERT_TRUE(SaveSettings(dir.file("before.ini")));
+    ASSERT_TRUE(SaveSettings(dir.File("before.ini")));
     TBalleF w;
     w.show();
-    typeInto(&w, "V0Ed", QStringLiteral("17"));
+    TypeInto(&w, "V0Ed", QStringLiteral("17"));
     w.close();
     w.show();
-    EXPECT_EQ(w.launchSpeed(), 17);
-    EXPECT_EQ(child<QLineEdit>(&w, "V0Ed")->text(), QStringLiteral(" 17 m/s"));
+    EXPECT_EQ(w.LaunchSpeed(), 17);
+    EXPECT_EQ(Child<QLineEdit>(&w, "V0Ed")->text(), QStringLiteral(" 17 m/s"));
     w.close();
     // The settings file would be written exactly as before.
-    ASSERT_TRUE(SaveSettings(dir.file("after.ini")));
-    EXPECT_EQ(testing_support::readFile(dir.file("after.ini")), testing_support::readFile(dir.file("before.ini")));
+    ASSERT_TRUE(SaveSettings(dir.File("after.ini")));
+    EXPECT_EQ(testing_support::ReadFile(dir.File("after.ini")), testing_support::ReadFile(dir.File("before.ini")));
 }
 
 TEST_F(ProjectileWindow, BallBoxAroundItsPoint)
 {
     Opened<TBalleF> w;
-    const QImage& picture = w->frameBitmap();
+    const QImage& picture = w->FrameBitmap();
     const int y0 = picture.height() - 20;
-    const unsigned ball = rgbOf(AppSettings.clTraceB);
+    const unsigned ball = RgbOf(AppSettings.clTraceB);
     // Frame 1: the ball at the origin, in the box (19, y0-6) .. (29, y0+4).
-    EXPECT_EQ(rgbAt(picture, 24, y0 - 6), ball);
-    EXPECT_EQ(rgbAt(picture, 24, y0 + 4), ball);
-    EXPECT_EQ(rgbAt(picture, 19, y0 - 1), ball);
-    EXPECT_EQ(rgbAt(picture, 29, y0 - 1), ball);
-    EXPECT_NE(rgbAt(picture, 24, y0 + 5), ball);
-    EXPECT_NE(rgbAt(picture, 30, y0 - 1), ball);
-    EXPECT_NE(rgbAt(picture, 19, y0 - 6), ball);
+    EXPECT_EQ(RgbAt(picture, 24, y0 - 6), ball);
+    EXPECT_EQ(RgbAt(picture, 24, y0 + 4), ball);
+    EXPECT_EQ(RgbAt(picture, 19, y0 - 1), ball);
+    EXPECT_EQ(RgbAt(picture, 29, y0 - 1), ball);
+    EXPECT_NE(RgbAt(picture, 24, y0 + 5), ball);
+    EXPECT_NE(RgbAt(picture, 30, y0 - 1), ball);
+    EXPECT_NE(RgbAt(picture, 19, y0 - 6), ball);
 }
 
 TEST_F(ProjectileWindow, AxesMeetAtTheOrigin)
 {
     Opened<TBalleF> w;
-    const QImage& back = w->backBitmap();
+    const QImage& back = w->BackBitmap();
     const int y0 = back.height() - 20;
-    const unsigned text = rgbOf(AppSettings.clTexte);
-    const unsigned frame = rgbOf(AppSettings.clCadre);
-    EXPECT_EQ(rgbAt(back, 25, y0), text);
-    EXPECT_EQ(rgbAt(back, 100, y0), text);
-    EXPECT_EQ(rgbAt(back, 25, 10), text);
+    const unsigned text = RgbOf(AppSettings.clTexte);
+    const unsigned frame = RgbOf(AppSettings.clCadre);
+    EXPECT_EQ(RgbAt(back, 25, y0), text);
+    EXPECT_EQ(RgbAt(back, 100, y0), text);
+    EXPECT_EQ(RgbAt(back, 25, 10), text);
     // The frame's outline along the edges.
-    EXPECT_EQ(rgbAt(back, 0, 0), frame);
-    EXPECT_EQ(rgbAt(back, back.width() - 1, back.height() - 1), frame);
+    EXPECT_EQ(RgbAt(back, 0, 0), frame);
+    EXPECT_EQ(RgbAt(back, back.width() - 1, back.height() - 1), frame);
 }
 
 TEST_F(ProjectileWindow, TicksEveryTenMetresAlongTheDistance)
 {
     Opened<TBalleF> w;
-    const QImage& back = w->backBitmap();
+    const QImage& back = w->BackBitmap();
     const int y0 = back.height() - 20;
     const double perMetre = 1000.0 / WorldScale;
-    const unsigned text = rgbOf(AppSettings.clTexte);
+    const unsigned text = RgbOf(AppSettings.clTexte);
     for (int m = 0; m <= 90; m += 10) {
         const int x = int(std::nearbyint(25 + m * perMetre));
-        EXPECT_EQ(rgbAt(back, x, y0 + 5), text) << m << " m";
+        EXPECT_EQ(RgbAt(back, x, y0 + 5), text) << m << " m";
     }
     // The 5 m tick is 4 pixels long, the metre ticks 2.
     const int five = int(std::nearbyint(25 + 5 * perMetre));
-    EXPECT_EQ(rgbAt(back, five, y0 + 3), text);
-    EXPECT_NE(rgbAt(back, five, y0 + 4), text);
+    EXPECT_EQ(RgbAt(back, five, y0 + 3), text);
+    EXPECT_NE(RgbAt(back, five, y0 + 4), text);
     const int one = int(std::nearbyint(25 + perMetre));
-    EXPECT_EQ(rgbAt(back, one, y0 + 1), text);
-    EXPECT_NE(rgbAt(back, one, y0 + 2), text);
+    EXPECT_EQ(RgbAt(back, one, y0 + 1), text);
+    EXPECT_NE(RgbAt(back, one, y0 + 2), text);
 }
 
 // The columns of the distance axis's metre ticks, read off the picture:
 // every tick crosses the row under the axis, and nothing else does.
-std::vector<int> metreTicks(const QImage& back, int y0)
+std::vector<int> MetreTicks(const QImage& back, int y0)
 {
     std::vector<int> ticks;
     for (int x = 25; x < back.width() - 1; ++x)
-        if (rgbAt(back, x, y0 + 1) == rgbOf(AppSettings.clTexte))
+        if (RgbAt(back, x, y0 + 1) == RgbOf(AppSettings.clTexte))
             ticks.push_back(x);
     return ticks;
 }
 
 // The centre of the ball's mark, whose box runs from X-6 to X+4.
-QPoint ballCentre(const QImage& picture)
+QPoint BallCentre(const QImage& picture)
 {
     QRect box;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            if (rgbAt(picture, x, y) == rgbOf(AppSettings.clTraceB))
+            if (RgbAt(picture, x, y) == RgbOf(AppSettings.clTraceB))
                 box |= QRect(x, y, 1, 1);
     return box.topLeft() + QPoint(6, 6);
 }
@@ -253,13 +253,13 @@ TEST_F(ProjectileWindow, BallLandsOnTheAxisAtItsComputedRange)
 {
     for (int canvasWidth : {417, 1000, 1600}) {
         Opened<TBalleF> w(QSize(canvasWidth + 10, 380));
-        ASSERT_EQ(w->backBitmap().width(), canvasWidth);
-        click(w.get(), "FinBout");
-        const int y0 = w->backBitmap().height() - 20;
-        const std::vector<int> ticks = metreTicks(w->backBitmap(), y0);
+        ASSERT_EQ(w->BackBitmap().width(), canvasWidth);
+        Click(w.Get(), "FinBout");
+        const int y0 = w->BackBitmap().height() - 20;
+        const std::vector<int> ticks = MetreTicks(w->BackBitmap(), y0);
         ASSERT_GT(ticks.size(), 92u) << canvasWidth;
         const double at917 = ticks[91] + 0.7 * (ticks[92] - ticks[91]);
-        const QPoint ball = ballCentre(w->frameBitmap());
+        const QPoint ball = BallCentre(w->FrameBitmap());
         EXPECT_NEAR(ball.x(), at917, 1.0) << canvasWidth;
         EXPECT_EQ(ball.y(), y0) << canvasWidth;
     }
@@ -271,17 +271,17 @@ TEST_F(ProjectileWindow, CrossesAreEvenlySpacedAlongTheDistance)
 {
     for (int canvasWidth : {417, 1000}) {
         Opened<TBalleF> w(QSize(canvasWidth + 10, 380));
-        child<QCheckBox>(w.get(), "TraceBCheck")->setChecked(true);
+        Child<QCheckBox>(w.Get(), "TraceBCheck")->setChecked(true);
         // The steps stop on the marked frames; on frame 86 the ball covers
         // its own cross.
         for (int i = 0; i < 17; ++i)
-            click(w.get(), "AvantBout");
-        ASSERT_EQ(w->curFrame(), 86);
-        const QPoint ball = ballCentre(w->frameBitmap());
-        std::vector<QPoint> crosses = crossCentres(w->frameBitmap(), AppSettings.clTraceB, ball);
+            Click(w.Get(), "AvantBout");
+        ASSERT_EQ(w->CurFrame(), 86);
+        const QPoint ball = BallCentre(w->FrameBitmap());
+        std::vector<QPoint> crosses = CrossCentres(w->FrameBitmap(), AppSettings.clTraceB, ball);
         ASSERT_EQ(crosses.size(), 17u) << canvasWidth;
         std::sort(crosses.begin(), crosses.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
-        EXPECT_EQ(crosses.front(), QPoint(25, w->backBitmap().height() - 20)) << canvasWidth;
+        EXPECT_EQ(crosses.front(), QPoint(25, w->BackBitmap().height() - 20)) << canvasWidth;
         const double gap = 30 * std::cos(std::numbers::pi / 4) * 0.25 * 1000 / WorldScale;
         for (std::size_t i = 1; i < crosses.size(); ++i)
             EXPECT_NEAR(crosses[i].x() - crosses[i - 1].x(), gap, 1.0) << canvasWidth << " px, gap " << i;

@@ -52,27 +52,27 @@ public:
     int runs = 0;
 };
 
-std::optional<WorksheetLayout> printProjectile(const QString& pdf)
+std::optional<WorksheetLayout> PrintProjectile(const QString& pdf)
 {
     Opened<TBalleF> w;
     QPrinter printer(QPrinter::HighResolution);
     PrepareA4Printer(printer, QStringLiteral("projectile"));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    return PrintWorksheetTo(printer, w->worksheet(), false);
+    return PrintWorksheetTo(printer, w->FilmWorksheet(), false);
 }
 
-double toDots(double printableMm)
+double ToDots(double printableMm)
 {
     return (kMarginMm + printableMm) * kDotsPerMm;
 }
 
 // The centre of the ink within `radiusMm` of `aroundMm` (printable area).
-QPointF inkCentreMm(const QImage& page, QPointF aroundMm, double radiusMm)
+QPointF InkCentreMm(const QImage& page, QPointF aroundMm, double radiusMm)
 {
     double sumX = 0, sumY = 0, count = 0;
-    for (int y = int(toDots(aroundMm.y() - radiusMm)); y <= int(toDots(aroundMm.y() + radiusMm)); ++y)
-        for (int x = int(toDots(aroundMm.x() - radiusMm)); x <= int(toDots(aroundMm.x() + radiusMm)); ++x) {
+    for (int y = int(ToDots(aroundMm.y() - radiusMm)); y <= int(ToDots(aroundMm.y() + radiusMm)); ++y)
+        for (int x = int(ToDots(aroundMm.x() - radiusMm)); x <= int(ToDots(aroundMm.x() + radiusMm)); ++x) {
             const double ink = 255 - qGray(page.pixel(x, y));
             sumX += ink * (x + 0.5);
             sumY += ink * (y + 0.5);
@@ -86,7 +86,7 @@ QPointF inkCentreMm(const QImage& page, QPointF aroundMm, double radiusMm)
 // The rows of the table as the PDF's text holds them, tab-separated and
 // sorted: after the row of names, the numbers with a decimal comma, taken
 // `columns` at a time (blocks side by side share a line).
-QStringList numberRows(const QString& text, int columns)
+QStringList NumberRows(const QString& text, int columns)
 {
     static const QRegularExpression number(QStringLiteral("^-?\\d+,\\d+$"));
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
@@ -112,16 +112,16 @@ QStringList numberRows(const QString& text, int columns)
 TEST_F(WorksheetPrint, ScaleBarMeasuresItsStatedLengthOnThePage)
 {
     testing_support::TempDir dir;
-    const QString pdf = dir.file(QStringLiteral("projectile.pdf"));
-    const auto layout = printProjectile(pdf);
+    const QString pdf = dir.File(QStringLiteral("projectile.pdf"));
+    const auto layout = PrintProjectile(pdf);
     ASSERT_TRUE(layout);
     EXPECT_TRUE(testing_support::PdfText(pdf).contains(QStringLiteral("1 cm sur la feuille représente 10 m")));
     const QImage page = testing_support::RenderPdfPage(pdf, kDpi);
     ASSERT_FALSE(page.isNull());
     // Along the bar's middle row, from 5 mm before it to 5 mm after it.
-    const int row = int(toDots(layout->scaleBarMm.center().y()));
+    const int row = int(ToDots(layout->scaleBarMm.center().y()));
     int first = -1, last = -1;
-    for (int x = int(toDots(layout->scaleBarMm.left() - 5)); x < int(toDots(layout->scaleBarMm.right() + 5)); ++x)
+    for (int x = int(ToDots(layout->scaleBarMm.left() - 5)); x < int(ToDots(layout->scaleBarMm.right() + 5)); ++x)
         if (qGray(page.pixel(x, row)) < 128) {
             first = first < 0 ? x : first;
             last = x;
@@ -133,8 +133,8 @@ TEST_F(WorksheetPrint, ScaleBarMeasuresItsStatedLengthOnThePage)
 TEST_F(WorksheetPrint, SuccessiveMarksLieAsFarApartAsTheScaleSays)
 {
     testing_support::TempDir dir;
-    const QString pdf = dir.file(QStringLiteral("projectile.pdf"));
-    const auto layout = printProjectile(pdf);
+    const QString pdf = dir.File(QStringLiteral("projectile.pdf"));
+    const auto layout = PrintProjectile(pdf);
     ASSERT_TRUE(layout);
     const QImage page = testing_support::RenderPdfPage(pdf, kDpi);
     ASSERT_FALSE(page.isNull());
@@ -142,8 +142,8 @@ TEST_F(WorksheetPrint, SuccessiveMarksLieAsFarApartAsTheScaleSays)
     // The marks at 0.5 s and 0.75 s, clear of the axes and of each other.
     const auto& a = table.rows[2];
     const auto& b = table.rows[3];
-    const QPointF atA = inkCentreMm(page, layout->figure.toPaperMm(a[1], a[2]), 2.5);
-    const QPointF atB = inkCentreMm(page, layout->figure.toPaperMm(b[1], b[2]), 2.5);
+    const QPointF atA = InkCentreMm(page, layout->figure.ToPaperMm(a[1], a[2]), 2.5);
+    const QPointF atB = InkCentreMm(page, layout->figure.ToPaperMm(b[1], b[2]), 2.5);
     const double paperMm = std::hypot(atB.x() - atA.x(), atB.y() - atA.y());
     // 1 cm for 10 m: 6.5 m between them are 6.5 mm.
     EXPECT_NEAR(paperMm, std::hypot(b[1] - a[1], b[2] - a[2]), 0.1);
@@ -154,29 +154,29 @@ TEST_F(WorksheetPrint, TableHoldsTheNumbersCtrlShiftCCopies)
 {
     Opened<TBalleF> w;
     testing_support::TempDir dir;
-    const QString pdf = dir.file(QStringLiteral("projectile.pdf"));
+    const QString pdf = dir.File(QStringLiteral("projectile.pdf"));
     PrintToPdf printing(pdf, true);
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(printing.runs, 1);
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QStringList copied = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_GT(copied.size(), 3);
     copied = copied.mid(2); // the names and the units
     copied.sort();
-    EXPECT_EQ(numberRows(testing_support::PdfText(pdf), 3), copied);
+    EXPECT_EQ(NumberRows(testing_support::PdfText(pdf), 3), copied);
 }
 
 TEST_F(WorksheetPrint, TableIsLeftOutUnlessAsked)
 {
     Opened<TBalleF> w;
     testing_support::TempDir dir;
-    const QString pdf = dir.file(QStringLiteral("projectile.pdf"));
+    const QString pdf = dir.File(QStringLiteral("projectile.pdf"));
     PrintToPdf printing(pdf, false);
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(printing.runs, 1);
     const QString text = testing_support::PdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("Mouvement d'un projectile")));
-    EXPECT_TRUE(numberRows(text, 3).isEmpty());
+    EXPECT_TRUE(NumberRows(text, 3).isEmpty());
 }
 
 struct FilmRow
@@ -199,14 +199,14 @@ TEST_P(WorksheetFilms, CtrlPPrintsTheFilmAtItsScaleWithItsTable)
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     testing_support::TempDir dir;
-    const QString pdf = dir.file(QStringLiteral("film.pdf"));
+    const QString pdf = dir.File(QStringLiteral("film.pdf"));
     PrintToPdf printing(pdf, true);
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(KeyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(printing.runs, 1);
     const QString text = testing_support::PdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("1 cm sur la feuille représente ") + row.scale)) << text.toStdString();
-    const MeasurementTable table = static_cast<MotionWindow*>(w.get())->measurements();
-    EXPECT_EQ(numberRows(text, row.tableColumns).size(), qsizetype(table.rows.size()));
+    const MeasurementTable table = static_cast<MotionWindow*>(w.get())->Measurements();
+    EXPECT_EQ(NumberRows(text, row.tableColumns).size(), qsizetype(table.rows.size()));
     w->close();
 }
 
@@ -224,8 +224,8 @@ TEST_F(WorksheetPrint, PrinterThatCannotStartIsReported)
     Opened<TBalleF> w;
     PrintToPdf printing(QStringLiteral("/nonexistent-folder/film.pdf"), false);
     ModalCloser closer;
-    QTest::keyClick(keyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(closer.answered(), 1);
+    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(closer.Answered(), 1);
     EXPECT_TRUE(closer.seen.front().startsWith(QStringLiteral("L'impression n'a pas pu commencer")));
 }
 

@@ -22,54 +22,54 @@ protected:
     void SetUp() override
     {
         m_path = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit());
+        qputenv("PATH", bin.Path().toLocal8Bit());
     }
     void TearDown() override
     {
         // The stand-in calculators end once this file exists.
-        testing_support::writeFile(bin.file("stop"), "");
+        testing_support::WriteFile(bin.File("stop"), "");
         QDeadlineTimer deadline(5000);
         while (RunningCalculator().pid != 0 && !deadline.hasExpired())
             QThread::msleep(20);
         qputenv("PATH", m_path);
     }
 
-    void install(const QString& name, const QByteArray& script)
+    void Install(const QString& name, const QByteArray& script)
     {
-        const QString path = bin.file(name);
-        testing_support::writeFile(path, "#!/bin/sh\n" + script);
+        const QString path = bin.File(name);
+        testing_support::WriteFile(path, "#!/bin/sh\n" + script);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // A calculator that notes its process and parent, then waits for "stop".
-    void installCalculator()
+    void InstallCalculator()
     {
-        install("xcalc", "PATH=/usr/bin:/bin\necho \"$$ $PPID\" >> '" + bin.file("started").toLocal8Bit()
-                             + "'\nwhile [ ! -e '" + bin.file("stop").toLocal8Bit() + "' ]; do sleep 0.05; done\n");
+        Install("xcalc", "PATH=/usr/bin:/bin\necho \"$$ $PPID\" >> '" + bin.File("started").toLocal8Bit()
+                             + "'\nwhile [ ! -e '" + bin.File("stop").toLocal8Bit() + "' ]; do sleep 0.05; done\n");
     }
 
     // xdotool that notes its arguments and ends with this shell command.
-    void installXdotool(const QByteArray& answer)
+    void InstallXdotool(const QByteArray& answer)
     {
-        install("xdotool", "echo \"$@\" >> '" + bin.file("xdotool.log").toLocal8Bit() + "'\n" + answer + "\n");
+        Install("xdotool", "echo \"$@\" >> '" + bin.File("xdotool.log").toLocal8Bit() + "'\n" + answer + "\n");
     }
 
-    QList<qint64> startedPids() const
+    QList<qint64> StartedPids() const
     {
         QList<qint64> pids;
-        for (const QByteArray& line : testing_support::readFile(bin.file("started")).split('\n'))
+        for (const QByteArray& line : testing_support::ReadFile(bin.File("started")).split('\n'))
             if (!line.isEmpty())
                 pids << line.split(' ').first().toLongLong();
         return pids;
     }
 
     // Waits, at most five seconds, for the n-th calculator to note itself.
-    bool waitForStarts(int n) const
+    bool WaitForStarts(int n) const
     {
         QDeadlineTimer deadline(5000);
-        while (startedPids().size() < n && !deadline.hasExpired())
+        while (StartedPids().size() < n && !deadline.hasExpired())
             QThread::msleep(20);
-        return startedPids().size() >= n;
+        return StartedPids().size() >= n;
     }
 
     TempDir bin;
@@ -91,17 +91,17 @@ QStringList MessagesOfOpenCalculator()
 TEST_F(CalculatorTest, TheFirstCandidateOnThePathIsTaken)
 {
     EXPECT_EQ(CalculatorCandidates().first(), QStringLiteral("gnome-calculator"));
-    install("xcalc", "exit 0\n");
-    install("galculator", "exit 0\n");
-    EXPECT_EQ(FindCalculator(), bin.file("galculator"));
+    Install("xcalc", "exit 0\n");
+    Install("galculator", "exit 0\n");
+    EXPECT_EQ(FindCalculator(), bin.File("galculator"));
 }
 
 TEST_F(CalculatorTest, StartsDetachedSoThatItOutlivesTheProgram)
 {
-    installCalculator();
+    InstallCalculator();
     EXPECT_EQ(MessagesOfOpenCalculator(), QStringList());
-    ASSERT_TRUE(waitForStarts(1));
-    const QList<QByteArray> noted = testing_support::readFile(bin.file("started")).trimmed().split(' ');
+    ASSERT_TRUE(WaitForStarts(1));
+    const QList<QByteArray> noted = testing_support::ReadFile(bin.File("started")).trimmed().split(' ');
     ASSERT_EQ(noted.size(), 2);
     // Its parent is not this program, which may end without taking it along.
     EXPECT_NE(noted[1].toLongLong(), QCoreApplication::applicationPid());
@@ -124,19 +124,19 @@ TEST_F(CalculatorTest, RunningOneIsBroughtForwardRatherThanStartedAgain)
          "search --onlyvisible --pid %1 windowactivate\nsearch --onlyvisible --pid %1 windowraise\n"
          "search --onlyvisible --classname ^xcalc$ windowactivate\n"},
     };
-    installCalculator();
+    InstallCalculator();
     OpenCalculator();
-    ASSERT_TRUE(waitForStarts(1));
-    const QByteArray pid = QByteArray::number(startedPids().first());
+    ASSERT_TRUE(WaitForStarts(1));
+    const QByteArray pid = QByteArray::number(StartedPids().first());
     for (const auto& row : rows) {
-        QFile::remove(bin.file("xdotool.log"));
-        installXdotool(row.answer);
+        QFile::remove(bin.File("xdotool.log"));
+        InstallXdotool(row.answer);
         OpenCalculator();
-        EXPECT_EQ(testing_support::readFile(bin.file("xdotool.log")), QByteArray(row.calls).replace("%1", pid))
+        EXPECT_EQ(testing_support::ReadFile(bin.File("xdotool.log")), QByteArray(row.calls).replace("%1", pid))
             << row.name;
     }
     QThread::msleep(200);
-    EXPECT_EQ(startedPids().size(), 1);
+    EXPECT_EQ(StartedPids().size(), 1);
 }
 
 TEST_F(CalculatorTest, AnotherStartsWhenTheDesktopCannotBringItForward)
@@ -148,13 +148,13 @@ TEST_F(CalculatorTest, AnotherStartsWhenTheDesktopCannotBringItForward)
     } rows[] = {{"without xdotool", false}, {"xdotool finds no window", true}};
     int started = 0;
     for (const auto& row : rows) {
-        installCalculator();
+        InstallCalculator();
         if (row.withXdotool)
-            installXdotool("exit 1");
+            InstallXdotool("exit 1");
         OpenCalculator();
-        ASSERT_TRUE(waitForStarts(++started)) << row.name;
+        ASSERT_TRUE(WaitForStarts(++started)) << row.name;
         OpenCalculator();
-        EXPECT_TRUE(waitForStarts(++started)) << row.name;
+        EXPECT_TRUE(WaitForStarts(++started)) << row.name;
     }
 }
 

@@ -28,10 +28,10 @@ QString LiberationSansFile()
 TEST(CarriedFonts, AFolderWithoutFontsChangesNothing)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("notes.ttf"), "pas une police");
+    testing_support::WriteFile(dir.File("notes.ttf"), "pas une police");
     const QStringList before = QFont::substitutes(QStringLiteral("Arial"));
-    EXPECT_EQ(LoadCarriedFonts(dir.path()), 0);
-    EXPECT_EQ(LoadCarriedFonts(dir.file("absent")), 0);
+    EXPECT_EQ(LoadCarriedFonts(dir.Path()), 0);
+    EXPECT_EQ(LoadCarriedFonts(dir.File("absent")), 0);
     EXPECT_EQ(QFont::substitutes(QStringLiteral("Arial")), before);
 }
 
@@ -41,8 +41,8 @@ TEST(CarriedFonts, LiberationSansLoadsAndStandsInForAMissingArial)
     if (font.isEmpty())
         GTEST_SKIP() << "Liberation Sans (fonts-liberation2) is not installed";
     testing_support::TempDir dir;
-    ASSERT_TRUE(QFile::copy(font, dir.file("LiberationSans-Regular.ttf")));
-    EXPECT_EQ(LoadCarriedFonts(dir.path()), 1);
+    ASSERT_TRUE(QFile::copy(font, dir.File("LiberationSans-Regular.ttf")));
+    EXPECT_EQ(LoadCarriedFonts(dir.Path()), 1);
     EXPECT_TRUE(QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")));
     if (!QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
         EXPECT_TRUE(QFont::substitutes(QStringLiteral("Arial"))

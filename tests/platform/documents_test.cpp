@@ -36,7 +36,7 @@ protected:
 
 TEST_F(DocumentsTest, EachWayOfShowingIsTriedOnlyWhenTheOneBeforeFails)
 {
-    testing_support::writeFile(dir.file("lisezmoi.txt"), "Kinea\r\n");
+    testing_support::WriteFile(dir.File("lisezmoi.txt"), "Kinea\r\n");
     struct Case
     {
         const char* name;
@@ -45,9 +45,9 @@ TEST_F(DocumentsTest, EachWayOfShowingIsTriedOnlyWhenTheOneBeforeFails)
         DocumentOutcome outcome;
     };
     const Case cases[] = {
-        {"desktop opens it", dir.file("lisezmoi.txt"), true, DocumentOutcome::OpenedByDesktop},
-        {"no viewer on the desktop", dir.file("lisezmoi.txt"), false, DocumentOutcome::ShownInHelpWindow},
-        {"file missing", dir.file("absent.html"), true, DocumentOutcome::NotShown},
+        {"desktop opens it", dir.File("lisezmoi.txt"), true, DocumentOutcome::OpenedByDesktop},
+        {"no viewer on the desktop", dir.File("lisezmoi.txt"), false, DocumentOutcome::ShownInHelpWindow},
+        {"file missing", dir.File("absent.html"), true, DocumentOutcome::NotShown},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -58,7 +58,7 @@ TEST_F(DocumentsTest, EachWayOfShowingIsTriedOnlyWhenTheOneBeforeFails)
         EXPECT_EQ(OpenDocument(c.file), c.outcome);
         // A missing file is never handed to the desktop, whose viewer would fail unseen.
         EXPECT_EQ(handed.contains(c.file), c.outcome != DocumentOutcome::NotShown);
-        const bool inHelp = HelpWindow() && HelpWindow()->isVisible() && HelpWindow()->source().toLocalFile() == c.file;
+        const bool inHelp = HelpWindow() && HelpWindow()->isVisible() && HelpWindow()->Source().toLocalFile() == c.file;
         EXPECT_EQ(inHelp, c.outcome == DocumentOutcome::ShownInHelpWindow);
         if (c.outcome == DocumentOutcome::NotShown) {
             ASSERT_EQ(closer.seen.size(), 1);

@@ -44,14 +44,14 @@ TEST(NamedResources, BulletsAreThirteenByNine)
 TEST(HelpViewer, OpensAtTheTopicAnchorAndCloses)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("aide.html"), "<html><body><a name=\"Sommaire\"></a><p>Sommaire</p>"
+    testing_support::WriteFile(dir.File("aide.html"), "<html><body><a name=\"Sommaire\"></a><p>Sommaire</p>"
                                                       "<a name=\"Balle\"></a><p>Balle</p></body></html>");
-    SetHelpFile(dir.file("aide.html"));
+    SetHelpFile(dir.File("aide.html"));
     ShowHelpTopic("Balle");
     THelpF* window = HelpWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->source().fragment(), "Balle");
+    EXPECT_EQ(window->Source().fragment(), "Balle");
     CloseHelp();
     EXPECT_FALSE(window->isVisible());
 }
@@ -108,8 +108,8 @@ TEST(SingleCopy, LockNameFollowsTheDisplayElseTheSession)
 TEST(HelpViewer, HelpOpenedFromAModalDialogBelongsToIt)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("aide.html"), "<html><body><a name=\"OPTIONS\"></a></body></html>");
-    SetHelpFile(dir.file("aide.html"));
+    testing_support::WriteFile(dir.File("aide.html"), "<html><body><a name=\"OPTIONS\"></a></body></html>");
+    SetHelpFile(dir.File("aide.html"));
     QDialog dialog;
     QWidget* parentSeen = &dialog; // anything but the expected value
     QTimer::singleShot(0, &dialog, [&] {

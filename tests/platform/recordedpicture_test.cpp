@@ -10,7 +10,7 @@
 namespace {
 
 // A 40 x 20 drawing whose view box starts at (10, 5): a red left half.
-RecordedPicture redLeftHalf()
+RecordedPicture RedLeftHalf()
 {
     RecordedPicture recorded;
     recorded.viewBox = QRectF(10, 5, 40, 20);
@@ -19,13 +19,13 @@ RecordedPicture redLeftHalf()
     return recorded;
 }
 
-QImage played(const RecordedPicture& recorded, const QRectF& target, QSize size)
+QImage Played(const RecordedPicture& recorded, const QRectF& target, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     const VectorPicture picture(EncodeRecordedPicture(recorded));
     QPainter painter(&image);
-    picture.render(painter, target);
+    picture.Render(painter, target);
     return image;
 }
 
@@ -34,16 +34,16 @@ QImage played(const RecordedPicture& recorded, const QRectF& target, QSize size)
 TEST(RecordedPicture, KeepsItsViewBoxAndDrawingThroughTheBytes)
 {
     RecordedPicture decoded;
-    ASSERT_TRUE(DecodeRecordedPicture(EncodeRecordedPicture(redLeftHalf()), decoded));
+    ASSERT_TRUE(DecodeRecordedPicture(EncodeRecordedPicture(RedLeftHalf()), decoded));
     EXPECT_EQ(decoded.viewBox, QRectF(10, 5, 40, 20));
-    EXPECT_EQ(VectorPicture(EncodeRecordedPicture(redLeftHalf())).size(), QSizeF(40, 20));
+    EXPECT_EQ(VectorPicture(EncodeRecordedPicture(RedLeftHalf())).Size(), QSizeF(40, 20));
 }
 
 TEST(RecordedPicture, PlaysStretchedOntoItsTarget)
 {
     // Played onto twice its size at (4, 2): the view box's left half fills
     // the target's left half, whatever the view box's own offset.
-    const QImage image = played(redLeftHalf(), QRectF(4, 2, 80, 40), QSize(90, 45));
+    const QImage image = Played(RedLeftHalf(), QRectF(4, 2, 80, 40), QSize(90, 45));
     const QRgb red = QColor(Qt::red).rgb();
     const QRgb white = QColor(Qt::white).rgb();
     EXPECT_EQ(image.pixel(3, 10), white);
@@ -56,7 +56,7 @@ TEST(RecordedPicture, PlaysStretchedOntoItsTarget)
 
 TEST(RecordedPicture, RefusesWhatIsNotARecording)
 {
-    const QByteArray good = EncodeRecordedPicture(redLeftHalf());
+    const QByteArray good = EncodeRecordedPicture(RedLeftHalf());
     QByteArray wrongMagic = good;
     wrongMagic[0] = 'X';
     QByteArray wrongVersion = good;
@@ -77,7 +77,7 @@ TEST(RecordedPicture, RefusesWhatIsNotARecording)
 
 TEST(RecordedPicture, EmptyViewBoxIsRefused)
 {
-    RecordedPicture flat = redLeftHalf();
+    RecordedPicture flat = RedLeftHalf();
     flat.viewBox = QRectF(0, 0, 40, 0);
     RecordedPicture decoded;
     EXPECT_FALSE(DecodeRecordedPicture(EncodeRecordedPicture(flat), decoded));
@@ -86,12 +86,12 @@ TEST(RecordedPicture, EmptyViewBoxIsRefused)
 TEST(VectorPicture, UnreadableBytesDrawNothing)
 {
     const VectorPicture picture(QByteArray("pas une image"));
-    EXPECT_FALSE(picture.isValid());
-    EXPECT_TRUE(picture.size().isEmpty());
+    EXPECT_FALSE(picture.IsValid());
+    EXPECT_TRUE(picture.Size().isEmpty());
     QImage image(10, 10, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    picture.render(painter, QRectF(0, 0, 10, 10));
+    picture.Render(painter, QRectF(0, 0, 10, 10));
     painter.end();
     EXPECT_EQ(image.pixel(5, 5), QColor(Qt::white).rgb());
 }

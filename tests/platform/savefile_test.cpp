@@ -38,21 +38,21 @@ protected:
 TEST_F(SaveSeams, CsvIsWrittenAsGivenUnderTheProposedNameAndExtension)
 {
     const QByteArray csv("\xEF\xBB\xBFt;y\r\ns;cm\r\n0,000;0,0000\r\n");
-    answer = dir.file(QStringLiteral("mesures"));
+    answer = dir.File(QStringLiteral("mesures"));
     EXPECT_EQ(SaveCsvAs(nullptr, csv, QStringLiteral("chute_libre_120cm")), SaveResult::Saved);
     EXPECT_EQ(QFileInfo(asked.proposedPath).fileName(), QStringLiteral("chute_libre_120cm.csv"));
-    EXPECT_EQ(testing_support::readFile(dir.file(QStringLiteral("mesures.csv"))), csv);
+    EXPECT_EQ(testing_support::ReadFile(dir.File(QStringLiteral("mesures.csv"))), csv);
     EXPECT_TRUE(reported.isEmpty());
     // The next save opens in the folder of this one.
     SaveCsvAs(nullptr, csv, QStringLiteral("roue"));
-    EXPECT_EQ(asked.proposedPath, dir.file(QStringLiteral("roue.csv")));
+    EXPECT_EQ(asked.proposedPath, dir.File(QStringLiteral("roue.csv")));
 }
 
 TEST_F(SaveSeams, AFailedWriteSaysSoInFrenchAndLeavesNoFile)
 {
     QImage picture(4, 3, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    answer = dir.file(QStringLiteral("absent/image.png"));
+    answer = dir.File(QStringLiteral("absent/image.png"));
     EXPECT_EQ(SavePictureAs(nullptr, picture, QStringLiteral("disque")), SaveResult::Failed);
     EXPECT_TRUE(reported.startsWith(QStringLiteral("Enregistrer l'image|Le fichier « ")));
     EXPECT_TRUE(reported.contains(QStringLiteral("image.png » n'a pas pu être enregistré.")));

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kEdgeRounding = 4;
 
-QImage fresh(QSize size)
+QImage Fresh(QSize size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -25,7 +25,7 @@ QImage fresh(QSize size)
 }
 
 // The largest difference of any channel of any pixel.
-int largestDifference(const QImage& a, const QImage& b)
+int LargestDifference(const QImage& a, const QImage& b)
 {
     int largest = 0;
     for (int y = 0; y < a.height(); ++y) {
@@ -55,21 +55,21 @@ TEST(SvgRecording, EveryPicturePlaysBackAsQtSvgDrawsItBarEdgeRounding)
         QSvgRenderer renderer(svg);
         for (int times : {1, 3}) {
             const QSize size = (recorded.viewBox.size() * times).toSize();
-            QImage expected = fresh(size);
-            QImage actual = fresh(size);
+            QImage expected = Fresh(size);
+            QImage actual = Fresh(size);
             {
                 QPainter painter(&expected);
                 renderer.render(&painter, QRectF(QPointF(0, 0), size));
             }
             {
                 QPainter painter(&actual);
-                played.render(painter, QRectF(QPointF(0, 0), size));
+                played.Render(painter, QRectF(QPointF(0, 0), size));
             }
             // The metafile keeps every shape, colour and transform; its
             // replay rounds antialiased edges a few levels apart (on one
             // picture in two, by at most 4 of 255). A shape out of place
             // or a colour lost differs by far more.
-            EXPECT_LE(largestDifference(expected, actual), kEdgeRounding)
+            EXPECT_LE(LargestDifference(expected, actual), kEdgeRounding)
                 << qPrintable(it.filePath()) << " at " << times << "x";
         }
         ++pictures;

@@ -7,7 +7,7 @@
 
 namespace {
 
-using testing_support::rgbAt;
+using testing_support::RgbAt;
 
 constexpr unsigned kWhite = 0xFFFFFF;
 // 255 x 130 / 256 = 129 (0x81) holds the text at 3.1:1 only: white ice is
@@ -28,7 +28,7 @@ bool AnyPixelIn(const QImage& picture, int top, int bottom, unsigned colour)
 {
     for (int y = top; y <= bottom; ++y)
         for (int x = 55; x < 200; ++x)
-            if (rgbAt(picture, x, y) == colour)
+            if (RgbAt(picture, x, y) == colour)
                 return true;
     return false;
 }
@@ -50,7 +50,7 @@ TEST_F(GlobeViewTest, TheCaptionDarkensItsBoxWithRoundCornersAndNothingElse)
         for (int x = 0; x < 217; ++x) {
             const bool inBox = x >= 55 && x < 200 && y >= 19 && y < 74;
             const unsigned expected = inBox && Darkened(x - 55, y - 19) ? kDarkenedWhite : kWhite;
-            ASSERT_EQ(rgbAt(picture, x, y), expected) << x << "," << y;
+            ASSERT_EQ(RgbAt(picture, x, y), expected) << x << "," << y;
         }
 }
 
@@ -65,7 +65,7 @@ TEST_F(GlobeViewTest, WithNoPlaceTheFirstCaptionLineIsEmpty)
 
 TEST_F(GlobeViewTest, WithAPlaceTheCaptionSaysAPlaceIsSelected)
 {
-    show(1, 1);
+    Show(1, 1);
     RenderGlobe(1, "", "", true, 0);
     EXPECT_TRUE(AnyPixelIn(GlobePicture(1), 19 + 2, 19 + 18, kTextColour));
 }
@@ -74,7 +74,7 @@ TEST_F(GlobeViewTest, WithoutTheCaptionSurfaceTheBoxIsLeftOut)
 {
     FreeGlobes(4, 0, true);
     RenderGlobe(1, "Titre", "Détail", true, 0xFFFFFF);
-    EXPECT_EQ(rgbAt(GlobePicture(1), 120, 40), kWhite);
+    EXPECT_EQ(RgbAt(GlobePicture(1), 120, 40), kWhite);
 }
 
 TEST_F(GlobeViewTest, TheCaptionKeepsItsFontBetweenRenders)

@@ -54,12 +54,12 @@ protected:
 
     void SetUp() override { image.Fill(0x808080); }
 
-    void markColumn(int column, TDibColor color)
+    void MarkColumn(int column, TDibColor color)
     {
         for (int row = 0; row < 321; ++row)
             map.SetPixel(column, row, color);
     }
-    void markRow(int row, TDibColor color)
+    void MarkRow(int row, TDibColor color)
     {
         for (int column = 0; column < 642; ++column)
             map.SetPixel(column, row, color);
@@ -80,8 +80,8 @@ TEST_F(ProjectionTest, TheTopMapRowsLandAtTheTopOfTheSphere)
     // Rows 0..11 all land on the sphere's top line; the later ones cover
     // the earlier ones, as there is no depth buffer.
     for (int row = 0; row <= 11; ++row) {
-        markRow(row, 0x0000FF);
-        markRow(320 - row, 0xFF0000);
+        MarkRow(row, 0x0000FF);
+        MarkRow(320 - row, 0xFF0000);
     }
     ProjectGlobe(map, image, 0, 0);
     EXPECT_EQ(image.GetPixel(103, 1), 0x0000FFu);
@@ -91,14 +91,14 @@ TEST_F(ProjectionTest, TheTopMapRowsLandAtTheTopOfTheSphere)
 
 TEST_F(ProjectionTest, EastLiesToTheRight)
 {
-    markColumn(20, 0x00FF00);
+    MarkColumn(20, 0x00FF00);
     ProjectGlobe(map, image, 0, 0);
     EXPECT_EQ(image.GetPixel(103 + 20, 103), 0x00FF00u);
 }
 
 TEST_F(ProjectionTest, OnlyTheFrontHemisphereIsDrawnAndTheRestKeepsTheBackground)
 {
-    markColumn(321, 0xFFFFFF); // the meridian behind the sphere
+    MarkColumn(321, 0xFFFFFF); // the meridian behind the sphere
     ProjectGlobe(map, image, 0, 0);
     for (int y = 0; y < 206; ++y)
         for (int x = 0; x < 206; ++x)
@@ -119,7 +119,7 @@ class TurnTest : public ProjectionTest, public testing::WithParamInterface<TurnC
 
 TEST_P(TurnTest, BringsItsColumnToTheCentre)
 {
-    markColumn(GetParam().column, 0x00FF00);
+    MarkColumn(GetParam().column, 0x00FF00);
     ProjectGlobe(map, image, GetParam().turn, 0);
     EXPECT_EQ(image.GetPixel(103, 103), 0x00FF00u);
     EXPECT_EQ(image.GetPixel(103, 60), 0x00FF00u);
@@ -136,7 +136,7 @@ TEST_P(TiltTest, BringsRow160Plus321TiltOver180ToTheCentreLine)
 {
     const int tilt = GetParam();
     const int row = RoundHalfEven(160 + 321.0 * tilt / 180.0);
-    markRow(row, 0x00FF00);
+    MarkRow(row, 0x00FF00);
     ProjectGlobe(map, image, 0, tilt);
     // The nearest whole map row lies within half a row of the centre line.
     bool found = false;

@@ -35,7 +35,7 @@ protected:
         SetGlobePlaceTable({});
     }
 
-    void show(int slot, int place)
+    void Show(int slot, int place)
     {
         GlobePlace[slot] = place;
         LoadGlobeMap(slot, false);

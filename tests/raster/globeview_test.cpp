@@ -11,7 +11,7 @@
 
 namespace {
 
-using testing_support::rgbAt;
+using testing_support::RgbAt;
 
 constexpr TDibColor kRed = 0xFF0000;
 
@@ -36,7 +36,7 @@ TEST_F(GlobeViewTest, ANewPictureIsWhiteBeforeItsFirstRender)
     const QImage& picture = GlobePicture(2);
     for (int y = 0; y < 217; y += 6)
         for (int x = 0; x < 217; x += 6)
-            ASSERT_EQ(rgbAt(picture, x, y), 0xFFFFFFu) << x << "," << y;
+            ASSERT_EQ(RgbAt(picture, x, y), 0xFFFFFFu) << x << "," << y;
 }
 
 TEST_F(GlobeViewTest, FreeingWithAnEmptyRangeReleasesOnlyTheCaptionSurface)
@@ -84,7 +84,7 @@ TEST_F(GlobeViewTest, PlanetPicturesAreNamedAfterTheBodies)
 
 TEST_F(GlobeViewTest, ThePlanetPictureFillsTheTopRowsOfTheMap)
 {
-    show(1, 1);
+    Show(1, 1);
     TDibPlus& map = *GlobeMap(1);
     // The Pacific is blue, the rows under the map stay black.
     const TDibColor ocean = map.GetPixel(53, 160);
@@ -96,7 +96,7 @@ TEST_F(GlobeViewTest, ThePlanetPictureFillsTheTopRowsOfTheMap)
 
 TEST_F(GlobeViewTest, ADotMarkerIsARedDiscInItsSixPixelBox)
 {
-    show(1, 1);
+    Show(1, 1);
     TDibPlus& map = *GlobeMap(1);
     EXPECT_EQ(map.GetPixel(322, 74), kRed);
     EXPECT_EQ(map.GetPixel(320, 74), kRed);
@@ -107,7 +107,7 @@ TEST_F(GlobeViewTest, ADotMarkerIsARedDiscInItsSixPixelBox)
 
 TEST_F(GlobeViewTest, MarkX1000DrawsA640By3BandAlongTheTopWhateverMarkY)
 {
-    show(2, 2);
+    Show(2, 2);
     TDibPlus& map = *GlobeMap(2);
     for (int y = 0; y < 3; ++y) {
         EXPECT_EQ(map.GetPixel(0, y), kRed);
@@ -121,7 +121,7 @@ TEST_F(GlobeViewTest, MarkX1000DrawsA640By3BandAlongTheTopWhateverMarkY)
 
 TEST_F(GlobeViewTest, AMarkRadiusDrawsADottedCircle)
 {
-    show(1, 4);
+    Show(1, 4);
     TDibPlus& map = *GlobeMap(1);
     EXPECT_NE(map.GetPixel(300, 100), kRed);
     int red = 0, notRed = 0;
@@ -160,14 +160,14 @@ TEST_F(GlobeViewTest, MarkersBeyondThePaintersReachAreLeftOut)
 TEST_F(GlobeViewTest, PictureZeroKeepsTheMapAsItWas)
 {
     GlobeMap(3)->SetPixel(10, 10, 0x123456);
-    show(3, 2);
+    Show(3, 2);
     EXPECT_EQ(GlobeMap(3)->GetPixel(10, 10), 0x123456u);
 }
 
 TEST_F(GlobeViewTest, AMissingPictureLeavesTheMapBlackAndTheProgramRunning)
 {
-    show(1, 1);
-    show(1, 3);
+    Show(1, 1);
+    Show(1, 3);
     TDibPlus& map = *GlobeMap(1);
     for (int y = 0; y < 321; y += 40)
         for (int x = 0; x < 642; x += 40)
@@ -177,8 +177,8 @@ TEST_F(GlobeViewTest, AMissingPictureLeavesTheMapBlackAndTheProgramRunning)
 TEST_F(GlobeViewTest, PlacesBeyondTheTableAreIgnored)
 {
     GlobeMap(1)->SetPixel(5, 5, 0x123456);
-    show(1, 99);
-    show(1, -4);
+    Show(1, 99);
+    Show(1, -4);
     EXPECT_EQ(GlobeMap(1)->GetPixel(5, 5), 0x123456u);
 }
 
@@ -197,26 +197,26 @@ TEST_F(GlobeViewTest, ASlotShowingNothingRendersAPlainBackgroundSquare)
     const QImage& picture = GlobePicture(1);
     for (int y = 0; y < 217; ++y)
         for (int x = 0; x < 217; ++x)
-            ASSERT_EQ(rgbAt(picture, x, y), 0x996633u) << x << "," << y;
+            ASSERT_EQ(RgbAt(picture, x, y), 0x996633u) << x << "," << y;
 }
 
 TEST_F(GlobeViewTest, TheSphereSitsAtFiveFiveOnTheBackground)
 {
-    show(1, 1);
+    Show(1, 1);
     RenderGlobe(1, "", "", false, 0x336699);
     const QImage& picture = GlobePicture(1);
     constexpr unsigned background = 0x996633;
-    EXPECT_EQ(rgbAt(picture, 4, 108), background);
-    EXPECT_EQ(rgbAt(picture, 5, 5), background); // corner of the image, off the sphere
-    EXPECT_NE(rgbAt(picture, 108, 108), background); // centre of the sphere
-    EXPECT_NE(rgbAt(picture, 108, 6), background); // its top
-    EXPECT_EQ(rgbAt(picture, 108, 5), background);
-    EXPECT_EQ(rgbAt(picture, 211, 211), background);
+    EXPECT_EQ(RgbAt(picture, 4, 108), background);
+    EXPECT_EQ(RgbAt(picture, 5, 5), background); // corner of the image, off the sphere
+    EXPECT_NE(RgbAt(picture, 108, 108), background); // centre of the sphere
+    EXPECT_NE(RgbAt(picture, 108, 6), background); // its top
+    EXPECT_EQ(RgbAt(picture, 108, 5), background);
+    EXPECT_EQ(RgbAt(picture, 211, 211), background);
 }
 
 TEST_F(GlobeViewTest, ParisSitsUnderItsRedDotAtTheAnglesOfItsPlace)
 {
-    show(1, 1);
+    Show(1, 1);
     GlobeTurn[1] = 176;
     GlobeTilt[1] = -48;
     RenderGlobe(1, "", "", false, 0);
@@ -225,13 +225,13 @@ TEST_F(GlobeViewTest, ParisSitsUnderItsRedDotAtTheAnglesOfItsPlace)
     int redNearCentre = 0;
     for (int y = 100; y <= 116; ++y)
         for (int x = 100; x <= 116; ++x)
-            redNearCentre += rgbAt(picture, x, y) == kRed;
+            redNearCentre += RgbAt(picture, x, y) == kRed;
     EXPECT_GE(redNearCentre, 12);
 }
 
 TEST_F(GlobeViewTest, AnglesAreRoundedToWholeDegreesAndAnyValueIsSafe)
 {
-    show(1, 1);
+    Show(1, 1);
     GlobeTurn[1] = 175.6f;
     GlobeTilt[1] = -48.4f;
     RenderGlobe(1, "", "", false, 0);

@@ -119,7 +119,7 @@ protected:
 
     void SetUp() override { dib.Fill(0xC8A064); } // canvas colour: red 0x64, green 0xA0, blue 0xC8
 
-    void expectRow(int y, TDibColor inside, int first, int last, TDibColor outside = 0x64A0C8)
+    void ExpectRow(int y, TDibColor inside, int first, int last, TDibColor outside = 0x64A0C8)
     {
         for (int x = 0; x < kWidth; ++x)
             EXPECT_EQ(dib.GetPixel(x, y), (x >= first && x <= last) ? inside : outside) << "x " << x;
@@ -129,32 +129,32 @@ protected:
 TEST_F(ShadeRowTest, FullFactorsLeaveTheRowUnchanged)
 {
     dib.ShadeRow(0, kWidth, 1, 256, 256, 256);
-    expectRow(1, 0x64A0C8, 0, kWidth - 1);
+    ExpectRow(1, 0x64A0C8, 0, kWidth - 1);
 }
 
 TEST_F(ShadeRowTest, EachChannelIsScaledByItsOwnFactor)
 {
     dib.ShadeRow(2, 5, 1, 128, 64, 130);
-    expectRow(1, TDibColor(0x64 * 128 / 256) << 16 | TDibColor(0xA0 * 64 / 256) << 8 | (0xC8 * 130 / 256), 2, 5);
+    ExpectRow(1, TDibColor(0x64 * 128 / 256) << 16 | TDibColor(0xA0 * 64 / 256) << 8 | (0xC8 * 130 / 256), 2, 5);
 }
 
 TEST_F(ShadeRowTest, ASegmentStartingLeftOfTheSurfaceIsClamped)
 {
     dib.ShadeRow(-5, 3, 1, 0, 0, 0);
-    expectRow(1, 0x000000, 0, 3);
+    ExpectRow(1, 0x000000, 0, 3);
 }
 
 TEST_F(ShadeRowTest, ASegmentRightOfTheSurfaceBlackensTheWholeRow)
 {
     dib.ShadeRow(kWidth, kWidth + 5, 1, 200, 200, 200);
-    expectRow(1, 0x000000, 0, kWidth - 1);
-    expectRow(0, 0x64A0C8, 0, kWidth - 1);
+    ExpectRow(1, 0x000000, 0, kWidth - 1);
+    ExpectRow(0, 0x64A0C8, 0, kWidth - 1);
 }
 
 TEST_F(ShadeRowTest, ASegmentLeftOfTheSurfaceBlackensTheWholeRow)
 {
     dib.ShadeRow(-9, -1, 2, 200, 200, 200);
-    expectRow(2, 0x000000, 0, kWidth - 1);
+    ExpectRow(2, 0x000000, 0, kWidth - 1);
 }
 
 TEST_F(ShadeRowTest, ARowOutsideTheSurfaceChangesNothing)
@@ -164,7 +164,7 @@ TEST_F(ShadeRowTest, ARowOutsideTheSurfaceChangesNothing)
         dib.ShadeRow(kWidth, kWidth + 5, y, 0, 0, 0);
     }
     for (int y = 0; y < 3; ++y)
-        expectRow(y, 0x64A0C8, 0, kWidth - 1);
+        ExpectRow(y, 0x64A0C8, 0, kWidth - 1);
 }
 
 TEST_F(ShadeRowTest, FactorsBeyondTheRangeAreClampedRatherThanSpillingIntoTheNextChannel)
@@ -196,12 +196,12 @@ TEST(TDibPlusCanvasTest, DrawCopiesTheWholeSurfaceUnscaled)
         Canvas canvas(target);
         dib.Draw(canvas, 4, 5);
     }
-    using testing_support::rgbAt;
-    EXPECT_EQ(rgbAt(target, 4, 5), 0x112233u);
-    EXPECT_EQ(rgbAt(target, 6, 6), 0x445566u);
-    EXPECT_EQ(rgbAt(target, 5, 5), 0x000000u);
-    EXPECT_EQ(rgbAt(target, 7, 6), 0xFFFFFFu);
-    EXPECT_EQ(rgbAt(target, 4, 7), 0xFFFFFFu);
+    using testing_support::RgbAt;
+    EXPECT_EQ(RgbAt(target, 4, 5), 0x112233u);
+    EXPECT_EQ(RgbAt(target, 6, 6), 0x445566u);
+    EXPECT_EQ(RgbAt(target, 5, 5), 0x000000u);
+    EXPECT_EQ(RgbAt(target, 7, 6), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(target, 4, 7), 0xFFFFFFu);
 }
 
 TEST(TDibPlusCanvasTest, FillTakesACanvasColour)

@@ -28,7 +28,7 @@
 
 using namespace robustness;
 using testing_support::TempDir;
-using testing_support::writeFile;
+using testing_support::WriteFile;
 
 namespace {
 
@@ -132,7 +132,7 @@ class HostileSettings : public ::testing::Test
 {
 protected:
     void SetUp() override { AppSettings = AppSettingsRecord{}; }
-    QString iniPath() const { return dir.file("Kinea.ini"); }
+    QString IniPath() const { return dir.File("Kinea.ini"); }
 
     TempDir dir;
     ModalCloser answerer{5};
@@ -142,20 +142,20 @@ protected:
 
 TEST_F(HostileSettings, EveryKeyAloneWithEachValue)
 {
-    Program program(dir.path());
+    Program program(dir.Path());
     std::set<QByteArray> driven;
     int files = 0;
     for (const FileKey& key : AllKeys()) {
         const QStringList readers = Readers(key);
         for (const char* value : kHostileValues) {
             SCOPED_TRACE((key.section + "/" + key.key + "=" + value).toStdString());
-            writeFile(iniPath(), FileWith({key}, value));
+            WriteFile(IniPath(), FileWith({key}, value));
             ++files;
-            LoadSettings(iniPath());
+            LoadSettings(IniPath());
             // A value that reads as one already tried on the same windows
             // ("0xFFFFFFFF" as -1, any true as 1) tells nothing new.
             if (driven.insert(readers.join(',').toLatin1() + RecordText(AppSettings)).second) {
-                for (const ProgramWindow& window : program.windows()) {
+                for (const ProgramWindow& window : program.Windows()) {
                     if (!readers.contains(window.name))
                         continue;
                     if (window.slot >= 0)
@@ -165,7 +165,7 @@ TEST_F(HostileSettings, EveryKeyAloneWithEachValue)
                         CapturePlacement(window.widget, AppSettings.Placements[size_t(window.slot)]);
                 }
             }
-            ExpectSavedFileReadsBack(iniPath());
+            ExpectSavedFileReadsBack(IniPath());
         }
     }
     std::printf("%d hostile files, %zu of them driven through their windows\n", files, driven.size());
@@ -175,22 +175,22 @@ TEST_F(HostileSettings, EveryKeyAtOnceWithEachValueThroughTheWholeProgram)
 {
     for (const char* value : kHostileValues) {
         SCOPED_TRACE(std::string("every key = ") + value);
-        writeFile(iniPath(), FileWith(AllKeys(), value));
-        Program program(dir.path());
-        program.launcher().show();
+        WriteFile(IniPath(), FileWith(AllKeys(), value));
+        Program program(dir.Path());
+        program.Launcher().show();
         QApplication::processEvents();
-        for (const ProgramWindow& window : program.windows()) {
-            if (window.widget == &program.launcher())
+        for (const ProgramWindow& window : program.Windows()) {
+            if (window.widget == &program.Launcher())
                 continue;
             // Drawing at 4000 x 3000 is slow: once per window is enough.
             const bool huge = QByteArray(value) == "2147483647";
             EXPECT_EQ(Exercise(window.widget, kTicks, huge), QStringList()) << window.name.toStdString();
         }
-        EXPECT_EQ(FastTimers(&program.launcher()), QStringList());
+        EXPECT_EQ(FastTimers(&program.Launcher()), QStringList());
         // Closing the launcher captures the placements and saves.
-        program.launcher().close();
+        program.Launcher().close();
         const QByteArray saved = RecordText(AppSettings);
-        LoadSettings(iniPath());
+        LoadSettings(IniPath());
         EXPECT_EQ(RecordText(AppSettings), saved);
     }
 }
@@ -212,13 +212,13 @@ const QByteArray kGeneral = "[General]\r\nIps=50\r\n";
 
 void ExpectUnchanged(const QString& path, const QByteArray& bytes)
 {
-    EXPECT_EQ(testing_support::readFile(path), bytes);
+    EXPECT_EQ(testing_support::ReadFile(path), bytes);
 }
 
 // The settings of a run whose Kinea.ini is not a file are kept there.
 void ExpectSavedInTheUserFolder()
 {
-    EXPECT_TRUE(testing_support::readFile(UserSettingsFolder() + "/Kinea.ini").contains("Ips=100"));
+    EXPECT_TRUE(testing_support::ReadFile(UserSettingsFolder() + "/Kinea.ini").contains("Ips=100"));
 }
 
 std::vector<FileShape> FileShapes()
@@ -241,21 +241,21 @@ std::vector<FileShape> FileShapes()
              EXPECT_TRUE(QFileInfo(p).isDir());
              ExpectSavedInTheUserFolder();
          }},
-        {"blank lines", [=](const QString& p) { writeFile(p, blank); }, 50, false,
-         [](const QString& p) { EXPECT_TRUE(testing_support::readFile(p).startsWith(kGeneral)); }},
-        {"byte-order mark", [=](const QString& p) { writeFile(p, bom + kGeneral); }, 50, false,
+        {"blank lines", [=](const QString& p) { WriteFile(p, blank); }, 50, false,
+         [](const QString& p) { EXPECT_TRUE(testing_support::ReadFile(p).startsWith(kGeneral)); }},
+        {"byte-order mark", [=](const QString& p) { WriteFile(p, bom + kGeneral); }, 50, false,
          [=](const QString& p) {
-             const QByteArray saved = testing_support::readFile(p);
+             const QByteArray saved = testing_support::ReadFile(p);
              EXPECT_TRUE(saved.startsWith(bom + kGeneral));
              EXPECT_EQ(saved.count("[General]"), 1);
          }},
-        {"UTF-16", [=](const QString& p) { writeFile(p, utf16); }, 100, true,
+        {"UTF-16", [=](const QString& p) { WriteFile(p, utf16); }, 100, true,
          [=](const QString& p) { ExpectUnchanged(p, utf16); }},
-        {"CR-only", [=](const QString& p) { writeFile(p, crOnly); }, 100, true,
+        {"CR-only", [=](const QString& p) { WriteFile(p, crOnly); }, 100, true,
          [=](const QString& p) { ExpectUnchanged(p, crOnly); }},
         {"read-only",
          [](const QString& p) {
-             writeFile(p, kGeneral);
+             WriteFile(p, kGeneral);
              QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
          },
          50, false,
@@ -276,17 +276,17 @@ TEST_F(HostileSettings, EachFileShapeThroughTheWholeProgram)
         SCOPED_TRACE(shape.name);
         QDir(UserSettingsFolder()).removeRecursively();
         testing_support::TempDir folder;
-        const QString path = folder.file("Kinea.ini");
+        const QString path = folder.File("Kinea.ini");
         shape.make(path);
-        Program program(folder.path());
+        Program program(folder.Path());
         EXPECT_EQ(AppSettings.Ips, shape.ips);
         EXPECT_EQ(!LoadSettings().message.isEmpty(), shape.told);
-        program.launcher().show();
+        program.Launcher().show();
         QApplication::processEvents();
-        EXPECT_EQ(Exercise(program.window("BalleF"), kTicks, false), QStringList());
-        const int boxes = answerer.answered();
-        program.launcher().close();
-        EXPECT_EQ(answerer.answered(), boxes) << "no message at closing";
+        EXPECT_EQ(Exercise(program.Window("BalleF"), kTicks, false), QStringList());
+        const int boxes = answerer.Answered();
+        program.Launcher().close();
+        EXPECT_EQ(answerer.Answered(), boxes) << "no message at closing";
         shape.expectAfter(path);
     }
     QDir(UserSettingsFolder()).removeRecursively();

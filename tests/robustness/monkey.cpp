@@ -18,7 +18,7 @@ namespace robustness {
 
 namespace {
 
-    template <typename T> QList<T*> usable(QWidget* window)
+    template <typename T> QList<T*> Usable(QWidget* window)
     {
         QList<T*> found;
         for (T* widget : window->findChildren<T*>())
@@ -54,7 +54,7 @@ namespace {
         {Qt::Key_C, Qt::ControlModifier},
     };
 
-    void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
         QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
@@ -66,12 +66,12 @@ Monkey::Monkey(std::uint32_t seed)
     : m_random(seed)
 { }
 
-int Monkey::below(int n)
+int Monkey::Below(int n)
 {
     return n <= 1 ? 0 : int(m_random() % std::uint32_t(n));
 }
 
-void Monkey::note(const QString& event)
+void Monkey::Note(const QString& event)
 {
     m_recent << event;
     if (m_recent.size() > 12)
@@ -83,18 +83,18 @@ void Monkey::Play(QWidget* window, int count)
     OpenWindow(window);
     // One resize to the largest size, somewhere in the run: drawing at that
     // size is slow.
-    const int huge = below(count);
+    const int huge = Below(count);
     for (int i = 0; i < count; ++i) {
         if (i == huge) {
-            note(QStringLiteral("resize 4000 x 3000"));
+            Note(QStringLiteral("resize 4000 x 3000"));
             window->resize(4000, 3000);
         }
-        oneEvent(window);
+        OneEvent(window);
         ++m_sent;
         QApplication::processEvents();
-        m_fast << FastTimers(window);
+        m_fast << robustness::FastTimers(window);
         if (!window->isVisible()) {
-            note(QStringLiteral("reopen"));
+            Note(QStringLiteral("reopen"));
             OpenWindow(window);
         }
     }
@@ -102,82 +102,82 @@ void Monkey::Play(QWidget* window, int count)
     QApplication::processEvents();
 }
 
-void Monkey::oneEvent(QWidget* window)
+void Monkey::OneEvent(QWidget* window)
 {
-    const int pick = below(100);
+    const int pick = Below(100);
     if (pick < 30)
-        clickControl(window);
+        ClickControl(window);
     else if (pick < 40)
-        chooseInList(window);
+        ChooseInList(window);
     else if (pick < 50)
-        typeText(window);
+        TypeText(window);
     else if (pick < 65)
-        useDrawingArea(window);
+        UseDrawingArea(window);
     else if (pick < 77)
-        pressKey(window);
+        PressKey(window);
     else if (pick < 83)
-        resize(window);
+        Resize(window);
     else if (pick < 96) {
-        note(QStringLiteral("ticks"));
-        RunTimers(window, 1 + below(4));
+        Note(QStringLiteral("ticks"));
+        RunTimers(window, 1 + Below(4));
     } else if (pick < 98) {
-        note(QStringLiteral("start"));
+        Note(QStringLiteral("start"));
         StartAnimation(window);
     } else {
-        note(QStringLiteral("close"));
+        Note(QStringLiteral("close"));
         window->close();
     }
 }
 
-void Monkey::clickControl(QWidget* window)
+void Monkey::ClickControl(QWidget* window)
 {
-    const QList<QAbstractButton*> buttons = usable<QAbstractButton>(window);
+    const QList<QAbstractButton*> buttons = Usable<QAbstractButton>(window);
     if (buttons.isEmpty())
         return;
-    QAbstractButton* button = buttons[below(int(buttons.size()))];
-    note(QStringLiteral("click ") + button->objectName());
-    QTest::mouseClick(button, below(8) == 0 ? Qt::RightButton : Qt::LeftButton, {}, button->rect().center());
+    QAbstractButton* button = buttons[Below(int(buttons.size()))];
+    Note(QStringLiteral("click ") + button->objectName());
+    QTest::mouseClick(button, Below(8) == 0 ? Qt::RightButton : Qt::LeftButton, {}, button->rect().center());
 }
 
-void Monkey::chooseInList(QWidget* window)
+void Monkey::ChooseInList(QWidget* window)
 {
-    const QList<QComboBox*> combos = usable<QComboBox>(window);
-    const QList<QAbstractItemView*> views = usable<QAbstractItemView>(window);
-    const QList<QSlider*> sliders = usable<QSlider>(window);
+    const QList<QComboBox*> combos = Usable<QComboBox>(window);
+    const QList<QAbstractItemView*> views = Usable<QAbstractItemView>(window);
+    const QList<QSlider*> sliders = Usable<QSlider>(window);
     const int all = int(combos.size() + views.size() + sliders.size());
     if (all == 0)
         return;
-    int i = below(all);
+    int i = Below(all);
     if (i < combos.size()) {
         QComboBox* combo = combos[i];
-        note(QStringLiteral("choose ") + combo->objectName());
-        combo->setCurrentIndex(below(int(combo->count()) + 1) - 1);
+        Note(QStringLiteral("choose ") + combo->objectName());
+        combo->setCurrentIndex(Below(int(combo->count()) + 1) - 1);
         return;
     }
     i -= int(combos.size());
     if (i < views.size()) {
         QAbstractItemView* view = views[i];
         const int rows = view->model() ? view->model()->rowCount() : 0;
-        note(QStringLiteral("select ") + view->objectName());
+        Note(QStringLiteral("select ") + view->objectName());
         if (rows > 0)
-            view->setCurrentIndex(view->model()->index(below(rows), 0));
+            view->setCurrentIndex(view->model()->index(Below(rows), 0));
         return;
     }
     QSlider* slider = sliders[i - int(views.size())];
-    note(QStringLiteral("slide ") + slider->objectName());
-    slider->setValue(slider->minimum() + below(slider->maximum() - slider->minimum() + 1));
+    Note(QStringLiteral("slide ") + slider->objectName());
+    slider->setValue(slider->minimum() + Below(slider->maximum() - slider->minimum() + 1));
 }
 
-void Monkey::typeText(QWidget* window)
+void Monkey::TypeText(QWidget* window)
 {
-    const QList<QLineEdit*> edits = usable<QLineEdit>(window);
+    const QList<QLineEdit*> edits = Usable<QLineEdit>(window);
     if (edits.isEmpty())
         return;
-    QLineEdit* edit = edits[below(int(edits.size()))];
-    const char* text = kTexts[below(int(std::size(kTexts)))];
-    note(QStringLiteral("type %1 in %2").arg(QString::fromUtf8(text), edit->objectName()));
+    QLineEdit* edit = edits[Below(int(edits.size()))];
+    const char* text = kTexts[Below(int(std::size(kTexts)))];
+    Note(QStringLiteral("type %1 in %2").arg(QString::fromUtf8(text), edit->objectName()));
     edit->setFocus();
-    if (below(2) == 0)
+    if (Below(2) == 0)
         edit->selectAll();
     // Key by key with its text: QTest knows ASCII keys only.
     for (const QChar c : QString::fromUtf8(text)) {
@@ -186,50 +186,50 @@ void Monkey::typeText(QWidget* window)
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(edit, &release);
     }
-    if (below(2) == 0)
+    if (Below(2) == 0)
         QTest::keyClick(edit, Qt::Key_Return);
 }
 
-void Monkey::useDrawingArea(QWidget* window)
+void Monkey::UseDrawingArea(QWidget* window)
 {
-    const QList<PaintBox*> boxes = usable<PaintBox>(window);
+    const QList<PaintBox*> boxes = Usable<PaintBox>(window);
     if (boxes.isEmpty())
         return;
-    PaintBox* box = boxes[below(int(boxes.size()))];
+    PaintBox* box = boxes[Below(int(boxes.size()))];
     // Points may fall a little outside the box, as a drag leaves it.
-    const auto point = [&] { return QPoint(below(box->width() + 40) - 20, below(box->height() + 40) - 20); };
-    if (below(4) == 0) {
-        note(QStringLiteral("wheel ") + box->objectName());
+    const auto point = [&] { return QPoint(Below(box->width() + 40) - 20, Below(box->height() + 40) - 20); };
+    if (Below(4) == 0) {
+        Note(QStringLiteral("wheel ") + box->objectName());
         const QPoint at = point();
-        QWheelEvent wheel(QPointF(at), QPointF(box->mapToGlobal(at)), {}, QPoint(0, below(2) ? 120 : -120),
+        QWheelEvent wheel(QPointF(at), QPointF(box->mapToGlobal(at)), {}, QPoint(0, Below(2) ? 120 : -120),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(box, &wheel);
         return;
     }
-    const Qt::MouseButton button = below(5) == 0 ? Qt::RightButton : Qt::LeftButton;
-    note(QStringLiteral("drag ") + box->objectName());
-    sendMouse(box, QEvent::MouseButtonPress, point(), button, button);
-    for (int step = below(4); step > 0; --step)
-        sendMouse(box, QEvent::MouseMove, point(), Qt::NoButton, button);
+    const Qt::MouseButton button = Below(5) == 0 ? Qt::RightButton : Qt::LeftButton;
+    Note(QStringLiteral("drag ") + box->objectName());
+    SendMouse(box, QEvent::MouseButtonPress, point(), button, button);
+    for (int step = Below(4); step > 0; --step)
+        SendMouse(box, QEvent::MouseMove, point(), Qt::NoButton, button);
     if (box->isVisible())
-        sendMouse(box, QEvent::MouseButtonRelease, point(), button, Qt::NoButton);
+        SendMouse(box, QEvent::MouseButtonRelease, point(), button, Qt::NoButton);
 }
 
-void Monkey::pressKey(QWidget* window)
+void Monkey::PressKey(QWidget* window)
 {
-    const Key& key = kKeys[below(int(std::size(kKeys)))];
+    const Key& key = kKeys[Below(int(std::size(kKeys)))];
     QWidget* focus = QApplication::focusWidget();
     QWidget* target = focus && window->isAncestorOf(focus) ? focus : window;
-    note(QStringLiteral("key %1 to %2").arg(int(key.key), 0, 16).arg(target->objectName()));
+    Note(QStringLiteral("key %1 to %2").arg(int(key.key), 0, 16).arg(target->objectName()));
     QTest::keyClick(target, key.key, key.modifiers);
 }
 
-void Monkey::resize(QWidget* window)
+void Monkey::Resize(QWidget* window)
 {
-    QSize size(100 + below(1500), 100 + below(1100));
-    if (below(3) == 0)
-        size = QSize(1 + below(60), 1 + below(60));
-    note(QStringLiteral("resize %1 x %2").arg(size.width()).arg(size.height()));
+    QSize size(100 + Below(1500), 100 + Below(1100));
+    if (Below(3) == 0)
+        size = QSize(1 + Below(60), 1 + Below(60));
+    Note(QStringLiteral("resize %1 x %2").arg(size.width()).arg(size.height()));
     window->resize(size);
 }
 

@@ -22,22 +22,22 @@ public:
     // closed it), then closes it.
     void Play(QWidget* window, int count);
 
-    int eventsSent() const { return m_sent; }
+    int EventsSent() const { return m_sent; }
     // Timers below 10 ms seen while playing, as FastTimers gives them.
-    const QStringList& fastTimers() const { return m_fast; }
+    const QStringList& FastTimers() const { return m_fast; }
     // The last events, oldest first, to tell what led to a failure.
-    QString recentEvents() const { return m_recent.join(QStringLiteral("; ")); }
+    QString RecentEvents() const { return m_recent.join(QStringLiteral("; ")); }
 
 private:
-    int below(int n); // 0 .. n-1
-    void oneEvent(QWidget* window);
-    void clickControl(QWidget* window);
-    void chooseInList(QWidget* window);
-    void typeText(QWidget* window);
-    void useDrawingArea(QWidget* window);
-    void pressKey(QWidget* window);
-    void resize(QWidget* window);
-    void note(const QString& event);
+    int Below(int n); // 0 .. n-1
+    void OneEvent(QWidget* window);
+    void ClickControl(QWidget* window);
+    void ChooseInList(QWidget* window);
+    void TypeText(QWidget* window);
+    void UseDrawingArea(QWidget* window);
+    void PressKey(QWidget* window);
+    void Resize(QWidget* window);
+    void Note(const QString& event);
 
     std::mt19937 m_random;
     int m_sent = 0;

@@ -23,7 +23,7 @@ protected:
         // message box, which the answerer closes.
         qputenv("PATH", "/nonexistent");
         folder = std::make_unique<testing_support::TempDir>();
-        program = std::make_unique<Program>(folder->path());
+        program = std::make_unique<Program>(folder->Path());
     }
     static void TearDownTestSuite()
     {
@@ -33,14 +33,14 @@ protected:
 
     void RunMonkey(std::uint32_t seed, int events)
     {
-        QWidget* window = program->window(QString::fromLatin1(GetParam()));
+        QWidget* window = program->Window(QString::fromLatin1(GetParam()));
         ASSERT_NE(window, nullptr);
         ModalCloser answerer(5);
         Monkey monkey(seed);
         monkey.Play(window, events);
-        EXPECT_EQ(monkey.fastTimers(), QStringList()) << monkey.recentEvents().toStdString();
-        std::printf("%s: seed %u, %d events, %d dialogs answered\n", GetParam(), seed, monkey.eventsSent(),
-                    answerer.answered());
+        EXPECT_EQ(monkey.FastTimers(), QStringList()) << monkey.RecentEvents().toStdString();
+        std::printf("%s: seed %u, %d events, %d dialogs answered\n", GetParam(), seed, monkey.EventsSent(),
+                    answerer.Answered());
     }
 
     static inline std::unique_ptr<testing_support::TempDir> folder;

@@ -19,24 +19,24 @@ namespace robustness {
 
 namespace {
 
-    template <typename T> T* named(QWidget* window, const char* name)
+    template <typename T> T* Named(QWidget* window, const char* name)
     {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
 
-    void click(QWidget* window, const char* name)
+    void Click(QWidget* window, const char* name)
     {
-        if (auto* button = named<QAbstractButton>(window, name); button && button->isEnabled())
+        if (auto* button = Named<QAbstractButton>(window, name); button && button->isEnabled())
             button->click();
     }
 
-    void choose(QWidget* window, const char* name, int index)
+    void Choose(QWidget* window, const char* name, int index)
     {
-        if (auto* combo = named<QComboBox>(window, name); combo && combo->count() > 0)
+        if (auto* combo = Named<QComboBox>(window, name); combo && combo->count() > 0)
             combo->setCurrentIndex(index % combo->count());
     }
 
-    bool isMotionWindow(const QString& name)
+    bool IsMotionWindow(const QString& name)
     {
         return name == "RoueF" || name == "BalleF" || name == "DisqueF" || name == "ChuteF";
     }
@@ -77,7 +77,7 @@ Program::~Program()
     m_launcher.reset();
 }
 
-QWidget* Program::window(const QString& name) const
+QWidget* Program::Window(const QString& name) const
 {
     for (const ProgramWindow& window : m_list)
         if (window.name == name)
@@ -100,23 +100,23 @@ void OpenWindow(QWidget* window)
 void StartAnimation(QWidget* window)
 {
     const QString name = window->objectName();
-    if (isMotionWindow(name)) {
-        click(window, "PlayBout");
+    if (IsMotionWindow(name)) {
+        Click(window, "PlayBout");
     } else if (name == "FreinageF" || name == "PercutaF") {
-        click(window, "DepartBout");
+        Click(window, "DepartBout");
     } else if (name == "PoidsF") {
-        choose(window, "ObjetCombo", 3);
-        choose(window, "Lieu1Combo", 1);
-        choose(window, "Lieu2Combo", 5);
-        choose(window, "Lieu3Combo", 9);
+        Choose(window, "ObjetCombo", 3);
+        Choose(window, "Lieu1Combo", 1);
+        Choose(window, "Lieu2Combo", 5);
+        Choose(window, "Lieu3Combo", 9);
     } else if (name == "ChampF") {
-        click(window, "AlcoolRadio");
-        click(window, "SpeedRadio");
+        Click(window, "AlcoolRadio");
+        Click(window, "SpeedRadio");
     } else if (name == "TipF") {
-        click(window, "SuivantBout");
-        click(window, "PrecedentBout");
+        Click(window, "SuivantBout");
+        Click(window, "PrecedentBout");
     } else if (name == "PreferencesF") {
-        if (auto* pages = named<QListWidget>(window, "PagesList"))
+        if (auto* pages = Named<QListWidget>(window, "PagesList"))
             for (int row = 0; row < pages->count(); ++row)
                 pages->setCurrentRow(row);
     }

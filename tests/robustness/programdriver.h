@@ -45,10 +45,10 @@ public:
     explicit Program(const QString& folder);
     ~Program();
 
-    TMainF& launcher() { return *m_launcher; }
-    const std::vector<ProgramWindow>& windows() const { return m_list; }
+    TMainF& Launcher() { return *m_launcher; }
+    const std::vector<ProgramWindow>& Windows() const { return m_list; }
     // The window of this object name, or nullptr.
-    QWidget* window(const QString& name) const;
+    QWidget* Window(const QString& name) const;
 
 private:
     std::unique_ptr<TMainF> m_launcher;

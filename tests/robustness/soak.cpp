@@ -25,12 +25,12 @@ namespace {
 const char* const kMotionWindows[] = {"BalleF", "ChuteF", "RoueF", "DisqueF"};
 constexpr long kAllowedGrowthKb = 2048;
 
-QAbstractButton* button(QWidget* window, const char* name)
+QAbstractButton* Button(QWidget* window, const char* name)
 {
     return window->findChild<QAbstractButton*>(QString::fromLatin1(name));
 }
 
-QTimer* timer(QWidget* window, const char* name)
+QTimer* Timer(QWidget* window, const char* name)
 {
     return window->findChild<QTimer*>(QString::fromLatin1(name));
 }
@@ -43,9 +43,9 @@ public:
         : m_program(program)
     {
         for (const char* name : {"FreinageF", "PercutaF", "PoidsF", "SplashF"})
-            OpenWindow(program.window(name));
-        StartAnimation(program.window("PoidsF"));
-        nextMotionWindow();
+            OpenWindow(program.Window(name));
+        StartAnimation(program.Window("PoidsF"));
+        NextMotionWindow();
     }
 
     // Called every 250 ms.
@@ -53,19 +53,19 @@ public:
     {
         if (elapsedMs / 60000 != m_minute) {
             m_minute = elapsedMs / 60000;
-            nextMotionWindow();
+            NextMotionWindow();
         }
-        QWidget* motion = m_program.window(kMotionWindows[m_motion]);
-        if (!timer(motion, "PlayTimer")->isActive())
-            button(motion, "PlayBout")->click();
+        QWidget* motion = m_program.Window(kMotionWindows[m_motion]);
+        if (!Timer(motion, "PlayTimer")->isActive())
+            Button(motion, "PlayBout")->click();
 
-        QWidget* braking = m_program.window("FreinageF");
-        if (!timer(braking, "AnimTimer")->isActive())
-            button(braking, "DepartBout")->click();
+        QWidget* braking = m_program.Window("FreinageF");
+        if (!Timer(braking, "AnimTimer")->isActive())
+            Button(braking, "DepartBout")->click();
 
-        QWidget* organ = m_program.window("PercutaF");
-        if (!timer(organ, "AnimTimer")->isActive()) {
-            QAbstractButton* launch = button(organ, "DepartBout");
+        QWidget* organ = m_program.Window("PercutaF");
+        if (!Timer(organ, "AnimTimer")->isActive()) {
+            QAbstractButton* launch = Button(organ, "DepartBout");
             if (!launch->isEnabled()) {
                 // Thirty tubes: a new opening starts an empty organ.
                 organ->close();
@@ -76,7 +76,7 @@ public:
         }
 
         if (++m_steps % 16 == 0) {
-            QWidget* weight = m_program.window("PoidsF");
+            QWidget* weight = m_program.Window("PoidsF");
             const char* combos[] = {"Lieu1Combo", "Lieu2Combo", "Lieu3Combo"};
             auto* combo = weight->findChild<QComboBox*>(combos[m_random() % 3]);
             combo->setCurrentIndex(int(m_random() % std::uint32_t(combo->count())));
@@ -92,11 +92,11 @@ private:
             buttons[int(m_random() % std::uint32_t(buttons.size()))]->click();
     }
 
-    void nextMotionWindow()
+    void NextMotionWindow()
     {
-        m_program.window(kMotionWindows[m_motion])->close();
+        m_program.Window(kMotionWindows[m_motion])->close();
         m_motion = (m_motion + 1) % int(std::size(kMotionWindows));
-        OpenWindow(m_program.window(kMotionWindows[m_motion]));
+        OpenWindow(m_program.Window(kMotionWindows[m_motion]));
     }
 
     Program& m_program;
@@ -119,18 +119,18 @@ int main(int argc, char** argv)
     const auto seed = std::uint32_t(EnvInt("KINEA_MONKEY_SEED", 1));
 
     testing_support::TempDir folder;
-    Program program(folder.path());
+    Program program(folder.Path());
     ModalCloser answerer(5);
     QStringList fast;
 
     long sent = 0;
     for (std::uint32_t i = 0; i < std::size(kAllWindows); ++i) {
         Monkey monkey(seed * 100 + i);
-        monkey.Play(program.window(kAllWindows[i]), events);
-        sent += monkey.eventsSent();
-        fast << monkey.fastTimers();
+        monkey.Play(program.Window(kAllWindows[i]), events);
+        sent += monkey.EventsSent();
+        fast << monkey.FastTimers();
     }
-    std::printf("random use: %ld events, seed %u, %d dialogs answered\n", sent, seed, answerer.answered());
+    std::printf("random use: %ld events, seed %u, %d dialogs answered\n", sent, seed, answerer.Answered());
 
     Animations animations(program);
     QElapsedTimer clock;
@@ -139,7 +139,7 @@ int main(int argc, char** argv)
     driver.setInterval(250);
     QObject::connect(&driver, &QTimer::timeout, [&] {
         animations.Step(clock.elapsed());
-        for (const ProgramWindow& window : program.windows())
+        for (const ProgramWindow& window : program.Windows())
             fast << FastTimers(window.widget);
     });
     driver.start();

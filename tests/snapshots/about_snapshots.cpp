@@ -33,7 +33,7 @@ KINEA_SNAPSHOT(tip_of_the_day)
         AppSettings.TipFlag = flag;
         AppSettings.TipIndex = flag ? 0 : 2;
         tip.show();
-        snapshots::save(&tip, outDir, flag ? "tip_first" : "tip_third_unchecked");
+        snapshots::Save(&tip, outDir, flag ? "tip_first" : "tip_third_unchecked");
         tip.close();
     }
 }
@@ -46,17 +46,17 @@ KINEA_SNAPSHOT(about_box)
     box.SetStartupMode(true);
     box.show();
     Ticks(box, 90);
-    snapshots::save(&box, outDir, "about_startup_typing");
+    snapshots::Save(&box, outDir, "about_startup_typing");
     box.close();
 
     AppSettings.Event_Index = 14;
     box.SetOpenedFromMenu(true);
     box.show();
     Ticks(box, 140);
-    snapshots::save(&box, outDir, "about_menu_typing");
+    snapshots::Save(&box, outDir, "about_menu_typing");
     PresentEvent(box);
     Ticks(box, 200);
-    snapshots::save(&box, outDir, "about_menu_presented");
+    snapshots::Save(&box, outDir, "about_menu_presented");
     box.close();
 }
 
@@ -81,5 +81,5 @@ KINEA_SNAPSHOT(about_events)
     }
     painter.end();
     box.close();
-    snapshots::save(sheet, outDir, "about_events");
+    snapshots::Save(sheet, outDir, "about_events");
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-void press(QWidget& window, const char* name)
+void Press(QWidget& window, const char* name)
 {
     window.findChild<QToolButton*>(QString::fromLatin1(name))->click();
 }
@@ -21,17 +21,17 @@ KINEA_SNAPSHOT(braking)
     TFreinageF window;
     window.resize(792, 543);
     window.show();
-    snapshots::save(&window, outDir, "braking_idle");
+    snapshots::Save(&window, outDir, "braking_idle");
 
-    press(window, "DepartBout");
+    Press(window, "DepartBout");
     // Both cars brake from step 610; the red one stops at 778.
     const auto tick = [&window] { window.AnimTimerTimer(); };
-    snapshots::tickWhile([&window] { return window.Session().CurrentStep() < 700; }, tick, 5000, "the braking run");
-    snapshots::save(&window, outDir, "braking_running");
+    snapshots::TickWhile([&window] { return window.Session().CurrentStep() < 700; }, tick, 5000, "the braking run");
+    snapshots::Save(&window, outDir, "braking_running");
 
-    snapshots::tickWhile([&window] { return window.Session().AnyRunning(); }, tick, 5000, "the braking run");
-    press(window, "ZoomAdapteBout");
-    snapshots::save(&window, outDir, "braking_adapted");
+    snapshots::TickWhile([&window] { return window.Session().AnyRunning(); }, tick, 5000, "the braking run");
+    Press(window, "ZoomAdapteBout");
+    snapshots::Save(&window, outDir, "braking_adapted");
     window.close();
     AppSettings = AppSettingsRecord{};
 }

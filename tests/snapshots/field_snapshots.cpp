@@ -13,11 +13,11 @@
 
 namespace {
 
-void spinUp(TChampF& window, int times)
+void SpinUp(TChampF& window, int times)
 {
     auto* spin = window.findChild<SpinButton*>("SpeedSpin");
     for (int i = 0; i < times; ++i)
-        QTest::mouseClick(spin->upButton(), Qt::LeftButton);
+        QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
 }
 
 } // namespace
@@ -28,16 +28,16 @@ KINEA_SNAPSHOT(field)
     TChampF window;
     window.resize(742, 523);
     window.show();
-    snapshots::save(&window, outDir, "field_rest");
-    spinUp(window, 12);
-    snapshots::save(&window, outDir, "field_60");
-    spinUp(window, 12);
-    snapshots::save(&window, outDir, "field_120");
+    snapshots::Save(&window, outDir, "field_rest");
+    SpinUp(window, 12);
+    snapshots::Save(&window, outDir, "field_60");
+    SpinUp(window, 12);
+    snapshots::Save(&window, outDir, "field_120");
     QTest::mouseClick(window.findChild<QRadioButton*>("AlcoolRadio"), Qt::LeftButton);
-    snapshots::save(&window, outDir, "field_drunk_blurred");
+    snapshots::Save(&window, outDir, "field_drunk_blurred");
     AppSettings.FlouFlag = false;
     QTest::mouseClick(window.findChild<QToolButton*>("OptionsBout"), Qt::LeftButton);
-    snapshots::save(&window, outDir, "field_drunk_sharp");
+    snapshots::Save(&window, outDir, "field_drunk_sharp");
     window.close();
 }
 
@@ -50,11 +50,11 @@ KINEA_SNAPSHOT(field_tall)
     window.resize(742, 973);
     window.show();
     QTest::mouseClick(window.findChild<QRadioButton*>("AlcoolRadio"), Qt::LeftButton);
-    snapshots::save(&window, outDir, "field_tall_drunk");
+    snapshots::Save(&window, outDir, "field_tall_drunk");
     window.close();
 }
 
 KINEA_SNAPSHOT(field_road_picture)
 {
-    snapshots::save(LoadNamedPicture("Route", QSize(400, 800)), outDir, "field_road_picture");
+    snapshots::Save(LoadNamedPicture("Route", QSize(400, 800)), outDir, "field_road_picture");
 }

@@ -11,22 +11,22 @@ KINEA_SNAPSHOT(help)
 {
     SetHelpFile(QStringLiteral(KINEA_DOCS_DIR "/Kinea.html"));
     ShowHelpTopic(QStringLiteral("Sommaire"));
-    snapshots::save(HelpWindow(), outDir, "help_contents");
+    snapshots::Save(HelpWindow(), outDir, "help_contents");
     ShowHelpTopic(QStringLiteral("FREINAGE"));
-    snapshots::save(HelpWindow(), outDir, "help_braking");
+    snapshots::Save(HelpWindow(), outDir, "help_braking");
     ShowHelpTopic(QStringLiteral("Balle"));
-    snapshots::save(HelpWindow(), outDir, "help_projectile");
+    snapshots::Save(HelpWindow(), outDir, "help_projectile");
     ShowHelpTopic(QStringLiteral("Films"));
-    QScrollBar* films = HelpWindow()->browser()->verticalScrollBar();
+    QScrollBar* films = HelpWindow()->Browser()->verticalScrollBar();
     films->setValue(films->value() + 380);
-    snapshots::save(HelpWindow(), outDir, "help_film_keys");
+    snapshots::Save(HelpWindow(), outDir, "help_film_keys");
     ShowHelpTopic(QStringLiteral("Mesures"));
-    snapshots::save(HelpWindow(), outDir, "help_measurements");
+    snapshots::Save(HelpWindow(), outDir, "help_measurements");
     ShowInHelpWindow(QStringLiteral(KINEA_DOCS_DIR "/html/cinemometres.html"));
     // Down to the first drawing's place, which a note takes.
-    HelpWindow()->browser()->scrollToAnchor(QStringLiteral("doppler"));
-    QScrollBar* scroll = HelpWindow()->browser()->verticalScrollBar();
+    HelpWindow()->Browser()->scrollToAnchor(QStringLiteral("doppler"));
+    QScrollBar* scroll = HelpWindow()->Browser()->verticalScrollBar();
     scroll->setValue(scroll->value() + 420);
-    snapshots::save(HelpWindow(), outDir, "help_document");
+    snapshots::Save(HelpWindow(), outDir, "help_document");
     CloseHelp();
 }

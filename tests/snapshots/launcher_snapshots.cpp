@@ -14,11 +14,11 @@ KINEA_SNAPSHOT(launcher)
     AppSettings.TipFlag = false;
     AppSettings.Placements[SlotMain] = WindowPlacement{0, 0, 572, 420, false};
     launcher.show();
-    launcher.setDisplayQuality(JudgeDisplay(24, 1280, 1024));
-    snapshots::save(&launcher, outDir, "launcher");
+    launcher.SetDisplayQuality(JudgeDisplay(24, 1280, 1024));
+    snapshots::Save(&launcher, outDir, "launcher");
 
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(launcher.caption("l2"), &enter);
-    snapshots::save(&launcher, outDir, "launcher_hover");
+    QApplication::sendEvent(launcher.Caption("l2"), &enter);
+    snapshots::Save(&launcher, outDir, "launcher_hover");
     launcher.hide();
 }

@@ -13,7 +13,7 @@
 
 namespace snapshots {
 
-static std::map<std::string, Writer>& registry()
+static std::map<std::string, Writer>& Registry()
 {
     static std::map<std::string, Writer> writers;
     return writers;
@@ -21,33 +21,33 @@ static std::map<std::string, Writer>& registry()
 
 Registrar::Registrar(const char* name, Writer writer)
 {
-    registry()[name] = std::move(writer);
+    Registry()[name] = std::move(writer);
 }
 
-void save(QWidget* widget, const QString& outDir, const QString& name)
+void Save(QWidget* widget, const QString& outDir, const QString& name)
 {
     // Layouts and polish, which are posted, but no timer: a window's own
     // animation timer would tick or not depending on how long the run took
     // so far (the first run after a build is the slow one), and the picture
     // would change from one run to the next.
     QCoreApplication::sendPostedEvents();
-    save(widget->grab().toImage(), outDir, name);
+    Save(widget->grab().toImage(), outDir, name);
     // Each picture the program composes, alone, for the check that no
     // picture is enlarged on a scaled screen (hidpipictures.cmake).
     if (qEnvironmentVariableIsSet("KINEA_SNAPSHOT_PICTURES"))
         for (PaintBox* box : widget->findChildren<PaintBox*>())
             if (box->isVisible() && !box->objectName().isEmpty())
-                save(box->grab().toImage(), outDir, name + "." + box->objectName());
+                Save(box->grab().toImage(), outDir, name + "." + box->objectName());
 }
 
-void save(const QImage& image, const QString& outDir, const QString& name)
+void Save(const QImage& image, const QString& outDir, const QString& name)
 {
     const QString path = outDir + "/" + name + ".png";
     image.save(path);
     QTextStream(stdout) << path << "\n";
 }
 
-void tickWhile(const std::function<bool()>& running, const std::function<void()>& tick, int limit, const char* what)
+void TickWhile(const std::function<bool()>& running, const std::function<void()>& tick, int limit, const char* what)
 {
     for (int i = 0; running(); ++i) {
         if (i == limit) {
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
     QDir().mkpath(outDir);
-    for (auto& [name, writer] : snapshots::registry())
+    for (auto& [name, writer] : snapshots::Registry())
         writer(outDir);
     return 0;
 }

@@ -13,27 +13,27 @@
 
 namespace {
 
-void traceEverything(QWidget* window)
+void TraceEverything(QWidget* window)
 {
     for (QCheckBox* check : window->findChildren<QCheckBox*>())
         check->setChecked(true);
 }
 
-void goToFrame(MotionWindow& window, int frame)
+void GoToFrame(MotionWindow& window, int frame)
 {
-    snapshots::tickWhile([&window, frame] { return window.curFrame() < frame; }, [&window] { window.PlayTimerTimer(); },
+    snapshots::TickWhile([&window, frame] { return window.CurFrame() < frame; }, [&window] { window.PlayTimerTimer(); },
                          1000, "the motion film");
 }
 
 // Frame 1, then the middle frame with every trace on.
-void photograph(MotionWindow& window, int middleFrame, const QString& outDir, const QString& name)
+void Photograph(MotionWindow& window, int middleFrame, const QString& outDir, const QString& name)
 {
     AppSettings = AppSettingsRecord{};
     window.show();
-    snapshots::save(&window, outDir, name + "_first");
-    traceEverything(&window);
-    goToFrame(window, middleFrame);
-    snapshots::save(&window, outDir, name + "_middle");
+    snapshots::Save(&window, outDir, name + "_first");
+    TraceEverything(&window);
+    GoToFrame(window, middleFrame);
+    snapshots::Save(&window, outDir, name + "_middle");
 }
 
 } // namespace
@@ -41,31 +41,31 @@ void photograph(MotionWindow& window, int middleFrame, const QString& outDir, co
 KINEA_SNAPSHOT(motion_projectile)
 {
     TBalleF window;
-    photograph(window, 45, outDir, "motion_projectile");
+    Photograph(window, 45, outDir, "motion_projectile");
     window.close();
 }
 
 KINEA_SNAPSHOT(motion_freefall)
 {
     TChuteF window;
-    photograph(window, 7, outDir, "motion_freefall");
+    Photograph(window, 7, outDir, "motion_freefall");
     QWidget* canvas = window.findChild<QWidget*>("Canevas");
     QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(60, 200));
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(60, 200));
-    snapshots::save(&window, outDir, "motion_freefall_cursor");
+    snapshots::Save(&window, outDir, "motion_freefall_cursor");
     window.close();
 }
 
 KINEA_SNAPSHOT(motion_wheel)
 {
     TRoueF window;
-    photograph(window, 25, outDir, "motion_wheel");
+    Photograph(window, 25, outDir, "motion_wheel");
     window.close();
 }
 
 KINEA_SNAPSHOT(motion_disc)
 {
     TDisqueF window;
-    photograph(window, 15, outDir, "motion_disc");
+    Photograph(window, 15, outDir, "motion_disc");
     window.close();
 }

@@ -16,7 +16,7 @@ KINEA_SNAPSHOT(preferences_pages)
     for (int page = 0; page < 8; ++page) {
         PreferencesPage = page;
         dialog.show();
-        snapshots::save(&dialog, outDir, QStringLiteral("preferences_page%1").arg(page));
+        snapshots::Save(&dialog, outDir, QStringLiteral("preferences_page%1").arg(page));
         dialog.close();
     }
     PreferencesPage = 0;
@@ -33,7 +33,7 @@ KINEA_SNAPSHOT(preferences_icons)
         painter.drawImage(QRect(page * (20 * kZoom + 8), 0, 20 * kZoom, 21 * kZoom), icon);
     }
     painter.end();
-    snapshots::save(strip, outDir, "preferences_icons");
+    snapshots::Save(strip, outDir, "preferences_icons");
 }
 
 KINEA_SNAPSHOT(caption_controls)
@@ -66,5 +66,5 @@ KINEA_SNAPSHOT(caption_controls)
     raised->setChecked(true);
     raised->setGeometry(8, 230, 200, 20);
     panel.show();
-    snapshots::save(&panel, outDir, "caption_controls");
+    snapshots::Save(&panel, outDir, "caption_controls");
 }

@@ -63,5 +63,5 @@ KINEA_SNAPSHOT(globes)
     }
     FreeGlobes(1, 1, true);
     SetGlobePlaceTable({});
-    snapshots::save(sheet, outDir, "globes");
+    snapshots::Save(sheet, outDir, "globes");
 }

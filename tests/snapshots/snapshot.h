@@ -16,13 +16,13 @@ struct Registrar
 };
 
 // Grabs a shown widget (with its frame-less client area) into outDir/name.png.
-void save(QWidget* widget, const QString& outDir, const QString& name);
-void save(const QImage& image, const QString& outDir, const QString& name);
+void Save(QWidget* widget, const QString& outDir, const QString& name);
+void Save(const QImage& image, const QString& outDir, const QString& name);
 
 // Calls `tick` while `running()` holds, at most `limit` times: an animation
 // that never ends stops the tool with a message naming `what` rather than
 // hanging `make snapshots`.
-void tickWhile(const std::function<bool()>& running, const std::function<void()>& tick, int limit, const char* what);
+void TickWhile(const std::function<bool()>& running, const std::function<void()>& tick, int limit, const char* what);
 
 } // namespace snapshots
 

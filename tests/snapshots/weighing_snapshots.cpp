@@ -35,11 +35,11 @@ KINEA_SNAPSHOT(weighing_elephant)
     ScaleTicks(window, 30);
     window.findChild<QComboBox*>("ObjetCombo")->setCurrentIndex(14);
     ScaleTicks(window, 10);
-    snapshots::save(&window, outDir, "weighing_elephant_rising");
+    snapshots::Save(&window, outDir, "weighing_elephant_rising");
     ScaleTicks(window, 11);
-    snapshots::save(&window, outDir, "weighing_elephant_settled");
+    snapshots::Save(&window, outDir, "weighing_elephant_settled");
     window.resize(1000, 760);
-    snapshots::save(&window, outDir, "weighing_elephant_large");
+    snapshots::Save(&window, outDir, "weighing_elephant_large");
     window.close();
 }
 
@@ -65,5 +65,5 @@ KINEA_SNAPSHOT(weighing_objects)
     }
     painter.end();
     window.close();
-    snapshots::save(sheet, outDir, "weighing_objects");
+    snapshots::Save(sheet, outDir, "weighing_objects");
 }

@@ -16,17 +16,17 @@ public:
     explicit ModalCloser(int everyMs = 10)
     {
         m_timer.setInterval(everyMs);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { closeOne(); });
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { CloseOne(); });
         m_timer.start();
     }
 
     // A message box's text, or a dialog's or menu's object name, for each
     // one closed.
     QStringList seen;
-    int answered() const { return int(seen.size()); }
+    int Answered() const { return int(seen.size()); }
 
 private:
-    void closeOne()
+    void CloseOne()
     {
         QWidget* modal = QApplication::activePopupWidget();
         if (!modal)

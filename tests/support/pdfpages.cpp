@@ -9,7 +9,7 @@ namespace testing_support {
 
 namespace {
 
-    bool run(const QString& program, const QStringList& arguments)
+    bool Run(const QString& program, const QStringList& arguments)
     {
         QProcess process;
         process.start(program, arguments);
@@ -22,7 +22,7 @@ namespace {
 QImage RenderPdfPage(const QString& pdfPath, int dpi)
 {
     const QString stem = QFileInfo(pdfPath).absolutePath() + QStringLiteral("/page");
-    if (!run(QStringLiteral("pdftoppm"),
+    if (!Run(QStringLiteral("pdftoppm"),
              {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png"),
               QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), pdfPath, stem}))
         return {};
@@ -32,10 +32,10 @@ QImage RenderPdfPage(const QString& pdfPath, int dpi)
 QString PdfText(const QString& pdfPath)
 {
     const QString out = QFileInfo(pdfPath).absolutePath() + QStringLiteral("/page.txt");
-    if (!run(QStringLiteral("pdftotext"),
+    if (!Run(QStringLiteral("pdftotext"),
              {QStringLiteral("-layout"), QStringLiteral("-f"), QStringLiteral("1"), pdfPath, out}))
         return {};
-    return QString::fromUtf8(readFile(out));
+    return QString::fromUtf8(ReadFile(out));
 }
 
 } // namespace testing_support

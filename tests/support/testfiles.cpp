@@ -22,7 +22,7 @@ TempDir::~TempDir()
     dir.removeRecursively();
 }
 
-QByteArray readFile(const QString& path)
+QByteArray ReadFile(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -30,7 +30,7 @@ QByteArray readFile(const QString& path)
     return f.readAll();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
+void WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))

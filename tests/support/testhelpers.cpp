@@ -7,7 +7,7 @@
 
 namespace testing_support {
 
-unsigned rgbAt(const QImage& image, int x, int y)
+unsigned RgbAt(const QImage& image, int x, int y)
 {
     return image.pixel(x, y) & 0xFFFFFFu;
 }
@@ -27,7 +27,7 @@ QRect InkBounds(const QImage& image, const QRect& within)
 
 namespace {
 
-    bool channelBetween(int value, int a, int b)
+    bool ChannelBetween(int value, int a, int b)
     {
         return value >= std::min(a, b) && value <= std::max(a, b);
     }
@@ -40,7 +40,7 @@ TextInk ReadTextInk(const QImage& image, const QRect& within, unsigned ink, unsi
     const QRect area = within.intersected(image.rect());
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            const unsigned p = rgbAt(image, x, y);
+            const unsigned p = RgbAt(image, x, y);
             if (p == ground)
                 continue;
             read.bounds |= QRect(x, y, 1, 1);
@@ -49,9 +49,9 @@ TextInk ReadTextInk(const QImage& image, const QRect& within, unsigned ink, unsi
                                                    std::abs(qBlue(p) - qBlue(ink))}));
             if (p == ink)
                 ++read.full;
-            else if (channelBetween(qRed(p), qRed(ink), qRed(ground))
-                     && channelBetween(qGreen(p), qGreen(ink), qGreen(ground))
-                     && channelBetween(qBlue(p), qBlue(ink), qBlue(ground)))
+            else if (ChannelBetween(qRed(p), qRed(ink), qRed(ground))
+                     && ChannelBetween(qGreen(p), qGreen(ink), qGreen(ground))
+                     && ChannelBetween(qBlue(p), qBlue(ink), qBlue(ground)))
                 ++read.blended;
             else
                 ++read.foreign;
@@ -65,7 +65,7 @@ QImage Paint(QWidget* widget)
     return widget->grab().toImage();
 }
 
-void processEvents(int ms)
+void ProcessEvents(int ms)
 {
     QElapsedTimer timer;
     timer.start();

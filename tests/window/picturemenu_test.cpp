@@ -31,7 +31,7 @@ public:
         picture.fill(Qt::black);
         AddPictureMenu(button, {[this] { return picture; }, [] { return QStringLiteral("freinage"); }});
     }
-    void trigger(const char* action) { button->menu()->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
+    void Trigger(const char* action) { button->menu()->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
 
     QWidget window;
     QToolButton* button;
@@ -46,14 +46,14 @@ public:
     {
         SetSavePathChooser([this, &dir](QWidget*, const SaveRequest& request) {
             proposed = QFileInfo(request.proposedPath).fileName();
-            return dir.file(proposed);
+            return dir.File(proposed);
         });
     }
     ~SaveInto() { SetSavePathChooser({}); }
     QString proposed;
 };
 
-int screenDotsPerMetre(int factor)
+int ScreenDotsPerMetre(int factor)
 {
     return int(std::lround(QGuiApplication::primaryScreen()->logicalDotsPerInch() * factor / 0.0254));
 }
@@ -75,13 +75,13 @@ TEST_P(PictureSaveSizes, SavesThePictureAtItsSizeWithItsResolution)
     PictureWindow w;
     testing_support::TempDir dir;
     SaveInto saving(dir);
-    w.trigger(row.action);
+    w.Trigger(row.action);
     EXPECT_EQ(saving.proposed, QString::fromLatin1(row.file));
-    const QImage saved(dir.file(saving.proposed));
+    const QImage saved(dir.File(saving.proposed));
     EXPECT_EQ(saved.size(), QSize(40, 30) * row.factor);
     // Twice the pixels at twice the resolution: both print at one size.
-    EXPECT_EQ(saved.dotsPerMeterX(), screenDotsPerMetre(row.factor));
-    EXPECT_EQ(saved.dotsPerMeterY(), screenDotsPerMetre(row.factor));
+    EXPECT_EQ(saved.dotsPerMeterX(), ScreenDotsPerMetre(row.factor));
+    EXPECT_EQ(saved.dotsPerMeterY(), ScreenDotsPerMetre(row.factor));
 }
 
 INSTANTIATE_TEST_SUITE_P(Menu, PictureSaveSizes,
@@ -94,13 +94,13 @@ TEST(PicturePrint, PrintsThePictureAcrossThePageWidth)
 {
     PictureWindow w;
     testing_support::TempDir dir;
-    const QString pdf = dir.file(QStringLiteral("freinage.pdf"));
+    const QString pdf = dir.File(QStringLiteral("freinage.pdf"));
     SetPrintDialogRunner([&pdf](QWidget*, QPrinter& printer, const QList<QWidget*>&) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
     });
-    w.trigger("ImprimerMenu");
+    w.Trigger("ImprimerMenu");
     SetPrintDialogRunner({});
     constexpr int dpi = 150;
     const QImage page = testing_support::RenderPdfPage(pdf, dpi);
@@ -124,13 +124,13 @@ TEST(PicturePrint, GivingUpInTheDialogPrintsNothing)
 {
     PictureWindow w;
     testing_support::TempDir dir;
-    const QString pdf = dir.file(QStringLiteral("freinage.pdf"));
+    const QString pdf = dir.File(QStringLiteral("freinage.pdf"));
     SetPrintDialogRunner([&pdf](QWidget*, QPrinter& printer, const QList<QWidget*>&) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return false;
     });
-    w.trigger("ImprimerMenu");
+    w.Trigger("ImprimerMenu");
     SetPrintDialogRunner({});
     EXPECT_FALSE(QFileInfo::exists(pdf));
 }

@@ -60,7 +60,7 @@ public:
 
 // Asks `widget` for its tool tip as the mouse resting on it would; true when
 // the request reached it.
-bool tipRequestReaches(QWidget* widget)
+bool TipRequestReaches(QWidget* widget)
 {
     TipRequests requests;
     widget->installEventFilter(&requests);
@@ -76,7 +76,7 @@ bool tipRequestReaches(QWidget* widget)
 TEST(ModuleWindow, SaysItClosedOnlyWhenTheCloseIsAccepted)
 {
     RefusingWindow window;
-    QSignalSpy closed(&window, &ModuleWindow::closed);
+    QSignalSpy closed(&window, &ModuleWindow::Closed);
     window.show();
     window.close();
     EXPECT_EQ(closed.count(), 0);
@@ -116,12 +116,12 @@ TEST(HintBubbles, ShownAfterThreeHundredMillisecondsUnlessTheirWindowTurnsThemOf
     auto* button = new QPushButton(QStringLiteral("Ok"), &window);
     button->setToolTip(QStringLiteral(" Fermer la fenêtre"));
     window.show();
-    EXPECT_TRUE(tipRequestReaches(button));
+    EXPECT_TRUE(TipRequestReaches(button));
     SetWindowHints(&window, false);
     EXPECT_FALSE(WindowHintsShown(&window));
-    EXPECT_FALSE(tipRequestReaches(button));
+    EXPECT_FALSE(TipRequestReaches(button));
     SetWindowHints(&window, true);
-    EXPECT_TRUE(tipRequestReaches(button));
+    EXPECT_TRUE(TipRequestReaches(button));
 }
 
 TEST(MinimumOuterSize, TheClientMayShrinkToTheOuterSizeLessTheFrame)

@@ -25,35 +25,42 @@ constexpr int kPanelHeight = 130;
 constexpr int kPanelRadius = 8;
 
 // Same size and format: one copy of the pixels.
-void copyPixels(const QImage& from, QImage& to)
+void CopyPixels(const QImage& from, QImage& to)
 {
     if (from.size() == to.size() && from.format() == to.format())
         std::memcpy(to.bits(), from.constBits(), std::size_t(from.sizeInBytes()));
 }
 
+QSize LogicalSize(const QImage& picture)
+{
+    return picture.deviceIndependentSize().toSize();
+}
+
 // The first `length` columns (or rows from the top, `rows`) of a picture,
-// drawn with their top-left at (x, y).
-void drawColumns(Canvas& canvas, const QImage& picture, int x, int y, int length)
+// drawn with their top-left at (x, y); all in logical pixels.
+void DrawColumns(Canvas& canvas, const QImage& picture, int x, int y, int length)
 {
-    length = std::min(length, picture.width());
+    const QSize size = LogicalSize(picture);
+    length = std::min(length, size.width());
     if (length > 0)
-        canvas.CopyRect(QRect(x, y, length, picture.height()), picture, QRect(0, 0, length, picture.height()));
+        canvas.CopyRect(QRect(x, y, length, size.height()), picture, QRect(0, 0, length, size.height()));
 }
 
-void drawRows(Canvas& canvas, const QImage& picture, int x, int y, int rows)
+void DrawRows(Canvas& canvas, const QImage& picture, int x, int y, int rows)
 {
-    rows = std::min(rows, picture.height());
+    const QSize size = LogicalSize(picture);
+    rows = std::min(rows, size.height());
     if (rows > 0)
-        canvas.CopyRect(QRect(x, y, picture.width(), rows), picture, QRect(0, 0, picture.width(), rows));
+        canvas.CopyRect(QRect(x, y, size.width(), rows), picture, QRect(0, 0, size.width(), rows));
 }
 
-// Corner insets of the info panel's rounded darkening, for a radius of 8.
-int panelInset(int k)
+// A logical coordinate in the device pixels of a picture at `ratio`.
+int Device(int v, qreal ratio)
 {
-    return RoundHalfEven(std::sqrt(double(kPanelRadius * kPanelRadius - (kPanelRadius - k) * (kPanelRadius - k))));
+    return int(std::lround(v * ratio));
 }
 
-QString oneDecimal(double value)
+QString OneDecimal(double value)
 {
     return FormatFixed(value, 4, 1);
 }
@@ -66,16 +73,16 @@ void TPercutaF::DrawBench()
 {
     if (m_bench.isNull())
         return;
-    copyPixels(m_pictures.BenchBackground, m_bench);
+    CopyPixels(m_pictures.BenchBackground, m_bench);
     const OrganShot& shot = m_model.Shot();
     const OrganLayout& layout = m_model.Layout();
     {
         Canvas canvas(m_bench);
-        drawBenchTube(canvas);
+        DrawBenchTube(canvas);
     }
     const bool pushedIn = shot.Crushed() && shot.StopX() < layout.TubeEnd();
     if (pushedIn)
-        tintPushedInZone();
+        TintPushedInZone();
     Canvas canvas(m_bench);
     if (shot.Crushed()) {
         canvas.brush.style = BrushStyle::Clear;
@@ -84,37 +91,38 @@ void TPercutaF::DrawBench()
         canvas.TextOut(layout.TubeEnd() + 4, 2,
                        pushedIn ? QStringLiteral("Enfoncement") : QStringLiteral("Pas d'enfoncement mesurable"));
     }
-    drawColumns(canvas, m_pictures.Striker, shot.StrikerX(), m_pictures.StrikerTop,
+    DrawColumns(canvas, m_pictures.Striker, shot.StrikerX(), m_pictures.StrikerTop,
                 layout.StrikerWidth(m_model.StrikerMass()));
     Display1->update();
 }
 
-void TPercutaF::drawBenchTube(Canvas& canvas)
+void TPercutaF::DrawBenchTube(Canvas& canvas)
 {
     const OrganShot& shot = m_model.Shot();
     const OrganLayout& layout = m_model.Layout();
-    const int start = layout.px(10);
+    const int start = layout.Px(10);
     if (!shot.Crushed() || shot.StopX() >= layout.TubeEnd()) {
         canvas.Draw(start, m_pictures.TubeTop, m_pictures.SideIntact);
         return;
     }
     const int straight = shot.StraightPx();
-    drawColumns(canvas, m_pictures.SideIntact, start, m_pictures.TubeTop, straight);
+    DrawColumns(canvas, m_pictures.SideIntact, start, m_pictures.TubeTop, straight);
     // When the crumpled part takes the whole tube, it starts at the stop.
     const int crumpledX = straight > 0 ? start + straight : start;
     const int crumpled = straight > 0 ? shot.DeformedPx() : straight + shot.DeformedPx();
-    drawColumns(canvas, m_pictures.SideCrumpled, crumpledX, m_pictures.CrumpledTop, crumpled);
+    DrawColumns(canvas, m_pictures.SideCrumpled, crumpledX, m_pictures.CrumpledTop, crumpled);
 }
 
 // The zone the tube's end was pushed through, from the stop point to where
 // the end stood before the shot, shows yellowish across the bench.
-void TPercutaF::tintPushedInZone()
+void TPercutaF::TintPushedInZone()
 {
     const OrganLayout& layout = m_model.Layout();
-    const int start = layout.px(10);
     TDibPlus& strip = *m_benchTint;
+    const qreal ratio = strip.Ratio();
+    const int start = Device(layout.Px(10), ratio);
     CopyPictureToSurface(m_bench, QRect(start, 0, strip.Width(), strip.Height()), strip);
-    const int from = m_model.Shot().StopX() - start;
+    const int from = Device(m_model.Shot().StopX() - layout.Px(10), ratio);
     for (int row = 0; row < strip.Height(); ++row)
         strip.ShadeRow(from, strip.Width() - 1, row, 255, 200, 150);
     CopySurfaceToPicture(strip, m_bench, start, 0);
@@ -126,7 +134,7 @@ void TPercutaF::DrawTubeField()
 {
     if (m_tubeField.isNull())
         return;
-    copyPixels(m_pictures.TubeBackground, m_tubeField);
+    CopyPixels(m_pictures.TubeBackground, m_tubeField);
     Canvas canvas(m_tubeField);
     canvas.brush.style = BrushStyle::Clear;
     const TubePaging& paging = m_model.Paging();
@@ -138,14 +146,15 @@ void TPercutaF::DrawTubeField()
 void TPercutaF::DrawTube(Canvas& canvas, int k, const TubeRecord& tube, TColor labelColor) const
 {
     const OrganLayout& layout = m_model.Layout();
-    const int centre = layout.tubePx(4 * k);
+    const int centre = layout.TubePx(4 * k);
     const int baseline = layout.TubeBaseline();
     const QImage& straight = m_pictures.FrontStraight;
     const QImage& crumpled = m_pictures.FrontCrumpled;
-    const int straightRows = std::max(0, layout.tubePx(tube.StraightLength()));
-    const int crumpledRows = std::max(0, layout.tubePx(tube.Deformed));
-    drawRows(canvas, straight, centre - straight.width() / 2, baseline - straightRows, straightRows);
-    drawRows(canvas, crumpled, centre - crumpled.width() / 2, baseline - straightRows - crumpledRows, crumpledRows);
+    const int straightRows = std::max(0, layout.TubePx(tube.StraightLength()));
+    const int crumpledRows = std::max(0, layout.TubePx(tube.Deformed));
+    DrawRows(canvas, straight, centre - LogicalSize(straight).width() / 2, baseline - straightRows, straightRows);
+    DrawRows(canvas, crumpled, centre - LogicalSize(crumpled).width() / 2, baseline - straightRows - crumpledRows,
+             crumpledRows);
     if (!AppSettings.TubeLabFlag)
         return;
     canvas.font = OrganPictures::LabelFont(labelColor);
@@ -158,11 +167,11 @@ void TPercutaF::DrawTube(Canvas& canvas, int k, const TubeRecord& tube, TColor l
 
 // The band of the k-th tube of the page, 1.815 cm either side of its
 // centre line, 5 pixels inside the display's top and bottom.
-QRect TPercutaF::tubeBox(int k) const
+QRect TPercutaF::TubeBox(int k) const
 {
     const OrganLayout& layout = m_model.Layout();
-    const int left = layout.tubePx(4 * k - 1.815);
-    const int right = layout.tubePx(4 * k + 1.815);
+    const int left = layout.TubePx(4 * k - 1.815);
+    const int right = layout.TubePx(4 * k + 1.815);
     return QRect(QPoint(left, 5), QPoint(right - 1, layout.TubesHeight() - 6));
 }
 
@@ -170,7 +179,7 @@ void TPercutaF::DrawTubes()
 {
     if (m_tubes.isNull())
         return;
-    copyPixels(m_tubeField, m_tubes);
+    CopyPixels(m_tubeField, m_tubes);
     const TubeList& tubes = m_model.Tubes();
     const TubePaging& paging = m_model.Paging();
     const int selected = tubes.Selected();
@@ -179,14 +188,14 @@ void TPercutaF::DrawTubes()
         Canvas canvas(m_tubes);
         if (selected > 0 && paging.IsOnPage(selected)) {
             const int k = selected - paging.FirstOnPage() + 1;
-            const QRect box = tubeBox(k);
+            const QRect box = TubeBox(k);
             canvas.brush = CanvasBrush{kHighlight};
             canvas.FillRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
             canvas.brush.style = BrushStyle::Clear;
             DrawTube(canvas, k, tubes.Tube(selected), kLabelOnHighlight);
         }
         if (hovered > 0 && paging.IsOnPage(hovered)) {
-            const QRect box = tubeBox(hovered - paging.FirstOnPage() + 1);
+            const QRect box = TubeBox(hovered - paging.FirstOnPage() + 1);
             canvas.brush = CanvasBrush{hovered == selected ? kBothFrame : kHighlight};
             canvas.FrameRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
             canvas.brush.style = BrushStyle::Clear;
@@ -196,30 +205,28 @@ void TPercutaF::DrawTubes()
                              canvas.TextHeight(number));
             // The number can stand on the selected tube's highlight as well
             // as on the field.
-            canvas.font.color = ReadableInkOver(m_pictures.HoverInk, m_tubes, cell);
+            canvas.font.color = ReadableInkOver(m_pictures.HoverInk, m_tubes, DeviceRect(cell, canvas.Scale()));
             canvas.TextOut(cell.left(), cell.top(), number);
         }
     }
     // The selected tube wins over the hovered one.
     const int shown = selected > 0 ? selected : hovered;
     if (shown > 0)
-        drawInfoPanel(tubes.Tube(shown), shown, selected > 0);
+        DrawInfoPanel(tubes.Tube(shown), shown, selected > 0);
     Display2->update();
 }
 
 // The values of one tube in a darkened box with rounded corners at the
 // top right of the display.
-void TPercutaF::drawInfoPanel(const TubeRecord& tube, int position, bool selected)
+void TPercutaF::DrawInfoPanel(const TubeRecord& tube, int position, bool selected)
 {
     TDibPlus& panel = *m_infoPanel;
-    const QPoint at(m_model.Layout().DisplayWidth() - kPanelWidth - 4, 4);
-    CopyPictureToSurface(m_tubes, QRect(at, QSize(kPanelWidth, kPanelHeight)), panel);
-    for (int r = 0; r < kPanelHeight; ++r) {
-        const int d = std::min(r, kPanelHeight - 1 - r);
-        if (d <= kPanelRadius)
-            panel.ShadeRow(kPanelRadius - panelInset(d), kPanelWidth - kPanelRadius + panelInset(d), r, 110, 90, 70);
-        else
-            panel.ShadeRow(0, kPanelWidth, r, 110, 90, 70);
+    const QRect box = DeviceRect(QRect(m_model.Layout().DisplayWidth() - kPanelWidth - 4, 4, kPanelWidth, kPanelHeight),
+                                 panel.Ratio());
+    CopyPictureToSurface(m_tubes, box, panel);
+    for (int r = 0; r < panel.Height(); ++r) {
+        const ColumnSpan span = RoundedBoxRow(panel, kPanelRadius, r);
+        panel.ShadeRow(span.first, span.last, r, 110, 90, 70);
     }
     Canvas& canvas = panel.Canvas();
     canvas.brush.style = BrushStyle::Clear;
@@ -233,11 +240,11 @@ void TPercutaF::drawInfoPanel(const TubeRecord& tube, int position, bool selecte
             canvas.TextOut(7, y, caption);
         canvas.TextOut(243 - canvas.TextWidth(value), y, value);
     };
-    line(26, QStringLiteral("Vitesse du percuteur :"), oneDecimal(tube.SpeedKmh) + QStringLiteral(" km/h"));
-    line(42, {}, oneDecimal(tube.SpeedMs) + QStringLiteral(" m/s"));
-    line(58, QStringLiteral("Masse du percuteur :"), oneDecimal(tube.Mass) + QStringLiteral(" kg"));
-    line(74, QStringLiteral("Longueur initiale du tube :"), oneDecimal(TubeLength) + QStringLiteral(" cm"));
-    line(90, QStringLiteral("Longueur après le choc :"), oneDecimal(tube.LengthAfter()) + QStringLiteral(" cm"));
-    line(106, QStringLiteral("Longueur enfoncée :"), oneDecimal(tube.PushedIn) + QStringLiteral(" cm"));
-    CopySurfaceToPicture(panel, m_tubes, at.x(), at.y());
+    line(26, QStringLiteral("Vitesse du percuteur :"), OneDecimal(tube.SpeedKmh) + QStringLiteral(" km/h"));
+    line(42, {}, OneDecimal(tube.SpeedMs) + QStringLiteral(" m/s"));
+    line(58, QStringLiteral("Masse du percuteur :"), OneDecimal(tube.Mass) + QStringLiteral(" kg"));
+    line(74, QStringLiteral("Longueur initiale du tube :"), OneDecimal(TubeLength) + QStringLiteral(" cm"));
+    line(90, QStringLiteral("Longueur après le choc :"), OneDecimal(tube.LengthAfter()) + QStringLiteral(" cm"));
+    line(106, QStringLiteral("Longueur enfoncée :"), OneDecimal(tube.PushedIn) + QStringLiteral(" cm"));
+    CopySurfaceToPicture(panel, m_tubes, box.left(), box.top());
 }

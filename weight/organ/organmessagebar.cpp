@@ -19,7 +19,7 @@ namespace {
 
 // The message of each control, by object name; anything else says how to
 // start.
-int codeOfName(const QString& name)
+int CodeOfName(const QString& name)
 {
     static const std::map<std::string, int> codes{
         {"DepartBout", MessageDepart},     {"CalcBout", MessageCalc},
@@ -40,14 +40,14 @@ int codeOfName(const QString& name)
 
 } // namespace
 
-void TPercutaF::watchChildren()
+void TPercutaF::WatchChildren()
 {
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
         // The message bar is this window's hint: a screen reader says it.
         // (The paging messages name a page: their buttons' names say it.)
-        const int code = codeOfName(child->objectName());
+        const int code = CodeOfName(child->objectName());
         if (code >= 0 && code != MessagePred && code != MessageNext)
             child->setAccessibleDescription(WithCalculatorName(MessageText(code, 1, 1)));
     }
@@ -80,20 +80,20 @@ void TPercutaF::ComposMove(QWidget* under)
 {
     m_underMouse = under;
     if (m_shown)
-        ShowMessage(messageCode(under));
+        ShowMessage(MessageCode(under));
 }
 
 // The code of the nearest control with a message: a spin button's arrows
 // speak for the spin button; a paging button with no page to show names
 // none.
-int TPercutaF::messageCode(const QWidget* under) const
+int TPercutaF::MessageCode(const QWidget* under) const
 {
     for (const QWidget* w = under; w && w != this; w = w->parentWidget()) {
         if (w == Display2)
             return m_model.Tubes().TubeCount() > 0 ? MessageTubes : MessageNoTubes;
         if ((w == PredBout || w == NextBout) && !w->isEnabled())
             return MessageElsewhere;
-        const int code = codeOfName(w->objectName());
+        const int code = CodeOfName(w->objectName());
         if (code >= 0)
             return code;
     }

@@ -22,7 +22,7 @@ namespace {
 constexpr int kButtonW = 33;
 constexpr int kButtonH = 30;
 
-QLabel* label(QWidget* panel, const char* name, const QString& text, QRect geometry,
+QLabel* Label(QWidget* panel, const char* name, const QString& text, QRect geometry,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto* result = new QLabel(text, panel);
@@ -32,14 +32,14 @@ QLabel* label(QWidget* panel, const char* name, const QString& text, QRect geome
     return result;
 }
 
-QToolButton* button(QWidget* panel, const char* name, const char* picture, QRect geometry)
+QToolButton* Button(QWidget* panel, const char* name, const char* picture, QRect geometry)
 {
     QToolButton* result = MakeSpeedButton(panel, name, picture, {});
     result->setGeometry(geometry);
     return result;
 }
 
-void separator(QWidget* panel, int x)
+void Separator(QWidget* panel, int x)
 {
     auto* line = new QFrame(panel);
     line->setFrameShape(QFrame::VLine);
@@ -48,7 +48,7 @@ void separator(QWidget* panel, int x)
 }
 
 // What the edit box shows is set by the step buttons only.
-QLineEdit* valueBox(QWidget* panel, const char* name, QRect geometry)
+QLineEdit* ValueBox(QWidget* panel, const char* name, QRect geometry)
 {
     auto* edit = new QLineEdit(panel);
     edit->setObjectName(QString::fromLatin1(name));
@@ -60,46 +60,46 @@ QLineEdit* valueBox(QWidget* panel, const char* name, QRect geometry)
 } // namespace
 
 // Every control stands within the narrowest client width (742 pixels).
-void TPercutaF::createPanel()
+void TPercutaF::CreatePanel()
 {
     Panneau = new QWidget(this);
     Panneau->setObjectName(QStringLiteral("Panneau"));
     Panneau->resize(width(), PanelHeight);
 
-    CloseBout = button(Panneau, "CloseBout", "MotionClose", {4, 6, kButtonW, kButtonH});
-    AideBout = button(Panneau, "AideBout", "MotionHelp", {4, 38, kButtonW, kButtonH});
-    separator(Panneau, 41);
-    createSpeedAndMass(Panneau);
-    separator(Panneau, 244);
+    CloseBout = Button(Panneau, "CloseBout", "MotionClose", {4, 6, kButtonW, kButtonH});
+    AideBout = Button(Panneau, "AideBout", "MotionHelp", {4, 38, kButtonW, kButtonH});
+    Separator(Panneau, 41);
+    CreateSpeedAndMass(Panneau);
+    Separator(Panneau, 244);
 
-    DepartBout = button(Panneau, "DepartBout", "OrganLaunch", {250, 8, 44, 56});
-    separator(Panneau, 300);
+    DepartBout = Button(Panneau, "DepartBout", "OrganLaunch", {250, 8, 44, 56});
+    Separator(Panneau, 300);
 
-    PredBout = button(Panneau, "PredBout", "OrganPrevious", {306, 22, 26, 26});
-    PageLab = label(Panneau, "PageLab", {}, {334, 16, 92, 38}, Qt::AlignCenter);
-    NextBout = button(Panneau, "NextBout", "OrganNext", {428, 22, 26, 26});
-    separator(Panneau, 460);
+    PredBout = Button(Panneau, "PredBout", "OrganPrevious", {306, 22, 26, 26});
+    PageLab = Label(Panneau, "PageLab", {}, {334, 16, 92, 38}, Qt::AlignCenter);
+    NextBout = Button(Panneau, "NextBout", "OrganNext", {428, 22, 26, 26});
+    Separator(Panneau, 460);
 
-    TriLab = label(Panneau, "TriLab", QStringLiteral("Trier les tubes :"), {467, 10, 150, 16});
+    TriLab = Label(Panneau, "TriLab", QStringLiteral("Trier les tubes :"), {467, 10, 150, 16});
     ComboTri = new QComboBox(Panneau);
     ComboTri->setObjectName(QStringLiteral("ComboTri"));
     ComboTri->setGeometry(467, 32, 152, 22);
     for (const char* item : {" Pas de tri", " Par vitesse croissante", " Par vitesse décroissante",
                              " Par masse croissante", " Par masse décroissante"})
         ComboTri->addItem(QString::fromUtf8(item));
-    separator(Panneau, 625);
+    Separator(Panneau, 625);
 
-    DelBout = button(Panneau, "DelBout", "OrganDelete", {631, 6, kButtonW, kButtonH});
-    CopyDataBout = button(Panneau, "CopyDataBout", "OrganCopyData", {665, 6, kButtonW, kButtonH});
-    CopyBout = button(Panneau, "CopyBout", "MotionCopy", {699, 6, kButtonW, kButtonH});
-    OptionsBout = button(Panneau, "OptionsBout", "OrganOptions", {631, 38, kButtonW, kButtonH});
-    CalcBout = button(Panneau, "CalcBout", "MotionCalc", {665, 38, kButtonW, kButtonH});
+    DelBout = Button(Panneau, "DelBout", "OrganDelete", {631, 6, kButtonW, kButtonH});
+    CopyDataBout = Button(Panneau, "CopyDataBout", "OrganCopyData", {665, 6, kButtonW, kButtonH});
+    CopyBout = Button(Panneau, "CopyBout", "MotionCopy", {699, 6, kButtonW, kButtonH});
+    OptionsBout = Button(Panneau, "OptionsBout", "OrganOptions", {631, 38, kButtonW, kButtonH});
+    CalcBout = Button(Panneau, "CalcBout", "MotionCalc", {665, 38, kButtonW, kButtonH});
 
     Bevel = new QFrame(Panneau);
     Bevel->setObjectName(QStringLiteral("Bevel"));
     Bevel->setFrameShape(QFrame::Panel);
     Bevel->setFrameShadow(QFrame::Sunken);
-    MessLab = label(Panneau, "MessLab", {}, {});
+    MessLab = Label(Panneau, "MessLab", {}, {});
 
     connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
     connect(AideBout, &QToolButton::clicked, this, [] { ShowHelpTopic(QStringLiteral("ORGUE")); });
@@ -116,37 +116,37 @@ void TPercutaF::createPanel()
     connect(ComboTri, &QComboBox::activated, this, &TPercutaF::ComboTriChange);
 }
 
-void TPercutaF::createSpeedAndMass(QWidget* panel)
+void TPercutaF::CreateSpeedAndMass(QWidget* panel)
 {
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    SpeedLab0 = label(panel, "SpeedLab0", QStringLiteral("Vitesse :"), {44, 10, 106, 18}, right);
+    SpeedLab0 = Label(panel, "SpeedLab0", QStringLiteral("Vitesse :"), {44, 10, 106, 18}, right);
     SpeedSpin = new SpinButton(panel);
     SpeedSpin->setObjectName(QStringLiteral("SpeedSpin"));
     SpeedSpin->setGeometry(152, 8, 17, 22);
-    SpeedEd = valueBox(panel, "SpeedEd", {171, 8, 38, 22});
-    SpeedLab = label(panel, "SpeedLab", QStringLiteral("km/h"), {213, 10, 30, 18});
+    SpeedEd = ValueBox(panel, "SpeedEd", {171, 8, 38, 22});
+    SpeedLab = Label(panel, "SpeedLab", QStringLiteral("km/h"), {213, 10, 30, 18});
 
-    Masselab0 = label(panel, "Masselab0", QStringLiteral("Masse du percuteur :"), {44, 42, 106, 18}, right);
+    Masselab0 = Label(panel, "Masselab0", QStringLiteral("Masse du percuteur :"), {44, 42, 106, 18}, right);
     MasseSpin = new SpinButton(panel);
     MasseSpin->setObjectName(QStringLiteral("MasseSpin"));
     MasseSpin->setGeometry(152, 40, 17, 22);
-    MasseEd = valueBox(panel, "MasseEd", {171, 40, 38, 22});
-    MasseLab = label(panel, "MasseLab", QStringLiteral("kg"), {213, 42, 30, 18});
+    MasseEd = ValueBox(panel, "MasseEd", {171, 40, 38, 22});
+    MasseLab = Label(panel, "MasseLab", QStringLiteral("kg"), {213, 42, 30, 18});
 
-    connect(SpeedSpin, &SpinButton::upClick, this, &TPercutaF::SpeedSpinUpClick);
-    connect(SpeedSpin, &SpinButton::downClick, this, &TPercutaF::SpeedSpinDownClick);
-    connect(MasseSpin, &SpinButton::upClick, this, &TPercutaF::MasseSpinUpClick);
-    connect(MasseSpin, &SpinButton::downClick, this, &TPercutaF::MasseSpinDownClick);
+    connect(SpeedSpin, &SpinButton::UpClick, this, &TPercutaF::SpeedSpinUpClick);
+    connect(SpeedSpin, &SpinButton::DownClick, this, &TPercutaF::SpeedSpinDownClick);
+    connect(MasseSpin, &SpinButton::UpClick, this, &TPercutaF::MasseSpinUpClick);
+    connect(MasseSpin, &SpinButton::DownClick, this, &TPercutaF::MasseSpinDownClick);
 }
 
-void TPercutaF::placePanel()
+void TPercutaF::PlacePanel()
 {
     Panneau->setGeometry(0, height() - PanelHeight, width(), PanelHeight);
     Bevel->setGeometry(4, 74, width() - 8, 26);
     MessLab->setGeometry(10, 78, width() - 20, 18);
 }
 
-void TPercutaF::createMenu()
+void TPercutaF::CreateMenu()
 {
     Pop = new QMenu(this);
     Pop->setObjectName(QStringLiteral("Pop"));

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -16,42 +17,44 @@ constexpr TColor kStopBlock = 0x303030;
 constexpr TColor kRail = 0xC0C0C0;
 constexpr TColor kLightOrange = 0x95C4F9;
 
-QImage blank(int width, int height)
+QImage Blank(int width, int height, qreal ratio)
 {
-    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    QImage image = NewPicture(QSize(std::max(1, width), std::max(1, height)), ratio);
     image.fill(Qt::white);
     return image;
 }
 
 // A tube lying on the bench: grey edges, a light band a fifth of the way
 // down, as light falls on a round bar from above.
-QImage sideView(int length, int thickness)
+QImage SideView(int length, int thickness, qreal ratio)
 {
-    QImage image = blank(length, thickness);
-    const int t = image.height();
-    ShadedBar(image, kSteel, kWhite, kSteel, 0, t * 2 / 10, t * 3 / 10, t, 0, image.width());
+    length = std::max(1, length);
+    const int t = std::max(1, thickness);
+    QImage image = Blank(length, t, ratio);
+    ShadedBar(image, kSteel, kWhite, kSteel, 0, t * 2 / 10, t * 3 / 10, t, 0, length);
     return image;
 }
 
 // The same standing up, its light band near the left edge.
-QImage frontView(int width, int height)
+QImage FrontView(int width, int height, qreal ratio)
 {
-    QImage image = blank(width, height);
-    const int w = image.width();
-    ShadedBarVertical(image, kSteel, kWhite, kSteel, 0, w * 2 / 10, w * 3 / 10, w, 0, image.height());
+    const int w = std::max(1, width);
+    height = std::max(1, height);
+    QImage image = Blank(w, height, ratio);
+    ShadedBarVertical(image, kSteel, kWhite, kSteel, 0, w * 2 / 10, w * 3 / 10, w, 0, height);
     return image;
 }
 
 // Folds of a crumpled tube seen from the side: staggered marks from the
 // free end, alternately from the top and from the bottom.
-void sideFolds(QImage& image)
+void SideFolds(QImage& image)
 {
-    const int t = image.height();
+    Canvas canvas(image);
+    const int t = canvas.Height();
     const int d = std::max(1, t / 15);
     const int reach = t * 7 / 8;
-    Canvas canvas(image);
     canvas.brush = CanvasBrush{kFold};
-    for (int e = image.width(); e > 0; e -= 3 * d) {
+    for (int e = canvas.Width(); e > 0; e -= 3 * d) {
         canvas.FillRect(e - 2 * d, 0, e - d, reach);
         canvas.FillRect(e - 3 * d, t - reach, e - 2 * d, t);
     }
@@ -59,13 +62,13 @@ void sideFolds(QImage& image)
 
 // Folds seen from the front: on every third row a line from the left
 // edge, and one from the right edge on the row below.
-void frontFolds(QImage& image)
+void FrontFolds(QImage& image)
 {
-    const int w = image.width();
-    const int reach = w * 7 / 8;
     Canvas canvas(image);
+    const int w = canvas.Width();
+    const int reach = w * 7 / 8;
     canvas.brush = CanvasBrush{kFold};
-    for (int r = 0; r < image.height(); r += 3) {
+    for (int r = 0; r < canvas.Height(); r += 3) {
         canvas.FillRect(0, r, reach, r + 1);
         canvas.FillRect(w - reach, r + 1, w, r + 2);
     }
@@ -73,19 +76,23 @@ void frontFolds(QImage& image)
 
 // The background colour under a text written from row `top`: the darkest
 // row it covers, against which its ink must read.
-TColor backgroundUnder(const QImage& background, int top, const CanvasFont& font)
+TColor BackgroundUnder(const QImage& background, int top, const CanvasFont& font)
 {
     QFont qfont(font.name);
     qfont.setPixelSize(font.pixelHeight);
     qfont.setBold(font.bold);
-    const int bottom = std::clamp(top + QFontMetrics(qfont).height() - 1, 0, background.height() - 1);
-    return CanvasFromQColor(background.pixelColor(0, bottom));
+    // Read at the top device row of that logical row.
+    const qreal ratio = background.devicePixelRatio();
+    const int height = int(std::lround(background.height() / ratio));
+    const int bottom = std::clamp(top + QFontMetrics(qfont).height() - 1, 0, height - 1);
+    return CanvasFromQColor(
+        background.pixelColor(0, std::min(int(std::lround(bottom * ratio)), background.height() - 1)));
 }
 
-CanvasFont boldArial(int points, TColor color)
+CanvasFont BoldArial(int points, TColor color)
 {
     CanvasFont font;
-    font.setPointSize(points);
+    font.SetPointSize(points);
     font.bold = true;
     font.color = color;
     return font;
@@ -95,65 +102,66 @@ CanvasFont boldArial(int points, TColor color)
 
 CanvasFont OrganPictures::BenchFont()
 {
-    return boldArial(10, kLightOrange);
+    return BoldArial(10, kLightOrange);
 }
 CanvasFont OrganPictures::StrikerFont()
 {
-    return boldArial(8, kLightOrange);
+    return BoldArial(8, kLightOrange);
 }
 CanvasFont OrganPictures::LabelFont(TColor color)
 {
-    return boldArial(8, color);
+    return BoldArial(8, color);
 }
 CanvasFont OrganPictures::HoverFont()
 {
-    return boldArial(10, kLightOrange);
+    return BoldArial(10, kLightOrange);
 }
 CanvasFont OrganPictures::PanelFont()
 {
-    return boldArial(10, 0xE0E0FF);
+    return BoldArial(10, 0xE0E0FF);
 }
 
-void OrganPictures::Build(const OrganLayout& layout)
+void OrganPictures::Build(const OrganLayout& layout, qreal ratio)
 {
+    Ratio = ratio;
     const int width = layout.DisplayWidth();
-    BenchBackground = blank(width, layout.BenchHeight());
-    VerticalGradient(BenchBackground, kWhite, kSkyBlue, BenchBackground.height());
-    ShadedBar(BenchBackground, kStopBlock, kWhite, kStopBlock, layout.up(16), layout.up(12.5), layout.up(11),
-              layout.up(1), layout.px(3), layout.px(10));
-    ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.up(16), layout.up(15.7), layout.up(15.5), layout.up(14.5),
-              layout.px(10), width);
-    ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.up(2.5), layout.up(2.2), layout.up(2), layout.up(1),
-              layout.px(10), width);
+    BenchBackground = Blank(width, layout.BenchHeight(), ratio);
+    VerticalGradient(BenchBackground, kWhite, kSkyBlue, std::max(1, layout.BenchHeight()));
+    ShadedBar(BenchBackground, kStopBlock, kWhite, kStopBlock, layout.Up(16), layout.Up(12.5), layout.Up(11),
+              layout.Up(1), layout.Px(3), layout.Px(10));
+    ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.Up(16), layout.Up(15.7), layout.Up(15.5), layout.Up(14.5),
+              layout.Px(10), width);
+    ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.Up(2.5), layout.Up(2.2), layout.Up(2), layout.Up(1),
+              layout.Px(10), width);
 
-    TubeBackground = blank(width, layout.TubesHeight());
-    VerticalGradient(TubeBackground, kWhite, kSkyBlue, TubeBackground.height());
+    TubeBackground = Blank(width, layout.TubesHeight(), ratio);
+    VerticalGradient(TubeBackground, kWhite, kSkyBlue, std::max(1, layout.TubesHeight()));
 
-    SideIntact = sideView(layout.px(32), layout.px(2.7));
-    SideCrumpled = sideView(layout.px(32), layout.px(3.3));
-    sideFolds(SideCrumpled);
-    FrontStraight = frontView(layout.tubePx(2.7), layout.tubePx(32));
-    FrontCrumpled = frontView(layout.tubePx(3.3), layout.tubePx(32));
-    frontFolds(FrontCrumpled);
+    SideIntact = SideView(layout.Px(32), layout.Px(2.7), ratio);
+    SideCrumpled = SideView(layout.Px(32), layout.Px(3.3), ratio);
+    SideFolds(SideCrumpled);
+    FrontStraight = FrontView(layout.TubePx(2.7), layout.TubePx(32), ratio);
+    FrontCrumpled = FrontView(layout.TubePx(3.3), layout.TubePx(32), ratio);
+    FrontFolds(FrontCrumpled);
 
-    TubeTop = layout.up(8.5) - layout.px(2.7) / 2;
-    CrumpledTop = layout.up(8.5) - layout.px(3.3) / 2;
-    StrikerTop = layout.up(2.6) - layout.px(11.8);
+    TubeTop = layout.Up(8.5) - layout.Px(2.7) / 2;
+    CrumpledTop = layout.Up(8.5) - layout.Px(3.3) / 2;
+    StrikerTop = layout.Up(2.6) - layout.Px(11.8);
 
-    CaptionInk = ReadableInk(kLightOrange, backgroundUnder(BenchBackground, 2, BenchFont()));
-    HoverInk = ReadableInk(kLightOrange, backgroundUnder(TubeBackground, 5, HoverFont()));
+    CaptionInk = ReadableInk(kLightOrange, BackgroundUnder(BenchBackground, 2, BenchFont()));
+    HoverInk = ReadableInk(kLightOrange, BackgroundUnder(TubeBackground, 5, HoverFont()));
 }
 
 void OrganPictures::BuildStriker(const OrganLayout& layout, int massKg)
 {
-    Striker = blank(layout.px(23), layout.px(11.8));
-    ShadedBar(Striker, 0x000000, kWhite, 0x000000, 0, layout.px(3.7), layout.px(4.2), layout.px(12.8), 0,
-              Striker.width());
+    const int width = std::max(1, layout.Px(23));
+    Striker = Blank(width, layout.Px(11.8), Ratio);
+    ShadedBar(Striker, 0x000000, kWhite, 0x000000, 0, layout.Px(3.7), layout.Px(4.2), layout.Px(12.8), 0, width);
     Canvas canvas(Striker);
     canvas.brush.style = BrushStyle::Clear;
     canvas.font = StrikerFont();
     const QString mass = QString::number(massKg) + QStringLiteral(" kg");
-    canvas.TextOut(3, Striker.height() - canvas.TextHeight(mass) - 3, mass);
+    canvas.TextOut(3, canvas.Height() - canvas.TextHeight(mass) - 3, mass);
 }
 
 void OrganPictures::Clear()

@@ -1,7 +1,8 @@
 // The pictures the kinetic organ composes its two displays from, built at
 // each layout: the backgrounds, the tube in side view (bench) and front
 // view (tube display), intact and crumpled, and the striker with its mass;
-// with the fonts and inks the displays write in.
+// with the fonts and inks the displays write in. Sizes and rows are in
+// logical pixels.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -12,11 +13,14 @@
 class OrganPictures
 {
 public:
-    // Everything but the striker, for this layout.
-    void Build(const OrganLayout& layout);
-    // The striker, with its mass written on it.
+    // Everything but the striker, for this layout, composed at `ratio`
+    // device pixels per logical pixel (the screen's).
+    void Build(const OrganLayout& layout, qreal ratio = 1);
+    // The striker, with its mass written on it, at the same ratio.
     void BuildStriker(const OrganLayout& layout, int massKg);
     void Clear();
+
+    qreal Ratio = 1;
 
     QImage BenchBackground; // white to light blue, stop block and rails
     QImage TubeBackground; // white to light blue

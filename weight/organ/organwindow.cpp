@@ -1,6 +1,7 @@
 #include "weight/organ/organwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "raster/tdibplus.h"
 #include "shell/preferences/preferenceswindow.h"
@@ -41,11 +42,11 @@ TPercutaF::TPercutaF(QWidget* parent)
     Display1->setMouseTracking(true);
     Display2 = MakePictureBox(this, "Display2", [this] { return &m_tubes; });
     Display2->setMouseTracking(true);
-    connect(Display1, &PaintBox::mousePressed, this, &TPercutaF::Display1MouseDown);
-    connect(Display1, &PaintBox::mouseMoved, this, &TPercutaF::Display1MouseMove);
-    connect(Display1, &PaintBox::mouseReleased, this, &TPercutaF::Display1MouseUp);
-    connect(Display2, &PaintBox::mousePressed, this, &TPercutaF::Display2MouseDown);
-    connect(Display2, &PaintBox::mouseMoved, this, &TPercutaF::Display2MouseMove);
+    connect(Display1, &PaintBox::MousePressed, this, &TPercutaF::Display1MouseDown);
+    connect(Display1, &PaintBox::MouseMoved, this, &TPercutaF::Display1MouseMove);
+    connect(Display1, &PaintBox::MouseReleased, this, &TPercutaF::Display1MouseUp);
+    connect(Display2, &PaintBox::MousePressed, this, &TPercutaF::Display2MouseDown);
+    connect(Display2, &PaintBox::MouseMoved, this, &TPercutaF::Display2MouseMove);
 
     AnimTimer = new QTimer(this);
     AnimTimer->setObjectName(QStringLiteral("AnimTimer"));
@@ -53,9 +54,9 @@ TPercutaF::TPercutaF(QWidget* parent)
     AnimTimer->setTimerType(Qt::PreciseTimer);
     connect(AnimTimer, &QTimer::timeout, this, &TPercutaF::AnimTimerTimer);
 
-    createPanel();
-    createMenu();
-    watchChildren();
+    CreatePanel();
+    CreateMenu();
+    WatchChildren();
     SetMinimumOuterSize(this, kMinOuterSize);
     resize(803, 576);
 }
@@ -80,7 +81,7 @@ void TPercutaF::FormShow()
     m_lastHint = -1;
     m_lastMessage.clear();
     m_drawnRevision = m_model.ListRevision() - 1;
-    applyOptionSettings();
+    ApplyOptionSettings();
     {
         const QSignalBlocker blocker(ComboTri);
         ComboTri->setCurrentIndex(AppSettings.IndexTri);
@@ -92,7 +93,7 @@ void TPercutaF::closeEvent(QCloseEvent* event)
 {
     AnimTimer->stop();
     m_model.EndDrag();
-    freeBitmaps();
+    FreeBitmaps();
     m_shown = false;
     m_underMouse = nullptr;
     ModuleWindow::closeEvent(event);
@@ -109,7 +110,7 @@ void TPercutaF::Layout()
     const OrganLayout layout = OrganLayout::ForClient(width(), height(), PanelHeight);
     Display1->setGeometry(5, 5, layout.DisplayWidth(), layout.BenchHeight());
     Display2->setGeometry(5, layout.BenchHeight() + 10, layout.DisplayWidth(), layout.TubesHeight());
-    placePanel();
+    PlacePanel();
     if (!m_shown)
         return;
     // The message is shortened again for the new width.
@@ -117,25 +118,28 @@ void TPercutaF::Layout()
     ShowMessage(m_lastHint < 0 ? MessageElsewhere : m_lastHint);
     // A shot still flying is finished first: its steps were for the old size.
     m_model.SetLayout(layout);
-    makeBitmaps();
+    MakeBitmaps();
     m_drawnRevision = m_model.ListRevision() - 1;
-    modelChanged();
+    ModelChanged();
 }
 
-void TPercutaF::makeBitmaps()
+void TPercutaF::MakeBitmaps()
 {
     const OrganLayout& layout = m_model.Layout();
-    m_pictures.Build(layout);
+    // At the resolution of the screen the window stands on (a move to
+    // another screen comes as a resize, which lays out again).
+    const qreal ratio = Display1->devicePixelRatioF();
+    m_pictures.Build(layout, ratio);
     m_pictures.BuildStriker(layout, m_model.StrikerMass());
     m_strikerMass = m_model.StrikerMass();
-    m_bench = QImage(layout.DisplayWidth(), layout.BenchHeight(), QImage::Format_RGB32);
-    m_tubeField = QImage(layout.DisplayWidth(), layout.TubesHeight(), QImage::Format_RGB32);
-    m_tubes = QImage(layout.DisplayWidth(), layout.TubesHeight(), QImage::Format_RGB32);
-    m_benchTint = std::make_unique<TDibPlus>(layout.px(32), layout.BenchHeight());
-    m_infoPanel = std::make_unique<TDibPlus>(250, 130);
+    m_bench = NewPicture(QSize(layout.DisplayWidth(), layout.BenchHeight()), ratio);
+    m_tubeField = NewPicture(QSize(layout.DisplayWidth(), layout.TubesHeight()), ratio);
+    m_tubes = NewPicture(QSize(layout.DisplayWidth(), layout.TubesHeight()), ratio);
+    m_benchTint = std::make_unique<TDibPlus>(layout.Px(32), layout.BenchHeight(), ratio);
+    m_infoPanel = std::make_unique<TDibPlus>(250, 130, ratio);
 }
 
-void TPercutaF::freeBitmaps()
+void TPercutaF::FreeBitmaps()
 {
     m_pictures.Clear();
     m_bench = QImage();
@@ -147,22 +151,22 @@ void TPercutaF::freeBitmaps()
 
 // ---- following the model ----------------------------------------------------
 
-void TPercutaF::modelChanged()
+void TPercutaF::ModelChanged()
 {
     if (!m_shown)
         return;
     DepartBout->setEnabled(m_model.CanLaunch());
     DelBout->setEnabled(m_model.CanDelete());
-    showStriker();
-    showPaging();
+    ShowStriker();
+    ShowPaging();
     if (m_drawnRevision != m_model.ListRevision())
         DrawTubeField();
     DrawBench();
     DrawTubes();
-    syncTimer();
+    SyncTimer();
 }
 
-void TPercutaF::showStriker()
+void TPercutaF::ShowStriker()
 {
     SpeedEd->setText(QStringLiteral(" %1").arg(m_model.StrikerSpeed()));
     MasseEd->setText(QStringLiteral(" %1").arg(m_model.StrikerMass()));
@@ -172,7 +176,7 @@ void TPercutaF::showStriker()
     }
 }
 
-void TPercutaF::showPaging()
+void TPercutaF::ShowPaging()
 {
     const TubePaging& paging = m_model.Paging();
     PageLab->setText(paging.Label());
@@ -180,7 +184,7 @@ void TPercutaF::showPaging()
     NextBout->setEnabled(paging.CanGoForward());
 }
 
-void TPercutaF::syncTimer()
+void TPercutaF::SyncTimer()
 {
     if (!m_model.Shot().Flying())
         AnimTimer->stop();
@@ -193,7 +197,7 @@ void TPercutaF::syncTimer()
 void TPercutaF::DepartBoutClick()
 {
     m_model.Launch();
-    modelChanged();
+    ModelChanged();
 }
 
 void TPercutaF::AnimTimerTimer()
@@ -201,35 +205,35 @@ void TPercutaF::AnimTimerTimer()
     const unsigned revision = m_model.ListRevision();
     m_model.Tick();
     if (revision != m_model.ListRevision()) {
-        modelChanged();
+        ModelChanged();
         return;
     }
     DrawBench();
-    syncTimer();
+    SyncTimer();
 }
 
 void TPercutaF::SpeedSpinUpClick()
 {
     m_model.SpeedUp();
-    modelChanged();
+    ModelChanged();
 }
 
 void TPercutaF::SpeedSpinDownClick()
 {
     m_model.SpeedDown();
-    modelChanged();
+    ModelChanged();
 }
 
 void TPercutaF::MasseSpinUpClick()
 {
     m_model.MassUp();
-    modelChanged();
+    ModelChanged();
 }
 
 void TPercutaF::MasseSpinDownClick()
 {
     m_model.MassDown();
-    modelChanged();
+    ModelChanged();
 }
 
 void TPercutaF::Display1MouseDown(QMouseEvent* event)
@@ -285,7 +289,7 @@ void TPercutaF::ComboTriChange(int item)
 {
     AppSettings.IndexTri = ValidSortMode(item);
     m_model.SetSortMode(AppSettings.IndexTri);
-    modelChanged();
+    ModelChanged();
 }
 
 void TPercutaF::TriMenuClick(int item)
@@ -315,23 +319,23 @@ void TPercutaF::DeselMenuClick()
 void TPercutaF::DelBoutClick()
 {
     m_model.DeleteSelected();
-    modelChanged();
+    ModelChanged();
 }
 
 void TPercutaF::NextBoutClick()
 {
     m_model.NextPage();
     m_drawnRevision = m_model.ListRevision() - 1;
-    modelChanged();
-    ShowMessage(messageCode(m_underMouse));
+    ModelChanged();
+    ShowMessage(MessageCode(m_underMouse));
 }
 
 void TPercutaF::PredBoutClick()
 {
     m_model.PreviousPage();
     m_drawnRevision = m_model.ListRevision() - 1;
-    modelChanged();
-    ShowMessage(messageCode(m_underMouse));
+    ModelChanged();
+    ShowMessage(MessageCode(m_underMouse));
 }
 
 bool TPercutaF::FormKeyDown(int key)
@@ -377,12 +381,12 @@ void TPercutaF::CopyDataBoutClick()
 void TPercutaF::OptionsBoutClick()
 {
     RunPreferencesDialog(kOptionsPage);
-    applyOptionSettings();
+    ApplyOptionSettings();
     m_drawnRevision = m_model.ListRevision() - 1;
-    modelChanged();
+    ModelChanged();
 }
 
-void TPercutaF::applyOptionSettings()
+void TPercutaF::ApplyOptionSettings()
 {
     OptionsBout->setEnabled(AppSettings.OrgueAllowFlag);
     CalcBout->setEnabled(AppSettings.CalcFlag);

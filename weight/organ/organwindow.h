@@ -37,11 +37,11 @@ public:
 
     static constexpr int PanelHeight = 104;
 
-    const OrganModel& model() const { return m_model; }
+    const OrganModel& Model() const { return m_model; }
     // The bench and the tube display as last drawn (null while closed).
-    const QImage& benchPicture() const { return m_bench; }
-    const QImage& tubesPicture() const { return m_tubes; }
-    const OrganPictures& pictures() const { return m_pictures; }
+    const QImage& BenchPicture() const { return m_bench; }
+    const QImage& TubesPicture() const { return m_tubes; }
+    const OrganPictures& Pictures() const { return m_pictures; }
 
     // Composing the two pictures: the bench with its striker, and the
     // tubes with the selection, the hover and the info panel.
@@ -57,22 +57,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createPanel();
-    void createSpeedAndMass(QWidget* panel);
-    void createMenu();
-    void watchChildren();
+    void CreatePanel();
+    void CreateSpeedAndMass(QWidget* panel);
+    void CreateMenu();
+    void WatchChildren();
 
     void FormShow();
     void Layout();
-    void placePanel();
-    void makeBitmaps();
-    void freeBitmaps();
+    void PlacePanel();
+    void MakeBitmaps();
+    void FreeBitmaps();
 
     // After the model changed: controls, pictures and the timer follow it.
-    void modelChanged();
-    void showStriker();
-    void showPaging();
-    void syncTimer();
+    void ModelChanged();
+    void ShowStriker();
+    void ShowPaging();
+    void SyncTimer();
 
     void DepartBoutClick();
     void SpeedSpinUpClick();
@@ -97,19 +97,19 @@ private:
     void Display2MouseDown(QMouseEvent* event);
     void Display2MouseLeave();
     bool FormKeyDown(int key);
-    void applyOptionSettings();
+    void ApplyOptionSettings();
 
     // Drawing (organdrawing.cpp).
     void DrawTubeField();
     void DrawTube(Canvas& canvas, int k, const TubeRecord& tube, TColor labelColor) const;
-    void drawBenchTube(Canvas& canvas);
-    void tintPushedInZone();
-    void drawInfoPanel(const TubeRecord& tube, int position, bool selected);
-    QRect tubeBox(int k) const;
+    void DrawBenchTube(Canvas& canvas);
+    void TintPushedInZone();
+    void DrawInfoPanel(const TubeRecord& tube, int position, bool selected);
+    QRect TubeBox(int k) const;
 
     // The message bar (organmessagebar.cpp).
     void ComposMove(QWidget* under);
-    int messageCode(const QWidget* under) const;
+    int MessageCode(const QWidget* under) const;
     void ShowMessage(int code);
 
     OrganModel m_model;

@@ -3,6 +3,7 @@
 #include "weight/weighing/weighingwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
 #include "controls/plaincontrols.h"
 #include "platform/calculator.h"
@@ -27,7 +28,7 @@ constexpr int kPreferencesPage = 4;
 
 } // namespace
 
-double TPoidsF::targetWeight(int column) const
+double TPoidsF::TargetWeight(int column) const
 {
     return ObjectMass(m_object) * PlaceGravity(GlobePlace[column]);
 }
@@ -46,14 +47,14 @@ void TPoidsF::ObjetComboChange(int object)
         return;
     m_object = std::clamp(object, 0, kObjectCount - 1);
     m_picture.Load(m_object);
-    m_picture.Fit(m_zoneHeight);
+    m_picture.Fit(m_zoneHeight, devicePixelRatioF());
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     for (int column = 1; column <= kWeightColumns; ++column) {
-        ScaleColumn& scale = at(column).scale;
+        ScaleColumn& scale = At(column).scale;
         if (m_object == 0) {
             scale.Fall();
         } else {
-            double weight = targetWeight(column);
+            double weight = TargetWeight(column);
             if (AppSettings.PoidsRandomFlag)
                 weight = ScatteredWeight(weight, uniform(m_random));
             scale.Rise(weight);
@@ -70,7 +71,7 @@ void TPoidsF::LieuComboChange(int column, int place)
     GlobePlace[column] = std::clamp(place, 0, kPlaceCount - 1);
     if (GlobePlace[column] > 0) {
         // A new place is weighed exactly: the scatter comes with the object.
-        at(column).scale.Rise(targetWeight(column));
+        At(column).scale.Rise(TargetWeight(column));
         startTimer(Timer);
     }
     DrawZone(column);
@@ -84,7 +85,7 @@ void TPoidsF::TimerEvent()
 {
     bool moving = false;
     for (int column = 1; column <= kWeightColumns; ++column) {
-        ScaleColumn& scale = at(column).scale;
+        ScaleColumn& scale = At(column).scale;
         if (scale.State() == WeightState::Idle)
             continue;
         scale.Tick();
@@ -99,9 +100,9 @@ void TPoidsF::AnimTimerTimer()
 {
     bool moving = false;
     for (int column = 1; column <= kWeightColumns; ++column) {
-        GlobeMove& move = at(column).move;
+        GlobeMove& move = At(column).move;
         if (move.Advance(GlobeTurn[column], GlobeTilt[column]))
-            renderGlobe(column);
+            RenderGlobe(column);
         moving = moving || move.Running();
     }
     if (!moving)
@@ -112,24 +113,25 @@ void TPoidsF::AnimTimerTimer()
 
 void TPoidsF::DrawZone(int column)
 {
-    MeasureColumn& c = at(column);
+    MeasureColumn& c = At(column);
     if (c.zoneImage.isNull())
         return;
     ComposeZone(c.zoneImage, GlobePlace[column] > 0, c.scale.ShownWeight(), m_face, m_picture);
     c.zone->update();
 }
 
-void TPoidsF::drawAllZones()
+void TPoidsF::DrawAllZones()
 {
     for (int column = 1; column <= kWeightColumns; ++column)
         DrawZone(column);
 }
 
-void TPoidsF::renderGlobe(int column)
+void TPoidsF::RenderGlobe(int column)
 {
     const int place = GlobePlace[column];
-    RenderGlobe(column, m_places.name(place), m_places.detail(place), true, kGlobeBackground);
-    at(column).display->update();
+    SetGlobeRatio(column, At(column).display->devicePixelRatioF());
+    ::RenderGlobe(column, m_places.Name(place), m_places.Detail(place), true, kGlobeBackground);
+    At(column).display->update();
 }
 
 // ------------------------------------------------------------ globes
@@ -137,9 +139,9 @@ void TPoidsF::renderGlobe(int column)
 void TPoidsF::StartGlobeMove(int column)
 {
     const PlaceRecord& place = PlaceTable[std::size_t(GlobePlace[column])];
-    at(column).move.Start(GlobeTurn[column], GlobeTilt[column], place.Turn, place.Tilt);
+    At(column).move.Start(GlobeTurn[column], GlobeTilt[column], place.Turn, place.Tilt);
     startTimer(AnimTimer);
-    renderGlobe(column);
+    RenderGlobe(column);
     m_dragging = false;
 }
 
@@ -147,7 +149,7 @@ void TPoidsF::Display1MouseDown(int column, QPoint point, Qt::MouseButton button
 {
     if (!m_shown || button != Qt::LeftButton)
         return;
-    at(column).move.Stop();
+    At(column).move.Stop();
     m_dragging = true;
     m_dragColumn = column;
     m_dragStart = point;
@@ -159,10 +161,10 @@ void TPoidsF::Display1MouseMove(int column, QPoint point, Qt::MouseButtons butto
 {
     if (!m_dragging || column != m_dragColumn || !(buttons & Qt::LeftButton))
         return;
-    at(column).move.Stop();
+    At(column).move.Stop();
     GlobeTilt[column] = DraggedTilt(m_pressTilt, m_dragStart.y() - point.y());
     GlobeTurn[column] = float(NormalizeDegrees(RoundHalfEven(DraggedTurn(m_pressTurn, point.x() - m_dragStart.x()))));
-    renderGlobe(column);
+    RenderGlobe(column);
 }
 
 void TPoidsF::Display1MouseUp(int)
@@ -179,26 +181,27 @@ void TPoidsF::ColorBoutClick()
         return;
     AppSettings.clDigits = NextReadoutColour(AppSettings.clDigits & 0xFFFFFF);
     m_face.SetColour(AppSettings.clDigits);
-    drawAllZones();
+    DrawAllZones();
 }
 
 void TPoidsF::CopierBoutClick()
 {
-    CopyPicture(copiedPicture());
+    CopyPicture(CopiedPicture());
 }
 
-QImage TPoidsF::copiedPicture() const
+QImage TPoidsF::CopiedPicture() const
 {
     if (!m_shown)
         return {};
-    QImage copy(kCopyWidth, m_zoneHeight + kCopyColumnPitch, QImage::Format_RGB32);
+    // At the pictures' own resolution: copied pixel for pixel.
+    QImage copy = NewPicture(QSize(kCopyWidth, m_zoneHeight + kCopyColumnPitch), GlobePicture(1).devicePixelRatio());
     copy.fill(Qt::black);
     {
         Canvas canvas(copy);
         for (int column = 1; column <= kWeightColumns; ++column) {
             const int left = (column - 1) * kCopyColumnPitch;
             canvas.Draw(left, 0, GlobePicture(column));
-            canvas.Draw(left, kCopyColumnPitch, at(column).zoneImage);
+            canvas.Draw(left, kCopyColumnPitch, At(column).zoneImage);
         }
     }
     return copy;
@@ -207,7 +210,7 @@ QImage TPoidsF::copiedPicture() const
 void TPoidsF::OptionsBoutClick()
 {
     RunPreferencesDialog(kPreferencesPage);
-    applySettings();
+    ApplySettings();
 }
 
 void TPoidsF::AideBoutClick()

@@ -1,13 +1,11 @@
 #include "weight/weighing/weighingscaleface.h"
 
 #include "canvas/picturehelpers.h"
-#include "platform/resources/namedresources.h"
 #include "weight/weighing/model/readoutdigits.h"
+#include "weight/weighing/model/readoutglyphs.h"
 
 namespace {
 
-constexpr int kGlyphWidth = 25;
-constexpr int kGlyphHeight = 35;
 constexpr int kFirstGlyphX = 8;
 constexpr int kGlyphY = 16;
 constexpr int kOverflowGlyph = 10; // D, E, P, A, S, S, E follow the digits
@@ -16,32 +14,35 @@ constexpr QPoint kUnitAt{159, 23};
 constexpr TColor kBodyPen = 0xC0C0C0;
 constexpr TColor kBodyBrush = 0x808080;
 constexpr TColor kBlack = 0x000000;
-// Pixels of the sheets known to be lit: the top bar of the 0 and the left
-// stroke of the N.
-constexpr QPoint kDigitsLitSample{12, 4};
-constexpr QPoint kUnitLitSample{4, 15};
+constexpr TColor kWhite = 0xFFFFFF;
 
-QImage LoadSheet(const char* name)
+// A sheet of `logical` size at `ratio`: white where `lit` says the centre
+// of a device pixel (in logical units) is lit, black elsewhere.
+template <typename Lit> QImage DrawnSheet(QSize logical, qreal ratio, Lit lit)
 {
-    const QImage sheet = LoadNamedPicture(QString::fromLatin1(name));
-    return sheet.isNull() ? sheet : sheet.convertToFormat(QImage::Format_RGB32);
+    QImage sheet = NewPicture(logical, ratio);
+    for (int y = 0; y < sheet.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(y));
+        const double cy = (y + 0.5) / ratio;
+        for (int x = 0; x < sheet.width(); ++x)
+            line[x] = lit((x + 0.5) / ratio, cy) ? 0xFFFFFFFFu : 0xFF000000u;
+    }
+    return sheet;
 }
 
-// The sheet with its lit pixels (the colour at `litSample`) in `colour`.
-QImage Recoloured(const QImage& source, QPoint litSample, TColor colour)
+// The sheet with its lit pixels in `colour`.
+QImage Recoloured(const QImage& source, TColor colour)
 {
-    if (!source.valid(litSample))
-        return {};
     QImage sheet = source.copy();
-    ReplaceColor(sheet, CanvasFromQColor(QColor(source.pixel(litSample))), colour);
+    ReplaceColor(sheet, kWhite, colour);
     return sheet;
 }
 
 } // namespace
 
-void ScaleFace::Build()
+void ScaleFace::Build(qreal ratio)
 {
-    m_face = QImage(kScaleWidth, kScaleHeight, QImage::Format_RGB32);
+    m_face = NewPicture(QSize(kScaleWidth, kScaleHeight), ratio);
     Canvas canvas(m_face);
     canvas.brush = {kBlack, BrushStyle::Solid};
     canvas.FillRect(0, 0, kScaleWidth, kScaleHeight);
@@ -51,8 +52,11 @@ void ScaleFace::Build()
     canvas.RoundRect(0, 0, kScaleWidth, 5, 4, 4);
     canvas.brush = {kBlack, BrushStyle::Solid};
     canvas.Rectangle(7, 11, 183, 56);
-    m_digitSource = LoadSheet("Digits");
-    m_unitSource = LoadSheet("n");
+    m_digitSource = DrawnSheet(QSize(kGlyphCount * kGlyphWidth, kGlyphHeight), ratio, [](double x, double y) {
+        const int glyph = int(x / kGlyphWidth);
+        return GlyphLit(glyph, x - glyph * kGlyphWidth, y);
+    });
+    m_unitSource = DrawnSheet(QSize(kUnitWidth, kUnitHeight), ratio, UnitLit);
     SetColour(m_colour);
 }
 
@@ -64,8 +68,8 @@ void ScaleFace::Release()
 void ScaleFace::SetColour(TColor colour)
 {
     m_colour = colour & 0xFFFFFF;
-    m_digits = Recoloured(m_digitSource, kDigitsLitSample, m_colour);
-    m_unit = Recoloured(m_unitSource, kUnitLitSample, m_colour);
+    m_digits = Recoloured(m_digitSource, m_colour);
+    m_unit = Recoloured(m_unitSource, m_colour);
 }
 
 void ScaleFace::DrawGlyph(Canvas& canvas, int x, int y, int glyph) const

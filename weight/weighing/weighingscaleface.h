@@ -12,11 +12,12 @@ constexpr int kScaleHeight = 62;
 class ScaleFace
 {
 public:
-    // Builds the body and loads the glyph sheets ("Digits", "n"); a missing
-    // sheet draws no glyphs.
-    void Build();
+    // Builds the body and the glyph sheets at `ratio` device pixels per
+    // logical pixel (the screen's).
+    void Build(qreal ratio = 1);
     void Release();
     bool Built() const { return !m_face.isNull(); }
+    qreal Ratio() const { return m_face.isNull() ? 0 : m_face.devicePixelRatio(); }
 
     // Lit glyph pixels take `colour` (a canvas colour), the rest stays black.
     void SetColour(TColor colour);

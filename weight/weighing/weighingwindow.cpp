@@ -3,6 +3,7 @@
 #include "weight/weighing/weighingwindow.h"
 
 #include "app/settings/appsettings.h"
+#include "canvas/picturehelpers.h"
 #include "controls/plaincontrols.h"
 #include "platform/calculatorname.h"
 #include "platform/resources/namedresources.h"
@@ -77,9 +78,9 @@ TPoidsF::TPoidsF(QWidget* parent)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    createControls();
-    createPanels();
-    setHints();
+    CreateControls();
+    CreatePanels();
+    SetHints();
     resize(kDesignWidth, kDesignHeight);
 }
 
@@ -89,22 +90,22 @@ TPoidsF::~TPoidsF()
         FormClose();
 }
 
-void TPoidsF::createControls()
+void TPoidsF::CreateControls()
 {
     for (int column = 1; column <= kWeightColumns; ++column) {
-        MeasureColumn& c = at(column);
+        MeasureColumn& c = At(column);
         c.display = MakePictureBox(
             this, kDisplayNames[column - 1], [column] { return &GlobePicture(column); }, Qt::black);
         c.display->resize(kGlobePictureSide, kGlobePictureSide);
-        connect(c.display, &PaintBox::mousePressed, this,
+        connect(c.display, &PaintBox::MousePressed, this,
                 [this, column](QMouseEvent* e) { Display1MouseDown(column, e->position().toPoint(), e->button()); });
-        connect(c.display, &PaintBox::mouseMoved, this,
+        connect(c.display, &PaintBox::MouseMoved, this,
                 [this, column](QMouseEvent* e) { Display1MouseMove(column, e->position().toPoint(), e->buttons()); });
-        connect(c.display, &PaintBox::mouseReleased, this, [this, column](QMouseEvent*) { Display1MouseUp(column); });
+        connect(c.display, &PaintBox::MouseReleased, this, [this, column](QMouseEvent*) { Display1MouseUp(column); });
 
         c.zone = MakePictureBox(
-            this, kZoneNames[column - 1], [this, column] { return &at(column).zoneImage; }, Qt::black);
-        connect(c.zone, &PaintBox::mousePressed, this, &TPoidsF::ColorBoutClick);
+            this, kZoneNames[column - 1], [this, column] { return &At(column).zoneImage; }, Qt::black);
+        connect(c.zone, &PaintBox::MousePressed, this, &TPoidsF::ColorBoutClick);
     }
 
     Timer = new QTimer(this);
@@ -119,12 +120,12 @@ void TPoidsF::createControls()
     connect(AnimTimer, &QTimer::timeout, this, &TPoidsF::AnimTimerTimer);
 }
 
-QToolButton* TPoidsF::makeButton(const char* name, const char* picture, const QString& hint)
+QToolButton* TPoidsF::MakeButton(const char* name, const char* picture, const QString& hint)
 {
     return MakeSpeedButton(Panel1, name, picture, hint);
 }
 
-void TPoidsF::createPanels()
+void TPoidsF::CreatePanels()
 {
     // The panels keep the ordinary window colours on the black window.
     Panel1 = new QWidget(this);
@@ -146,19 +147,19 @@ void TPoidsF::createPanels()
     FitListToItems(ObjetCombo);
     connect(ObjetCombo, &QComboBox::currentIndexChanged, this, &TPoidsF::ObjetComboChange);
     for (int column = 1; column <= kWeightColumns; ++column) {
-        MeasureColumn& c = at(column);
+        MeasureColumn& c = At(column);
         c.label = new QLabel(QStringLiteral("Lieu n°%1 :").arg(column), Panel2);
         c.combo = MakeCombo(Panel2, kComboNames[column - 1]);
         connect(c.combo, &QComboBox::currentIndexChanged, this,
                 [this, column](int place) { LieuComboChange(column, place); });
     }
 
-    CloseBout = makeButton("CloseBout", "MotionClose", QStringLiteral(" Fermer la fenêtre"));
-    AideBout = makeButton("AideBout", "MotionHelp", QStringLiteral(" Accéder à l'aide"));
-    CopierBout = makeButton("CopierBout", "MotionCopy", QStringLiteral(" Copier l'image dans le presse-papiers"));
-    CalcBout = makeButton("CalcBout", "MotionCalc", WithCalculatorName(QStringLiteral(" Accéder à {calculatrice}")));
-    ColorBout = makeButton("ColorBout", "PoidsColor", QStringLiteral(" Changer la couleur d'affichage"));
-    OptionsBout = makeButton("OptionsBout", "PoidsOptions", QStringLiteral(" Accéder aux préférences du logiciel"));
+    CloseBout = MakeButton("CloseBout", "MotionClose", QStringLiteral(" Fermer la fenêtre"));
+    AideBout = MakeButton("AideBout", "MotionHelp", QStringLiteral(" Accéder à l'aide"));
+    CopierBout = MakeButton("CopierBout", "MotionCopy", QStringLiteral(" Copier l'image dans le presse-papiers"));
+    CalcBout = MakeButton("CalcBout", "MotionCalc", WithCalculatorName(QStringLiteral(" Accéder à {calculatrice}")));
+    ColorBout = MakeButton("ColorBout", "PoidsColor", QStringLiteral(" Changer la couleur d'affichage"));
+    OptionsBout = MakeButton("OptionsBout", "PoidsOptions", QStringLiteral(" Accéder aux préférences du logiciel"));
     const std::array<QToolButton*, 6> buttons{CloseBout, AideBout, CopierBout, CalcBout, ColorBout, OptionsBout};
     const std::array<int, 6> lefts{8, 42, 84, 118, 160, 194};
     for (std::size_t b = 0; b < buttons.size(); ++b)
@@ -166,13 +167,13 @@ void TPoidsF::createPanels()
     connect(CloseBout, &QToolButton::clicked, this, &QWidget::close);
     connect(AideBout, &QToolButton::clicked, this, &TPoidsF::AideBoutClick);
     connect(CopierBout, &QToolButton::clicked, this, &TPoidsF::CopierBoutClick);
-    AddPictureMenu(CopierBout, {[this] { return copiedPicture(); }, [] { return QStringLiteral("poids"); }});
+    AddPictureMenu(CopierBout, {[this] { return CopiedPicture(); }, [] { return QStringLiteral("poids"); }});
     connect(CalcBout, &QToolButton::clicked, this, &TPoidsF::CalcBoutClick);
     connect(ColorBout, &QToolButton::clicked, this, &TPoidsF::ColorBoutClick);
     connect(OptionsBout, &QToolButton::clicked, this, &TPoidsF::OptionsBoutClick);
 }
 
-void TPoidsF::setHints()
+void TPoidsF::SetHints()
 {
     ObjetCombo->setToolTip(QStringLiteral(" Sélectionner un objet"));
     for (MeasureColumn& c : m_columns) {
@@ -198,13 +199,13 @@ void TPoidsF::closeEvent(QCloseEvent* event)
     ModuleWindow::closeEvent(event);
 }
 
-void TPoidsF::applySettings()
+void TPoidsF::ApplySettings()
 {
     ColorBout->setEnabled(AppSettings.LCDCoulFlag);
     CalcBout->setEnabled(AppSettings.CalcFlag);
 }
 
-void TPoidsF::loadPlaceTexts()
+void TPoidsF::LoadPlaceTexts()
 {
     // Read afresh at every show, into emptied lists.
     m_places = ParsePlaceTexts(LoadNamedText1252(QStringLiteral("Lieux")), kPlaceCount);
@@ -219,9 +220,9 @@ void TPoidsF::loadPlaceTexts()
 void TPoidsF::FormShow()
 {
     m_shown = true;
-    applySettings();
-    loadPlaceTexts();
-    m_face.Build();
+    ApplySettings();
+    LoadPlaceTexts();
+    m_face.Build(devicePixelRatioF());
     m_face.SetColour(AppSettings.clDigits);
     Timer->stop();
     AnimTimer->stop();
@@ -232,16 +233,17 @@ void TPoidsF::FormShow()
         GlobePlace[column] = column == 1 ? 1 : 0;
         GlobeTurn[column] = 0;
         GlobeTilt[column] = 0;
-        at(column).scale.Rest(0.0);
-        at(column).move.Stop();
+        At(column).scale.Rest(0.0);
+        At(column).move.Stop();
     }
     SetGlobePlaceTable(PlaceTable);
     AllocateGlobes(1, kWeightColumns);
     for (int column = 1; column <= kWeightColumns; ++column) {
+        SetGlobeRatio(column, At(column).display->devicePixelRatioF());
         LoadGlobeMap(column, false);
-        renderGlobe(column);
-        const QSignalBlocker blocker(at(column).combo);
-        at(column).combo->setCurrentIndex(GlobePlace[column]);
+        RenderGlobe(column);
+        const QSignalBlocker blocker(At(column).combo);
+        At(column).combo->setCurrentIndex(GlobePlace[column]);
     }
     {
         const QSignalBlocker blocker(ObjetCombo);
@@ -292,7 +294,7 @@ void TPoidsF::FormResize()
     Place(Panel2, 0, panel2Top, width, kPanel2Height);
     m_columnGap = (width - kWeightColumns * kScaleWidth) / 4;
     for (int column = 1; column <= kWeightColumns; ++column) {
-        MeasureColumn& c = at(column);
+        MeasureColumn& c = At(column);
         const int left = column * m_columnGap + (column - 1) * kScaleWidth;
         c.display->move(left, displayTop);
         Place(c.zone, left, panel2Top - m_zoneHeight - kZoneGapAbovePanel, kScaleWidth, m_zoneHeight);
@@ -304,10 +306,19 @@ void TPoidsF::FormResize()
     Place(ObjetLabel, objetLeft - 60, 84, 54, kComboHeight);
     if (!m_shown)
         return;
+    // Everything is composed again at the resolution of the screen the
+    // window stands on now: it may have moved to another one.
+    const qreal ratio = devicePixelRatioF();
+    if (m_face.Ratio() != ratio) {
+        m_face.Build(ratio);
+        m_face.SetColour(m_face.Colour());
+    }
     for (MeasureColumn& c : m_columns) {
-        c.zoneImage = QImage(kScaleWidth, m_zoneHeight, QImage::Format_RGB32);
+        c.zoneImage = NewPicture(QSize(kScaleWidth, m_zoneHeight), c.zone->devicePixelRatioF());
         c.zoneImage.fill(Qt::black);
     }
-    m_picture.Fit(m_zoneHeight);
-    drawAllZones();
+    m_picture.Fit(m_zoneHeight, ratio);
+    DrawAllZones();
+    for (int column = 1; column <= kWeightColumns; ++column)
+        RenderGlobe(column);
 }

@@ -34,9 +34,9 @@ public:
     ~TPoidsF() override;
 
     // Columns are numbered 1..3, as their globe slots.
-    const ScaleColumn& Scale(int column) const { return at(column).scale; }
-    bool GlobeMoving(int column) const { return at(column).move.Running(); }
-    const QImage& ZoneImage(int column) const { return at(column).zoneImage; }
+    const ScaleColumn& Scale(int column) const { return At(column).scale; }
+    bool GlobeMoving(int column) const { return At(column).move.Running(); }
+    const QImage& ZoneImage(int column) const { return At(column).zoneImage; }
     int ZoneHeight() const { return m_zoneHeight; }
     int ColumnGap() const { return m_columnGap; }
     int Object() const { return m_object; }
@@ -57,7 +57,7 @@ public:
     void CopierBoutClick();
     // The three globes above their scales: what the copy and the saved
     // image hold.
-    QImage copiedPicture() const;
+    QImage CopiedPicture() const;
     void OptionsBoutClick();
     void AideBoutClick();
     void CalcBoutClick();
@@ -79,25 +79,25 @@ private:
         QImage zoneImage;
     };
 
-    MeasureColumn& at(int column) { return m_columns[std::size_t(column - 1)]; }
-    const MeasureColumn& at(int column) const { return m_columns[std::size_t(column - 1)]; }
+    MeasureColumn& At(int column) { return m_columns[std::size_t(column - 1)]; }
+    const MeasureColumn& At(int column) const { return m_columns[std::size_t(column - 1)]; }
 
-    void createControls();
-    void createPanels();
-    void setHints();
-    QToolButton* makeButton(const char* name, const char* picture, const QString& hint);
+    void CreateControls();
+    void CreatePanels();
+    void SetHints();
+    QToolButton* MakeButton(const char* name, const char* picture, const QString& hint);
 
     void FormShow();
     void FormClose();
     void FormResize();
-    void loadPlaceTexts();
-    void applySettings();
+    void LoadPlaceTexts();
+    void ApplySettings();
 
-    double targetWeight(int column) const;
+    double TargetWeight(int column) const;
     void DrawZone(int column);
-    void drawAllZones();
+    void DrawAllZones();
     void StartGlobeMove(int column);
-    void renderGlobe(int column);
+    void RenderGlobe(int column);
     void startTimer(QTimer* timer);
 
     std::array<MeasureColumn, kWeightColumns> m_columns;

@@ -25,12 +25,14 @@ void ObjectPicture::Clear()
 {
     m_name.clear();
     m_natural = QSize();
+    m_size = QSize();
     m_image = QImage();
 }
 
-void ObjectPicture::Fit(int zoneHeight)
+void ObjectPicture::Fit(int zoneHeight, qreal ratio)
 {
     m_image = QImage();
+    m_size = QSize();
     if (m_name.isEmpty())
         return;
     const double w = m_natural.width();
@@ -41,8 +43,10 @@ void ObjectPicture::Fit(int zoneHeight)
         width = kScaleWidth;
         height = RoundHalfEven(h / w * kScaleWidth);
     }
-    if (width > 0 && height > 0)
-        m_image = LoadNamedPicture(m_name, QSize(width, height));
+    if (width > 0 && height > 0) {
+        m_image = LoadNamedPicture(m_name, QSize(width, height), ratio);
+        m_size = m_image.isNull() ? QSize() : QSize(width, height);
+    }
 }
 
 void ComposeZone(QImage& zone, bool placeChosen, double shownWeight, const ScaleFace& face,
@@ -50,10 +54,10 @@ void ComposeZone(QImage& zone, bool placeChosen, double shownWeight, const Scale
 {
     Canvas canvas(zone);
     canvas.brush = {0x000000, BrushStyle::Solid};
-    canvas.FillRect(0, 0, zone.width(), zone.height());
+    canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
     if (!placeChosen)
         return;
-    const int scaleTop = zone.height() - kScaleHeight;
+    const int scaleTop = canvas.Height() - kScaleHeight;
     face.Draw(canvas, 0, scaleTop, shownWeight);
     if (picture.Present()) {
         const QSize size = picture.Size();

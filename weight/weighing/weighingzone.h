@@ -16,20 +16,22 @@ public:
     void Clear();
     // Sizes the picture for a column `zoneHeight` high: 70 pixels shorter
     // than the column, narrowed to the column's width if need be, in the
-    // drawing's proportions.
-    void Fit(int zoneHeight);
+    // drawing's proportions; drawn at `ratio` device pixels per pixel.
+    void Fit(int zoneHeight, qreal ratio = 1);
 
     bool Present() const { return !m_image.isNull(); }
-    QSize Size() const { return m_image.size(); }
+    // The logical size.
+    QSize Size() const { return m_size; }
     const QImage& Image() const { return m_image; }
 
 private:
     QString m_name;
     QSize m_natural;
+    QSize m_size;
     QImage m_image;
 };
 
-// Draws column `zone` (its whole image): black, and when a place is chosen
+// Draws column `zone` (its whole image, at its ratio): black, and when a place is chosen
 // the scale reading `shownWeight` at the bottom with the object on it.
 void ComposeZone(QImage& zone, bool placeChosen, double shownWeight, const ScaleFace& face,
                  const ObjectPicture& picture);

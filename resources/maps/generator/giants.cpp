@@ -81,7 +81,7 @@ namespace {
 
 void PaintJupiter(MapImage& map)
 {
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         const double lat = TurbulentLatitude(p, 2.5, 4.0, 61u) + Eddies(p);
         Rgb c = BandColour(kJupiterBands, lat, 1.4);
         c = Scale(c, 1.0 + 0.12 * Streaks(p, 4.0, 63u));
@@ -95,7 +95,7 @@ void PaintJupiter(MapImage& map)
 
 void PaintSaturn(MapImage& map)
 {
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         const double lat = TurbulentLatitude(p, 1.2, 5.0, 81u);
         Rgb c = BandColour(kSaturnBands, lat, 2.5);
         c = Scale(c, 1.0 + 0.03 * Streaks(p, 3.0, 83u));

@@ -40,7 +40,7 @@ namespace {
 
 void PaintUranus(MapImage& map)
 {
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         const double lat = TurbulentLatitude(p, 1.0, 5.0, 91u);
         const Rgb c = BandColour(kUranusBands, lat, 6.0);
         out = Scale(c, 1.0 + 0.015 * Streaks(p, 2.0, 93u));
@@ -49,7 +49,7 @@ void PaintUranus(MapImage& map)
 
 void PaintNeptune(MapImage& map)
 {
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         const double lat = TurbulentLatitude(p, 2.0, 4.0, 101u);
         Rgb c = BandColour(kNeptuneBands, lat, 4.0);
         c = Scale(c, 1.0 + 0.05 * Streaks(p, 3.0, 103u));

@@ -1,5 +1,5 @@
 // Writes the planet maps that the globe view shows: the Earth picture
-// resampled to the map size, and the other ten bodies drawn from fixed
+// resampled to the map size (and to twice it), and the other ten bodies drawn from fixed
 // seeds, so that every build writes the same files.
 //
 //     kinea_mapgen <output folder> <earth picture>
@@ -28,6 +28,8 @@ const GeneratedMap kMaps[] = {
 
 constexpr int kQuality = 90;
 
+// The Earth at the map size, and at twice it for screens scaled by 1.25 and
+// more, where the globes have that many more pixels.
 bool WriteEarth(const std::string& folder, const std::string& source)
 {
     std::vector<unsigned char> rgb;
@@ -36,8 +38,14 @@ bool WriteEarth(const std::string& folder, const std::string& source)
         std::fprintf(stderr, "kinea_mapgen: cannot read %s\n", source.c_str());
         return false;
     }
-    const auto scaled = mapgen::ResampleArea(rgb, width, height, mapgen::kMapWidth, mapgen::kMapHeight);
-    return mapgen::WriteJpeg(folder + "/Terre_jpg.jpg", scaled, mapgen::kMapWidth, mapgen::kMapHeight, kQuality);
+    for (const int factor : {1, 2}) {
+        const int w = factor * mapgen::kMapWidth, h = factor * mapgen::kMapHeight;
+        const auto scaled = mapgen::ResampleArea(rgb, width, height, w, h);
+        const char* name = factor == 1 ? "/Terre_jpg.jpg" : "/Terre2x_jpg.jpg";
+        if (!mapgen::WriteJpeg(folder + name, scaled, w, h, kQuality))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -55,7 +63,7 @@ int main(int argc, char** argv)
         mapgen::MapImage map;
         m.paint(map);
         const std::string path = folder + "/" + m.file;
-        if (!mapgen::WriteJpeg(path, map.toBytes(), mapgen::kMapWidth, mapgen::kMapHeight, kQuality)) {
+        if (!mapgen::WriteJpeg(path, map.ToBytes(), mapgen::kMapWidth, mapgen::kMapHeight, kQuality)) {
             std::fprintf(stderr, "kinea_mapgen: cannot write %s\n", path.c_str());
             return 1;
         }

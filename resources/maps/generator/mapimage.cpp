@@ -36,7 +36,7 @@ static unsigned char ToByte(double v)
     return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
 }
 
-std::vector<unsigned char> MapImage::toBytes() const
+std::vector<unsigned char> MapImage::ToBytes() const
 {
     std::vector<unsigned char> bytes;
     bytes.reserve(m_pixels.size() * 3);

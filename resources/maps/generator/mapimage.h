@@ -37,20 +37,20 @@ class MapImage
 public:
     MapImage();
 
-    Rgb& at(int x, int y) { return m_pixels[y * kMapWidth + x]; }
+    Rgb& At(int x, int y) { return m_pixels[y * kMapWidth + x]; }
 
     // Calls paint(point, colour) for every pixel, row by row.
-    template <typename Painter> void forEach(Painter paint)
+    template <typename Painter> void ForEach(Painter paint)
     {
         for (int y = 0; y < kMapHeight; ++y)
             for (int x = 0; x < kMapWidth; ++x)
-                paint(PointAt(x, y), at(x, y));
+                paint(PointAt(x, y), At(x, y));
     }
 
     static MapPoint PointAt(int x, int y);
 
     // 8-bit RGB rows, channels clamped to 0..1 and rounded.
-    std::vector<unsigned char> toBytes() const;
+    std::vector<unsigned char> ToBytes() const;
 
 private:
     std::vector<Rgb> m_pixels;

@@ -106,7 +106,7 @@ void PaintMars(MapImage& map)
     const Rgb ice{0.97, 0.96, 0.94};
     Random random(0x3A125u);
     const std::vector<Crater> craters = ScatterCraters(random, 300, 0.5, 4.0);
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         const double tone = Fbm(Stretch(p.dir, 4, 4, 4), 6, 41u);
         Rgb c = Scale(desert, 0.9 + 0.2 * tone);
         c = Mix(c, bright, 0.6 * PatchCover(p, kBrightRegions, PatchJoin::Merge, 0.4, 0.4, 4.0, 43u));

@@ -5,7 +5,7 @@
 
 namespace mapgen {
 
-std::uint64_t Random::next()
+std::uint64_t Random::Next()
 {
     std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -13,15 +13,15 @@ std::uint64_t Random::next()
     return z ^ (z >> 31);
 }
 
-double Random::uniform()
+double Random::Uniform()
 {
-    return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0);
+    return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0);
 }
 
-void Random::pointOnSphere(double& latDeg, double& lonDeg)
+void Random::PointOnSphere(double& latDeg, double& lonDeg)
 {
-    latDeg = std::asin(uniform(-1.0, 1.0)) * 180.0 / 3.14159265358979323846;
-    lonDeg = uniform(-180.0, 180.0);
+    latDeg = std::asin(Uniform(-1.0, 1.0)) * 180.0 / 3.14159265358979323846;
+    lonDeg = Uniform(-180.0, 180.0);
 }
 
 Vec3 Stretch(const Vec3& p, double sx, double sy, double sz)

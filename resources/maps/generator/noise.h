@@ -15,11 +15,11 @@ public:
     explicit Random(std::uint64_t seed)
         : m_state(seed)
     { }
-    std::uint64_t next();
-    double uniform(); // 0 <= v < 1
-    double uniform(double low, double high) { return low + (high - low) * uniform(); }
+    std::uint64_t Next();
+    double Uniform(); // 0 <= v < 1
+    double Uniform(double low, double high) { return low + (high - low) * Uniform(); }
     // A direction spread evenly over the sphere, as latitude and longitude.
-    void pointOnSphere(double& latDeg, double& lonDeg);
+    void PointOnSphere(double& latDeg, double& lonDeg);
 
 private:
     std::uint64_t m_state;

@@ -59,7 +59,7 @@ void PaintVenus(MapImage& map)
 {
     const Rgb pale{0.95, 0.89, 0.68};
     const Rgb ochre{0.82, 0.70, 0.45};
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         // Clouds stretched along the parallels, with a wide chevron shape
         // from the faster winds near the equator.
         const double chevron = 0.25 * std::fabs(p.latDeg) / 90.0;
@@ -79,7 +79,7 @@ void PaintPluto(MapImage& map)
     const Rgb tan{0.66, 0.50, 0.36};
     const Rgb dark{0.36, 0.20, 0.13};
     const Rgb ice{0.97, 0.94, 0.88};
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         const double tone = Fbm(Stretch(p.dir, 4, 4, 4), 6, 131u);
         Rgb c = Mix(tan, beige, SmoothStep(0.3, 0.7, tone));
         // A pale yellow-grey north polar region.
@@ -97,7 +97,7 @@ void PaintSun(MapImage& map)
     const Rgb photosphere{1.00, 0.76, 0.22};
     const Rgb umbra{0.30, 0.12, 0.02};
     const Rgb penumbra{0.72, 0.40, 0.08};
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         double nearest, second;
         Worley(Stretch(p.dir, 45, 45, 45), 141u, nearest, second);
         // Bright granule centres, darker lanes where two cells meet.

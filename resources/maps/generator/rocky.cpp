@@ -87,7 +87,7 @@ void PaintMercury(MapImage& map)
     craters.push_back(MakeCrater({-58.0, -27.0}, 3.0, 0.8, false));
     const Rgb plain{0.55, 0.53, 0.50};
     const Rgb dark{0.38, 0.37, 0.36};
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         const double tone = Fbm(Stretch(p.dir, 3, 3, 3), 6, 11u);
         Rgb c = Mix(dark, plain, SmoothStep(0.3, 0.7, tone));
         // Smooth plains: slightly darker, fewer craters.
@@ -105,7 +105,7 @@ void PaintMoon(MapImage& map)
     const std::vector<Crater> named(std::begin(kMoonCraters), std::end(kMoonCraters));
     const Rgb highland{0.74, 0.73, 0.71};
     const Rgb mare{0.38, 0.38, 0.39};
-    map.forEach([&](const MapPoint& p, Rgb& out) {
+    map.ForEach([&](const MapPoint& p, Rgb& out) {
         double mareCover = PatchCover(p, kMoonMaria, PatchJoin::Touch, 0.45, 0.2, 5.0, 23u);
         // Plato's dark lava floor.
         for (const Crater& c : kMoonCraters)

@@ -98,12 +98,12 @@ std::vector<Crater> ScatterCraters(Random& random, int count, double minRadius, 
     craters.reserve(count);
     for (int i = 0; i < count; ++i) {
         LatLon centre;
-        random.pointOnSphere(centre.lat, centre.lon);
+        random.PointOnSphere(centre.lat, centre.lon);
         // Radius density falls as 1/r^2: small craters far outnumber big ones.
-        const double u = random.uniform();
+        const double u = random.Uniform();
         const double radius = 1.0 / (1.0 / minRadius - u * (1.0 / minRadius - 1.0 / maxRadius));
-        const double strength = random.uniform(0.35, 1.0);
-        const bool rays = random.uniform() < 0.012;
+        const double strength = random.Uniform(0.35, 1.0);
+        const bool rays = random.Uniform() < 0.012;
         craters.push_back(MakeCrater(centre, radius, strength, rays));
     }
     return craters;

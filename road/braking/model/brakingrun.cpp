@@ -23,12 +23,12 @@ struct Origin
     int step;
 };
 
-Origin originAt(const MotionRow& row, int step)
+Origin OriginAt(const MotionRow& row, int step)
 {
     return {row.Position, row.Speed, step};
 }
 
-MotionRow advancedFrom(const Origin& origin, double acceleration, int step)
+MotionRow AdvancedFrom(const Origin& origin, double acceleration, int step)
 {
     // Both times from the step numbers, so that every row of a stage is
     // computed alike whatever its distance from the origin.
@@ -77,36 +77,36 @@ void VehicleRun::BuildRun(const VehicleInputs& inputs, int cruiseExtra, double t
 {
     MotionTable& rows = *m_table;
     rows[0] = MotionRow{};
-    m_accelSteps = accelerate(targetSpeed);
+    m_accelSteps = Accelerate(targetSpeed);
 
-    const int reaction = cruise(m_accelSteps, std::clamp(cruiseExtra, 0, kLastStep), phCruising);
+    const int reaction = Cruise(m_accelSteps, std::clamp(cruiseExtra, 0, kLastStep), phCruising);
     m_keys.ReactionPos = rows[std::size_t(reaction)].Position;
     m_keys.ReactionSpeed = rows[std::size_t(reaction)].Speed;
     m_keys.ReactionStep = reaction;
 
-    const int braking = cruise(reaction, std::clamp(inputs.reactionCs, 0, kLastStep), phReacting);
-    stopAt(brake(braking, Deceleration(inputs.roadCoeff, inputs.wornBrakes)));
+    const int braking = Cruise(reaction, std::clamp(inputs.reactionCs, 0, kLastStep), phReacting);
+    StopAt(Brake(braking, Deceleration(inputs.roadCoeff, inputs.wornBrakes)));
 }
 
-int VehicleRun::accelerate(double targetSpeed)
+int VehicleRun::Accelerate(double targetSpeed)
 {
     MotionTable& rows = *m_table;
-    Origin origin = originAt(rows[0], 0);
+    Origin origin = OriginAt(rows[0], 0);
     std::size_t stage = 0;
     int pause = 0;
     int n = 1;
     for (; n <= kLastMovingStep && rows[std::size_t(n - 1)].Speed < targetSpeed; ++n) {
         const MotionRow& previous = rows[std::size_t(n - 1)];
         if (pause > 0) {
-            plainAdvance(n, phGearChange);
+            PlainAdvance(n, phGearChange);
             if (--pause == 0)
-                origin = originAt(rows[std::size_t(n)], n);
+                origin = OriginAt(rows[std::size_t(n)], n);
         } else if (stage < kStageEnd.size() && previous.Speed >= kStageEnd[stage]) {
             rows[std::size_t(n)] = previous;
             pause = kGearChangeSteps;
             ++stage;
         } else {
-            rows[std::size_t(n)] = advancedFrom(origin, kStageAcceleration[stage], n);
+            rows[std::size_t(n)] = AdvancedFrom(origin, kStageAcceleration[stage], n);
         }
     }
     // The first step at or above the target (or the last one written).
@@ -115,30 +115,30 @@ int VehicleRun::accelerate(double targetSpeed)
 
 // Steps `from` to `from` + `extra` at constant speed; row 0 stays the
 // waiting car. Returns the last of them.
-int VehicleRun::cruise(int from, int extra, RunPhase phase)
+int VehicleRun::Cruise(int from, int extra, RunPhase phase)
 {
     const int last = std::min(from + extra, kLastMovingStep);
     for (int n = std::max(from, 1); n <= last; ++n)
-        plainAdvance(n, phase);
+        PlainAdvance(n, phase);
     return last;
 }
 
 // Returns the step of the stop: the first after a negative speed.
-int VehicleRun::brake(int from, double deceleration)
+int VehicleRun::Brake(int from, double deceleration)
 {
     MotionTable& rows = *m_table;
     const MotionRow& start = rows[std::size_t(from)];
     m_keys.BrakePos = start.Position;
     m_keys.BrakeSpeed = start.Speed;
     m_keys.BrakeStep = from;
-    const Origin origin = originAt(start, from);
+    const Origin origin = OriginAt(start, from);
     int n = std::max(from, 1);
     for (; n <= kLastMovingStep && rows[std::size_t(n - 1)].Speed >= 0; ++n)
-        rows[std::size_t(n)] = advancedFrom(origin, -deceleration, n);
+        rows[std::size_t(n)] = AdvancedFrom(origin, -deceleration, n);
     return n;
 }
 
-void VehicleRun::stopAt(int step)
+void VehicleRun::StopAt(int step)
 {
     MotionTable& rows = *m_table;
     MotionRow stop;
@@ -151,7 +151,7 @@ void VehicleRun::stopAt(int step)
     m_keys.StopStep = step;
 }
 
-void VehicleRun::plainAdvance(int step, RunPhase phase)
+void VehicleRun::PlainAdvance(int step, RunPhase phase)
 {
     MotionTable& rows = *m_table;
     const MotionRow& previous = rows[std::size_t(step - 1)];

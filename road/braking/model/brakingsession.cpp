@@ -59,7 +59,7 @@ bool BrakingSession::Tick(const std::function<void(int)>& drawZone)
             // The car stays where the previous tick put it; the panel shows
             // the stop.
             drawZone(k);
-            m_running[index(k)] = false;
+            m_running[Index(k)] = false;
             continue;
         }
         m_view.Follow(k, row);
@@ -101,7 +101,7 @@ Readout BrakingSession::Quantities(int k) const
 
 namespace {
 
-QString distanceText(const std::optional<double>& metres)
+QString DistanceText(const std::optional<double>& metres)
 {
     return metres ? FormatFixed(*metres, 3, 1) + QStringLiteral(" m") : QStringLiteral("-------- ");
 }
@@ -114,6 +114,6 @@ ReadoutTexts ReadoutLines(const Readout& readout)
              QStringLiteral("d. réaction :"), QStringLiteral("d. freinage :"), PhaseText(readout.phase)},
             {FormatFixed(readout.speedKmh, 3, 1) + QStringLiteral(" km/h"),
              FormatFixed(readout.elapsedS, 3, 1) + QStringLiteral(" s"),
-             FormatFixed(readout.distanceM, 3, 1) + QStringLiteral(" m"), distanceText(readout.reactionM),
-             distanceText(readout.brakingM)}};
+             FormatFixed(readout.distanceM, 3, 1) + QStringLiteral(" m"), DistanceText(readout.reactionM),
+             DistanceText(readout.brakingM)}};
 }

@@ -10,13 +10,13 @@ constexpr std::array<int, 4> kReactions{50, 100, 200, 300};
 constexpr std::array<int, 3> kTimeSteps{1, 3, 6};
 
 // The index of `value` in `offered`, or the last index.
-template <std::size_t N> int itemOf(const std::array<int, N>& offered, int value)
+template <std::size_t N> int ItemOf(const std::array<int, N>& offered, int value)
 {
     const auto found = std::find(offered.begin(), offered.end(), value);
     return found == offered.end() ? int(N) - 1 : int(found - offered.begin());
 }
 
-template <std::size_t N> int valueOf(const std::array<int, N>& offered, int item)
+template <std::size_t N> int ValueOf(const std::array<int, N>& offered, int item)
 {
     return offered[std::size_t(std::clamp(item, 0, int(N) - 1))];
 }
@@ -31,17 +31,17 @@ int OfferedSpeed(int kmh)
 
 int OfferedReaction(int hundredths)
 {
-    return valueOf(kReactions, itemOf(kReactions, hundredths));
+    return ValueOf(kReactions, ItemOf(kReactions, hundredths));
 }
 
 int OfferedRoad(int coefficient)
 {
-    return valueOf(kRoads, itemOf(kRoads, coefficient));
+    return ValueOf(kRoads, ItemOf(kRoads, coefficient));
 }
 
 int OfferedTimeStep(int steps)
 {
-    return valueOf(kTimeSteps, itemOf(kTimeSteps, steps));
+    return ValueOf(kTimeSteps, ItemOf(kTimeSteps, steps));
 }
 
 int SpeedUp(int kmh)
@@ -56,30 +56,30 @@ int SpeedDown(int kmh)
 
 int RoadItem(int coefficient)
 {
-    return itemOf(kRoads, coefficient);
+    return ItemOf(kRoads, coefficient);
 }
 
 int RoadForItem(int item)
 {
-    return valueOf(kRoads, item);
+    return ValueOf(kRoads, item);
 }
 
 int ReactionItem(int hundredths)
 {
-    return itemOf(kReactions, hundredths);
+    return ItemOf(kReactions, hundredths);
 }
 
 int ReactionForItem(int item)
 {
-    return valueOf(kReactions, item);
+    return ValueOf(kReactions, item);
 }
 
 int TimeStepPosition(int steps)
 {
-    return itemOf(kTimeSteps, steps) + 1;
+    return ItemOf(kTimeSteps, steps) + 1;
 }
 
 int TimeStepForPosition(int position)
 {
-    return valueOf(kTimeSteps, position - 1);
+    return ValueOf(kTimeSteps, position - 1);
 }

@@ -24,13 +24,13 @@ void BrakingView::SetZoneSize(int width, int height)
 {
     m_zoneWidth = std::max(width, 1);
     m_zoneHeight = std::max(height, 1);
-    updateScale();
+    UpdateScale();
 }
 
 void BrakingView::SetViewHeight(double metres)
 {
     m_viewHeight = std::isfinite(metres) && metres > 0 ? metres : kDefaultViewHeight;
-    updateScale();
+    UpdateScale();
 }
 
 double BrakingView::MinViewHeight() const
@@ -41,7 +41,7 @@ double BrakingView::MinViewHeight() const
     return std::max(kMinViewHeight, kStripMetres * height * height * kBytesPerPixel / kStripBudgetBytes);
 }
 
-void BrakingView::updateScale()
+void BrakingView::UpdateScale()
 {
     m_viewHeight = std::max(m_viewHeight, MinViewHeight());
     m_scale = m_zoneHeight / m_viewHeight;
@@ -76,7 +76,7 @@ void BrakingView::AdaptedZoom(const KeyPoints& first, const KeyPoints& second)
 
 void BrakingView::SetOrigin(int k, double metres)
 {
-    m_origin[index(k)] = std::isfinite(metres) ? std::max(metres, 0.0) : 0;
+    m_origin[Index(k)] = std::isfinite(metres) ? std::max(metres, 0.0) : 0;
 }
 
 void BrakingView::ResetCameras()
@@ -93,7 +93,7 @@ void BrakingView::ClearReached()
 
 void BrakingView::Follow(int k, const MotionRow& row)
 {
-    const std::size_t i = index(k);
+    const std::size_t i = Index(k);
     m_currentPos[i] = row.Position;
     if (row.Phase == phReacting)
         m_reached[i] = true;
@@ -110,7 +110,7 @@ bool BrakingView::DragTo(int k, int x)
 {
     if (!Dragging())
         return false;
-    double& origin = m_origin[index(k)];
+    double& origin = m_origin[Index(k)];
     origin += (x - m_pressX) / m_scale * kDragFactor;
     if (origin < 0) {
         origin = 0;

@@ -21,14 +21,14 @@ FieldGeometry::FieldGeometry(int displayWidth, int displayHeight)
       m_height(std::max(displayHeight, 1))
 { }
 
-int FieldGeometry::columnAt(double metres) const
+int FieldGeometry::ColumnAt(double metres) const
 {
-    return RoundHalfEven(metres * pixelsPerMetre());
+    return RoundHalfEven(metres * PixelsPerMetre());
 }
 
-int FieldGeometry::rowAt(double metresFromBottom) const
+int FieldGeometry::RowAt(double metresFromBottom) const
 {
-    return m_height - RoundHalfEven(metresFromBottom * pixelsPerMetre());
+    return m_height - RoundHalfEven(metresFromBottom * PixelsPerMetre());
 }
 
 std::vector<FieldSpan> ComputeField(const FieldGeometry& geometry, int angleDegrees)
@@ -37,10 +37,10 @@ std::vector<FieldSpan> ComputeField(const FieldGeometry& geometry, int angleDegr
     // The tangent of half the angle: how far the field spreads sideways
     // for each row ahead.
     const double spread = std::tan(angle * 0.002777777777777778 * std::numbers::pi);
-    const int eyeX = geometry.eyeX();
-    const int width = geometry.displayWidth();
+    const int eyeX = geometry.EyeX();
+    const int width = geometry.DisplayWidth();
     // Rows eyeY..1 only: an eye below the display gives rows that exist.
-    const int rowCount = std::clamp(geometry.eyeY(), 0, geometry.displayHeight());
+    const int rowCount = std::clamp(geometry.EyeY(), 0, geometry.DisplayHeight());
     std::vector<FieldSpan> rows;
     rows.reserve(static_cast<std::size_t>(rowCount));
     for (int j = 0; j < rowCount; ++j) {

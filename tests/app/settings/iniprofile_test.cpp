@@ -6,73 +6,73 @@
 
 namespace {
 
-QByteArray valueOr(const IniProfile& profile, const char* section, const char* key)
+QByteArray ValueOr(const IniProfile& profile, const char* section, const char* key)
 {
-    return profile.value(section, key).value_or("<missing>");
+    return profile.Value(section, key).value_or("<missing>");
 }
 
 TEST(IniProfileLookup, SectionsAndKeysIgnoreCase)
 {
-    const auto profile = IniProfile::fromBytes("[general]\r\nTIPFLAG=0\r\n");
-    EXPECT_EQ(valueOr(profile, "General", "TipFlag"), "0");
-    EXPECT_EQ(valueOr(profile, "GENERAL", "tipflag"), "0");
+    const auto profile = IniProfile::FromBytes("[general]\r\nTIPFLAG=0\r\n");
+    EXPECT_EQ(ValueOr(profile, "General", "TipFlag"), "0");
+    EXPECT_EQ(ValueOr(profile, "GENERAL", "tipflag"), "0");
 }
 
 TEST(IniProfileLookup, ReadsLfAndCrLfFiles)
 {
     for (const QByteArray& ending : {QByteArray("\n"), QByteArray("\r\n")}) {
-        const auto profile = IniProfile::fromBytes("[A]" + ending + "x=1" + ending + "y=2" + ending);
-        EXPECT_EQ(valueOr(profile, "A", "x"), "1") << ending.toHex().constData();
-        EXPECT_EQ(valueOr(profile, "A", "y"), "2") << ending.toHex().constData();
+        const auto profile = IniProfile::FromBytes("[A]" + ending + "x=1" + ending + "y=2" + ending);
+        EXPECT_EQ(ValueOr(profile, "A", "x"), "1") << ending.toHex().constData();
+        EXPECT_EQ(ValueOr(profile, "A", "y"), "2") << ending.toHex().constData();
     }
 }
 
 TEST(IniProfileLookup, BlanksAroundNamesAndValuesAreIgnored)
 {
-    const auto profile = IniProfile::fromBytes("  [ A ]  \n\t x \t=  12 \t\n");
-    EXPECT_EQ(valueOr(profile, "A", "x"), "12");
+    const auto profile = IniProfile::FromBytes("  [ A ]  \n\t x \t=  12 \t\n");
+    EXPECT_EQ(ValueOr(profile, "A", "x"), "12");
 }
 
 TEST(IniProfileLookup, EnclosingQuotesAreRemoved)
 {
-    const auto profile = IniProfile::fromBytes("[A]\nx=\"5\"\ny='6'\nz=\"7\n");
-    EXPECT_EQ(valueOr(profile, "A", "x"), "5");
-    EXPECT_EQ(valueOr(profile, "A", "y"), "6");
-    EXPECT_EQ(valueOr(profile, "A", "z"), "\"7");
+    const auto profile = IniProfile::FromBytes("[A]\nx=\"5\"\ny='6'\nz=\"7\n");
+    EXPECT_EQ(ValueOr(profile, "A", "x"), "5");
+    EXPECT_EQ(ValueOr(profile, "A", "y"), "6");
+    EXPECT_EQ(ValueOr(profile, "A", "z"), "\"7");
 }
 
 TEST(IniProfileLookup, FirstOfDuplicatedKeysAndSectionsWins)
 {
-    const auto profile = IniProfile::fromBytes("[A]\nx=1\nX=2\n[B]\nz=0\n[a]\nx=3\ny=4\n");
-    EXPECT_EQ(valueOr(profile, "A", "x"), "1");
+    const auto profile = IniProfile::FromBytes("[A]\nx=1\nX=2\n[B]\nz=0\n[a]\nx=3\ny=4\n");
+    EXPECT_EQ(ValueOr(profile, "A", "x"), "1");
     // A key found only in the repeated section is still found there.
-    EXPECT_EQ(valueOr(profile, "A", "y"), "4");
+    EXPECT_EQ(ValueOr(profile, "A", "y"), "4");
 }
 
 TEST(IniProfileLookup, KeysBeforeAnySectionOrInOtherSectionsDoNotMatch)
 {
-    const auto profile = IniProfile::fromBytes("x=1\n[B]\nx=2\n");
-    EXPECT_EQ(valueOr(profile, "A", "x"), "<missing>");
-    EXPECT_EQ(valueOr(profile, "B", "y"), "<missing>");
+    const auto profile = IniProfile::FromBytes("x=1\n[B]\nx=2\n");
+    EXPECT_EQ(ValueOr(profile, "A", "x"), "<missing>");
+    EXPECT_EQ(ValueOr(profile, "B", "y"), "<missing>");
 }
 
 TEST(IniProfileLookup, EmptyValueIsPresentButEmpty)
 {
-    const auto profile = IniProfile::fromBytes("[A]\nx=\n");
-    EXPECT_EQ(valueOr(profile, "A", "x"), "");
+    const auto profile = IniProfile::FromBytes("[A]\nx=\n");
+    EXPECT_EQ(ValueOr(profile, "A", "x"), "");
 }
 
 TEST(IniProfileLookup, LongValuesAreCutTo1023Characters)
 {
     const QByteArray longValue(5000, '7');
-    const auto profile = IniProfile::fromBytes("[A]\nx=" + longValue + "\n");
-    EXPECT_EQ(valueOr(profile, "A", "x"), QByteArray(IniProfile::MaxValueLength, '7'));
+    const auto profile = IniProfile::FromBytes("[A]\nx=" + longValue + "\n");
+    EXPECT_EQ(ValueOr(profile, "A", "x"), QByteArray(IniProfile::MaxValueLength, '7'));
 }
 
 TEST(IniProfileLookup, SectionWithoutClosingBracketStillOpens)
 {
-    const auto profile = IniProfile::fromBytes("[A\nx=1\n");
-    EXPECT_EQ(valueOr(profile, "A", "x"), "1");
+    const auto profile = IniProfile::FromBytes("[A\nx=1\n");
+    EXPECT_EQ(ValueOr(profile, "A", "x"), "1");
 }
 
 TEST(IniProfileLookup, BinaryBytesAndNulDoNotDisturbOtherLines)
@@ -81,93 +81,93 @@ TEST(IniProfileLookup, BinaryBytesAndNulDoNotDisturbOtherLines)
     QByteArray bytes(garbage, sizeof garbage - 1);
     bytes += "[A]\nx=3\n";
     bytes += QByteArray("\x00=\x00\n", 4);
-    const auto profile = IniProfile::fromBytes(bytes);
-    EXPECT_EQ(valueOr(profile, "A", "x"), "3");
-    EXPECT_EQ(profile.toBytes(), IniProfile::fromBytes(profile.toBytes()).toBytes());
+    const auto profile = IniProfile::FromBytes(bytes);
+    EXPECT_EQ(ValueOr(profile, "A", "x"), "3");
+    EXPECT_EQ(profile.ToBytes(), IniProfile::FromBytes(profile.ToBytes()).ToBytes());
 }
 
 TEST(IniProfileWrite, UntouchedFileIsWrittenBackAsItWas)
 {
     const QByteArray file = "; comment\r\n\r\n[A]\r\nx=1\r\ngarbage line\r\n\r\n[B]\r\ny = 2\r\n";
-    EXPECT_EQ(IniProfile::fromBytes(file).toBytes(), file);
+    EXPECT_EQ(IniProfile::FromBytes(file).ToBytes(), file);
 }
 
 TEST(IniProfileWrite, KeepsTheFileLineEnding)
 {
-    auto lf = IniProfile::fromBytes("[A]\nx=1\n");
-    lf.setValue("B", "y", "2");
-    EXPECT_EQ(lf.toBytes(), "[A]\nx=1\n\n[B]\ny=2\n");
+    auto lf = IniProfile::FromBytes("[A]\nx=1\n");
+    lf.SetValue("B", "y", "2");
+    EXPECT_EQ(lf.ToBytes(), "[A]\nx=1\n\n[B]\ny=2\n");
 
-    auto crlf = IniProfile::fromBytes("[A]\r\nx=1\r\n");
-    crlf.setValue("B", "y", "2");
-    EXPECT_EQ(crlf.toBytes(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    auto crlf = IniProfile::FromBytes("[A]\r\nx=1\r\n");
+    crlf.SetValue("B", "y", "2");
+    EXPECT_EQ(crlf.ToBytes(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
 }
 
 TEST(IniProfileWrite, CarriageReturnsEndingALineGoWithItsLineEnd)
 {
-    const QByteArray written = IniProfile::fromBytes("[A]\nx=1\r\r\ny=2\n").toBytes();
+    const QByteArray written = IniProfile::FromBytes("[A]\nx=1\r\r\ny=2\n").ToBytes();
     EXPECT_EQ(written, "[A]\nx=1\ny=2\n");
-    EXPECT_EQ(IniProfile::fromBytes(written).toBytes(), written);
+    EXPECT_EQ(IniProfile::FromBytes(written).ToBytes(), written);
 }
 
 TEST(IniProfileWrite, FreshProfileUsesCrLf)
 {
     IniProfile profile;
-    profile.setValue("A", "x", "1");
-    profile.setValue("B", "y", "2");
-    EXPECT_EQ(profile.toBytes(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    profile.SetValue("A", "x", "1");
+    profile.SetValue("B", "y", "2");
+    EXPECT_EQ(profile.ToBytes(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
 }
 
 TEST(IniProfileWrite, ChangesAValueInPlaceKeepingItsNeighbours)
 {
-    auto profile = IniProfile::fromBytes("[A]\nunknown=u\nx=1\n; note\n[Other]\nk=v\n");
-    profile.setValue("a", "X", "42");
-    EXPECT_EQ(profile.toBytes(), "[A]\nunknown=u\nx=42\n; note\n[Other]\nk=v\n");
+    auto profile = IniProfile::FromBytes("[A]\nunknown=u\nx=1\n; note\n[Other]\nk=v\n");
+    profile.SetValue("a", "X", "42");
+    EXPECT_EQ(profile.ToBytes(), "[A]\nunknown=u\nx=42\n; note\n[Other]\nk=v\n");
 }
 
 TEST(IniProfileWrite, NewKeyGoesAtTheEndOfItsSectionBeforeBlankLines)
 {
-    auto profile = IniProfile::fromBytes("[A]\nx=1\n\n\n[B]\ny=2\n");
-    profile.setValue("A", "z", "3");
-    EXPECT_EQ(profile.toBytes(), "[A]\nx=1\nz=3\n\n\n[B]\ny=2\n");
-    EXPECT_EQ(valueOr(profile, "A", "z"), "3");
-    EXPECT_EQ(valueOr(profile, "A", "x"), "1");
+    auto profile = IniProfile::FromBytes("[A]\nx=1\n\n\n[B]\ny=2\n");
+    profile.SetValue("A", "z", "3");
+    EXPECT_EQ(profile.ToBytes(), "[A]\nx=1\nz=3\n\n\n[B]\ny=2\n");
+    EXPECT_EQ(ValueOr(profile, "A", "z"), "3");
+    EXPECT_EQ(ValueOr(profile, "A", "x"), "1");
 }
 
 TEST(IniProfileWrite, NewKeyGoesIntoTheFirstOfDuplicatedSections)
 {
-    auto profile = IniProfile::fromBytes("[A]\nx=1\n[A]\ny=2\n");
-    profile.setValue("A", "y", "5");
-    profile.setValue("A", "z", "6");
-    EXPECT_EQ(profile.toBytes(), "[A]\nx=1\nz=6\n[A]\ny=5\n");
+    auto profile = IniProfile::FromBytes("[A]\nx=1\n[A]\ny=2\n");
+    profile.SetValue("A", "y", "5");
+    profile.SetValue("A", "z", "6");
+    EXPECT_EQ(profile.ToBytes(), "[A]\nx=1\nz=6\n[A]\ny=5\n");
 }
 
 TEST(IniProfileWrite, OnlyTheFirstOfDuplicatedKeysChanges)
 {
-    auto profile = IniProfile::fromBytes("[A]\nx=1\nx=2\n");
-    profile.setValue("A", "x", "9");
-    EXPECT_EQ(profile.toBytes(), "[A]\nx=9\nx=2\n");
+    auto profile = IniProfile::FromBytes("[A]\nx=1\nx=2\n");
+    profile.SetValue("A", "x", "9");
+    EXPECT_EQ(profile.ToBytes(), "[A]\nx=9\nx=2\n");
 }
 
 TEST(IniProfileWrite, FileWithoutFinalLineEndGetsOne)
 {
-    auto profile = IniProfile::fromBytes("[A]\nx=1");
-    profile.setValue("A", "y", "2");
-    EXPECT_EQ(profile.toBytes(), "[A]\nx=1\ny=2\n");
+    auto profile = IniProfile::FromBytes("[A]\nx=1");
+    profile.SetValue("A", "y", "2");
+    EXPECT_EQ(profile.ToBytes(), "[A]\nx=1\ny=2\n");
 }
 
 TEST(IniProfileWrite, LineBreaksInAValueCannotSplitTheLine)
 {
     IniProfile profile;
-    profile.setValue("A", "x", "1\r\n[B]\ny=2");
-    EXPECT_EQ(profile.toBytes(), "[A]\r\nx=1\r\n");
+    profile.SetValue("A", "x", "1\r\n[B]\ny=2");
+    EXPECT_EQ(profile.ToBytes(), "[A]\r\nx=1\r\n");
 }
 
 TEST(IniProfileWrite, CommentsBeforeTheFirstSectionStayFirst)
 {
-    auto profile = IniProfile::fromBytes("# made by hand\n");
-    profile.setValue("A", "x", "1");
-    EXPECT_EQ(profile.toBytes(), "# made by hand\n\n[A]\nx=1\n");
+    auto profile = IniProfile::FromBytes("# made by hand\n");
+    profile.SetValue("A", "x", "1");
+    EXPECT_EQ(profile.ToBytes(), "# made by hand\n\n[A]\nx=1\n");
 }
 
 struct ParseCase

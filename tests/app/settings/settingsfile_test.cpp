@@ -32,14 +32,14 @@ TEST_F(ProgramDirTest, IsTheExecutableFolderWithoutTrailingSeparator)
 
 TEST_F(ProgramDirTest, SettingsFileLivesBesideTheExecutable)
 {
-    ProgramDir = dir.path();
-    EXPECT_EQ(SettingsFilePath(), dir.path() + "/Kinea.ini");
+    ProgramDir = dir.Path();
+    EXPECT_EQ(SettingsFilePath(), dir.Path() + "/Kinea.ini");
 }
 
 TEST_F(ProgramDirTest, SettingsMoveToTheUserFolderWhenTheProgramFolderIsClosed)
 {
     QStandardPaths::setTestModeEnabled(true);
-    ProgramDir = dir.file("installed-elsewhere");
+    ProgramDir = dir.File("installed-elsewhere");
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     EXPECT_EQ(SettingsFilePath(), config + "/Kinea.ini");
     QStandardPaths::setTestModeEnabled(false);
@@ -47,9 +47,9 @@ TEST_F(ProgramDirTest, SettingsMoveToTheUserFolderWhenTheProgramFolderIsClosed)
 
 TEST_F(ProgramDirTest, ReadOnlyProgramFolderWithoutAFileSendsSettingsToTheUserFolder)
 {
-    ProgramDir = dir.path();
+    ProgramDir = dir.Path();
     // Closed to the superuser too: the folder's mode says so.
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir.Path(), QFile::ReadOwner | QFile::ExeOwner);
     QStandardPaths::setTestModeEnabled(true);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     EXPECT_EQ(SettingsFilePath(), config + "/Kinea.ini");
@@ -58,10 +58,10 @@ TEST_F(ProgramDirTest, ReadOnlyProgramFolderWithoutAFileSendsSettingsToTheUserFo
 
 TEST_F(ProgramDirTest, AnExistingFileBesideTheExecutableIsKept)
 {
-    ProgramDir = dir.path();
-    testing_support::writeFile(dir.file("Kinea.ini"), "[General]\r\n");
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_EQ(SettingsFilePath(), dir.path() + "/Kinea.ini");
+    ProgramDir = dir.Path();
+    testing_support::WriteFile(dir.File("Kinea.ini"), "[General]\r\n");
+    QFile::setPermissions(dir.Path(), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(SettingsFilePath(), dir.Path() + "/Kinea.ini");
 }
 
 // A copy installed by `cmake --install` or a package, with its marker.
@@ -71,57 +71,57 @@ protected:
     void SetUp() override
     {
         QStandardPaths::setTestModeEnabled(true);
-        QDir(userFolder()).removeRecursively();
-        testing_support::writeFile(dir.file(InstalledMarkerName), "copie installée\n");
-        ProgramDir = dir.path();
+        QDir(UserFolder()).removeRecursively();
+        testing_support::WriteFile(dir.File(InstalledMarkerName), "copie installée\n");
+        ProgramDir = dir.Path();
     }
     void TearDown() override
     {
-        QDir(userFolder()).removeRecursively();
+        QDir(UserFolder()).removeRecursively();
         QStandardPaths::setTestModeEnabled(false);
         AppSettings = AppSettingsRecord{};
         ProgramDirTest::TearDown();
     }
-    static QString userFolder() { return UserSettingsFolder(); }
-    static QString userFile() { return userFolder() + "/Kinea.ini"; }
+    static QString UserFolder() { return UserSettingsFolder(); }
+    static QString UserFile() { return UserFolder() + "/Kinea.ini"; }
 };
 
 TEST_F(InstalledCopyTest, WritesInTheUserFolderThoughItsOwnFolderIsWritable)
 {
-    ASSERT_TRUE(QFileInfo(dir.path()).isWritable());
-    const SettingsFiles files = LocateSettingsFiles(dir.path());
-    EXPECT_EQ(files.own, userFile());
+    ASSERT_TRUE(QFileInfo(dir.Path()).isWritable());
+    const SettingsFiles files = LocateSettingsFiles(dir.Path());
+    EXPECT_EQ(files.own, UserFile());
     EXPECT_TRUE(files.shared.isEmpty());
     AppSettings.Ips = 50;
     ASSERT_TRUE(SaveSettings().saved);
-    EXPECT_TRUE(testing_support::readFile(userFile()).contains("Ips=50\r\n"));
-    EXPECT_FALSE(QFileInfo::exists(dir.file("Kinea.ini")));
+    EXPECT_TRUE(testing_support::ReadFile(UserFile()).contains("Ips=50\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(dir.File("Kinea.ini")));
 }
 
 TEST_F(InstalledCopyTest, AdministratorsFileIsReadItsKeysImposedAndNeverWritten)
 {
     const QByteArray imposed = "[General]\r\nIps=50\r\n";
-    testing_support::writeFile(dir.file("Kinea.ini"), imposed);
-    QDir().mkpath(userFolder());
-    testing_support::writeFile(userFile(), "[General]\r\nIps=200\r\nTipIndex=7\r\n");
-    const SettingsFiles files = LocateSettingsFiles(dir.path());
-    EXPECT_EQ(files.shared, dir.file("Kinea.ini"));
-    EXPECT_EQ(files.own, userFile());
+    testing_support::WriteFile(dir.File("Kinea.ini"), imposed);
+    QDir().mkpath(UserFolder());
+    testing_support::WriteFile(UserFile(), "[General]\r\nIps=200\r\nTipIndex=7\r\n");
+    const SettingsFiles files = LocateSettingsFiles(dir.Path());
+    EXPECT_EQ(files.shared, dir.File("Kinea.ini"));
+    EXPECT_EQ(files.own, UserFile());
     LoadSettings();
     EXPECT_EQ(AppSettings.Ips, 50); // the administrator's
     EXPECT_EQ(AppSettings.TipIndex, 7); // the user's own
     AppSettings.TipIndex = 8;
     ASSERT_TRUE(SaveSettings().saved);
-    EXPECT_EQ(testing_support::readFile(dir.file("Kinea.ini")), imposed);
-    EXPECT_TRUE(testing_support::readFile(userFile()).contains("TipIndex=8\r\n"));
+    EXPECT_EQ(testing_support::ReadFile(dir.File("Kinea.ini")), imposed);
+    EXPECT_TRUE(testing_support::ReadFile(UserFile()).contains("TipIndex=8\r\n"));
 }
 
 TEST_F(ProgramDirTest, APipeNamedLikeTheFileSendsSettingsToTheUserFolder)
 {
 #ifdef Q_OS_UNIX
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.file("Kinea.ini")).constData(), 0644), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.File("Kinea.ini")).constData(), 0644), 0);
     QStandardPaths::setTestModeEnabled(true);
-    EXPECT_EQ(LocateSettingsFiles(dir.path()).own, UserSettingsFolder() + "/Kinea.ini");
+    EXPECT_EQ(LocateSettingsFiles(dir.Path()).own, UserSettingsFolder() + "/Kinea.ini");
     QStandardPaths::setTestModeEnabled(false);
 #else
     GTEST_SKIP() << "no named pipes in the file system here";
@@ -130,9 +130,9 @@ TEST_F(ProgramDirTest, APipeNamedLikeTheFileSendsSettingsToTheUserFolder)
 
 TEST_F(ProgramDirTest, AFolderNamedLikeTheFileSendsSettingsToTheUserFolder)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Kinea.ini"));
+    ASSERT_TRUE(QDir(dir.Path()).mkdir("Kinea.ini"));
     QStandardPaths::setTestModeEnabled(true);
-    EXPECT_EQ(LocateSettingsFiles(dir.path()).own, UserSettingsFolder() + "/Kinea.ini");
+    EXPECT_EQ(LocateSettingsFiles(dir.Path()).own, UserSettingsFolder() + "/Kinea.ini");
     QStandardPaths::setTestModeEnabled(false);
 }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-using testing_support::readFile;
+using testing_support::ReadFile;
 
 class SettingsLoad : public SettingsTest
 { };
@@ -17,7 +17,7 @@ TEST_F(SettingsLoad, FirstRunWithoutAFileGivesTheDefaults)
     AppSettings.Ips = 7;
     AppSettings.TipFlag = false;
     AppSettings.Placements[SlotChamp].Maxis = true;
-    LoadSettings(dir.file("absent.ini"));
+    LoadSettings(dir.File("absent.ini"));
     for (int slot = 0; slot < PlacementSlotCount; ++slot) {
         const WindowPlacement& p = AppSettings.Placements[size_t(slot)];
         EXPECT_EQ(p.X, 1) << PlacementSection(slot);
@@ -39,8 +39,8 @@ TEST_F(SettingsLoad, EveryFieldIsOverwrittenByTheFileOrItsDefault)
     scrambled.FlouFlag = false;
     scrambled.Placements[SlotPoids].W = 9;
     AppSettings = scrambled;
-    loadFrom("[Unrelated]\r\nk=v\r\n");
-    EXPECT_EQ(savedBytes(AppSettings), savedBytes(AppSettingsRecord{}));
+    LoadFrom("[Unrelated]\r\nk=v\r\n");
+    EXPECT_EQ(SavedBytes(AppSettings), SavedBytes(AppSettingsRecord{}));
 }
 
 struct IntCase
@@ -55,7 +55,7 @@ class SettingsIntegerText : public SettingsTest, public testing::WithParamInterf
 
 TEST_P(SettingsIntegerText, ReadsIpsAsTheFileSpellsIt)
 {
-    loadFrom(QByteArray("[General]\r\n") + GetParam().line + "\r\n");
+    LoadFrom(QByteArray("[General]\r\n") + GetParam().line + "\r\n");
     EXPECT_EQ(AppSettings.Ips, GetParam().ips);
 }
 
@@ -71,13 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SettingsLoad, AnyNonZeroBooleanIsTrueAndIsWrittenBackAsOne)
 {
-    loadFrom("[General]\r\nTipFlag=2\r\nHintFlag=-1\r\nMotifFlag=0\r\nSplasheFlag=non\r\n");
+    LoadFrom("[General]\r\nTipFlag=2\r\nHintFlag=-1\r\nMotifFlag=0\r\nSplasheFlag=non\r\n");
     EXPECT_TRUE(AppSettings.TipFlag);
     EXPECT_TRUE(AppSettings.HintFlag);
     EXPECT_FALSE(AppSettings.MotifFlag);
     EXPECT_TRUE(AppSettings.SplasheFlag); // not a number: default
-    ASSERT_TRUE(save(iniPath()));
-    const QByteArray saved = readIni();
+    ASSERT_TRUE(Save(IniPath()));
+    const QByteArray saved = ReadIni();
     EXPECT_TRUE(saved.contains("TipFlag=1\r\n"));
     EXPECT_TRUE(saved.contains("HintFlag=1\r\n"));
     EXPECT_TRUE(saved.contains("SplasheFlag=1\r\n"));
@@ -85,27 +85,27 @@ TEST_F(SettingsLoad, AnyNonZeroBooleanIsTrueAndIsWrittenBackAsOne)
 
 TEST_F(SettingsLoad, ColourAbove7FFFFFFFKeepsItsBitPattern)
 {
-    loadFrom("[Couleurs]\r\nclFond=0xFFFFFFFF\r\nclTexte=0x00FF8040\r\n");
+    LoadFrom("[Couleurs]\r\nclFond=0xFFFFFFFF\r\nclTexte=0x00FF8040\r\n");
     EXPECT_EQ(AppSettings.clFond, 0xFFFFFFFFu);
     EXPECT_EQ(AppSettings.clTexte, 0xFF8040u);
-    ASSERT_TRUE(save(iniPath()));
-    EXPECT_TRUE(readIni().contains("clFond=-1\r\n"));
-    EXPECT_TRUE(readIni().contains("clTexte=16744512\r\n"));
-    LoadSettings(iniPath());
+    ASSERT_TRUE(Save(IniPath()));
+    EXPECT_TRUE(ReadIni().contains("clFond=-1\r\n"));
+    EXPECT_TRUE(ReadIni().contains("clTexte=16744512\r\n"));
+    LoadSettings(IniPath());
     EXPECT_EQ(AppSettings.clFond, 0xFFFFFFFFu);
 }
 
 TEST_F(SettingsLoad, HandWrittenCursorColourIsHonouredAndLeftAsItWas)
 {
-    loadFrom("[Couleurs]\r\nclCurseur = 0xFF00FF ; magenta\r\n");
+    LoadFrom("[Couleurs]\r\nclCurseur = 0xFF00FF ; magenta\r\n");
     EXPECT_EQ(AppSettings.clCurseur, 0x00FFFFu); // trailing comment: not a number
 
-    loadFrom("[Couleurs]\r\nclCurseur = 0xFF00FF\r\n");
+    LoadFrom("[Couleurs]\r\nclCurseur = 0xFF00FF\r\n");
     EXPECT_EQ(AppSettings.clCurseur, 0xFF00FFu);
     AppSettings.clCurseur = 0x123456;
-    ASSERT_TRUE(save(iniPath()));
-    EXPECT_TRUE(readIni().startsWith("[Couleurs]\r\nclCurseur = 0xFF00FF\r\nclFond="));
-    EXPECT_EQ(readIni().count("clCurseur"), 1);
+    ASSERT_TRUE(Save(IniPath()));
+    EXPECT_TRUE(ReadIni().startsWith("[Couleurs]\r\nclCurseur = 0xFF00FF\r\nclFond="));
+    EXPECT_EQ(ReadIni().count("clCurseur"), 1);
 }
 
 TEST_F(SettingsLoad, GarbageFilesLoadWithDefaultsWhereNoNumberStands)
@@ -132,10 +132,10 @@ TEST_F(SettingsLoad, GarbageFilesLoadWithDefaultsWhereNoNumberStands)
         SCOPED_TRACE(row.name);
         AppSettings = AppSettingsRecord{};
         AppSettings.Ips = 1;
-        loadFrom(row.bytes);
+        LoadFrom(row.bytes);
         EXPECT_EQ(AppSettings.Ips, row.ips);
         EXPECT_EQ(AppSettings.TipIndex, 0);
-        EXPECT_TRUE(save(iniPath()));
+        EXPECT_TRUE(Save(IniPath()));
     }
 }
 
@@ -148,12 +148,12 @@ TEST_F(SettingsLoad, TenMegabyteFileLoadsAndSaves)
     while (bytes.size() < 10 * 1024 * 1024)
         bytes += filler;
     bytes += "[General]\r\nIps=50\r\n";
-    loadFrom(bytes);
+    LoadFrom(bytes);
     EXPECT_EQ(AppSettings.Ips, 50);
     EXPECT_EQ(AppSettings.clFond, 0x808080u);
-    ASSERT_TRUE(save(iniPath()));
-    EXPECT_GT(readIni().size(), bytes.size());
-    EXPECT_TRUE(readIni().startsWith("[Couleurs]\r\n" + filler));
+    ASSERT_TRUE(Save(IniPath()));
+    EXPECT_GT(ReadIni().size(), bytes.size());
+    EXPECT_TRUE(ReadIni().startsWith("[Couleurs]\r\n" + filler));
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 
 using R = AppSettingsRecord;
 
-QStringList sectionsOf(const QByteArray& file)
+QStringList SectionsOf(const QByteArray& file)
 {
     QStringList sections;
     for (const QByteArray& line : file.split('\n')) {
@@ -27,26 +27,26 @@ class SettingsSave : public SettingsTest
 
 TEST_F(SettingsSave, FreshFileHasItsSectionsInTheDocumentedOrder)
 {
-    ASSERT_TRUE(save(iniPath()));
+    ASSERT_TRUE(Save(IniPath()));
     const QStringList expected{"[Access]",    "[MainF]",    "[RoueF]",    "[BalleF]", "[DisqueF]", "[ChuteF]",
                                "[FreinageF]", "[PoidsF]",   "[PercutaF]", "[ChampF]", "[General]", "[Couleurs]",
                                "[Modules]",   "[Freinage]", "[Percuta]",  "[Poids]",  "[Champ]"};
-    EXPECT_EQ(sectionsOf(readIni()), expected);
+    EXPECT_EQ(SectionsOf(ReadIni()), expected);
     EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(SettingsSave, FreshFileStartsWithAccessAndUsesCrLf)
 {
-    ASSERT_TRUE(save(iniPath()));
-    const QByteArray file = readIni();
+    ASSERT_TRUE(Save(IniPath()));
+    const QByteArray file = ReadIni();
     EXPECT_TRUE(file.startsWith("[Access]\r\nAllowed=1\r\n\r\n[MainF]\r\nX=1\r\nY=1\r\nW=700\r\nH=500\r\nMaxis=0\r\n"));
     EXPECT_EQ(file.count('\n'), file.count("\r\n"));
 }
 
 TEST_F(SettingsSave, DigitsColourJoinsGeneralAfterTheColours)
 {
-    ASSERT_TRUE(save(iniPath()));
-    const QByteArray file = readIni();
+    ASSERT_TRUE(Save(IniPath()));
+    const QByteArray file = ReadIni();
     EXPECT_TRUE(file.contains("InstanceFlag=1\r\nclDigits=65280\r\n\r\n[Couleurs]\r\nclFond=8421504\r\n"));
     EXPECT_TRUE(file.contains("clCadre=16777215\r\n\r\n[Modules]\r\n"));
     EXPECT_FALSE(file.contains("clCurseur"));
@@ -54,11 +54,11 @@ TEST_F(SettingsSave, DigitsColourJoinsGeneralAfterTheColours)
 
 TEST_F(SettingsSave, UnknownSectionsKeysAndCommentsStayInPlace)
 {
-    writeIni("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=50\r\nInconnu=7\r\n\r\n[Fin]\r\nz=1\r\n");
-    LoadSettings(iniPath());
+    WriteIni("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=50\r\nInconnu=7\r\n\r\n[Fin]\r\nz=1\r\n");
+    LoadSettings(IniPath());
     AppSettings.Ips = 200;
-    ASSERT_TRUE(save(iniPath()));
-    const QByteArray file = readIni();
+    ASSERT_TRUE(Save(IniPath()));
+    const QByteArray file = ReadIni();
     EXPECT_TRUE(
         file.startsWith("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=200\r\nInconnu=7\r\nTipFlag=1\r\n"));
     EXPECT_TRUE(file.contains("\r\n[Fin]\r\nz=1\r\n\r\n[Access]\r\nAllowed=1\r\n"));
@@ -66,13 +66,13 @@ TEST_F(SettingsSave, UnknownSectionsKeysAndCommentsStayInPlace)
 
 TEST_F(SettingsSave, KeysInAnotherCaseAreUpdatedNotRepeated)
 {
-    writeIni("[general]\r\nips=50\r\nTIPFLAG=0\r\n");
-    LoadSettings(iniPath());
+    WriteIni("[general]\r\nips=50\r\nTIPFLAG=0\r\n");
+    LoadSettings(IniPath());
     EXPECT_EQ(AppSettings.Ips, 50);
     EXPECT_FALSE(AppSettings.TipFlag);
     AppSettings.Ips = 400;
-    ASSERT_TRUE(save(iniPath()));
-    const QByteArray file = readIni();
+    ASSERT_TRUE(Save(IniPath()));
+    const QByteArray file = ReadIni();
     EXPECT_TRUE(file.startsWith("[general]\r\nips=400\r\nTIPFLAG=0\r\n"));
     EXPECT_EQ(file.toLower().count("ips="), 1);
     EXPECT_EQ(file.toLower().count("[general]"), 1);
@@ -80,81 +80,81 @@ TEST_F(SettingsSave, KeysInAnotherCaseAreUpdatedNotRepeated)
 
 TEST_F(SettingsSave, KeepsTheLineEndingsOfAnLfFile)
 {
-    writeIni("[General]\nIps=50\n");
-    ASSERT_TRUE(save(iniPath()));
-    EXPECT_FALSE(readIni().contains('\r'));
-    EXPECT_TRUE(readIni().startsWith("[General]\nIps=100\nTipFlag=1\n"));
+    WriteIni("[General]\nIps=50\n");
+    ASSERT_TRUE(Save(IniPath()));
+    EXPECT_FALSE(ReadIni().contains('\r'));
+    EXPECT_TRUE(ReadIni().startsWith("[General]\nIps=100\nTipFlag=1\n"));
 }
 
 TEST_F(SettingsSave, ReadOnlyFileStaysByteForByteAndNothingIsShown)
 {
     const QByteArray before = "[General]\r\nIps=50\r\n; à garder\r\n";
-    writeIni(before);
+    WriteIni(before);
     const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-    QFile::setPermissions(iniPath(), readOnly);
+    QFile::setPermissions(IniPath(), readOnly);
     // Whoever runs it, the superuser included: the mode says read-only.
-    EXPECT_FALSE(SettingsFileWritable(iniPath()));
+    EXPECT_FALSE(SettingsFileWritable(IniPath()));
     AppSettings.Ips = 400;
-    EXPECT_FALSE(save(iniPath()));
-    EXPECT_EQ(readIni(), before);
-    EXPECT_EQ(QFile::permissions(iniPath()) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), readOnly);
+    EXPECT_FALSE(Save(IniPath()));
+    EXPECT_EQ(ReadIni(), before);
+    EXPECT_EQ(QFile::permissions(IniPath()) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), readOnly);
     EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(SettingsSave, WriteFailingAfterTheCheckTellsThePath)
 {
     SetSettingsWritableCheck([](const QString&) { return true; });
-    const QString path = dir.file("absent/Kinea.ini");
-    EXPECT_FALSE(save(path));
+    const QString path = dir.File("absent/Kinea.ini");
+    EXPECT_FALSE(Save(path));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages.front(), QString::fromUtf8("Ne peut écrire dans ") + path);
 }
 
 TEST_F(SettingsSave, OversizedFileIsNeitherReadNorReplacedAndSaidOnceAtLoading)
 {
-    writeIni("[General]\r\nIps=50\r\n");
-    QFile file(iniPath());
+    WriteIni("[General]\r\nIps=50\r\n");
+    QFile file(IniPath());
     // A sparse file: large on paper, cheap on disk.
     ASSERT_TRUE(file.resize(IniProfile::MaxFileBytes + 1));
-    const QString told = LoadSettings(iniPath()).message;
+    const QString told = LoadSettings(IniPath()).message;
     EXPECT_EQ(AppSettings.Ips, 100);
     EXPECT_TRUE(told.contains(QString::fromUtf8("dépasse 64 Mo"))) << told.toStdString();
-    EXPECT_TRUE(told.contains(iniPath())) << told.toStdString();
+    EXPECT_TRUE(told.contains(IniPath())) << told.toStdString();
     // The save does not pretend it could not write: it did not try.
-    EXPECT_FALSE(save(iniPath()));
-    EXPECT_EQ(QFileInfo(iniPath()).size(), IniProfile::MaxFileBytes + 1);
-    EXPECT_TRUE(readIni().startsWith("[General]\r\nIps=50\r\n"));
+    EXPECT_FALSE(Save(IniPath()));
+    EXPECT_EQ(QFileInfo(IniPath()).size(), IniProfile::MaxFileBytes + 1);
+    EXPECT_TRUE(ReadIni().startsWith("[General]\r\nIps=50\r\n"));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 
 TEST_F(SettingsSave, ReplacedFileKeepsItsPermissions)
 {
-    writeIni("[General]\r\n");
+    WriteIni("[General]\r\n");
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
-    QFile::setPermissions(iniPath(), permissions);
-    ASSERT_TRUE(save(iniPath()));
+    QFile::setPermissions(IniPath(), permissions);
+    ASSERT_TRUE(Save(IniPath()));
     const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
                           | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-    EXPECT_EQ(QFile::permissions(iniPath()) & modeBits, permissions);
+    EXPECT_EQ(QFile::permissions(IniPath()) & modeBits, permissions);
 }
 
 TEST_F(SettingsSave, ReadOnlyFileIsReplacedByNothingEvenInAWritableFolder)
 {
-    writeIni("[General]\r\nIps=50\r\n");
-    QFile::setPermissions(iniPath(), QFile::ReadOwner);
-    EXPECT_FALSE(SettingsFileWritable(iniPath()));
-    EXPECT_FALSE(save(iniPath()));
-    EXPECT_EQ(readIni(), "[General]\r\nIps=50\r\n");
+    WriteIni("[General]\r\nIps=50\r\n");
+    QFile::setPermissions(IniPath(), QFile::ReadOwner);
+    EXPECT_FALSE(SettingsFileWritable(IniPath()));
+    EXPECT_FALSE(Save(IniPath()));
+    EXPECT_EQ(ReadIni(), "[General]\r\nIps=50\r\n");
 }
 
 TEST(SettingsFileWritable, JudgesFilesAndFolders)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("present.ini"), "x");
-    EXPECT_TRUE(SettingsFileWritable(dir.file("present.ini")));
-    EXPECT_TRUE(SettingsFileWritable(dir.file("new.ini")));
-    EXPECT_FALSE(SettingsFileWritable(dir.file("absent/new.ini")));
-    EXPECT_FALSE(SettingsFileWritable(dir.path()));
+    testing_support::WriteFile(dir.File("present.ini"), "x");
+    EXPECT_TRUE(SettingsFileWritable(dir.File("present.ini")));
+    EXPECT_TRUE(SettingsFileWritable(dir.File("new.ini")));
+    EXPECT_FALSE(SettingsFileWritable(dir.File("absent/new.ini")));
+    EXPECT_FALSE(SettingsFileWritable(dir.Path()));
 }
 
 // One row per field: a value other than the default, distinct from the
@@ -176,7 +176,7 @@ struct FieldRow
         FIELD_ROW(Placements[slot].W, (base) + 2), FIELD_ROW(Placements[slot].H, (base) + 3),                          \
         FIELD_ROW(Placements[slot].Maxis, true)
 
-const std::vector<FieldRow>& fieldRows()
+const std::vector<FieldRow>& FieldRows()
 {
     static const std::vector<FieldRow> rows{
         PLACEMENT_ROWS(SlotMain, 10),
@@ -242,12 +242,12 @@ const std::vector<FieldRow>& fieldRows()
 
 TEST_F(SettingsSave, EveryFieldRoundTripsThroughTheFile)
 {
-    for (const FieldRow& row : fieldRows())
+    for (const FieldRow& row : FieldRows())
         row.set(AppSettings);
-    ASSERT_TRUE(save(iniPath()));
+    ASSERT_TRUE(Save(IniPath()));
     AppSettings = AppSettingsRecord{};
-    LoadSettings(iniPath());
-    for (const FieldRow& row : fieldRows())
+    LoadSettings(IniPath());
+    for (const FieldRow& row : FieldRows())
         EXPECT_TRUE(row.holds(AppSettings)) << row.name;
 }
 
@@ -255,7 +255,7 @@ TEST_F(SettingsSave, EveryFieldDiffersFromItsDefaultInTheTable)
 {
     // Guards the table above: a row equal to the default proves nothing.
     const AppSettingsRecord defaults;
-    for (const FieldRow& row : fieldRows())
+    for (const FieldRow& row : FieldRows())
         EXPECT_FALSE(row.holds(defaults)) << row.name;
 }
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-using testing_support::readFile;
+using testing_support::ReadFile;
 
 class SettingsShapes : public SettingsTest
 { };
@@ -24,13 +24,13 @@ class SettingsShapes : public SettingsTest
 TEST_F(SettingsShapes, Utf8ByteOrderMarkIsSkippedAndKept)
 {
     const QByteArray bom = "\xEF\xBB\xBF";
-    loadFrom(bom + "[General]\r\nIps=50\r\n");
+    LoadFrom(bom + "[General]\r\nIps=50\r\n");
     EXPECT_EQ(AppSettings.Ips, 50);
     AppSettings.Ips = 200;
-    ASSERT_TRUE(save(iniPath()));
-    EXPECT_TRUE(readIni().startsWith(bom + "[General]\r\nIps=200\r\n")) << readIni().left(40).toStdString();
-    EXPECT_EQ(readIni().count("[General]"), 1);
-    EXPECT_EQ(readIni().count(bom), 1);
+    ASSERT_TRUE(Save(IniPath()));
+    EXPECT_TRUE(ReadIni().startsWith(bom + "[General]\r\nIps=200\r\n")) << ReadIni().left(40).toStdString();
+    EXPECT_EQ(ReadIni().count("[General]"), 1);
+    EXPECT_EQ(ReadIni().count(bom), 1);
 }
 
 struct ForeignFile
@@ -40,7 +40,7 @@ struct ForeignFile
     const char* told; // a word of the message
 };
 
-QByteArray utf16(const char* text, QStringConverter::Encoding encoding)
+QByteArray Utf16(const char* text, QStringConverter::Encoding encoding)
 {
     QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
     return encoder(QString::fromLatin1(text));
@@ -52,26 +52,26 @@ class SettingsForeignText : public SettingsTest, public testing::WithParamInterf
 TEST_P(SettingsForeignText, IsLeftUntouchedAndSaidOnce)
 {
     const QByteArray before = GetParam().bytes;
-    const QString told = (writeIni(before), LoadSettings(iniPath()).message);
+    const QString told = (WriteIni(before), LoadSettings(IniPath()).message);
     EXPECT_EQ(AppSettings.Ips, 100);
     EXPECT_TRUE(told.contains(QString::fromUtf8(GetParam().told))) << told.toStdString();
-    EXPECT_TRUE(told.contains(iniPath())) << told.toStdString();
+    EXPECT_TRUE(told.contains(IniPath())) << told.toStdString();
     AppSettings.Ips = 400;
-    EXPECT_FALSE(save(iniPath()));
+    EXPECT_FALSE(Save(IniPath()));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
-    EXPECT_EQ(readIni(), before);
+    EXPECT_EQ(ReadIni(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SettingsForeignText,
-    testing::Values(ForeignFile{"utf16le", utf16("[General]\r\nIps=50\r\n", QStringConverter::Utf16LE), "UTF-16"},
-                    ForeignFile{"utf16be", utf16("[General]\r\nIps=50\r\n", QStringConverter::Utf16BE), "UTF-16"},
+    testing::Values(ForeignFile{"utf16le", Utf16("[General]\r\nIps=50\r\n", QStringConverter::Utf16LE), "UTF-16"},
+                    ForeignFile{"utf16be", Utf16("[General]\r\nIps=50\r\n", QStringConverter::Utf16BE), "UTF-16"},
                     ForeignFile{"cr_only", "[General]\rIps=50\r", "(CR)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsShapes, ACarriageReturnEndingTheLastLineIsNoForeignText)
 {
-    const QString told = (writeIni("[General]\r\nIps=50\r"), LoadSettings(iniPath()).message);
+    const QString told = (WriteIni("[General]\r\nIps=50\r"), LoadSettings(IniPath()).message);
     EXPECT_EQ(AppSettings.Ips, 50);
     EXPECT_TRUE(told.isEmpty());
 }
@@ -80,13 +80,13 @@ TEST_F(SettingsShapes, APipeIsNeitherOpenedNorWritten)
 {
 #ifdef Q_OS_LINUX
     // Opening a pipe for reading waits for a writer: the test would hang.
-    ASSERT_EQ(::mkfifo(QFile::encodeName(iniPath()).constData(), 0644), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(IniPath()).constData(), 0644), 0);
     AppSettings.Ips = 7;
-    EXPECT_TRUE(LoadSettings(iniPath()).message.isEmpty());
+    EXPECT_TRUE(LoadSettings(IniPath()).message.isEmpty());
     EXPECT_EQ(AppSettings.Ips, 100);
-    EXPECT_FALSE(save(iniPath()));
+    EXPECT_FALSE(Save(IniPath()));
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_FALSE(QFileInfo(iniPath()).isFile());
+    EXPECT_FALSE(QFileInfo(IniPath()).isFile());
 #else
     GTEST_SKIP() << "no named pipes here";
 #endif
@@ -94,18 +94,18 @@ TEST_F(SettingsShapes, APipeIsNeitherOpenedNorWritten)
 
 TEST_F(SettingsShapes, AFolderIsNeitherReadNorReplaced)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Kinea.ini"));
-    LoadSettings(iniPath());
-    EXPECT_FALSE(save(iniPath()));
+    ASSERT_TRUE(QDir(dir.Path()).mkdir("Kinea.ini"));
+    LoadSettings(IniPath());
+    EXPECT_FALSE(Save(IniPath()));
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_TRUE(QFileInfo(iniPath()).isDir());
+    EXPECT_TRUE(QFileInfo(IniPath()).isDir());
 }
 
 #ifdef Q_OS_LINUX
 // The peak resident memory since the last reset, in bytes (-1 if unknown).
 qint64 PeakResident()
 {
-    const QList<QByteArray> lines = readFile("/proc/self/status").split('\n');
+    const QList<QByteArray> lines = ReadFile("/proc/self/status").split('\n');
     for (const QByteArray& line : lines)
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').front().toLongLong() * 1024;
@@ -143,14 +143,14 @@ TEST_P(SettingsMemory, LoadingAndSavingCostAFewTimesTheFileSize)
     const qsizetype counter = line.indexOf('%');
     for (int n = 0; bytes.size() < size; ++n)
         bytes += counter < 0 ? line : line.left(counter) + QByteArray::number(n, 36) + line.mid(counter + 1);
-    writeIni(bytes);
+    WriteIni(bytes);
     bytes = QByteArray();
     if (!ResetPeakResident())
         GTEST_SKIP() << "the peak resident memory cannot be reset here";
     const qint64 before = PeakResident();
-    LoadSettings(iniPath());
+    LoadSettings(IniPath());
     EXPECT_EQ(AppSettings.Ips, 50);
-    ASSERT_TRUE(save(iniPath()));
+    ASSERT_TRUE(Save(IniPath()));
     const qint64 grown = PeakResident() - before;
     std::printf("%s: %.1f MB more at the peak for a %.0f MB file\n", GetParam().name, grown / 1048576.0,
                 size / 1048576.0);

@@ -19,12 +19,12 @@ protected:
         AppSettings = AppSettingsRecord{};
     }
 
-    QString iniPath() const { return dir.file("Kinea.ini"); }
-    void writeIni(const QByteArray& bytes) const { testing_support::writeFile(iniPath(), bytes); }
-    QByteArray readIni() const { return testing_support::readFile(iniPath()); }
+    QString IniPath() const { return dir.File("Kinea.ini"); }
+    void WriteIni(const QByteArray& bytes) const { testing_support::WriteFile(IniPath(), bytes); }
+    QByteArray ReadIni() const { return testing_support::ReadFile(IniPath()); }
 
     // Saves as the launcher does, keeping the message a failed write carries.
-    bool save(const QString& path)
+    bool Save(const QString& path)
     {
         const SettingsSaveResult result = SaveSettings(path);
         if (!result.error.isEmpty())
@@ -34,22 +34,22 @@ protected:
     }
 
     // Loads a file holding exactly these bytes.
-    void loadFrom(const QByteArray& bytes)
+    void LoadFrom(const QByteArray& bytes)
     {
-        writeIni(bytes);
-        LoadSettings(iniPath());
+        WriteIni(bytes);
+        LoadSettings(IniPath());
     }
 
     // The file a save of this record produces from nothing.
-    QByteArray savedBytes(const AppSettingsRecord& record)
+    QByteArray SavedBytes(const AppSettingsRecord& record)
     {
-        const QString path = dir.file("compare.ini");
+        const QString path = dir.File("compare.ini");
         QFile::remove(path);
         const AppSettingsRecord kept = AppSettings;
         AppSettings = record;
-        EXPECT_TRUE(save(path));
+        EXPECT_TRUE(Save(path));
         AppSettings = kept;
-        return testing_support::readFile(path);
+        return testing_support::ReadFile(path);
     }
 
     testing_support::TempDir dir;

@@ -14,7 +14,7 @@ namespace {
 
 // The values of a table as a spreadsheet would read them back from the
 // clipboard text: names and units first, then numbers with a comma.
-std::vector<std::vector<double>> readBack(const QString& text)
+std::vector<std::vector<double>> ReadBack(const QString& text)
 {
     QStringList lines = text.split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.takeLast(), QString()); // the last row ends with CR LF too
@@ -33,7 +33,7 @@ std::vector<std::vector<double>> readBack(const QString& text)
 
 TEST(ProjectileMeasurements, OneRowEveryQuarterSecondFromLaunchToNearLanding)
 {
-    const auto rows = readBack(MeasurementsText(ProjectileMeasurements(30, 45)));
+    const auto rows = ReadBack(MeasurementsText(ProjectileMeasurements(30, 45)));
     ASSERT_EQ(rows.size(), 18u);
     EXPECT_EQ(rows.front(), (std::vector<double>{0, 0, 0}));
     for (std::size_t i = 1; i < rows.size(); ++i)
@@ -55,7 +55,7 @@ TEST(ProjectileMeasurements, OneRowEveryQuarterSecondFromLaunchToNearLanding)
 TEST(FreeFallMeasurements, LeastSquaresFitGivesBackG)
 {
     // y = k t² fitted by least squares: k = Σ y t² / Σ t⁴, and g = 2k.
-    const auto rows = readBack(MeasurementsText(FreeFallMeasurements(1200000)));
+    const auto rows = ReadBack(MeasurementsText(FreeFallMeasurements(1200000)));
     ASSERT_EQ(rows.size(), 10u);
     double yt2 = 0;
     double t4 = 0;
@@ -68,7 +68,7 @@ TEST(FreeFallMeasurements, LeastSquaresFitGivesBackG)
 
 TEST(WheelMeasurements, RimPointTouchesTheGroundWhereTheCycloidSays)
 {
-    const auto rows = readBack(MeasurementsText(WheelMeasurements()));
+    const auto rows = ReadBack(MeasurementsText(WheelMeasurements()));
     ASSERT_EQ(rows.size(), 50u);
     EXPECT_DOUBLE_EQ(rows[0][2], 2 * WheelRadiusMetres);
     // A's lowest marks come in pairs around x = πR and 3πR, on the ground.
@@ -88,7 +88,7 @@ TEST(WheelMeasurements, RimPointTouchesTheGroundWhereTheCycloidSays)
 
 TEST(DiscMeasurements, AnglesGrowByEqualStepsOverOneTurn)
 {
-    const auto rows = readBack(MeasurementsText(DiscMeasurements()));
+    const auto rows = ReadBack(MeasurementsText(DiscMeasurements()));
     ASSERT_EQ(rows.size(), 21u);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_DOUBLE_EQ(rows[i][3], 18.0 * double(i)) << "row " << i;

@@ -24,7 +24,7 @@ struct StepCase
     int expected;
 };
 
-int step(const StepCase& c)
+int Step(const StepCase& c)
 {
     if (c.direction == Direction::Forward)
         return StepForward(c.kind, c.frame, c.count, c.loop);
@@ -36,7 +36,7 @@ class StepRules : public testing::TestWithParam<StepCase>
 
 TEST_P(StepRules, LeadsToTheExpectedFrame)
 {
-    EXPECT_EQ(step(GetParam()), GetParam().expected);
+    EXPECT_EQ(Step(GetParam()), GetParam().expected);
 }
 
 constexpr auto P = MotionKind::Projectile;
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"DiscBackOddToOdd", D, Back, 41, 41, false, 39}),
     [](const auto& info) { return std::string(info.param.name); });
 
-std::vector<int> tracedFrames(const std::function<bool(int)>& traced, int upTo)
+std::vector<int> TracedFrames(const std::function<bool(int)>& traced, int upTo)
 {
     std::vector<int> frames;
     for (int f = 1; f <= upTo; ++f)
@@ -95,7 +95,7 @@ std::vector<int> tracedFrames(const std::function<bool(int)>& traced, int upTo)
 }
 
 // The frames of `point` that carry a mark while `current` is shown.
-std::function<bool(int)> traced(MotionKind kind, int point, int current = 1)
+std::function<bool(int)> Traced(MotionKind kind, int point, int current = 1)
 {
     return [=](int frame) { return FrameTraced(kind, point, frame, current); };
 }
@@ -104,9 +104,9 @@ std::function<bool(int)> traced(MotionKind kind, int point, int current = 1)
 // every 0.25 s from the launch, and the steps stop on each of them.
 TEST(TraceRules, ProjectileMarksEveryQuarterSecondFromTheLaunch)
 {
-    EXPECT_EQ(tracedFrames(traced(P, PointB), 21), (std::vector<int>{1, 6, 11, 16, 21}));
+    EXPECT_EQ(TracedFrames(Traced(P, PointB), 21), (std::vector<int>{1, 6, 11, 16, 21}));
     int frame = 1;
-    for (int f : tracedFrames(traced(P, PointB), 87)) {
+    for (int f : TracedFrames(Traced(P, PointB), 87)) {
         EXPECT_EQ(frame, f);
         frame = StepForward(P, frame, 87, false);
     }
@@ -115,21 +115,21 @@ TEST(TraceRules, ProjectileMarksEveryQuarterSecondFromTheLaunch)
 
 TEST(TraceRules, FreeFallMarksTheFramesBeforeTheCurrentOne)
 {
-    EXPECT_EQ(tracedFrames(traced(F, PointB, 4), 4), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(tracedFrames(traced(F, PointB, 1), 1).empty());
+    EXPECT_EQ(TracedFrames(Traced(F, PointB, 4), 4), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(TracedFrames(Traced(F, PointB, 1), 1).empty());
 }
 
 TEST(TraceRules, WheelMarksEveryFrameOfEveryPoint)
 {
     for (int point : {PointA, PointB, PointC})
-        EXPECT_EQ(tracedFrames(traced(W, point), 50).size(), 50u) << point;
+        EXPECT_EQ(TracedFrames(Traced(W, point), 50).size(), 50u) << point;
 }
 
 TEST(TraceRules, DiscMarksTheOddFramesOfTheTurningPointsOnly)
 {
-    EXPECT_EQ(tracedFrames(traced(D, PointA), 7), (std::vector<int>{1, 3, 5, 7}));
-    EXPECT_EQ(tracedFrames(traced(D, PointB), 41).size(), 21u);
-    EXPECT_TRUE(tracedFrames(traced(D, PointC), 41).empty());
+    EXPECT_EQ(TracedFrames(Traced(D, PointA), 7), (std::vector<int>{1, 3, 5, 7}));
+    EXPECT_EQ(TracedFrames(Traced(D, PointB), 41).size(), 21u);
+    EXPECT_TRUE(TracedFrames(Traced(D, PointC), 41).empty());
 }
 
 struct IpsCase

@@ -23,14 +23,14 @@ TEST_P(ProjectileNumbers, FrameCountAndInformationBlock)
 {
     const ProjectileCase& c = GetParam();
     const ProjectileMotion motion = ComputeProjectile(c.speed, c.angle);
-    EXPECT_EQ(motion.ball.count(), c.frameCount);
+    EXPECT_EQ(motion.ball.Count(), c.frameCount);
     EXPECT_EQ(motion.infoLines[0], QStringLiteral("Angle de tir : %1° ").arg(c.angle));
     EXPECT_EQ(motion.infoLines[1], QStringLiteral("Vitesse initiale : %1 m/s ").arg(c.speed));
     EXPECT_EQ(motion.infoLines[2], QStringLiteral("Distance atteinte : %1 m ").arg(c.range));
     EXPECT_EQ(motion.infoLines[3], QStringLiteral("Hauteur atteinte : %1 m ").arg(c.height));
     EXPECT_EQ(motion.infoLines[4], QStringLiteral("Temps de vol : %1 s ").arg(c.time));
-    EXPECT_EQ(motion.ball.at(1), (FramePos{0, 0}));
-    EXPECT_EQ(motion.ball.at(motion.ball.count()).y, 0);
+    EXPECT_EQ(motion.ball.At(1), (FramePos{0, 0}));
+    EXPECT_EQ(motion.ball.At(motion.ball.Count()).y, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Launches, ProjectileNumbers,
@@ -43,9 +43,9 @@ INSTANTIATE_TEST_SUITE_P(Launches, ProjectileNumbers,
 TEST(ProjectileMotion, LandsExactlyAtTheRange)
 {
     const ProjectileMotion motion = ComputeProjectile(30, 45);
-    EXPECT_EQ(motion.ball.at(87), (FramePos{91743, 0}));
+    EXPECT_EQ(motion.ball.At(87), (FramePos{91743, 0}));
     // Frame 2 is 0.05 s after the launch.
-    EXPECT_EQ(motion.ball.at(2).x, 1061);
+    EXPECT_EQ(motion.ball.At(2).x, 1061);
 }
 
 struct EntryCase
@@ -86,17 +86,17 @@ INSTANTIATE_TEST_SUITE_P(TypedTexts, EntryParsing,
 TEST(FreeFallMotion, DefaultHeightGivesElevenFramesEndingOnTheFloor)
 {
     const FrameTable ball = ComputeFreeFall(1200000);
-    ASSERT_EQ(ball.count(), 11);
-    EXPECT_EQ(ball.at(1), (FramePos{0, 0}));
-    EXPECT_EQ(ball.at(11), (FramePos{0, -1200000}));
-    for (int f = 2; f <= ball.count(); ++f)
-        EXPECT_LT(ball.at(f).y, ball.at(f - 1).y) << "frame " << f;
+    ASSERT_EQ(ball.Count(), 11);
+    EXPECT_EQ(ball.At(1), (FramePos{0, 0}));
+    EXPECT_EQ(ball.At(11), (FramePos{0, -1200000}));
+    for (int f = 2; f <= ball.Count(); ++f)
+        EXPECT_LT(ball.At(f).y, ball.At(f - 1).y) << "frame " << f;
 }
 
 TEST(FreeFallMotion, FrameCountsOverTheHeightRange)
 {
-    EXPECT_EQ(ComputeFreeFall(MinDropHeightUm).count(), 8);
-    EXPECT_EQ(ComputeFreeFall(MaxDropHeightUm).count(), 17);
+    EXPECT_EQ(ComputeFreeFall(MinDropHeightUm).Count(), 8);
+    EXPECT_EQ(ComputeFreeFall(MaxDropHeightUm).Count(), 17);
 }
 
 TEST(FreeFallMotion, StoredHeightsAreBroughtIntoRange)
@@ -132,18 +132,18 @@ TEST(FreeFallCursor, DisplayTexts)
 TEST(WheelMotion, StartsAtTheLeftEdgeWithATopRimPoint)
 {
     const auto points = ComputeWheel();
-    EXPECT_EQ(points[0].at(1), (FramePos{0, 6000}));
-    EXPECT_EQ(points[1].at(1), (FramePos{0, 9000}));
-    EXPECT_EQ(points[2].at(1), (FramePos{0, 8000}));
+    EXPECT_EQ(points[0].At(1), (FramePos{0, 6000}));
+    EXPECT_EQ(points[1].At(1), (FramePos{0, 9000}));
+    EXPECT_EQ(points[2].At(1), (FramePos{0, 8000}));
     for (const FrameTable& table : points)
-        EXPECT_EQ(table.count(), WheelFrameCount);
+        EXPECT_EQ(table.Count(), WheelFrameCount);
 }
 
 TEST(WheelMotion, EndsBeyondTheRightEdge)
 {
     const auto points = ComputeWheel();
-    EXPECT_EQ(points[0].at(50).x, 31054);
-    EXPECT_EQ(points[2].at(50), (FramePos{29322, 8000}));
+    EXPECT_EQ(points[0].At(50).x, 31054);
+    EXPECT_EQ(points[2].At(50), (FramePos{29322, 8000}));
 }
 
 TEST(WheelMotion, RimPointTouchesTheGroundTwice)
@@ -151,7 +151,7 @@ TEST(WheelMotion, RimPointTouchesTheGroundTwice)
     const auto points = ComputeWheel();
     std::vector<int> nearGround;
     for (int f = 1; f <= WheelFrameCount; ++f)
-        if (points[0].at(f).y >= 9900)
+        if (points[0].At(f).y >= 9900)
             nearGround.push_back(f);
     EXPECT_EQ(nearGround, (std::vector<int>{11, 12, 32, 33}));
 }
@@ -159,14 +159,14 @@ TEST(WheelMotion, RimPointTouchesTheGroundTwice)
 TEST(DiscMotion, OneTurnEndsWhereItStarted)
 {
     const DiscMotion disc = ComputeDisc();
-    EXPECT_EQ(disc.points[0].at(1), (FramePos{20700, 8000}));
-    EXPECT_EQ(disc.points[1].at(1), (FramePos{15000, 5000}));
-    EXPECT_EQ(disc.points[2].at(21), (FramePos{15000, 8000}));
+    EXPECT_EQ(disc.points[0].At(1), (FramePos{20700, 8000}));
+    EXPECT_EQ(disc.points[1].At(1), (FramePos{15000, 5000}));
+    EXPECT_EQ(disc.points[2].At(21), (FramePos{15000, 8000}));
     for (int t = 0; t < 2; ++t)
-        EXPECT_EQ(disc.points[std::size_t(t)].at(41), disc.points[std::size_t(t)].at(1));
+        EXPECT_EQ(disc.points[std::size_t(t)].At(41), disc.points[std::size_t(t)].At(1));
     // Frame 11 is a quarter turn on: A above the centre.
-    EXPECT_EQ(disc.points[0].at(11), (FramePos{15000, 2300}));
-    EXPECT_EQ(disc.rimDirections[2].at(1), (FramePos{0, 6000}));
+    EXPECT_EQ(disc.points[0].At(11), (FramePos{15000, 2300}));
+    EXPECT_EQ(disc.rimDirections[2].At(1), (FramePos{0, 6000}));
 }
 
 } // namespace

@@ -56,11 +56,11 @@ TEST(WorksheetGeometry, FigureFillsTheWidthCentredAtTheTopOfItsRoom)
 {
     const WorksheetGeometry g = PlaceWorksheetFigure({0, 91.7, 0, 22.9}, QRectF(16, 40, 150, 200));
     EXPECT_DOUBLE_EQ(g.metresPerCm, 10);
-    EXPECT_NEAR(g.sizeMm().width(), 91.7, 1e-9);
+    EXPECT_NEAR(g.SizeMm().width(), 91.7, 1e-9);
     EXPECT_NEAR(g.topLeftMm.x(), 16 + (150 - 91.7) / 2, 1e-9);
     EXPECT_DOUBLE_EQ(g.topLeftMm.y(), 40);
     // The launch point lies at the bottom-left, y upward.
-    EXPECT_NEAR(g.toPaperMm(0, 0).y(), 40 + 22.9, 1e-9);
+    EXPECT_NEAR(g.ToPaperMm(0, 0).y(), 40 + 22.9, 1e-9);
 }
 
 // Two successive marks of the default throw are as far apart on paper as
@@ -77,7 +77,7 @@ TEST(WorksheetGeometry, SuccessiveProjectileMarksLieAtTheStatedScale)
     ASSERT_DOUBLE_EQ(g.metresPerCm, 10);
     const auto& a = table.rows[2];
     const auto& b = table.rows[3];
-    const QPointF onPaper = g.toPaperMm(b[1], b[2]) - g.toPaperMm(a[1], a[2]);
+    const QPointF onPaper = g.ToPaperMm(b[1], b[2]) - g.ToPaperMm(a[1], a[2]);
     const double metres = std::hypot(b[1] - a[1], b[2] - a[2]);
     // 1 cm for 10 m: a millimetre for each metre.
     EXPECT_NEAR(std::hypot(onPaper.x(), onPaper.y()), metres, 1e-9);

@@ -19,16 +19,16 @@
 
 namespace {
 
-using testing_support::processEvents;
+using testing_support::ProcessEvents;
 
-void wheel(QWidget* over, int delta)
+void Wheel(QWidget* over, int delta)
 {
     QWheelEvent event(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(over, &event);
 }
 
-void hover(QWidget* over, QPoint at = QPoint(3, 3))
+void Hover(QWidget* over, QPoint at = QPoint(3, 3))
 {
     QMouseEvent event(QEvent::MouseMove, at, over->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(over, &event);
@@ -38,14 +38,14 @@ void hover(QWidget* over, QPoint at = QPoint(3, 3))
 // smallest window keeps that size reachable.
 TEST_F(BrakingWindowTest, DesignSizeGivesTheDesignZones)
 {
-    open();
+    Open();
     EXPECT_EQ(window.windowTitle(), ModuleCaption(QStringLiteral("Freinage d'un véhicule")));
     EXPECT_EQ(window.minimumSize(), QSize(692, 473));
-    EXPECT_EQ(control("Zone1")->geometry(), QRect(4, 4, 786, 187));
-    EXPECT_EQ(control("Zone2")->geometry(), QRect(4, 199, 786, 187));
-    EXPECT_EQ(control("Panneau")->geometry(), QRect(0, 389, 792, 154));
+    EXPECT_EQ(Control("Zone1")->geometry(), QRect(4, 4, 786, 187));
+    EXPECT_EQ(Control("Zone2")->geometry(), QRect(4, 199, 786, 187));
+    EXPECT_EQ(Control("Panneau")->geometry(), QRect(0, 389, 792, 154));
     EXPECT_DOUBLE_EQ(window.Session().View().Scale(), 18.7);
-    EXPECT_EQ(control("MessLab")->width(), 772);
+    EXPECT_EQ(Control("MessLab")->width(), 772);
 }
 
 // A hand-edited file: the controls show the entry that runs, and the
@@ -57,55 +57,55 @@ TEST_F(BrakingWindowTest, StoredValuesTheWindowDoesNotOfferAreMappedBeforeShowin
     AppSettings.CoeffRoute1 = 0;
     AppSettings.TempsReac1 = -600;
     AppSettings.PasAnim0 = 29;
-    open();
+    Open();
     EXPECT_EQ(AppSettings.VitesseCible1, 180);
     EXPECT_EQ(AppSettings.VitesseCible2, 65);
     EXPECT_EQ(AppSettings.CoeffRoute1, 20);
     EXPECT_EQ(AppSettings.TempsReac1, 300);
     EXPECT_EQ(AppSettings.PasAnim0, 6);
-    EXPECT_EQ(control<QLineEdit>("Speed1Ed")->text(), " 180");
-    EXPECT_EQ(control<QComboBox>("Route1Combo")->currentIndex(), 2);
-    EXPECT_EQ(control<QComboBox>("Reaction1Combo")->currentIndex(), 3);
-    EXPECT_EQ(control<QSlider>("PasBar")->value(), 3);
-    control("Speed1Spin")->findChild<QToolButton*>("UpButton")->click();
+    EXPECT_EQ(Control<QLineEdit>("Speed1Ed")->text(), " 180");
+    EXPECT_EQ(Control<QComboBox>("Route1Combo")->currentIndex(), 2);
+    EXPECT_EQ(Control<QComboBox>("Reaction1Combo")->currentIndex(), 3);
+    EXPECT_EQ(Control<QSlider>("PasBar")->value(), 3);
+    Control("Speed1Spin")->findChild<QToolButton*>("UpButton")->click();
     EXPECT_EQ(AppSettings.VitesseCible1, 180);
-    click("DepartBout");
+    Click("DepartBout");
     EXPECT_EQ(window.Session().StepIncrement(), 6);
 }
 
 TEST_F(BrakingWindowTest, SpeedIsSetWithTheArrowsOnly)
 {
-    open();
-    QLineEdit* box = control<QLineEdit>("Speed1Ed");
+    Open();
+    QLineEdit* box = Control<QLineEdit>("Speed1Ed");
     box->setFocus();
     QTest::keyClicks(box, "99");
     EXPECT_EQ(box->text(), " 60");
     EXPECT_EQ(AppSettings.VitesseCible1, 60);
-    control("Speed1Spin")->findChild<QToolButton*>("DownButton")->click();
+    Control("Speed1Spin")->findChild<QToolButton*>("DownButton")->click();
     EXPECT_EQ(box->text(), " 55");
     EXPECT_EQ(AppSettings.VitesseCible1, 55);
-    control<QComboBox>("Route1Combo")->setCurrentIndex(1);
+    Control<QComboBox>("Route1Combo")->setCurrentIndex(1);
     EXPECT_EQ(AppSettings.CoeffRoute1, 100) << "only what the user chooses changes a setting";
 }
 
 TEST_F(BrakingWindowTest, ARunLocksTheSettingsUntilBothCarsHaveStopped)
 {
-    open();
-    EXPECT_FALSE(control("PauseBout")->isEnabled());
-    EXPECT_FALSE(control("ZoomAdapteBout")->isEnabled());
-    click("DepartBout");
-    EXPECT_TRUE(control("PauseBout")->isEnabled());
-    EXPECT_FALSE(control<QToolButton>("PauseBout")->isChecked());
+    Open();
+    EXPECT_FALSE(Control("PauseBout")->isEnabled());
+    EXPECT_FALSE(Control("ZoomAdapteBout")->isEnabled());
+    Click("DepartBout");
+    EXPECT_TRUE(Control("PauseBout")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>("PauseBout")->isChecked());
     for (const char* name :
          {"ZoomAdapteBout", "PasBar", "Speed1Spin", "Speed2Ed", "Freins1Combo", "Route2Combo", "Reaction1Combo"})
-        EXPECT_FALSE(control(name)->isEnabled()) << name;
-    playToEnd();
-    EXPECT_FALSE(control<QTimer>("AnimTimer")->isActive());
-    EXPECT_FALSE(control("PauseBout")->isEnabled());
-    EXPECT_TRUE(control("ZoomAdapteBout")->isEnabled());
-    EXPECT_TRUE(control("Reaction1Combo")->isEnabled());
-    click("StopBout");
-    EXPECT_FALSE(control("ZoomAdapteBout")->isEnabled());
+        EXPECT_FALSE(Control(name)->isEnabled()) << name;
+    PlayToEnd();
+    EXPECT_FALSE(Control<QTimer>("AnimTimer")->isActive());
+    EXPECT_FALSE(Control("PauseBout")->isEnabled());
+    EXPECT_TRUE(Control("ZoomAdapteBout")->isEnabled());
+    EXPECT_TRUE(Control("Reaction1Combo")->isEnabled());
+    Click("StopBout");
+    EXPECT_FALSE(Control("ZoomAdapteBout")->isEnabled());
     EXPECT_EQ(window.Session().CurrentStep(), 0);
 }
 
@@ -114,23 +114,23 @@ TEST_F(BrakingWindowTest, ARunLocksTheSettingsUntilBothCarsHaveStopped)
 TEST_F(BrakingWindowTest, HelpHoldsAndResumesARunUnderWay)
 {
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("Kinea.html"), "<html><body><a name=\"FREINAGE\"></a>x</body></html>");
+    testing_support::WriteFile(dir.File("Kinea.html"), "<html><body><a name=\"FREINAGE\"></a>x</body></html>");
     const QString previous = HelpFile();
-    SetHelpFile(dir.file("Kinea.html"));
-    open();
-    QTimer* timer = control<QTimer>("AnimTimer");
-    QToolButton* pause = control<QToolButton>("PauseBout");
-    click("AideBout");
+    SetHelpFile(dir.File("Kinea.html"));
+    Open();
+    QTimer* timer = Control<QTimer>("AnimTimer");
+    QToolButton* pause = Control<QToolButton>("PauseBout");
+    Click("AideBout");
     EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(HelpWindow()->source().fragment(), "FREINAGE");
-    click("DepartBout");
-    click("AideBout");
+    EXPECT_EQ(HelpWindow()->Source().fragment(), "FREINAGE");
+    Click("DepartBout");
+    Click("AideBout");
     EXPECT_FALSE(timer->isActive());
     EXPECT_TRUE(pause->isChecked());
-    click("AideBout");
+    Click("AideBout");
     EXPECT_TRUE(timer->isActive());
     EXPECT_FALSE(pause->isChecked());
-    click("PauseBout");
+    Click("PauseBout");
     EXPECT_FALSE(timer->isActive());
     CloseHelp();
     SetHelpFile(previous);
@@ -141,33 +141,33 @@ TEST_F(BrakingWindowTest, HelpHoldsAndResumesARunUnderWay)
 TEST_F(BrakingWindowTest, PreferencesOpenOnTheirPageAndKeepTheRunningState)
 {
     TPreferencesF dialog;
-    open();
-    click("DepartBout");
+    Open();
+    Click("DepartBout");
     int shownPage = -1;
     QTimer::singleShot(0, &dialog, [&] {
         shownPage = dialog.CurrentPage();
         dialog.reject();
     });
-    click("OptionsBout");
+    Click("OptionsBout");
     EXPECT_EQ(shownPage, 5);
-    EXPECT_FALSE(control("Reaction2Combo")->isEnabled());
-    EXPECT_TRUE(control("PauseBout")->isEnabled());
+    EXPECT_FALSE(Control("Reaction2Combo")->isEnabled());
+    EXPECT_TRUE(Control("PauseBout")->isEnabled());
 }
 
 // The wheel zooms wherever it is over the window, one step per notch of
 // 120: a touchpad's small deltas add up instead of zooming out.
 TEST_F(BrakingWindowTest, WheelZoomsOneStepPerNotch)
 {
-    open();
+    Open();
     const BrakingView& view = window.Session().View();
     for (int i = 0; i < 3; ++i)
-        wheel(control("Zone1"), 30);
+        Wheel(Control("Zone1"), 30);
     EXPECT_EQ(view.ViewHeight(), 10);
-    wheel(control("Zone1"), 30);
+    Wheel(Control("Zone1"), 30);
     EXPECT_NEAR(view.ViewHeight(), 8.3333, 1e-3);
-    wheel(control("Route1Combo"), -240);
+    Wheel(Control("Route1Combo"), -240);
     EXPECT_NEAR(view.ViewHeight(), 12, 1e-9);
-    EXPECT_EQ(control<QComboBox>("Route1Combo")->currentIndex(), 0);
+    EXPECT_EQ(Control<QComboBox>("Route1Combo")->currentIndex(), 0);
     EXPECT_EQ(window.Scene().StripWidth(), int(std::lround(150 * view.Scale())));
 }
 
@@ -175,46 +175,46 @@ TEST_F(BrakingWindowTest, WheelZoomsOneStepPerNotch)
 // when a minimised window comes back does not start it over.
 TEST_F(BrakingWindowTest, FirstShowDrawsBothZonesAndARestoreKeepsTheRun)
 {
-    open();
+    Open();
     for (int k = 1; k <= 2; ++k) {
         ASSERT_EQ(window.ZonePicture(k).size(), QSize(786, 187));
-        EXPECT_EQ(testing_support::rgbAt(window.ZonePicture(k), 300, 0), 0xFFFFFFu) << "sky";
+        EXPECT_EQ(testing_support::RgbAt(window.ZonePicture(k), 300, 0), 0xFFFFFFu) << "sky";
     }
-    click("DepartBout");
+    Click("DepartBout");
     window.AnimTimerTimer();
     const int step = window.Session().CurrentStep();
     window.hide();
     window.show();
-    processEvents();
+    ProcessEvents();
     EXPECT_TRUE(window.Session().RunMade());
     EXPECT_EQ(window.Session().CurrentStep(), step);
-    EXPECT_TRUE(control<QTimer>("AnimTimer")->isActive());
+    EXPECT_TRUE(Control<QTimer>("AnimTimer")->isActive());
 }
 
 // The status line names what lies under the mouse, cut with "..." to fit;
 // controls without a text leave it as it is.
 TEST_F(BrakingWindowTest, StatusLineDescribesTheControlUnderTheMouse)
 {
-    open();
-    QLabel* status = control<QLabel>("MessLab");
+    Open();
+    QLabel* status = Control<QLabel>("MessLab");
     EXPECT_EQ(status->text(), TFreinageF::StatusText(0));
-    hover(control("DepartBout"));
+    Hover(Control("DepartBout"));
     EXPECT_EQ(status->text(), "Démarre les véhicules");
-    hover(control("Route1Combo"));
+    Hover(Control("Route1Combo"));
     EXPECT_EQ(status->text(), "Démarre les véhicules");
-    hover(control("Speed2Ed"));
+    Hover(Control("Speed2Ed"));
     EXPECT_EQ(status->text(), TFreinageF::StatusText(9));
-    hover(control("Zone1"));
+    Hover(Control("Zone1"));
     EXPECT_EQ(status->text(), TFreinageF::StatusText(8));
 
-    hover(control("SpeedLab1"));
+    Hover(Control("SpeedLab1"));
     EXPECT_EQ(status->text(), TFreinageF::StatusText(9));
 
     // Measured in the window's font: a larger one makes the text too long.
     QFont large = window.font();
     large.setPixelSize(20);
     window.setFont(large);
-    hover(control("ZoomAdapteBout"));
+    Hover(Control("ZoomAdapteBout"));
     const QString full = TFreinageF::StatusText(5);
     const QString shown = status->text();
     ASSERT_GT(status->fontMetrics().horizontalAdvance(full), window.MessageWidth());
@@ -226,11 +226,11 @@ TEST_F(BrakingWindowTest, StatusLineDescribesTheControlUnderTheMouse)
 
 TEST_F(BrakingWindowTest, CopyPutsZoneOneAboveZoneTwo)
 {
-    open();
-    click("DepartBout");
+    Open();
+    Click("DepartBout");
     for (int i = 0; i < 200; ++i)
         window.AnimTimerTimer();
-    click("CopierBout");
+    Click("CopierBout");
     const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(copied.size(), QSize(786, 374));
     EXPECT_EQ(copied.copy(0, 0, 786, 187), window.ZonePicture(1));
@@ -244,15 +244,15 @@ TEST_F(BrakingWindowTest, AdaptedZoomOfAShortStopStaysWithinTheButtonsReach)
     AppSettings.VitesseCible1 = AppSettings.VitesseCible2 = 5;
     AppSettings.TempsReac1 = AppSettings.TempsReac2 = 50;
     AppSettings.PasAnim0 = 6;
-    open(QSize(2560, 1440));
-    click("DepartBout");
-    playToEnd();
-    click("ZoomAdapteBout");
+    Open(QSize(2560, 1440));
+    Click("DepartBout");
+    PlayToEnd();
+    Click("ZoomAdapteBout");
     EXPECT_EQ(window.Session().View().ViewHeight(), 4);
     const qint64 strip = window.Scene().SceneryStrip().sizeInBytes();
     EXPECT_EQ(strip, qint64(std::lround(150 * 636 / 4.0)) * 636 * 4);
     EXPECT_LT(window.Scene().MemoryBytes(), strip + (8LL << 20));
-    click("ZoomMoinsBout");
+    Click("ZoomMoinsBout");
     EXPECT_NEAR(window.Session().View().ViewHeight(), 4.8, 1e-9);
 }
 

@@ -90,13 +90,13 @@ TEST_F(FieldWindow, OnlyTheArrowsSetTheSpeedFromNoughtTo120)
     EXPECT_EQ(SpeedText(), " 0");
     Spin(true, 12);
     EXPECT_EQ(SpeedText(), " 60");
-    EXPECT_EQ(window->FieldAngle(), 81);
+    EXPECT_EQ(window->ShownFieldAngle(), 81);
     Spin(true, 13);
     EXPECT_EQ(SpeedText(), " 120");
-    EXPECT_EQ(window->FieldAngle(), 32);
+    EXPECT_EQ(window->ShownFieldAngle(), 32);
     Spin(false, 25);
     EXPECT_EQ(SpeedText(), " 0");
-    EXPECT_EQ(window->FieldAngle(), 170);
+    EXPECT_EQ(window->ShownFieldAngle(), 170);
 }
 
 TEST_F(FieldWindow, AlcoholGreysTheSpeedAndTheSpeedComesBack)
@@ -104,7 +104,7 @@ TEST_F(FieldWindow, AlcoholGreysTheSpeedAndTheSpeedComesBack)
     Spin(true, 12);
     Click("AlcoolRadio");
     EXPECT_EQ(SpeedText(), " 0");
-    EXPECT_EQ(window->FieldAngle(), 30);
+    EXPECT_EQ(window->ShownFieldAngle(), 30);
     for (const char* name : {"SpeedLab0", "SpeedSpin", "SpeedEd", "SpeedLab"})
         EXPECT_FALSE(Enabled(name)) << name;
     EXPECT_TRUE(Enabled("AlcoolLab"));
@@ -112,15 +112,15 @@ TEST_F(FieldWindow, AlcoholGreysTheSpeedAndTheSpeedComesBack)
 
     Click("SpeedRadio");
     EXPECT_EQ(SpeedText(), " 60");
-    EXPECT_EQ(window->FieldAngle(), 81);
+    EXPECT_EQ(window->ShownFieldAngle(), 81);
     EXPECT_TRUE(Enabled("SpeedSpin"));
     EXPECT_FALSE(Enabled("AlcoolLab"));
 }
 
 TEST_F(FieldWindow, AtRestTheRightViewDiffersOnlyInItsFirstLine)
 {
-    const QImage left = window->LeftView()->Image();
-    const QImage right = window->RightView()->Image();
+    const QImage left = window->LeftViewPicture()->Image();
+    const QImage right = window->RightViewPicture()->Image();
     const int first = FirstTextRow(*window);
     int differing = 0;
     for (int y = 0; y < left.height(); ++y)
@@ -135,7 +135,7 @@ TEST_F(FieldWindow, AtRestTheRightViewDiffersOnlyInItsFirstLine)
 TEST_F(FieldWindow, DarkensOutsideTheFieldFromTheDriversEye)
 {
     Spin(true, 24); // 32 degrees: 6 columns either side of column 206, 20 rows up
-    const TDibPlus& scene = *window->SceneBackground();
+    const TDibPlus& scene = *window->ScenePicture();
     const struct
     {
         const char* name;
@@ -156,23 +156,23 @@ TEST_F(FieldWindow, DarkensOutsideTheFieldFromTheDriversEye)
     };
     for (const auto& p : probes) {
         const TDibColor under = scene.GetPixel(p.x, p.y);
-        EXPECT_EQ(window->RightView()->GetPixel(p.x, p.y), p.dark ? Shaded(under) : under) << p.name;
+        EXPECT_EQ(window->RightViewPicture()->GetPixel(p.x, p.y), p.dark ? Shaded(under) : under) << p.name;
     }
 }
 
 TEST_F(FieldWindow, TheEyeIsTheRedCarsDriver)
 {
     // Dark brown hair at the eye, red bodywork 0.45 m to its left.
-    const TDibColor hair = window->SceneBackground()->GetPixel(206, 349);
+    const TDibColor hair = window->ScenePicture()->GetPixel(206, 349);
     const int r = int(hair >> 16), g = int(hair >> 8 & 0xFF), b = int(hair & 0xFF);
     EXPECT_TRUE(r < 0x80 && r > g && g > b) << std::hex << hair;
-    const TDibColor body = window->SceneBackground()->GetPixel(198, 349);
+    const TDibColor body = window->ScenePicture()->GetPixel(198, 349);
     EXPECT_TRUE(body >> 16 > 0xB0 && (body >> 8 & 0xFF) < 0x40 && (body & 0xFF) < 0x40) << std::hex << body;
 }
 
 TEST_F(FieldWindow, BlurFollowsTheSettingAtOnceAndNeverTheLeftView)
 {
-    const QImage leftBefore = window->LeftView()->Image().copy();
+    const QImage leftBefore = window->LeftViewPicture()->Image().copy();
     AppSettings.FlouFlag = false;
     Click("AlcoolRadio");
     // Sharp, the right view shows inside the drunk field what the left one does.
@@ -182,14 +182,15 @@ TEST_F(FieldWindow, BlurFollowsTheSettingAtOnceAndNeverTheLeftView)
         int differing = 0;
         for (int j = 1; eyeY - j > 0; ++j)
             for (int x = field[j].left + 1; x < field[j].right; ++x)
-                differing += window->LeftView()->GetPixel(x, eyeY - j) != window->RightView()->GetPixel(x, eyeY - j);
+                differing += window->LeftViewPicture()->GetPixel(x, eyeY - j)
+                             != window->RightViewPicture()->GetPixel(x, eyeY - j);
         return differing;
     };
     EXPECT_EQ(differingInField(), 0);
     AppSettings.FlouFlag = true;
     Click("OptionsBout"); // no dialog in the tests: it returns at once
     EXPECT_GT(differingInField(), 1000);
-    EXPECT_EQ(window->LeftView()->Image(), leftBefore);
+    EXPECT_EQ(window->LeftViewPicture()->Image(), leftBefore);
 }
 
 TEST_F(FieldWindow, CopyPutsBothViewsSideBySide)
@@ -197,8 +198,9 @@ TEST_F(FieldWindow, CopyPutsBothViewsSideBySide)
     Click("CopyBout");
     const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB888);
     ASSERT_EQ(copied.size(), QSize(730, 431));
-    EXPECT_EQ(copied.copy(0, 0, 365, 431), window->LeftView()->Image().convertToFormat(QImage::Format_RGB888));
-    EXPECT_EQ(copied.copy(365, 0, 365, 431), window->RightView()->Image().convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(copied.copy(0, 0, 365, 431), window->LeftViewPicture()->Image().convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(copied.copy(365, 0, 365, 431),
+              window->RightViewPicture()->Image().convertToFormat(QImage::Format_RGB888));
 }
 
 TEST_F(FieldWindow, ARestoredWindowKeepsItsSpeedAndAReopenedOneStartsAfresh)
@@ -206,10 +208,10 @@ TEST_F(FieldWindow, ARestoredWindowKeepsItsSpeedAndAReopenedOneStartsAfresh)
     Spin(true, 12);
     QShowEvent restored;
     QApplication::sendEvent(window.get(), &restored);
-    EXPECT_EQ(window->VehicleSpeed(), 60);
+    EXPECT_EQ(window->ShownVehicleSpeed(), 60);
     Click("AlcoolRadio");
     window->close();
-    EXPECT_EQ(window->RightView(), nullptr);
+    EXPECT_EQ(window->RightViewPicture(), nullptr);
     AppSettings.ChampAllowFlag = false;
     AppSettings.HintFlag = false;
     window->show();
@@ -222,7 +224,7 @@ TEST_F(FieldWindow, ARestoredWindowKeepsItsSpeedAndAReopenedOneStartsAfresh)
 TEST_F(FieldWindow, ThreeLinesOfWhiteTextAtTheBottomLeft)
 {
     // Everything below the eye is darkened: only the text is white there.
-    const QImage view = window->LeftView()->Image();
+    const QImage view = window->LeftViewPicture()->Image();
     QRect ink;
     for (int y = window->geometry().EyeY() + 1; y < view.height(); ++y)
         for (int x = 0; x < 120; ++x)

@@ -219,7 +219,7 @@ TEST(AboutCreditsText, EveryLineFitsThePanel)
 {
     QImage probe(1, 1, QImage::Format_RGB32);
     Canvas canvas(probe);
-    canvas.font.setPointSize(11);
+    canvas.font.SetPointSize(11);
     canvas.font.bold = true;
     for (const QString& line : LoadCreditLines())
         EXPECT_LT(canvas.TextWidth(line), 400) << line.toStdString();

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-using testing_support::rgbAt;
+using testing_support::RgbAt;
 
 TEST(CreditsPanel, CornerProfileOfRadiusTwenty)
 {
@@ -78,11 +78,11 @@ TEST(AboutPictures, BackgroundGoesFromWhiteToPaleBlueInAGreyFrame)
 {
     const QImage background = AboutBackground();
     ASSERT_EQ(background.size(), QSize(650, 455));
-    EXPECT_EQ(rgbAt(background, 0, 0), 0x808080u);
-    EXPECT_EQ(rgbAt(background, 649, 454), 0x808080u);
-    EXPECT_EQ(rgbAt(background, 300, 1), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(background, 0, 0), 0x808080u);
+    EXPECT_EQ(RgbAt(background, 649, 454), 0x808080u);
+    EXPECT_EQ(RgbAt(background, 300, 1), 0xFFFFFFu);
     // Row 453 of 455: 0xFF + 453 (0x88 - 0xFF) / 455 rounded, and so on.
-    EXPECT_EQ(rgbAt(background, 300, 453), 0x89BAF8u);
+    EXPECT_EQ(RgbAt(background, 300, 453), 0x89BAF8u);
 }
 
 TEST(AboutPictures, GlobeMaskIsWhiteOnTheDiscOnly)
@@ -93,8 +93,8 @@ TEST(AboutPictures, GlobeMaskIsWhiteOnTheDiscOnly)
     painter.fillRect(QRect(50, 50, 20, 20), Qt::black);
     painter.end();
     const QImage mask = GlobeMaskFrom(rendering);
-    EXPECT_EQ(rgbAt(mask, 0, 0), 0x000000u);
-    EXPECT_EQ(rgbAt(mask, 60, 60), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(mask, 0, 0), 0x000000u);
+    EXPECT_EQ(RgbAt(mask, 60, 60), 0xFFFFFFu);
 }
 
 TEST(AboutPictures, CreditsAreDrawnOnATransparentLayer)
@@ -109,7 +109,7 @@ TEST(AboutPictures, CreditsAreDrawnOnATransparentLayer)
     // A line is as high as "|" in Arial 11 point bold.
     QImage probe(1, 1, QImage::Format_RGB32);
     Canvas measure(probe);
-    measure.font.setPointSize(11);
+    measure.font.SetPointSize(11);
     measure.font.bold = true;
     EXPECT_EQ(credits.lineHeight, measure.TextHeight(QStringLiteral("|")));
     EXPECT_EQ(credits.height, 13 * credits.lineHeight + 40);
@@ -163,10 +163,10 @@ TEST(AboutPictures, TransparentPartsSplitIntoPictureAndMask)
     cross.setPixel(0, 0, qRgba(200, 0, 0, 255));
     cross.setPixel(1, 0, qRgba(0, 0, 0, 0));
     const MaskedPicture split = SplitTransparency(cross);
-    EXPECT_EQ(rgbAt(split.picture, 0, 0), 0xC80000u);
-    EXPECT_EQ(rgbAt(split.mask, 0, 0), 0xFFFFFFu);
-    EXPECT_EQ(rgbAt(split.picture, 1, 0), 0xFFFFFFu);
-    EXPECT_EQ(rgbAt(split.mask, 1, 0), 0x000000u);
+    EXPECT_EQ(RgbAt(split.picture, 0, 0), 0xC80000u);
+    EXPECT_EQ(RgbAt(split.mask, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(split.picture, 1, 0), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(split.mask, 1, 0), 0x000000u);
 }
 
 // Under the panel the globe's ice can be white: darkened to 200/256 it

@@ -17,8 +17,8 @@
 #include <gtest/gtest.h>
 
 using namespace about_testing;
-using testing_support::child;
-using testing_support::rgbAt;
+using testing_support::Child;
+using testing_support::RgbAt;
 
 namespace {
 
@@ -33,14 +33,14 @@ protected:
     }
     void TearDown() override { box.close(); }
 
-    void showAtEvent(int index, bool startup)
+    void ShowAtEvent(int index, bool startup)
     {
         AppSettings.Event_Index = index;
         box.SetStartupMode(startup);
         box.show();
     }
-    QString shownDate() const { return box.TextLines().empty() ? QString() : box.TextLines()[0]; }
-    QString dateOf(int index) const { return events[static_cast<size_t>(index)].date; }
+    QString ShownDate() const { return box.TextLines().empty() ? QString() : box.TextLines()[0]; }
+    QString DateOf(int index) const { return events[static_cast<size_t>(index)].date; }
 
     std::vector<AboutEvent> events;
     TSplashF box;
@@ -54,29 +54,29 @@ TEST_F(AboutTest, WindowLayout)
     EXPECT_EQ(box.size(), QSize(650, 455));
     EXPECT_TRUE(box.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(box.windowFlags() & Qt::WindowStaysOnTopHint);
-    auto* check = child<QCheckBox>(&box, "SplasheCheck");
+    auto* check = Child<QCheckBox>(&box, "SplasheCheck");
     EXPECT_EQ(check->pos(), QPoint(8, 432));
     EXPECT_EQ(check->text(), QStringLiteral(" Afficher cette fenêtre au démarrage du logiciel"));
-    EXPECT_EQ(child<QTimer>(&box, "AnimTimer")->interval(), 30);
-    EXPECT_EQ(child<QWidget>(&box, "Zone")->geometry(), QRect(0, 0, 650, 455));
+    EXPECT_EQ(Child<QTimer>(&box, "AnimTimer")->interval(), 30);
+    EXPECT_EQ(Child<QWidget>(&box, "Zone")->geometry(), QRect(0, 0, 650, 455));
 }
 
 TEST_F(AboutTest, ShowingStartsTheStoredEvent)
 {
-    showAtEvent(3, false);
+    ShowAtEvent(3, false);
     EXPECT_EQ(box.EventCount(), 27);
-    EXPECT_EQ(shownDate(), dateOf(3));
+    EXPECT_EQ(ShownDate(), DateOf(3));
     EXPECT_EQ(box.TextLines()[1], events[3].place);
     EXPECT_EQ(box.TextLines()[2], events[3].title);
     EXPECT_TRUE(box.Typing().Running());
     EXPECT_TRUE(box.Turn().Running());
     EXPECT_EQ(box.Countdown(), 210);
-    EXPECT_TRUE(child<QTimer>(&box, "AnimTimer")->isActive());
+    EXPECT_TRUE(Child<QTimer>(&box, "AnimTimer")->isActive());
 }
 
 TEST_F(AboutTest, StartUpBoxClosesAfterTheCountdownAndMovesOn)
 {
-    showAtEvent(5, true);
+    ShowAtEvent(5, true);
     const int presentation = PresentEvent(box);
     EXPECT_GT(presentation, 15);
     EXPECT_LT(presentation, 1000);
@@ -94,7 +94,7 @@ TEST_F(AboutTest, StartUpBoxClosesAfterTheCountdownAndMovesOn)
 
 TEST_F(AboutTest, GlobeEndsTurnedToTheEvent)
 {
-    showAtEvent(0, false);
+    ShowAtEvent(0, false);
     PresentEvent(box);
     const PlaceRecord& place = events[0].record;
     EXPECT_NEAR(ShortTurn(GlobeTurn[4], static_cast<float>(place.Turn)), 0.0f, 0.01f);
@@ -104,7 +104,7 @@ TEST_F(AboutTest, GlobeEndsTurnedToTheEvent)
 TEST_F(AboutTest, GlobeShowsThePlaceTheTextNames)
 {
     const QPoint centre(kGlobePictureSide / 2, kGlobePictureSide / 2);
-    showAtEvent(0, false);
+    ShowAtEvent(0, false);
     for (const AboutEvent& event : events) {
         SCOPED_TRACE(event.place.toStdString());
         for (int tick = 0; tick < 100 && box.Turn().Running(); ++tick)
@@ -116,7 +116,7 @@ TEST_F(AboutTest, GlobeShowsThePlaceTheTextNames)
             int nearest = INT_MAX;
             for (int y = 0; y < globe.height(); ++y)
                 for (int x = 0; x < globe.width(); ++x)
-                    if (rgbAt(globe, x, y) == 0xFF0000u)
+                    if (RgbAt(globe, x, y) == 0xFF0000u)
                         nearest = std::min(nearest, std::max(std::abs(x - centre.x()), std::abs(y - centre.y())));
             EXPECT_LE(nearest, event.record.MarkRadius + 3);
         } else if (event.account.contains(QString::fromUtf8("en forme de cœur"))) {
@@ -124,7 +124,7 @@ TEST_F(AboutTest, GlobeShowsThePlaceTheTextNames)
             // fills the middle of the disc.
             for (int y = centre.y() - 4; y <= centre.y() + 4; ++y)
                 for (int x = centre.x() - 4; x <= centre.x() + 4; ++x)
-                    EXPECT_GE(rgbAt(globe, x, y) & 0xFF, 0xC8u) << x << "," << y;
+                    EXPECT_GE(RgbAt(globe, x, y) & 0xFF, 0xC8u) << x << "," << y;
         }
         box.ZoneMouseDown(kOnNext);
     }
@@ -132,16 +132,16 @@ TEST_F(AboutTest, GlobeShowsThePlaceTheTextNames)
 
 TEST_F(AboutTest, NextDuringStartUpKeepsTheBoxOpen)
 {
-    showAtEvent(5, true);
+    ShowAtEvent(5, true);
     box.ZoneMouseDown(kOnNext);
     EXPECT_FALSE(box.StartupMode());
     EXPECT_EQ(AppSettings.Event_Index, 6);
-    EXPECT_EQ(shownDate(), dateOf(6));
+    EXPECT_EQ(ShownDate(), DateOf(6));
     PresentEvent(box);
     Tick(box, 211);
     EXPECT_TRUE(box.isVisible());
     EXPECT_EQ(AppSettings.Event_Index, 7);
-    EXPECT_EQ(shownDate(), dateOf(7));
+    EXPECT_EQ(ShownDate(), DateOf(7));
     box.ZoneMouseDown(kOnCross);
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(AppSettings.Event_Index, 8);
@@ -149,23 +149,23 @@ TEST_F(AboutTest, NextDuringStartUpKeepsTheBoxOpen)
 
 TEST_F(AboutTest, NextFromTheLastShowsTheFirst)
 {
-    showAtEvent(26, false);
+    ShowAtEvent(26, false);
     box.ZoneMouseDown(kOnNext);
     EXPECT_EQ(AppSettings.Event_Index, 0);
-    EXPECT_EQ(shownDate(), dateOf(0));
+    EXPECT_EQ(ShownDate(), DateOf(0));
 }
 
 TEST_F(AboutTest, BackFromTheFirstShowsTheLast)
 {
-    showAtEvent(0, false);
+    ShowAtEvent(0, false);
     box.ZoneMouseDown(kOnBack);
     EXPECT_EQ(AppSettings.Event_Index, 26);
-    EXPECT_EQ(shownDate(), dateOf(26));
+    EXPECT_EQ(ShownDate(), DateOf(26));
 }
 
 TEST_F(AboutTest, ButtonEdgesAreInclusive)
 {
-    showAtEvent(10, false);
+    ShowAtEvent(10, false);
     box.ZoneMouseDown(QPoint(601, 15));
     EXPECT_EQ(AppSettings.Event_Index, 9);
     box.ZoneMouseDown(QPoint(633, 30));
@@ -178,17 +178,17 @@ TEST_F(AboutTest, ButtonEdgesAreInclusive)
 
 TEST_F(AboutTest, StoredIndexOutsideTheListIsBroughtIn)
 {
-    showAtEvent(100, false);
+    ShowAtEvent(100, false);
     EXPECT_EQ(AppSettings.Event_Index, 100 % 27);
-    EXPECT_EQ(shownDate(), dateOf(100 % 27));
+    EXPECT_EQ(ShownDate(), DateOf(100 % 27));
     box.close();
-    showAtEvent(-1, false);
+    ShowAtEvent(-1, false);
     EXPECT_EQ(AppSettings.Event_Index, 26);
 }
 
 TEST_F(AboutTest, ArrowKeysBrowseWithoutLeavingStartUp)
 {
-    showAtEvent(4, true);
+    ShowAtEvent(4, true);
     QWidget elsewhere;
     elsewhere.show();
     QTest::keyClick(&elsewhere, Qt::Key_Right);
@@ -197,7 +197,7 @@ TEST_F(AboutTest, ArrowKeysBrowseWithoutLeavingStartUp)
     QTest::keyClick(&elsewhere, Qt::Key_Left);
     QTest::keyClick(&elsewhere, Qt::Key_Left);
     EXPECT_EQ(AppSettings.Event_Index, 3);
-    EXPECT_EQ(shownDate(), dateOf(3));
+    EXPECT_EQ(ShownDate(), DateOf(3));
     QTest::keyClick(&elsewhere, Qt::Key_Escape);
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(AppSettings.Event_Index, 4);
@@ -208,19 +208,19 @@ TEST_F(AboutTest, ArrowKeysBrowseWithoutLeavingStartUp)
 
 TEST_F(AboutTest, HoveringTheButtonsHoldsTheEventThenItMovesOn)
 {
-    showAtEvent(2, false);
+    ShowAtEvent(2, false);
     PresentEvent(box);
     Tick(box, 20);
     box.ZoneMouseMove(kOnNext);
     EXPECT_TRUE(box.Hover());
     EXPECT_EQ(box.Countdown(), 1);
-    EXPECT_EQ(child<QWidget>(&box, "Zone")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(Child<QWidget>(&box, "Zone")->cursor().shape(), Qt::PointingHandCursor);
     Tick(box, 100);
     EXPECT_EQ(box.Countdown(), 1);
     EXPECT_EQ(AppSettings.Event_Index, 2);
     box.ZoneMouseMove(kAway);
     EXPECT_FALSE(box.Hover());
-    EXPECT_EQ(child<QWidget>(&box, "Zone")->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Child<QWidget>(&box, "Zone")->cursor().shape(), Qt::ArrowCursor);
     box.AnimTimerTimer();
     EXPECT_EQ(AppSettings.Event_Index, 2);
     box.AnimTimerTimer();
@@ -231,7 +231,7 @@ TEST_F(AboutTest, HoveringTheButtonsHoldsTheEventThenItMovesOn)
 
 TEST_F(AboutTest, LeavingTheButtonsAtStartUpClosesTheBox)
 {
-    showAtEvent(2, true);
+    ShowAtEvent(2, true);
     PresentEvent(box);
     box.ZoneMouseMove(kOnBack);
     Tick(box, 10);
@@ -243,13 +243,13 @@ TEST_F(AboutTest, LeavingTheButtonsAtStartUpClosesTheBox)
 
 TEST_F(AboutTest, LeavingTheBoxFromTheButtonsEndsTheHover)
 {
-    showAtEvent(2, true);
+    ShowAtEvent(2, true);
     PresentEvent(box);
     box.ZoneMouseMove(kOnNext);
     QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(child<QWidget>(&box, "Zone"), &leave);
+    QCoreApplication::sendEvent(Child<QWidget>(&box, "Zone"), &leave);
     EXPECT_FALSE(box.Hover());
-    EXPECT_EQ(child<QWidget>(&box, "Zone")->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Child<QWidget>(&box, "Zone")->cursor().shape(), Qt::ArrowCursor);
     Tick(box, 2);
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(AppSettings.Event_Index, 3);
@@ -257,7 +257,7 @@ TEST_F(AboutTest, LeavingTheBoxFromTheButtonsEndsTheHover)
 
 TEST_F(AboutTest, HoveringTheCrossOnlyPausesTheCountdown)
 {
-    showAtEvent(2, false);
+    ShowAtEvent(2, false);
     PresentEvent(box);
     const int before = box.Countdown();
     box.ZoneMouseMove(kOnCross);
@@ -269,8 +269,8 @@ TEST_F(AboutTest, HoveringTheCrossOnlyPausesTheCountdown)
 TEST_F(AboutTest, MenuModeHidesTheCheckBoxAndScrollsTheCreditsEndlessly)
 {
     box.SetOpenedFromMenu(true);
-    showAtEvent(0, false);
-    EXPECT_FALSE(child<QCheckBox>(&box, "SplasheCheck")->isVisible());
+    ShowAtEvent(0, false);
+    EXPECT_FALSE(Child<QCheckBox>(&box, "SplasheCheck")->isVisible());
     const int start = box.ScrollRow();
     Tick(box, 3);
     EXPECT_EQ(box.ScrollRow(), start + 3);
@@ -282,8 +282,8 @@ TEST_F(AboutTest, MenuModeHidesTheCheckBoxAndScrollsTheCreditsEndlessly)
 
 TEST_F(AboutTest, StartUpCreditsStayStill)
 {
-    showAtEvent(0, true);
-    EXPECT_TRUE(child<QCheckBox>(&box, "SplasheCheck")->isVisible());
+    ShowAtEvent(0, true);
+    EXPECT_TRUE(Child<QCheckBox>(&box, "SplasheCheck")->isVisible());
     const int still = box.ScrollRow();
     EXPECT_GE(still, 100);
     EXPECT_LT(still, 120);
@@ -297,7 +297,7 @@ TEST_F(AboutTest, StartUpCreditsStayStill)
 TEST_F(AboutTest, TheCreditsShowNoTintOfTheKeyColour)
 {
     box.SetOpenedFromMenu(true);
-    showAtEvent(0, false);
+    ShowAtEvent(0, false);
     const int steps = box.CreditsHeight() / 40;
     for (int step = 0; step < steps; ++step) {
         Tick(box, 40);
@@ -314,8 +314,8 @@ TEST_F(AboutTest, TheCreditsShowNoTintOfTheKeyColour)
 TEST_F(AboutTest, CheckBoxTakesAndStoresTheSetting)
 {
     AppSettings.SplasheFlag = true;
-    showAtEvent(0, true);
-    auto* check = child<QCheckBox>(&box, "SplasheCheck");
+    ShowAtEvent(0, true);
+    auto* check = Child<QCheckBox>(&box, "SplasheCheck");
     EXPECT_TRUE(check->isChecked());
     check->click();
     EXPECT_FALSE(AppSettings.SplasheFlag);
@@ -325,57 +325,57 @@ TEST_F(AboutTest, CheckBoxTakesAndStoresTheSetting)
 
 TEST_F(AboutTest, ShowingAndClosingAreSignalled)
 {
-    QSignalSpy spy(&box, &TSplashF::shownChanged);
-    showAtEvent(0, false);
+    QSignalSpy spy(&box, &TSplashF::ShownChanged);
+    ShowAtEvent(0, false);
     box.close();
     ASSERT_EQ(spy.count(), 2);
     EXPECT_TRUE(spy[0][0].toBool());
     EXPECT_FALSE(spy[1][0].toBool());
     EXPECT_TRUE(box.Composition().isNull());
-    EXPECT_FALSE(child<QTimer>(&box, "AnimTimer")->isActive());
+    EXPECT_FALSE(Child<QTimer>(&box, "AnimTimer")->isActive());
 }
 
 TEST_F(AboutTest, FrameShowsGlobeThroughItsMaskAndDarkenedCredits)
 {
-    showAtEvent(0, true);
+    ShowAtEvent(0, true);
     PresentEvent(box);
     const QImage& frame = box.Composition();
     const QImage background = AboutBackground();
     ASSERT_EQ(frame.size(), QSize(650, 455));
-    EXPECT_EQ(rgbAt(frame, 0, 0), 0x808080u);
+    EXPECT_EQ(RgbAt(frame, 0, 0), 0x808080u);
     // Outside the disc the background shows; the disc's middle is the globe.
-    EXPECT_EQ(rgbAt(frame, 11, 11), rgbAt(background, 11, 11));
-    EXPECT_NE(rgbAt(frame, 118, 118), rgbAt(background, 118, 118));
+    EXPECT_EQ(RgbAt(frame, 11, 11), RgbAt(background, 11, 11));
+    EXPECT_NE(RgbAt(frame, 118, 118), RgbAt(background, 118, 118));
     // The credits panel's rounded corner is left bright, its edge darkened
     // to 200/256 at least, and further until the credits' grey reads on it
     // at 4.5:1 (0x8BA4C4 under 0xEEEEEE: 2.4:1 only).
-    EXPECT_EQ(rgbAt(frame, 524, 160), rgbAt(background, 524, 160));
-    const unsigned under = rgbAt(background, 126, 290);
+    EXPECT_EQ(RgbAt(frame, 524, 160), RgbAt(background, 524, 160));
+    const unsigned under = RgbAt(background, 126, 290);
     const unsigned darker = (((under >> 16) & 0xFF) * 200 / 256) << 16 | (((under >> 8) & 0xFF) * 200 / 256) << 8
                             | ((under & 0xFF) * 200 / 256);
     const TColor shown = CanvasFromQColor(frame.pixelColor(126, 290));
-    EXPECT_LT(QColor(rgbAt(frame, 126, 290)).lightness(), QColor(darker).lightness());
+    EXPECT_LT(QColor(RgbAt(frame, 126, 290)).lightness(), QColor(darker).lightness());
     EXPECT_GE(ContrastRatio(0xEEEEEE, shown), 4.5);
     EXPECT_LT(ContrastRatio(0xEEEEEE, shown), 4.7);
 }
 
 TEST_F(AboutTest, ButtonsBlinkOnceTheEventIsPresented)
 {
-    showAtEvent(0, false);
+    ShowAtEvent(0, false);
     const QImage next = LoadNamedPicture(QStringLiteral("next"));
-    const unsigned buttonPixel = rgbAt(next, 2, 2);
-    EXPECT_EQ(rgbAt(box.Composition(), kNextRect.left() + 2, kNextRect.top() + 2), buttonPixel);
+    const unsigned buttonPixel = RgbAt(next, 2, 2);
+    EXPECT_EQ(RgbAt(box.Composition(), kNextRect.left() + 2, kNextRect.top() + 2), buttonPixel);
     PresentEvent(box);
     std::string pattern;
     for (int i = 0; i < 8; ++i) {
         box.AnimTimerTimer();
-        pattern += rgbAt(box.Composition(), kNextRect.left() + 2, kNextRect.top() + 2) == buttonPixel ? 'X' : '.';
+        pattern += RgbAt(box.Composition(), kNextRect.left() + 2, kNextRect.top() + 2) == buttonPixel ? 'X' : '.';
     }
     EXPECT_NE(pattern.find("XXX"), std::string::npos) << pattern;
     EXPECT_NE(pattern.find("..."), std::string::npos) << pattern;
     // The cross is always there, its transparent corner showing the frame.
     const MaskedPicture cross = SplitTransparency(LoadNamedPicture(QStringLiteral("Croix")));
-    EXPECT_EQ(rgbAt(box.Composition(), kCrossRect.left() + 11, kCrossRect.top() + 3), rgbAt(cross.picture, 11, 3));
-    EXPECT_EQ(rgbAt(box.Composition(), kCrossRect.left(), kCrossRect.top()),
-              rgbAt(AboutBackground(), kCrossRect.left(), kCrossRect.top()));
+    EXPECT_EQ(RgbAt(box.Composition(), kCrossRect.left() + 11, kCrossRect.top() + 3), RgbAt(cross.picture, 11, 3));
+    EXPECT_EQ(RgbAt(box.Composition(), kCrossRect.left(), kCrossRect.top()),
+              RgbAt(AboutBackground(), kCrossRect.left(), kCrossRect.top()));
 }

@@ -14,7 +14,7 @@
 #include <QTimer>
 
 using testing_support::TempDir;
-using testing_support::writeFile;
+using testing_support::WriteFile;
 
 namespace {
 
@@ -28,9 +28,9 @@ TEST_F(PreferencesTest, OpensOnThePageTheCallerSet)
         int shown;
     } rows[] = {{0, 0}, {1, 1}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {2, 2}, {8, 0}, {-3, 0}};
     for (const auto& row : rows) {
-        open(row.page);
+        Open(row.page);
         EXPECT_EQ(dialog.CurrentPage(), row.shown) << row.page;
-        EXPECT_EQ(control<QListWidget>("PagesList")->currentRow(), row.shown);
+        EXPECT_EQ(Control<QListWidget>("PagesList")->currentRow(), row.shown);
         EXPECT_EQ(PreferencesPage, row.shown);
         dialog.close();
     }
@@ -38,20 +38,20 @@ TEST_F(PreferencesTest, OpensOnThePageTheCallerSet)
 
 TEST_F(PreferencesTest, PageChosenInTheListIsRememberedButCallersSetTheirOwn)
 {
-    open(0);
-    control<QListWidget>("PagesList")->setCurrentRow(6);
+    Open(0);
+    Control<QListWidget>("PagesList")->setCurrentRow(6);
     EXPECT_EQ(dialog.CurrentPage(), 6);
     EXPECT_EQ(PreferencesPage, 6);
     dialog.close();
     EXPECT_EQ(PreferencesPage, 6);
-    open(0); // "&Générales"
+    Open(0); // "&Générales"
     EXPECT_EQ(dialog.CurrentPage(), 0);
 }
 
 TEST_F(PreferencesTest, ClickBelowTheItemsKeepsTheShownPageSelected)
 {
-    open(2);
-    auto* list = control<QListWidget>("PagesList");
+    Open(2);
+    auto* list = Control<QListWidget>("PagesList");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(50, list->viewport()->height() - 5));
     EXPECT_EQ(dialog.CurrentPage(), 2);
     ASSERT_EQ(list->selectedItems().size(), 1);
@@ -60,10 +60,10 @@ TEST_F(PreferencesTest, ClickBelowTheItemsKeepsTheShownPageSelected)
 
 TEST_F(PreferencesTest, BannerFollowsThePageAndIsReleasedOnClosing)
 {
-    open(1);
+    Open(1);
     const QImage first = dialog.Banner();
     ASSERT_EQ(first.size(), QSize(395, 23));
-    control<QListWidget>("PagesList")->setCurrentRow(4);
+    Control<QListWidget>("PagesList")->setCurrentRow(4);
     EXPECT_NE(dialog.Banner(), first);
     dialog.close();
     EXPECT_TRUE(dialog.Banner().isNull());
@@ -73,18 +73,18 @@ TEST_F(PreferencesTest, CheckBoxesShowTheirSettings)
 {
     for (const PreferenceCheck& row : PreferenceChecks())
         AppSettings.*row.flag = !(AppSettingsRecord{}.*row.flag);
-    open(0);
+    Open(0);
     for (const PreferenceCheck& row : PreferenceChecks())
-        EXPECT_EQ(check(row.name)->isChecked(), AppSettings.*row.flag) << row.name;
+        EXPECT_EQ(Check(row.name)->isChecked(), AppSettings.*row.flag) << row.name;
 }
 
 TEST_F(PreferencesTest, OkStoresEveryCheckBoxAndAccepts)
 {
     QSignalSpy accepted(&dialog, &QDialog::accepted);
-    open(0);
+    Open(0);
     for (const PreferenceCheck& row : PreferenceChecks())
-        check(row.name)->click();
-    click("OkBout");
+        Check(row.name)->click();
+    Click("OkBout");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(accepted.count(), 1);
     for (const PreferenceCheck& row : PreferenceChecks())
@@ -97,8 +97,8 @@ TEST_F(PreferencesTest, ModalRunEndsWithOk)
     PreferencesPage = 4;
     QTimer::singleShot(0, &dialog, [this] {
         EXPECT_EQ(dialog.CurrentPage(), 4);
-        check("PoidsRandomCheck")->click();
-        click("OkBout");
+        Check("PoidsRandomCheck")->click();
+        Click("OkBout");
     });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_TRUE(AppSettings.PoidsRandomFlag);
@@ -109,13 +109,13 @@ TEST_F(PreferencesTest, AnnulerRestoresTheEightColoursAndDropsTheCheckBoxes)
     QSignalSpy accepted(&dialog, &QDialog::accepted);
     AppSettings.clFond = 0x123456;
     const ColorSet before = ReadColors(AppSettings);
-    open(3);
+    Open(3);
     answer = 0x00ABCDEF;
-    click("ChangerBout");
-    click("ImpressionBout");
+    Click("ChangerBout");
+    Click("ImpressionBout");
     ASSERT_NE(ReadColors(AppSettings), before);
-    check("TipCheck")->click();
-    click("AnnulerBout");
+    Check("TipCheck")->click();
+    Click("AnnulerBout");
     EXPECT_EQ(ReadColors(AppSettings), before);
     EXPECT_TRUE(AppSettings.TipFlag);
     EXPECT_EQ(accepted.count(), 0);
@@ -124,8 +124,8 @@ TEST_F(PreferencesTest, AnnulerRestoresTheEightColoursAndDropsTheCheckBoxes)
 
 TEST_F(PreferencesTest, EscapeActsAsAnnuler)
 {
-    open(3);
-    click("ImpressionBout");
+    Open(3);
+    Click("ImpressionBout");
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(ReadColors(AppSettings), DefaultColors());
@@ -134,9 +134,9 @@ TEST_F(PreferencesTest, EscapeActsAsAnnuler)
 TEST_F(PreferencesTest, CloseBoxKeepsColoursAndDropsCheckBoxes)
 {
     QSignalSpy accepted(&dialog, &QDialog::accepted);
-    open(3);
-    click("ImpressionBout");
-    check("HintCheck")->click();
+    Open(3);
+    Click("ImpressionBout");
+    Check("HintCheck")->click();
     dialog.close();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(ReadColors(AppSettings), PrintColors());
@@ -146,27 +146,27 @@ TEST_F(PreferencesTest, CloseBoxKeepsColoursAndDropsCheckBoxes)
 
 TEST_F(PreferencesTest, ReopeningReloadsTheCheckBoxesFromTheSettings)
 {
-    open(0);
-    check("SplasheCheck")->click();
+    Open(0);
+    Check("SplasheCheck")->click();
     dialog.close();
-    open(0);
-    EXPECT_TRUE(check("SplasheCheck")->isChecked());
+    Open(0);
+    EXPECT_TRUE(Check("SplasheCheck")->isChecked());
 }
 
 TEST_F(PreferencesTest, AutoriserAndInterdireSetTheThreeModuleAccessBoxesOnly)
 {
     const char* const access[] = {"OrgueAllowCheck", "FreinageAllowCheck", "ChampAllowCheck"};
-    open(0);
-    click("InterdireBout");
+    Open(0);
+    Click("InterdireBout");
     for (const char* name : access)
-        EXPECT_FALSE(check(name)->isChecked()) << name;
+        EXPECT_FALSE(Check(name)->isChecked()) << name;
     EXPECT_TRUE(AppSettings.OrgueAllowFlag); // nothing stored before Ok
-    EXPECT_TRUE(check("TipCheck")->isChecked());
-    click("AutoriserBout");
+    EXPECT_TRUE(Check("TipCheck")->isChecked());
+    Click("AutoriserBout");
     for (const char* name : access)
-        EXPECT_TRUE(check(name)->isChecked()) << name;
-    click("InterdireBout");
-    click("OkBout");
+        EXPECT_TRUE(Check(name)->isChecked()) << name;
+    Click("InterdireBout");
+    Click("OkBout");
     EXPECT_FALSE(AppSettings.OrgueAllowFlag);
     EXPECT_FALSE(AppSettings.FreinageAllowFlag);
     EXPECT_FALSE(AppSettings.ChampAllowFlag);
@@ -176,11 +176,11 @@ TEST_F(PreferencesTest, AutoriserAndInterdireSetTheThreeModuleAccessBoxesOnly)
 TEST_F(PreferencesTest, AideOpensTheHelpAtTheOptionsTopic)
 {
     TempDir dir;
-    writeFile(dir.file("Kinea.html"), "<html><body><a name=\"OPTIONS\">Options</a></body></html>");
+    WriteFile(dir.File("Kinea.html"), "<html><body><a name=\"OPTIONS\">Options</a></body></html>");
     const QString previous = HelpFile();
-    SetHelpFile(dir.file("Kinea.html"));
-    open(0);
-    click("AideBout");
+    SetHelpFile(dir.File("Kinea.html"));
+    Open(0);
+    Click("AideBout");
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_TRUE(HelpWindow()->isVisible());
     CloseHelp();
@@ -193,7 +193,7 @@ TEST_F(PreferencesTest, EveryCheckBoxStandsOnItsOwnPage)
 {
     for (const PreferenceCheck& row : PreferenceChecks()) {
         const QByteArray page = QStringLiteral("Page%1").arg(row.page).toLatin1();
-        EXPECT_TRUE(control<QWidget>(page.constData())->isAncestorOf(check(row.name))) << row.name;
+        EXPECT_TRUE(Control<QWidget>(page.constData())->isAncestorOf(Check(row.name))) << row.name;
     }
 }
 
@@ -202,7 +202,7 @@ TEST_F(PreferencesTest, EveryCheckBoxStandsOnItsOwnPage)
 TEST_F(PreferencesTest, CaptionsFitAndWrapWhereDesigned)
 {
     for (const PreferenceCheck& row : PreferenceChecks()) {
-        TAPICheckBox* box = check(row.name);
+        TAPICheckBox* box = Check(row.name);
         const QFontMetrics metrics = box->fontMetrics();
         const QRect area = box->TextArea();
         const QRect needed = metrics.boundingRect(area, Qt::TextWordWrap, box->text());
@@ -244,7 +244,7 @@ TEST_F(PreferencesTest, CaptionPlacesOfTheButtonsAndCheckBoxes)
                 vAlign = s.vAlign;
             }
         }
-        TAPICheckBox* box = check(row.name);
+        TAPICheckBox* box = Check(row.name);
         EXPECT_EQ(box->Multiline(), multiline) << row.name;
         EXPECT_EQ(box->CaptionVAlign(), vAlign) << row.name;
         EXPECT_EQ(box->CaptionHAlign(), btnHLeft) << row.name;
@@ -253,7 +253,7 @@ TEST_F(PreferencesTest, CaptionPlacesOfTheButtonsAndCheckBoxes)
 
 TEST_F(PreferencesTest, TimeScaleCaptionBreaksBeforeItsParenthesis)
 {
-    TAPICheckBox* box = check("AnimPasCheck");
+    TAPICheckBox* box = Check("AnimPasCheck");
     const QFontMetrics metrics = box->fontMetrics();
     const int width = box->TextArea().width();
     EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("  Permettre le réglage de l'échelle temporelle")), width);
@@ -262,7 +262,7 @@ TEST_F(PreferencesTest, TimeScaleCaptionBreaksBeforeItsParenthesis)
               width);
 }
 
-bool laidOut(const QWidget* widget)
+bool LaidOut(const QWidget* widget)
 {
     return !widget->objectName().isEmpty()
            && (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget)
@@ -272,7 +272,7 @@ bool laidOut(const QWidget* widget)
 TEST_F(PreferencesTest, ControlsStayInsideTheirParentAndDoNotOverlap)
 {
     QList<QWidget*> widgets = dialog.findChildren<QWidget*>();
-    widgets.removeIf([](const QWidget* widget) { return !laidOut(widget); });
+    widgets.removeIf([](const QWidget* widget) { return !LaidOut(widget); });
     ASSERT_GT(widgets.size(), 50);
     for (const QWidget* widget : widgets) {
         const std::string name = widget->objectName().toStdString();

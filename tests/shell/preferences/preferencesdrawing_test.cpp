@@ -7,14 +7,14 @@
 
 #include <gtest/gtest.h>
 
-using testing_support::rgbAt;
+using testing_support::RgbAt;
 
 namespace {
 
 constexpr unsigned kNavyRgb = 0x000080;
 constexpr TColor kFace = 0xE0D8F0; // canvas layout: red F0, green D8, blue E0
 
-QImage banner(int page, TColor face = kFace)
+QImage Banner(int page, TColor face = kFace)
 {
     QImage image(kBannerSize, QImage::Format_RGB32);
     QImage iconBitmap(kPageIconSize, QImage::Format_RGB32);
@@ -24,20 +24,20 @@ QImage banner(int page, TColor face = kFace)
 
 TEST(PreferencesBanner, NavyOnTheLeftThenAGradientToTheButtonFace)
 {
-    const QImage image = banner(2);
+    const QImage image = Banner(2);
     for (int y : {0, 11, 22}) {
-        EXPECT_EQ(rgbAt(image, 0, y), kNavyRgb);
-        EXPECT_EQ(rgbAt(image, 4, y), kNavyRgb);
+        EXPECT_EQ(RgbAt(image, 0, y), kNavyRgb);
+        EXPECT_EQ(RgbAt(image, 4, y), kNavyRgb);
     }
     // Bottom row, below the caption: the gradient alone.
     const int y = 22;
-    EXPECT_EQ(rgbAt(image, 25, y), kNavyRgb);
-    const unsigned last = rgbAt(image, 394, y);
+    EXPECT_EQ(RgbAt(image, 25, y), kNavyRgb);
+    const unsigned last = RgbAt(image, 394, y);
     EXPECT_NEAR(int(last >> 16), 0xF0, 1);
     EXPECT_NEAR(int((last >> 8) & 0xFF), 0xD8, 1);
     EXPECT_NEAR(int(last & 0xFF), 0xE0, 1);
     // Half-way, each channel half-way, rounded.
-    const unsigned middle = rgbAt(image, 25 + 185, y);
+    const unsigned middle = RgbAt(image, 25 + 185, y);
     EXPECT_EQ(middle >> 16, 0x78u);
     EXPECT_EQ((middle >> 8) & 0xFF, 0x6Cu);
     EXPECT_EQ(middle & 0xFF, 0xB0u);
@@ -47,13 +47,13 @@ TEST(PreferencesBanner, IconWhiteTurnsNavy)
 {
     for (int page = 0; page < 8; ++page) {
         const QImage icon = PreferencesPageIcon(page);
-        const QImage image = banner(page);
+        const QImage image = Banner(page);
         ASSERT_EQ(icon.size(), QSize(20, 21));
         int navy = 0;
         for (int y = 0; y < 21; ++y) {
             for (int x = 0; x < 20; ++x) {
-                if (rgbAt(icon, x, y) == 0xFFFFFF) {
-                    EXPECT_EQ(rgbAt(image, 5 + x, y), kNavyRgb) << page << " " << x << "," << y;
+                if (RgbAt(icon, x, y) == 0xFFFFFF) {
+                    EXPECT_EQ(RgbAt(image, 5 + x, y), kNavyRgb) << page << " " << x << "," << y;
                     ++navy;
                 }
             }
@@ -66,13 +66,13 @@ TEST(PreferencesBanner, IconWhiteTurnsNavy)
 
 TEST(PreferencesBanner, CaptionIsWhiteAndCentredVertically)
 {
-    const QImage image = banner(0);
+    const QImage image = Banner(0);
     int top = 99;
     int bottom = -1;
     int left = 999;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 25; x < image.width(); ++x) {
-            if (rgbAt(image, x, y) == 0xFFFFFF) {
+            if (RgbAt(image, x, y) == 0xFFFFFF) {
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
                 left = std::min(left, x);
@@ -101,7 +101,7 @@ struct PreviewFixture : testing::Test
     }
 
     // The pixel in the canvas colour layout.
-    TColor at(int x, int y) const { return CanvasFromQColor(QColor(preview.pixel(x, y))); }
+    TColor At(int x, int y) const { return CanvasFromQColor(QColor(preview.pixel(x, y))); }
 
     AppSettingsRecord s;
     QImage preview{kPreviewSize, QImage::Format_RGB32};
@@ -109,34 +109,34 @@ struct PreviewFixture : testing::Test
 
 TEST_F(PreviewFixture, ScreenFrameAndWheel)
 {
-    EXPECT_EQ(at(0, 0), s.clCadre);
-    EXPECT_EQ(at(179, 99), s.clCadre);
-    EXPECT_EQ(at(3, 40), s.clFond);
-    EXPECT_EQ(at(90, 30), s.clObjet);
-    EXPECT_EQ(at(65, 50), s.clContour);
+    EXPECT_EQ(At(0, 0), s.clCadre);
+    EXPECT_EQ(At(179, 99), s.clCadre);
+    EXPECT_EQ(At(3, 40), s.clFond);
+    EXPECT_EQ(At(90, 30), s.clObjet);
+    EXPECT_EQ(At(65, 50), s.clContour);
     // Marker A, drawn after the wheel, covers its right edge there.
-    EXPECT_EQ(at(114, 50), s.clTraceA);
+    EXPECT_EQ(At(114, 50), s.clTraceA);
 }
 
 TEST_F(PreviewFixture, ThreeMarkers)
 {
-    EXPECT_EQ(at(115, 50), s.clTraceA);
-    EXPECT_EQ(at(78, 50), s.clTraceB);
-    EXPECT_EQ(at(90, 50), s.clTraceC);
+    EXPECT_EQ(At(115, 50), s.clTraceA);
+    EXPECT_EQ(At(78, 50), s.clTraceB);
+    EXPECT_EQ(At(90, 50), s.clTraceC);
 }
 
 TEST_F(PreviewFixture, HatchedBarOutlinedInTextColour)
 {
-    EXPECT_EQ(at(10, 80), s.clTexte);
-    EXPECT_EQ(at(169, 80), s.clTexte);
+    EXPECT_EQ(At(10, 80), s.clTexte);
+    EXPECT_EQ(At(169, 80), s.clTexte);
     // Inside the outline, diagonals eight pixels apart: each column of the
     // eight inner rows crosses one of them once, on the background.
     for (int x = 11; x <= 168; ++x) {
         int hatch = 0;
         int ground = 0;
         for (int y = 76; y <= 83; ++y) {
-            hatch += at(x, y) == s.clContour;
-            ground += at(x, y) == s.clFond;
+            hatch += At(x, y) == s.clContour;
+            ground += At(x, y) == s.clFond;
         }
         EXPECT_EQ(hatch, 1) << "column " << x;
         EXPECT_EQ(ground, 7) << "column " << x;

@@ -34,22 +34,22 @@ protected:
     }
 
     // What a caller does: set the page, then show the dialog.
-    void open(int page)
+    void Open(int page)
     {
         PreferencesPage = page;
         dialog.show();
-        testing_support::processEvents();
+        testing_support::ProcessEvents();
     }
 
-    template <typename T = TAPIButton> T* control(const char* name)
+    template <typename T = TAPIButton> T* Control(const char* name)
     {
-        T* found = testing_support::child<T>(&dialog, name);
+        T* found = testing_support::Child<T>(&dialog, name);
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
 
-    void click(const char* name) { control<TAPIButton>(name)->click(); }
-    TAPICheckBox* check(const char* name) { return control<TAPICheckBox>(name); }
+    void Click(const char* name) { Control<TAPIButton>(name)->click(); }
+    TAPICheckBox* Check(const char* name) { return Control<TAPICheckBox>(name); }
 
     TPreferencesF dialog;
     std::vector<TColor> asked; // initial colour of each colour dialog

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using testing_support::child;
-using testing_support::rgbAt;
+using testing_support::Child;
+using testing_support::RgbAt;
 
 namespace {
 
@@ -24,9 +24,9 @@ protected:
     void SetUp() override { AppSettings = AppSettingsRecord{}; }
     void TearDown() override { tip.close(); }
 
-    QString number() { return child<QLabel>(&tip, "NumeroLab")->text(); }
-    QString text() { return child<QLabel>(&tip, "TipLab")->text(); }
-    void click(const char* name) { QTest::mouseClick(child<QPushButton>(&tip, name), Qt::LeftButton); }
+    QString Number() { return Child<QLabel>(&tip, "NumeroLab")->text(); }
+    QString Text() { return Child<QLabel>(&tip, "TipLab")->text(); }
+    void Click(const char* name) { QTest::mouseClick(Child<QPushButton>(&tip, name), Qt::LeftButton); }
 
     TTipF tip;
 };
@@ -39,14 +39,14 @@ TEST_F(TipTest, DialogLayout)
     EXPECT_EQ(tip.windowTitle(), QStringLiteral(" Astuce du jour"));
     EXPECT_EQ(tip.size(), QSize(328, 173));
     EXPECT_TRUE(tip.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(child<QWidget>(&tip, "tipBox")->geometry(), QRect(14, 8, 300, 107));
-    EXPECT_EQ(child<QLabel>(&tip, "TipLab")->geometry(), QRect(23, 35, 281, 70));
-    EXPECT_EQ(child<QLabel>(&tip, "NumeroLab")->pos(), QPoint(220, 19));
-    EXPECT_EQ(child<QCheckBox>(&tip, "TipCroix")->text(),
+    EXPECT_EQ(Child<QWidget>(&tip, "tipBox")->geometry(), QRect(14, 8, 300, 107));
+    EXPECT_EQ(Child<QLabel>(&tip, "TipLab")->geometry(), QRect(23, 35, 281, 70));
+    EXPECT_EQ(Child<QLabel>(&tip, "NumeroLab")->pos(), QPoint(220, 19));
+    EXPECT_EQ(Child<QCheckBox>(&tip, "TipCroix")->text(),
               QStringLiteral(" Toujours afficher cette boîte de dialogue au démarrage."));
-    EXPECT_EQ(child<QPushButton>(&tip, "QuitterBout")->text(), QStringLiteral("&Quitter"));
-    EXPECT_EQ(child<QPushButton>(&tip, "PrecedentBout")->text(), QStringLiteral("Astuce &précédente"));
-    EXPECT_EQ(child<QPushButton>(&tip, "SuivantBout")->text(), QStringLiteral("Astuce &suivante"));
+    EXPECT_EQ(Child<QPushButton>(&tip, "QuitterBout")->text(), QStringLiteral("&Quitter"));
+    EXPECT_EQ(Child<QPushButton>(&tip, "PrecedentBout")->text(), QStringLiteral("Astuce &précédente"));
+    EXPECT_EQ(Child<QPushButton>(&tip, "SuivantBout")->text(), QStringLiteral("Astuce &suivante"));
 }
 
 TEST_F(TipTest, ShowsTheStoredHintNumbered)
@@ -54,16 +54,16 @@ TEST_F(TipTest, ShowsTheStoredHintNumbered)
     AppSettings.TipIndex = 2;
     tip.show();
     ASSERT_EQ(tip.TipList().size(), 17);
-    EXPECT_EQ(number(), QStringLiteral("Astuce n° 3 sur 17"));
-    EXPECT_EQ(text(), tip.TipList()[2]);
+    EXPECT_EQ(Number(), QStringLiteral("Astuce n° 3 sur 17"));
+    EXPECT_EQ(Text(), tip.TipList()[2]);
 }
 
 TEST_F(TipTest, LastHintThenCloseWrapsToTheFirst)
 {
     AppSettings.TipIndex = 16;
     tip.show();
-    EXPECT_EQ(number(), QStringLiteral("Astuce n° 17 sur 17"));
-    click("QuitterBout");
+    EXPECT_EQ(Number(), QStringLiteral("Astuce n° 17 sur 17"));
+    Click("QuitterBout");
     EXPECT_FALSE(tip.isVisible());
     EXPECT_EQ(AppSettings.TipIndex, 0);
     EXPECT_TRUE(tip.TipList().isEmpty());
@@ -73,8 +73,8 @@ TEST_F(TipTest, PreviousFromTheFirstShowsTheLast)
 {
     AppSettings.TipIndex = 0;
     tip.show();
-    click("PrecedentBout");
-    EXPECT_EQ(number(), QStringLiteral("Astuce n° 17 sur 17"));
+    Click("PrecedentBout");
+    EXPECT_EQ(Number(), QStringLiteral("Astuce n° 17 sur 17"));
     EXPECT_EQ(AppSettings.TipIndex, 16);
 }
 
@@ -82,11 +82,11 @@ TEST_F(TipTest, NextStepsAndWraps)
 {
     AppSettings.TipIndex = 15;
     tip.show();
-    click("SuivantBout");
-    EXPECT_EQ(number(), QStringLiteral("Astuce n° 17 sur 17"));
-    click("SuivantBout");
-    EXPECT_EQ(number(), QStringLiteral("Astuce n° 1 sur 17"));
-    EXPECT_EQ(text(), tip.TipList()[0]);
+    Click("SuivantBout");
+    EXPECT_EQ(Number(), QStringLiteral("Astuce n° 17 sur 17"));
+    Click("SuivantBout");
+    EXPECT_EQ(Number(), QStringLiteral("Astuce n° 1 sur 17"));
+    EXPECT_EQ(Text(), tip.TipList()[0]);
 }
 
 TEST_F(TipTest, ClosingByEscapeAlsoMovesOn)
@@ -112,7 +112,7 @@ TEST_F(TipTest, StoredIndexOutsideTheListIsBroughtIn)
         SCOPED_TRACE(c.stored);
         AppSettings.TipIndex = c.stored;
         tip.show();
-        EXPECT_EQ(number(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(Number(), QString::fromUtf8(c.shown));
         tip.close();
     }
 }
@@ -121,7 +121,7 @@ TEST_F(TipTest, UncheckingTurnsTheStartUpTipOff)
 {
     AppSettings.TipFlag = true;
     tip.show();
-    auto* croix = child<QCheckBox>(&tip, "TipCroix");
+    auto* croix = Child<QCheckBox>(&tip, "TipCroix");
     EXPECT_TRUE(croix->isChecked());
     croix->click();
     EXPECT_TRUE(AppSettings.TipFlag); // kept until the dialog closes
@@ -141,11 +141,11 @@ TEST_F(TipTest, StatusPictureFollowsTheCheckBox)
     tip.show();
     const QImage checked = tip.TipBoxPicture();
     ASSERT_EQ(checked.size(), QSize(300, 107));
-    EXPECT_EQ(rgbAt(checked, 0, 0), 0x808080u);
-    EXPECT_EQ(rgbAt(checked, 150, 100), 0xF5FFF5u);
+    EXPECT_EQ(RgbAt(checked, 0, 0), 0x808080u);
+    EXPECT_EQ(RgbAt(checked, 150, 100), 0xF5FFF5u);
     // The key colour of the status pictures has become the box's pale green.
-    EXPECT_EQ(rgbAt(checked, 4, 4), 0xF5FFF5u);
-    child<QCheckBox>(&tip, "TipCroix")->click();
+    EXPECT_EQ(RgbAt(checked, 4, 4), 0xF5FFF5u);
+    Child<QCheckBox>(&tip, "TipCroix")->click();
     const QImage unchecked = tip.TipBoxPicture();
     EXPECT_NE(checked.copy(4, 4, 19, 17), unchecked.copy(4, 4, 19, 17));
     EXPECT_EQ(checked.copy(30, 30, 200, 60), unchecked.copy(30, 30, 200, 60));
@@ -154,11 +154,11 @@ TEST_F(TipTest, StatusPictureFollowsTheCheckBox)
 TEST_F(TipTest, HintLabelsStandOnPaleGreen)
 {
     for (const char* name : {"TipLab", "NumeroLab"}) {
-        auto* label = child<QLabel>(&tip, name);
+        auto* label = Child<QLabel>(&tip, name);
         EXPECT_TRUE(label->autoFillBackground()) << name;
         EXPECT_EQ(label->palette().color(QPalette::Window), QColor(0xF5, 0xFF, 0xF5)) << name;
     }
-    EXPECT_EQ(child<QLabel>(&tip, "NumeroLab")->font().pixelSize(), 9);
+    EXPECT_EQ(Child<QLabel>(&tip, "NumeroLab")->font().pixelSize(), 9);
 }
 
 TEST(TipText, LinesEndWithCrLfAndStopAtFin)

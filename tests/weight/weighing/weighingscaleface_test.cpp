@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-using testing_support::rgbAt;
+using testing_support::RgbAt;
 
 namespace {
 
@@ -38,8 +38,8 @@ protected:
         for (int y = 0; y < 35; ++y)
             for (int x = 0; x < 25; ++x) {
                 const QPoint at(8 + 25 * k + x, 16 + y);
-                const bool lit = rgbAt(face.DigitSheet(), 25 * glyph + x, y) == kRgb;
-                if (!point.contains(at) && lit != (rgbAt(scale, at.x(), at.y()) == kRgb))
+                const bool lit = RgbAt(face.DigitSheet(), 25 * glyph + x, y) == kRgb;
+                if (!point.contains(at) && lit != (RgbAt(scale, at.x(), at.y()) == kRgb))
                     return false;
             }
         return true;
@@ -69,10 +69,10 @@ TEST_F(ScaleDrawing, DigitsPointDepasseAndUnit)
         for (int k = 0; k < int(c.glyphs.size()); ++k)
             EXPECT_TRUE(Shows(scale, k, c.glyphs[std::size_t(k)], point)) << c.name << " " << k;
         for (int after = 1; after <= 5; ++after)
-            EXPECT_EQ(rgbAt(scale, 25 * after + 8, 47) == kRgb, after == c.pointAfter) << c.name << " " << after;
+            EXPECT_EQ(RgbAt(scale, 25 * after + 8, 47) == kRgb, after == c.pointAfter) << c.name << " " << after;
         const bool unit = scale.copy(159, 23, 20, 29) == face.UnitSheet();
         EXPECT_EQ(unit, c.glyphs.size() == 6) << c.name;
     }
     // DEPASSE's last letter leaves the display window's frame as it is.
-    EXPECT_EQ(rgbAt(Scale(1e7), 182, 30), 0xC0C0C0u);
+    EXPECT_EQ(RgbAt(Scale(1e7), 182, 30), 0xC0C0C0u);
 }

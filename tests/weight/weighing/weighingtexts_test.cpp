@@ -15,7 +15,7 @@ int TextWidth(const QString& text, int points, bool bold)
 {
     QImage scratch(1, 1, QImage::Format_RGB32);
     Canvas canvas(scratch);
-    canvas.font.setPointSize(points);
+    canvas.font.SetPointSize(points);
     canvas.font.bold = bold;
     return canvas.TextWidth(text);
 }
@@ -38,8 +38,8 @@ TEST(LieuxText, EveryCaptionFitsItsBox)
     // The text starts 5 pixels into the box; a pixel is left at its end.
     constexpr int kRoom = kLabelWidth - 5 - 2;
     const PlaceTexts texts = ParsePlaceTexts(LoadNamedText1252(QStringLiteral("Lieux")), kPlaceCount);
-    ASSERT_EQ(texts.count(), kPlaceCount);
-    for (int place = 0; place < texts.count(); ++place) {
+    ASSERT_EQ(texts.Count(), kPlaceCount);
+    for (int place = 0; place < texts.Count(); ++place) {
         EXPECT_LE(TextWidth(texts.names[place], 10, true), kRoom) << texts.names[place].toStdString();
         EXPECT_LE(TextWidth(texts.details[place], 8, false), kRoom) << texts.details[place].toStdString();
     }

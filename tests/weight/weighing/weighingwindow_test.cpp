@@ -16,8 +16,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using testing_support::child;
-using testing_support::rgbAt;
+using testing_support::Child;
+using testing_support::RgbAt;
 
 namespace {
 
@@ -32,26 +32,26 @@ protected:
         AppSettings = AppSettingsRecord{};
     }
 
-    TPoidsF& open()
+    TPoidsF& Open()
     {
         window = std::make_unique<TPoidsF>();
         window->show();
         return *window;
     }
-    QComboBox* combo(const char* name) const { return child<QComboBox>(window.get(), name); }
-    void chooseObject(int object) { combo("ObjetCombo")->setCurrentIndex(object); }
-    void choosePlace(int column, int place)
+    QComboBox* Combo(const char* name) const { return Child<QComboBox>(window.get(), name); }
+    void ChooseObject(int object) { Combo("ObjetCombo")->setCurrentIndex(object); }
+    void ChoosePlace(int column, int place)
     {
         const char* names[] = {"Lieu1Combo", "Lieu2Combo", "Lieu3Combo"};
-        combo(names[column - 1])->setCurrentIndex(place);
+        Combo(names[column - 1])->setCurrentIndex(place);
     }
     // Ticks the scales (or the globes) until their timer stops; the ticks
     // it took.
-    int settleScales() { return settle("Timer", &TPoidsF::TimerEvent); }
-    int settleGlobes() { return settle("AnimTimer", &TPoidsF::AnimTimerTimer); }
-    int settle(const char* timerName, void (TPoidsF::*tick)())
+    int SettleScales() { return Settle("Timer", &TPoidsF::TimerEvent); }
+    int SettleGlobes() { return Settle("AnimTimer", &TPoidsF::AnimTimerTimer); }
+    int Settle(const char* timerName, void (TPoidsF::*tick)())
     {
-        auto* timer = child<QTimer>(window.get(), timerName);
+        auto* timer = Child<QTimer>(window.get(), timerName);
         int ticks = 0;
         for (; ticks < 100 && timer->isActive(); ++ticks)
             (window.get()->*tick)();
@@ -84,8 +84,15 @@ int CountColour(const QImage& image, unsigned rgb)
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            count += rgbAt(image, x, y) == rgb ? 1 : 0;
+            count += RgbAt(image, x, y) == rgb ? 1 : 0;
     return count;
+}
+
+// The picture's pixels, whatever the ratio it was composed at.
+QImage Pixels(QImage image)
+{
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 bool AllBlack(const QImage& image)
@@ -97,14 +104,14 @@ bool AllBlack(const QImage& image)
 
 TEST_F(WeighingTest, EveryShowStartsOnParisWithNoObjectAndFreshPlaceLists)
 {
-    TPoidsF& w = open();
+    TPoidsF& w = Open();
     for (int show = 0; show < 2; ++show) {
-        EXPECT_EQ(combo("Lieu3Combo")->count(), kPlaceCount) << show;
-        EXPECT_EQ(combo("Lieu1Combo")->currentIndex(), 1) << show;
-        EXPECT_EQ(combo("Lieu2Combo")->currentIndex(), 0) << show;
-        EXPECT_EQ(combo("ObjetCombo")->currentIndex(), 0) << show;
+        EXPECT_EQ(Combo("Lieu3Combo")->count(), kPlaceCount) << show;
+        EXPECT_EQ(Combo("Lieu1Combo")->currentIndex(), 1) << show;
+        EXPECT_EQ(Combo("Lieu2Combo")->currentIndex(), 0) << show;
+        EXPECT_EQ(Combo("ObjetCombo")->currentIndex(), 0) << show;
         // The Earth turns from 0, 0 to Paris in ten ticks.
-        EXPECT_EQ(settleGlobes(), 10);
+        EXPECT_EQ(SettleGlobes(), 10);
         EXPECT_EQ(GlobeTurn[1], 176.0f);
         EXPECT_EQ(GlobeTilt[1], -48.0f);
         w.close();
@@ -114,92 +121,94 @@ TEST_F(WeighingTest, EveryShowStartsOnParisWithNoObjectAndFreshPlaceLists)
 
 TEST_F(WeighingTest, ObjectRisesToItsExactWeightOnPlacedColumnsOnlyThenDrains)
 {
-    TPoidsF& w = open();
-    choosePlace(2, 14);
-    chooseObject(17);
-    EXPECT_EQ(settleScales(), 21);
+    TPoidsF& w = Open();
+    ChoosePlace(2, 14);
+    ChooseObject(17);
+    EXPECT_EQ(SettleScales(), 21);
     EXPECT_EQ(w.Scale(1).ShownWeight(), 32000 * 9.81);
     EXPECT_EQ(w.Scale(2).ShownWeight(), 32000 * PlaceGravity(14));
     EXPECT_FALSE(AllBlack(w.ZoneImage(1)));
     EXPECT_TRUE(AllBlack(w.ZoneImage(3)));
-    chooseObject(0);
-    EXPECT_EQ(settleScales(), 21);
+    ChooseObject(0);
+    EXPECT_EQ(SettleScales(), 21);
     EXPECT_EQ(w.Scale(1).ShownWeight(), 0.0);
     EXPECT_EQ(w.Scale(2).Weight(), 0.0);
-    choosePlace(1, 0);
+    ChoosePlace(1, 0);
     EXPECT_TRUE(AllBlack(w.ZoneImage(1)));
 }
 
 TEST_F(WeighingTest, ScatterWithinOnePercentUntilAPlaceIsChosen)
 {
     AppSettings.PoidsRandomFlag = true;
-    TPoidsF& w = open();
-    choosePlace(2, 8);
-    choosePlace(3, 12);
-    chooseObject(16);
+    TPoidsF& w = Open();
+    ChoosePlace(2, 8);
+    ChoosePlace(3, 12);
+    ChooseObject(16);
     for (int column = 1; column <= 3; ++column) {
         const double exact = 25000 * PlaceGravity(GlobePlace[column]);
         EXPECT_NEAR(w.Scale(column).Weight(), exact, 0.01 * exact) << column;
     }
-    choosePlace(2, 7);
+    ChoosePlace(2, 7);
     EXPECT_EQ(w.Scale(2).Weight(), 25000 * PlaceGravity(7));
 }
 
 TEST_F(WeighingTest, ReadoutStartsOnTheStoredColourAndButtonOrColumnCyclesIt)
 {
     AppSettings.clDigits = 0xE0E0E0;
-    TPoidsF& w = open();
-    chooseObject(6);
-    settleScales();
+    TPoidsF& w = Open();
+    ChooseObject(6);
+    SettleScales();
     EXPECT_GT(CountColour(w.ZoneImage(1), 0xE0E0E0), 100);
-    child<QToolButton>(&w, "ColorBout")->click();
+    Child<QToolButton>(&w, "ColorBout")->click();
     EXPECT_EQ(AppSettings.clDigits, 0xEDE8C9u);
     EXPECT_EQ(CountColour(w.ZoneImage(1), 0xE0E0E0), 0);
     EXPECT_GT(CountColour(w.ZoneImage(1), 0xC9E8ED), 100);
-    QTest::mouseClick(child<QWidget>(&w, "Zone2"), Qt::LeftButton);
+    QTest::mouseClick(Child<QWidget>(&w, "Zone2"), Qt::LeftButton);
     EXPECT_EQ(AppSettings.clDigits, 0x00A0FFu);
 }
 
 TEST_F(WeighingTest, WithoutColourChangesNeitherButtonNorColumnChangeIt)
 {
     AppSettings.LCDCoulFlag = false;
-    TPoidsF& w = open();
-    EXPECT_FALSE(child<QToolButton>(&w, "ColorBout")->isEnabled());
-    QTest::mouseClick(child<QWidget>(&w, "Zone1"), Qt::LeftButton);
+    TPoidsF& w = Open();
+    EXPECT_FALSE(Child<QToolButton>(&w, "ColorBout")->isEnabled());
+    QTest::mouseClick(Child<QWidget>(&w, "Zone1"), Qt::LeftButton);
     EXPECT_EQ(AppSettings.clDigits, 0x00FF00u);
     // The options are read again when the preferences close.
     AppSettings.LCDCoulFlag = true;
-    child<QToolButton>(&w, "OptionsBout")->click();
-    EXPECT_TRUE(child<QToolButton>(&w, "ColorBout")->isEnabled());
+    Child<QToolButton>(&w, "OptionsBout")->click();
+    EXPECT_TRUE(Child<QToolButton>(&w, "ColorBout")->isEnabled());
 }
 
 TEST_F(WeighingTest, CopyPutsTheThreeGlobesAboveTheirColumns)
 {
-    TPoidsF& w = open();
-    settleGlobes();
-    chooseObject(2);
-    settleScales();
-    child<QToolButton>(&w, "CopierBout")->click();
-    const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(copied.size(), QSize(711, w.ZoneHeight() + 247));
+    TPoidsF& w = Open();
+    SettleGlobes();
+    ChooseObject(2);
+    SettleScales();
+    Child<QToolButton>(&w, "CopierBout")->click();
+    const QImage copied = Pixels(QGuiApplication::clipboard()->image());
+    // Composed at the screen's ratio, as the pictures it holds.
+    const int r = int(GlobePicture(1).devicePixelRatio());
+    ASSERT_EQ(copied.size(), QSize(711, w.ZoneHeight() + 247) * r);
     // Each column 247 pixels right of the one before.
     for (int column = 1; column <= 3; ++column) {
         const int left = (column - 1) * 247;
-        EXPECT_EQ(copied.copy(left, 0, 217, 217), GlobePicture(column).convertToFormat(QImage::Format_RGB32)) << column;
-        EXPECT_EQ(copied.copy(left, 247, 190, w.ZoneHeight()), w.ZoneImage(column)) << column;
+        EXPECT_EQ(copied.copy(left * r, 0, 217 * r, 217 * r), Pixels(GlobePicture(column))) << column;
+        EXPECT_EQ(copied.copy(left * r, 247 * r, 190 * r, w.ZoneHeight() * r), Pixels(w.ZoneImage(column))) << column;
     }
 }
 
 TEST_F(WeighingTest, ColumnsFollowTheWindowSize)
 {
-    TPoidsF& w = open();
-    chooseObject(14);
+    TPoidsF& w = Open();
+    ChooseObject(14);
     EXPECT_EQ(w.ZoneHeight(), 123);
     EXPECT_EQ(w.Picture().Size().height(), 123 - 70);
     w.resize(1000, 760);
     EXPECT_EQ(w.ZoneHeight(), 252);
-    EXPECT_EQ(child<QWidget>(&w, "Zone3")->geometry(), QRect(3 * 107 + 2 * 190, 760 - 181 - 257, 190, 252));
-    EXPECT_EQ(w.ZoneImage(3).size(), QSize(190, 252));
+    EXPECT_EQ(Child<QWidget>(&w, "Zone3")->geometry(), QRect(3 * 107 + 2 * 190, 760 - 181 - 257, 190, 252));
+    EXPECT_EQ(w.ZoneImage(3).deviceIndependentSize(), QSizeF(190, 252));
     // The elephant is wider than high: the column's width limits it.
     EXPECT_EQ(w.Picture().Size().width(), 190);
     EXPECT_GT(w.Picture().Size().height(), 123 - 70);
@@ -209,8 +218,8 @@ TEST_F(WeighingTest, ColumnsFollowTheWindowSize)
 
 TEST_F(WeighingTest, DraggedGlobeSurfaceFollowsTheMouse)
 {
-    TPoidsF& w = open();
-    settleGlobes();
+    TPoidsF& w = Open();
+    SettleGlobes();
     const QPointF before = MarkerCentre(GlobePicture(1));
     ASSERT_GE(before.x(), 0);
     w.Display1MouseDown(1, QPoint(100, 100), Qt::LeftButton);

@@ -10,7 +10,7 @@ constexpr double kDeformedFactor = 0.00548;
 
 // Both laws grow with the kinetic energy: v² times the mass as a share of
 // the heaviest striker's 20 kg.
-double energyTerm(double speedMs, int massKg)
+double EnergyTerm(double speedMs, int massKg)
 {
     return speedMs * speedMs * (0.05 * massKg);
 }
@@ -29,7 +29,7 @@ CrushLaws::CrushLaws(RandomSource random)
         m_random = [] { return QRandomGenerator::global()->generateDouble(); };
 }
 
-double CrushLaws::factor()
+double CrushLaws::Factor()
 {
     if (!m_scatter)
         return 1.0;
@@ -40,12 +40,12 @@ double CrushLaws::factor()
 
 double CrushLaws::PushedInLaw(double speedMs, int massKg)
 {
-    return kPushedInFactor * energyTerm(speedMs, massKg) * factor();
+    return kPushedInFactor * EnergyTerm(speedMs, massKg) * Factor();
 }
 
 double CrushLaws::DeformedLaw(double speedMs, int massKg)
 {
-    return kDeformedFactor * energyTerm(speedMs, massKg) * factor();
+    return kDeformedFactor * EnergyTerm(speedMs, massKg) * Factor();
 }
 
 TubeRecord CrushLaws::CrushedTube(int speedKmh, int massKg)

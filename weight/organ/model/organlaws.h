@@ -37,8 +37,8 @@ public:
 
     explicit CrushLaws(RandomSource random = {});
 
-    void setScatter(bool on) { m_scatter = on; }
-    bool scatter() const { return m_scatter; }
+    void SetScatter(bool on) { m_scatter = on; }
+    bool Scatter() const { return m_scatter; }
 
     // 0.0217 v² (0.05 m) and 0.00548 v² (0.05 m), each with its own draw.
     double PushedInLaw(double speedMs, int massKg);
@@ -49,7 +49,7 @@ public:
     TubeRecord CrushedTube(int speedKmh, int massKg);
 
 private:
-    double factor();
+    double Factor();
 
     RandomSource m_random;
     bool m_scatter = false;

@@ -13,22 +13,22 @@ OrganLayout OrganLayout::ForClient(int clientWidth, int clientHeight, int panelH
     layout.m_tubesHeight = 4 * layout.m_benchHeight;
     layout.m_benchScale = layout.m_benchHeight * 0.05;
     layout.m_tubeScale = layout.m_tubesHeight / 34.0;
-    const int pitch = std::max(1, layout.tubePx(4));
+    const int pitch = std::max(1, layout.TubePx(4));
     layout.m_pageCapacity = std::max(1, layout.m_displayWidth / pitch - 1);
     return layout;
 }
 
-int OrganLayout::px(double cm) const
+int OrganLayout::Px(double cm) const
 {
     return RoundHalfEven(cm * m_benchScale);
 }
 
-int OrganLayout::tubePx(double cm) const
+int OrganLayout::TubePx(double cm) const
 {
     return RoundHalfEven(cm * m_tubeScale);
 }
 
 int OrganLayout::StrikerWidth(int massKg) const
 {
-    return RoundHalfEven(px(23) * massKg * 0.05);
+    return RoundHalfEven(Px(23) * massKg * 0.05);
 }

@@ -21,19 +21,19 @@ public:
 
     // A bench length in pixels, and the bench row at a height above its
     // floor (cm).
-    int px(double cm) const;
-    int up(double heightCm) const { return m_benchHeight - px(heightCm); }
+    int Px(double cm) const;
+    int Up(double heightCm) const { return m_benchHeight - Px(heightCm); }
     // A tube-display length in pixels.
-    int tubePx(double cm) const;
+    int TubePx(double cm) const;
 
     // Bench x of the free end of a lying tube (42 cm), and the striker's
     // home beyond the bench's right edge.
-    int TubeEnd() const { return px(42); }
+    int TubeEnd() const { return Px(42); }
     int Home() const { return m_displayWidth; }
     // The drawn width of the striker: a lighter striker looks shorter.
     int StrikerWidth(int massKg) const;
     // The row the tubes of the display stand on.
-    int TubeBaseline() const { return m_tubesHeight - tubePx(1); }
+    int TubeBaseline() const { return m_tubesHeight - TubePx(1); }
 
 private:
     int m_displayWidth = 1;

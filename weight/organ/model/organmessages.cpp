@@ -4,7 +4,7 @@
 
 namespace {
 
-const std::map<int, const char*>& fixedTexts()
+const std::map<int, const char*>& FixedTexts()
 {
     static const std::map<int, const char*> texts{
         {MessageTubes, "Clic gauche pour sélectionner un tube  | Clic droit pour un menu contextuel | "
@@ -40,8 +40,8 @@ QString MessageText(int code, int page, int pageCount)
             .arg(target)
             .arg(pageCount);
     }
-    const auto found = fixedTexts().find(code);
-    const auto& text = found != fixedTexts().end() ? found->second : fixedTexts().at(MessageElsewhere);
+    const auto found = FixedTexts().find(code);
+    const auto& text = found != FixedTexts().end() ? found->second : FixedTexts().at(MessageElsewhere);
     return QString::fromUtf8(text);
 }
 

@@ -16,7 +16,7 @@ void OrganModel::Reset(int sortMode)
     m_tubes.Clear();
     m_tubes.SetSortMode(sortMode);
     m_paging.Reset(0);
-    listChanged();
+    ListChanged();
 }
 
 void OrganModel::SetLayout(const OrganLayout& layout)
@@ -67,13 +67,13 @@ void OrganModel::Launch()
 void OrganModel::Tick()
 {
     if (m_shot.Tick(m_layout, m_speed))
-        recordShot();
+        RecordShot();
 }
 
 void OrganModel::FinishFlyingShot()
 {
     if (m_shot.Finish(m_layout, m_speed))
-        recordShot();
+        RecordShot();
 }
 
 void OrganModel::ClearBench()
@@ -81,10 +81,10 @@ void OrganModel::ClearBench()
     m_shot.ClearBench(m_layout);
 }
 
-void OrganModel::recordShot()
+void OrganModel::RecordShot()
 {
     if (m_tubes.AddTube(m_laws.CrushedTube(m_speed, m_mass)))
-        listChanged();
+        ListChanged();
 }
 
 void OrganModel::DeleteSelected()
@@ -93,13 +93,13 @@ void OrganModel::DeleteSelected()
     const int count = m_tubes.TubeCount();
     m_tubes.DeleteTube(m_tubes.Selected());
     if (m_tubes.TubeCount() != count)
-        listChanged();
+        ListChanged();
 }
 
 void OrganModel::SetSortMode(int mode)
 {
     m_tubes.SetSortMode(mode);
-    listChanged();
+    ListChanged();
 }
 
 void OrganModel::NextPage()
@@ -114,7 +114,7 @@ void OrganModel::PreviousPage()
     m_tubes.Hover(-1);
 }
 
-void OrganModel::listChanged()
+void OrganModel::ListChanged()
 {
     m_paging.Update(m_tubes.TubeCount());
     ++m_listRevision;

@@ -23,7 +23,7 @@ public:
     // Each showing of the window starts an empty experiment: no tubes,
     // 50 km/h, 20 kg, page 1, no selection, no shot.
     void Reset(int sortMode);
-    void SetScatter(bool on) { m_laws.setScatter(on); }
+    void SetScatter(bool on) { m_laws.SetScatter(on); }
     // A new size of the pictures: a flying shot is finished first (its tube
     // recorded), the striker goes to the middle of the bench, the bench is
     // cleared, the pages are counted again.
@@ -71,8 +71,8 @@ public:
     unsigned ListRevision() const { return m_listRevision; }
 
 private:
-    void recordShot();
-    void listChanged();
+    void RecordShot();
+    void ListChanged();
 
     CrushLaws m_laws;
     OrganLayout m_layout;

@@ -15,9 +15,9 @@ void OrganShot::Launch(const OrganLayout& layout, CrushLaws& laws, int speedKmh,
 {
     const double v = SpeedMsFromKmh(speedKmh);
     m_strikerX = layout.Home();
-    m_deformedPx = layout.px(laws.DeformedLaw(v, massKg));
-    m_straightPx = layout.px(TubeLength - laws.PushedInLaw(v, massKg) - laws.DeformedLaw(v, massKg));
-    m_stopX = layout.TubeEnd() - layout.px(laws.PushedInLaw(v, massKg));
+    m_deformedPx = layout.Px(laws.DeformedLaw(v, massKg));
+    m_straightPx = layout.Px(TubeLength - laws.PushedInLaw(v, massKg) - laws.DeformedLaw(v, massKg));
+    m_stopX = layout.TubeEnd() - layout.Px(laws.PushedInLaw(v, massKg));
     m_flying = true;
     m_crushed = false;
     m_dragging = false;

@@ -83,15 +83,15 @@ void TubeList::SetSortMode(int mode)
 
 void TubeList::Select(int position)
 {
-    m_selected = validPosition(position);
+    m_selected = ValidPosition(position);
 }
 
 void TubeList::Hover(int position)
 {
-    m_hovered = validPosition(position);
+    m_hovered = ValidPosition(position);
 }
 
-int TubeList::validPosition(int position) const
+int TubeList::ValidPosition(int position) const
 {
     return position >= 1 && position <= TubeCount() ? position : -1;
 }

@@ -57,7 +57,7 @@ public:
 private:
     // Sorts by the mode; the selected tube stays selected wherever it goes.
     void Sort();
-    int validPosition(int position) const;
+    int ValidPosition(int position) const;
 
     std::vector<TubeRecord> m_tubes;
     int m_sortMode = DefaultSortMode;

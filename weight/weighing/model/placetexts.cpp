@@ -11,7 +11,7 @@ PlaceTexts ParsePlaceTexts(const QString& text, int maxPlaces)
         lines.removeLast();
 
     PlaceTexts texts;
-    for (qsizetype first = 0; first + 2 < lines.size() && texts.count() < maxPlaces; first += 3) {
+    for (qsizetype first = 0; first + 2 < lines.size() && texts.Count() < maxPlaces; first += 3) {
         texts.items << lines[first];
         texts.names << lines[first + 1];
         texts.details << lines[first + 2];

@@ -11,10 +11,10 @@ struct PlaceTexts
     QStringList names; // caption titles
     QStringList details; // caption detail lines
 
-    int count() const { return int(items.size()); }
+    int Count() const { return int(items.size()); }
     // "" for a place without texts.
-    QString name(int place) const { return place >= 0 && place < names.size() ? names[place] : QString(); }
-    QString detail(int place) const { return place >= 0 && place < details.size() ? details[place] : QString(); }
+    QString Name(int place) const { return place >= 0 && place < names.size() ? names[place] : QString(); }
+    QString Detail(int place) const { return place >= 0 && place < details.size() ? details[place] : QString(); }
 };
 
 // Reads whole groups of three lines (CR LF or LF separated), at most

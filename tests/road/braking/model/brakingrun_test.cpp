@@ -10,17 +10,17 @@
 
 namespace {
 
-VehicleInputs vehicle(int kmh, int reaction = 100, int road = 100, bool worn = false)
+VehicleInputs Vehicle(int kmh, int reaction = 100, int road = 100, bool worn = false)
 {
     return {kmh, reaction, road, worn};
 }
 
-double reactionDistance(const KeyPoints& keys)
+double ReactionDistance(const KeyPoints& keys)
 {
     return keys.BrakePos - keys.ReactionPos;
 }
 
-double brakingDistance(const KeyPoints& keys)
+double BrakingDistance(const KeyPoints& keys)
 {
     return keys.StopPos - keys.BrakePos;
 }
@@ -28,7 +28,7 @@ double brakingDistance(const KeyPoints& keys)
 TEST(BrakingRun, DefaultsAlignBothReactionsAndStopWhereTheFiguresSay)
 {
     BrakingSession session;
-    session.StartRun(vehicle(60), vehicle(70), 3);
+    session.StartRun(Vehicle(60), Vehicle(70), 3);
     const VehicleRun& red = session.Vehicle(1);
     const VehicleRun& green = session.Vehicle(2);
     EXPECT_EQ(red.AccelSteps(), 340);
@@ -37,10 +37,10 @@ TEST(BrakingRun, DefaultsAlignBothReactionsAndStopWhereTheFiguresSay)
     EXPECT_EQ(green.Keys().ReactionStep, 510);
     EXPECT_NEAR(red.Keys().ReactionSpeed * 3.6, 59.9, 0.05);
     EXPECT_NEAR(green.Keys().ReactionSpeed * 3.6, 70.0, 0.05);
-    EXPECT_NEAR(reactionDistance(red.Keys()), 16.64, 1e-9);
-    EXPECT_NEAR(reactionDistance(green.Keys()), 19.44, 1e-9);
-    EXPECT_NEAR(brakingDistance(red.Keys()), 13.84, 0.005);
-    EXPECT_NEAR(brakingDistance(green.Keys()), 18.90, 0.005);
+    EXPECT_NEAR(ReactionDistance(red.Keys()), 16.64, 1e-9);
+    EXPECT_NEAR(ReactionDistance(green.Keys()), 19.44, 1e-9);
+    EXPECT_NEAR(BrakingDistance(red.Keys()), 13.84, 0.005);
+    EXPECT_NEAR(BrakingDistance(green.Keys()), 18.90, 0.005);
     EXPECT_EQ(red.Keys().StopStep, 778);
     EXPECT_EQ(green.Keys().StopStep, 806);
 }
@@ -50,13 +50,13 @@ TEST(BrakingRun, DefaultsAlignBothReactionsAndStopWhereTheFiguresSay)
 TEST(BrakingRun, CruisingSpeedStopsOneStepBelowTheTarget)
 {
     VehicleRun run;
-    run.BuildRun(vehicle(5), 100, 5 / 3.6);
+    run.BuildRun(Vehicle(5), 100, 5 / 3.6);
     EXPECT_NEAR(run.Keys().ReactionSpeed, 1.36, 1e-9);
     EXPECT_NEAR(run.Keys().ReactionSpeed * 3.6, 4.9, 0.05);
 
-    run.BuildRun(vehicle(50), 100, 50 / 3.6);
-    EXPECT_NEAR(reactionDistance(run.Keys()), 13.88, 1e-9);
-    EXPECT_NEAR(brakingDistance(run.Keys()), 9.63, 0.005);
+    run.BuildRun(Vehicle(50), 100, 50 / 3.6);
+    EXPECT_NEAR(ReactionDistance(run.Keys()), 13.88, 1e-9);
+    EXPECT_NEAR(BrakingDistance(run.Keys()), 9.63, 0.005);
 }
 
 // The reaction lasts T steps at the cruising speed; the braking distance is
@@ -70,12 +70,12 @@ TEST(BrakingRun, DistancesFollowTheCruisingSpeedAndTheDeceleration)
                     SCOPED_TRACE(testing::Message()
                                  << kmh << " km/h, road " << road << ", worn " << worn << ", reaction " << reaction);
                     VehicleRun run;
-                    run.BuildRun(vehicle(kmh, reaction, road, worn), 100, kmh / 3.6);
+                    run.BuildRun(Vehicle(kmh, reaction, road, worn), 100, kmh / 3.6);
                     const KeyPoints& keys = run.Keys();
                     EXPECT_EQ(keys.BrakeStep - keys.ReactionStep, reaction);
-                    EXPECT_NEAR(reactionDistance(keys), reaction * 0.01 * keys.ReactionSpeed, 1e-9);
+                    EXPECT_NEAR(ReactionDistance(keys), reaction * 0.01 * keys.ReactionSpeed, 1e-9);
                     const double a = Deceleration(road, worn);
-                    EXPECT_NEAR(brakingDistance(keys), keys.BrakeSpeed * keys.BrakeSpeed / (2 * a), 0.001);
+                    EXPECT_NEAR(BrakingDistance(keys), keys.BrakeSpeed * keys.BrakeSpeed / (2 * a), 0.001);
                     EXPECT_LT(keys.StopStep, kLastStep);
                 }
 }
@@ -83,7 +83,7 @@ TEST(BrakingRun, DistancesFollowTheCruisingSpeedAndTheDeceleration)
 TEST(BrakingRun, TheLongestOfferedRunStopsInsideTheTable)
 {
     BrakingSession session;
-    const VehicleInputs worst = vehicle(180, 300, 20, true);
+    const VehicleInputs worst = Vehicle(180, 300, 20, true);
     session.StartRun(worst, worst, 6);
     EXPECT_EQ(session.Vehicle(1).Keys().StopStep, 5980);
     EXPECT_EQ(session.Vehicle(2).Keys().StopStep, 5980);
@@ -104,19 +104,19 @@ TEST(BrakingRun, HostileInputsKeepTheRunInsideTheTable)
         double target;
     };
     const Case cases[] = {
-        {"speed 0", vehicle(0), 100, 0},
-        {"speed -1", vehicle(-1), 100, -1 / 3.6},
-        {"speed 181", vehicle(181), 100, 181 / 3.6},
-        {"speed 10000", vehicle(10000), 100, 10000 / 3.6},
-        {"infinite speed", vehicle(60), 100, inf},
-        {"NaN speed", vehicle(60), 100, nan},
-        {"coefficient 0", vehicle(60, 100, 0), 100, 60 / 3.6},
-        {"coefficient -20", vehicle(60, 100, -20), 100, 60 / 3.6},
-        {"reaction -600", vehicle(60, -600), 100, 60 / 3.6},
-        {"reaction 100000", vehicle(60, 100000), 100, 60 / 3.6},
-        {"cruise -5000", vehicle(60), -5000, 60 / 3.6},
-        {"cruise 2^31-1", vehicle(60), std::numeric_limits<int>::max(), 60 / 3.6},
-        {"slow coefficient", vehicle(180, 300, 1, true), 100, 180 / 3.6},
+        {"speed 0", Vehicle(0), 100, 0},
+        {"speed -1", Vehicle(-1), 100, -1 / 3.6},
+        {"speed 181", Vehicle(181), 100, 181 / 3.6},
+        {"speed 10000", Vehicle(10000), 100, 10000 / 3.6},
+        {"infinite speed", Vehicle(60), 100, inf},
+        {"NaN speed", Vehicle(60), 100, nan},
+        {"coefficient 0", Vehicle(60, 100, 0), 100, 60 / 3.6},
+        {"coefficient -20", Vehicle(60, 100, -20), 100, 60 / 3.6},
+        {"reaction -600", Vehicle(60, -600), 100, 60 / 3.6},
+        {"reaction 100000", Vehicle(60, 100000), 100, 60 / 3.6},
+        {"cruise -5000", Vehicle(60), -5000, 60 / 3.6},
+        {"cruise 2^31-1", Vehicle(60), std::numeric_limits<int>::max(), 60 / 3.6},
+        {"slow coefficient", Vehicle(180, 300, 1, true), 100, 180 / 3.6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

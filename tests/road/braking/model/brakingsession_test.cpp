@@ -19,7 +19,7 @@ struct Drawn
 };
 
 // Ticks until the playback ends (bounded), noting every zone drawn.
-std::vector<Drawn> playToEnd(BrakingSession& session)
+std::vector<Drawn> PlayToEnd(BrakingSession& session)
 {
     std::vector<Drawn> drawn;
     for (int tick = 0; tick < 10000; ++tick)
@@ -35,7 +35,7 @@ TEST(BrakingSession, TicksAdvanceAfterVehicleOneAndEndWhenBothHaveStopped)
 {
     BrakingSession session;
     session.StartRun(kRed, kGreen, 3);
-    const std::vector<Drawn> drawn = playToEnd(session);
+    const std::vector<Drawn> drawn = PlayToEnd(session);
     ASSERT_GE(drawn.size(), 2u);
     EXPECT_EQ(drawn[0].vehicle, 1);
     EXPECT_EQ(drawn[0].step, 0);
@@ -105,7 +105,7 @@ TEST(BrakingSession, ResetMeansStepZeroWithTheWaitingCar)
         EXPECT_EQ(PhaseText(fresh.phase), "Attente...");
     }
     session.StartRun(kRed, kGreen, 6);
-    playToEnd(session);
+    PlayToEnd(session);
     EXPECT_TRUE(session.Quantities(1).brakingM);
     session.ResetRun();
     EXPECT_EQ(session.CurrentStep(), 0);

@@ -10,7 +10,7 @@
 
 namespace {
 
-BrakingView designView()
+BrakingView DesignView()
 {
     BrakingView view;
     view.SetZoneSize(786, 187);
@@ -19,7 +19,7 @@ BrakingView designView()
 
 TEST(BrakingView, ZoomButtonsStepBySixthsAndStopAtTheirLimits)
 {
-    BrakingView view = designView();
+    BrakingView view = DesignView();
     EXPECT_DOUBLE_EQ(view.Scale(), 18.7);
     EXPECT_NEAR(view.ViewWidth(), 42.03, 0.01);
     const std::vector<double> in{8.333333, 6.944444, 5.787037, 4.822531, 4.018776, 4, 4};
@@ -47,7 +47,7 @@ TEST(BrakingView, ZoomButtonsStepBySixthsAndStopAtTheirLimits)
 // pulled in by the zoom-out button.
 TEST(BrakingView, ZoomLimitsApplyOnlyInTheirOwnDirection)
 {
-    BrakingView view = designView();
+    BrakingView view = DesignView();
     view.SetViewHeight(297);
     view.ZoomOut();
     EXPECT_EQ(view.ViewHeight(), 297);
@@ -113,7 +113,7 @@ TEST(BrakingView, TallZonesKeepTheSceneryStripWithinItsBudget)
 // then it stands, and follows forward once the front passes 97.5 %.
 TEST(BrakingView, CameraCarriesTheCarThenLetsItCross)
 {
-    BrakingView view = designView();
+    BrakingView view = DesignView();
     view.Follow(1, {50, 16, phCruising});
     EXPECT_DOUBLE_EQ(view.Origin(1), 50 - CarLength);
     view.Follow(1, {60, 16, phReacting});
@@ -128,7 +128,7 @@ TEST(BrakingView, CameraCarriesTheCarThenLetsItCross)
 
 TEST(BrakingView, DraggingLeftOfTheStartClampsAtZeroAndMovesThePressPoint)
 {
-    BrakingView view = designView();
+    BrakingView view = DesignView();
     EXPECT_FALSE(view.DragTo(1, 500));
     view.Press(400);
     EXPECT_TRUE(view.DragTo(1, 587));

@@ -42,10 +42,10 @@ TEST(FieldGeometry, EyeSitsAtItsMetresWithHalvesRoundedToEven)
     };
     for (const auto& row : rows) {
         const FieldGeometry geometry(row.width, row.height);
-        EXPECT_EQ(geometry.eyeX(), row.eyeX) << row.name;
-        EXPECT_EQ(geometry.eyeY(), row.eyeY) << row.name;
+        EXPECT_EQ(geometry.EyeX(), row.eyeX) << row.name;
+        EXPECT_EQ(geometry.EyeY(), row.eyeY) << row.name;
     }
-    EXPECT_DOUBLE_EQ(FieldGeometry(365, 431).pixelsPerMetre(), 18.25);
+    EXPECT_DOUBLE_EQ(FieldGeometry(365, 431).PixelsPerMetre(), 18.25);
 }
 
 TEST(FieldShape, SpansWidenAheadOfTheEyeWithinTheDisplay)

@@ -11,7 +11,7 @@ struct ScriptedDraws
 {
     std::vector<double> values;
     int used = 0;
-    CrushLaws::RandomSource source()
+    CrushLaws::RandomSource Source()
     {
         return [this] { return values[std::size_t(used++) % values.size()]; };
     }
@@ -20,7 +20,7 @@ struct ScriptedDraws
 TEST(CrushLaws, WorkedShotsWithoutScatter)
 {
     ScriptedDraws draws{{0.0}};
-    CrushLaws laws(draws.source());
+    CrushLaws laws(draws.Source());
     const TubeRecord usual = laws.CrushedTube(50, 20);
     EXPECT_NEAR(usual.SpeedMs, 13.889, 1e-3);
     EXPECT_NEAR(usual.PushedIn, 4.186, 1e-3);
@@ -42,8 +42,8 @@ TEST(CrushLaws, WorkedShotsWithoutScatter)
 TEST(CrushLaws, ScatterIsCentredOnTheLawAndDrawnAtEveryUse)
 {
     ScriptedDraws draws{{0.0, 0.5, 0.999999}};
-    CrushLaws laws(draws.source());
-    laws.setScatter(true);
+    CrushLaws laws(draws.Source());
+    laws.SetScatter(true);
     const double v = SpeedMsFromKmh(50);
     const double exact = 0.0217 * v * v;
     EXPECT_NEAR(laws.PushedInLaw(v, 20), exact * 0.975, 1e-9);

@@ -7,7 +7,7 @@
 namespace {
 
 // The design client area: 803 x 576 with a 104 pixel panel.
-OrganLayout designLayout()
+OrganLayout DesignLayout()
 {
     return OrganLayout::ForClient(803, 576, 104);
 }
@@ -17,13 +17,13 @@ class Organ : public testing::Test
 protected:
     void SetUp() override
     {
-        model.SetLayout(designLayout());
+        model.SetLayout(DesignLayout());
         model.Reset(SortSpeedUp);
     }
 
     // Shoots at the speed shown and runs the shot to its end; returns the
     // number of ticks.
-    int shoot()
+    int Shoot()
     {
         model.Launch();
         int ticks = 0;
@@ -34,23 +34,23 @@ protected:
         return ticks;
     }
     // Bounded: a value the steps cannot reach fails instead of hanging.
-    void setSpeed(int speed)
+    void SetSpeed(int speed)
     {
         for (int step = 0; step < 1000 && model.StrikerSpeed() != speed; ++step)
             model.StrikerSpeed() > speed ? model.SpeedDown() : model.SpeedUp();
         ASSERT_EQ(model.StrikerSpeed(), speed);
     }
-    void setMass(int mass)
+    void SetMass(int mass)
     {
         for (int step = 0; step < 1000 && model.StrikerMass() != mass; ++step)
             model.StrikerMass() > mass ? model.MassDown() : model.MassUp();
         ASSERT_EQ(model.StrikerMass(), mass);
     }
-    void shootAt(int speed, int mass = 20)
+    void ShootAt(int speed, int mass = 20)
     {
-        setSpeed(speed);
-        setMass(mass);
-        shoot();
+        SetSpeed(speed);
+        SetMass(mass);
+        Shoot();
     }
 
     OrganModel model;
@@ -58,7 +58,7 @@ protected:
 
 TEST(OrganLayout, DesignSizeAndTinyWindows)
 {
-    const OrganLayout design = designLayout();
+    const OrganLayout design = DesignLayout();
     EXPECT_EQ(design.DisplayWidth(), 793);
     EXPECT_EQ(design.BenchHeight(), 91);
     EXPECT_EQ(design.TubesHeight(), 364);
@@ -105,7 +105,7 @@ TEST_F(Organ, AShotRunsFromHomeToWhereItPushedTheTubeIn)
 
 TEST_F(Organ, AShotAtRestEndsAtOnceAndRecordsAnUncrushedTube)
 {
-    setSpeed(0);
+    SetSpeed(0);
     model.Launch();
     model.Tick();
     EXPECT_FALSE(model.Shot().Flying());
@@ -121,12 +121,12 @@ TEST_F(Organ, SpeedAndMassStepsStopAtTheirLimits)
     using Step = std::tuple<int, bool, int>; // from, up, to
     for (const auto& [from, up, to] :
          {Step{5, false, 0}, Step{50, false, 45}, Step{0, false, 0}, Step{125, true, 130}, Step{130, true, 130}}) {
-        setSpeed(from);
+        SetSpeed(from);
         up ? model.SpeedUp() : model.SpeedDown();
         EXPECT_EQ(model.StrikerSpeed(), to) << from << (up ? " up" : " down");
     }
     for (const auto& [from, up, to] : {Step{2, false, 1}, Step{1, false, 1}, Step{19, true, 20}, Step{20, true, 20}}) {
-        setMass(from);
+        SetMass(from);
         up ? model.MassUp() : model.MassDown();
         EXPECT_EQ(model.StrikerMass(), to) << from << (up ? " up" : " down");
     }
@@ -146,7 +146,7 @@ TEST_F(Organ, AStepDuringAShotRecordsTheShotFirst)
 
 TEST_F(Organ, ClearingTheBenchPutsTheStrikerRightOfTheTubeAndNeverLosesIt)
 {
-    shoot();
+    Shoot();
     EXPECT_LT(model.Shot().StrikerX(), model.Layout().TubeEnd());
     model.MassDown();
     EXPECT_EQ(model.Shot().StrikerX(), 191 * 3 / 2);
@@ -168,18 +168,18 @@ TEST_F(Organ, ANewLayoutFinishesAFlyingShotAndAlwaysEnds)
 
     // On the smallest bench a slow shot still moves and ends.
     model.SetLayout(OrganLayout::ForClient(800, 120, 104));
-    setSpeed(5);
+    SetSpeed(5);
     EXPECT_EQ(OrganShot::Step(model.Layout(), 5), 1);
-    EXPECT_LT(shoot(), 10000);
+    EXPECT_LT(Shoot(), 10000);
 }
 
 TEST_F(Organ, DeleteDuringAFlyingShotDeletesTheSelectedTube)
 {
-    shootAt(10);
-    shootAt(30);
-    shootAt(50);
+    ShootAt(10);
+    ShootAt(30);
+    ShootAt(50);
     model.Select(3);
-    setSpeed(20);
+    SetSpeed(20);
     model.Launch();
     model.DeleteSelected();
     ASSERT_EQ(model.Tubes().TubeCount(), 3);
@@ -200,7 +200,7 @@ TEST_F(Organ, DraggingTheStrikerStopsAtTheTubeOrWhereTheShotStopped)
     EXPECT_EQ(model.Shot().StrikerX(), 793 - 105); // stays on the bench
     model.EndDrag();
 
-    shoot();
+    Shoot();
     ASSERT_TRUE(model.StartDrag(model.Shot().StrikerX()));
     model.DragTo(0);
     EXPECT_EQ(model.Shot().StrikerX(), model.Shot().StopX());

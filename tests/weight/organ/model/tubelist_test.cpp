@@ -7,7 +7,7 @@
 
 namespace {
 
-TubeRecord tube(int speedKmh, int massKg)
+TubeRecord Tube(int speedKmh, int massKg)
 {
     TubeRecord t;
     t.SpeedKmh = speedKmh;
@@ -16,7 +16,7 @@ TubeRecord tube(int speedKmh, int massKg)
 }
 
 // "speed/mass" of every tube in list order.
-std::string order(const TubeList& list)
+std::string Order(const TubeList& list)
 {
     std::string text;
     for (const TubeRecord& t : list.Tubes())
@@ -24,26 +24,26 @@ std::string order(const TubeList& list)
     return text;
 }
 
-TubeList listOf(int mode, const std::vector<std::pair<int, int>>& shots)
+TubeList ListOf(int mode, const std::vector<std::pair<int, int>>& shots)
 {
     TubeList list;
     list.SetSortMode(mode);
     for (const auto& [speed, mass] : shots)
-        list.AddTube(tube(speed, mass));
+        list.AddTube(Tube(speed, mass));
     return list;
 }
 
 TEST(TubeList, RefusesADuplicateShotAndA31stTube)
 {
-    TubeList list = listOf(SortNone, {{50, 20}});
-    EXPECT_FALSE(list.AddTube(tube(50, 20)));
-    EXPECT_TRUE(list.AddTube(tube(50, 19)));
+    TubeList list = ListOf(SortNone, {{50, 20}});
+    EXPECT_FALSE(list.AddTube(Tube(50, 20)));
+    EXPECT_TRUE(list.AddTube(Tube(50, 19)));
     EXPECT_EQ(list.TubeCount(), 2);
 
     for (int speed = 0; list.TubeCount() < TubeList::MaxTubes; speed += 5)
-        EXPECT_TRUE(list.AddTube(tube(speed, 1)));
+        EXPECT_TRUE(list.AddTube(Tube(speed, 1)));
     EXPECT_TRUE(list.IsFull());
-    EXPECT_FALSE(list.AddTube(tube(125, 7)));
+    EXPECT_FALSE(list.AddTube(Tube(125, 7)));
     EXPECT_EQ(list.TubeCount(), 30);
 }
 
@@ -64,14 +64,14 @@ TEST(TubeList, SortModesKeepTheShotOrderOfEqualKeys)
         {"mass down", SortMassDown, "30/9 50/5 10/5 50/2 "},
     };
     for (const SortCase& c : cases)
-        EXPECT_EQ(order(listOf(c.mode, shots)), c.expected) << c.name;
+        EXPECT_EQ(Order(ListOf(c.mode, shots)), c.expected) << c.name;
 }
 
 TEST(TubeList, TheSelectionFollowsItsTubeWhenANewTubeIsSortedIn)
 {
-    TubeList list = listOf(SortSpeedUp, {{10, 20}, {30, 20}, {50, 20}});
+    TubeList list = ListOf(SortSpeedUp, {{10, 20}, {30, 20}, {50, 20}});
     list.Select(3);
-    list.AddTube(tube(20, 20));
+    list.AddTube(Tube(20, 20));
     ASSERT_EQ(list.Selected(), 4);
     EXPECT_EQ(list.Tube(list.Selected()).SpeedKmh, 50);
 }
@@ -95,12 +95,12 @@ TEST(TubeList, DeletingPassesTheSelectionOnAndDropsTheHover)
         {"no selection", -1, -1, -1, "10/1 30/1 50/1 "},
     };
     for (const DeleteCase& c : cases) {
-        TubeList list = listOf(SortSpeedUp, {{10, 1}, {30, 1}, {50, 1}});
+        TubeList list = ListOf(SortSpeedUp, {{10, 1}, {30, 1}, {50, 1}});
         list.Select(c.selected);
         list.Hover(c.selected);
         list.DeleteTube(c.deleted);
         EXPECT_EQ(list.Selected(), c.selectedAfter) << c.name;
-        EXPECT_EQ(order(list), c.left) << c.name;
+        EXPECT_EQ(Order(list), c.left) << c.name;
         if (c.deleted >= 1 && c.deleted <= 3) {
             EXPECT_EQ(list.Hovered(), -1) << c.name;
         }

@@ -5,7 +5,7 @@
 
 namespace {
 
-TubePaging pages(int capacity, int count)
+TubePaging Pages(int capacity, int count)
 {
     TubePaging paging;
     paging.SetCapacity(capacity);
@@ -15,7 +15,7 @@ TubePaging pages(int capacity, int count)
 
 TEST(TubePaging, TwentyOneTubesByTen)
 {
-    TubePaging paging = pages(10, 21);
+    TubePaging paging = Pages(10, 21);
     EXPECT_EQ(paging.PageCount(), 3);
     EXPECT_EQ(paging.Label(), QStringLiteral("Page : 1/3\n10 tubes sur 21"));
     EXPECT_FALSE(paging.CanGoBack());
@@ -37,7 +37,7 @@ TEST(TubePaging, TwentyOneTubesByTen)
 
 TEST(TubePaging, LosingTheLastPageShowsTheNewLastOne)
 {
-    TubePaging paging = pages(10, 21);
+    TubePaging paging = Pages(10, 21);
     paging.NextPage();
     paging.NextPage();
     paging.Update(20);
@@ -47,7 +47,7 @@ TEST(TubePaging, LosingTheLastPageShowsTheNewLastOne)
 
 TEST(TubePaging, NeverDividesByZeroAndAnEmptyListShowsPageOne)
 {
-    TubePaging paging = pages(10, 1);
+    TubePaging paging = Pages(10, 1);
     paging.Update(0);
     EXPECT_EQ(paging.Page(), 1);
     EXPECT_EQ(paging.PageCount(), 1);
@@ -55,7 +55,7 @@ TEST(TubePaging, NeverDividesByZeroAndAnEmptyListShowsPageOne)
     EXPECT_EQ(paging.OnPage(), 0);
     EXPECT_EQ(paging.Label(), QStringLiteral("Page : 1/1\n0 tube sur 0"));
 
-    const TubePaging none = pages(0, 3);
+    const TubePaging none = Pages(0, 3);
     EXPECT_EQ(none.PageCapacity(), 1);
     EXPECT_EQ(none.PageCount(), 3);
 }
@@ -83,17 +83,17 @@ TEST(TubePaging, APointBelongsToTheTubeWithTheNearestCentre)
         {"far right", 1e300, -1},
         {"left of the display", -15, -1},
     };
-    TubePaging paging = pages(3, 6);
+    TubePaging paging = Pages(3, 6);
     paging.NextPage();
     for (const HitCase& c : onPage2)
         EXPECT_EQ(paging.TubeAt(c.x, 10), c.tube) << c.name;
 
     // A last page with one tube.
-    TubePaging last = pages(3, 4);
+    TubePaging last = Pages(3, 4);
     last.NextPage();
     EXPECT_EQ(last.TubeAt(40, 10), 4);
     EXPECT_EQ(last.TubeAt(80, 10), -1);
-    EXPECT_EQ(pages(3, 0).TubeAt(40, 10), -1);
+    EXPECT_EQ(Pages(3, 0).TubeAt(40, 10), -1);
 }
 
 } // namespace

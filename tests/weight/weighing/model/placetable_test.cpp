@@ -74,9 +74,9 @@ TEST(PlaceTable, EarthMarkersSitAtTheirTrueCoordinates)
 TEST(PlaceTexts, WholeGroupsOfThreeLinesAtMostOnePerPlace)
 {
     const PlaceTexts texts = ParsePlaceTexts(Lines(8), kPlaceCount);
-    ASSERT_EQ(texts.count(), 2);
+    ASSERT_EQ(texts.Count(), 2);
     EXPECT_EQ(texts.details[1], QStringLiteral("L5"));
-    EXPECT_EQ(texts.name(2), QString());
-    EXPECT_EQ(ParsePlaceTexts(Lines(3 * kPlaceCount + 9), kPlaceCount).count(), kPlaceCount);
-    EXPECT_EQ(ParsePlaceTexts(QStringLiteral("a\nb\nc"), kPlaceCount).count(), 1);
+    EXPECT_EQ(texts.Name(2), QString());
+    EXPECT_EQ(ParsePlaceTexts(Lines(3 * kPlaceCount + 9), kPlaceCount).Count(), kPlaceCount);
+    EXPECT_EQ(ParsePlaceTexts(QStringLiteral("a\nb\nc"), kPlaceCount).Count(), 1);
 }
