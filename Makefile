@@ -53,7 +53,7 @@ test: format-check build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # The hot paths again on a screen scaled by 2: four times the pixels.
-BENCH_SCALED = ComposeFrame|DrawZone|WeightGlobeTick|Organ_Draw|AboutTick|FieldDrawBlurred
+BENCH_SCALED = ComposeFrame|DrawZone|WeightGlobeTick|OrganDraw|AboutTick|FieldDrawBlurred
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/kinea_bench
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/bin/kinea_bench --benchmark_filter='$(BENCH_SCALED)'
