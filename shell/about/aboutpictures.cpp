@@ -6,7 +6,6 @@
 #include "shell/about/aboutanimation.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -26,9 +25,9 @@ bool Opaque(QRgb pixel)
 
 // ---- fixed pictures
 
-QImage AboutBackground()
+QImage AboutBackground(qreal ratio)
 {
-    QImage background(kAboutWidth, kAboutHeight, QImage::Format_RGB32);
+    QImage background = NewPicture(QSize(kAboutWidth, kAboutHeight), ratio);
     VerticalGradient(background, kAboutTopColor, kAboutBottomColor, kAboutHeight);
     Canvas canvas(background);
     canvas.brush = {kAboutFrameColor, BrushStyle::Solid};
@@ -39,6 +38,7 @@ QImage AboutBackground()
 QImage GlobeMaskFrom(const QImage& rendering)
 {
     QImage mask(rendering.size(), QImage::Format_RGB32);
+    mask.setDevicePixelRatio(rendering.devicePixelRatio());
     const QRgb magenta = QRgbFromCanvas(kKeyMagenta);
     for (int y = 0; y < rendering.height(); ++y)
         for (int x = 0; x < rendering.width(); ++x) {
@@ -52,6 +52,8 @@ MaskedPicture SplitTransparency(const QImage& source)
 {
     const QImage picture = source.convertToFormat(QImage::Format_ARGB32);
     MaskedPicture split{QImage(picture.size(), QImage::Format_RGB32), QImage(picture.size(), QImage::Format_RGB32)};
+    split.picture.setDevicePixelRatio(picture.devicePixelRatio());
+    split.mask.setDevicePixelRatio(picture.devicePixelRatio());
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb pixel = picture.pixel(x, y);
@@ -62,7 +64,7 @@ MaskedPicture SplitTransparency(const QImage& source)
     return split;
 }
 
-CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo)
+CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo, qreal ratio)
 {
     CreditsPictures credits;
     CanvasFont font;
@@ -78,7 +80,7 @@ CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo)
     credits.height = CreditsHeight(static_cast<int>(lines.size()), credits.lineHeight);
     credits.stillRow = StillCreditsRow(credits.lineHeight);
 
-    credits.picture = QImage(kCreditsWidth, credits.height, QImage::Format_ARGB32_Premultiplied);
+    credits.picture = NewPicture(QSize(kCreditsWidth, credits.height), ratio, QImage::Format_ARGB32_Premultiplied);
     credits.picture.fill(Qt::transparent);
     Canvas canvas(credits.picture);
     if (!logo.isNull())
@@ -108,21 +110,10 @@ int StillCreditsRow(int lineHeight)
 
 // ---- credits panel
 
-int CornerHalfWidth(int i)
+RowSpan DarkenedSpan(const TDibPlus& panel, int row)
 {
-    const int r = kCreditsCornerRadius;
-    const int d = r - std::clamp(i, 0, r);
-    return static_cast<int>(std::lround(std::sqrt(static_cast<double>(r * r - d * d))));
-}
-
-RowSpan DarkenedSpan(int row)
-{
-    const int r = kCreditsCornerRadius;
-    const int fromEdge = std::min(row, kCreditsPanelHeight - 1 - row);
-    if (fromEdge > r)
-        return {0, kCreditsWidth - 1};
-    const int half = CornerHalfWidth(fromEdge);
-    return {r - half, std::min(kCreditsWidth - r + half, kCreditsWidth - 1)};
+    const ColumnSpan span = RoundedBoxRow(panel, kCreditsCornerRadius, row);
+    return {span.first, std::min(span.last, panel.Width() - 1)};
 }
 
 int CreditsHeight(int lineCount, int lineHeight)
@@ -183,7 +174,7 @@ TextMeasure TextPanelMeasure()
 
 void DrawTextPanel(QImage& composition, const TypedText& text, const AboutButtons& buttons, bool buttonsShown)
 {
-    QImage panel = composition.copy(kTextPanelRect);
+    QImage panel = composition.copy(DeviceRect(kTextPanelRect, composition.devicePixelRatio()));
     {
         Canvas canvas(panel);
         canvas.brush.style = BrushStyle::Clear;
@@ -217,8 +208,8 @@ void DrawCreditsPanel(QImage& composition, TDibPlus& surface, const CreditsPictu
 {
     Canvas& panel = surface.Canvas();
     panel.CopyRect(QRect(0, 0, kCreditsWidth, kCreditsPanelHeight), composition, kCreditsRect);
-    for (int row = 0; row < kCreditsPanelHeight; ++row) {
-        const RowSpan span = DarkenedSpan(row);
+    for (int row = 0; row < surface.Height(); ++row) {
+        const RowSpan span = DarkenedSpan(surface, row);
         surface.ShadeRow(span.x1, span.x2, row, kDarkening, kDarkening, kDarkening);
         // The pale sky and the globe's ice stay too light for the credits.
         surface.DarkenUnderInk(span.x1, span.x2, row, kCreditsTextColor);

@@ -24,11 +24,12 @@ constexpr TColor kAboutBottomColor = 0xF8BA88;
 constexpr TColor kAboutFrameColor = 0x808080;
 constexpr TColor kKeyMagenta = 0xFF00FF;
 
-// White at the top to pale blue at the bottom, framed in grey.
-QImage AboutBackground();
+// White at the top to pale blue at the bottom, framed in grey, composed at
+// `ratio` device pixels per logical pixel.
+QImage AboutBackground(qreal ratio = 1);
 
 // White where the globe's disc lies in `rendering` (a globe drawn black on
-// magenta), black elsewhere.
+// magenta), black elsewhere; at the rendering's resolution.
 QImage GlobeMaskFrom(const QImage& rendering);
 
 // The credits drawn once: the logo and the light lines on a transparent
@@ -42,10 +43,13 @@ struct CreditsPictures
     int lineHeight = 0;
     int stillRow = 0; // the row shown at the panel's top while they do not scroll
 };
-CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo);
+// At `ratio` device pixels per logical pixel; the rows and heights count
+// logical pixels.
+CreditsPictures PrepareCredits(const QStringList& lines, const QImage& logo, qreal ratio = 1);
 
 // A picture with transparent parts turned into a picture on white and its
-// mask (white where opaque), to be drawn with OR then AND.
+// mask (white where opaque), to be drawn with OR then AND; both keep the
+// picture's device pixel ratio.
 struct MaskedPicture
 {
     QImage picture;
@@ -70,17 +74,15 @@ constexpr int kStillBottomMargin = 2;
 // at the panel's bottom shows whole, with lines `lineHeight` apart.
 int StillCreditsRow(int lineHeight);
 
-// Half-width of the rounded corner's chord on row i (0..20):
-// round(sqrt(20² - (20 - i)²)).
-int CornerHalfWidth(int i);
-
-// Columns x1..x2 (both included) darkened on row `row` of the panel.
+// Columns x1..x2 (both included) darkened on device row `row` of the panel
+// surface: the whole row but for the corners rounded to
+// kCreditsCornerRadius logical pixels.
 struct RowSpan
 {
     int x1;
     int x2;
 };
-RowSpan DarkenedSpan(int row);
+RowSpan DarkenedSpan(const TDibPlus& panel, int row);
 
 // Height of the credits picture: (lines - 1) line heights and 40 pixels.
 int CreditsHeight(int lineCount, int lineHeight);
@@ -144,6 +146,7 @@ void DrawTextPanel(QImage& composition, const TypedText& text, const AboutButton
 void DrawGlobe(QImage& composition, const QImage& mask, const QImage& globe);
 
 // The credits panel: the composition under it darkened with rounded
-// corners in `surface` (400 x 265), the credits from `scrollRow` on drawn
+// corners in `surface` (400 x 265 logical pixels, at the composition's
+// ratio), the credits from `scrollRow` on drawn
 // over it through their mask, the result copied back.
 void DrawCreditsPanel(QImage& composition, TDibPlus& surface, const CreditsPictures& credits, int scrollRow);

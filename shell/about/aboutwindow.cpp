@@ -45,6 +45,9 @@ TSplashF::TSplashF(QWidget* parent)
     m_zone->setGeometry(0, 0, kAboutWidth, kAboutHeight);
     m_zone->setMouseTracking(true);
     m_zone->onPaint = [this](QPainter& painter) {
+        // Moved to a screen of another device pixel ratio: composed again.
+        if (!m_composition.isNull() && m_composition.devicePixelRatio() != m_zone->devicePixelRatioF())
+            RecomposeAtScreenRatio();
         if (!m_composition.isNull())
             painter.drawImage(0, 0, m_composition);
     };
@@ -114,20 +117,36 @@ void TSplashF::FormClose()
 
 void TSplashF::PreparePictures()
 {
-    m_buttons.back = LoadNamedPicture(QStringLiteral("back"));
-    m_buttons.next = LoadNamedPicture(QStringLiteral("next"));
-    m_buttons.cross = SplitTransparency(LoadNamedPicture(QStringLiteral("Croix")));
-    m_background = AboutBackground();
+    const qreal ratio = m_zone->devicePixelRatioF();
+    m_buttons.back = LoadNamedPicture(QStringLiteral("back"), QSize(), ratio);
+    m_buttons.next = LoadNamedPicture(QStringLiteral("next"), QSize(), ratio);
+    m_buttons.cross = SplitTransparency(LoadNamedPicture(QStringLiteral("Croix"), QSize(), ratio));
+    m_background = AboutBackground(ratio);
     m_composition = m_background.copy();
 
     // The disc's outline: a globe with no picture is a black disc on magenta.
+    SetGlobeRatio(kAboutSlot, ratio);
     GlobeEventRecord = PlaceRecord{};
     LoadGlobeMap(kAboutSlot, true);
     RenderGlobe(kAboutSlot, QString(), QString(), false, kKeyMagenta);
     m_globeMask = GlobeMaskFrom(GlobePicture(kAboutSlot));
 
-    m_credits = PrepareCredits(LoadCreditLines(), LoadNamedPicture(QStringLiteral("moyen_tessard")));
-    m_creditsSurface = std::make_unique<TDibPlus>(kCreditsWidth, kCreditsPanelHeight);
+    m_credits
+        = PrepareCredits(LoadCreditLines(), LoadNamedPicture(QStringLiteral("moyen_tessard"), QSize(), ratio), ratio);
+    m_creditsSurface = std::make_unique<TDibPlus>(kCreditsWidth, kCreditsPanelHeight, ratio);
+}
+
+void TSplashF::RecomposeAtScreenRatio()
+{
+    // Preparing draws the mask from a blank globe: the event's place goes
+    // back on the map afterwards, and the globe keeps its turn.
+    const PlaceRecord event = GlobeEventRecord;
+    PreparePictures();
+    GlobeEventRecord = event;
+    if (!m_lines.empty())
+        LoadGlobeMap(kAboutSlot, true);
+    RenderTurnedGlobe();
+    ComposeFrame();
 }
 
 // ------------------------------------------------------------------ events

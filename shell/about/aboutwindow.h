@@ -63,6 +63,7 @@ protected:
 
 private:
     void PreparePictures();
+    void RecomposeAtScreenRatio();
     void StartEvent();
     // Event_Index moves by `step` with the wrap; the event starts.
     void ShowOtherEvent(int step);

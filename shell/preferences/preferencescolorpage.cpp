@@ -124,7 +124,10 @@ void ColorEditorPage::BuildTargets()
         swatch->setGeometry(kSwatchLeft, top + 3, 16, 12);
         swatch->setCursor(Qt::PointingHandCursor);
         swatch->setAccessibleName(QStringLiteral("Couleur :") + QString::fromUtf8(targets[i].caption));
-        swatch->onPaint = [i](QPainter& painter) {
+        swatch->onPaint = [i, swatch](QPainter& painter) {
+            // A paint box paints every pixel itself: the rounded corners
+            // take the page's colour, not what the screen held before.
+            painter.fillRect(swatch->rect(), swatch->palette().window());
             painter.setPen(Qt::black);
             painter.setBrush(QColorFromCanvas(*ColorSetting(AppSettings, i)));
             painter.drawRoundedRect(QRect(0, 0, 15, 11), 3, 3);

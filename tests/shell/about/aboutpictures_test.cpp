@@ -10,11 +10,16 @@
 
 using testing_support::RgbAt;
 
+// Half-widths of the corner's chord, round(sqrt(20² - (20 - i)²)), on the
+// top rows and, mirrored, on the bottom ones.
 TEST(CreditsPanel, CornerProfileOfRadiusTwenty)
 {
+    const TDibPlus panel(kCreditsWidth, kCreditsPanelHeight);
     const int expected[21] = {0, 6, 9, 11, 12, 13, 14, 15, 16, 17, 17, 18, 18, 19, 19, 19, 20, 20, 20, 20, 20};
-    for (int i = 0; i <= 20; ++i)
-        EXPECT_EQ(CornerHalfWidth(i), expected[i]) << "row " << i;
+    for (int i = 0; i <= 20; ++i) {
+        EXPECT_EQ(DarkenedSpan(panel, i).x1, 20 - expected[i]) << "row " << i;
+        EXPECT_EQ(DarkenedSpan(panel, kCreditsPanelHeight - 1 - i).x1, 20 - expected[i]) << "row " << i;
+    }
 }
 
 TEST(CreditsPanel, DarkenedRowsAreRoundedAtTopAndBottom)
@@ -27,8 +32,9 @@ TEST(CreditsPanel, DarkenedRowsAreRoundedAtTopAndBottom)
     };
     const Case cases[] = {{0, 20, 380},  {1, 14, 386},  {20, 0, 399},   {21, 0, 399},
                           {132, 0, 399}, {244, 0, 399}, {263, 14, 386}, {264, 20, 380}};
+    const TDibPlus panel(kCreditsWidth, kCreditsPanelHeight);
     for (const Case& c : cases) {
-        const RowSpan span = DarkenedSpan(c.row);
+        const RowSpan span = DarkenedSpan(panel, c.row);
         EXPECT_EQ(span.x1, c.x1) << "row " << c.row;
         EXPECT_EQ(span.x2, c.x2) << "row " << c.row;
     }
@@ -180,7 +186,7 @@ TEST(CreditsPanel, TheCreditsReadEvenOverWhite)
     const CreditsPictures credits = PrepareCredits(QStringList(3), QImage());
     DrawCreditsPanel(composition, surface, credits, 0);
     for (int row = 0; row < kCreditsPanelHeight; ++row) {
-        const RowSpan span = DarkenedSpan(row);
+        const RowSpan span = DarkenedSpan(surface, row);
         const int y = kCreditsRect.top() + row;
         for (int x = 0; x < kCreditsWidth; ++x) {
             const TColor under = CanvasFromQColor(composition.pixelColor(kCreditsRect.left() + x, y));

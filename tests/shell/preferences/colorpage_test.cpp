@@ -37,6 +37,17 @@ TEST_F(ColorEditorTest, ShowingChoosesTheFirstMarker)
     EXPECT_EQ(Page()->CurrentColor(), 0x00123456u);
 }
 
+// A paint box is opaque: corners left unpainted would show whatever the
+// screen held there before.
+TEST_F(ColorEditorTest, SwatchCornersTakeThePageColour)
+{
+    Open(3);
+    for (int target = 0; target < kColorTargetCount; ++target) {
+        const QImage swatch = Swatch(target)->grab().toImage();
+        EXPECT_EQ(swatch.pixelColor(0, 0), Swatch(target)->palette().window().color()) << "swatch " << target;
+    }
+}
+
 TEST_F(ColorEditorTest, EachRadioTargetsItsSetting)
 {
     AppSettings.clFond = 0x000203;
