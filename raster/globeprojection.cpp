@@ -1,6 +1,9 @@
 // The sphere projection of the globe view.
 #include "raster/globeview.h"
 
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -128,15 +131,16 @@ inline float FastAtan2(float y, float x)
 
 } // namespace
 
+namespace {
+
+// Device rows firstRow..lastRow - 1 of the scaled projection.
 KINEA_AVX2_CLONES
-void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg)
+void ProjectRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg, int firstRow, int lastRow)
 {
     const double ratio = image.Ratio();
     const int mapColumns = static_cast<int>(std::lround(kGlobeMapColumns * ratio));
     const int mapRows = static_cast<int>(std::lround(kGlobeMapRows * ratio));
     const int side = static_cast<int>(std::lround(kGlobeImageSide * ratio));
-    if (map.Width() < mapColumns || map.Height() < mapRows || image.Width() < side || image.Height() < side)
-        return;
     const GlobeTables& t = GlobeTrigTables();
     const int b = NormalizeDegrees(tiltDeg);
     const float cB = t.Cos360[b], sB = t.Sin360[b];
@@ -152,7 +156,7 @@ void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int 
     const int rowBytes = image.RowBytes();
     const int mapRowBytes = map.RowBytes();
     std::vector<int> offsets(static_cast<std::size_t>(side));
-    for (int y = 0; y < side; ++y) {
+    for (int y = firstRow; y < lastRow; ++y) {
         // Pixel centres in logical units from the sphere's centre.
         const float sy = (static_cast<float>(y) + 0.5f) * inv - (kGlobeCentre + 0.5f);
         const float room = radius2 - sy * sy;
@@ -187,4 +191,41 @@ void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int 
             target[2] = source[2];
         }
     }
+}
+
+// Runs work(firstRow, lastRow) over rows 0..rows - 1 in bands, one a
+// processor: at a ratio of 2 a globe has four times the pixels, each read
+// from a map too large for the caches, and the three globes of the weight
+// window must still turn within their tick. A band the pool cannot take at
+// once runs here.
+template <typename Work> void InBands(int rows, const Work& work)
+{
+    const int bands = std::clamp(QThread::idealThreadCount(), 1, 4);
+    QSemaphore done;
+    for (int band = 1; band < bands; ++band) {
+        const int first = rows * band / bands, last = rows * (band + 1) / bands;
+        const auto task = [&work, &done, first, last] {
+            work(first, last);
+            done.release();
+        };
+        if (!QThreadPool::globalInstance()->tryStart(task))
+            task();
+    }
+    work(0, rows / bands);
+    // Every band reports, the ones run here too.
+    done.acquire(bands - 1);
+}
+
+} // namespace
+
+void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg)
+{
+    const double ratio = image.Ratio();
+    const int mapColumns = static_cast<int>(std::lround(kGlobeMapColumns * ratio));
+    const int mapRows = static_cast<int>(std::lround(kGlobeMapRows * ratio));
+    const int side = static_cast<int>(std::lround(kGlobeImageSide * ratio));
+    if (map.Width() < mapColumns || map.Height() < mapRows || image.Width() < side || image.Height() < side)
+        return;
+    InBands(side,
+            [&](int firstRow, int lastRow) { ProjectRowsAtRatio(map, image, turnDeg, tiltDeg, firstRow, lastRow); });
 }

@@ -4,8 +4,10 @@
 #include "canvas/colorcontrast.h"
 #include "canvas/textformat.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 int TDibPlus::RowBytesFor(int width)
 {
@@ -85,7 +87,15 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
     // Factors above 256 would carry into the next channel's byte.
     const int factor[3]
         = {std::clamp(blueFactor, 0, 256), std::clamp(greenFactor, 0, 256), std::clamp(redFactor, 0, 256)};
-    for (std::uint8_t* p = row + 3 * x1; p <= row + 3 * x2; p += 3)
+    std::uint8_t* const first = row + 3 * x1;
+    std::uint8_t* const last = row + 3 * x2 + 3;
+    if (factor[0] == factor[1] && factor[1] == factor[2]) {
+        // A grey shade (the usual one) runs over the bytes in vectors.
+        for (std::uint8_t* p = first; p < last; ++p)
+            *p = static_cast<std::uint8_t>(*p * factor[0] >> 8);
+        return;
+    }
+    for (std::uint8_t* p = first; p < last; p += 3)
         for (int c = 0; c < 3; ++c)
             p[c] = static_cast<std::uint8_t>(p[c] * factor[c] / 256);
 }
@@ -115,13 +125,13 @@ void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
     }
     for (int x = x1; x <= x2; ++x) {
         const TDibColor pixel = GetPixelFast(x, y);
-        // Most pixels are dark enough already: DarkenedUnder would keep them.
-        if (ContrastRatio(ink, SwapRedBlue(pixel)) >= ratio)
-            continue;
         auto& [from, to] = m_darkened[(pixel * 2654435761u >> 20) % kDarkenedSlots];
         if (from != pixel) {
             from = pixel;
-            to = SwapRedBlue(DarkenedUnder(SwapRedBlue(pixel), ink, ratio));
+            // Most pixels are dark enough already: DarkenedUnder would keep
+            // them, and the contrast alone says so sooner.
+            const bool darkEnough = ContrastRatio(ink, SwapRedBlue(pixel)) >= ratio;
+            to = darkEnough ? pixel : SwapRedBlue(DarkenedUnder(SwapRedBlue(pixel), ink, ratio));
         }
         if (to != pixel)
             SetPixelFast(x, y, to);
@@ -149,8 +159,17 @@ void CopySurfaceToPicture(const TDibPlus& surface, QImage& picture, int x, int y
     for (int row = area.top(); row <= area.bottom(); ++row) {
         const std::uint8_t* from = surface.Bits() + (row - y) * surface.RowBytes() + 3 * (area.left() - x);
         QRgb* to = reinterpret_cast<QRgb*>(picture.scanLine(row)) + area.left();
-        for (int column = 0; column < area.width(); ++column, from += 3)
-            to[column] = qRgb(from[2], from[1], from[0]);
+        // Blue, green and red bytes read as one little-endian word are the
+        // picture's pixel but for its alpha; the row's last pixel is read
+        // byte by byte, since its word could run past the storage.
+        const int words = area.width() - 1;
+        for (int column = 0; column < words; ++column, from += 3) {
+            std::uint32_t word;
+            std::memcpy(&word, from, sizeof word);
+            to[column] = qFromLittleEndian(word) | 0xFF000000u;
+        }
+        if (words >= 0)
+            to[words] = qRgb(from[2], from[1], from[0]);
     }
 }
 
