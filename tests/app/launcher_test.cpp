@@ -67,7 +67,11 @@ const MenuCase kMenuEntries[] = {
     {"m23", " Mesure de la vitesse d'un véhicule ( documentaire ) "},
     {"m24", " Le tour du monde des règles de conduite ( documentaire ) "},
     {"m5", "&Quitter"},
+#ifdef Q_OS_WIN
+    {"CalcMenu", "&Calculatrice de Windows"},
+#else
     {"CalcMenu", "&Calculatrice du bureau"},
+#endif
     {"ClearMenu", "&Vider le presse-papiers"},
     {"Option0Menu", "&Générales"},
     {"Option1Menu", "O&utils du logiciel"},

@@ -4,6 +4,7 @@
 
 #include "app/settings/iniprofile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <functional>
@@ -119,7 +120,7 @@ TEST_F(SettingsSave, OversizedFileIsNeitherReadNorReplacedAndSaidOnceAtLoading)
     const QString told = LoadSettings(IniPath()).message;
     EXPECT_EQ(AppSettings.Ips, 100);
     EXPECT_TRUE(told.contains(QString::fromUtf8("dépasse 64 Mo"))) << told.toStdString();
-    EXPECT_TRUE(told.contains(IniPath())) << told.toStdString();
+    EXPECT_TRUE(told.contains(QDir::toNativeSeparators(IniPath()))) << told.toStdString();
     // The save does not pretend it could not write: it did not try.
     EXPECT_FALSE(Save(IniPath()));
     EXPECT_EQ(QFileInfo(IniPath()).size(), IniProfile::MaxFileBytes + 1);
@@ -129,6 +130,9 @@ TEST_F(SettingsSave, OversizedFileIsNeitherReadNorReplacedAndSaidOnceAtLoading)
 
 TEST_F(SettingsSave, ReplacedFileKeepsItsPermissions)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "a Windows file has no group or other permissions to keep";
+#endif
     WriteIni("[General]\r\n");
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QFile::setPermissions(IniPath(), permissions);

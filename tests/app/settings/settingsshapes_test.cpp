@@ -55,7 +55,7 @@ TEST_P(SettingsForeignText, IsLeftUntouchedAndSaidOnce)
     const QString told = (WriteIni(before), LoadSettings(IniPath()).message);
     EXPECT_EQ(AppSettings.Ips, 100);
     EXPECT_TRUE(told.contains(QString::fromUtf8(GetParam().told))) << told.toStdString();
-    EXPECT_TRUE(told.contains(IniPath())) << told.toStdString();
+    EXPECT_TRUE(told.contains(QDir::toNativeSeparators(IniPath()))) << told.toStdString();
     AppSettings.Ips = 400;
     EXPECT_FALSE(Save(IniPath()));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
