@@ -149,7 +149,7 @@ lint: configure
 # run under Wine. Qt's own toolchain file points the build at the host's Qt
 # tools and loads the cache's MinGW one.
 WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix mingw-w64-tools nasm ninja-build libwine-dev \
-                   wine fonts-wine nsis
+                   wine fonts-wine nsis xvfb xdotool imagemagick
 WINDOWS_TOOLS = kinea_mapgen kinea_recordpicture kinea_makeicon
 KINEA_VERSION = $(shell sed -n 's/^set(KINEA_VERSION "\(.*\)")/\1/p' packaging/windows/CMakeLists.txt)
 
@@ -167,6 +167,9 @@ test-windows: windows
 	packaging/windows/wineprefix.sh $(CURDIR)/$(BUILD_WINDOWS)/wine
 	cd $(BUILD_WINDOWS) && ctest --output-on-failure -j$(JOBS)
 	packaging/windows/installcheck.sh $(BUILD_WINDOWS)/Kinea-$(KINEA_VERSION)-setup.exe $(CURDIR)/$(BUILD_WINDOWS)/wine
+	packaging/windows/wineprefix.sh $(CURDIR)/$(BUILD_WINDOWS)/wine-desktop
+	packaging/windows/smoketest.sh $(BUILD_WINDOWS)/Kinea-$(KINEA_VERSION)-setup.exe \
+	  $(CURDIR)/$(BUILD_WINDOWS)/wine-desktop $(BUILD_WINDOWS)/screenshots
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_DEB) $(BUILD_WINDOWS)

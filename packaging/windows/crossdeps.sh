@@ -6,6 +6,7 @@
 # clone on the machine reuses the same. Prints the cache folder (and only that) on stdout.
 #   KINEA_CACHE   where the cache folders live (default ~/.cache/kinea)
 #   JOBS          parallel compile jobs (default: nproc)
+# With --check, builds nothing: succeeds when the cache folder is complete.
 set -euo pipefail
 
 # Bump when the configuration below changes the built libraries.
@@ -26,6 +27,9 @@ PREFIX=$CACHE/prefix
 if [ -f "$PREFIX/.complete" ]; then
   echo "$CACHE"
   exit 0
+fi
+if [ "${1:-}" = --check ]; then
+  exit 1
 fi
 
 log() { echo "== crossdeps: $*" >&2; }
