@@ -12,6 +12,14 @@ ModuleWindow::ModuleWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 { }
 
+ModuleWindow::ModuleWindow(const char* name, const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setFont(DesignFont());
+}
+
 // Named at every show, so that a hint changed since speaks too.
 void ModuleWindow::showEvent(QShowEvent* event)
 {

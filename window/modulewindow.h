@@ -15,6 +15,9 @@ class ModuleWindow : public QWidget
 
 public:
     explicit ModuleWindow(QWidget* parent = nullptr);
+    // A window of the form `name` ("FreinageF"), with its caption, in the
+    // design font.
+    ModuleWindow(const char* name, const QString& caption, QWidget* parent);
 
 signals:
     // Emitted after the window has been hidden by a close: the launcher

@@ -38,11 +38,8 @@ VehicleInputs VehicleSettings(int k)
 } // namespace
 
 TFreinageF::TFreinageF(QWidget* parent)
-    : ModuleWindow(parent)
+    : ModuleWindow("FreinageF", ModuleCaption(QStringLiteral("Freinage d'un véhicule")), parent)
 {
-    setObjectName("FreinageF");
-    setWindowTitle(ModuleCaption(QStringLiteral("Freinage d'un véhicule")));
-    setFont(DesignFont());
     SetMinimumOuterSize(this, kMinOuterSize);
     resize(kDesignClientSize);
 

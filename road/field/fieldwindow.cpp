@@ -25,12 +25,8 @@ constexpr int kPreferencesPage = 5;
 } // namespace
 
 TChampF::TChampF(QWidget* parent)
-    : ModuleWindow(parent)
+    : ModuleWindow("ChampF", ModuleCaption(QStringLiteral("Champ visuel et conduite")), parent)
 {
-    setObjectName("ChampF");
-    setWindowTitle(ModuleCaption(QStringLiteral("Champ visuel et conduite")));
-    setFont(DesignFont());
-
     Display1 = new PaintBox(this);
     Display1->setObjectName(QStringLiteral("Display1"));
     Display1->setFocusPolicy(Qt::TabFocus);

@@ -32,12 +32,8 @@ constexpr int kOptionsPage = 6;
 } // namespace
 
 TPercutaF::TPercutaF(QWidget* parent)
-    : ModuleWindow(parent)
+    : ModuleWindow("PercutaF", ModuleCaption(QStringLiteral("Orgue cinétique")), parent)
 {
-    setObjectName("PercutaF");
-    setWindowTitle(ModuleCaption(QStringLiteral("Orgue cinétique")));
-    setFont(DesignFont());
-
     Display1 = MakePictureBox(this, "Display1", [this] { return &m_bench; });
     Display1->setMouseTracking(true);
     Display2 = MakePictureBox(this, "Display2", [this] { return &m_tubes; });

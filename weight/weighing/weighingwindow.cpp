@@ -67,11 +67,8 @@ void FitListToItems(QComboBox* combo)
 } // namespace
 
 TPoidsF::TPoidsF(QWidget* parent)
-    : ModuleWindow(parent)
+    : ModuleWindow("PoidsF", ModuleCaption(QStringLiteral("Poids d'un objet")), parent)
 {
-    setObjectName("PoidsF");
-    setWindowTitle(ModuleCaption(QStringLiteral("Poids d'un objet")));
-    setFont(DesignFont());
     // The smallest window, frame included: the design's client size.
     SetMinimumOuterSize(this, QSize(750, 550));
     QPalette black = palette();
