@@ -43,10 +43,7 @@ TFreinageF::TFreinageF(QWidget* parent)
     SetMinimumOuterSize(this, kMinOuterSize);
     resize(kDesignClientSize);
 
-    AnimTimer = new QTimer(this);
-    AnimTimer->setObjectName("AnimTimer");
-    AnimTimer->setInterval(kTickMs);
-    AnimTimer->setTimerType(Qt::PreciseTimer);
+    AnimTimer = NewAnimationTimer(this, "AnimTimer", kTickMs);
     connect(AnimTimer, &QTimer::timeout, this, &TFreinageF::AnimTimerTimer);
 
     CreateZones();

@@ -44,10 +44,7 @@ TPercutaF::TPercutaF(QWidget* parent)
     connect(Display2, &PaintBox::MousePressed, this, &TPercutaF::Display2MouseDown);
     connect(Display2, &PaintBox::MouseMoved, this, &TPercutaF::Display2MouseMove);
 
-    AnimTimer = new QTimer(this);
-    AnimTimer->setObjectName(QStringLiteral("AnimTimer"));
-    AnimTimer->setInterval(40);
-    AnimTimer->setTimerType(Qt::PreciseTimer);
+    AnimTimer = NewAnimationTimer(this, "AnimTimer", 40);
     connect(AnimTimer, &QTimer::timeout, this, &TPercutaF::AnimTimerTimer);
 
     CreatePanel();
