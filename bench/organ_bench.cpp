@@ -42,32 +42,30 @@ void Prepare(TPercutaF& window)
         window.AnimTimerTimer();
 }
 
-void BmOrganDrawBench(benchmark::State& state)
+// Times `draw`, which composes the picture `picture` gives, with the
+// picture's size and ratio beside the time.
+void DrawOrganPicture(benchmark::State& state, void (TPercutaF::*draw)(), const QImage& (TPercutaF::*picture)() const)
 {
     TPercutaF window;
     Prepare(window);
     for (auto _ : state) {
-        window.DrawBench();
-        benchmark::DoNotOptimize(window.BenchPicture().constBits());
+        (window.*draw)();
+        benchmark::DoNotOptimize((window.*picture)().constBits());
     }
-    state.counters["width"] = window.BenchPicture().width();
-    state.counters["height"] = window.BenchPicture().height();
-    state.counters["ratio"] = window.BenchPicture().devicePixelRatio();
+    state.counters["width"] = (window.*picture)().width();
+    state.counters["height"] = (window.*picture)().height();
+    state.counters["ratio"] = (window.*picture)().devicePixelRatio();
     window.close();
+}
+
+void BmOrganDrawBench(benchmark::State& state)
+{
+    DrawOrganPicture(state, &TPercutaF::DrawBench, &TPercutaF::BenchPicture);
 }
 
 void BmOrganDrawTubes(benchmark::State& state)
 {
-    TPercutaF window;
-    Prepare(window);
-    for (auto _ : state) {
-        window.DrawTubes();
-        benchmark::DoNotOptimize(window.TubesPicture().constBits());
-    }
-    state.counters["width"] = window.TubesPicture().width();
-    state.counters["height"] = window.TubesPicture().height();
-    state.counters["ratio"] = window.TubesPicture().devicePixelRatio();
-    window.close();
+    DrawOrganPicture(state, &TPercutaF::DrawTubes, &TPercutaF::TubesPicture);
 }
 
 } // namespace

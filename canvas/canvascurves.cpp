@@ -9,8 +9,6 @@
 #include <cmath>
 
 using canvas_internal::Box;
-using canvas_internal::BoxOf;
-using canvas_internal::Normalised;
 
 namespace {
 
@@ -147,49 +145,38 @@ void Canvas::PaintShape(const ShapeCells& shape, QPoint origin, bool fill, const
 
 void Canvas::Ellipse(int l, int t, int r, int b)
 {
-    const Box box = Normalised(l, t, r, b);
-    if (!Painting() || box.Empty())
+    const std::optional<Box> box
+        = DevicePixels::BoxToDraw(*this, l, t, r, b, [this](const Box& d) { Ellipse(d.l, d.t, d.r, d.b); });
+    if (!box)
         return;
-    Damage(box.l, box.t, box.r, box.b);
-    if (Scaled()) {
-        const Box device = BoxOf(ToDevice(box.Area()));
-        const DevicePixels inDevice(*this);
-        Ellipse(device.l, device.t, device.r, device.b);
-        return;
-    }
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
         ApplyPen();
         ApplyBrush();
         const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawEllipse(box.Outline());
+        m_painter->drawEllipse(box->Outline());
         return;
     }
-    PaintShape(ShapeCells::Ellipse(box.Width(), box.Height()), QPoint(box.l, box.t), true, {});
+    PaintShape(ShapeCells::Ellipse(box->Width(), box->Height()), QPoint(box->l, box->t), true, {});
 }
 
 void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
 {
-    const Box box = Normalised(l, t, r, b);
-    if (!Painting() || box.Empty())
+    // Scaled here: in device pixels the canvas's scale is 1.
+    const int deviceCornerW = ToDevice(cornerW);
+    const int deviceCornerH = ToDevice(cornerH);
+    const std::optional<Box> box = DevicePixels::BoxToDraw(
+        *this, l, t, r, b, [&](const Box& d) { RoundRect(d.l, d.t, d.r, d.b, deviceCornerW, deviceCornerH); });
+    if (!box)
         return;
-    Damage(box.l, box.t, box.r, box.b);
-    if (Scaled()) {
-        const Box device = BoxOf(ToDevice(box.Area()));
-        const int deviceCornerW = ToDevice(cornerW);
-        const int deviceCornerH = ToDevice(cornerH);
-        const DevicePixels inDevice(*this);
-        RoundRect(device.l, device.t, device.r, device.b, deviceCornerW, deviceCornerH);
-        return;
-    }
     if (pen.width > 1 && pen.style != PenStyle::Clear) {
         ApplyPen();
         ApplyBrush();
         const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawRoundedRect(box.Outline(), std::abs(cornerW) / 2.0, std::abs(cornerH) / 2.0);
+        m_painter->drawRoundedRect(box->Outline(), std::abs(cornerW) / 2.0, std::abs(cornerH) / 2.0);
         return;
     }
-    PaintShape(ShapeCells::RoundRect(box.Width(), box.Height(), std::abs(cornerW), std::abs(cornerH)),
-               QPoint(box.l, box.t), true, {});
+    PaintShape(ShapeCells::RoundRect(box->Width(), box->Height(), std::abs(cornerW), std::abs(cornerH)),
+               QPoint(box->l, box->t), true, {});
 }
 
 void Canvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
@@ -204,19 +191,17 @@ void Canvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
 
 void Canvas::DrawSweep(int l, int t, int r, int b, QPointF first, QPointF second, bool pie)
 {
-    const Box box = Normalised(l, t, r, b);
     const bool outlined = pen.style != PenStyle::Clear;
-    if (!Painting() || box.Empty() || (!pie && !outlined))
+    if (!pie && !outlined)
         return;
-    Damage(box.l, box.t, box.r, box.b);
-    if (Scaled()) {
-        const Box device = BoxOf(ToDevice(box.Area()));
-        const QPointF deviceFirst = first * m_scale;
-        const QPointF deviceSecond = second * m_scale;
-        const DevicePixels inDevice(*this);
-        DrawSweep(device.l, device.t, device.r, device.b, deviceFirst, deviceSecond, pie);
+    // Scaled here: in device pixels the canvas's scale is 1.
+    const QPointF deviceFirst = first * m_scale;
+    const QPointF deviceSecond = second * m_scale;
+    const std::optional<Box> toDraw = DevicePixels::BoxToDraw(
+        *this, l, t, r, b, [&](const Box& d) { DrawSweep(d.l, d.t, d.r, d.b, deviceFirst, deviceSecond, pie); });
+    if (!toDraw)
         return;
-    }
+    const Box box = *toDraw;
     const Sweep sweep(CentreOf(box), first, second);
     if (pen.width > 1 && outlined) {
         ApplyPen();

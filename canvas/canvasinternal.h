@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QVector>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace canvas_internal {
@@ -92,6 +93,25 @@ public:
     }
     DevicePixels(const DevicePixels&) = delete;
     DevicePixels& operator=(const DevicePixels&) = delete;
+
+    // Opens a drawing call on the box l, t, r, b: logs its place and returns
+    // the box to draw. On a scaled canvas `again` draws it instead, handed
+    // the box in device pixels while the canvas draws in them, and nothing
+    // is returned; nothing either when there is nothing to draw.
+    template <class Again>
+    static std::optional<canvas_internal::Box> BoxToDraw(Canvas& canvas, int l, int t, int r, int b, Again again)
+    {
+        const canvas_internal::Box box = canvas_internal::Normalised(l, t, r, b);
+        if (!canvas.Painting() || box.Empty())
+            return std::nullopt;
+        canvas.Damage(box.l, box.t, box.r, box.b);
+        if (!canvas.Scaled())
+            return box;
+        const canvas_internal::Box device = canvas_internal::BoxOf(canvas.ToDevice(box.Area()));
+        const DevicePixels inDevice(canvas);
+        again(device);
+        return std::nullopt;
+    }
 
 private:
     Canvas& m_canvas;

@@ -7,7 +7,6 @@
 #include <QRegion>
 
 using canvas_internal::Box;
-using canvas_internal::BoxOf;
 using canvas_internal::Normalised;
 
 void Canvas::MoveTo(int x, int y)
@@ -58,33 +57,27 @@ void Canvas::StrokeOpenLine(const QVector<QPoint>& points)
 
 void Canvas::Rectangle(int l, int t, int r, int b)
 {
-    const Box box = Normalised(l, t, r, b);
-    if (!Painting() || box.Empty())
+    const std::optional<Box> box
+        = DevicePixels::BoxToDraw(*this, l, t, r, b, [this](const Box& d) { Rectangle(d.l, d.t, d.r, d.b); });
+    if (!box)
         return;
-    Damage(box.l, box.t, box.r, box.b);
-    if (Scaled()) {
-        const Box device = BoxOf(ToDevice(box.Area()));
-        const DevicePixels inDevice(*this);
-        Rectangle(device.l, device.t, device.r, device.b);
-        return;
-    }
     if (pen.style == PenStyle::Clear) {
-        FillRect(box.l, box.t, box.r, box.b);
+        FillRect(box->l, box->t, box->r, box->b);
         return;
     }
     ApplyPen();
-    if (box.r - box.l < 2 || box.b - box.t < 2) {
+    if (box->Width() < 2 || box->Height() < 2) {
         // No inside left: the outline is the whole box.
-        m_painter->fillRect(box.Area(), m_painter->pen().color());
+        m_painter->fillRect(box->Area(), m_painter->pen().color());
         return;
     }
     ApplyBrush();
     if (pen.width > 1) {
         const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawRect(box.Outline());
+        m_painter->drawRect(box->Outline());
         return;
     }
-    m_painter->drawRect(box.Outline());
+    m_painter->drawRect(box->Outline());
 }
 
 void Canvas::FillRect(int l, int t, int r, int b)
@@ -99,24 +92,19 @@ void Canvas::FillRect(int l, int t, int r, int b)
 
 void Canvas::FrameRect(int l, int t, int r, int b)
 {
-    const Box box = Normalised(l, t, r, b);
-    if (!Painting() || box.Empty())
+    // On a scaled canvas the frame stays one device pixel wide, as a
+    // one-pixel pen does.
+    const std::optional<Box> box
+        = DevicePixels::BoxToDraw(*this, l, t, r, b, [this](const Box& d) { FrameRect(d.l, d.t, d.r, d.b); });
+    if (!box)
         return;
-    Damage(box.l, box.t, box.r, box.b);
-    if (Scaled()) {
-        // The frame stays one device pixel wide, as a one-pixel pen does.
-        const Box device = BoxOf(ToDevice(box.Area()));
-        const DevicePixels inDevice(*this);
-        FrameRect(device.l, device.t, device.r, device.b);
-        return;
-    }
     const QColor color = QColorFromCanvas(brush.color);
-    const int w = box.r - box.l;
-    const int h = box.b - box.t;
-    m_painter->fillRect(QRect(box.l, box.t, w, 1), color);
-    m_painter->fillRect(QRect(box.l, box.b - 1, w, 1), color);
-    m_painter->fillRect(QRect(box.l, box.t, 1, h), color);
-    m_painter->fillRect(QRect(box.r - 1, box.t, 1, h), color);
+    const int w = box->Width();
+    const int h = box->Height();
+    m_painter->fillRect(QRect(box->l, box->t, w, 1), color);
+    m_painter->fillRect(QRect(box->l, box->b - 1, w, 1), color);
+    m_painter->fillRect(QRect(box->l, box->t, 1, h), color);
+    m_painter->fillRect(QRect(box->r - 1, box->t, 1, h), color);
 }
 
 void Canvas::Polygon(const QVector<QPoint>& points)

@@ -59,17 +59,9 @@ template <typename Button> class CaptionControl : public Button
 {
 public:
     bool Flat() const { return m_flat; }
-    void SetFlat(bool flat)
-    {
-        m_flat = flat;
-        ApplyStyle();
-    }
+    void SetFlat(bool flat) { Restyle(m_flat, flat); }
     bool Multiline() const { return m_multiline; }
-    void SetMultiline(bool multiline)
-    {
-        m_multiline = multiline;
-        ApplyStyle();
-    }
+    void SetMultiline(bool multiline) { Restyle(m_multiline, multiline); }
     QString Caption() const { return this->text(); }
     void SetCaption(const QString& caption)
     {
@@ -77,17 +69,9 @@ public:
         ApplyStyle();
     }
     TBtnHAlignment CaptionHAlign() const { return m_hAlign; }
-    void SetCaptionHAlign(TBtnHAlignment hAlign)
-    {
-        m_hAlign = hAlign;
-        ApplyStyle();
-    }
+    void SetCaptionHAlign(TBtnHAlignment hAlign) { Restyle(m_hAlign, hAlign); }
     TBtnVAlignment CaptionVAlign() const { return m_vAlign; }
-    void SetCaptionVAlign(TBtnVAlignment vAlign)
-    {
-        m_vAlign = vAlign;
-        ApplyStyle();
-    }
+    void SetCaptionVAlign(TBtnVAlignment vAlign) { Restyle(m_vAlign, vAlign); }
 
     // The style word rebuilt from the properties at every change.
     std::uint32_t StyleWord() const { return m_style; }
@@ -116,6 +100,13 @@ protected:
     std::uint32_t m_style;
 
 private:
+    // Stores a property and rebuilds the style word.
+    template <typename T> void Restyle(T& property, T value)
+    {
+        property = value;
+        ApplyStyle();
+    }
+
     bool m_flat = true;
     bool m_multiline = true;
     TBtnHAlignment m_hAlign;

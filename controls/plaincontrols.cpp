@@ -22,6 +22,15 @@ PaintBox::PaintBox(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+PaintBox::PaintBox(QWidget* parent, const QString& name, const QRect& geometry, std::function<void(QPainter&)> paint)
+    : PaintBox(parent)
+{
+    setObjectName(name);
+    if (!geometry.isNull())
+        setGeometry(geometry);
+    onPaint = std::move(paint);
+}
+
 void PaintBox::paintEvent(QPaintEvent*)
 {
     if (!onPaint)

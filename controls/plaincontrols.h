@@ -22,6 +22,9 @@ class PaintBox : public QWidget
 
 public:
     explicit PaintBox(QWidget* parent = nullptr);
+    // A box named `name` in `parent`, at `geometry` (a null rectangle: placed
+    // later), painted by `paint`.
+    PaintBox(QWidget* parent, const QString& name, const QRect& geometry, std::function<void(QPainter&)> paint);
 
     // Called on every paint with a painter on the box.
     std::function<void(QPainter&)> onPaint;

@@ -13,6 +13,8 @@ namespace {
 
 constexpr MotionTraits kTraits{
     .helpKeyword = "Disque",
+    .name = "DisqueF",
+    .title = "Disque en rotation",
     .kind = MotionKind::Disc,
     .points = {true, true, true},
     .hasLoopButton = true,
@@ -44,8 +46,6 @@ constexpr QRgb kMarked = 0xFFFFFFFF;
 TDisqueF::TDisqueF(QWidget* parent)
     : MotionWindow(kTraits, parent)
 {
-    setObjectName(QStringLiteral("DisqueF"));
-    setWindowTitle(ModuleCaption(QStringLiteral("Disque en rotation")));
     BuildBottomPanel(kPanelHeight, kCanvasTop);
     OrderBottomPanelTabs({});
     resize(477, 328);
@@ -71,15 +71,11 @@ QString TDisqueF::FileStem() const
     return DiscFileStem();
 }
 
-Worksheet TDisqueF::FilmWorksheet() const
+Worksheet TDisqueF::WorksheetDetails() const
 {
-    Worksheet sheet;
-    sheet.title = QStringLiteral("Disque en rotation");
-    sheet.parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100));
-    sheet.table = Measurements();
-    sheet.points = NamedWorksheetPoints(2);
-    sheet.circles = {{0, 0, DiscRadiusMetres}};
-    return sheet;
+    return {.parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100)),
+            .points = NamedWorksheetPoints(2),
+            .circles = {{0, 0, DiscRadiusMetres}}};
 }
 
 QString TDisqueF::FrameDescription() const

@@ -39,10 +39,8 @@ void TChuteF::CreatePanel()
 {
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    Logo = new PaintBox(Panel2);
-    Logo->setObjectName(QStringLiteral("Logo"));
-    Logo->setGeometry(12, 6, 125, 113);
-    Logo->onPaint = [this](QPainter& painter) { LogoPaint(painter); };
+    Logo = new PaintBox(Panel2, QStringLiteral("Logo"), QRect(12, 6, 125, 113),
+                        [this](QPainter& painter) { LogoPaint(painter); });
     Panneau = new QWidget(Panel2);
     Panneau->setObjectName(QStringLiteral("Panneau"));
     Panneau->setGeometry(4, 140, 142, 230);
@@ -50,10 +48,8 @@ void TChuteF::CreatePanel()
     NoCursBout = MakeSpeedButton(Panneau, "NoCursBout", "MotionNoCursor", QStringLiteral(" Effacer le curseur"));
     NoCursBout->setGeometry(2, 13, 19, 17);
     connect(NoCursBout, &QToolButton::clicked, this, &TChuteF::NoCursBoutClick);
-    InfosZone = new PaintBox(Panneau);
-    InfosZone->setObjectName(QStringLiteral("InfosZone"));
-    InfosZone->setGeometry(24, 13, 114, 17);
-    InfosZone->onPaint = [this](QPainter& painter) { InfosZonePaint(painter); };
+    InfosZone = new PaintBox(Panneau, QStringLiteral("InfosZone"), QRect(24, 13, 114, 17),
+                             [this](QPainter& painter) { InfosZonePaint(painter); });
 
     PlacePanelControls();
 }

@@ -18,6 +18,8 @@ namespace {
 
 constexpr MotionTraits kTraits{
     .helpKeyword = "Balle",
+    .name = "ChuteF",
+    .title = "Chute d'une bille",
     .kind = MotionKind::FreeFall,
     .points = {false, true, false},
     .hasLoopButton = false,
@@ -53,8 +55,6 @@ int CanvasWidthFor(int clientHeight)
 TChuteF::TChuteF(QWidget* parent)
     : MotionWindow(kTraits, parent)
 {
-    setObjectName(QStringLiteral("ChuteF"));
-    setWindowTitle(ModuleCaption(QStringLiteral("Chute d'une bille")));
     CreatePanel();
     SetMinimumOuterSize(this, kMinOuterSize);
     // The right-hand panel, top to bottom and left to right.
@@ -140,17 +140,13 @@ QString TChuteF::FileStem() const
     return FreeFallFileStem(AppSettings.HauteurUm);
 }
 
-Worksheet TChuteF::FilmWorksheet() const
+Worksheet TChuteF::WorksheetDetails() const
 {
-    Worksheet sheet;
-    sheet.title = QStringLiteral("Chute d'une bille");
-    sheet.parameters = QStringLiteral("Hauteur de chute : %1 cm").arg(AppSettings.HauteurUm / 10000);
-    sheet.table = Measurements();
-    sheet.points = {{QString(), QString(), QStringLiteral("y"), WorksheetPointColor(0)}};
-    sheet.unitMetres = 0.01;
-    sheet.fallRule = true;
-    sheet.groundY = -AppSettings.HauteurUm / 1e6;
-    return sheet;
+    return {.parameters = QStringLiteral("Hauteur de chute : %1 cm").arg(AppSettings.HauteurUm / 10000),
+            .points = {{QString(), QString(), QStringLiteral("y"), WorksheetPointColor(0)}},
+            .unitMetres = 0.01,
+            .fallRule = true,
+            .groundY = -AppSettings.HauteurUm / 1e6};
 }
 
 void TChuteF::DrawBackground(Canvas& canvas)

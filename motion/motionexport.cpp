@@ -43,6 +43,14 @@ void MotionWindow::CreateCopyMenu()
             [this](const QPoint& at) { CopierMenu->popup(Canevas->mapToGlobal(at)); });
 }
 
+Worksheet MotionWindow::FilmWorksheet() const
+{
+    Worksheet sheet = WorksheetDetails();
+    sheet.title = QString::fromUtf8(m_traits.title);
+    sheet.table = Measurements();
+    return sheet;
+}
+
 void MotionWindow::ImprimerClick()
 {
     PrintWorksheet(this, FilmWorksheet(), FileStem());

@@ -95,10 +95,7 @@ void MotionWindow::CreateControls()
         Carres[std::size_t(p)] = square;
     }
 
-    PlayTimer = new QTimer(this);
-    PlayTimer->setObjectName(QStringLiteral("PlayTimer"));
-    PlayTimer->setInterval(100);
-    PlayTimer->setTimerType(Qt::PreciseTimer);
+    PlayTimer = NewAnimationTimer(this, "PlayTimer", 100);
 
     connect(PlayTimer, &QTimer::timeout, this, &MotionWindow::PlayTimerTimer);
     connect(PlayBout, &QToolButton::clicked, this, &MotionWindow::PlayBoutClick);

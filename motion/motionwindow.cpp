@@ -30,10 +30,9 @@ TColor TraceColor(int point)
 } // namespace
 
 MotionWindow::MotionWindow(const MotionTraits& traits, QWidget* parent)
-    : ModuleWindow(parent),
+    : ModuleWindow(traits.name, ModuleCaption(QString::fromUtf8(traits.title)), parent),
       m_traits(traits)
 {
-    setFont(DesignFont());
     SetMinimumOuterSize(this, kMinOuterSize);
     CreateControls();
     SetHints();

@@ -43,6 +43,8 @@ struct MotionHints
 struct MotionTraits
 {
     const char* helpKeyword;
+    const char* name; // the form's object name, "BalleF"
+    const char* title; // the film's name (UTF-8): caption and worksheet title
     MotionKind kind; // its steps and trace marks
     std::array<bool, 3> points; // A, B, C tracked
     bool hasLoopButton;
@@ -77,7 +79,7 @@ public:
     virtual QString FileStem() const = 0;
     // The film as a printed worksheet: its name, parameters, marks and
     // measurements.
-    virtual Worksheet FilmWorksheet() const = 0;
+    Worksheet FilmWorksheet() const;
     // "Imprimer..." (Ctrl+P): the worksheet through the print dialog.
     void ImprimerClick();
     // "Copier les mesures" (Ctrl+Maj+C) and "Enregistrer les mesures...".
@@ -87,6 +89,9 @@ public:
 protected:
     MotionWindow(const MotionTraits& traits, QWidget* parent);
 
+    // The worksheet's parameters, points and figure; FilmWorksheet adds the
+    // film's name and its measurements.
+    virtual Worksheet WorksheetDetails() const = 0;
     // Fills the frame tables and sets the frame count and current frame.
     virtual void ComputeFrames() = 0;
     virtual void DrawBackground(Canvas& canvas) = 0;

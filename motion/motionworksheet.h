@@ -34,19 +34,20 @@ struct WorksheetCircle
     double radius = 0;
 };
 
+// Every member has a default, so that a film names only what it sets.
 struct Worksheet
 {
-    QString title; // "Mouvement d'un projectile"
-    QString parameters; // "Vitesse initiale : 30 m/s ; angle de tir : 45°"
-    MeasurementTable table;
-    std::vector<WorksheetPoint> points;
-    std::vector<WorksheetCircle> circles;
+    QString title{}; // "Mouvement d'un projectile"
+    QString parameters{}; // "Vitesse initiale : 30 m/s ; angle de tir : 45°"
+    MeasurementTable table{};
+    std::vector<WorksheetPoint> points{};
+    std::vector<WorksheetCircle> circles{};
     // The table's lengths in metres (0.01 for centimetres).
     double unitMetres = 1;
     // The free fall: its y column is the distance fallen, measured down a
     // rule with no horizontal axis, the marks beside the rule.
     bool fallRule = false;
-    std::optional<double> groundY; // a ground line, in metres
+    std::optional<double> groundY{}; // a ground line, in metres
 };
 
 // Where the page put its parts, in millimetres from the printable area's

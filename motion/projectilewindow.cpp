@@ -14,6 +14,8 @@ namespace {
 
 constexpr MotionTraits kTraits{
     .helpKeyword = "Balle",
+    .name = "BalleF",
+    .title = "Mouvement d'un projectile",
     .kind = MotionKind::Projectile,
     .points = {false, true, false},
     .hasLoopButton = true,
@@ -29,8 +31,6 @@ constexpr int kCanvasTop = 4;
 TBalleF::TBalleF(QWidget* parent)
     : MotionWindow(kTraits, parent)
 {
-    setObjectName(QStringLiteral("BalleF"));
-    setWindowTitle(ModuleCaption(QStringLiteral("Mouvement d'un projectile")));
     BuildBottomPanel(kPanelHeight, kCanvasTop);
     CreateEntries();
     OrderBottomPanelTabs(
@@ -85,15 +85,11 @@ QString TBalleF::FileStem() const
     return ProjectileFileStem(m_launchSpeed, m_launchAngle);
 }
 
-Worksheet TBalleF::FilmWorksheet() const
+Worksheet TBalleF::WorksheetDetails() const
 {
-    Worksheet sheet;
-    sheet.title = QStringLiteral("Mouvement d'un projectile");
-    sheet.parameters
-        = QStringLiteral("Vitesse initiale : %1 m/s ; angle de tir : %2°").arg(m_launchSpeed).arg(m_launchAngle);
-    sheet.table = Measurements();
-    sheet.points = {{QString(), QStringLiteral("x"), QStringLiteral("y"), WorksheetPointColor(0)}};
-    return sheet;
+    return {.parameters
+            = QStringLiteral("Vitesse initiale : %1 m/s ; angle de tir : %2°").arg(m_launchSpeed).arg(m_launchAngle),
+            .points = {{QString(), QStringLiteral("x"), QStringLiteral("y"), WorksheetPointColor(0)}}};
 }
 
 void TBalleF::DrawBackground(Canvas& canvas)

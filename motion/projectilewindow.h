@@ -23,9 +23,9 @@ public:
 
     MeasurementTable Measurements() const override;
     QString FileStem() const override;
-    Worksheet FilmWorksheet() const override;
 
 protected:
+    Worksheet WorksheetDetails() const override;
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
     QPoint ToPixel(const FramePos& position) const override;

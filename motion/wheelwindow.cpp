@@ -12,6 +12,8 @@ namespace {
 
 constexpr MotionTraits kTraits{
     .helpKeyword = "Roue",
+    .name = "RoueF",
+    .title = "Roue d'une bicyclette",
     .kind = MotionKind::Wheel,
     .points = {true, true, true},
     .hasLoopButton = true,
@@ -30,8 +32,6 @@ constexpr int kCanvasTop = 8;
 TRoueF::TRoueF(QWidget* parent)
     : MotionWindow(kTraits, parent)
 {
-    setObjectName(QStringLiteral("RoueF"));
-    setWindowTitle(ModuleCaption(QStringLiteral("Roue d'une bicyclette")));
     BuildBottomPanel(kPanelHeight, kCanvasTop);
     OrderBottomPanelTabs({});
     resize(477, 328);
@@ -54,17 +54,13 @@ QString TRoueF::FileStem() const
     return WheelFileStem();
 }
 
-Worksheet TRoueF::FilmWorksheet() const
+Worksheet TRoueF::WorksheetDetails() const
 {
-    Worksheet sheet;
-    sheet.title = QStringLiteral("Roue d'une bicyclette");
-    sheet.parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100));
-    sheet.table = Measurements();
-    sheet.points = NamedWorksheetPoints(3);
     // The wheel where it starts, its hub above the first point of contact.
-    sheet.circles = {{0, WheelRadiusMetres, WheelRadiusMetres}};
-    sheet.groundY = 0;
-    return sheet;
+    return {.parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100)),
+            .points = NamedWorksheetPoints(3),
+            .circles = {{0, WheelRadiusMetres, WheelRadiusMetres}},
+            .groundY = 0};
 }
 
 QString TRoueF::FrameDescription() const

@@ -15,9 +15,9 @@ public:
 
     MeasurementTable Measurements() const override;
     QString FileStem() const override;
-    Worksheet FilmWorksheet() const override;
 
 protected:
+    Worksheet WorksheetDetails() const override;
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
     void DrawBeforePoints(Canvas& canvas) override;

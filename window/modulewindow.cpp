@@ -7,10 +7,19 @@
 #include <QHideEvent>
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 ModuleWindow::ModuleWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 { }
+
+ModuleWindow::ModuleWindow(const char* name, const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setFont(DesignFont());
+}
 
 // Named at every show, so that a hint changed since speaks too.
 void ModuleWindow::showEvent(QShowEvent* event)
@@ -38,6 +47,16 @@ void ModuleWindow::closeEvent(QCloseEvent* event)
         emit Closed();
 }
 
+OpeningDialog::OpeningDialog(const char* name, const QString& caption, QSize size, QWidget* parent,
+                             Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setFont(DesignFont());
+    setFixedSize(size);
+}
+
 void OpeningDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -55,6 +74,15 @@ void OpeningDialog::hideEvent(QHideEvent* event)
         return;
     m_open = false;
     FormClose();
+}
+
+QTimer* NewAnimationTimer(QObject* owner, const char* name, int intervalMs)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(intervalMs);
+    timer->setTimerType(Qt::PreciseTimer);
+    return timer;
 }
 
 QFont DesignFont()

@@ -9,12 +9,17 @@
 #include <QSize>
 #include <QWidget>
 
+class QTimer;
+
 class ModuleWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit ModuleWindow(QWidget* parent = nullptr);
+    // A window of the form `name` ("FreinageF"), with its caption, in the
+    // design font.
+    ModuleWindow(const char* name, const QString& caption, QWidget* parent);
 
 signals:
     // Emitted after the window has been hidden by a close: the launcher
@@ -43,6 +48,9 @@ class OpeningDialog : public QDialog
 
 public:
     using QDialog::QDialog;
+    // A dialog of the form `name` ("TipF"), with its caption, in the design
+    // font, of a fixed client size.
+    OpeningDialog(const char* name, const QString& caption, QSize size, QWidget* parent, Qt::WindowFlags flags);
 
 protected:
     virtual void FormShow() = 0;
@@ -56,6 +64,10 @@ protected:
 private:
     bool m_open = false;
 };
+
+// The clock of an animation: a precise timer named `name`, as the form
+// names it, that ticks every `intervalMs` once started.
+QTimer* NewAnimationTimer(QObject* owner, const char* name, int intervalMs);
 
 // The font the windows are designed with: Arial, 8 points at 96 dpi (11
 // pixels).

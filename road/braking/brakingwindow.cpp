@@ -38,18 +38,12 @@ VehicleInputs VehicleSettings(int k)
 } // namespace
 
 TFreinageF::TFreinageF(QWidget* parent)
-    : ModuleWindow(parent)
+    : ModuleWindow("FreinageF", ModuleCaption(QStringLiteral("Freinage d'un véhicule")), parent)
 {
-    setObjectName("FreinageF");
-    setWindowTitle(ModuleCaption(QStringLiteral("Freinage d'un véhicule")));
-    setFont(DesignFont());
     SetMinimumOuterSize(this, kMinOuterSize);
     resize(kDesignClientSize);
 
-    AnimTimer = new QTimer(this);
-    AnimTimer->setObjectName("AnimTimer");
-    AnimTimer->setInterval(kTickMs);
-    AnimTimer->setTimerType(Qt::PreciseTimer);
+    AnimTimer = NewAnimationTimer(this, "AnimTimer", kTickMs);
     connect(AnimTimer, &QTimer::timeout, this, &TFreinageF::AnimTimerTimer);
 
     CreateZones();

@@ -25,20 +25,14 @@ constexpr int kPreferencesPage = 5;
 } // namespace
 
 TChampF::TChampF(QWidget* parent)
-    : ModuleWindow(parent)
+    : ModuleWindow("ChampF", ModuleCaption(QStringLiteral("Champ visuel et conduite")), parent)
 {
-    setObjectName("ChampF");
-    setWindowTitle(ModuleCaption(QStringLiteral("Champ visuel et conduite")));
-    setFont(DesignFont());
-
-    Display1 = new PaintBox(this);
-    Display1->setObjectName(QStringLiteral("Display1"));
+    Display1 = new PaintBox(this, QStringLiteral("Display1"), QRect(),
+                            [this](QPainter& painter) { Display1Paint(painter, LeftView.get()); });
     Display1->setFocusPolicy(Qt::TabFocus);
-    Display1->onPaint = [this](QPainter& painter) { Display1Paint(painter, LeftView.get()); };
-    Display2 = new PaintBox(this);
-    Display2->setObjectName(QStringLiteral("Display2"));
+    Display2 = new PaintBox(this, QStringLiteral("Display2"), QRect(),
+                            [this](QPainter& painter) { Display1Paint(painter, RightView.get()); });
     Display2->setFocusPolicy(Qt::TabFocus);
-    Display2->onPaint = [this](QPainter& painter) { Display1Paint(painter, RightView.get()); };
     CreatePanel();
     SetHints();
 

@@ -33,24 +33,18 @@ bool Within(QPoint point, const QRect& rect)
 } // namespace
 
 TSplashF::TSplashF(QWidget* parent)
-    : OpeningDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : OpeningDialog("SplashF", QStringLiteral("A propos de Kinea"), QSize(kAboutWidth, kAboutHeight), parent,
+                    Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName("SplashF");
-    setWindowTitle(QStringLiteral("A propos de Kinea"));
-    setFont(DesignFont());
-    setFixedSize(kAboutWidth, kAboutHeight);
-
-    m_zone = new PaintBox(this);
-    m_zone->setObjectName("Zone");
-    m_zone->setGeometry(0, 0, kAboutWidth, kAboutHeight);
-    m_zone->setMouseTracking(true);
-    m_zone->onPaint = [this](QPainter& painter) {
+    const auto paintZone = [this](QPainter& painter) {
         // Moved to a screen of another device pixel ratio: composed again.
         if (!m_composition.isNull() && m_composition.devicePixelRatio() != m_zone->devicePixelRatioF())
             RecomposeAtScreenRatio();
         if (!m_composition.isNull())
             painter.drawImage(0, 0, m_composition);
     };
+    m_zone = new PaintBox(this, QStringLiteral("Zone"), QRect(0, 0, kAboutWidth, kAboutHeight), paintZone);
+    m_zone->setMouseTracking(true);
     connect(m_zone, &PaintBox::MousePressed, this, [this](QMouseEvent* e) { ZoneMouseDown(e->position().toPoint()); });
     connect(m_zone, &PaintBox::MouseMoved, this, [this](QMouseEvent* e) { ZoneMouseMove(e->position().toPoint()); });
 

@@ -119,19 +119,18 @@ void ColorEditorPage::BuildTargets()
         });
         m_radios[i] = radio;
 
-        auto* swatch = new PaintBox(this);
-        swatch->setObjectName(QStringLiteral("ColorBox%1").arg(i));
-        swatch->setGeometry(kSwatchLeft, top + 3, 16, 12);
-        swatch->setCursor(Qt::PointingHandCursor);
-        swatch->setAccessibleName(QStringLiteral("Couleur :") + QString::fromUtf8(targets[i].caption));
-        swatch->onPaint = [i, swatch](QPainter& painter) {
+        const auto paintSwatch = [this, i](QPainter& painter) {
             // A paint box paints every pixel itself: the rounded corners
             // take the page's colour, not what the screen held before.
-            painter.fillRect(swatch->rect(), swatch->palette().window());
+            painter.fillRect(painter.window(), palette().window());
             painter.setPen(Qt::black);
             painter.setBrush(QColorFromCanvas(*ColorSetting(AppSettings, i)));
             painter.drawRoundedRect(QRect(0, 0, 15, 11), 3, 3);
         };
+        auto* swatch
+            = new PaintBox(this, QStringLiteral("ColorBox%1").arg(i), QRect(kSwatchLeft, top + 3, 16, 12), paintSwatch);
+        swatch->setCursor(Qt::PointingHandCursor);
+        swatch->setAccessibleName(QStringLiteral("Couleur :") + QString::fromUtf8(targets[i].caption));
         connect(swatch, &PaintBox::MouseReleased, this, [this, i](QMouseEvent* event) { SwatchReleased(i, event); });
         m_swatches[i] = swatch;
     }
@@ -139,10 +138,7 @@ void ColorEditorPage::BuildTargets()
 
 void ColorEditorPage::BuildButtons()
 {
-    m_previewBox = new PaintBox(this);
-    m_previewBox->setObjectName("PreviewBox");
-    m_previewBox->setGeometry(QRect(QPoint(kPreviewLeft, kPreviewTop), kPreviewSize));
-    m_previewBox->onPaint = [this](QPainter& painter) {
+    const auto paintPreview = [this](QPainter& painter) {
         if (!m_preview.isNull() && m_preview.devicePixelRatio() != m_previewBox->devicePixelRatioF()) {
             m_preview = NewPicture(kPreviewSize, m_previewBox->devicePixelRatioF());
             DrawColorPreview(m_preview, AppSettings, ProgramTitle());
@@ -150,6 +146,8 @@ void ColorEditorPage::BuildButtons()
         if (!m_preview.isNull())
             painter.drawImage(0, 0, m_preview);
     };
+    m_previewBox = new PaintBox(this, QStringLiteral("PreviewBox"),
+                                QRect(QPoint(kPreviewLeft, kPreviewTop), kPreviewSize), paintPreview);
 
     const int top = kPreviewTop + kPreviewSize.height() + 10;
     connect(MakeButton(this, "ChangerBout", QStringLiteral("&Changer..."), top), &TAPIButton::clicked, this,

@@ -41,24 +41,18 @@ void RunPreferencesDialog(int page)
 }
 
 TPreferencesF::TPreferencesF(QWidget* parent)
-    : OpeningDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : OpeningDialog("PreferencesF", QStringLiteral(" Préférences"), QSize(540, 294), parent,
+                    Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName("PreferencesF");
-    setWindowTitle(QStringLiteral(" Préférences"));
-    setFont(DesignFont());
-    setFixedSize(540, 294);
-
     BuildList();
-    m_bannerBox = new PaintBox(this);
-    m_bannerBox->setObjectName("BannerBox");
-    m_bannerBox->setGeometry(QRect(QPoint(138, 6), kBannerSize));
-    m_bannerBox->onPaint = [this](QPainter& painter) {
+    const auto paintBanner = [this](QPainter& painter) {
         // Moved to a screen of another device pixel ratio: drawn again.
         if (!m_banner.isNull() && m_banner.devicePixelRatio() != m_bannerBox->devicePixelRatioF())
             DrawBanner();
         if (!m_banner.isNull())
             painter.drawImage(0, 0, m_banner);
     };
+    m_bannerBox = new PaintBox(this, QStringLiteral("BannerBox"), QRect(QPoint(138, 6), kBannerSize), paintBanner);
     m_pages = BuildPreferencesPages(this);
     m_pages.stack->setGeometry(140, 32, 393, 225);
     connect(m_pages.autoriser, &TAPIButton::clicked, this, &TPreferencesF::AutoriserBoutClick);

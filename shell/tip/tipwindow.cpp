@@ -33,23 +33,16 @@ void SetBackground(QLabel* label, TColor color)
 } // namespace
 
 TTipF::TTipF(QWidget* parent)
-    : OpeningDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : OpeningDialog("TipF", QStringLiteral(" Astuce du jour"), QSize(kClientWidth, kClientHeight), parent,
+                    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName("TipF");
-    setWindowTitle(QStringLiteral(" Astuce du jour"));
-    setFont(DesignFont());
-    setFixedSize(kClientWidth, kClientHeight);
-
-    m_tipBox = new PaintBox(this);
-    m_tipBox->setObjectName("tipBox");
-    m_tipBox->setGeometry(14, 8, 300, 107);
-    m_tipBox->onPaint = [this](QPainter& painter) {
+    m_tipBox = new PaintBox(this, QStringLiteral("tipBox"), QRect(14, 8, 300, 107), [this](QPainter& painter) {
         // Moved to a screen of another device pixel ratio: composed again.
         if (!m_boxPicture.isNull() && m_boxPicture.devicePixelRatio() != m_tipBox->devicePixelRatioF())
             ComposeTipBox();
         if (!m_boxPicture.isNull())
             painter.drawImage(0, 0, m_boxPicture);
-    };
+    });
 
     m_tipLab = new QLabel(this);
     m_tipLab->setObjectName("TipLab");

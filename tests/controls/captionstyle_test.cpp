@@ -30,26 +30,25 @@ const StyleRow kStyleRows[] = {
 class CaptionStyleWord : public testing::TestWithParam<StyleRow>
 { };
 
+// The style word of a fresh `Control` given the row's properties.
+template <class Control> std::uint32_t StyleWordOf(const StyleRow& row)
+{
+    Control control("C");
+    control.SetMultiline(row.multiline);
+    control.SetFlat(row.flat);
+    control.SetCaptionHAlign(row.hAlign);
+    control.SetCaptionVAlign(row.vAlign);
+    return control.StyleWord();
+}
+
 TEST_P(CaptionStyleWord, ButtonWordHoldsTheButtonKindAndTheCaptionBits)
 {
-    const StyleRow& row = GetParam();
-    TAPIButton button("B");
-    button.SetMultiline(row.multiline);
-    button.SetFlat(row.flat);
-    button.SetCaptionHAlign(row.hAlign);
-    button.SetCaptionVAlign(row.vAlign);
-    EXPECT_EQ(button.StyleWord(), CaptionBits::PushButton | row.expectedBits);
+    EXPECT_EQ(StyleWordOf<TAPIButton>(GetParam()), CaptionBits::PushButton | GetParam().expectedBits);
 }
 
 TEST_P(CaptionStyleWord, CheckBoxWordHoldsTheCheckBoxKindAndTheCaptionBits)
 {
-    const StyleRow& row = GetParam();
-    TAPICheckBox box("C");
-    box.SetMultiline(row.multiline);
-    box.SetFlat(row.flat);
-    box.SetCaptionHAlign(row.hAlign);
-    box.SetCaptionVAlign(row.vAlign);
-    EXPECT_EQ(box.StyleWord(), CaptionBits::AutoCheckBox | row.expectedBits);
+    EXPECT_EQ(StyleWordOf<TAPICheckBox>(GetParam()), CaptionBits::AutoCheckBox | GetParam().expectedBits);
 }
 
 // Applying the properties over a word with every caption bit set must

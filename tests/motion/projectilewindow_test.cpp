@@ -111,15 +111,17 @@ TEST_F(ProjectileWindow, FlatShotLiesAtTheOriginWithZeroes)
 TEST_F(ProjectileWindow, AngleSpinStopsAtFiveGoingDown)
 {
     Opened<TBalleF> w;
-    TypeInto(w.Get(), "AlphaEd", QStringLiteral("2"));
-    Spin(w.Get(), "AlphaSpin", false);
-    EXPECT_EQ(w->LaunchAngle(), 5);
-    TypeInto(w.Get(), "AlphaEd", QStringLiteral("2"));
-    Spin(w.Get(), "AlphaSpin", true);
-    EXPECT_EQ(w->LaunchAngle(), 3);
-    TypeInto(w.Get(), "AlphaEd", QStringLiteral("90"));
-    Spin(w.Get(), "AlphaSpin", true);
-    EXPECT_EQ(w->LaunchAngle(), 90);
+    const struct
+    {
+        const char* typed;
+        bool up;
+        int angle;
+    } steps[] = {{"2", false, 5}, {"2", true, 3}, {"90", true, 90}};
+    for (const auto& step : steps) {
+        TypeInto(w.Get(), "AlphaEd", QString::fromLatin1(step.typed));
+        Spin(w.Get(), "AlphaSpin", step.up);
+        EXPECT_EQ(w->LaunchAngle(), step.angle) << step.typed << (step.up ? " up" : " down");
+    }
 }
 
 TEST_F(ProjectileWindow, SpeedSpinStaysWithinFiveToThirty)

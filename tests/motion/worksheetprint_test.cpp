@@ -13,7 +13,6 @@
 #include "pdfpages.h"
 #include "platform/printdialog.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPrinter>
@@ -32,25 +31,19 @@ constexpr double kMarginMm = 15;
 
 using WorksheetPrint = MotionTest;
 
-// Prints through the print dialog's place: to `pdf`, with the table or not.
-class PrintToPdf
+using testing_support::PrintToPdf;
+
+// Ctrl+P in `window`, the dialog printing to a PDF file with the table or
+// not: the text of the page.
+QString PrintedWithCtrlP(QWidget* window, bool withTable)
 {
-public:
-    PrintToPdf(const QString& pdf, bool withTable)
-    {
-        SetPrintDialogRunner([this, pdf, withTable](QWidget*, QPrinter& printer, const QList<QWidget*>& tabs) {
-            ++runs;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            for (QWidget* tab : tabs)
-                if (auto* check = tab->findChild<QCheckBox*>(QStringLiteral("TableauCheck")))
-                    check->setChecked(withTable);
-            return true;
-        });
-    }
-    ~PrintToPdf() { SetPrintDialogRunner({}); }
-    int runs = 0;
-};
+    testing_support::TempDir dir;
+    const QString pdf = dir.File(QStringLiteral("film.pdf"));
+    PrintToPdf printing(pdf, withTable);
+    QTest::keyClick(KeyTarget(window), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(printing.runs, 1);
+    return testing_support::PdfText(pdf);
+}
 
 std::optional<WorksheetLayout> PrintProjectile(const QString& pdf)
 {
@@ -153,28 +146,19 @@ TEST_F(WorksheetPrint, SuccessiveMarksLieAsFarApartAsTheScaleSays)
 TEST_F(WorksheetPrint, TableHoldsTheNumbersCtrlShiftCCopies)
 {
     Opened<TBalleF> w;
-    testing_support::TempDir dir;
-    const QString pdf = dir.File(QStringLiteral("projectile.pdf"));
-    PrintToPdf printing(pdf, true);
-    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(printing.runs, 1);
+    const QString printed = PrintedWithCtrlP(w.Get(), true);
     QTest::keyClick(KeyTarget(w.Get()), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QStringList copied = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_GT(copied.size(), 3);
     copied = copied.mid(2); // the names and the units
     copied.sort();
-    EXPECT_EQ(NumberRows(testing_support::PdfText(pdf), 3), copied);
+    EXPECT_EQ(NumberRows(printed, 3), copied);
 }
 
 TEST_F(WorksheetPrint, TableIsLeftOutUnlessAsked)
 {
     Opened<TBalleF> w;
-    testing_support::TempDir dir;
-    const QString pdf = dir.File(QStringLiteral("projectile.pdf"));
-    PrintToPdf printing(pdf, false);
-    QTest::keyClick(KeyTarget(w.Get()), Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(printing.runs, 1);
-    const QString text = testing_support::PdfText(pdf);
+    const QString text = PrintedWithCtrlP(w.Get(), false);
     EXPECT_TRUE(text.contains(QStringLiteral("Mouvement d'un projectile")));
     EXPECT_TRUE(NumberRows(text, 3).isEmpty());
 }
@@ -198,12 +182,7 @@ TEST_P(WorksheetFilms, CtrlPPrintsTheFilmAtItsScaleWithItsTable)
     w->show();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    testing_support::TempDir dir;
-    const QString pdf = dir.File(QStringLiteral("film.pdf"));
-    PrintToPdf printing(pdf, true);
-    QTest::keyClick(KeyTarget(w.get()), Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(printing.runs, 1);
-    const QString text = testing_support::PdfText(pdf);
+    const QString text = PrintedWithCtrlP(w.get(), true);
     EXPECT_TRUE(text.contains(QStringLiteral("1 cm sur la feuille représente ") + row.scale)) << text.toStdString();
     const MeasurementTable table = static_cast<MotionWindow*>(w.get())->Measurements();
     EXPECT_EQ(NumberRows(text, row.tableColumns).size(), qsizetype(table.rows.size()));

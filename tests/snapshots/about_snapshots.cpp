@@ -27,7 +27,6 @@ void PresentEvent(TSplashF& box)
 
 KINEA_SNAPSHOT(tip_of_the_day)
 {
-    AppSettings = AppSettingsRecord{};
     TTipF tip;
     for (const bool flag : {true, false}) {
         AppSettings.TipFlag = flag;
@@ -40,7 +39,6 @@ KINEA_SNAPSHOT(tip_of_the_day)
 
 KINEA_SNAPSHOT(about_box)
 {
-    AppSettings = AppSettingsRecord{};
     TSplashF box;
     AppSettings.Event_Index = 0;
     box.SetStartupMode(true);
@@ -62,7 +60,6 @@ KINEA_SNAPSHOT(about_box)
 
 KINEA_SNAPSHOT(about_events)
 {
-    AppSettings = AppSettingsRecord{};
     TSplashF box;
     const QRect crop(5, 5, 635, 227);
     constexpr int kColumns = 3;

@@ -1,6 +1,5 @@
 // The braking window at its design size: waiting, in the middle of a run
 // with both bands, and after the run with the adapted zoom.
-#include "app/settings/appsettings.h"
 #include "road/braking/brakingwindow.h"
 #include "snapshot.h"
 
@@ -17,7 +16,6 @@ void Press(QWidget& window, const char* name)
 
 KINEA_SNAPSHOT(braking)
 {
-    AppSettings = AppSettingsRecord{};
     TFreinageF window;
     window.resize(792, 543);
     window.show();
@@ -33,5 +31,4 @@ KINEA_SNAPSHOT(braking)
     Press(window, "ZoomAdapteBout");
     snapshots::Save(&window, outDir, "braking_adapted");
     window.close();
-    AppSettings = AppSettingsRecord{};
 }

@@ -24,7 +24,6 @@ void SpinUp(TChampF& window, int times)
 
 KINEA_SNAPSHOT(field)
 {
-    AppSettings = AppSettingsRecord{};
     TChampF window;
     window.resize(742, 523);
     window.show();
@@ -45,7 +44,6 @@ KINEA_SNAPSHOT(field)
 // field running off the right edge, blurred up to the last column.
 KINEA_SNAPSHOT(field_tall)
 {
-    AppSettings = AppSettingsRecord{};
     TChampF window;
     window.resize(742, 973);
     window.show();

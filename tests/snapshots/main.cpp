@@ -2,6 +2,7 @@
 // the first argument (default: "snapshots").
 #include "snapshot.h"
 
+#include "app/settings/appsettings.h"
 #include "controls/plaincontrols.h"
 
 #include <QApplication>
@@ -67,7 +68,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
     QDir().mkpath(outDir);
-    for (auto& [name, writer] : snapshots::Registry())
+    // Each from the default settings, whatever the one before left.
+    for (auto& [name, writer] : snapshots::Registry()) {
+        AppSettings = AppSettingsRecord{};
         writer(outDir);
+    }
     return 0;
 }

@@ -1,6 +1,5 @@
 // The four motion windows at their design size, on frame 1 and on a middle
 // frame with every trace on.
-#include "app/settings/appsettings.h"
 #include "motion/discwindow.h"
 #include "motion/freefallwindow.h"
 #include "motion/projectilewindow.h"
@@ -28,7 +27,6 @@ void GoToFrame(MotionWindow& window, int frame)
 // Frame 1, then the middle frame with every trace on.
 void Photograph(MotionWindow& window, int middleFrame, const QString& outDir, const QString& name)
 {
-    AppSettings = AppSettingsRecord{};
     window.show();
     snapshots::Save(&window, outDir, name + "_first");
     TraceEverything(&window);
@@ -36,13 +34,19 @@ void Photograph(MotionWindow& window, int middleFrame, const QString& outDir, co
     snapshots::Save(&window, outDir, name + "_middle");
 }
 
+// A film of window class W, photographed as above.
+template <class W> void Photograph(int middleFrame, const QString& outDir, const QString& name)
+{
+    W window;
+    Photograph(window, middleFrame, outDir, name);
+    window.close();
+}
+
 } // namespace
 
 KINEA_SNAPSHOT(motion_projectile)
 {
-    TBalleF window;
-    Photograph(window, 45, outDir, "motion_projectile");
-    window.close();
+    Photograph<TBalleF>(45, outDir, "motion_projectile");
 }
 
 KINEA_SNAPSHOT(motion_freefall)
@@ -58,14 +62,10 @@ KINEA_SNAPSHOT(motion_freefall)
 
 KINEA_SNAPSHOT(motion_wheel)
 {
-    TRoueF window;
-    Photograph(window, 25, outDir, "motion_wheel");
-    window.close();
+    Photograph<TRoueF>(25, outDir, "motion_wheel");
 }
 
 KINEA_SNAPSHOT(motion_disc)
 {
-    TDisqueF window;
-    Photograph(window, 15, outDir, "motion_disc");
-    window.close();
+    Photograph<TDisqueF>(15, outDir, "motion_disc");
 }

@@ -1,6 +1,5 @@
 // The kinetic organ at its design size: empty, during a shot, and with two
 // pages of tubes, a selected tube, a hovered one and the info panel.
-#include "app/settings/appsettings.h"
 #include "snapshot.h"
 
 #include "controls/plaincontrols.h"
@@ -48,7 +47,6 @@ void ShootDown(TPercutaF& window, int shots)
 
 KINEA_SNAPSHOT(organ)
 {
-    AppSettings = AppSettingsRecord{};
     TPercutaF window;
     window.show();
     snapshots::Save(&window, outDir, "organ_empty");

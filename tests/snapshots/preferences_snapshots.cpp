@@ -11,7 +11,6 @@
 
 KINEA_SNAPSHOT(preferences_pages)
 {
-    AppSettings = AppSettingsRecord{};
     TPreferencesF dialog;
     for (int page = 0; page < 8; ++page) {
         PreferencesPage = page;

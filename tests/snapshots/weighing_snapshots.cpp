@@ -2,7 +2,6 @@
 // Jupiter, while the scales rise and once they have settled.
 #include "snapshot.h"
 
-#include "app/settings/appsettings.h"
 #include "weight/weighing/weighingwindow.h"
 
 #include <QComboBox>
@@ -26,7 +25,6 @@ void ScaleTicks(TPoidsF& window, int count)
 
 KINEA_SNAPSHOT(weighing_elephant)
 {
-    AppSettings = AppSettingsRecord{};
     TPoidsF window;
     window.show();
     window.findChild<QComboBox*>("Lieu2Combo")->setCurrentIndex(14);
@@ -47,7 +45,6 @@ KINEA_SNAPSHOT(weighing_objects)
 {
     // Every object on the scale at full column height, on the Sun from the
     // car on (DEPASSE), at Paris before.
-    AppSettings = AppSettingsRecord{};
     TPoidsF window;
     window.resize(1000, 760);
     window.show();

@@ -1,11 +1,33 @@
 #include "pdfpages.h"
 
+#include "platform/printdialog.h"
 #include "testfiles.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QProcess>
+#include <QWidget>
 
 namespace testing_support {
+
+PrintToPdf::PrintToPdf(const QString& pdf, bool withTable, bool accept)
+{
+    SetPrintDialogRunner([this, pdf, withTable, accept](QWidget*, QPrinter& printer, const QList<QWidget*>& tabs) {
+        ++runs;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        for (QWidget* tab : tabs)
+            if (auto* check = tab->findChild<QCheckBox*>(QStringLiteral("TableauCheck")))
+                check->setChecked(withTable);
+        return accept;
+    });
+}
+
+PrintToPdf::~PrintToPdf()
+{
+    SetPrintDialogRunner({});
+}
 
 namespace {
 

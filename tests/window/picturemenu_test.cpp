@@ -2,7 +2,6 @@
 // screen's size or twice it, each carrying its resolution, and printed
 // fitted to the page's width.
 #include "pdfpages.h"
-#include "platform/printdialog.h"
 #include "platform/savefile.h"
 #include "testfiles.h"
 #include "window/picturemenu.h"
@@ -95,13 +94,10 @@ TEST(PicturePrint, PrintsThePictureAcrossThePageWidth)
     PictureWindow w;
     testing_support::TempDir dir;
     const QString pdf = dir.File(QStringLiteral("freinage.pdf"));
-    SetPrintDialogRunner([&pdf](QWidget*, QPrinter& printer, const QList<QWidget*>&) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
-    w.Trigger("ImprimerMenu");
-    SetPrintDialogRunner({});
+    {
+        const testing_support::PrintToPdf printing(pdf);
+        w.Trigger("ImprimerMenu");
+    }
     constexpr int dpi = 150;
     const QImage page = testing_support::RenderPdfPage(pdf, dpi);
     ASSERT_FALSE(page.isNull());
@@ -125,13 +121,10 @@ TEST(PicturePrint, GivingUpInTheDialogPrintsNothing)
     PictureWindow w;
     testing_support::TempDir dir;
     const QString pdf = dir.File(QStringLiteral("freinage.pdf"));
-    SetPrintDialogRunner([&pdf](QWidget*, QPrinter& printer, const QList<QWidget*>&) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return false;
-    });
-    w.Trigger("ImprimerMenu");
-    SetPrintDialogRunner({});
+    {
+        const testing_support::PrintToPdf givingUp(pdf, false, false);
+        w.Trigger("ImprimerMenu");
+    }
     EXPECT_FALSE(QFileInfo::exists(pdf));
 }
 

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
+#include <array>
+#include <tuple>
 
 namespace {
 
@@ -55,6 +57,19 @@ QLineEdit* ValueBox(QWidget* panel, const char* name, QRect geometry)
     edit->setReadOnly(true);
     edit->setGeometry(geometry);
     return edit;
+}
+
+// A row of the striker's block whose step buttons' top is `top`: a caption,
+// the step buttons, the value box and the unit, named as `names` says.
+std::tuple<QLabel*, SpinButton*, QLineEdit*, QLabel*>
+ValueRow(QWidget* panel, int top, const std::array<const char*, 4>& names, const QString& caption, const QString& unit)
+{
+    QLabel* captionLabel = Label(panel, names[0], caption, {44, top + 2, 106, 18}, Qt::AlignRight | Qt::AlignVCenter);
+    auto* spin = new SpinButton(panel);
+    spin->setObjectName(QString::fromLatin1(names[1]));
+    spin->setGeometry(152, top, 17, 22);
+    QLineEdit* box = ValueBox(panel, names[2], {171, top, 38, 22});
+    return {captionLabel, spin, box, Label(panel, names[3], unit, {213, top + 2, 30, 18})};
 }
 
 } // namespace
@@ -118,20 +133,12 @@ void TPercutaF::CreatePanel()
 
 void TPercutaF::CreateSpeedAndMass(QWidget* panel)
 {
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    SpeedLab0 = Label(panel, "SpeedLab0", QStringLiteral("Vitesse :"), {44, 10, 106, 18}, right);
-    SpeedSpin = new SpinButton(panel);
-    SpeedSpin->setObjectName(QStringLiteral("SpeedSpin"));
-    SpeedSpin->setGeometry(152, 8, 17, 22);
-    SpeedEd = ValueBox(panel, "SpeedEd", {171, 8, 38, 22});
-    SpeedLab = Label(panel, "SpeedLab", QStringLiteral("km/h"), {213, 10, 30, 18});
-
-    Masselab0 = Label(panel, "Masselab0", QStringLiteral("Masse du percuteur :"), {44, 42, 106, 18}, right);
-    MasseSpin = new SpinButton(panel);
-    MasseSpin->setObjectName(QStringLiteral("MasseSpin"));
-    MasseSpin->setGeometry(152, 40, 17, 22);
-    MasseEd = ValueBox(panel, "MasseEd", {171, 40, 38, 22});
-    MasseLab = Label(panel, "MasseLab", QStringLiteral("kg"), {213, 42, 30, 18});
+    std::tie(SpeedLab0, SpeedSpin, SpeedEd, SpeedLab)
+        = ValueRow(panel, 8, {"SpeedLab0", "SpeedSpin", "SpeedEd", "SpeedLab"}, QStringLiteral("Vitesse :"),
+                   QStringLiteral("km/h"));
+    std::tie(Masselab0, MasseSpin, MasseEd, MasseLab)
+        = ValueRow(panel, 40, {"Masselab0", "MasseSpin", "MasseEd", "MasseLab"}, QStringLiteral("Masse du percuteur :"),
+                   QStringLiteral("kg"));
 
     connect(SpeedSpin, &SpinButton::UpClick, this, &TPercutaF::SpeedSpinUpClick);
     connect(SpeedSpin, &SpinButton::DownClick, this, &TPercutaF::SpeedSpinDownClick);

@@ -32,12 +32,8 @@ constexpr int kOptionsPage = 6;
 } // namespace
 
 TPercutaF::TPercutaF(QWidget* parent)
-    : ModuleWindow(parent)
+    : ModuleWindow("PercutaF", ModuleCaption(QStringLiteral("Orgue cinétique")), parent)
 {
-    setObjectName("PercutaF");
-    setWindowTitle(ModuleCaption(QStringLiteral("Orgue cinétique")));
-    setFont(DesignFont());
-
     Display1 = MakePictureBox(this, "Display1", [this] { return &m_bench; });
     Display1->setMouseTracking(true);
     Display2 = MakePictureBox(this, "Display2", [this] { return &m_tubes; });
@@ -48,10 +44,7 @@ TPercutaF::TPercutaF(QWidget* parent)
     connect(Display2, &PaintBox::MousePressed, this, &TPercutaF::Display2MouseDown);
     connect(Display2, &PaintBox::MouseMoved, this, &TPercutaF::Display2MouseMove);
 
-    AnimTimer = new QTimer(this);
-    AnimTimer->setObjectName(QStringLiteral("AnimTimer"));
-    AnimTimer->setInterval(40);
-    AnimTimer->setTimerType(Qt::PreciseTimer);
+    AnimTimer = NewAnimationTimer(this, "AnimTimer", 40);
     connect(AnimTimer, &QTimer::timeout, this, &TPercutaF::AnimTimerTimer);
 
     CreatePanel();

@@ -67,11 +67,8 @@ void FitListToItems(QComboBox* combo)
 } // namespace
 
 TPoidsF::TPoidsF(QWidget* parent)
-    : ModuleWindow(parent)
+    : ModuleWindow("PoidsF", ModuleCaption(QStringLiteral("Poids d'un objet")), parent)
 {
-    setObjectName("PoidsF");
-    setWindowTitle(ModuleCaption(QStringLiteral("Poids d'un objet")));
-    setFont(DesignFont());
     // The smallest window, frame included: the design's client size.
     SetMinimumOuterSize(this, QSize(750, 550));
     QPalette black = palette();
@@ -108,15 +105,9 @@ void TPoidsF::CreateControls()
         connect(c.zone, &PaintBox::MousePressed, this, &TPoidsF::ColorBoutClick);
     }
 
-    Timer = new QTimer(this);
-    Timer->setObjectName(QStringLiteral("Timer"));
-    Timer->setInterval(100);
-    Timer->setTimerType(Qt::PreciseTimer);
+    Timer = NewAnimationTimer(this, "Timer", 100);
     connect(Timer, &QTimer::timeout, this, &TPoidsF::TimerEvent);
-    AnimTimer = new QTimer(this);
-    AnimTimer->setObjectName(QStringLiteral("AnimTimer"));
-    AnimTimer->setInterval(50);
-    AnimTimer->setTimerType(Qt::PreciseTimer);
+    AnimTimer = NewAnimationTimer(this, "AnimTimer", 50);
     connect(AnimTimer, &QTimer::timeout, this, &TPoidsF::AnimTimerTimer);
 }
 

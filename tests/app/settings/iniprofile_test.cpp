@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 namespace {
 
 QByteArray ValueOr(const IniProfile& profile, const char* section, const char* key)
@@ -92,37 +95,11 @@ TEST(IniProfileWrite, UntouchedFileIsWrittenBackAsItWas)
     EXPECT_EQ(IniProfile::FromBytes(file).ToBytes(), file);
 }
 
-TEST(IniProfileWrite, KeepsTheFileLineEnding)
-{
-    auto lf = IniProfile::FromBytes("[A]\nx=1\n");
-    lf.SetValue("B", "y", "2");
-    EXPECT_EQ(lf.ToBytes(), "[A]\nx=1\n\n[B]\ny=2\n");
-
-    auto crlf = IniProfile::FromBytes("[A]\r\nx=1\r\n");
-    crlf.SetValue("B", "y", "2");
-    EXPECT_EQ(crlf.ToBytes(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
-}
-
 TEST(IniProfileWrite, CarriageReturnsEndingALineGoWithItsLineEnd)
 {
     const QByteArray written = IniProfile::FromBytes("[A]\nx=1\r\r\ny=2\n").ToBytes();
     EXPECT_EQ(written, "[A]\nx=1\ny=2\n");
     EXPECT_EQ(IniProfile::FromBytes(written).ToBytes(), written);
-}
-
-TEST(IniProfileWrite, FreshProfileUsesCrLf)
-{
-    IniProfile profile;
-    profile.SetValue("A", "x", "1");
-    profile.SetValue("B", "y", "2");
-    EXPECT_EQ(profile.ToBytes(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
-}
-
-TEST(IniProfileWrite, ChangesAValueInPlaceKeepingItsNeighbours)
-{
-    auto profile = IniProfile::FromBytes("[A]\nunknown=u\nx=1\n; note\n[Other]\nk=v\n");
-    profile.SetValue("a", "X", "42");
-    EXPECT_EQ(profile.ToBytes(), "[A]\nunknown=u\nx=42\n; note\n[Other]\nk=v\n");
 }
 
 TEST(IniProfileWrite, NewKeyGoesAtTheEndOfItsSectionBeforeBlankLines)
@@ -134,41 +111,51 @@ TEST(IniProfileWrite, NewKeyGoesAtTheEndOfItsSectionBeforeBlankLines)
     EXPECT_EQ(ValueOr(profile, "A", "x"), "1");
 }
 
-TEST(IniProfileWrite, NewKeyGoesIntoTheFirstOfDuplicatedSections)
+// What SetValue leaves of a file: the file before, the values set in turn
+// (section, key, value) and the bytes then written.
+struct EditCase
 {
-    auto profile = IniProfile::FromBytes("[A]\nx=1\n[A]\ny=2\n");
-    profile.SetValue("A", "y", "5");
-    profile.SetValue("A", "z", "6");
-    EXPECT_EQ(profile.ToBytes(), "[A]\nx=1\nz=6\n[A]\ny=5\n");
+    const char* name;
+    const char* before; // null: a fresh profile
+    std::vector<std::array<const char*, 3>> edits;
+    const char* after;
+};
+
+class IniProfileEditTest : public testing::TestWithParam<EditCase>
+{ };
+
+TEST_P(IniProfileEditTest, WritesTheFileWithOnlyTheEditsChanged)
+{
+    const EditCase& row = GetParam();
+    IniProfile profile = row.before ? IniProfile::FromBytes(row.before) : IniProfile();
+    for (const auto& [section, key, value] : row.edits)
+        profile.SetValue(section, key, value);
+    EXPECT_EQ(profile.ToBytes(), row.after);
 }
 
-TEST(IniProfileWrite, OnlyTheFirstOfDuplicatedKeysChanges)
-{
-    auto profile = IniProfile::FromBytes("[A]\nx=1\nx=2\n");
-    profile.SetValue("A", "x", "9");
-    EXPECT_EQ(profile.ToBytes(), "[A]\nx=9\nx=2\n");
-}
-
-TEST(IniProfileWrite, FileWithoutFinalLineEndGetsOne)
-{
-    auto profile = IniProfile::FromBytes("[A]\nx=1");
-    profile.SetValue("A", "y", "2");
-    EXPECT_EQ(profile.ToBytes(), "[A]\nx=1\ny=2\n");
-}
-
-TEST(IniProfileWrite, LineBreaksInAValueCannotSplitTheLine)
-{
-    IniProfile profile;
-    profile.SetValue("A", "x", "1\r\n[B]\ny=2");
-    EXPECT_EQ(profile.ToBytes(), "[A]\r\nx=1\r\n");
-}
-
-TEST(IniProfileWrite, CommentsBeforeTheFirstSectionStayFirst)
-{
-    auto profile = IniProfile::FromBytes("# made by hand\n");
-    profile.SetValue("A", "x", "1");
-    EXPECT_EQ(profile.ToBytes(), "# made by hand\n\n[A]\nx=1\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IniProfileEditTest,
+    testing::Values(
+        EditCase{"KeepsALfFileLineEnding", "[A]\nx=1\n", {{"B", "y", "2"}}, "[A]\nx=1\n\n[B]\ny=2\n"},
+        EditCase{"KeepsACrLfFileLineEnding", "[A]\r\nx=1\r\n", {{"B", "y", "2"}}, "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
+        EditCase{
+            "FreshProfileUsesCrLf", nullptr, {{"A", "x", "1"}, {"B", "y", "2"}}, "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
+        EditCase{"ChangesAValueInPlaceKeepingItsNeighbours",
+                 "[A]\nunknown=u\nx=1\n; note\n[Other]\nk=v\n",
+                 {{"a", "X", "42"}},
+                 "[A]\nunknown=u\nx=42\n; note\n[Other]\nk=v\n"},
+        EditCase{"NewKeyGoesIntoTheFirstOfDuplicatedSections",
+                 "[A]\nx=1\n[A]\ny=2\n",
+                 {{"A", "y", "5"}, {"A", "z", "6"}},
+                 "[A]\nx=1\nz=6\n[A]\ny=5\n"},
+        EditCase{"OnlyTheFirstOfDuplicatedKeysChanges", "[A]\nx=1\nx=2\n", {{"A", "x", "9"}}, "[A]\nx=9\nx=2\n"},
+        EditCase{"FileWithoutFinalLineEndGetsOne", "[A]\nx=1", {{"A", "y", "2"}}, "[A]\nx=1\ny=2\n"},
+        EditCase{"LineBreaksInAValueCannotSplitTheLine", nullptr, {{"A", "x", "1\r\n[B]\ny=2"}}, "[A]\r\nx=1\r\n"},
+        EditCase{"CommentsBeforeTheFirstSectionStayFirst",
+                 "# made by hand\n",
+                 {{"A", "x", "1"}},
+                 "# made by hand\n\n[A]\nx=1\n"}),
+    [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
 struct ParseCase
 {

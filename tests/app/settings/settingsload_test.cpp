@@ -76,8 +76,7 @@ TEST_F(SettingsLoad, AnyNonZeroBooleanIsTrueAndIsWrittenBackAsOne)
     EXPECT_TRUE(AppSettings.HintFlag);
     EXPECT_FALSE(AppSettings.MotifFlag);
     EXPECT_TRUE(AppSettings.SplasheFlag); // not a number: default
-    ASSERT_TRUE(Save(IniPath()));
-    const QByteArray saved = ReadIni();
+    const QByteArray saved = SavedIni();
     EXPECT_TRUE(saved.contains("TipFlag=1\r\n"));
     EXPECT_TRUE(saved.contains("HintFlag=1\r\n"));
     EXPECT_TRUE(saved.contains("SplasheFlag=1\r\n"));

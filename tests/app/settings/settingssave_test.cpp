@@ -38,16 +38,14 @@ TEST_F(SettingsSave, FreshFileHasItsSectionsInTheDocumentedOrder)
 
 TEST_F(SettingsSave, FreshFileStartsWithAccessAndUsesCrLf)
 {
-    ASSERT_TRUE(Save(IniPath()));
-    const QByteArray file = ReadIni();
+    const QByteArray file = SavedIni();
     EXPECT_TRUE(file.startsWith("[Access]\r\nAllowed=1\r\n\r\n[MainF]\r\nX=1\r\nY=1\r\nW=700\r\nH=500\r\nMaxis=0\r\n"));
     EXPECT_EQ(file.count('\n'), file.count("\r\n"));
 }
 
 TEST_F(SettingsSave, DigitsColourJoinsGeneralAfterTheColours)
 {
-    ASSERT_TRUE(Save(IniPath()));
-    const QByteArray file = ReadIni();
+    const QByteArray file = SavedIni();
     EXPECT_TRUE(file.contains("InstanceFlag=1\r\nclDigits=65280\r\n\r\n[Couleurs]\r\nclFond=8421504\r\n"));
     EXPECT_TRUE(file.contains("clCadre=16777215\r\n\r\n[Modules]\r\n"));
     EXPECT_FALSE(file.contains("clCurseur"));
@@ -58,8 +56,7 @@ TEST_F(SettingsSave, UnknownSectionsKeysAndCommentsStayInPlace)
     WriteIni("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=50\r\nInconnu=7\r\n\r\n[Fin]\r\nz=1\r\n");
     LoadSettings(IniPath());
     AppSettings.Ips = 200;
-    ASSERT_TRUE(Save(IniPath()));
-    const QByteArray file = ReadIni();
+    const QByteArray file = SavedIni();
     EXPECT_TRUE(
         file.startsWith("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=200\r\nInconnu=7\r\nTipFlag=1\r\n"));
     EXPECT_TRUE(file.contains("\r\n[Fin]\r\nz=1\r\n\r\n[Access]\r\nAllowed=1\r\n"));
@@ -72,8 +69,7 @@ TEST_F(SettingsSave, KeysInAnotherCaseAreUpdatedNotRepeated)
     EXPECT_EQ(AppSettings.Ips, 50);
     EXPECT_FALSE(AppSettings.TipFlag);
     AppSettings.Ips = 400;
-    ASSERT_TRUE(Save(IniPath()));
-    const QByteArray file = ReadIni();
+    const QByteArray file = SavedIni();
     EXPECT_TRUE(file.startsWith("[general]\r\nips=400\r\nTIPFLAG=0\r\n"));
     EXPECT_EQ(file.toLower().count("ips="), 1);
     EXPECT_EQ(file.toLower().count("[general]"), 1);

@@ -33,6 +33,14 @@ protected:
         return result.saved;
     }
 
+    // Saves into Kinea.ini and reads it back; empty when the save failed.
+    QByteArray SavedIni()
+    {
+        const bool saved = Save(IniPath());
+        EXPECT_TRUE(saved);
+        return saved ? ReadIni() : QByteArray();
+    }
+
     // Loads a file holding exactly these bytes.
     void LoadFrom(const QByteArray& bytes)
     {

@@ -127,33 +127,26 @@ TEST_F(ColorEditorTest, PreviewIsReleasedOnClosing)
     EXPECT_TRUE(Page()->Preview().isNull());
 }
 
-TEST(ColorPalettes, DefaultsAreTheSettingsStoreDefaults)
+// The settings a palette writes over other colours: background, traces
+// A, B and C, object, outline, text and frame.
+std::array<TColor, 8> WrittenColors(const ColorSet& palette)
 {
     AppSettingsRecord s;
     WriteColors(s, ColorSet{1, 2, 3, 4, 5, 6, 7, 8});
-    WriteColors(s, DefaultColors());
-    EXPECT_EQ(s.clFond, 0x808080u);
-    EXPECT_EQ(s.clTraceA, 0x0000FFu);
-    EXPECT_EQ(s.clTraceB, 0x00FF00u);
-    EXPECT_EQ(s.clTraceC, 0xFFFF00u);
-    EXPECT_EQ(s.clObjet, 0u);
-    EXPECT_EQ(s.clContour, 0xC0C0C0u);
-    EXPECT_EQ(s.clTexte, 0u);
-    EXPECT_EQ(s.clCadre, 0xFFFFFFu);
+    WriteColors(s, palette);
+    return {s.clFond, s.clTraceA, s.clTraceB, s.clTraceC, s.clObjet, s.clContour, s.clTexte, s.clCadre};
+}
+
+TEST(ColorPalettes, DefaultsAreTheSettingsStoreDefaults)
+{
+    const std::array<TColor, 8> expected{0x808080, 0x0000FF, 0x00FF00, 0xFFFF00, 0, 0xC0C0C0, 0, 0xFFFFFF};
+    EXPECT_EQ(WrittenColors(DefaultColors()), expected);
 }
 
 TEST(ColorPalettes, PrintPaletteIsForWhitePaper)
 {
-    AppSettingsRecord s;
-    WriteColors(s, PrintColors());
-    EXPECT_EQ(s.clFond, 0xFFFFFFu);
-    EXPECT_EQ(s.clTraceA, 0u);
-    EXPECT_EQ(s.clTraceB, 0x808080u);
-    EXPECT_EQ(s.clTraceC, 0xC0C0C0u);
-    EXPECT_EQ(s.clObjet, 0xFFFFFFu);
-    EXPECT_EQ(s.clContour, 0u);
-    EXPECT_EQ(s.clTexte, 0u);
-    EXPECT_EQ(s.clCadre, 0x808080u);
+    const std::array<TColor, 8> expected{0xFFFFFF, 0, 0x808080, 0xC0C0C0, 0xFFFFFF, 0, 0, 0x808080};
+    EXPECT_EQ(WrittenColors(PrintColors()), expected);
 }
 
 TEST(ColorTargets, TargetsFollowTheRadioOrderAndLeaveOtherSettingsAlone)
