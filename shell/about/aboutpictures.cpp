@@ -110,7 +110,7 @@ int StillCreditsRow(int lineHeight)
 
 // ---- credits panel
 
-RowSpan DarkenedSpan(const TDibPlus& panel, int row)
+ColumnSpan DarkenedSpan(const TDibPlus& panel, int row)
 {
     const ColumnSpan span = RoundedBoxRow(panel, kCreditsCornerRadius, row);
     return {span.first, std::min(span.last, panel.Width() - 1)};
@@ -209,10 +209,10 @@ void DrawCreditsPanel(QImage& composition, TDibPlus& surface, const CreditsPictu
     Canvas& panel = surface.Canvas();
     panel.CopyRect(QRect(0, 0, kCreditsWidth, kCreditsPanelHeight), composition, kCreditsRect);
     for (int row = 0; row < surface.Height(); ++row) {
-        const RowSpan span = DarkenedSpan(surface, row);
-        surface.ShadeRow(span.x1, span.x2, row, kDarkening, kDarkening, kDarkening);
+        const ColumnSpan span = DarkenedSpan(surface, row);
+        surface.ShadeRow(span.first, span.last, row, kDarkening, kDarkening, kDarkening);
         // The pale sky and the globe's ice stay too light for the credits.
-        surface.DarkenUnderInk(span.x1, span.x2, row, kCreditsTextColor);
+        surface.DarkenUnderInk(span.first, span.last, row, kCreditsTextColor);
     }
     for (const RowPiece& piece : CreditPieces(scrollRow, credits.height)) {
         const QRect target(0, piece.panelRow, kCreditsWidth, piece.rows);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "canvas/canvas.h"
+#include "raster/tdibplus.h"
 #include "shell/about/aboutanimation.h"
 
 #include <QImage>
@@ -12,8 +13,6 @@
 #include <QString>
 #include <QStringList>
 #include <vector>
-
-class TDibPlus;
 
 // ---- fixed pictures
 
@@ -74,15 +73,10 @@ constexpr int kStillBottomMargin = 2;
 // at the panel's bottom shows whole, with lines `lineHeight` apart.
 int StillCreditsRow(int lineHeight);
 
-// Columns x1..x2 (both included) darkened on device row `row` of the panel
-// surface: the whole row but for the corners rounded to
+// Columns first..last (both included) darkened on device row `row` of the
+// panel surface: the whole row but for the corners rounded to
 // kCreditsCornerRadius logical pixels.
-struct RowSpan
-{
-    int x1;
-    int x2;
-};
-RowSpan DarkenedSpan(const TDibPlus& panel, int row);
+ColumnSpan DarkenedSpan(const TDibPlus& panel, int row);
 
 // Height of the credits picture: (lines - 1) line heights and 40 pixels.
 int CreditsHeight(int lineCount, int lineHeight);

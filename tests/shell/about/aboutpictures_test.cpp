@@ -17,8 +17,8 @@ TEST(CreditsPanel, CornerProfileOfRadiusTwenty)
     const TDibPlus panel(kCreditsWidth, kCreditsPanelHeight);
     const int expected[21] = {0, 6, 9, 11, 12, 13, 14, 15, 16, 17, 17, 18, 18, 19, 19, 19, 20, 20, 20, 20, 20};
     for (int i = 0; i <= 20; ++i) {
-        EXPECT_EQ(DarkenedSpan(panel, i).x1, 20 - expected[i]) << "row " << i;
-        EXPECT_EQ(DarkenedSpan(panel, kCreditsPanelHeight - 1 - i).x1, 20 - expected[i]) << "row " << i;
+        EXPECT_EQ(DarkenedSpan(panel, i).first, 20 - expected[i]) << "row " << i;
+        EXPECT_EQ(DarkenedSpan(panel, kCreditsPanelHeight - 1 - i).first, 20 - expected[i]) << "row " << i;
     }
 }
 
@@ -34,9 +34,9 @@ TEST(CreditsPanel, DarkenedRowsAreRoundedAtTopAndBottom)
                           {132, 0, 399}, {244, 0, 399}, {263, 14, 386}, {264, 20, 380}};
     const TDibPlus panel(kCreditsWidth, kCreditsPanelHeight);
     for (const Case& c : cases) {
-        const RowSpan span = DarkenedSpan(panel, c.row);
-        EXPECT_EQ(span.x1, c.x1) << "row " << c.row;
-        EXPECT_EQ(span.x2, c.x2) << "row " << c.row;
+        const ColumnSpan span = DarkenedSpan(panel, c.row);
+        EXPECT_EQ(span.first, c.x1) << "row " << c.row;
+        EXPECT_EQ(span.last, c.x2) << "row " << c.row;
     }
 }
 
@@ -186,11 +186,11 @@ TEST(CreditsPanel, TheCreditsReadEvenOverWhite)
     const CreditsPictures credits = PrepareCredits(QStringList(3), QImage());
     DrawCreditsPanel(composition, surface, credits, 0);
     for (int row = 0; row < kCreditsPanelHeight; ++row) {
-        const RowSpan span = DarkenedSpan(surface, row);
+        const ColumnSpan span = DarkenedSpan(surface, row);
         const int y = kCreditsRect.top() + row;
         for (int x = 0; x < kCreditsWidth; ++x) {
             const TColor under = CanvasFromQColor(composition.pixelColor(kCreditsRect.left() + x, y));
-            if (x >= span.x1 && x <= span.x2)
+            if (x >= span.first && x <= span.last)
                 ASSERT_GE(ContrastRatio(0xEEEEEE, under), 4.5) << x << "," << row;
             else
                 ASSERT_EQ(under, 0xFFFFFFu) << x << "," << row;
