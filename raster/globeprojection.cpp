@@ -133,14 +133,25 @@ inline float FastAtan2(float y, float x)
 
 namespace {
 
+// The map's planet and the image in device pixels at `ratio`.
+struct ScaledSizes
+{
+    explicit ScaledSizes(double ratio)
+        : mapColumns(static_cast<int>(std::lround(kGlobeMapColumns * ratio))),
+          mapRows(static_cast<int>(std::lround(kGlobeMapRows * ratio))),
+          side(static_cast<int>(std::lround(kGlobeImageSide * ratio)))
+    { }
+    int mapColumns;
+    int mapRows;
+    int side;
+};
+
 // Device rows firstRow..lastRow - 1 of the scaled projection.
 KINEA_AVX2_CLONES
 void ProjectRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg, int firstRow, int lastRow)
 {
     const double ratio = image.Ratio();
-    const int mapColumns = static_cast<int>(std::lround(kGlobeMapColumns * ratio));
-    const int mapRows = static_cast<int>(std::lround(kGlobeMapRows * ratio));
-    const int side = static_cast<int>(std::lround(kGlobeImageSide * ratio));
+    const auto [mapColumns, mapRows, side] = ScaledSizes(ratio);
     const GlobeTables& t = GlobeTrigTables();
     const int b = NormalizeDegrees(tiltDeg);
     const float cB = t.Cos360[b], sB = t.Sin360[b];
@@ -220,10 +231,7 @@ template <typename Work> void InBands(int rows, const Work& work)
 
 void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg)
 {
-    const double ratio = image.Ratio();
-    const int mapColumns = static_cast<int>(std::lround(kGlobeMapColumns * ratio));
-    const int mapRows = static_cast<int>(std::lround(kGlobeMapRows * ratio));
-    const int side = static_cast<int>(std::lround(kGlobeImageSide * ratio));
+    const auto [mapColumns, mapRows, side] = ScaledSizes(image.Ratio());
     if (map.Width() < mapColumns || map.Height() < mapRows || image.Width() < side || image.Height() < side)
         return;
     InBands(side,
