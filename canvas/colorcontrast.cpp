@@ -22,12 +22,6 @@ double LinearChannel(int value)
     return table[std::size_t(std::clamp(value, 0, 255))];
 }
 
-double Luminance(TColor color)
-{
-    return 0.2126 * LinearChannel(int(color & 0xFF)) + 0.7152 * LinearChannel(int((color >> 8) & 0xFF))
-           + 0.0722 * LinearChannel(int((color >> 16) & 0xFF));
-}
-
 // Each channel moved `amount` (0..1) of the way to `target` (0 or 255):
 // the proportions between the channels, hence the hue, stay.
 TColor Toward(TColor color, int target, double amount)
@@ -42,6 +36,12 @@ TColor Toward(TColor color, int target, double amount)
 }
 
 } // namespace
+
+double Luminance(TColor color)
+{
+    return 0.2126 * LinearChannel(int(color & 0xFF)) + 0.7152 * LinearChannel(int((color >> 8) & 0xFF))
+           + 0.0722 * LinearChannel(int((color >> 16) & 0xFF));
+}
 
 double ContrastRatio(TColor a, TColor b)
 {

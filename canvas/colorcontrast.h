@@ -5,6 +5,10 @@
 
 #include "canvas/canvas.h"
 
+// The relative luminance of a canvas colour: 0 for black, 1 for white,
+// growing with each channel.
+double Luminance(TColor color);
+
 // (L1 + 0.05) / (L2 + 0.05), the lighter colour's luminance over the
 // darker's: 1 for equal colours, 21 for black on white. Canvas colours.
 double ContrastRatio(TColor a, TColor b);

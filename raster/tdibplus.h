@@ -107,6 +107,9 @@ private:
     std::vector<std::pair<TDibColor, TDibColor>> m_darkened;
     TColor m_darkenedInk = 0;
     double m_darkenedRatio = 0;
+    // Pixels whose every channel is at most this are dark enough for the
+    // remembered ink and ratio (-1: none is known to be).
+    int m_darkEnoughBelow = -1;
     std::vector<std::uint8_t> m_storage;
     QImage m_image;
     std::unique_ptr<::Canvas> m_canvas;

@@ -2,6 +2,7 @@
 // 3 x 3 blur, row darkening and the copy onto another canvas.
 #include "raster/tdibplus.h"
 
+#include "canvas/colorcontrast.h"
 #include "support/testhelpers.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +172,32 @@ TEST_F(ShadeRowTest, FactorsBeyondTheRangeAreClampedRatherThanSpillingIntoTheNex
 {
     dib.ShadeRow(0, 0, 0, 1000, -20, 256);
     EXPECT_EQ(dib.GetPixel(0, 0), 0x6400C8u);
+}
+
+// Every colour of a 16-level cube, darkened under a light ink: each pixel
+// is kept when it reads already, and darkened as DarkenedUnder says when
+// not. The grid walks each channel alone past the dark-enough limit.
+TEST(TDibPlusTest, DarkenUnderInkKeepsWhatReadsAndDarkensTheRestAsDarkenedUnder)
+{
+    constexpr TColor kInk = 0xE0E0FF;
+    constexpr int kLevels = 16;
+    TDibPlus dib(kLevels * kLevels, kLevels);
+    const auto canvasColour = [](int x, int y) {
+        const auto level = [](int i) { return TColor(i * 17); };
+        return level(x % kLevels) | level(x / kLevels) << 8 | level(y) << 16;
+    };
+    const auto swapRedBlue = [](TColor c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); };
+    for (int y = 0; y < kLevels; ++y)
+        for (int x = 0; x < kLevels * kLevels; ++x)
+            dib.SetPixel(x, y, swapRedBlue(canvasColour(x, y)));
+    for (int y = 0; y < kLevels; ++y)
+        dib.DarkenUnderInk(0, kLevels * kLevels - 1, y, kInk);
+    for (int y = 0; y < kLevels; ++y)
+        for (int x = 0; x < kLevels * kLevels; ++x) {
+            const TColor colour = canvasColour(x, y);
+            const TColor expected = ContrastRatio(kInk, colour) >= 4.5 ? colour : DarkenedUnder(colour, kInk);
+            ASSERT_EQ(swapRedBlue(dib.GetPixel(x, y)), expected) << std::hex << "colour " << colour;
+        }
 }
 
 TEST(TDibPlusCanvasTest, TheCanvasDrawsIntoTheSameStorage)
