@@ -146,53 +146,106 @@ struct ScaledSizes
     int side;
 };
 
+// Where the device pixels of the scaled sphere find their map pixels.
+struct ScaledLookup
+{
+    ScaledLookup(const TDibPlus& map, double ratio, int turnDeg, int tiltDeg)
+    {
+        const GlobeTables& t = GlobeTrigTables();
+        const int b = NormalizeDegrees(tiltDeg);
+        cB = t.Cos360[b];
+        sB = t.Sin360[b];
+        r = static_cast<float>(ratio);
+        inv = static_cast<float>(1.0 / ratio);
+        columnOffset
+            = static_cast<float>(2 * kGlobeMapColumns - NormalizeDegrees(turnDeg) * kGlobeMapColumns / 360.0 + 0.5);
+        const ScaledSizes sizes(ratio);
+        mapColumns = sizes.mapColumns;
+        mapRows = sizes.mapRows;
+        mapRowBytes = map.RowBytes();
+        // With a power of two, pixel centres stand exactly symmetric about
+        // the sphere's vertical axis: the pixel at mirror - x sees the
+        // longitude of x negated and the same latitude.
+        int exponent = 0;
+        mirror = std::frexp(ratio, &exponent) == 0.5 ? static_cast<int>(2 * (kGlobeCentre + 0.5) * ratio) - 1 : -1;
+    }
+
+    // Pixel centres in logical units from the sphere's centre.
+    float Centred(int device) const { return (static_cast<float>(device) + 0.5f) * inv - (kGlobeCentre + 0.5f); }
+
+    int Offset(float longitude, int row) const
+    {
+        // A map column's centre stands at its longitude, as in the forward
+        // projection; two turns added keep the column positive before
+        // wrapping.
+        int column = static_cast<int>((longitude * kColumnsPerRadian + columnOffset) * r);
+        column = column >= mapColumns ? column - mapColumns : column;
+        column = column >= mapColumns ? column - mapColumns : column;
+        column = column >= mapColumns ? column - mapColumns : column;
+        return row * mapRowBytes + 3 * column;
+    }
+
+    static constexpr float kColumnsPerRadian = static_cast<float>(kGlobeMapColumns / (2.0 * std::numbers::pi));
+    static constexpr float kRowsPerRadian = static_cast<float>(kGlobeMapRows / std::numbers::pi);
+    static constexpr float kEquatorRow = 160.0f;
+    float cB, sB, r, inv, columnOffset;
+    int mapColumns, mapRows, mapRowBytes;
+    int mirror; // x and mirror - x are symmetric; -1 when no pixels are
+};
+
+// The map offsets of row pixels x0..x1 (sy from the centre, room = R^2 -
+// sy^2); with `mirrored`, those of the pixels mirror - x too. Inlined, so
+// that it takes the instruction set of the projection's clone.
+template <bool mirrored>
+[[gnu::always_inline]] inline void RowOffsets(const ScaledLookup at, float sy, float room, int x0, int x1, int* offsets,
+                                              int* mirroredOffsets)
+{
+    for (int x = x0; x <= x1; ++x) {
+        const float sx = at.Centred(x);
+        const float depth = std::sqrt(std::max(room - sx * sx, 0.0f));
+        // Untilted, then unturned: the tilt turns (w, q) into (depth, y).
+        const float w = depth * at.cB - sy * at.sB;
+        const float q = depth * at.sB + sy * at.cB;
+        const float longitude = FastAtan2(sx, w);
+        const float latitude = FastAtan2(q, std::sqrt(sx * sx + w * w));
+        int row
+            = static_cast<int>((latitude * ScaledLookup::kRowsPerRadian + (ScaledLookup::kEquatorRow + 0.5f)) * at.r);
+        row = std::clamp(row, 0, at.mapRows - 1);
+        offsets[x] = at.Offset(longitude, row);
+        if constexpr (mirrored)
+            mirroredOffsets[x] = at.Offset(-longitude, row);
+    }
+}
+
 // Device rows firstRow..lastRow - 1 of the scaled projection.
 KINEA_AVX2_CLONES
 void ProjectRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg, int firstRow, int lastRow)
 {
-    const double ratio = image.Ratio();
-    const auto [mapColumns, mapRows, side] = ScaledSizes(ratio);
-    const GlobeTables& t = GlobeTrigTables();
-    const int b = NormalizeDegrees(tiltDeg);
-    const float cB = t.Cos360[b], sB = t.Sin360[b];
-    const float r = static_cast<float>(ratio), inv = static_cast<float>(1.0 / ratio);
+    const ScaledLookup at(map, image.Ratio(), turnDeg, tiltDeg);
+    const int side = ScaledSizes(image.Ratio()).side;
     const float radius = static_cast<float>(kGlobeRadius), radius2 = radius * radius;
-    // A map column's centre stands at its longitude, as in the forward
-    // projection; two turns added keep the column positive before wrapping.
-    const float columnsPerRadian = static_cast<float>(kGlobeMapColumns / (2.0 * std::numbers::pi));
-    const float columnOffset
-        = static_cast<float>(2 * kGlobeMapColumns - NormalizeDegrees(turnDeg) * kGlobeMapColumns / 360.0 + 0.5);
-    const float rowsPerRadian = static_cast<float>(kGlobeMapRows / std::numbers::pi);
-    constexpr float kEquatorRow = 160.0f;
     const int rowBytes = image.RowBytes();
-    const int mapRowBytes = map.RowBytes();
-    std::vector<int> offsets(static_cast<std::size_t>(side));
+    std::vector<int> offsets(static_cast<std::size_t>(side)), mirroredOffsets(static_cast<std::size_t>(side));
     for (int y = firstRow; y < lastRow; ++y) {
-        // Pixel centres in logical units from the sphere's centre.
-        const float sy = (static_cast<float>(y) + 0.5f) * inv - (kGlobeCentre + 0.5f);
+        const float sy = at.Centred(y);
         const float room = radius2 - sy * sy;
         if (!(room > 0.0f))
             continue;
         const float half = std::sqrt(room);
-        const int x0 = std::max(0, static_cast<int>(std::ceil((kGlobeCentre + 0.5f - half) * r - 0.5f)));
-        const int x1 = std::min(side - 1, static_cast<int>(std::floor((kGlobeCentre + 0.5f + half) * r - 0.5f)));
-        // The map offsets of the row's pixels, in vectors...
-        for (int x = x0; x <= x1; ++x) {
-            const float sx = (static_cast<float>(x) + 0.5f) * inv - (kGlobeCentre + 0.5f);
-            const float depth = std::sqrt(std::max(room - sx * sx, 0.0f));
-            // Untilted, then unturned: the tilt turns (w, q) into (depth, y).
-            const float w = depth * cB - sy * sB;
-            const float q = depth * sB + sy * cB;
-            const float longitude = FastAtan2(sx, w);
-            const float latitude = FastAtan2(q, std::sqrt(sx * sx + w * w));
-            int column = static_cast<int>((longitude * columnsPerRadian + columnOffset) * r);
-            column = column >= mapColumns ? column - mapColumns : column;
-            column = column >= mapColumns ? column - mapColumns : column;
-            column = column >= mapColumns ? column - mapColumns : column;
-            int row = static_cast<int>((latitude * rowsPerRadian + (kEquatorRow + 0.5f)) * r);
-            row = std::clamp(row, 0, mapRows - 1);
-            offsets[static_cast<std::size_t>(x)] = row * mapRowBytes + 3 * column;
+        const int x0 = std::max(0, static_cast<int>(std::ceil((kGlobeCentre + 0.5f - half) * at.r - 0.5f)));
+        const int x1 = std::min(side - 1, static_cast<int>(std::floor((kGlobeCentre + 0.5f + half) * at.r - 0.5f)));
+        // The map offsets of the row's pixels, in vectors: the left half with
+        // its mirror image where there is one, then what is left.
+        int from = x0;
+        if (at.mirror > 0) {
+            const int leftEnd = std::min(x1, (at.mirror - 1) / 2);
+            RowOffsets<true>(at, sy, room, x0, leftEnd, offsets.data(), mirroredOffsets.data());
+            for (int x = x0; x <= leftEnd; ++x)
+                if (at.mirror - x <= x1)
+                    offsets[static_cast<std::size_t>(at.mirror - x)] = mirroredOffsets[static_cast<std::size_t>(x)];
+            from = std::max(leftEnd + 1, at.mirror - x0 + 1);
         }
+        RowOffsets<false>(at, sy, room, from, x1, offsets.data(), nullptr);
         // ...then the copies.
         std::uint8_t* target = image.Bits() + y * rowBytes + 3 * x0;
         for (int x = x0; x <= x1; ++x, target += 3) {
