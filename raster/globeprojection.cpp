@@ -6,6 +6,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -129,10 +130,6 @@ inline float FastAtan2(float y, float x)
     return y < 0.0f ? -r : r;
 }
 
-} // namespace
-
-namespace {
-
 // The map's planet and the image in device pixels at `ratio`.
 struct ScaledSizes
 {
@@ -217,12 +214,17 @@ template <bool mirrored>
     }
 }
 
-// Device rows firstRow..lastRow - 1 of the scaled projection.
+} // namespace
+
 KINEA_AVX2_CLONES
-void ProjectRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg, int firstRow, int lastRow)
+void ProjectGlobeRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg, int firstRow, int lastRow)
 {
+    const auto [mapColumns, mapRows, side] = ScaledSizes(image.Ratio());
+    if (map.Width() < mapColumns || map.Height() < mapRows || image.Width() < side || image.Height() < side)
+        return;
+    firstRow = std::max(firstRow, 0);
+    lastRow = std::min(lastRow, side);
     const ScaledLookup at(map, image.Ratio(), turnDeg, tiltDeg);
-    const int side = ScaledSizes(image.Ratio()).side;
     const float radius = static_cast<float>(kGlobeRadius), radius2 = radius * radius;
     const int rowBytes = image.RowBytes();
     std::vector<int> offsets(static_cast<std::size_t>(side)), mirroredOffsets(static_cast<std::size_t>(side));
@@ -257,12 +259,11 @@ void ProjectRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int t
     }
 }
 
-// Runs work(firstRow, lastRow) over rows 0..rows - 1 in bands, one a
-// processor: at a ratio of 2 a globe has four times the pixels, each read
-// from a map too large for the caches, and the three globes of the weight
-// window must still turn within their tick. A band the pool cannot take at
-// once runs here.
-template <typename Work> void InBands(int rows, const Work& work)
+// At a ratio of 2 a globe has four times the pixels, each read from a map
+// too large for the caches, and the three globes of the weight window must
+// still turn within their tick: a band of rows a processor. A band the pool
+// cannot take at once runs here.
+void InRowBands(int rows, const std::function<void(int firstRow, int lastRow)>& work)
 {
     const int bands = std::clamp(QThread::idealThreadCount(), 1, 4);
     QSemaphore done;
@@ -280,13 +281,9 @@ template <typename Work> void InBands(int rows, const Work& work)
     done.acquire(bands - 1);
 }
 
-} // namespace
-
 void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg)
 {
-    const auto [mapColumns, mapRows, side] = ScaledSizes(image.Ratio());
-    if (map.Width() < mapColumns || map.Height() < mapRows || image.Width() < side || image.Height() < side)
-        return;
-    InBands(side,
-            [&](int firstRow, int lastRow) { ProjectRowsAtRatio(map, image, turnDeg, tiltDeg, firstRow, lastRow); });
+    InRowBands(ScaledSizes(image.Ratio()).side, [&](int firstRow, int lastRow) {
+        ProjectGlobeRowsAtRatio(map, image, turnDeg, tiltDeg, firstRow, lastRow);
+    });
 }

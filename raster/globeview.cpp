@@ -233,23 +233,36 @@ qreal GlobeRatio(int slot)
     return globe ? globe->ratio : 1;
 }
 
+namespace {
+
+// The sphere on `background`, copied into the picture. At a ratio above 1
+// each band of rows is filled, projected and copied on its own thread.
+void RenderSphere(GlobeSlot& globe, int turn, int tilt, TColor background)
+{
+    const QPoint at = DeviceRect(QRect(kImageOffset, kImageOffset, 1, 1), globe.ratio).topLeft();
+    if (globe.ratio == 1) {
+        globe.image.Fill(background);
+        ProjectGlobe(globe.map, globe.image, turn, tilt);
+        CopySurfaceToPicture(globe.image, globe.picture, at.x(), at.y());
+        return;
+    }
+    InRowBands(globe.image.Height(), [&](int firstRow, int lastRow) {
+        globe.image.FillRows(firstRow, lastRow, background);
+        ProjectGlobeRowsAtRatio(globe.map, globe.image, turn, tilt, firstRow, lastRow);
+        CopySurfaceRowsToPicture(globe.image, firstRow, lastRow, globe.picture, at.x(), at.y());
+    });
+}
+
+} // namespace
+
 void RenderGlobe(int slot, const QString& title, const QString& detail, bool withLabel, TColor background)
 {
     GlobeSlot* globe = Slot(slot);
     if (!globe)
         return;
     globe->picture.fill(QRgbFromCanvas(background));
-    if (GlobePlace[slot] > 0) {
-        globe->image.Fill(background);
-        const int turn = RoundHalfEven(GlobeTurn[slot]);
-        const int tilt = RoundHalfEven(GlobeTilt[slot]);
-        if (globe->ratio == 1)
-            ProjectGlobe(globe->map, globe->image, turn, tilt);
-        else
-            ProjectGlobeAtRatio(globe->map, globe->image, turn, tilt);
-        const QPoint at = DeviceRect(QRect(kImageOffset, kImageOffset, 1, 1), globe->ratio).topLeft();
-        CopySurfaceToPicture(globe->image, globe->picture, at.x(), at.y());
-    }
+    if (GlobePlace[slot] > 0)
+        RenderSphere(*globe, RoundHalfEven(GlobeTurn[slot]), RoundHalfEven(GlobeTilt[slot]), background);
     if (withLabel)
         DrawGlobeLabel(globe->picture, GlobePlace[slot] > 0, title, detail);
 }

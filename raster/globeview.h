@@ -14,6 +14,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 // ---- slots
@@ -109,6 +110,12 @@ void ProjectGlobe(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg
 // image's ratio): each device pixel of the front hemisphere takes the map's
 // device pixel under it (mapped back), so none is left out at any ratio.
 void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg);
+// Its rows firstRow..lastRow - 1 alone, so that a renderer can take a band
+// of rows through all its steps on one thread.
+void ProjectGlobeRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg, int firstRow, int lastRow);
+// Runs work(firstRow, lastRow) over rows 0..rows - 1 in bands, one a
+// processor, on the thread pool; returns when every band is done.
+void InRowBands(int rows, const std::function<void(int firstRow, int lastRow)>& work);
 
 // ---- caption box
 

@@ -169,22 +169,36 @@ void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
 
 void TDibPlus::Fill(TColor color)
 {
+    FillRows(0, m_height, color);
+}
+
+void TDibPlus::FillRows(int firstRow, int lastRow, TColor color)
+{
     const std::uint8_t bgr[3] = {static_cast<std::uint8_t>(color >> 16), static_cast<std::uint8_t>(color >> 8),
                                  static_cast<std::uint8_t>(color)};
-    if (!HasHandle())
+    firstRow = std::max(firstRow, 0);
+    lastRow = std::min(lastRow, m_height);
+    if (!HasHandle() || firstRow >= lastRow)
         return;
-    std::uint8_t* first = m_storage.data();
+    std::uint8_t* first = m_storage.data() + firstRow * m_rowBytes;
     for (int x = 0; x < m_width; ++x)
         std::copy(bgr, bgr + 3, first + 3 * x);
-    for (int y = 1; y < m_height; ++y)
-        std::copy(first, first + m_rowBytes, first + y * m_rowBytes);
+    for (int y = firstRow + 1; y < lastRow; ++y)
+        std::copy(first, first + m_rowBytes, m_storage.data() + y * m_rowBytes);
 }
 
 void CopySurfaceToPicture(const TDibPlus& surface, QImage& picture, int x, int y)
 {
+    CopySurfaceRowsToPicture(surface, 0, surface.Height(), picture, x, y);
+}
+
+void CopySurfaceRowsToPicture(const TDibPlus& surface, int firstRow, int lastRow, QImage& picture, int x, int y)
+{
     if (picture.format() != QImage::Format_RGB32)
         return;
-    const QRect area = QRect(x, y, surface.Width(), surface.Height()) & picture.rect();
+    firstRow = std::max(firstRow, 0);
+    lastRow = std::min(lastRow, surface.Height());
+    const QRect area = QRect(x, y + firstRow, surface.Width(), lastRow - firstRow) & picture.rect();
     for (int row = area.top(); row <= area.bottom(); ++row) {
         const std::uint8_t* from = surface.Bits() + (row - y) * surface.RowBytes() + 3 * (area.left() - x);
         QRgb* to = reinterpret_cast<QRgb*>(picture.scanLine(row)) + area.left();

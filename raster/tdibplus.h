@@ -90,8 +90,10 @@ public:
     // light text in the canvas colour `ink` to read on them at `ratio`; the
     // pixels dark enough already stay as they are.
     void DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio = 4.5);
-    // Every pixel takes the canvas colour `color` (0x00BBGGRR).
+    // Every pixel takes the canvas colour `color` (0x00BBGGRR); or those of
+    // rows firstRow..lastRow - 1 (clipped to the surface).
     void Fill(TColor color);
+    void FillRows(int firstRow, int lastRow, TColor color);
 
 private:
     bool Inside(int x, int y) const { return HasHandle() && x >= 0 && x < m_width && y >= 0 && y < m_height; }
@@ -119,8 +121,11 @@ private:
 // rather than through a painter: the globe view runs them on every render.
 
 // Copies the whole surface into `picture` (Format_RGB32) with its top-left
-// at (x, y), clipped to the picture.
+// at (x, y), clipped to the picture; or only the surface's rows
+// firstRow..lastRow - 1. Copies of rows that do not meet may run on
+// several threads at once.
 void CopySurfaceToPicture(const TDibPlus& surface, QImage& picture, int x, int y);
+void CopySurfaceRowsToPicture(const TDibPlus& surface, int firstRow, int lastRow, QImage& picture, int x, int y);
 
 // Copies the picture's rectangle `from` into the surface at (0, 0), clipped
 // to both.
