@@ -29,13 +29,11 @@ protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
     QPoint ToPixel(const FramePos& position) const override;
-    void DrawMark(Canvas& canvas, QPoint at) const override;
     void SetScale() override;
     QSize EnforcedSize(QSize size) const override;
     void PlaceControls(QSize client) override;
     void PaintOverFrame(QPainter& painter) override;
     void PrepareShow() override;
-    void ApplyShowPlayFlags() override;
     void FinishShow() override;
     void FinishClose() override;
     QString FrameDescription() const override;

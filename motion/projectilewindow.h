@@ -29,7 +29,6 @@ protected:
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
     QPoint ToPixel(const FramePos& position) const override;
-    void DrawMark(Canvas& canvas, QPoint at) const override;
     void SetScale() override;
     void PrepareShow() override;
     QString FrameDescription() const override;

@@ -8,34 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr MotionTraits kTraits{
-    .helpKeyword = "Roue",
-    .name = "RoueF",
-    .title = "Roue d'une bicyclette",
-    .kind = MotionKind::Wheel,
-    .points = {true, true, true},
-    .hasLoopButton = true,
-    .consumesCtrl = true,
-    .beepsOnEveryKey = false,
-    .hints = {.back = " Un pas en arrière",
-              .start = " Aller au début de l'animation",
-              .traces = " Afficher les positions successives du point",
-              .rate = " Définir la cadence d'affichage ( en images par seconde )"},
-};
-constexpr int kPanelHeight = 63;
-constexpr int kCanvasTop = 8;
-
-} // namespace
-
 TRoueF::TRoueF(QWidget* parent)
-    : MotionWindow(kTraits, parent)
-{
-    BuildBottomPanel(kPanelHeight, kCanvasTop);
-    OrderBottomPanelTabs({});
-    resize(477, 328);
-}
+    : MotionWindow(MotionKind::Wheel, parent)
+{ }
 
 void TRoueF::ComputeFrames()
 {
