@@ -39,19 +39,11 @@ void TDisqueF::ComputeFrames()
     m_turningLines.Reset(CentrePx(), m_discRadiusPx, &m_rimDirections);
 }
 
-MeasurementTable TDisqueF::Measurements() const
-{
-    return DiscMeasurements();
-}
-
-QString TDisqueF::FileStem() const
-{
-    return DiscFileStem();
-}
-
 Worksheet TDisqueF::WorksheetDetails() const
 {
-    return {.parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100)),
+    return {.fileStem = DiscFileStem(),
+            .parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100)),
+            .table = DiscMeasurements(),
             .points = NamedWorksheetPoints(2),
             .circles = {{0, 0, DiscRadiusMetres}}};
 }

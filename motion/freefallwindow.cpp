@@ -107,19 +107,11 @@ void TChuteF::ComputeFrames()
     m_curFrame = 1;
 }
 
-MeasurementTable TChuteF::Measurements() const
-{
-    return FreeFallMeasurements(AppSettings.HauteurUm);
-}
-
-QString TChuteF::FileStem() const
-{
-    return FreeFallFileStem(AppSettings.HauteurUm);
-}
-
 Worksheet TChuteF::WorksheetDetails() const
 {
-    return {.parameters = QStringLiteral("Hauteur de chute : %1 cm").arg(AppSettings.HauteurUm / 10000),
+    return {.fileStem = FreeFallFileStem(AppSettings.HauteurUm),
+            .parameters = QStringLiteral("Hauteur de chute : %1 cm").arg(AppSettings.HauteurUm / 10000),
+            .table = FreeFallMeasurements(AppSettings.HauteurUm),
             .points = {{QString(), QString(), QStringLiteral("y"), WorksheetPointColor(0)}},
             .unitMetres = 0.01,
             .fallRule = true,

@@ -21,9 +21,6 @@ public:
     QString InfosText() const;
     const QImage& LogoBitmap() const { return m_logo; }
 
-    MeasurementTable Measurements() const override;
-    QString FileStem() const override;
-
 protected:
     Worksheet WorksheetDetails() const override;
     void ComputeFrames() override;

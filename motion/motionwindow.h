@@ -51,8 +51,8 @@ public:
 
     // The positions at the marked frames, and the name proposed for the
     // files of this motion (without extension).
-    virtual MeasurementTable Measurements() const = 0;
-    virtual QString FileStem() const = 0;
+    MeasurementTable Measurements() const;
+    QString FileStem() const;
     // The film as a printed worksheet: its name, parameters, marks and
     // measurements.
     Worksheet FilmWorksheet() const;
@@ -65,8 +65,8 @@ public:
 protected:
     MotionWindow(MotionKind kind, QWidget* parent);
 
-    // The worksheet's parameters, points and figure; FilmWorksheet adds the
-    // film's name and its measurements.
+    // The film at its current parameters: all of its worksheet but the
+    // film's name, which FilmWorksheet adds.
     virtual Worksheet WorksheetDetails() const = 0;
     // Fills the frame tables and sets the frame count and current frame.
     virtual void ComputeFrames() = 0;

@@ -56,20 +56,12 @@ void TBalleF::ComputeFrames()
     RedrawBackground();
 }
 
-MeasurementTable TBalleF::Measurements() const
-{
-    return ProjectileMeasurements(m_launchSpeed, m_launchAngle);
-}
-
-QString TBalleF::FileStem() const
-{
-    return ProjectileFileStem(m_launchSpeed, m_launchAngle);
-}
-
 Worksheet TBalleF::WorksheetDetails() const
 {
-    return {.parameters
+    return {.fileStem = ProjectileFileStem(m_launchSpeed, m_launchAngle),
+            .parameters
             = QStringLiteral("Vitesse initiale : %1 m/s ; angle de tir : %2°").arg(m_launchSpeed).arg(m_launchAngle),
+            .table = ProjectileMeasurements(m_launchSpeed, m_launchAngle),
             .points = {{QString(), QStringLiteral("x"), QStringLiteral("y"), WorksheetPointColor(0)}}};
 }
 

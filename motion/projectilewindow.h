@@ -21,9 +21,6 @@ public:
     int LaunchAngle() const { return m_launchAngle; }
     const std::array<QString, 5>& InfoLines() const { return m_infoLines; }
 
-    MeasurementTable Measurements() const override;
-    QString FileStem() const override;
-
 protected:
     Worksheet WorksheetDetails() const override;
     void ComputeFrames() override;

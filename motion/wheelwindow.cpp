@@ -19,20 +19,12 @@ void TRoueF::ComputeFrames()
     m_curFrame = 1;
 }
 
-MeasurementTable TRoueF::Measurements() const
-{
-    return WheelMeasurements();
-}
-
-QString TRoueF::FileStem() const
-{
-    return WheelFileStem();
-}
-
 Worksheet TRoueF::WorksheetDetails() const
 {
     // The wheel where it starts, its hub above the first point of contact.
-    return {.parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100)),
+    return {.fileStem = WheelFileStem(),
+            .parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100)),
+            .table = WheelMeasurements(),
             .points = NamedWorksheetPoints(3),
             .circles = {{0, WheelRadiusMetres, WheelRadiusMetres}},
             .groundY = 0};
