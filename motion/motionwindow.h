@@ -1,8 +1,8 @@
 // The stroboscopic motion player shared by the four motion windows: the
 // transport, the frame clock, the traces, the keys, copy and save of the
-// picture and of the measurements, help and the show and close sequence. Each window
-// takes its film's traits (motiontraits.h) and supplies its frames,
-// background, scale and layout.
+// picture and of the measurements, help and the show and close sequence.
+// Each window takes its film's row of traits (motiontraits.h) and supplies
+// its frames, background, scale and worksheet.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -103,8 +103,6 @@ protected:
     int CanvasWidth() const { return m_canvasSize.width(); }
     int CanvasHeight() const { return m_canvasSize.height(); }
 
-    // Design of the bottom panel of the projectile, wheel and disc windows.
-    void BuildBottomPanel(int panelHeight, int canvasTop);
     // The Tab order of a window with the bottom panel, as the eye reads it:
     // the picture, the window's buttons, the frame rate, the traces and
     // then `entries`, the transport.
@@ -145,6 +143,8 @@ protected:
 
 private:
     void CreateControls();
+    // Design of the bottom panel of the projectile, wheel and disc windows.
+    void BuildBottomPanel(int panelHeight, int canvasTop);
     void CreateCopyMenu();
     void SetHints();
     void RunShowSequence();
