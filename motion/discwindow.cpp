@@ -11,24 +11,6 @@
 
 namespace {
 
-constexpr MotionTraits kTraits{
-    .helpKeyword = "Disque",
-    .name = "DisqueF",
-    .title = "Disque en rotation",
-    .kind = MotionKind::Disc,
-    .points = {true, true, true},
-    .hasLoopButton = true,
-    .consumesCtrl = false,
-    .beepsOnEveryKey = true,
-    .hints = {.back = " Un pas en arière",
-              .forward = " Un pas en avant ( équivalent à la touche Contrôle du clavier )",
-              .start = " Aller au début de l'animation",
-              .traces = " afficher les positions successives du point",
-              .rate = " Sélectionner la cadence d'affichage de l'animation ( en images par seconde )"},
-};
-constexpr int kPanelHeight = 63;
-constexpr int kCanvasTop = 8;
-
 enum RimTable
 {
     E1 = 0,
@@ -44,12 +26,8 @@ constexpr QRgb kMarked = 0xFFFFFFFF;
 } // namespace
 
 TDisqueF::TDisqueF(QWidget* parent)
-    : MotionWindow(kTraits, parent)
-{
-    BuildBottomPanel(kPanelHeight, kCanvasTop);
-    OrderBottomPanelTabs({});
-    resize(477, 328);
-}
+    : MotionWindow(MotionKind::Disc, parent)
+{ }
 
 void TDisqueF::ComputeFrames()
 {
@@ -61,19 +39,11 @@ void TDisqueF::ComputeFrames()
     m_turningLines.Reset(CentrePx(), m_discRadiusPx, &m_rimDirections);
 }
 
-MeasurementTable TDisqueF::Measurements() const
-{
-    return DiscMeasurements();
-}
-
-QString TDisqueF::FileStem() const
-{
-    return DiscFileStem();
-}
-
 Worksheet TDisqueF::WorksheetDetails() const
 {
-    return {.parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100)),
+    return {.fileStem = DiscFileStem(),
+            .parameters = QStringLiteral("Rayon du disque : %1 cm").arg(std::lround(DiscRadiusMetres * 100)),
+            .table = DiscMeasurements(),
             .points = NamedWorksheetPoints(2),
             .circles = {{0, 0, DiscRadiusMetres}}};
 }

@@ -44,9 +44,6 @@ public:
     int DiscRadiusPx() const { return m_discRadiusPx; }
     QPoint CentrePx() const;
 
-    MeasurementTable Measurements() const override;
-    QString FileStem() const override;
-
 protected:
     Worksheet WorksheetDetails() const override;
     void ComputeFrames() override;

@@ -16,22 +16,6 @@
 
 namespace {
 
-constexpr MotionTraits kTraits{
-    .helpKeyword = "Balle",
-    .name = "ChuteF",
-    .title = "Chute d'une bille",
-    .kind = MotionKind::FreeFall,
-    .points = {false, true, false},
-    .hasLoopButton = false,
-    .consumesCtrl = false,
-    .beepsOnEveryKey = false,
-    .hints = {.back = " Un pas en arrière",
-              .forward = " Un pas en avant ( équivalent à la touche Contrôle du clavier )",
-              .play = " Lancer l'anaimation",
-              .start = " Aller au début de l'animation",
-              .traces = " Afficher les positions successives du point",
-              .rate = " Définir la cadence d'affichage ( images par seconde )"},
-};
 // The smallest window, frame included.
 constexpr QSize kMinOuterSize(400, 360);
 constexpr int kPanelWidth = 149;
@@ -53,7 +37,7 @@ int CanvasWidthFor(int clientHeight)
 } // namespace
 
 TChuteF::TChuteF(QWidget* parent)
-    : MotionWindow(kTraits, parent)
+    : MotionWindow(MotionKind::FreeFall, parent)
 {
     CreatePanel();
     SetMinimumOuterSize(this, kMinOuterSize);
@@ -61,7 +45,6 @@ TChuteF::TChuteF(QWidget* parent)
     OrderTabs({Canevas, NoCursBout, DebutBout, FinBout, PlayBout, ArriereBout, AvantBout, StopBout, IpsCombo,
                HauteurSpin->UpButton(), HauteurSpin->DownButton(), HautEd, TraceChecks[PointB], CloseBout, AideBout,
                CalcBout, CopierBout});
-    resize(433, 374);
     connect(Canevas, &PaintBox::MousePressed, this, &TChuteF::CanevasMouseMove);
     connect(Canevas, &PaintBox::MouseMoved, this, &TChuteF::CanevasMouseMove);
 }
@@ -102,12 +85,6 @@ void TChuteF::PrepareShow()
     InfosZone->update();
 }
 
-void TChuteF::ApplyShowPlayFlags()
-{
-    // No loop button here: the loop stays as the last motion window left it.
-    PlayFlags &= PlayBit::Loop;
-}
-
 void TChuteF::FinishShow()
 {
     m_logo = LoadNamedPicture(QStringLiteral("LogoG"), QSize(), Logo->devicePixelRatioF())
@@ -130,19 +107,11 @@ void TChuteF::ComputeFrames()
     m_curFrame = 1;
 }
 
-MeasurementTable TChuteF::Measurements() const
-{
-    return FreeFallMeasurements(AppSettings.HauteurUm);
-}
-
-QString TChuteF::FileStem() const
-{
-    return FreeFallFileStem(AppSettings.HauteurUm);
-}
-
 Worksheet TChuteF::WorksheetDetails() const
 {
-    return {.parameters = QStringLiteral("Hauteur de chute : %1 cm").arg(AppSettings.HauteurUm / 10000),
+    return {.fileStem = FreeFallFileStem(AppSettings.HauteurUm),
+            .parameters = QStringLiteral("Hauteur de chute : %1 cm").arg(AppSettings.HauteurUm / 10000),
+            .table = FreeFallMeasurements(AppSettings.HauteurUm),
             .points = {{QString(), QString(), QStringLiteral("y"), WorksheetPointColor(0)}},
             .unitMetres = 0.01,
             .fallRule = true,
@@ -159,12 +128,6 @@ void TChuteF::DrawBackground(Canvas& canvas)
 QPoint TChuteF::ToPixel(const FramePos& position) const
 {
     return QPoint(FreeFallBallX, m_rule.top - ToPixels(position.y));
-}
-
-// The ball rests on its point: its lowest row marks the distance fallen.
-void TChuteF::DrawMark(Canvas& canvas, QPoint at) const
-{
-    canvas.Ellipse(at.x() - 6, at.y() - 12, at.x() + 5, at.y());
 }
 
 // ---- height -----------------------------------------------------------------

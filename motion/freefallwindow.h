@@ -21,21 +21,16 @@ public:
     QString InfosText() const;
     const QImage& LogoBitmap() const { return m_logo; }
 
-    MeasurementTable Measurements() const override;
-    QString FileStem() const override;
-
 protected:
     Worksheet WorksheetDetails() const override;
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
     QPoint ToPixel(const FramePos& position) const override;
-    void DrawMark(Canvas& canvas, QPoint at) const override;
     void SetScale() override;
     QSize EnforcedSize(QSize size) const override;
     void PlaceControls(QSize client) override;
     void PaintOverFrame(QPainter& painter) override;
     void PrepareShow() override;
-    void ApplyShowPlayFlags() override;
     void FinishShow() override;
     void FinishClose() override;
     QString FrameDescription() const override;

@@ -47,13 +47,23 @@ Worksheet MotionWindow::FilmWorksheet() const
 {
     Worksheet sheet = WorksheetDetails();
     sheet.title = QString::fromUtf8(m_traits.title);
-    sheet.table = Measurements();
     return sheet;
+}
+
+MeasurementTable MotionWindow::Measurements() const
+{
+    return WorksheetDetails().table;
+}
+
+QString MotionWindow::FileStem() const
+{
+    return WorksheetDetails().fileStem;
 }
 
 void MotionWindow::ImprimerClick()
 {
-    PrintWorksheet(this, FilmWorksheet(), FileStem());
+    const Worksheet sheet = FilmWorksheet();
+    PrintWorksheet(this, sheet, sheet.fileStem);
 }
 
 void MotionWindow::CopierMesuresClick()

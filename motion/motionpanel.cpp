@@ -67,7 +67,7 @@ void MotionWindow::CreateControls()
     AideBout = MakeSpeedButton(this, "AideBout", "MotionHelp", {});
     CopierBout = MakeSpeedButton(this, "CopierBout", "MotionCopy", {});
     CalcBout = MakeSpeedButton(this, "CalcBout", "MotionCalc", {});
-    if (m_traits.hasLoopButton) {
+    if (m_traits.flags & MotionFlag::LoopButton) {
         BoucleBout = MakeSpeedButton(this, "BoucleBout", "MotionLoop", {});
         BoucleBout->setCheckable(true);
         connect(BoucleBout, &QToolButton::toggled, this, &MotionWindow::BoucleBoutClick);

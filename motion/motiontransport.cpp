@@ -155,11 +155,11 @@ bool MotionWindow::IsFirstKeyReceiver(QObject* watched) const
 
 bool MotionWindow::FormKeyDown(const QKeyEvent& event)
 {
-    if (m_traits.beepsOnEveryKey)
+    if (m_traits.flags & MotionFlag::BeepsOnEveryKey)
         Beep();
     if (event.key() == Qt::Key_Control) {
         CtrlKeyDown(event.isAutoRepeat());
-        return m_traits.consumesCtrl;
+        return m_traits.flags & MotionFlag::ConsumesCtrl;
     }
     // Any other key makes the Ctrl held so far part of a shortcut.
     CancelCtrlStep();
@@ -260,7 +260,7 @@ bool MotionWindow::TransportKey(const QKeyEvent& event)
 
 void MotionWindow::CtrlStep()
 {
-    if (m_traits.beepsOnEveryKey)
+    if (m_traits.flags & MotionFlag::BeepsOnEveryKey)
         Beep();
     m_ctrlStepped = true;
     AvantBout->click();

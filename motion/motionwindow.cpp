@@ -29,13 +29,19 @@ TColor TraceColor(int point)
 
 } // namespace
 
-MotionWindow::MotionWindow(const MotionTraits& traits, QWidget* parent)
-    : ModuleWindow(traits.name, ModuleCaption(QString::fromUtf8(traits.title)), parent),
-      m_traits(traits)
+MotionWindow::MotionWindow(MotionKind kind, QWidget* parent)
+    : ModuleWindow(FilmTraits(kind).name, ModuleCaption(QString::fromUtf8(FilmTraits(kind).title)), parent),
+      m_traits(FilmTraits(kind))
 {
     SetMinimumOuterSize(this, kMinOuterSize);
     CreateControls();
     SetHints();
+    const MotionLayout& layout = m_traits.layout;
+    if (layout.panelHeight > 0) {
+        BuildBottomPanel(layout.panelHeight, layout.canvasTop);
+        OrderBottomPanelTabs({});
+    }
+    resize(layout.size);
     connect(&m_ctrlRepeat, &HeldKeyRepeat::Repeated, this, &MotionWindow::CtrlStep);
 }
 
@@ -79,8 +85,12 @@ void MotionWindow::RunShowSequence()
 
 void MotionWindow::ApplyShowPlayFlags()
 {
-    if (BoucleBout)
-        SetCheckedSilently(BoucleBout, AppSettings.BoucleFlag);
+    // Without a loop button the loop stays as the last motion window left it.
+    if (!BoucleBout) {
+        PlayFlags &= PlayBit::Loop;
+        return;
+    }
+    SetCheckedSilently(BoucleBout, AppSettings.BoucleFlag);
     PlayFlags = AppSettings.BoucleFlag ? PlayBit::Loop : 0;
 }
 
@@ -230,7 +240,8 @@ QPoint MotionWindow::ToPixel(const FramePos& position) const
 
 void MotionWindow::DrawMark(Canvas& canvas, QPoint at) const
 {
-    canvas.Ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 4);
+    const QRect mark = m_traits.mark.translated(at);
+    canvas.Ellipse(mark.left(), mark.top(), mark.right(), mark.bottom());
 }
 
 // The two arms of a cross, X-4..X+3 and Y-4..Y+3, as lines leaving out

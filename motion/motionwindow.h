@@ -1,13 +1,15 @@
 // The stroboscopic motion player shared by the four motion windows: the
 // transport, the frame clock, the traces, the keys, copy and save of the
-// picture and of the measurements, help and the show and close sequence. Each window supplies its traits (help topic,
-// kind of steps, points, hints), frames, background, marks and layout.
+// picture and of the measurements, help and the show and close sequence.
+// Each window takes its film's row of traits (motiontraits.h) and supplies
+// its frames, background, scale and worksheet.
 #pragma once
 
 #include "canvas/canvas.h"
 #include "motion/model/measurements.h"
 #include "motion/model/motionrules.h"
 #include "motion/motioncontrols.h"
+#include "motion/motiontraits.h"
 #include "motion/motionworksheet.h"
 #include "window/modulewindow.h"
 
@@ -26,32 +28,6 @@ class QMenu;
 class QPainter;
 class QTimer;
 class QToolButton;
-
-// Hint texts (UTF-8) a window puts in place of the player's own; null
-// keeps the player's.
-struct MotionHints
-{
-    const char* back = nullptr; // ArriereBout
-    const char* forward = nullptr; // AvantBout
-    const char* play = nullptr; // PlayBout
-    const char* start = nullptr; // DebutBout
-    const char* traces = nullptr; // every trace check box
-    const char* rate = nullptr; // IpsCombo
-};
-
-// What sets one motion window's player apart from the others'.
-struct MotionTraits
-{
-    const char* helpKeyword;
-    const char* name; // the form's object name, "BalleF"
-    const char* title; // the film's name (UTF-8): caption and worksheet title
-    MotionKind kind; // its steps and trace marks
-    std::array<bool, 3> points; // A, B, C tracked
-    bool hasLoopButton;
-    bool consumesCtrl; // the Ctrl key goes no further after its step
-    bool beepsOnEveryKey;
-    MotionHints hints;
-};
 
 class MotionWindow : public ModuleWindow
 {
@@ -75,8 +51,8 @@ public:
 
     // The positions at the marked frames, and the name proposed for the
     // files of this motion (without extension).
-    virtual MeasurementTable Measurements() const = 0;
-    virtual QString FileStem() const = 0;
+    MeasurementTable Measurements() const;
+    QString FileStem() const;
     // The film as a printed worksheet: its name, parameters, marks and
     // measurements.
     Worksheet FilmWorksheet() const;
@@ -87,10 +63,10 @@ public:
     void EnregistrerMesuresClick();
 
 protected:
-    MotionWindow(const MotionTraits& traits, QWidget* parent);
+    MotionWindow(MotionKind kind, QWidget* parent);
 
-    // The worksheet's parameters, points and figure; FilmWorksheet adds the
-    // film's name and its measurements.
+    // The film at its current parameters: all of its worksheet but the
+    // film's name, which FilmWorksheet adds.
     virtual Worksheet WorksheetDetails() const = 0;
     // Fills the frame tables and sets the frame count and current frame.
     virtual void ComputeFrames() = 0;
@@ -100,9 +76,6 @@ protected:
     // Where a position of the world lies on the canvas (default: world
     // origin at the canvas's top-left, y downward).
     virtual QPoint ToPixel(const FramePos& position) const;
-    // The mark of a point at its current frame (default: a disc of 8 pixels
-    // across centred on it).
-    virtual void DrawMark(Canvas& canvas, QPoint at) const;
 
     // The window's size after its minimum-size rule (default: a framed
     // window at least 400 x 300 and never taller than wide).
@@ -117,8 +90,6 @@ protected:
     virtual void PrepareShow() { }
     virtual void FinishShow() { }
     virtual void FinishClose() { }
-    // Play bits at show: the loop follows BoucleFlag (default).
-    virtual void ApplyShowPlayFlags();
     // What the picture shows at the current frame, for a screen reader
     // (motion/model/framedescription.h).
     virtual QString FrameDescription() const { return {}; }
@@ -132,8 +103,6 @@ protected:
     int CanvasWidth() const { return m_canvasSize.width(); }
     int CanvasHeight() const { return m_canvasSize.height(); }
 
-    // Design of the bottom panel of the projectile, wheel and disc windows.
-    void BuildBottomPanel(int panelHeight, int canvasTop);
     // The Tab order of a window with the bottom panel, as the eye reads it:
     // the picture, the window's buttons, the frame rate, the traces and
     // then `entries`, the transport.
@@ -174,13 +143,19 @@ protected:
 
 private:
     void CreateControls();
+    // Design of the bottom panel of the projectile, wheel and disc windows.
+    void BuildBottomPanel(int panelHeight, int canvasTop);
     void CreateCopyMenu();
     void SetHints();
     void RunShowSequence();
+    // Play bits at show: the loop follows BoucleFlag where the film has a
+    // loop button.
+    void ApplyShowPlayFlags();
     void ShowIpsSetting();
     void PaintCanvas(QPainter& painter);
     void DescribePicture();
     void DrawCross(Canvas& canvas, QPoint at) const;
+    void DrawMark(Canvas& canvas, QPoint at) const;
     void DrawPoint(Canvas& canvas, int point) const;
     int FrameAfter(int frame) const;
     int FrameBefore(int frame) const;

@@ -38,6 +38,9 @@ struct WorksheetCircle
 struct Worksheet
 {
     QString title{}; // "Mouvement d'un projectile"
+    // The name proposed for the film's files and the printed document,
+    // without extension: "projectile_30ms_45deg".
+    QString fileStem{};
     QString parameters{}; // "Vitesse initiale : 30 m/s ; angle de tir : 45°"
     MeasurementTable table{};
     std::vector<WorksheetPoint> points{};

@@ -10,32 +10,13 @@
 #include <algorithm>
 #include <tuple>
 
-namespace {
-
-constexpr MotionTraits kTraits{
-    .helpKeyword = "Balle",
-    .name = "BalleF",
-    .title = "Mouvement d'un projectile",
-    .kind = MotionKind::Projectile,
-    .points = {false, true, false},
-    .hasLoopButton = true,
-    .consumesCtrl = false,
-    .beepsOnEveryKey = false,
-    .hints = {},
-};
-constexpr int kPanelHeight = 68;
-constexpr int kCanvasTop = 4;
-
-} // namespace
-
 TBalleF::TBalleF(QWidget* parent)
-    : MotionWindow(kTraits, parent)
+    : MotionWindow(MotionKind::Projectile, parent)
 {
-    BuildBottomPanel(kPanelHeight, kCanvasTop);
     CreateEntries();
+    // The entries go between the traces and the transport.
     OrderBottomPanelTabs(
         {AlphaSpin->UpButton(), AlphaSpin->DownButton(), AlphaEd, V0Spin->UpButton(), V0Spin->DownButton(), V0Ed});
-    resize(427, 273);
     ComputeFrames();
 }
 
@@ -75,20 +56,12 @@ void TBalleF::ComputeFrames()
     RedrawBackground();
 }
 
-MeasurementTable TBalleF::Measurements() const
-{
-    return ProjectileMeasurements(m_launchSpeed, m_launchAngle);
-}
-
-QString TBalleF::FileStem() const
-{
-    return ProjectileFileStem(m_launchSpeed, m_launchAngle);
-}
-
 Worksheet TBalleF::WorksheetDetails() const
 {
-    return {.parameters
+    return {.fileStem = ProjectileFileStem(m_launchSpeed, m_launchAngle),
+            .parameters
             = QStringLiteral("Vitesse initiale : %1 m/s ; angle de tir : %2°").arg(m_launchSpeed).arg(m_launchAngle),
+            .table = ProjectileMeasurements(m_launchSpeed, m_launchAngle),
             .points = {{QString(), QStringLiteral("x"), QStringLiteral("y"), WorksheetPointColor(0)}}};
 }
 
@@ -112,11 +85,6 @@ void TBalleF::SetScale()
 QPoint TBalleF::ToPixel(const FramePos& position) const
 {
     return QPoint(m_originX + ToPixels(position.x), m_originY - ToPixels(position.y));
-}
-
-void TBalleF::DrawMark(Canvas& canvas, QPoint at) const
-{
-    canvas.Ellipse(at.x() - 6, at.y() - 6, at.x() + 5, at.y() + 5);
 }
 
 void TBalleF::ApplyParameters(int launchSpeed, int launchAngle)

@@ -21,15 +21,11 @@ public:
     int LaunchAngle() const { return m_launchAngle; }
     const std::array<QString, 5>& InfoLines() const { return m_infoLines; }
 
-    MeasurementTable Measurements() const override;
-    QString FileStem() const override;
-
 protected:
     Worksheet WorksheetDetails() const override;
     void ComputeFrames() override;
     void DrawBackground(Canvas& canvas) override;
     QPoint ToPixel(const FramePos& position) const override;
-    void DrawMark(Canvas& canvas, QPoint at) const override;
     void SetScale() override;
     void PrepareShow() override;
     QString FrameDescription() const override;

@@ -8,34 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr MotionTraits kTraits{
-    .helpKeyword = "Roue",
-    .name = "RoueF",
-    .title = "Roue d'une bicyclette",
-    .kind = MotionKind::Wheel,
-    .points = {true, true, true},
-    .hasLoopButton = true,
-    .consumesCtrl = true,
-    .beepsOnEveryKey = false,
-    .hints = {.back = " Un pas en arrière",
-              .start = " Aller au début de l'animation",
-              .traces = " Afficher les positions successives du point",
-              .rate = " Définir la cadence d'affichage ( en images par seconde )"},
-};
-constexpr int kPanelHeight = 63;
-constexpr int kCanvasTop = 8;
-
-} // namespace
-
 TRoueF::TRoueF(QWidget* parent)
-    : MotionWindow(kTraits, parent)
-{
-    BuildBottomPanel(kPanelHeight, kCanvasTop);
-    OrderBottomPanelTabs({});
-    resize(477, 328);
-}
+    : MotionWindow(MotionKind::Wheel, parent)
+{ }
 
 void TRoueF::ComputeFrames()
 {
@@ -44,20 +19,12 @@ void TRoueF::ComputeFrames()
     m_curFrame = 1;
 }
 
-MeasurementTable TRoueF::Measurements() const
-{
-    return WheelMeasurements();
-}
-
-QString TRoueF::FileStem() const
-{
-    return WheelFileStem();
-}
-
 Worksheet TRoueF::WorksheetDetails() const
 {
     // The wheel where it starts, its hub above the first point of contact.
-    return {.parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100)),
+    return {.fileStem = WheelFileStem(),
+            .parameters = QStringLiteral("Rayon de la roue : %1 cm").arg(std::lround(WheelRadiusMetres * 100)),
+            .table = WheelMeasurements(),
             .points = NamedWorksheetPoints(3),
             .circles = {{0, WheelRadiusMetres, WheelRadiusMetres}},
             .groundY = 0};

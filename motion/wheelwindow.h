@@ -13,9 +13,6 @@ public:
 
     int WheelRadiusPx() const { return m_wheelRadiusPx; }
 
-    MeasurementTable Measurements() const override;
-    QString FileStem() const override;
-
 protected:
     Worksheet WorksheetDetails() const override;
     void ComputeFrames() override;

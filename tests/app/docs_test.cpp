@@ -3,6 +3,7 @@
 // the program opens is an anchor the help window really finds, the units
 // and the typography are right, and the licence is named where it is read.
 #include "motion/model/measurements.h"
+#include "motion/motiontraits.h"
 #include "platform/helpviewer.h"
 #include "testhelpers.h"
 
@@ -59,8 +60,6 @@ QSet<QString> TopicIdsInSources()
 {
     static const QRegularExpression call(
         QStringLiteral(R"re(ShowHelpTopic\(\s*(?:QStringLiteral\(|QString::fromLatin1\()?\s*"([^"]+)")re"));
-    static const QRegularExpression motionTraits(
-        QStringLiteral(R"re(MotionTraits\s+\w+\s*\{\s*\.helpKeyword\s*=\s*"([^"]+)")re"));
     QSet<QString> ids;
     const QDir root(QStringLiteral(KINEA_SOURCE_DIR));
     for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -69,11 +68,13 @@ QSet<QString> TopicIdsInSources()
         QDirIterator files(root.filePath(folder), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString code = ReadText(files.next());
-            for (const auto* pattern : {&call, &motionTraits})
-                for (const auto& match : pattern->globalMatch(code))
-                    ids.insert(match.captured(1));
+            for (const auto& match : call.globalMatch(code))
+                ids.insert(match.captured(1));
         }
     }
+    // The films open the topic their traits name.
+    for (MotionKind film : {MotionKind::Projectile, MotionKind::FreeFall, MotionKind::Wheel, MotionKind::Disc})
+        ids.insert(QString::fromLatin1(FilmTraits(film).helpKeyword));
     return ids;
 }
 
