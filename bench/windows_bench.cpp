@@ -70,6 +70,17 @@ BENCHMARK(BmComposeFrameDisc)->Unit(benchmark::kMicrosecond);
 
 // ---- about box
 
+namespace {
+
+// The about box as the menu opens it, on the stored event.
+void OpenFromMenu(TSplashF& box)
+{
+    box.SetOpenedFromMenu(true);
+    box.show();
+}
+
+} // namespace
+
 // The about box's 30 ms tick: while the globe turns (a rendering of the
 // sphere and a whole frame) and once the event is presented (a frame with
 // the scrolling credits only).
@@ -77,16 +88,14 @@ static void BmAboutTickWhileTurning(benchmark::State& state)
 {
     AppSettings = AppSettingsRecord{};
     TSplashF box;
-    box.SetOpenedFromMenu(true);
-    box.show();
+    OpenFromMenu(box);
     int index = 0;
     for (auto _ : state) {
         if (!box.Turn().Running()) {
             state.PauseTiming();
             AppSettings.Event_Index = index++;
             box.close();
-            box.SetOpenedFromMenu(true);
-            box.show();
+            OpenFromMenu(box);
             state.ResumeTiming();
         }
         box.AnimTimerTimer();
@@ -99,8 +108,7 @@ static void BmAboutTickPresented(benchmark::State& state)
 {
     AppSettings = AppSettingsRecord{};
     TSplashF box;
-    box.SetOpenedFromMenu(true);
-    box.show();
+    OpenFromMenu(box);
     while (box.Typing().Running() || box.Turn().Running())
         box.AnimTimerTimer();
     for (auto _ : state) {

@@ -49,6 +49,20 @@ const CaptionCase kCaptions[] = {
     {"l5", 344, " Quitter"},
 };
 
+// The eight modules in the captions' order: caption, menu entry, and the
+// fixture's window they open.
+struct ModuleCase
+{
+    const char* caption;
+    const char* entry;
+    int module;
+};
+
+const ModuleCase kModules[] = {
+    {"l1", "m1", 0},   {"l2", "m2", 1},   {"l3", "m3", 2},   {"l4", "m4", 3},
+    {"l20", "m20", 4}, {"l21", "m21", 6}, {"l22", "m22", 5}, {"l10", "m10", 7},
+};
+
 struct MenuCase
 {
     const char* name;
@@ -197,17 +211,12 @@ TEST_F(LauncherTest, HoveringColoursOneCaptionBlueAndTheBackgroundResetsAll)
 TEST_F(LauncherTest, OpeningAModuleHidesTheLauncherUntilItCloses)
 {
     launcher->show();
-    const struct
-    {
-        const char* entry;
-        int index;
-    } cases[] = {{"m1", 0}, {"m2", 1}, {"m3", 2}, {"m4", 3}, {"m20", 4}, {"m22", 5}, {"m21", 6}, {"m10", 7}};
-    for (const auto& c : cases) {
+    for (const ModuleCase& c : kModules) {
         SCOPED_TRACE(c.entry);
         Action(c.entry)->trigger();
-        EXPECT_TRUE(modules[c.index]->isVisible());
+        EXPECT_TRUE(modules[c.module]->isVisible());
         EXPECT_FALSE(launcher->isVisible());
-        modules[c.index]->close();
+        modules[c.module]->close();
         EXPECT_TRUE(launcher->isVisible());
     }
 }
@@ -307,12 +316,7 @@ TEST_F(LauncherTest, ClosingAModuleGivesTheKeyboardBackToTheLauncherWithItsHighl
     launcher->show();
     launcher->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(launcher.get()));
-    const struct
-    {
-        const char* caption;
-        int module;
-    } rows[] = {{"l1", 0}, {"l2", 1}, {"l3", 2}, {"l4", 3}, {"l20", 4}, {"l21", 6}, {"l22", 5}, {"l10", 7}};
-    for (const auto& row : rows) {
+    for (const ModuleCase& row : kModules) {
         SCOPED_TRACE(row.caption);
         ASSERT_EQ(QApplication::activeWindow(), launcher.get());
         QTest::keyClick(QApplication::activeWindow(), Qt::Key_Down);

@@ -35,9 +35,11 @@ protected:
         SetGlobePlaceTable({});
     }
 
-    void Show(int slot, int place)
+    // Loads the slot's map for this place and returns the map.
+    TDibPlus& Show(int slot, int place)
     {
         GlobePlace[slot] = place;
         LoadGlobeMap(slot, false);
+        return *GlobeMap(slot);
     }
 };

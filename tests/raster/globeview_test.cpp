@@ -84,8 +84,7 @@ TEST_F(GlobeViewTest, PlanetPicturesAreNamedAfterTheBodies)
 
 TEST_F(GlobeViewTest, ThePlanetPictureFillsTheTopRowsOfTheMap)
 {
-    Show(1, 1);
-    TDibPlus& map = *GlobeMap(1);
+    TDibPlus& map = Show(1, 1);
     // The Pacific is blue, the rows under the map stay black.
     const TDibColor ocean = map.GetPixel(53, 160);
     EXPECT_GT(ocean & 0xFF, (ocean >> 16) + 20);
@@ -96,8 +95,7 @@ TEST_F(GlobeViewTest, ThePlanetPictureFillsTheTopRowsOfTheMap)
 
 TEST_F(GlobeViewTest, ADotMarkerIsARedDiscInItsSixPixelBox)
 {
-    Show(1, 1);
-    TDibPlus& map = *GlobeMap(1);
+    TDibPlus& map = Show(1, 1);
     EXPECT_EQ(map.GetPixel(322, 74), kRed);
     EXPECT_EQ(map.GetPixel(320, 74), kRed);
     EXPECT_EQ(map.GetPixel(322, 72), kRed);
@@ -107,8 +105,7 @@ TEST_F(GlobeViewTest, ADotMarkerIsARedDiscInItsSixPixelBox)
 
 TEST_F(GlobeViewTest, MarkX1000DrawsA640By3BandAlongTheTopWhateverMarkY)
 {
-    Show(2, 2);
-    TDibPlus& map = *GlobeMap(2);
+    TDibPlus& map = Show(2, 2);
     for (int y = 0; y < 3; ++y) {
         EXPECT_EQ(map.GetPixel(0, y), kRed);
         EXPECT_EQ(map.GetPixel(639, y), kRed);
@@ -121,8 +118,7 @@ TEST_F(GlobeViewTest, MarkX1000DrawsA640By3BandAlongTheTopWhateverMarkY)
 
 TEST_F(GlobeViewTest, AMarkRadiusDrawsADottedCircle)
 {
-    Show(1, 4);
-    TDibPlus& map = *GlobeMap(1);
+    TDibPlus& map = Show(1, 4);
     EXPECT_NE(map.GetPixel(300, 100), kRed);
     int red = 0, notRed = 0;
     for (int k = 0; k < 360; k += 3) {
@@ -167,8 +163,7 @@ TEST_F(GlobeViewTest, PictureZeroKeepsTheMapAsItWas)
 TEST_F(GlobeViewTest, AMissingPictureLeavesTheMapBlackAndTheProgramRunning)
 {
     Show(1, 1);
-    Show(1, 3);
-    TDibPlus& map = *GlobeMap(1);
+    TDibPlus& map = Show(1, 3);
     for (int y = 0; y < 321; y += 40)
         for (int x = 0; x < 642; x += 40)
             ASSERT_EQ(map.GetPixel(x, y), 0u) << x << "," << y;

@@ -17,7 +17,6 @@ void Press(QWidget& window, const char* name)
 KINEA_SNAPSHOT(braking)
 {
     TFreinageF window;
-    window.resize(792, 543);
     window.show();
     snapshots::Save(&window, outDir, "braking_idle");
 

@@ -77,9 +77,8 @@ TEST_F(SettingsLoad, AnyNonZeroBooleanIsTrueAndIsWrittenBackAsOne)
     EXPECT_FALSE(AppSettings.MotifFlag);
     EXPECT_TRUE(AppSettings.SplasheFlag); // not a number: default
     const QByteArray saved = SavedIni();
-    EXPECT_TRUE(saved.contains("TipFlag=1\r\n"));
-    EXPECT_TRUE(saved.contains("HintFlag=1\r\n"));
-    EXPECT_TRUE(saved.contains("SplasheFlag=1\r\n"));
+    for (const char* line : {"TipFlag=1\r\n", "HintFlag=1\r\n", "SplasheFlag=1\r\n"})
+        EXPECT_TRUE(saved.contains(line)) << line;
 }
 
 TEST_F(SettingsLoad, ColourAbove7FFFFFFFKeepsItsBitPattern)

@@ -53,8 +53,7 @@ TEST_F(SettingsSave, DigitsColourJoinsGeneralAfterTheColours)
 
 TEST_F(SettingsSave, UnknownSectionsKeysAndCommentsStayInPlace)
 {
-    WriteIni("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=50\r\nInconnu=7\r\n\r\n[Fin]\r\nz=1\r\n");
-    LoadSettings(IniPath());
+    LoadFrom("; réglages\r\n[Extra]\r\nfoo=bar\r\n\r\n[General]\r\nIps=50\r\nInconnu=7\r\n\r\n[Fin]\r\nz=1\r\n");
     AppSettings.Ips = 200;
     const QByteArray file = SavedIni();
     EXPECT_TRUE(
@@ -64,8 +63,7 @@ TEST_F(SettingsSave, UnknownSectionsKeysAndCommentsStayInPlace)
 
 TEST_F(SettingsSave, KeysInAnotherCaseAreUpdatedNotRepeated)
 {
-    WriteIni("[general]\r\nips=50\r\nTIPFLAG=0\r\n");
-    LoadSettings(IniPath());
+    LoadFrom("[general]\r\nips=50\r\nTIPFLAG=0\r\n");
     EXPECT_EQ(AppSettings.Ips, 50);
     EXPECT_FALSE(AppSettings.TipFlag);
     AppSettings.Ips = 400;

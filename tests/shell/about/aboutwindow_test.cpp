@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <climits>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace about_testing;
@@ -229,30 +230,36 @@ TEST_F(AboutTest, HoveringTheButtonsHoldsTheEventThenItMovesOn)
     EXPECT_TRUE(box.Typing().Running());
 }
 
+// The mouse leaves the buttons over the box, or out of the box straight
+// from them: either way the hover ends and the start-up box closes.
 TEST_F(AboutTest, LeavingTheButtonsAtStartUpClosesTheBox)
 {
-    ShowAtEvent(2, true);
-    PresentEvent(box);
-    box.ZoneMouseMove(kOnBack);
-    Tick(box, 10);
-    box.ZoneMouseMove(kAway);
-    Tick(box, 2);
-    EXPECT_FALSE(box.isVisible());
-    EXPECT_EQ(AppSettings.Event_Index, 3);
-}
-
-TEST_F(AboutTest, LeavingTheBoxFromTheButtonsEndsTheHover)
-{
-    ShowAtEvent(2, true);
-    PresentEvent(box);
-    box.ZoneMouseMove(kOnNext);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(Child<QWidget>(&box, "Zone"), &leave);
-    EXPECT_FALSE(box.Hover());
-    EXPECT_EQ(Child<QWidget>(&box, "Zone")->cursor().shape(), Qt::ArrowCursor);
-    Tick(box, 2);
-    EXPECT_FALSE(box.isVisible());
-    EXPECT_EQ(AppSettings.Event_Index, 3);
+    const struct
+    {
+        const char* name;
+        QPoint button;
+        std::function<void()> leave;
+    } rows[] = {
+        {"over the box", kOnBack, [this] { box.ZoneMouseMove(kAway); }},
+        {"out of the box", kOnNext,
+         [this] {
+             QEvent leave(QEvent::Leave);
+             QCoreApplication::sendEvent(Child<QWidget>(&box, "Zone"), &leave);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ShowAtEvent(2, true);
+        PresentEvent(box);
+        box.ZoneMouseMove(row.button);
+        Tick(box, 10);
+        row.leave();
+        EXPECT_FALSE(box.Hover());
+        EXPECT_EQ(Child<QWidget>(&box, "Zone")->cursor().shape(), Qt::ArrowCursor);
+        Tick(box, 2);
+        EXPECT_FALSE(box.isVisible());
+        EXPECT_EQ(AppSettings.Event_Index, 3);
+    }
 }
 
 TEST_F(AboutTest, HoveringTheCrossOnlyPausesTheCountdown)

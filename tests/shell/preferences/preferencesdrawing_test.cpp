@@ -1,6 +1,7 @@
 // The banner and the colour preview, probed at the pixels their drawing
 // rules fix.
 #include "canvas/canvas.h"
+#include "shell/preferences/preferencescolorpage.h"
 #include "shell/preferences/preferencesdrawing.h"
 #include "shell/preferences/preferencespages.h"
 #include "support/testhelpers.h"
@@ -88,14 +89,10 @@ struct PreviewFixture : testing::Test
 {
     void SetUp() override
     {
-        s.clFond = 0x102030;
-        s.clCadre = 0x405060;
-        s.clObjet = 0x708090;
-        s.clContour = 0xA0B0C0;
-        s.clTexte = 0x0000D0;
-        s.clTraceA = 0x00E000;
-        s.clTraceB = 0xF00000;
-        s.clTraceC = 0x0A0B0C;
+        // Eight different colours, so that each probe tells which setting
+        // painted it; in the editor's order: markers A, B and C, screen,
+        // objects, outline, text, frame.
+        WriteColors(s, {0x00E000, 0xF00000, 0x0A0B0C, 0x102030, 0x708090, 0xA0B0C0, 0x0000D0, 0x405060});
         preview.fill(Qt::black);
         DrawColorPreview(preview, s, QStringLiteral("Kinea"));
     }
