@@ -13,6 +13,11 @@ QImage NewPicture(QSize logicalSize, qreal ratio, QImage::Format format = QImage
 // Every pixel of colour `from` becomes `to` (both 0x00BBGGRR).
 void ReplaceColor(QImage& image, TColor from, TColor to);
 
+// The program's sky, white overhead to pale blue at the horizon: behind the
+// about box, the road and the organ's bench and tubes.
+constexpr TColor kPaleSkyTop = 0xFFFFFF;
+constexpr TColor kPaleSkyHorizon = 0xF8BA88;
+
 // Row y of `rows` (0..rows-1) gets from + y * (to - from) / rows in each
 // channel, rounded, drawn as one line across the whole width.
 void VerticalGradient(QImage& image, TColor from, TColor to, int rows);

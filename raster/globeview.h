@@ -80,9 +80,9 @@ TDibPlus* LabelSurface();
 // radius is 321 / pi map pixels. Each row's radius terms are worked out from
 // this exact value and only then rounded to single precision.
 constexpr int kGlobeMapColumns = 642;
-constexpr int kGlobeMapRows = 321;
+constexpr int kGlobeMapRows = kGlobeMapColumns / 2; // pole to pole
 constexpr int kGlobeImageSide = 206;
-constexpr int kGlobeCentre = 103;
+constexpr int kGlobeCentre = kGlobeImageSide / 2;
 constexpr double kGlobeRadius = 102.1774735;
 
 // cos and sin of 2 pi k / 642 (k = 0..720) and of 2 pi k / 360 (k = 0..360),

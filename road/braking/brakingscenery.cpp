@@ -18,8 +18,6 @@ namespace {
 
 constexpr double kPeriodMetres = 150;
 constexpr int kTileWidth = 100;
-constexpr TColor kSkyTop = 0xFFFFFF;
-constexpr TColor kSkyBottom = 0xF8BA88;
 constexpr TColor kRoadTop = 0x583130;
 constexpr TColor kRoadBottom = 0x000000;
 
@@ -97,7 +95,7 @@ void BrakingScene::BuildScenery()
     // A zone lower than the road shows road only: no sky rows to share the
     // gradient.
     if (skyRows > 0)
-        VerticalGradient(sky, kSkyTop, kSkyBottom, skyRows);
+        VerticalGradient(sky, kPaleSkyTop, kPaleSkyHorizon, skyRows);
     const QImage road = GradientBand(1, m_roadHeight, m_ratio, kRoadTop, kRoadBottom);
     const int roadTop = ToDevice(skyRows);
 

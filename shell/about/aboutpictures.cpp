@@ -28,7 +28,7 @@ bool Opaque(QRgb pixel)
 QImage AboutBackground(qreal ratio)
 {
     QImage background = NewPicture(QSize(kAboutWidth, kAboutHeight), ratio);
-    VerticalGradient(background, kAboutTopColor, kAboutBottomColor, kAboutHeight);
+    VerticalGradient(background, kPaleSkyTop, kPaleSkyHorizon, kAboutHeight);
     Canvas canvas(background);
     canvas.brush = {kAboutFrameColor, BrushStyle::Solid};
     canvas.FrameRect(0, 0, kAboutWidth, kAboutHeight);

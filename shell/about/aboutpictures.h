@@ -18,8 +18,6 @@
 
 constexpr int kAboutWidth = 650;
 constexpr int kAboutHeight = 455;
-constexpr TColor kAboutTopColor = 0xFFFFFF;
-constexpr TColor kAboutBottomColor = 0xF8BA88;
 constexpr TColor kAboutFrameColor = 0x808080;
 constexpr TColor kKeyMagenta = 0xFF00FF;
 

@@ -16,12 +16,10 @@
 
 namespace {
 
-constexpr TColor kHighlight = 0x95C4F9;
 constexpr TColor kBothFrame = 0x808080;
 constexpr TColor kLabelInk = 0x300000;
 constexpr TColor kLabelOnHighlight = 0x000030;
-constexpr int kPanelWidth = 250;
-constexpr int kPanelHeight = 130;
+constexpr QSize kPanelSize{250, 130};
 constexpr int kPanelRadius = 8;
 
 // Same size and format: one copy of the pixels.
@@ -189,14 +187,14 @@ void TPercutaF::DrawTubes()
         if (selected > 0 && paging.IsOnPage(selected)) {
             const int k = selected - paging.FirstOnPage() + 1;
             const QRect box = TubeBox(k);
-            canvas.brush = CanvasBrush{kHighlight};
+            canvas.brush = CanvasBrush{kOrganOrange};
             canvas.FillRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
             canvas.brush.style = BrushStyle::Clear;
             DrawTube(canvas, k, tubes.Tube(selected), kLabelOnHighlight);
         }
         if (hovered > 0 && paging.IsOnPage(hovered)) {
             const QRect box = TubeBox(hovered - paging.FirstOnPage() + 1);
-            canvas.brush = CanvasBrush{hovered == selected ? kBothFrame : kHighlight};
+            canvas.brush = CanvasBrush{hovered == selected ? kBothFrame : kOrganOrange};
             canvas.FrameRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
             canvas.brush.style = BrushStyle::Clear;
             canvas.font = OrganPictures::HoverFont();
@@ -221,7 +219,7 @@ void TPercutaF::DrawTubes()
 void TPercutaF::DrawInfoPanel(const TubeRecord& tube, int position, bool selected)
 {
     TDibPlus& panel = *m_infoPanel;
-    const QRect box = DeviceRect(QRect(m_model.Layout().DisplayWidth() - kPanelWidth - 4, 4, kPanelWidth, kPanelHeight),
+    const QRect box = DeviceRect(QRect(QPoint(m_model.Layout().DisplayWidth() - kPanelSize.width() - 4, 4), kPanelSize),
                                  panel.Ratio());
     CopyPictureToSurface(m_tubes, box, panel);
     for (int r = 0; r < panel.Height(); ++r) {

@@ -10,12 +10,10 @@
 namespace {
 
 constexpr TColor kWhite = 0xFFFFFF;
-constexpr TColor kSkyBlue = 0xF8BA88;
 constexpr TColor kSteel = 0x606060;
 constexpr TColor kFold = 0xC0C0C0;
 constexpr TColor kStopBlock = 0x303030;
 constexpr TColor kRail = 0xC0C0C0;
-constexpr TColor kLightOrange = 0x95C4F9;
 
 QImage Blank(int width, int height, qreal ratio)
 {
@@ -102,11 +100,11 @@ CanvasFont BoldArial(int points, TColor color)
 
 CanvasFont OrganPictures::BenchFont()
 {
-    return BoldArial(10, kLightOrange);
+    return BoldArial(10, kOrganOrange);
 }
 CanvasFont OrganPictures::StrikerFont()
 {
-    return BoldArial(8, kLightOrange);
+    return BoldArial(8, kOrganOrange);
 }
 CanvasFont OrganPictures::LabelFont(TColor color)
 {
@@ -114,7 +112,7 @@ CanvasFont OrganPictures::LabelFont(TColor color)
 }
 CanvasFont OrganPictures::HoverFont()
 {
-    return BoldArial(10, kLightOrange);
+    return BoldArial(10, kOrganOrange);
 }
 CanvasFont OrganPictures::PanelFont()
 {
@@ -126,7 +124,7 @@ void OrganPictures::Build(const OrganLayout& layout, qreal ratio)
     Ratio = ratio;
     const int width = layout.DisplayWidth();
     BenchBackground = Blank(width, layout.BenchHeight(), ratio);
-    VerticalGradient(BenchBackground, kWhite, kSkyBlue, std::max(1, layout.BenchHeight()));
+    VerticalGradient(BenchBackground, kPaleSkyTop, kPaleSkyHorizon, std::max(1, layout.BenchHeight()));
     ShadedBar(BenchBackground, kStopBlock, kWhite, kStopBlock, layout.Up(16), layout.Up(12.5), layout.Up(11),
               layout.Up(1), layout.Px(3), layout.Px(10));
     ShadedBar(BenchBackground, kRail, kWhite, kRail, layout.Up(16), layout.Up(15.7), layout.Up(15.5), layout.Up(14.5),
@@ -135,7 +133,7 @@ void OrganPictures::Build(const OrganLayout& layout, qreal ratio)
               layout.Px(10), width);
 
     TubeBackground = Blank(width, layout.TubesHeight(), ratio);
-    VerticalGradient(TubeBackground, kWhite, kSkyBlue, std::max(1, layout.TubesHeight()));
+    VerticalGradient(TubeBackground, kPaleSkyTop, kPaleSkyHorizon, std::max(1, layout.TubesHeight()));
 
     SideIntact = SideView(layout.Px(32), layout.Px(2.7), ratio);
     SideCrumpled = SideView(layout.Px(32), layout.Px(3.3), ratio);
@@ -148,8 +146,8 @@ void OrganPictures::Build(const OrganLayout& layout, qreal ratio)
     CrumpledTop = layout.Up(8.5) - layout.Px(3.3) / 2;
     StrikerTop = layout.Up(2.6) - layout.Px(11.8);
 
-    CaptionInk = ReadableInk(kLightOrange, BackgroundUnder(BenchBackground, 2, BenchFont()));
-    HoverInk = ReadableInk(kLightOrange, BackgroundUnder(TubeBackground, 5, HoverFont()));
+    CaptionInk = ReadableInk(kOrganOrange, BackgroundUnder(BenchBackground, 2, BenchFont()));
+    HoverInk = ReadableInk(kOrganOrange, BackgroundUnder(TubeBackground, 5, HoverFont()));
 }
 
 void OrganPictures::BuildStriker(const OrganLayout& layout, int massKg)

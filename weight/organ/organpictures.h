@@ -10,6 +10,9 @@
 
 #include <QImage>
 
+// The organ's light orange: the bench's captions and the chosen tube.
+constexpr TColor kOrganOrange = 0x95C4F9;
+
 class OrganPictures
 {
 public:
