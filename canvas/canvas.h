@@ -187,6 +187,10 @@ private:
     void ApplyPen();
     void ApplyBrush();
     void ApplyFont();
+    // With a pen wider than a pixel, draws the shape through the painter
+    // (`draw`), pixel centred, and says so; false leaves thin and clear pens
+    // to the pixel-exact shapes.
+    bool DrawWithWidePen(const std::function<void(QPainter&)>& draw);
     // Strokes `points` as an open line whose last pixel is left out.
     void StrokeOpenLine(const QVector<QPoint>& points);
     // Paints the cells of `shape` whose box starts at `origin` and that

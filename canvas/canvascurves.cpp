@@ -143,19 +143,25 @@ void Canvas::PaintShape(const ShapeCells& shape, QPoint origin, bool fill, const
     m_painter->drawPoints(pixels);
 }
 
+bool Canvas::DrawWithWidePen(const std::function<void(QPainter&)>& draw)
+{
+    if (pen.width <= 1 || pen.style == PenStyle::Clear)
+        return false;
+    ApplyPen();
+    ApplyBrush();
+    const canvas_internal::PixelCentred centred(*m_painter);
+    draw(*m_painter);
+    return true;
+}
+
 void Canvas::Ellipse(int l, int t, int r, int b)
 {
     const std::optional<Box> box
         = DevicePixels::BoxToDraw(*this, l, t, r, b, [this](const Box& d) { Ellipse(d.l, d.t, d.r, d.b); });
     if (!box)
         return;
-    if (pen.width > 1 && pen.style != PenStyle::Clear) {
-        ApplyPen();
-        ApplyBrush();
-        const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawEllipse(box->Outline());
+    if (DrawWithWidePen([&](QPainter& painter) { painter.drawEllipse(box->Outline()); }))
         return;
-    }
     PaintShape(ShapeCells::Ellipse(box->Width(), box->Height()), QPoint(box->l, box->t), true, {});
 }
 
@@ -168,13 +174,11 @@ void Canvas::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
         *this, l, t, r, b, [&](const Box& d) { RoundRect(d.l, d.t, d.r, d.b, deviceCornerW, deviceCornerH); });
     if (!box)
         return;
-    if (pen.width > 1 && pen.style != PenStyle::Clear) {
-        ApplyPen();
-        ApplyBrush();
-        const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawRoundedRect(box->Outline(), std::abs(cornerW) / 2.0, std::abs(cornerH) / 2.0);
+    const auto rounded = [&](QPainter& painter) {
+        painter.drawRoundedRect(box->Outline(), std::abs(cornerW) / 2.0, std::abs(cornerH) / 2.0);
+    };
+    if (DrawWithWidePen(rounded))
         return;
-    }
     PaintShape(ShapeCells::RoundRect(box->Width(), box->Height(), std::abs(cornerW), std::abs(cornerH)),
                QPoint(box->l, box->t), true, {});
 }

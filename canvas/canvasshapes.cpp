@@ -118,14 +118,13 @@ void Canvas::Polygon(const QVector<QPoint>& points)
         Polygon(device);
         return;
     }
+    const auto polygon
+        = [&](QPainter& painter) { painter.drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill); };
+    if (DrawWithWidePen(polygon))
+        return;
     ApplyPen();
     ApplyBrush();
-    if (pen.width > 1 && pen.style != PenStyle::Clear) {
-        const canvas_internal::PixelCentred centred(*m_painter);
-        m_painter->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
-        return;
-    }
-    m_painter->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
+    polygon(*m_painter);
 }
 
 namespace {
