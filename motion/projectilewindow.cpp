@@ -77,14 +77,13 @@ QString TBalleF::FrameDescription() const
 
 void TBalleF::SetScale()
 {
-    m_originX = ProjectileOriginX;
-    m_originY = CanvasHeight() - ProjectileOriginBottom;
+    m_origin = QPoint(ProjectileOriginX, CanvasHeight() - ProjectileOriginBottom);
     WorldScale = ProjectileWorldScale(CanvasWidth());
 }
 
 QPoint TBalleF::ToPixel(const FramePos& position) const
 {
-    return QPoint(m_originX + ToPixels(position.x), m_originY - ToPixels(position.y));
+    return m_origin + QPoint(ToPixels(position.x), -ToPixels(position.y));
 }
 
 void TBalleF::ApplyParameters(int launchSpeed, int launchAngle)

@@ -4,6 +4,7 @@
 
 #include "motion/motionwindow.h"
 
+#include <QPoint>
 #include <QString>
 #include <array>
 
@@ -44,8 +45,7 @@ private:
     int m_launchSpeed = 30;
     int m_launchAngle = 45;
     std::array<QString, 5> m_infoLines;
-    int m_originX = 0;
-    int m_originY = 0;
+    QPoint m_origin; // the launch point on the canvas
     SpinButton* V0Spin;
     ParameterEntry* V0Ed;
     SpinButton* AlphaSpin;
