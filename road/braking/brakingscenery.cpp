@@ -17,7 +17,6 @@
 namespace {
 
 constexpr double kPeriodMetres = 150;
-constexpr int kTileWidth = 100;
 constexpr TColor kRoadTop = 0x583130;
 constexpr TColor kRoadBottom = 0x000000;
 
