@@ -154,7 +154,7 @@ void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
         // The darkened land and sea mostly pass here, without the cache.
         if (MaxChannel(pixel) <= m_darkEnoughBelow)
             continue;
-        auto& [from, to] = m_darkened[(pixel * 2654435761u >> 20) % kDarkenedSlots];
+        auto& [from, to] = m_darkened[(pixel * 2654435761u) >> (32 - kDarkenedBits)];
         if (from != pixel) {
             from = pixel;
             // Most pixels are dark enough already: DarkenedUnder would keep

@@ -104,7 +104,8 @@ private:
     qreal m_ratio = 1;
     // Colours DarkenUnderInk worked out, by a hash of the colour (a slot
     // whose first colour is kNoColour is free).
-    static constexpr std::size_t kDarkenedSlots = 4096;
+    static constexpr int kDarkenedBits = 16;
+    static constexpr std::size_t kDarkenedSlots = std::size_t(1) << kDarkenedBits;
     static constexpr TDibColor kNoColour = 0xFFFFFFFFu;
     std::vector<std::pair<TDibColor, TDibColor>> m_darkened;
     TColor m_darkenedInk = 0;
