@@ -146,7 +146,10 @@ struct ScaledSizes
 // Where the device pixels of the scaled sphere find their map pixels.
 struct ScaledLookup
 {
-    ScaledLookup(const TDibPlus& map, double ratio, int turnDeg, int tiltDeg)
+    ScaledLookup(const TDibPlus& map, const ScaledSizes& sizes, double ratio, int turnDeg, int tiltDeg)
+        : mapColumns(sizes.mapColumns),
+          mapRows(sizes.mapRows),
+          mapRowBytes(map.RowBytes())
     {
         const GlobeTables& t = GlobeTrigTables();
         const int b = NormalizeDegrees(tiltDeg);
@@ -156,10 +159,6 @@ struct ScaledLookup
         inv = static_cast<float>(1.0 / ratio);
         columnOffset
             = static_cast<float>(2 * kGlobeMapColumns - NormalizeDegrees(turnDeg) * kGlobeMapColumns / 360.0 + 0.5);
-        const ScaledSizes sizes(ratio);
-        mapColumns = sizes.mapColumns;
-        mapRows = sizes.mapRows;
-        mapRowBytes = map.RowBytes();
         // With a power of two, pixel centres stand exactly symmetric about
         // the sphere's vertical axis: the pixel at mirror - x sees the
         // longitude of x negated and the same latitude.
@@ -219,12 +218,13 @@ template <bool mirrored>
 KINEA_AVX2_CLONES
 void ProjectGlobeRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg, int firstRow, int lastRow)
 {
-    const auto [mapColumns, mapRows, side] = ScaledSizes(image.Ratio());
-    if (map.Width() < mapColumns || map.Height() < mapRows || image.Width() < side || image.Height() < side)
+    const ScaledSizes sizes(image.Ratio());
+    const int side = sizes.side;
+    if (map.Width() < sizes.mapColumns || map.Height() < sizes.mapRows || image.Width() < side || image.Height() < side)
         return;
     firstRow = std::max(firstRow, 0);
     lastRow = std::min(lastRow, side);
-    const ScaledLookup at(map, image.Ratio(), turnDeg, tiltDeg);
+    const ScaledLookup at(map, sizes, image.Ratio(), turnDeg, tiltDeg);
     const float radius = static_cast<float>(kGlobeRadius), radius2 = radius * radius;
     const int rowBytes = image.RowBytes();
     std::vector<int> offsets(static_cast<std::size_t>(side)), mirroredOffsets(static_cast<std::size_t>(side));
