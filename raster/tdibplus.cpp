@@ -6,8 +6,12 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 int TDibPlus::RowBytesFor(int width)
 {
@@ -73,6 +77,30 @@ void TDibPlus::BlurPixel(int x, int y)
         p[c] = static_cast<std::uint8_t>(sum[c] / 9);
 }
 
+namespace {
+
+// Each byte times factor / 256 (factor 0..256), remainder dropped: a grey
+// shade, the usual one, runs over the bytes sixteen at a time, whatever
+// channel each is.
+void ShadeBytes(std::uint8_t* first, std::uint8_t* last, int factor)
+{
+    std::uint8_t* p = first;
+#ifdef __SSE2__
+    const __m128i times = _mm_set1_epi16(static_cast<short>(factor));
+    const __m128i zero = _mm_setzero_si128();
+    for (; last - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i low = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(bytes, zero), times), 8);
+        const __m128i high = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(bytes, zero), times), 8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(low, high));
+    }
+#endif
+    for (; p < last; ++p)
+        *p = static_cast<std::uint8_t>(*p * factor >> 8);
+}
+
+} // namespace
+
 void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, int blueFactor)
 {
     if (!HasHandle() || y < 0 || y >= m_height)
@@ -90,9 +118,7 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
     std::uint8_t* const first = row + 3 * x1;
     std::uint8_t* const last = row + 3 * x2 + 3;
     if (factor[0] == factor[1] && factor[1] == factor[2]) {
-        // A grey shade (the usual one) runs over the bytes in vectors.
-        for (std::uint8_t* p = first; p < last; ++p)
-            *p = static_cast<std::uint8_t>(*p * factor[0] >> 8);
+        ShadeBytes(first, last, factor[0]);
         return;
     }
     for (std::uint8_t* p = first; p < last; p += 3)
@@ -133,6 +159,41 @@ int DarkEnoughGreyLimit(TColor ink, double ratio)
     return limit;
 }
 
+// The share of each channel in a surface pixel's luminance, as Luminance
+// weighs it, so that a pixel's luminance is three look-ups and two sums.
+struct ChannelLuminances
+{
+    std::array<double, 256> red, green, blue;
+};
+
+const ChannelLuminances& ChannelLuminance()
+{
+    static const ChannelLuminances tables = [] {
+        ChannelLuminances t{};
+        for (TColor v = 0; v < 256; ++v) {
+            t.red[v] = Luminance(v);
+            t.green[v] = Luminance(v << 8);
+            t.blue[v] = Luminance(v << 16);
+        }
+        return t;
+    }();
+    return tables;
+}
+
+double SurfaceLuminance(const ChannelLuminances& tables, TDibColor pixel)
+{
+    return tables.red[pixel >> 16 & 0xFF] + tables.green[pixel >> 8 & 0xFF] + tables.blue[pixel & 0xFF];
+}
+
+// Below this luminance a pixel reaches `ratio` under the lighter `ink`:
+// (ink + 0.05) / (pixel + 0.05) >= ratio, less a margin for rounding, so
+// that what passes here is what ContrastRatio would pass too.
+double DarkEnoughLuminance(TColor ink, double ratio)
+{
+    const double ink_ = Luminance(ink);
+    return std::min(ink_, (ink_ + 0.05) / ratio - 0.05) - 1e-9;
+}
+
 } // namespace
 
 void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
@@ -148,11 +209,15 @@ void TDibPlus::DarkenUnderInk(int x1, int x2, int y, TColor ink, double ratio)
         m_darkenedInk = ink;
         m_darkenedRatio = ratio;
         m_darkEnoughBelow = DarkEnoughGreyLimit(ink, ratio);
+        m_darkEnoughLuminance = DarkEnoughLuminance(ink, ratio);
     }
+    const ChannelLuminances& luminance = ChannelLuminance();
     for (int x = x1; x <= x2; ++x) {
         const TDibColor pixel = GetPixelFast(x, y);
-        // The darkened land and sea mostly pass here, without the cache.
-        if (MaxChannel(pixel) <= m_darkEnoughBelow)
+        // The darkened land and sea mostly pass here, without the cache;
+        // the deep blues and greens whose brightest channel is too light
+        // for the first test, at the second.
+        if (MaxChannel(pixel) <= m_darkEnoughBelow || SurfaceLuminance(luminance, pixel) < m_darkEnoughLuminance)
             continue;
         auto& [from, to] = m_darkened[(pixel * 2654435761u) >> (32 - kDarkenedBits)];
         if (from != pixel) {

@@ -113,6 +113,8 @@ private:
     // Pixels whose every channel is at most this are dark enough for the
     // remembered ink and ratio (-1: none is known to be).
     int m_darkEnoughBelow = -1;
+    // And pixels of a luminance below this (-1: none).
+    double m_darkEnoughLuminance = -1;
     std::vector<std::uint8_t> m_storage;
     QImage m_image;
     std::unique_ptr<::Canvas> m_canvas;

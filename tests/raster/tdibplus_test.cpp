@@ -137,6 +137,9 @@ TEST_F(ShadeRowTest, EachChannelIsScaledByItsOwnFactor)
 {
     dib.ShadeRow(2, 5, 1, 128, 64, 130);
     ExpectRow(1, TDibColor(0x64 * 128 / 256) << 16 | TDibColor(0xA0 * 64 / 256) << 8 | (0xC8 * 130 / 256), 2, 5);
+    // One factor for all three, over more bytes than one vector holds.
+    dib.ShadeRow(1, 8, 2, 130, 130, 130);
+    ExpectRow(2, TDibColor(0x64 * 130 / 256) << 16 | TDibColor(0xA0 * 130 / 256) << 8 | (0xC8 * 130 / 256), 1, 8);
 }
 
 TEST_F(ShadeRowTest, ASegmentStartingLeftOfTheSurfaceIsClamped)
