@@ -79,14 +79,14 @@ void TDibPlus::BlurPixel(int x, int y)
 
 namespace {
 
-// Each byte times factor / 256 (factor 0..256), remainder dropped: a grey
-// shade, the usual one, runs over the bytes sixteen at a time, whatever
-// channel each is.
-void ShadeBytes(std::uint8_t* first, std::uint8_t* last, int factor)
+// Byte i of first..last - 1 times factors[i % 8] / 256 (each 0..256),
+// remainder dropped: sixteen bytes at a time, so that a pattern of eight
+// serves a grey shade of any pixel size and the channels of 32-bit pixels.
+void ScaleBytes(std::uint8_t* first, std::uint8_t* last, const std::array<std::uint16_t, 8>& factors)
 {
     std::uint8_t* p = first;
 #ifdef __SSE2__
-    const __m128i times = _mm_set1_epi16(static_cast<short>(factor));
+    const __m128i times = _mm_loadu_si128(reinterpret_cast<const __m128i*>(factors.data()));
     const __m128i zero = _mm_setzero_si128();
     for (; last - p >= 16; p += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
@@ -96,7 +96,7 @@ void ShadeBytes(std::uint8_t* first, std::uint8_t* last, int factor)
     }
 #endif
     for (; p < last; ++p)
-        *p = static_cast<std::uint8_t>(*p * factor >> 8);
+        *p = static_cast<std::uint8_t>(*p * factors[static_cast<std::size_t>(p - first) % 8] >> 8);
 }
 
 } // namespace
@@ -118,12 +118,29 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
     std::uint8_t* const first = row + 3 * x1;
     std::uint8_t* const last = row + 3 * x2 + 3;
     if (factor[0] == factor[1] && factor[1] == factor[2]) {
-        ShadeBytes(first, last, factor[0]);
+        std::array<std::uint16_t, 8> grey;
+        grey.fill(static_cast<std::uint16_t>(factor[0]));
+        ScaleBytes(first, last, grey);
         return;
     }
     for (std::uint8_t* p = first; p < last; p += 3)
         for (int c = 0; c < 3; ++c)
             p[c] = static_cast<std::uint8_t>(p[c] * factor[c] / 256);
+}
+
+void ShadePictureRow(QImage& picture, int y, int x1, int x2, int redFactor, int greenFactor, int blueFactor)
+{
+    if (picture.format() != QImage::Format_RGB32 || y < 0 || y >= picture.height())
+        return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, picture.width() - 1);
+    if (x1 > x2)
+        return;
+    // In memory a pixel is blue, green, red, then the opaque byte, kept.
+    const auto factor = [](int f) { return static_cast<std::uint16_t>(std::clamp(f, 0, 256)); };
+    const std::uint16_t b = factor(blueFactor), g = factor(greenFactor), r = factor(redFactor);
+    std::uint8_t* const row = picture.scanLine(y);
+    ScaleBytes(row + 4 * x1, row + 4 * x2 + 4, {b, g, r, 256, b, g, r, 256});
 }
 
 namespace {

@@ -138,6 +138,12 @@ void CopyPictureToSurface(const QImage& picture, const QRect& from, TDibPlus& su
 // rectangle of a logical one, for a picture or surface at `ratio`.
 QRect DeviceRect(const QRect& logical, qreal ratio);
 
+// The translucent darkening of a picture (Format_RGB32; others are left
+// alone): each channel of pixels x1..x2 of row y, both included and
+// clipped to the picture, times its factor / 256 (0..256), remainder
+// dropped.
+void ShadePictureRow(QImage& picture, int y, int x1, int x2, int redFactor, int greenFactor, int blueFactor);
+
 // A box covering the whole surface with its corners rounded to `radius`
 // logical pixels: the first and last device column it covers on device row
 // `y` (the last may lie one past the surface's right edge).

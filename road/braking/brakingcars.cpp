@@ -109,10 +109,9 @@ void BrakingScene::DrawVehicle(QImage& picture, const BrakingSession& session, i
     }
     if (session.ShownRow(k).Phase != phBraking)
         return;
-    static const ShadeTable glow(kGlow);
     const int side = 2 * m_glowRadius;
     const int x = ToDevice(RoundHalfEven((rear - 0.35) * s));
     const int y = ToDevice(m_zone.height() - (RoundHalfEven(0.45 * s) + m_carHeight));
     for (int i = 0; i < side; ++i)
-        ShadeRow(picture, y + i, x + m_glowLeft[std::size_t(i)], x + m_glowRight[std::size_t(i)], glow);
+        ShadeRow(picture, y + i, x + m_glowLeft[std::size_t(i)], x + m_glowRight[std::size_t(i)], kGlow);
 }

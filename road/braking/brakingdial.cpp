@@ -108,7 +108,7 @@ void BrakingScene::DrawDial(QImage& picture, Canvas& canvas) const
     const int left = ToDevice(kDialLeft);
     const int top = ToDevice(kDialTop);
     for (std::size_t i = 0; i < m_discLeft.size(); ++i)
-        ShadeRow(picture, top + int(i), left + m_discLeft[i], left + m_discRight[i], m_darkTable);
+        ShadeRow(picture, top + int(i), left + m_discLeft[i], left + m_discRight[i], dark);
     canvas.Draw(kDialLeft, kDialTop, m_dialFace);
 }
 

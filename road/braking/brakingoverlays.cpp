@@ -128,7 +128,7 @@ void BrakingScene::DrawBand(Canvas& canvas, int x1, int x2, bool leftPointed, bo
         // Ends that meet or cross leave nothing to shade.
         if (a >= b)
             continue;
-        ShadeRow(picture, top + i, a, b, m_darkTable);
+        ShadeRow(picture, top + i, a, b, dark);
     }
     SetTextFont(canvas, 12, kBandInk);
     const int span = x2 - x1;
@@ -162,7 +162,7 @@ void BrakingScene::DrawPanel(Canvas& canvas, const BrakingSession& session, int 
     const double radius = kPanelCornerRadius * m_ratio;
     for (int row = 0; row < rows; ++row) {
         const int w = CornerReach(std::min(row, rows - 1 - row), radius);
-        ShadeRow(picture, y0 + row, x0 + inner - w, x0 + std::min(innerRight + w, lastColumn), m_darkTable);
+        ShadeRow(picture, y0 + row, x0 + inner - w, x0 + std::min(innerRight + w, lastColumn), dark);
     }
 
     // Named rather than unpacked: clang before 16 refuses a lambda that

@@ -4,6 +4,7 @@
 
 #include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
+#include "raster/tdibplus.h"
 #include "road/braking/model/brakingsession.h"
 
 #include <algorithm>
@@ -130,31 +131,9 @@ void BrakingScene::DrawMasked(QImage& picture, QPoint at, const QImage& mask, co
     }
 }
 
-ShadeTable::ShadeTable(ShadeFactors factors)
+void BrakingScene::ShadeRow(QImage& picture, int y, int x1, int x2, ShadeFactors factors)
 {
-    // Factors above 256 would make channels overflow.
-    const int r = std::clamp(factors.red, 0, 256);
-    const int g = std::clamp(factors.green, 0, 256);
-    const int b = std::clamp(factors.blue, 0, 256);
-    for (int v = 0; v < 256; ++v) {
-        red[std::size_t(v)] = std::uint8_t(v * r / 256);
-        green[std::size_t(v)] = std::uint8_t(v * g / 256);
-        blue[std::size_t(v)] = std::uint8_t(v * b / 256);
-    }
-}
-
-void BrakingScene::ShadeRow(QImage& picture, int y, int x1, int x2, const ShadeTable& shade)
-{
-    if (y < 0 || y >= picture.height())
-        return;
-    x1 = std::max(x1, 0);
-    x2 = std::min(x2, picture.width() - 1);
-    QRgb* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = x1; x <= x2; ++x) {
-        const QRgb p = row[x];
-        row[x] = 0xFF000000u | QRgb(shade.red[p >> 16 & 0xFF]) << 16 | QRgb(shade.green[p >> 8 & 0xFF]) << 8
-                 | shade.blue[p & 0xFF];
-    }
+    ShadePictureRow(picture, y, x1, x2, factors.red, factors.green, factors.blue);
 }
 
 void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& picture)
@@ -164,10 +143,6 @@ void BrakingScene::DrawZone(int k, const BrakingSession& session, QImage& pictur
     // The canvas reads the ratio from the picture: the layout's is the one
     // every picture was built at.
     picture.setDevicePixelRatio(m_ratio);
-    if (!(m_tableFactors == dark)) {
-        m_tableFactors = dark;
-        m_darkTable = ShadeTable(dark);
-    }
     DrawBackground(picture, session.View().Origin(k));
     Canvas canvas(picture);
     if (session.RunMade()) {

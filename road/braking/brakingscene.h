@@ -9,8 +9,6 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -22,16 +20,6 @@ struct ShadeFactors
     int red;
     int green;
     int blue;
-
-    bool operator==(const ShadeFactors&) const = default;
-};
-
-// The same darkening as a table per channel: a row of a picture is shaded
-// with three look-ups per pixel.
-struct ShadeTable
-{
-    explicit ShadeTable(ShadeFactors factors);
-    std::array<std::uint8_t, 256> red, green, blue;
 };
 
 class BrakingScene
@@ -122,7 +110,7 @@ private:
     // The translucent darkening: the channels of pixels x1..x2 (device
     // pixels, both included) of row y scaled by `factors` / 256, clipped to
     // the picture.
-    static void ShadeRow(QImage& picture, int y, int x1, int x2, const ShadeTable& shade);
+    static void ShadeRow(QImage& picture, int y, int x1, int x2, ShadeFactors factors);
     // Text written by `write` on the picture's `area` (logical pixels) as
     // on a 24-bit surface of that size, whose canvas draws at the area's
     // origin: the text's smoothed edges blend as they always did, and
@@ -130,9 +118,6 @@ private:
     void WriteInArea(QImage& picture, const QRect& area, const std::function<void(Canvas&)>& write) const;
 
     bool m_open = false;
-    // `dark` as a table, made again when DrawZone finds it changed.
-    ShadeFactors m_tableFactors = dark;
-    ShadeTable m_darkTable{dark};
     QSize m_zone{1, 1};
     QSize m_deviceZone{1, 1};
     double m_scale = 1;

@@ -177,6 +177,28 @@ TEST_F(ShadeRowTest, FactorsBeyondTheRangeAreClampedRatherThanSpillingIntoTheNex
     EXPECT_EQ(dib.GetPixel(0, 0), 0x6400C8u);
 }
 
+// A picture row darkened as the braking scene darkens its panels: each
+// channel by its own factor, over more pixels than one vector holds, the
+// ends kept, a segment past the edges clipped.
+TEST(ShadePictureRowTest, EachChannelIsScaledByItsOwnFactorBetweenTheEnds)
+{
+    constexpr int kWidth = 12;
+    QImage picture(kWidth, 2, QImage::Format_RGB32);
+    for (int x = 0; x < kWidth; ++x)
+        for (int y = 0; y < 2; ++y)
+            picture.setPixel(x, y, qRgb(20 * x + 15, 255 - 9 * x, 7 * x));
+    const QImage before = picture;
+    ShadePictureRow(picture, 0, 1, 10, 110, 90, 70);
+    ShadePictureRow(picture, 1, -4, kWidth + 3, 255, 300, -8);
+    for (int x = 0; x < kWidth; ++x) {
+        const QRgb was = before.pixel(x, 0);
+        const QRgb shaded
+            = (x >= 1 && x <= 10) ? qRgb(qRed(was) * 110 / 256, qGreen(was) * 90 / 256, qBlue(was) * 70 / 256) : was;
+        EXPECT_EQ(picture.pixel(x, 0), shaded) << "x " << x;
+        EXPECT_EQ(picture.pixel(x, 1), qRgb(qRed(was) * 255 / 256, qGreen(was), 0)) << "x " << x;
+    }
+}
+
 // Every colour of a 16-level cube, darkened under a light ink: each pixel
 // is kept when it reads already, and darkened as DarkenedUnder says when
 // not. The grid walks each channel alone past the dark-enough limit.
