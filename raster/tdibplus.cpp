@@ -79,24 +79,44 @@ void TDibPlus::BlurPixel(int x, int y)
 
 namespace {
 
-// Byte i of first..last - 1 times factors[i % 8] / 256 (each 0..256),
-// remainder dropped: sixteen bytes at a time, so that a pattern of eight
-// serves a grey shade of any pixel size and the channels of 32-bit pixels.
-void ScaleBytes(std::uint8_t* first, std::uint8_t* last, const std::array<std::uint16_t, 8>& factors)
+// Factors for the bytes of a row, repeating every 48 bytes: a whole
+// number of pixels of 1, 2, 3 or 4 bytes, and three vectors.
+using BytePattern = std::array<std::uint16_t, 48>;
+
+// Byte i of first..last - 1 times factors[i % 48] / 256 (each 0..256),
+// remainder dropped, sixteen bytes at a time.
+void ScaleBytes(std::uint8_t* first, std::uint8_t* last, const BytePattern& factors)
 {
     std::uint8_t* p = first;
 #ifdef __SSE2__
-    const __m128i times = _mm_loadu_si128(reinterpret_cast<const __m128i*>(factors.data()));
+    // (A plain array: std::array would drop the vector type's alignment.)
+    __m128i times[6];
+    for (std::size_t i = 0; i < 6; ++i)
+        times[i] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(factors.data() + 8 * i));
     const __m128i zero = _mm_setzero_si128();
-    for (; last - p >= 16; p += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i low = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(bytes, zero), times), 8);
-        const __m128i high = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(bytes, zero), times), 8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(low, high));
-    }
+    for (; last - p >= 48; p += 48)
+        for (std::size_t i = 0; i < 3; ++i) {
+            auto* at = reinterpret_cast<__m128i*>(p + 16 * i);
+            const __m128i bytes = _mm_loadu_si128(at);
+            const __m128i low = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(bytes, zero), times[2 * i]), 8);
+            const __m128i high = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(bytes, zero), times[2 * i + 1]), 8);
+            _mm_storeu_si128(at, _mm_packus_epi16(low, high));
+        }
 #endif
     for (; p < last; ++p)
-        *p = static_cast<std::uint8_t>(*p * factors[static_cast<std::size_t>(p - first) % 8] >> 8);
+        *p = static_cast<std::uint8_t>(*p * factors[static_cast<std::size_t>(p - first) % factors.size()] >> 8);
+}
+
+// The pattern of pixels of N bytes, each with its factor, clamped.
+template <std::size_t N> BytePattern RepeatedFactors(const std::array<int, N>& channels)
+{
+    static_assert(48 % N == 0);
+    BytePattern pattern{};
+    for (std::size_t i = 0; i < N; ++i)
+        pattern[i] = static_cast<std::uint16_t>(std::clamp(channels[i], 0, 256));
+    for (std::size_t i = N; i < pattern.size(); ++i)
+        pattern[i] = pattern[i - N];
+    return pattern;
 }
 
 } // namespace
@@ -112,20 +132,9 @@ void TDibPlus::ShadeRow(int x1, int x2, int y, int redFactor, int greenFactor, i
     }
     x1 = std::max(x1, 0);
     x2 = std::min(x2, m_width - 1);
-    // Factors above 256 would carry into the next channel's byte.
-    const int factor[3]
-        = {std::clamp(blueFactor, 0, 256), std::clamp(greenFactor, 0, 256), std::clamp(redFactor, 0, 256)};
-    std::uint8_t* const first = row + 3 * x1;
-    std::uint8_t* const last = row + 3 * x2 + 3;
-    if (factor[0] == factor[1] && factor[1] == factor[2]) {
-        std::array<std::uint16_t, 8> grey;
-        grey.fill(static_cast<std::uint16_t>(factor[0]));
-        ScaleBytes(first, last, grey);
-        return;
-    }
-    for (std::uint8_t* p = first; p < last; p += 3)
-        for (int c = 0; c < 3; ++c)
-            p[c] = static_cast<std::uint8_t>(p[c] * factor[c] / 256);
+    // Factors above 256 would carry into the next channel's byte: the
+    // pattern clamps them. Bytes come blue, green, red.
+    ScaleBytes(row + 3 * x1, row + 3 * x2 + 3, RepeatedFactors<3>({blueFactor, greenFactor, redFactor}));
 }
 
 void ShadePictureRow(QImage& picture, int y, int x1, int x2, int redFactor, int greenFactor, int blueFactor)
@@ -137,10 +146,8 @@ void ShadePictureRow(QImage& picture, int y, int x1, int x2, int redFactor, int 
     if (x1 > x2)
         return;
     // In memory a pixel is blue, green, red, then the opaque byte, kept.
-    const auto factor = [](int f) { return static_cast<std::uint16_t>(std::clamp(f, 0, 256)); };
-    const std::uint16_t b = factor(blueFactor), g = factor(greenFactor), r = factor(redFactor);
     std::uint8_t* const row = picture.scanLine(y);
-    ScaleBytes(row + 4 * x1, row + 4 * x2 + 4, {b, g, r, 256, b, g, r, 256});
+    ScaleBytes(row + 4 * x1, row + 4 * x2 + 4, RepeatedFactors<4>({blueFactor, greenFactor, redFactor, 256}));
 }
 
 namespace {

@@ -115,7 +115,8 @@ TEST(TDibPlusTest, ASweptBlurReadsAlreadyBlurredNeighbours)
 class ShadeRowTest : public testing::Test
 {
 protected:
-    static constexpr int kWidth = 10;
+    // Rows longer than the 48 bytes the shade takes at a time.
+    static constexpr int kWidth = 24;
     TDibPlus dib{kWidth, 3};
 
     void SetUp() override { dib.Fill(0xC8A064); } // canvas colour: red 0x64, green 0xA0, blue 0xC8
@@ -135,11 +136,8 @@ TEST_F(ShadeRowTest, FullFactorsLeaveTheRowUnchanged)
 
 TEST_F(ShadeRowTest, EachChannelIsScaledByItsOwnFactor)
 {
-    dib.ShadeRow(2, 5, 1, 128, 64, 130);
-    ExpectRow(1, TDibColor(0x64 * 128 / 256) << 16 | TDibColor(0xA0 * 64 / 256) << 8 | (0xC8 * 130 / 256), 2, 5);
-    // One factor for all three, over more bytes than one vector holds.
-    dib.ShadeRow(1, 8, 2, 130, 130, 130);
-    ExpectRow(2, TDibColor(0x64 * 130 / 256) << 16 | TDibColor(0xA0 * 130 / 256) << 8 | (0xC8 * 130 / 256), 1, 8);
+    dib.ShadeRow(2, 21, 1, 128, 64, 130);
+    ExpectRow(1, TDibColor(0x64 * 128 / 256) << 16 | TDibColor(0xA0 * 64 / 256) << 8 | (0xC8 * 130 / 256), 2, 21);
 }
 
 TEST_F(ShadeRowTest, ASegmentStartingLeftOfTheSurfaceIsClamped)
