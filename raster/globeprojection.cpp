@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -263,22 +264,33 @@ void ProjectGlobeRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, 
 // too large for the caches, and the three globes of the weight window must
 // still turn within their tick: a band of rows a processor. A band the pool
 // cannot take at once runs here.
-void InRowBands(int rows, const std::function<void(int firstRow, int lastRow)>& work)
+void InRowBands(int rows, const std::function<void(int firstRow, int lastRow)>& work, int topRows,
+                const std::function<void()>& onceTopDone)
 {
-    const int bands = std::clamp(QThread::idealThreadCount(), 1, 4);
-    QSemaphore done;
+    constexpr int kMaxBands = 4;
+    const int bands = std::clamp(QThread::idealThreadCount(), 1, kMaxBands);
+    const auto first = [rows, bands](int band) { return rows * band / bands; };
+    std::array<QSemaphore, kMaxBands> done;
     for (int band = 1; band < bands; ++band) {
-        const int first = rows * band / bands, last = rows * (band + 1) / bands;
-        const auto task = [&work, &done, first, last] {
-            work(first, last);
-            done.release();
-        };
+        const auto task
+            = [&work, &semaphore = done[static_cast<std::size_t>(band)], from = first(band), to = first(band + 1)] {
+                  work(from, to);
+                  semaphore.release();
+              };
         if (!QThreadPool::globalInstance()->tryStart(task))
             task();
     }
-    work(0, rows / bands);
-    // Every band reports, the ones run here too.
-    done.acquire(bands - 1);
+    work(0, first(1));
+    // Every band reports, the ones run here too; those under the top rows
+    // may still be at work while onceTopDone runs.
+    int band = 1;
+    if (onceTopDone) {
+        for (; band < bands && first(band) < topRows; ++band)
+            done[static_cast<std::size_t>(band)].acquire();
+        onceTopDone();
+    }
+    for (; band < bands; ++band)
+        done[static_cast<std::size_t>(band)].acquire();
 }
 
 void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg)

@@ -235,22 +235,30 @@ qreal GlobeRatio(int slot)
 
 namespace {
 
-// The sphere on `background`, copied into the picture. At a ratio above 1
-// each band of rows is filled, projected and copied on its own thread.
-void RenderSphere(GlobeSlot& globe, int turn, int tilt, TColor background)
+// The sphere on `background`, copied into the picture, then `caption` drawn
+// over it. At a ratio above 1 each band of rows is filled, projected and
+// copied on its own thread, and the caption, which keeps to the picture's
+// upper rows, is drawn as soon as those are done.
+void RenderSphere(GlobeSlot& globe, int turn, int tilt, TColor background, const std::function<void()>& caption)
 {
     const QPoint at = DeviceRect(QRect(kImageOffset, kImageOffset, 1, 1), globe.ratio).topLeft();
     if (globe.ratio == 1) {
         globe.image.Fill(background);
         ProjectGlobe(globe.map, globe.image, turn, tilt);
         CopySurfaceToPicture(globe.image, globe.picture, at.x(), at.y());
+        caption();
         return;
     }
-    InRowBands(globe.image.Height(), [&](int firstRow, int lastRow) {
-        globe.image.FillRows(firstRow, lastRow, background);
-        ProjectGlobeRowsAtRatio(globe.map, globe.image, turn, tilt, firstRow, lastRow);
-        CopySurfaceRowsToPicture(globe.image, firstRow, lastRow, globe.picture, at.x(), at.y());
-    });
+    const int captionBottom
+        = DeviceRect(QRect(kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight), globe.ratio).bottom() + 1 - at.y();
+    InRowBands(
+        globe.image.Height(),
+        [&](int firstRow, int lastRow) {
+            globe.image.FillRows(firstRow, lastRow, background);
+            ProjectGlobeRowsAtRatio(globe.map, globe.image, turn, tilt, firstRow, lastRow);
+            CopySurfaceRowsToPicture(globe.image, firstRow, lastRow, globe.picture, at.x(), at.y());
+        },
+        captionBottom, caption);
 }
 
 } // namespace
@@ -261,10 +269,14 @@ void RenderGlobe(int slot, const QString& title, const QString& detail, bool wit
     if (!globe)
         return;
     globe->picture.fill(QRgbFromCanvas(background));
+    const auto caption = [&] {
+        if (withLabel)
+            DrawGlobeLabel(globe->picture, GlobePlace[slot] > 0, title, detail);
+    };
     if (GlobePlace[slot] > 0)
-        RenderSphere(*globe, RoundHalfEven(GlobeTurn[slot]), RoundHalfEven(GlobeTilt[slot]), background);
-    if (withLabel)
-        DrawGlobeLabel(globe->picture, GlobePlace[slot] > 0, title, detail);
+        RenderSphere(*globe, RoundHalfEven(GlobeTurn[slot]), RoundHalfEven(GlobeTilt[slot]), background, caption);
+    else
+        caption();
 }
 
 const QImage& GlobePicture(int slot)

@@ -114,8 +114,12 @@ void ProjectGlobeAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int 
 // of rows through all its steps on one thread.
 void ProjectGlobeRowsAtRatio(const TDibPlus& map, TDibPlus& image, int turnDeg, int tiltDeg, int firstRow, int lastRow);
 // Runs work(firstRow, lastRow) over rows 0..rows - 1 in bands, one a
-// processor, on the thread pool; returns when every band is done.
-void InRowBands(int rows, const std::function<void(int firstRow, int lastRow)>& work);
+// processor, on the thread pool; returns when every band is done. With
+// `onceTopDone`, that runs on the calling thread as soon as rows
+// 0..topRows - 1 are done, while later bands may still run: it must keep to
+// those rows.
+void InRowBands(int rows, const std::function<void(int firstRow, int lastRow)>& work, int topRows = 0,
+                const std::function<void()>& onceTopDone = {});
 
 // ---- caption box
 

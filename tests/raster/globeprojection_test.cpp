@@ -3,9 +3,14 @@
 #include "canvas/textformat.h"
 #include "raster/globeview.h"
 
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -218,3 +223,27 @@ TEST_F(ProjectionTest, SurfacesOfTheWrongSizeAreLeftAlone)
 }
 
 } // namespace
+
+// The caption of a globe is drawn while the lower bands are still being
+// projected: it must find every row above it done. The bands below band 0
+// are held back a little, so that a caption run too early sees them
+// missing.
+TEST(InRowBandsTest, TheTopRowsAreAllDoneBeforeOnceTopDoneAndEveryRowOnceAtTheEnd)
+{
+    constexpr int kRows = 120;
+    constexpr int kTopRows = 90;
+    std::array<std::atomic<int>, kRows> done{};
+    bool topWasDone = false;
+    InRowBands(
+        kRows,
+        [&done](int firstRow, int lastRow) {
+            if (firstRow > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            for (int row = firstRow; row < lastRow; ++row)
+                ++done[static_cast<std::size_t>(row)];
+        },
+        kTopRows,
+        [&] { topWasDone = std::all_of(done.begin(), done.begin() + kTopRows, [](const auto& n) { return n == 1; }); });
+    EXPECT_TRUE(topWasDone);
+    EXPECT_TRUE(std::all_of(done.begin(), done.end(), [](const auto& n) { return n == 1; }));
+}
