@@ -7,6 +7,7 @@
 #include "platform/resources/namedresources.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -235,13 +236,37 @@ qreal GlobeRatio(int slot)
 
 namespace {
 
+// Where the sphere's image stands in the picture, in device pixels.
+QPoint ImageOrigin(const GlobeSlot& globe)
+{
+    return DeviceRect(QRect(kImageOffset, kImageOffset, 1, 1), globe.ratio).topLeft();
+}
+
+// The picture's margin round `square` takes `colour`: the render writes
+// the square whole, and three pictures a tick at r = 2 are worth not
+// filling twice.
+void FillAround(QImage& picture, const QRect& square, QRgb colour)
+{
+    const QRect inside = square & picture.rect();
+    for (int y = 0; y < picture.height(); ++y) {
+        QRgb* const row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        QRgb* const end = row + picture.width();
+        if (y < inside.top() || y > inside.bottom()) {
+            std::fill(row, end, colour);
+            continue;
+        }
+        std::fill(row, row + inside.left(), colour);
+        std::fill(row + inside.right() + 1, end, colour);
+    }
+}
+
 // The sphere on `background`, copied into the picture, then `caption` drawn
 // over it. At a ratio above 1 each band of rows is filled, projected and
 // copied on its own thread, and the caption, which keeps to the picture's
 // upper rows, is drawn as soon as those are done.
 void RenderSphere(GlobeSlot& globe, int turn, int tilt, TColor background, const std::function<void()>& caption)
 {
-    const QPoint at = DeviceRect(QRect(kImageOffset, kImageOffset, 1, 1), globe.ratio).topLeft();
+    const QPoint at = ImageOrigin(globe);
     if (globe.ratio == 1) {
         globe.image.Fill(background);
         ProjectGlobe(globe.map, globe.image, turn, tilt);
@@ -268,15 +293,18 @@ void RenderGlobe(int slot, const QString& title, const QString& detail, bool wit
     GlobeSlot* globe = Slot(slot);
     if (!globe)
         return;
-    globe->picture.fill(QRgbFromCanvas(background));
     const auto caption = [&] {
         if (withLabel)
             DrawGlobeLabel(globe->picture, GlobePlace[slot] > 0, title, detail);
     };
-    if (GlobePlace[slot] > 0)
+    if (GlobePlace[slot] > 0) {
+        FillAround(globe->picture, QRect(ImageOrigin(*globe), QSize(globe->image.Width(), globe->image.Height())),
+                   QRgbFromCanvas(background));
         RenderSphere(*globe, RoundHalfEven(GlobeTurn[slot]), RoundHalfEven(GlobeTilt[slot]), background, caption);
-    else
+    } else {
+        globe->picture.fill(QRgbFromCanvas(background));
         caption();
+    }
 }
 
 const QImage& GlobePicture(int slot)

@@ -202,6 +202,7 @@ TEST_F(GlobeViewTest, TheSphereSitsAtFiveFiveOnTheBackground)
     const QImage& picture = GlobePicture(1);
     constexpr unsigned background = 0x996633;
     EXPECT_EQ(RgbAt(picture, 4, 108), background);
+    EXPECT_EQ(RgbAt(picture, 212, 108), background);
     EXPECT_EQ(RgbAt(picture, 5, 5), background); // corner of the image, off the sphere
     EXPECT_NE(RgbAt(picture, 108, 108), background); // centre of the sphere
     EXPECT_NE(RgbAt(picture, 108, 6), background); // its top
