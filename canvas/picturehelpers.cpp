@@ -5,6 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -91,6 +95,52 @@ QImage NewPicture(QSize logicalSize, qreal ratio, QImage::Format format)
     QImage picture((QSizeF(logicalSize) * ratio).toSize(), format);
     picture.setDevicePixelRatio(ratio);
     return picture;
+}
+
+namespace {
+
+// memcpy, sixteen bytes at a time. glibc copies large blocks with `rep
+// movsb`, which on some processors (AMD's Zen among them) runs several
+// times slower when the destination stands just past the source modulo
+// 4 KiB, as two pictures of one size allocated one after the other often
+// do: a film's background restored into its frame took 2.9 ms instead of
+// 0.8 ms at a ratio of 2.
+void CopyBytes(std::uint8_t* to, const std::uint8_t* from, std::size_t bytes)
+{
+    std::size_t i = 0;
+#ifdef __SSE2__
+    for (; i + 16 <= bytes; i += 16)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i)));
+#endif
+    for (; i < bytes; ++i)
+        to[i] = from[i];
+}
+
+bool SameShape(const QImage& a, const QImage& b)
+{
+    return a.size() == b.size() && a.format() == b.format() && a.bytesPerLine() == b.bytesPerLine();
+}
+
+} // namespace
+
+void CopyPixels(const QImage& from, QImage& to)
+{
+    if (SameShape(from, to))
+        CopyBytes(to.bits(), from.constBits(), static_cast<std::size_t>(from.sizeInBytes()));
+}
+
+void CopyPixels(const QImage& from, QImage& to, const std::vector<QRect>& areas)
+{
+    if (!SameShape(from, to))
+        return;
+    const int pixelBytes = from.depth() / 8;
+    for (const QRect& area : areas) {
+        const QRect inside = area & from.rect();
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            CopyBytes(to.scanLine(y) + inside.left() * pixelBytes, from.constScanLine(y) + inside.left() * pixelBytes,
+                      static_cast<std::size_t>(inside.width() * pixelBytes));
+    }
 }
 
 void ReplaceColor(QImage& image, TColor from, TColor to)

@@ -5,10 +5,18 @@
 
 #include "canvas/canvas.h"
 
+#include <vector>
+
 // A picture of `logicalSize` composed at `ratio` device pixels per logical
 // pixel (the device pixel ratio of the screen that shows it); its pixels are
 // left as allocated.
 QImage NewPicture(QSize logicalSize, qreal ratio, QImage::Format format = QImage::Format_RGB32);
+
+// The pixels of `from` copied into `to`, of the same size and format
+// (otherwise nothing is copied): all of them, or those of the device
+// rectangles `areas`, clipped to the pictures.
+void CopyPixels(const QImage& from, QImage& to);
+void CopyPixels(const QImage& from, QImage& to, const std::vector<QRect>& areas);
 
 // Every pixel of colour `from` becomes `to` (both 0x00BBGGRR).
 void ReplaceColor(QImage& image, TColor from, TColor to);

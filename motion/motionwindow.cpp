@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -196,16 +195,10 @@ void MotionWindow::ComposeFrame()
 // screen is most of a frame's cost.
 void MotionWindow::RestoreBackground()
 {
-    if (!m_frameDamage) {
-        // A straight copy: the background and the picture share size and format.
-        std::memcpy(m_frame.bits(), m_back.constBits(), std::size_t(m_back.sizeInBytes()));
-        return;
-    }
-    const int pixelBytes = m_back.depth() / 8;
-    for (const QRect& place : *m_frameDamage)
-        for (int y = place.top(); y <= place.bottom(); ++y)
-            std::memcpy(m_frame.scanLine(y) + place.left() * pixelBytes,
-                        m_back.constScanLine(y) + place.left() * pixelBytes, std::size_t(place.width() * pixelBytes));
+    if (m_frameDamage)
+        CopyPixels(m_back, m_frame, *m_frameDamage);
+    else
+        CopyPixels(m_back, m_frame);
 }
 
 // Only text, and only when it changes: a screen reader hears of each new

@@ -99,3 +99,28 @@ TEST(PictureHelpers, ReplaceColorChangesOnlyThatColour)
         EXPECT_EQ(At(image, 2, 0), 0x0000FEu) << format;
     }
 }
+
+// A film restores its background only where the last frame drew: those
+// rectangles (one reaching past the edge) come back, every other pixel
+// keeps the frame's; a picture of another shape is left alone.
+TEST(PictureHelpers, CopyPixelsCopiesTheAreasClippedAndNothingBetweenShapesThatDiffer)
+{
+    QImage background(40, 6, QImage::Format_RGB32);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 40; ++x)
+            background.setPixel(x, y, qRgb(x, y, 7));
+    QImage frame(40, 6, QImage::Format_RGB32);
+    frame.fill(0xFF0000FF);
+    CopyPixels(background, frame, {QRect(3, 1, 30, 2), QRect(35, 4, 20, 9)});
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool restored = (x >= 3 && x <= 32 && y >= 1 && y <= 2) || (x >= 35 && y >= 4);
+            ASSERT_EQ(frame.pixel(x, y), restored ? background.pixel(x, y) : 0xFF0000FFu) << x << "," << y;
+        }
+    CopyPixels(background, frame);
+    EXPECT_EQ(frame, background);
+    QImage other(40, 6, QImage::Format_ARGB32);
+    other.fill(0);
+    CopyPixels(background, other);
+    EXPECT_EQ(other.pixel(5, 5), 0u);
+}

@@ -6,13 +6,13 @@
 
 #include "app/settings/appsettings.h"
 #include "canvas/colorcontrast.h"
+#include "canvas/picturehelpers.h"
 #include "canvas/textformat.h"
 #include "controls/plaincontrols.h"
 #include "raster/tdibplus.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -21,13 +21,6 @@ constexpr TColor kLabelInk = 0x300000;
 constexpr TColor kLabelOnHighlight = 0x000030;
 constexpr QSize kPanelSize{250, 130};
 constexpr int kPanelRadius = 8;
-
-// Same size and format: one copy of the pixels.
-void CopyPixels(const QImage& from, QImage& to)
-{
-    if (from.size() == to.size() && from.format() == to.format())
-        std::memcpy(to.bits(), from.constBits(), std::size_t(from.sizeInBytes()));
-}
 
 QSize LogicalSize(const QImage& picture)
 {
