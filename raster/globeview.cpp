@@ -236,6 +236,12 @@ qreal GlobeRatio(int slot)
 
 namespace {
 
+// The caption box in the picture, in device pixels.
+QRect CaptionBox(qreal ratio)
+{
+    return DeviceRect(QRect(kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight), ratio);
+}
+
 // Where the sphere's image stands in the picture, in device pixels.
 QPoint ImageOrigin(const GlobeSlot& globe)
 {
@@ -274,8 +280,7 @@ void RenderSphere(GlobeSlot& globe, int turn, int tilt, TColor background, const
         caption();
         return;
     }
-    const int captionBottom
-        = DeviceRect(QRect(kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight), globe.ratio).bottom() + 1 - at.y();
+    const int captionBottom = CaptionBox(globe.ratio).bottom() + 1 - at.y();
     InRowBands(
         globe.image.Height(),
         [&](int firstRow, int lastRow) {
@@ -383,7 +388,7 @@ void DrawGlobeLabel(QImage& picture, bool placeShown, const QString& title, cons
     // picture it is drawn on.
     if (label->Ratio() != picture.devicePixelRatio())
         MakeLabel(picture.devicePixelRatio());
-    const QRect box = DeviceRect(QRect(kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight), label->Ratio());
+    const QRect box = CaptionBox(label->Ratio());
     CopyPictureToSurface(picture, box, *label);
     Canvas& canvas = label->Canvas();
     DarkenWithRoundCorners(*label);

@@ -214,8 +214,8 @@ double SurfaceLuminance(const ChannelLuminances& tables, TDibColor pixel)
 // that what passes here is what ContrastRatio would pass too.
 double DarkEnoughLuminance(TColor ink, double ratio)
 {
-    const double ink_ = Luminance(ink);
-    return std::min(ink_, (ink_ + 0.05) / ratio - 0.05) - 1e-9;
+    const double inkLuminance = Luminance(ink);
+    return std::min(inkLuminance, (inkLuminance + 0.05) / ratio - 0.05) - 1e-9;
 }
 
 } // namespace
